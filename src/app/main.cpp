@@ -1,0 +1,39 @@
+#include "config/paths.h"
+#include "config/productdescriptor.h"
+#include "platform/singleinstance.h"
+#include "shell/mousecfgwidget.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+
+    // Set after the application object exists, so that Qt's own high-DPI
+    // scaling stays off: the main window scales its geometry itself from the
+    // screen's DPI, and must not be scaled twice.
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+
+    const QString productName = ProductDescriptor::productName();
+
+    // A second copy for the same product ends at once, silently.
+    static SingleInstanceGuard guard(SingleInstanceGuard::mutexNameFor(productName));
+    if (!guard.acquired())
+        return 1;
+
+    Paths::ensureConfigs();
+
+    MousecfgWidget window;
+    if (window.presentModelCount() != 0) {
+        window.setWindowOpacity(1.0);
+        window.show();
+    }
+    // Looked up relative to the working directory, like the Windows tool.
+    window.setWindowIcon(QIcon(QStringLiteral("./skin/icon.ico")));
+    window.setWindowTitle(productName);
+
+    return app.exec();
+}

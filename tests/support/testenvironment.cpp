@@ -1,0 +1,108 @@
+#include "testenvironment.h"
+
+#include "config/paths.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QtTest>
+
+namespace {
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
+        if (it.fileInfo().isDir())
+            QDir().mkpath(target);
+        else
+            QFile::copy(source, target);
+    }
+}
+
+} // namespace
+
+TestEnvironment::TestEnvironment(Installation installation)
+    : m_oldData(qgetenv("MOUSECFG_DATA"))
+    , m_oldHome(qgetenv("MOUSECFG_HOME"))
+{
+    if (!m_dir.isValid())
+        qFatal("cannot create a temporary directory");
+    QDir().mkpath(dataDir());
+    QDir().mkpath(homeDir());
+    qputenv("MOUSECFG_DATA", QFile::encodeName(dataDir()));
+    qputenv("MOUSECFG_HOME", QFile::encodeName(homeDir()));
+
+    if (installation == CopyInstallation) {
+        const QString installation = qEnvironmentVariable("MOUSECFG_TEST_INSTALLATION");
+        if (!QFile::copy(installation + QStringLiteral("/DefaultProfile.bin"), dataDir() + QStringLiteral("/DefaultProfile.bin")))
+            qFatal("the build's installation data is missing in '%s'", qPrintable(installation));
+        copyTree(installation + QStringLiteral("/Configs"), dataDir() + QStringLiteral("/Configs"));
+        const QString bin = buildBinDir();
+        for (const char *dir : {"skin", "lang"}) {
+            const QString source = bin + QLatin1Char('/') + QLatin1String(dir);
+            if (QFileInfo(source).isDir())
+                QFile::link(source, dataDir() + QLatin1Char('/') + QLatin1String(dir));
+        }
+        Paths::ensureConfigs();
+    } else {
+        QDir().mkpath(configsDir());
+    }
+}
+
+TestEnvironment::~TestEnvironment()
+{
+    auto restore = [](const char *name, const QByteArray &old) {
+        if (old.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, old);
+    };
+    restore("MOUSECFG_DATA", m_oldData);
+    restore("MOUSECFG_HOME", m_oldHome);
+}
+
+QString TestEnvironment::dataDir() const { return m_dir.path() + QStringLiteral("/data"); }
+QString TestEnvironment::homeDir() const { return m_dir.path() + QStringLiteral("/home"); }
+QString TestEnvironment::configsDir() const { return homeDir() + QStringLiteral("/Configs"); }
+
+void TestEnvironment::writeDescriptor(const QVariantMap &keys) const
+{
+    removeDescriptor();
+    QSettings descriptor(dataDir() + QStringLiteral("/DefaultProfile.bin"), QSettings::IniFormat);
+    for (auto it = keys.begin(); it != keys.end(); ++it)
+        descriptor.setValue(QStringLiteral("PROFILE/") + it.key(), it.value());
+}
+
+void TestEnvironment::removeDescriptor() const
+{
+    QFile::remove(dataDir() + QStringLiteral("/DefaultProfile.bin"));
+}
+
+QString TestEnvironment::writeFile(const QString &relativePath, const QByteArray &bytes) const
+{
+    const QString path = m_dir.path() + QLatin1Char('/') + relativePath;
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(bytes);
+    return path;
+}
+
+QString TestEnvironment::buildBinDir()
+{
+    const QString bin = qEnvironmentVariable("MOUSECFG_TEST_BIN");
+    return bin.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/../bin") : bin;
+}
+
+QByteArray readWholeFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariantMap>
+
+// A private installation for one test: a temporary read-only data directory
+// (MOUSECFG_DATA) and a temporary writable home (MOUSECFG_HOME), both removed
+// afterwards. With `copyInstallation` the data directory receives the
+// pristine installation data of the build (MOUSECFG_TEST_INSTALLATION) (descriptor and shipped
+// Configs) and the writable Configs is seeded from it.
+class TestEnvironment {
+public:
+    enum Installation { Empty, CopyInstallation };
+
+    explicit TestEnvironment(Installation installation = CopyInstallation);
+    ~TestEnvironment();
+
+    QString root() const { return m_dir.path(); }
+    QString dataDir() const;
+    QString homeDir() const;
+    QString configsDir() const;
+
+    // Replaces the descriptor with one holding exactly these PROFILE/... keys
+    // (written through QSettings, as a shipped one is).
+    void writeDescriptor(const QVariantMap &keys) const;
+    void removeDescriptor() const;
+
+    // Writes raw bytes to a file below the root, creating folders.
+    QString writeFile(const QString &relativePath, const QByteArray &bytes) const;
+
+    // The directory that holds the built programs and installation data.
+    static QString buildBinDir();
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_oldData;
+    QByteArray m_oldHome;
+};
+
+// Reads a whole file (empty when missing).
+QByteArray readWholeFile(const QString &path);
