@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// Key codes are PC set-1 make codes (1..93), the renumbered keys 224..239
+// (keypad and right-hand modifiers that share a set-1 code) and the mouse
+// buttons 240..242. The mouse stores HID keyboard usages instead.
+
+// The name shown for a key code; the French (AZERTY) column when the
+// descriptor's PROFILE/french equals the current language (Config/LangID).
+QString keyName(int code);
+// The same with the column chosen by the caller.
+QString keyName(int code, bool french);
+
+// Key code -> HID usage; false (usage untouched) when the code has none.
+bool keyCodeToUsage(int code, int &usage);
+// HID usage -> key code; false (code untouched) when no key has that usage.
+bool usageToKeyCode(int usage, int &code);
