@@ -24,29 +24,63 @@ struct MacroOptions {
     }
 };
 
+// Event types (bit 7 marks a press).
+namespace MacroEvent {
+constexpr uint8_t KeyDown = 0x84;      // low = HID usage
+constexpr uint8_t KeyUp = 0x04;
+constexpr uint8_t ButtonDown = 0x81;   // low = button bit 1, 2, 4, 8, 16
+constexpr uint8_t ButtonUp = 0x01;
+constexpr uint8_t Move = 0x02;         // high = vertical step, low = horizontal step (signed bytes)
+constexpr uint8_t Delay = 0x06;        // high/low = delay count in units of PROFILE/MinDelay ms
+constexpr uint8_t PressBit = 0x80;
+} // namespace MacroEvent
+
 constexpr int kMacroListSize = 50;
+
+// readMacroFile takes at most this many events, whatever Count claims: the
+// program never writes more than 63, and a garbage Count must not make a
+// reader loop or allocate without bound.
+constexpr int kMacroFileEventLimit = 1000;
 
 // Writes every key, WriteSign = 1 last. Does not touch the macro list.
 // False when the name is not a safe file name or the file cannot be written.
 bool writeMacroFile(const QString &name, const MacroOptions &options, const std::vector<KeyInfo> &events);
 
 // The options and all Count events (each value keeps its low 8 bits).
+// A missing file or an unsafe name gives default options, no events and false.
 bool readMacroFile(const QString &name, MacroOptions &options, std::vector<KeyInfo> &events);
 
 // Setting/Count (as stored) and at most the first 63 events into `events`;
-// returns the number of events placed (0..63).
+// returns the number of events placed (0..63). Entries beyond them are zeroed.
 int readMacroEvents(const QString &name, std::array<KeyInfo, kEventsPerButton> &events, int *storedCount = nullptr);
 
 // The macro list MACRO_LIST/0..49 of Config.ini: 50 slots, not a packed list.
-bool addMacroName(const QString &name);            // first empty slot; false when full
+// addMacroName writes the first empty slot; false when the list is full or the
+// name is empty or unsafe. A name already listed is not listed twice.
+bool addMacroName(const QString &name);
 void removeMacroName(const QString &name);         // first equal slot becomes empty
-void renameMacroName(const QString &oldName, const QString &newName);
+void renameMacroName(const QString &oldName, const QString &newName);   // first equal slot
 QStringList listMacros();                          // non-empty slots in slot order
+int countMacros();                                 // number of non-empty slots
+
+// A new macro is refused ("TOO MANY MACROS TO BE CREATE!") once every slot is
+// taken.
+bool macroListFull();
 
 // Reads the change mark; when set, clears it and returns true.
 bool takeWriteSign(const QString &name);
 
-// "name_%d" with the first number from 1 whose file does not exist.
-QString newMacroName(const QString &base);
-// `wanted`, or wanted + "_%d" (1, 2, ...) when a file of that name exists.
-QString freeMacroName(const QString &wanted);
+// "name_%d" with the first number from 1 whose file does not exist; empty
+// when `base` cannot make a safe file name.
+QString newMacroName(const QString &base = QStringLiteral("name"));
+// `wanted`, or wanted + "_%d" (firstNumber, firstNumber + 1, ...) when a file
+// of that name exists; empty when no safe free name can be made.
+QString freeMacroName(const QString &wanted, int firstNumber = 1);
+
+// Renames a macro: its file to the free name made from `wanted` (see
+// freeMacroName) and its list slot. Renaming to its own name changes nothing.
+// False (nothing changed) when a name is unsafe or the file cannot be moved.
+bool renameMacro(const QString &oldName, const QString &wanted, QString *newName = nullptr);
+
+// Removes the name from the list and deletes the file.
+void deleteMacro(const QString &name);

@@ -1,0 +1,280 @@
+#include "macrofile.h"
+
+#include "paths.h"
+#include "settingsfile.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+using SettingsFile::readByte;
+using SettingsFile::readInt;
+
+const QString kCountKey = QStringLiteral("Setting/Count");
+const QString kWriteSignKey = QStringLiteral("Setting/WriteSign");
+
+QString eventKey(const char *field, int index)
+{
+    return QStringLiteral("Setting/%1_%2").arg(QLatin1String(field)).arg(index);
+}
+
+QString listKey(int slot)
+{
+    return QStringLiteral("MACRO_LIST/%1").arg(slot);
+}
+
+// Path of an existing macro file, or empty (unsafe name or no file).
+QString existingMacroFile(const QString &name)
+{
+    const QString path = Paths::macroFile(name);
+    return !path.isEmpty() && QFileInfo::exists(path) ? path : QString();
+}
+
+KeyInfo readEvent(const QSettings &s, int index)
+{
+    KeyInfo event;
+    event.map = readByte(s, eventKey("Map", index));
+    event.DataH = readByte(s, eventKey("DataH", index));
+    event.DataL = readByte(s, eventKey("DataL", index));
+    return event;
+}
+
+std::array<QString, kMacroListSize> readList()
+{
+    std::array<QString, kMacroListSize> table;
+    const auto config = SettingsFile::openForReading(Paths::configFile());
+    for (int i = 0; i < kMacroListSize; ++i)
+        table[i] = config->value(listKey(i)).toString();
+    return table;
+}
+
+void writeSlot(int slot, const QString &name)
+{
+    const auto config = SettingsFile::openForWriting(Paths::configFile());
+    config->setValue(listKey(slot), name);
+}
+
+int findSlot(const std::array<QString, kMacroListSize> &table, const QString &name)
+{
+    const auto it = std::find(table.begin(), table.end(), name);
+    return it == table.end() ? -1 : static_cast<int>(it - table.begin());
+}
+
+} // namespace
+
+bool writeMacroFile(const QString &name, const MacroOptions &options, const std::vector<KeyInfo> &events)
+{
+    const QString path = Paths::macroFile(name);
+    if (path.isEmpty())
+        return false;
+    QDir().mkpath(Paths::macroDir());
+    const auto s = SettingsFile::openForWriting(path);
+
+    s->setValue(QStringLiteral("Setting/MacroFilePath"), QDir::toNativeSeparators(path));
+    s->setValue(QStringLiteral("Setting/DefaultDelay"), options.DefaultDelay);
+    s->setValue(QStringLiteral("Setting/DelayType"), options.DelayType);
+    s->setValue(QStringLiteral("Setting/LoopType"), options.LoopType);
+    s->setValue(QStringLiteral("Setting/LoopTime"), options.LoopTime);
+    const int count = static_cast<int>(events.size());
+    s->setValue(kCountKey, count);
+    // Event values are text holding a decimal number, as the Windows tool
+    // writes them.
+    for (int i = 0; i < count; ++i) {
+        s->setValue(eventKey("Map", i), QString::number(events[i].map));
+        s->setValue(eventKey("DataH", i), QString::number(events[i].DataH));
+        s->setValue(eventKey("DataL", i), QString::number(events[i].DataL));
+    }
+    // Readers ignore events beyond Count, but a shorter rewrite should not
+    // leave the old tail behind in the file.
+    static const QRegularExpression eventPattern(QStringLiteral("^(Map|DataH|DataL)_(\\d+)$"));
+    s->beginGroup(QStringLiteral("Setting"));
+    for (const QString &key : s->childKeys()) {
+        const QRegularExpressionMatch match = eventPattern.match(key);
+        bool ok = false;
+        const int index = match.hasMatch() ? match.captured(2).toInt(&ok) : -1;
+        if (match.hasMatch() && (!ok || index >= count))
+            s->remove(key);
+    }
+    s->endGroup();
+    s->setValue(kWriteSignKey, 1);
+    s->sync();
+    if (s->status() == QSettings::AccessError) {
+        qDebug() << "macro file could not be written:" << path;
+        return false;
+    }
+    return true;
+}
+
+bool readMacroFile(const QString &name, MacroOptions &options, std::vector<KeyInfo> &events)
+{
+    options = MacroOptions();
+    events.clear();
+    const QString path = existingMacroFile(name);
+    if (path.isEmpty())
+        return false;
+    const auto s = SettingsFile::openForReading(path);
+    options.DefaultDelay = readInt(*s, QStringLiteral("Setting/DefaultDelay"));
+    options.DelayType = readInt(*s, QStringLiteral("Setting/DelayType"));
+    options.LoopType = readInt(*s, QStringLiteral("Setting/LoopType"));
+    options.LoopTime = readInt(*s, QStringLiteral("Setting/LoopTime"));
+    const int count = std::clamp(readInt(*s, kCountKey), 0, kMacroFileEventLimit);
+    events.reserve(count);
+    for (int i = 0; i < count; ++i)
+        events.push_back(readEvent(*s, i));
+    return true;
+}
+
+int readMacroEvents(const QString &name, std::array<KeyInfo, kEventsPerButton> &events, int *storedCount)
+{
+    events.fill(KeyInfo());
+    if (storedCount)
+        *storedCount = 0;
+    const QString path = existingMacroFile(name);
+    if (path.isEmpty())
+        return 0;
+    const auto s = SettingsFile::openForReading(path);
+    const int stored = readInt(*s, kCountKey);
+    if (storedCount)
+        *storedCount = stored;
+    // KeyInfo and a macro slot of the mouse hold 63 events; the rest of a
+    // longer file is never sent.
+    const int count = std::clamp(stored, 0, kEventsPerButton);
+    for (int i = 0; i < count; ++i)
+        events[i] = readEvent(*s, i);
+    return count;
+}
+
+bool addMacroName(const QString &name)
+{
+    if (!Paths::isSafeFileName(name))
+        return false;
+    const auto table = readList();
+    if (findSlot(table, name) >= 0)
+        return true;
+    const int slot = findSlot(table, QString());
+    if (slot < 0)
+        return false;
+    writeSlot(slot, name);
+    return true;
+}
+
+void removeMacroName(const QString &name)
+{
+    if (name.isEmpty())
+        return;
+    const int slot = findSlot(readList(), name);
+    if (slot >= 0)
+        writeSlot(slot, QString());
+}
+
+void renameMacroName(const QString &oldName, const QString &newName)
+{
+    // An empty old name would match a free slot; an unsafe new one could
+    // never name a file.
+    if (oldName.isEmpty() || !Paths::isSafeFileName(newName))
+        return;
+    const int slot = findSlot(readList(), oldName);
+    if (slot >= 0)
+        writeSlot(slot, newName);
+}
+
+QStringList listMacros()
+{
+    QStringList names;
+    for (const QString &name : readList()) {
+        if (!name.isEmpty())
+            names.append(name);
+    }
+    return names;
+}
+
+int countMacros()
+{
+    return listMacros().size();
+}
+
+bool macroListFull()
+{
+    return countMacros() >= kMacroListSize;
+}
+
+bool takeWriteSign(const QString &name)
+{
+    const QString path = existingMacroFile(name);
+    if (path.isEmpty())
+        return false;
+    if (readInt(*SettingsFile::openForReading(path), kWriteSignKey) == 0)
+        return false;
+    SettingsFile::openForWriting(path)->setValue(kWriteSignKey, 0);
+    return true;
+}
+
+QString freeMacroName(const QString &wanted, int firstNumber)
+{
+    if (Paths::macroFile(wanted).isEmpty())
+        return QString();
+    if (!QFileInfo::exists(Paths::macroFile(wanted)))
+        return wanted;
+    // The bound only stops a folder of absurd size from looping for ever.
+    const int first = std::clamp(firstNumber, 0, 1000000);
+    for (int n = first; n < first + 100000; ++n) {
+        const QString candidate = wanted + QStringLiteral("_%1").arg(n);
+        const QString path = Paths::macroFile(candidate);
+        if (path.isEmpty())
+            return QString();
+        if (!QFileInfo::exists(path))
+            return candidate;
+    }
+    return QString();
+}
+
+QString newMacroName(const QString &base)
+{
+    for (int n = 1; n <= 100000; ++n) {
+        const QString candidate = base + QStringLiteral("_%1").arg(n);
+        const QString path = Paths::macroFile(candidate);
+        if (path.isEmpty())
+            return QString();
+        if (!QFileInfo::exists(path))
+            return candidate;
+    }
+    return QString();
+}
+
+bool renameMacro(const QString &oldName, const QString &wanted, QString *newName)
+{
+    const QString oldPath = Paths::macroFile(oldName);
+    if (oldPath.isEmpty() || !Paths::isSafeFileName(wanted))
+        return false;
+    if (wanted == oldName) {
+        if (newName)
+            *newName = oldName;
+        return true;
+    }
+    const QString name = freeMacroName(wanted);
+    if (name.isEmpty())
+        return false;
+    // A listed macro whose file has gone still gets its list entry renamed.
+    if (QFileInfo::exists(oldPath) && !QFile::rename(oldPath, Paths::macroFile(name))) {
+        qDebug() << "macro file could not be renamed:" << oldPath;
+        return false;
+    }
+    renameMacroName(oldName, name);
+    if (newName)
+        *newName = name;
+    return true;
+}
+
+void deleteMacro(const QString &name)
+{
+    removeMacroName(name);
+    const QString path = Paths::macroFile(name);
+    if (!path.isEmpty())
+        QFile::remove(path);
+}
