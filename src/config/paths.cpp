@@ -12,10 +12,12 @@ namespace Paths {
 
 namespace {
 
+// An override directory, made absolute so that a relative value keeps
+// meaning the same place whatever the working directory becomes.
 QString envDir(const char *name)
 {
     const QByteArray value = qgetenv(name);
-    return value.isEmpty() ? QString() : QDir::cleanPath(QString::fromLocal8Bit(value));
+    return value.isEmpty() ? QString() : QFileInfo(QString::fromLocal8Bit(value)).absoluteFilePath();
 }
 
 bool isPortable(const QString &exeDir)
@@ -23,18 +25,37 @@ bool isPortable(const QString &exeDir)
     return QFileInfo::exists(exeDir + QStringLiteral("/DefaultProfile.bin"));
 }
 
+// The portable layout keeps its settings beside the program only when they
+// can be written there: the folder itself if it exists, else its parent.
+bool portableConfigsWritable(const QString &exeDir)
+{
+    const QFileInfo configs(exeDir + QStringLiteral("/Configs"));
+    if (configs.exists())
+        return configs.isDir() && configs.isWritable();
+    return QFileInfo(exeDir).isWritable();
+}
+
+// Copies the files that `to` does not have yet; existing files are never
+// overwritten. Config.ini is copied last: its presence marks a finished seed,
+// so a seed cut short is completed on the next start.
 bool copyTree(const QString &from, const QString &to)
 {
     bool ok = QDir().mkpath(to);
+    const QString marker = QStringLiteral("Config.ini");
     QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
+        const QString relative = QDir(from).relativeFilePath(source);
+        const QString target = to + QLatin1Char('/') + relative;
         if (it.fileInfo().isDir())
             ok = QDir().mkpath(target) && ok;
-        else if (!QFileInfo::exists(target))
+        else if (relative != marker && !QFileInfo::exists(target))
             ok = QFile::copy(source, target) && ok;
     }
+    const QString source = from + QLatin1Char('/') + marker;
+    const QString target = to + QLatin1Char('/') + marker;
+    if (ok && QFileInfo::exists(source) && !QFileInfo::exists(target))
+        ok = QFile::copy(source, target);
     return ok;
 }
 
@@ -47,24 +68,27 @@ QString executableDir()
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
 }
 
-QString dataDir()
+QString dataDir() { return dataDirFor(executableDir()); }
+QString configsDir() { return configsDirFor(executableDir()); }
+
+QString dataDirFor(const QString &exeDir)
 {
     const QString overridden = envDir("MOUSECFG_DATA");
     if (!overridden.isEmpty())
         return overridden;
-    const QString exeDir = executableDir();
     if (isPortable(exeDir))
         return exeDir;
+    // Installed: <prefix>/bin/mousecfg reads <prefix>/share/mousecfg, so a
+    // relocated prefix keeps working.
     return QDir::cleanPath(exeDir + QStringLiteral("/../share/mousecfg"));
 }
 
-QString configsDir()
+QString configsDirFor(const QString &exeDir)
 {
     const QString home = envDir("MOUSECFG_HOME");
     if (!home.isEmpty())
         return home + QStringLiteral("/Configs");
-    const QString exeDir = executableDir();
-    if (isPortable(exeDir) && QFileInfo(exeDir).isWritable())
+    if (isPortable(exeDir) && portableConfigsWritable(exeDir))
         return exeDir + QStringLiteral("/Configs");
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
         + QStringLiteral("/mousecfg/Configs");
@@ -78,10 +102,14 @@ bool ensureConfigs(QString *error)
         QDir().mkpath(target);
         return true;
     }
-    bool ok = QFileInfo(shipped).isDir() ? copyTree(shipped, target) : QDir().mkpath(target);
-    if (!ok || !QFileInfo(target).isDir()) {
+    if (!QDir().mkpath(target)) {
         if (error)
             *error = QStringLiteral("cannot create the settings folder %1").arg(target);
+        return false;
+    }
+    if (QFileInfo(shipped).isDir() && !copyTree(shipped, target)) {
+        if (error)
+            *error = QStringLiteral("cannot copy the shipped settings from %1 into %2").arg(shipped, target);
         return false;
     }
     qDebug() << "settings folder seeded from" << shipped << "into" << target;

@@ -18,9 +18,15 @@ QString executableDir();
 QString dataDir();
 QString configsDir();
 
+// The same choices for a program living in `exeDir` (the environment
+// overrides still apply).
+QString dataDirFor(const QString &exeDir);
+QString configsDirFor(const QString &exeDir);
+
 // Creates the writable Configs directory and copies the shipped defaults into
-// it when it has no Config.ini yet. Returns false (with a reason) when the
-// directory cannot be created.
+// it when it has no Config.ini yet; files already there are never
+// overwritten. Returns false (with a reason) when the directory cannot be
+// created or the defaults cannot be copied.
 bool ensureConfigs(QString *error = nullptr);
 
 QString descriptorFile();        // <data>/DefaultProfile.bin
@@ -28,7 +34,7 @@ QString configFile();            // <Configs>/Config.ini
 QString langConfigFile();        // <Configs>/LangConfig.ini
 QString profileDir();            // <Configs>/Profile
 QString macroDir();              // <Configs>/MacroDB
-QString productDir(const QString &product);   // <Configs>/<product>
+QString productDir(const QString &product);   // <Configs>/<product>; empty when unsafe
 QString skinDir();               // <data>/skin
 QString langDir();               // <data>/lang
 
