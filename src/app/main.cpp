@@ -4,6 +4,7 @@
 #include "shell/mousecfgwidget.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QIcon>
 
 int main(int argc, char *argv[])
@@ -24,7 +25,11 @@ int main(int argc, char *argv[])
     if (!guard.acquired())
         return 1;
 
-    Paths::ensureConfigs();
+    // Only the instance that holds the guard seeds the writable settings, so
+    // two starts never copy the shipped defaults over each other.
+    QString error;
+    if (!Paths::ensureConfigs(&error))
+        qDebug() << "settings folder:" << error;
 
     MousecfgWidget window;
     if (window.presentModelCount() != 0) {

@@ -13,8 +13,10 @@ public:
     SingleInstanceGuard(const SingleInstanceGuard &) = delete;
     SingleInstanceGuard &operator=(const SingleInstanceGuard &) = delete;
 
-    // True when this process holds the lock; false when another instance does.
-    bool acquired() const { return m_fd >= 0 && m_acquired; }
+    // False only when another process holds the lock. When the lock cannot be
+    // taken for another reason (no lock file, no lock support) the tool runs
+    // rather than refusing to start.
+    bool acquired() const { return m_acquired; }
     QString lockFilePath() const { return m_path; }
 
     static QString mutexNameFor(const QString &productName);
