@@ -132,6 +132,7 @@ SimFirmware::Answer SimFirmware::echo(const Report &report) const
 {
     Answer a;
     a.sent = true;
+    a.isEcho = true;
     a.hasPayload = report[6] > 0;
     a.bytes = report;
     return a;

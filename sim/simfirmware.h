@@ -20,6 +20,7 @@ public:
     struct Answer {
         bool sent = false;        // a reply goes back
         bool refused = false;     // the write itself fails (receiver with a sleeping mouse)
+        bool isEcho = false;      // the reply repeats the written report (else: status answer)
         bool hasPayload = false;  // the reply carries payload bytes that the program compares
         Report bytes{};
     };

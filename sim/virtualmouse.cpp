@@ -185,10 +185,11 @@ void VirtualMouse::sendReplyLocked(SimNode &node, const SimFirmware::Answer &ans
     if (m_faults.take(SimFault::ZeroReply)) {
         bytes.fill(0);
     } else {
-        // Position 4 is in every header comparison; position 8 is the first
-        // payload byte.
+        // An echo's header runs to position 6 and position 4 is in every
+        // comparison; a status answer is known by its command byte alone.
+        // Position 8 is the first payload byte.
         if (m_faults.take(SimFault::WrongHeader))
-            bytes[4] ^= 0xFF;
+            bytes[answer.isEcho ? 4 : 3] ^= 0xFF;
         if (answer.hasPayload && m_faults.take(SimFault::WrongPayload))
             bytes[kPayloadOffset] ^= 0xFF;
     }
@@ -369,9 +370,12 @@ void VirtualMouse::setMotionRate(int reportsPerSecond)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_motionRate = std::clamp(reportsPerSecond, 0, 8000);
+    const Clock::time_point now = Clock::now();
     for (Link &l : m_links) {
-        if (l.node)
-            l.node->setMotionRate(m_motionRate, Clock::now());
+        if (!l.node)
+            continue;
+        l.node->catchUp(now);   // the motion so far has happened
+        l.node->setMotionRate(m_motionRate, now);
     }
     m_arrived.notify_all();
 }

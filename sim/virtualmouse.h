@@ -83,9 +83,11 @@ public:
     void press(SimButton button);
 
     // Trouble on demand: the next `count` exchanges suffer the fault.
-    // WriteFail fails writes; the others act on replies to written reports
-    // (WrongPayload only on replies that carry a payload; ForeignInput puts a
-    // mouse motion report before and after the reply).
+    // WriteFail fails writes; the others act on replies to written reports:
+    // DropReply loses the reply, ZeroReply sends 33 zero bytes, WrongHeader
+    // bends position 4 of an echo (position 3 of a status answer),
+    // WrongPayload bends position 8 (only replies that carry a payload count),
+    // ForeignInput puts a mouse motion report before and after the reply.
     void injectFault(SimFault fault, int count = 1);
     void clearFaults();
     void setReplyLatency(int milliseconds);
