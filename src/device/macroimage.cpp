@@ -1,0 +1,106 @@
+#include "macroimage.h"
+
+#include "commandset.h"
+
+#include "config/macrofile.h"
+
+#include <QDebug>
+
+#include <algorithm>
+
+namespace {
+
+constexpr uint8_t kDelayEvent = 0x06;
+constexpr uint8_t kUnitDelay[3] = {kDelayEvent, 0x01, 0x00};
+
+// A slot is written when any of its first five bytes is non-zero.
+constexpr int kSlotInUseBytes = 5;
+
+void append(std::vector<uint8_t> &bytes, const KeyInfo &event)
+{
+    bytes.push_back(event.map);
+    bytes.push_back(event.DataL);
+    bytes.push_back(event.DataH);
+}
+
+} // namespace
+
+std::vector<uint8_t> encodeMacroBytes(const KeyInfo *events, int count)
+{
+    count = std::clamp(count, 0, kEventsPerButton);
+    std::vector<uint8_t> bytes;
+    bytes.reserve(kMacroSlotSize + 3 * 2);
+
+    const bool ownDelays = std::any_of(events, events + count, [](const KeyInfo &e) { return e.map == kDelayEvent; });
+    if (ownDelays) {
+        for (int i = 0; i < count; ++i)
+            append(bytes, events[i]);
+    } else {
+        // A macro without delays of its own gets a one-unit delay after
+        // every fourth event and after its last one.
+        for (int i = 0; i < count; ++i) {
+            append(bytes, events[i]);
+            if ((i + 1) % 4 == 0)
+                bytes.insert(bytes.end(), std::begin(kUnitDelay), std::end(kUnitDelay));
+        }
+        bytes.insert(bytes.end(), std::begin(kUnitDelay), std::end(kUnitDelay));
+    }
+    if (int(bytes.size()) > kMacroSlotSize)
+        bytes.resize(kMacroSlotSize);
+    return bytes;
+}
+
+void EncodeMacro(const KeyInfo *events, int count, int slot, MacroImage &image)
+{
+    if (slot < 0 || slot >= kMacroSlotCount)
+        return;
+    const std::vector<uint8_t> bytes = encodeMacroBytes(events, count);
+    const auto start = image.begin() + kMacroSlotSize * slot;
+    std::fill(start, start + kMacroSlotSize, 0);
+    std::copy(bytes.begin(), bytes.end(), start);
+}
+
+MacroImage buildMacroImage(const MacroNumbering &macros, const MacroEventSource &source)
+{
+    MacroImage image{};
+    for (int number = 0; number < macros.size(); ++number) {
+        if (number > kMaxMacroNumber) {
+            // The button still refers to the number; the mouse has no slot for it.
+            qDebug("iIndex>=MAX_MACRO_NUMBER_560\n");
+            continue;
+        }
+        MacroEvents events{};
+        const int count = source ? source(macros.name(number), events) : 0;
+        EncodeMacro(events.data(), std::clamp(count, 0, kEventsPerButton), number, image);
+    }
+    return image;
+}
+
+ReportList macroImageReports(const MacroImage &image)
+{
+    ReportList reports;
+    for (int slot = 0; slot < kMacroSlotCount; ++slot) {
+        const uint8_t *start = image.data() + kMacroSlotSize * slot;
+        if (std::all_of(start, start + kSlotInUseBytes, [](uint8_t b) { return b == 0; }))
+            continue;
+        for (int offset = 0; offset < kMacroSlotSize; offset += kMacroChunkSize) {
+            const int addr = kMacroSlotSize * slot + offset;
+            // Only the chunk at the very start of the memory opens the write.
+            const uint8_t tag = addr == 0 ? kTagFirstChunk : kTagNextChunk;
+            reports.push_back(chunkReport(Command::MacroData, addr, start + offset, kMacroChunkSize, tag));
+        }
+    }
+    if (!reports.empty())
+        reports.push_back(blockEndReport(Command::MacroData, kMacroEndAddress));
+    return reports;
+}
+
+MacroEventSource macroFileEvents()
+{
+    return [](const QString &name, MacroEvents &events) { return readMacroEvents(name, events); };
+}
+
+ReportList buildMacroUpload(const MacroNumbering &macros, const MacroEventSource &source)
+{
+    return macroImageReports(buildMacroImage(macros, source));
+}

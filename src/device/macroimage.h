@@ -1,0 +1,53 @@
+#pragma once
+
+#include "macronumbering.h"
+#include "report.h"
+
+#include "config/mouseconfig.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// The mouse's macro memory (command 0x05): 20 slots of 200 bytes; a macro
+// button refers to a slot by its macro number. Numbers above 11 have no memory
+// on the mouse.
+constexpr int kMacroSlotSize = 200;
+constexpr int kMacroSlotCount = 20;
+constexpr int kMacroImageSize = kMacroSlotSize * kMacroSlotCount;
+constexpr int kMaxMacroNumber = 11;
+constexpr int kMacroChunkSize = 20;
+
+using MacroImage = std::array<uint8_t, kMacroImageSize>;
+using MacroEvents = std::array<KeyInfo, kEventsPerButton>;
+
+// Fills `events` with the events of the named macro and returns how many it
+// placed (0..63). The upload reads macro files; tests hand events in directly.
+using MacroEventSource = std::function<int(const QString &name, MacroEvents &events)>;
+
+// The bytes of one macro as the mouse plays it, at most one slot long. Each
+// event is written as type, low byte, high byte. A macro without delay events
+// gets a one-unit delay (06 01 00) after every fourth event and after its last
+// one; a macro that has its own delays is written as it is.
+std::vector<uint8_t> encodeMacroBytes(const KeyInfo *events, int count);
+
+// Writes the encoding of a macro into slot `slot` (0..19) of `image`; the rest
+// of the slot is zeroed. A slot outside the image is left alone.
+void EncodeMacro(const KeyInfo *events, int count, int slot, MacroImage &image);
+
+// The image of every numbered macro, each in the slot of its number.
+MacroImage buildMacroImage(const MacroNumbering &macros, const MacroEventSource &source);
+
+// The block write of an image: every slot whose first five bytes are not all
+// zero, in chunks of 20 bytes, then the end report at 0x0FFF. Nothing at all
+// when no slot is in use.
+ReportList macroImageReports(const MacroImage &image);
+
+// The events of a macro file (Configs/MacroDB/<name>.MSMACRO).
+MacroEventSource macroFileEvents();
+
+// The whole macro upload for the macros a button table refers to.
+ReportList buildMacroUpload(const MacroNumbering &macros, const MacroEventSource &source = macroFileEvents());
