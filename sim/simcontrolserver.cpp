@@ -52,6 +52,9 @@ SimControlServer::SimControlServer(VirtualMouse *mouse, QObject *parent)
 bool SimControlServer::listen(const QString &path)
 {
     QLocalServer::removeServer(path);
+    // The socket can unplug the mouse and fake its readings: only its owner
+    // may connect.
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
     return m_server.listen(path);
 }
 
@@ -65,13 +68,20 @@ void SimControlServer::onNewConnection()
 
 void SimControlServer::onReadyRead(QLocalSocket *socket)
 {
-    while (socket->canReadLine()) {
-        const QString line = QString::fromUtf8(socket->readLine(kMaxLine + 1));
-        socket->write(execute(line).toUtf8() + '\n');
-    }
-    if (socket->bytesAvailable() > kMaxLine) {
+    for (;;) {
+        if (!socket->canReadLine()) {
+            if (socket->bytesAvailable() <= kMaxLine)
+                return;   // the rest of the line is still on its way
+        } else {
+            const QByteArray line = socket->readLine(kMaxLine + 1);
+            if (line.endsWith('\n')) {
+                socket->write(execute(QString::fromUtf8(line)).toUtf8() + '\n');
+                continue;
+            }
+        }
         socket->write("error: line too long\n");
         socket->disconnectFromServer();
+        return;
     }
 }
 
