@@ -1,34 +1,94 @@
 #include "settingsfile.h"
 
+#include "iniscan.h"
+
 #include <QColor>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
 
 namespace SettingsFile {
 
+namespace {
+
+// Set on a settings object whose malformed file could not be put right: the
+// library's status would then hide a failed write behind its FormatError.
+const char *const kRepairFailed = "mousecfgRepairFailed";
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+bool replaceFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+} // namespace
+
 std::unique_ptr<QSettings> openForReading(const QString &path)
 {
-    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+    const QByteArray bytes = fileBytes(path);
+    if (bytes.isEmpty() || !IniScan::inspect(bytes).hazardous)
+        return std::make_unique<QSettings>(path, QSettings::IniFormat);
+
+    qDebug() << "settings file" << path << "holds values that cannot be loaded safely; reading it without them";
+    auto copy = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/mousecfg-XXXXXX.ini"));
+    if (copy->open() && copy->write(IniScan::repaired(bytes)) >= 0 && copy->flush()) {
+        copy->close();
+        auto settings = std::make_unique<QSettings>(copy->fileName(), QSettings::IniFormat);
+        copy.release()->setParent(settings.get());   // removed with the settings object
+        return settings;
+    }
+    // Without a private copy the file reads as empty rather than unsafely.
+    qDebug() << "no temporary copy possible; settings file" << path << "reads as empty";
+    return std::make_unique<QSettings>(QStringLiteral("/dev/null"), QSettings::IniFormat);
 }
 
 std::unique_ptr<QSettings> openForWriting(const QString &path)
 {
-    auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
-    if (settings->status() == QSettings::FormatError && QFileInfo::exists(path)) {
+    bool repairFailed = false;
+    const QByteArray bytes = fileBytes(path);
+    if (!bytes.isEmpty() && !IniScan::inspect(bytes).clean()) {
         const QString backup = path + QStringLiteral(".bak");
         QFile::remove(backup);
         if (QFile::copy(path, backup))
             qDebug() << "malformed settings file" << path << "kept as" << backup << "before writing";
         else
             qDebug() << "malformed settings file" << path << "could not be kept as" << backup;
+        repairFailed = !replaceFile(path, IniScan::repaired(bytes));
     }
+    auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    if (repairFailed)
+        settings->setProperty(kRepairFailed, true);
     return settings;
+}
+
+bool commit(QSettings &settings)
+{
+    settings.sync();
+    if (settings.property(kRepairFailed).toBool() || settings.status() == QSettings::AccessError) {
+        qDebug() << "could not write the settings file" << settings.fileName();
+        return false;
+    }
+    return true;
 }
 
 int readInt(const QSettings &settings, const QString &key, int defaultValue)
 {
-    const QVariant value = settings.value(key);
+    return intFromVariant(settings.value(key), defaultValue);
+}
+
+int intFromVariant(const QVariant &value, int defaultValue)
+{
     if (!value.isValid())
         return defaultValue;
     bool ok = false;
@@ -43,7 +103,11 @@ int readInt(const QSettings &settings, const QString &key, int defaultValue)
 
 QColor readColor(const QSettings &settings, const QString &key)
 {
-    const QVariant value = settings.value(key);
+    return colourFromVariant(settings.value(key));
+}
+
+QColor colourFromVariant(const QVariant &value)
+{
     if (value.userType() == QMetaType::QColor)
         return value.value<QColor>();
     if (value.userType() == QMetaType::QString || value.userType() == QMetaType::QByteArray) {

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "mouseconfig.h"
+
+#include <QString>
+
+class QSettings;
+
+// Profile files (.prof): one profile in group PROFILE_<n> of an INI file,
+// written and read through QSettings so that the files are interchangeable
+// with those of the Windows tool. Slot files, library files and the template
+// DefaultProfile.prof all live in Configs/Profile/.
+//
+// Writers return false when nothing could be written: a refused name or
+// path, or a file the settings library could not write. The record in
+// memory is never changed by a writer.
+// Readers overwrite every field: a missing key reads as 0, empty text or an
+// invalid colour, so a missing file gives an all-zero profile. They return
+// false when the file does not exist or its name is refused.
+
+// Every key of the profile, LedMoveOFF and LedSleepTime included.
+bool writeProfileGroup(int n, const ProfileData &profile, const QString &path);
+bool readProfileGroup(int n, ProfileData &profile, const QString &path);
+
+// The same without LedMoveOFF and LedSleepTime, as the whole-configuration
+// file holds them; reading leaves those two fields as they were.
+bool writeConfigProfileGroup(int n, const ProfileData &profile, const QString &path);
+bool readConfigProfileGroup(int n, ProfileData &profile, const QString &path);
+
+// Configs/Profile/<name>.prof, group PROFILE_0. Names that would leave the
+// folder (separators, "..", control characters, empty) are refused.
+bool saveProfileFile(const ProfileData &profile, const QString &name);
+bool loadProfileFile(ProfileData &profile, const QString &name);
+
+// Configs/Profile/DefaultProfile.prof holding nothing but the factory profile
+// of the current product descriptor.
+bool writeDefaultProfileFile();
+QString defaultProfileName();   // "DefaultProfile"
+
+// The DPI stage the mouse reported, persisted as PROFILE_0/dpi of the slot's
+// file so that the next load shows it. Stages outside 0..7 are refused.
+bool saveProfileDpiStage(const QString &name, int stage);
+
+// The keys of one group written into or read from settings already opened
+// and positioned inside the group (the whole-configuration file writes five
+// groups in one pass).
+void writeProfileKeys(QSettings &settings, const ProfileData &profile, bool withLightingSleep);
+void readProfileKeys(const QSettings &settings, ProfileData &profile, bool withLightingSleep);

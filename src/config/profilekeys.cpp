@@ -1,0 +1,205 @@
+#include "profilekeys.h"
+
+#include "initext.h"
+
+#include <algorithm>
+#include <numeric>
+
+using F = ProfileField;
+
+ValueKind ProfileKey::kind() const
+{
+    switch (field) {
+    case F::ProfileName:
+    case F::ProfilePath:
+    case F::ButtonMacroname:
+        return ValueKind::Text;
+    case F::LedRGB:
+        return ValueKind::Colour;
+    default:
+        return ValueKind::Number;
+    }
+}
+
+ProfileKeys::ProfileKeys()
+{
+    // The order of the Windows tool's own loops; the file order is sorted.
+    auto add = [this](const QString &key, F field, int index = 0, int event = 0) {
+        m_keys.push_back(ProfileKey{key, QByteArray(), field, uint8_t(index), uint8_t(event)});
+    };
+    add(QStringLiteral("pollrate"), F::pollrate);
+    add(QStringLiteral("dpi"), F::dpi);
+    for (int i = 0; i < kDpiStageCount; ++i) {
+        const QString prefix = QStringLiteral("DPI_INFO_%1_").arg(i);
+        add(prefix + QLatin1String("used"), F::StageUsed, i);
+        add(prefix + QLatin1String("link"), F::StageLink, i);
+        add(prefix + QLatin1String("xy"), F::StageXy, i);
+        add(prefix + QLatin1String("x"), F::StageX, i);
+        add(prefix + QLatin1String("y"), F::StageY, i);
+    }
+    add(QStringLiteral("mousespeed"), F::mousespeed);
+    add(QStringLiteral("dbclickspeed"), F::dbclickspeed);
+    add(QStringLiteral("scrollispage"), F::scrollispage);
+    add(QStringLiteral("scrollspeed"), F::scrollspeed);
+    add(QStringLiteral("accelenable"), F::accelenable);
+    add(QStringLiteral("acee"), F::acee);
+    for (int j = 0; j < kButtonEntryCount; ++j) {
+        const QString prefix = QStringLiteral("BUTTON_INFO_%1_").arg(j);
+        add(prefix + QLatin1String("ID"), F::ButtonID, j);
+        add(prefix + QLatin1String("Fun"), F::ButtonFun, j);
+        add(prefix + QLatin1String("LoopNumber"), F::ButtonLoopNumber, j);
+        add(prefix + QLatin1String("KeyNumber"), F::ButtonKeyNumber, j);
+        add(prefix + QLatin1String("Res1"), F::ButtonRes1, j);
+        add(prefix + QLatin1String("Res2"), F::ButtonRes2, j);
+        add(prefix + QLatin1String("Res3"), F::ButtonRes3, j);
+        add(prefix + QLatin1String("Res4"), F::ButtonRes4, j);
+        add(prefix + QLatin1String("macroname"), F::ButtonMacroname, j);
+        for (int e = 0; e < kEventsPerButton; ++e) {
+            const QString event = prefix + QStringLiteral("KeyInfo_%1_").arg(e);
+            add(event + QLatin1String("map"), F::EventMap, j, e);
+            add(event, F::EventLow, j, e);   // nothing after the last underscore
+            add(event + QLatin1String("H"), F::EventHigh, j, e);
+        }
+    }
+    add(QStringLiteral("ProfileName"), F::ProfileName);
+    add(QStringLiteral("ProfilePath"), F::ProfilePath);
+    add(QStringLiteral("LedMode"), F::LedMode);
+    add(QStringLiteral("LedMoveOFF"), F::LedMoveOFF);
+    add(QStringLiteral("LedSleepTime"), F::LedSleepTime);
+    // Nested below the LedMode value: the settings library stores these as
+    // LedMode\LED_MODE_<m>_... inside the group.
+    for (int m = 0; m < kLedModeCount; ++m) {
+        const QString prefix = QStringLiteral("LedMode/LED_MODE_%1_").arg(m);
+        add(prefix + QLatin1String("RGB"), F::LedRGB, m);
+        add(prefix + QLatin1String("h"), F::LedH, m);
+        add(prefix + QLatin1String("s"), F::LedS, m);
+        add(prefix + QLatin1String("v"), F::LedV, m);
+        add(prefix + QLatin1String("bright"), F::LedBright, m);
+        add(prefix + QLatin1String("breath"), F::LedBreath, m);
+    }
+
+    m_byEscaped.reserve(int(m_keys.size()));
+    for (int i = 0; i < int(m_keys.size()); ++i) {
+        IniText::appendEscapedKey(m_keys[i].key, m_keys[i].escaped);
+        m_byEscaped.insert(m_keys[i].escaped, i);
+    }
+    // The settings library writes the keys of a group sorted as strings
+    // (UTF-16 code units, '/' for the nesting).
+    m_fileOrder.resize(m_keys.size());
+    std::iota(m_fileOrder.begin(), m_fileOrder.end(), 0);
+    std::sort(m_fileOrder.begin(), m_fileOrder.end(), [this](int a, int b) { return m_keys[a].key < m_keys[b].key; });
+}
+
+const ProfileKeys &ProfileKeys::get()
+{
+    static const ProfileKeys keys;
+    return keys;
+}
+
+QString ProfileKeys::groupName(int n)
+{
+    return QStringLiteral("PROFILE_%1").arg(n);
+}
+
+int numberOf(const ProfileData &p, const ProfileKey &k)
+{
+    switch (k.field) {
+    case F::pollrate: return p.pollrate;
+    case F::dpi: return p.dpi;
+    case F::mousespeed: return p.mousespeed;
+    case F::dbclickspeed: return p.dbclickspeed;
+    case F::scrollispage: return p.scrollispage;
+    case F::scrollspeed: return p.scrollspeed;
+    case F::accelenable: return p.accelenable;
+    case F::acee: return p.acee;
+    case F::LedMode: return p.LedMode;
+    case F::LedMoveOFF: return p.LedMoveOFF;
+    case F::LedSleepTime: return p.LedSleepTime;
+    case F::StageUsed: return p.dpiLevels[k.index].used;
+    case F::StageLink: return p.dpiLevels[k.index].link;
+    case F::StageXy: return p.dpiLevels[k.index].xy;
+    case F::StageX: return p.dpiLevels[k.index].x;
+    case F::StageY: return p.dpiLevels[k.index].y;
+    case F::ButtonID: return p.buttons[k.index].ID;
+    case F::ButtonFun: return p.buttons[k.index].Fun;
+    case F::ButtonLoopNumber: return p.buttons[k.index].LoopNumber;
+    case F::ButtonKeyNumber: return p.buttons[k.index].KeyNumber;
+    case F::ButtonRes1: return p.buttons[k.index].Res1;
+    case F::ButtonRes2: return p.buttons[k.index].Res2;
+    case F::ButtonRes3: return p.buttons[k.index].Res3;
+    case F::ButtonRes4: return p.buttons[k.index].Res4;
+    case F::EventMap: return p.buttons[k.index].KeyInfo[k.event].map;
+    case F::EventLow: return p.buttons[k.index].KeyInfo[k.event].DataL;
+    case F::EventHigh: return p.buttons[k.index].KeyInfo[k.event].DataH;
+    case F::LedH: return p.ledModes[k.index].h;
+    case F::LedS: return p.ledModes[k.index].s;
+    case F::LedV: return p.ledModes[k.index].v;
+    case F::LedBright: return p.ledModes[k.index].bright;
+    case F::LedBreath: return p.ledModes[k.index].breath;
+    default: return 0;   // text and colour fields
+    }
+}
+
+void setNumber(ProfileData &p, const ProfileKey &k, int value)
+{
+    const auto byte = uint8_t(value & 0xff);
+    switch (k.field) {
+    case F::pollrate: p.pollrate = byte; break;
+    case F::dpi: p.dpi = byte; break;
+    case F::mousespeed: p.mousespeed = byte; break;
+    case F::dbclickspeed: p.dbclickspeed = byte; break;
+    case F::scrollispage: p.scrollispage = byte; break;
+    case F::scrollspeed: p.scrollspeed = byte; break;
+    case F::accelenable: p.accelenable = byte; break;
+    case F::acee: p.acee = byte; break;
+    case F::LedMode: p.LedMode = byte; break;
+    case F::LedMoveOFF: p.LedMoveOFF = byte; break;
+    case F::LedSleepTime: p.LedSleepTime = byte; break;
+    case F::StageUsed: p.dpiLevels[k.index].used = byte; break;
+    case F::StageLink: p.dpiLevels[k.index].link = byte; break;
+    case F::StageXy: p.dpiLevels[k.index].xy = value; break;
+    case F::StageX: p.dpiLevels[k.index].x = value; break;
+    case F::StageY: p.dpiLevels[k.index].y = value; break;
+    case F::ButtonID: p.buttons[k.index].ID = value; break;
+    case F::ButtonFun: p.buttons[k.index].Fun = value; break;
+    case F::ButtonLoopNumber: p.buttons[k.index].LoopNumber = value; break;
+    case F::ButtonKeyNumber: p.buttons[k.index].KeyNumber = value; break;
+    case F::ButtonRes1: p.buttons[k.index].Res1 = byte; break;
+    case F::ButtonRes2: p.buttons[k.index].Res2 = byte; break;
+    case F::ButtonRes3: p.buttons[k.index].Res3 = byte; break;
+    case F::ButtonRes4: p.buttons[k.index].Res4 = byte; break;
+    case F::EventMap: p.buttons[k.index].KeyInfo[k.event].map = byte; break;
+    case F::EventLow: p.buttons[k.index].KeyInfo[k.event].DataL = byte; break;
+    case F::EventHigh: p.buttons[k.index].KeyInfo[k.event].DataH = byte; break;
+    case F::LedH: p.ledModes[k.index].h = value; break;
+    case F::LedS: p.ledModes[k.index].s = value; break;
+    case F::LedV: p.ledModes[k.index].v = value; break;
+    case F::LedBright: p.ledModes[k.index].bright = value; break;
+    case F::LedBreath: p.ledModes[k.index].breath = value; break;
+    default: break;
+    }
+}
+
+QString &textOf(ProfileData &p, const ProfileKey &k)
+{
+    switch (k.field) {
+    case F::ProfileName: return p.ProfileName;
+    case F::ProfilePath: return p.ProfilePath;
+    default: return p.buttons[k.index].macroname;
+    }
+}
+
+const QString &textOf(const ProfileData &p, const ProfileKey &k)
+{
+    return textOf(const_cast<ProfileData &>(p), k);
+}
+
+QColor &colourOf(ProfileData &p, const ProfileKey &k)
+{
+    return p.ledModes[k.index].RGB;
+}
+
+const QColor &colourOf(const ProfileData &p, const ProfileKey &k)
+{
+    return p.ledModes[k.index].RGB;
+}

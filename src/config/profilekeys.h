@@ -1,0 +1,68 @@
+#pragma once
+
+#include "mouseconfig.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+#include <vector>
+
+// The keys of one profile group, relative to the group (PROFILE_<n>/...),
+// with the field each one stands for. A group holds 8,453 keys; the table
+// is built once and shared, so that reading or writing a profile formats no
+// key strings.
+
+enum class ProfileField : uint8_t {
+    pollrate, dpi, mousespeed, dbclickspeed, scrollispage, scrollspeed, accelenable, acee,
+    ProfileName, ProfilePath, LedMode, LedMoveOFF, LedSleepTime,
+    StageUsed, StageLink, StageXy, StageX, StageY,
+    ButtonID, ButtonFun, ButtonLoopNumber, ButtonKeyNumber, ButtonRes1, ButtonRes2, ButtonRes3, ButtonRes4,
+    ButtonMacroname, EventMap, EventLow, EventHigh,
+    LedRGB, LedH, LedS, LedV, LedBright, LedBreath,
+};
+
+enum class ValueKind : uint8_t { Number, Text, Colour };
+
+struct ProfileKey {
+    QString key;          // "BUTTON_INFO_5_KeyInfo_7_", "LedMode/LED_MODE_3_RGB", ...
+    QByteArray escaped;   // the key as the settings library writes it in the file
+    ProfileField field;
+    uint8_t index;        // stage, button or effect
+    uint8_t event;        // event of a button
+
+    ValueKind kind() const;
+    // LedMoveOFF and LedSleepTime, which the whole-configuration file leaves out.
+    bool isLightingSleep() const
+    {
+        return field == ProfileField::LedMoveOFF || field == ProfileField::LedSleepTime;
+    }
+};
+
+class ProfileKeys {
+public:
+    static const ProfileKeys &get();
+    static QString groupName(int n);   // "PROFILE_<n>"
+
+    const std::vector<ProfileKey> &all() const { return m_keys; }
+    // Indices into all() in the order the settings library writes a group.
+    const std::vector<int> &fileOrder() const { return m_fileOrder; }
+    // Index of the key written as `escaped` in a file, or -1.
+    int indexOfEscaped(const QByteArray &escaped) const { return m_byEscaped.value(escaped, -1); }
+
+private:
+    ProfileKeys();
+
+    std::vector<ProfileKey> m_keys;
+    std::vector<int> m_fileOrder;
+    QHash<QByteArray, int> m_byEscaped;
+};
+
+// Field access by key. Numbers are ints; setting a one-byte field keeps the
+// low 8 bits, as reading a file does.
+int numberOf(const ProfileData &profile, const ProfileKey &key);
+void setNumber(ProfileData &profile, const ProfileKey &key, int value);
+const QString &textOf(const ProfileData &profile, const ProfileKey &key);
+QString &textOf(ProfileData &profile, const ProfileKey &key);
+const QColor &colourOf(const ProfileData &profile, const ProfileKey &key);
+QColor &colourOf(ProfileData &profile, const ProfileKey &key);
