@@ -49,5 +49,7 @@ ReportList macroImageReports(const MacroImage &image);
 // The events of a macro file (Configs/MacroDB/<name>.MSMACRO).
 MacroEventSource macroFileEvents();
 
-// The whole macro upload for the macros a button table refers to.
+// The whole macro upload for the macros a button table refers to. The
+// numbering comes from the button table built in the same upload, so macros
+// reach the mouse only together with the table that numbers them.
 ReportList buildMacroUpload(const MacroNumbering &macros, const MacroEventSource &source = macroFileEvents());
