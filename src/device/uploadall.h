@@ -1,0 +1,30 @@
+#pragma once
+
+#include "devicecontext.h"
+#include "report.h"
+
+#include "config/mouseconfig.h"
+
+class PollerControl;
+
+// The copy of the settings that an upload sends from: filled from the record
+// at the start of every upload and read by the command builders only. The
+// upload worker is its only writer.
+MouseConfig &uploadCopy();
+
+// Sends the reports in order through the transfer routine; 0, or the result
+// of the first report that failed (nothing after it is sent).
+int sendReports(const ReportList &reports);
+
+// Uploads the groups of `mask` (UploadGroup bits) of `config`:
+//   upload mark 0, the system block, the button table, the DPI table, the
+//   lighting table (each when its bit is set), the five apply reports, the
+//   macros the sent button table numbers, upload mark 1.
+// The poller is stopped first; after a successful upload a new one is
+// started. Stops at the first failed report and returns its result (the
+// poller then stays stopped); 0 on success.
+int UploadAll(const MouseConfig &config, int mask, PollerControl *poller = nullptr);
+
+// The same with a given context (sensor, product layout); the other form
+// reads it from the installation.
+int UploadAll(const MouseConfig &config, int mask, const DeviceContext &context, PollerControl *poller);

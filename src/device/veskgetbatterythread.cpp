@@ -1,0 +1,119 @@
+#include "veskgetbatterythread.h"
+
+#include "devicehandles.h"
+#include "devicestate.h"
+
+#include <QDebug>
+
+#include <chrono>
+
+namespace {
+
+constexpr int kSettleMs = 10;          // between the query and its answer
+constexpr int kReadWindowMs = 50;
+constexpr int kRestAfterQueryMs = 450;
+constexpr int kRestAfterReadMs = 400;
+constexpr int kRestAfterErrorMs = 450;
+// The query goes out when the counter is 0; after a query it restarts at 2
+// and wraps from 57 to 0, so one cycle in 56 asks.
+constexpr int kCounterAfterQuery = 2;
+constexpr int kCounterWrap = 57;
+
+} // namespace
+
+VeskGetBatteryThread::VeskGetBatteryThread(QObject *parent)
+    : QThread(parent)
+{
+}
+
+VeskGetBatteryThread::~VeskGetBatteryThread()
+{
+    stop();
+}
+
+void VeskGetBatteryThread::stop()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_restMutex);
+        m_stop.store(true);
+    }
+    m_restWake.notify_all();
+    wait();
+}
+
+bool VeskGetBatteryThread::rest(int milliseconds)
+{
+    std::unique_lock<std::mutex> lock(m_restMutex);
+    return !m_restWake.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return m_stop.load(); });
+}
+
+void VeskGetBatteryThread::handleAnswer(const StatusAnswer &answer)
+{
+    setCurrentSensorMode(answer.sensorMode);
+    emit RefreshBatteryStatus(answer.charge, answer.lowByte, answer.hiByte);
+    // An all-zero reading comes from the receiver, not from the mouse: its
+    // write status means nothing then.
+    if (!answer.mouseOff())
+        emit RefreshWriteStatus(answer.writeStatus);
+}
+
+StatusReply::Kind VeskGetBatteryThread::handleReply(const StatusBytes &bytes)
+{
+    const StatusReply reply = parseStatusReply(bytes);
+    if (reply.kind == StatusReply::Answer)
+        handleAnswer(reply.answer);
+    else if (reply.kind == StatusReply::Report)
+        emit RefreshStatus(reply.report.profile, reply.report.dpi, reply.report.rate, reply.report.mode);
+    return reply.kind;
+}
+
+void VeskGetBatteryThread::run()
+{
+    qDebug("VeskGetBatteryThread.\n");
+    int counter = 0;
+    StatusBytes bytes{};
+
+    while (!m_stop.load()) {
+        const HidHandle handle = CurrentCommandHandle();
+        if (!handle)
+            return;   // no mouse: the owner starts a new poller at the next connection
+
+        if (counter == 0) {
+            if (writeStatusQuery(handle) < 0)
+                qDebug("Unable to send a feature report.\n");
+            if (!rest(kSettleMs))
+                break;
+            const int n = readStatusReply(handle, bytes, kReadWindowMs);
+            if (n < 0) {
+                // No answer at all: shown as a mouse that is off.
+                emit RefreshBatteryStatus(0, 0, 0);
+            } else {
+                qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", bytes[0], bytes[1], bytes[2], bytes[3],
+                       bytes[4], bytes[5], bytes[6], bytes[7]);
+                // A status report that crossed the query is passed on too,
+                // rather than lost.
+                handleReply(bytes);
+            }
+            counter = kCounterAfterQuery;
+            if (!rest(kRestAfterQueryMs))
+                break;
+        } else {
+            ++counter;
+        }
+
+        const int n = readStatusReply(handle, bytes, kReadWindowMs);
+        if (n < 0) {
+            qDebug("Unable to read a feature report 1.\n");
+            if (!rest(kRestAfterErrorMs))
+                break;
+        } else {
+            handleReply(bytes);
+            if (!rest(kRestAfterReadMs))
+                break;
+        }
+
+        if (counter == kCounterWrap)
+            counter = 0;
+    }
+    qDebug("VeskGetBatteryThread Stop.\n");
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "statusquery.h"
+
+#include <QThread>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+
+// The status poller: while a mouse is open it listens on the command channel
+// for the status reports the mouse sends when its own buttons change the
+// profile, DPI stage or report rate, and about every 25 seconds asks for the
+// battery and connection state. It reaches its owner only through the three
+// signals (connect them queued: they are emitted on this thread).
+//
+// Cycle: listen for 50 ms, then rest 400 ms (450 ms after a read error).
+// The first cycle and then every 56th one start with the status query. The
+// thread ends by itself when no command handle is open.
+class VeskGetBatteryThread : public QThread {
+    Q_OBJECT
+public:
+    explicit VeskGetBatteryThread(QObject *parent = nullptr);
+    // Stops and waits: a poller never outlives its object.
+    ~VeskGetBatteryThread() override;
+
+    // Asks the loop to end and waits until the thread has finished. The rests
+    // between reads are cut short, so this takes at most one read window;
+    // once it returns, the poller touches no handle again.
+    void stop();
+    bool stopRequested() const { return m_stop.load(); }
+
+signals:
+    void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void RefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
+    void RefreshWriteStatus(quint8 iStatus);
+
+protected:
+    void run() override;
+
+private:
+    // Emits what a reply says; returns its kind.
+    StatusReply::Kind handleReply(const StatusBytes &bytes);
+    void handleAnswer(const StatusAnswer &answer);
+    // Sleeps unless a stop arrives first; false when stopping.
+    bool rest(int milliseconds);
+
+    std::atomic<bool> m_stop{false};
+    std::mutex m_restMutex;
+    std::condition_variable m_restWake;
+};

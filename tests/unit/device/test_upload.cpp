@@ -1,0 +1,370 @@
+// The upload against the virtual mouse: what the mouse holds afterwards for
+// each kind of change, the full-upload switch after a failure, the mouse-off
+// case, macro change marks, and the tables of the active profile.
+
+#include "config/appconfig.h"
+#include "config/functioncatalogue.h"
+#include "config/macrofile.h"
+#include "device/devicehandles.h"
+#include "device/devicestate.h"
+#include "device/discovery.h"
+#include "device/mouselist.h"
+#include "device/pollercontrol.h"
+#include "device/transport.h"
+#include "device/uploadall.h"
+#include "device/uploadgroups.h"
+#include "device/veskprocessthread.h"
+#include "sim/virtualmouse.h"
+#include "testenvironment.h"
+
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using Edit = std::function<void(MouseConfig &)>;
+Q_DECLARE_METATYPE(Edit)
+
+namespace {
+
+// Counts the calls and notes how many reports the mouse had taken when the
+// poller was stopped.
+class CountingPoller : public PollerControl {
+public:
+    explicit CountingPoller(VirtualMouse *mouse) : m_mouse(mouse) {}
+    void stopPoller() override
+    {
+        ++stops;
+        writesAtStop = m_mouse->writeCount();
+    }
+    void startPoller() override { ++starts; }
+    int stops = 0;
+    int starts = 0;
+    int writesAtStop = -1;
+
+private:
+    VirtualMouse *m_mouse;
+};
+
+MouseConfig defaultRecord()
+{
+    MouseConfig config;
+    makeDefaultConfig(config);
+    for (int p = 1; p < kProfileCount; ++p) {
+        makeDefaultProfile(config.profiles[p]);
+        config.names[p] = QStringLiteral("Profile %1").arg(p + 1);
+    }
+    return config;
+}
+
+void assignMacro(ButtonInfo &button, const QString &name)
+{
+    button.Fun = Fun::Macro;
+    button.macroname = name;
+    button.Res1 = 0;
+    button.LoopNumber = 1;
+}
+
+std::vector<KeyInfo> keyEvents(uint8_t first, int count)
+{
+    std::vector<KeyInfo> events;
+    for (int i = 0; i < count; ++i)
+        events.push_back({uint8_t(i % 2 ? 0x04 : 0x84), uint8_t(first + i / 2), 0});
+    return events;
+}
+
+QByteArray hexOf(const std::vector<uint8_t> &bytes, int offset, int count)
+{
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()) + offset, count).toHex(' ');
+}
+
+// The commit counters of the mouse: system, dpi, buttons, lighting, macro.
+QVector<int> commits(const VirtualMouse &mouse)
+{
+    const auto c = mouse.memory().commits;
+    return QVector<int>(c.begin(), c.end());
+}
+
+} // namespace
+
+class TestUpload : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void changeDetection_data();
+    void changeDetection();
+
+    void onlyDpiChanged();
+    void nothingChangedSendsNothing();
+    void failedUploadMakesNextOneFull();
+    void mouseOffSendsNothing();
+    void editedMacroUploadsButtons();
+    void activeProfileTablesReachTheMouse();
+    void switchingProfileResendsTables();
+    void pollerIsStoppedFirstAndRestartedOnSuccess();
+
+private:
+    int runUpload(bool full = false);
+
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<VirtualMouse> m_mouse;
+    MouseConfig m_live;
+    MouseConfig m_sent;
+};
+
+void TestUpload::init()
+{
+    m_env = std::make_unique<TestEnvironment>();
+    m_mouse = std::make_unique<VirtualMouse>();
+    m_mouse->plug(SimLink::Receiver);
+    setHidBackend(m_mouse.get());
+    LoadMouseList();
+    QCOMPARE(EnumerateMice(), 0);
+    OpenDevicesByName(currentProductName());
+    QVERIFY(CurrentCommandHandle() != nullptr);
+
+    m_live = defaultRecord();
+    m_sent = m_live;
+    QVERIFY(AppConfig::setDiff(0));
+    m_mouse->resetCounters();
+}
+
+void TestUpload::cleanup()
+{
+    setMouseOff(false);
+    CloseDevices();
+    setHidBackend(nullptr);
+    m_mouse.reset();
+    m_env.reset();
+}
+
+int TestUpload::runUpload(bool full)
+{
+    VeskProcessThread worker;
+    worker.full = full;
+    worker.setRecords(&m_live, &m_sent);
+    QSignalSpy done(&worker, &VeskProcessThread::DoProcessDlg);
+    worker.start();
+    worker.wait();
+    if (done.count() != 1)
+        return -1;
+    return worker.result;
+}
+
+void TestUpload::changeDetection_data()
+{
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<int>("active");
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<int>("expected");
+
+    const QString nimbus = QStringLiteral("QORV Nimbus 6");
+    const QString kv52 = QStringLiteral("KV52");
+    using namespace UploadGroup;
+
+    QTest::newRow("nothing") << nimbus << 0 << Edit([](MouseConfig &) {}) << 0;
+    QTest::newRow("rate of another profile") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[4].pollrate = 8; }) << System;
+    QTest::newRow("debounce") << nimbus << 0 << Edit([](MouseConfig &c) { c.Debounce += 2; }) << System;
+    QTest::newRow("stage of the active profile") << nimbus << 1 << Edit([](MouseConfig &c) { c.profiles[1].dpi = 3; }) << System;
+    QTest::newRow("stage of another profile") << nimbus << 1 << Edit([](MouseConfig &c) { c.profiles[0].dpi = 3; }) << 0;
+    QTest::newRow("desktop-only field") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[0].mousespeed = 7; }) << 0;
+    QTest::newRow("stage link only") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[0].dpiLevels[2].link = 1; }) << 0;
+    QTest::newRow("stage y of profile 4") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[4].dpiLevels[7].y = 99; }) << Dpi;
+    QTest::newRow("button Res2") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[3].buttons[5].Res2 = 1; }) << Buttons;
+    QTest::newRow("macro renamed") << nimbus << 0
+                                   << Edit([](MouseConfig &c) { c.profiles[0].buttons[2].macroname = "other"; })
+                                   << Buttons;
+    QTest::newRow("macro events") << nimbus << 0
+                                  << Edit([](MouseConfig &c) { c.profiles[0].buttons[2].KeyInfo[9].DataL = 5; })
+                                  << Buttons;
+    QTest::newRow("recoil file renamed") << nimbus << 0
+                                         << Edit([](MouseConfig &c) { c.profiles[0].buttons[3].macroname = "other"; })
+                                         << Buttons;
+    QTest::newRow("name on a key button") << nimbus << 0
+                                          << Edit([](MouseConfig &c) { c.profiles[0].buttons[0].macroname = "x"; })
+                                          << 0;
+    QTest::newRow("effect of another profile") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[2].LedMode = 1; }) << Lighting;
+    QTest::newRow("effect of the active profile") << nimbus << 2 << Edit([](MouseConfig &c) { c.profiles[2].LedMode = 1; })
+                                                  << (System | Lighting);
+    QTest::newRow("selected effect's colour") << nimbus << 0
+                                              << Edit([](MouseConfig &c) { c.profiles[0].ledModes[c.profiles[0].LedMode].RGB = QColor(1, 2, 3); })
+                                              << Lighting;
+    QTest::newRow("unselected effect's speed") << nimbus << 0
+                                               << Edit([](MouseConfig &c) { c.profiles[0].ledModes[(c.profiles[0].LedMode + 1) % 14].breath = 9; })
+                                               << 0;
+    // A product whose lighting lives in profile 0 whatever profile is active.
+    QTest::newRow("lighting profile's sleep time") << kv52 << 2 << Edit([](MouseConfig &c) { c.profiles[0].LedSleepTime = 9; }) << System;
+    QTest::newRow("lighting profile's light-on-move") << kv52 << 2 << Edit([](MouseConfig &c) { c.profiles[0].LedMoveOFF ^= 1; }) << System;
+    QTest::newRow("lighting profile's effect") << kv52 << 2 << Edit([](MouseConfig &c) { c.profiles[0].LedMode = 2; })
+                                               << (System | Lighting);
+    QTest::newRow("other product, profile 0 sleep time") << nimbus << 2 << Edit([](MouseConfig &c) { c.profiles[0].LedSleepTime = 9; }) << 0;
+    // The tables follow the active profile.
+    QTest::newRow("active profile switched") << nimbus << 0 << Edit([](MouseConfig &c) { c.ProfileID = 3; }) << All;
+    QTest::newRow("active profile switched, lighting fixed") << kv52 << 0 << Edit([](MouseConfig &c) { c.ProfileID = 3; })
+                                                             << (System | Dpi | Buttons);
+}
+
+void TestUpload::changeDetection()
+{
+    QFETCH(QString, product);
+    QFETCH(int, active);
+    QFETCH(Edit, edit);
+    QFETCH(int, expected);
+
+    MouseConfig sent = defaultRecord();
+    sent.ProfileID = uint8_t(active);
+    assignMacro(sent.profiles[0].buttons[2], QStringLiteral("burst"));
+    sent.profiles[0].buttons[3].Fun = Fun::GunFile;
+    sent.profiles[0].buttons[3].macroname = QStringLiteral("recoil");
+    MouseConfig live = sent;
+    edit(live);
+
+    DeviceContext context;
+    context.productName = product;
+    QCOMPARE(ComputeUploadGroups(live, sent, context), expected);
+}
+
+void TestUpload::onlyDpiChanged()
+{
+    m_live.profiles[0].dpiLevels[1].x = 40;
+    m_live.profiles[0].dpiLevels[1].y = 300;
+    QCOMPARE(runUpload(), 0);
+
+    const SimMemory m = m_mouse->memory();
+    // System, buttons, lighting and macros untouched; the DPI table once.
+    QCOMPARE(commits(*m_mouse), QVector<int>({0, 1, 0, 0, 0}));
+    // Stage 1 of the 3395: enabled, x = 40, y = 300 as (low, high) pairs.
+    QCOMPARE(hexOf(m.dpi, 1 + 5 * 1, 5), QByteArray("01 28 00 2c 01"));
+    QCOMPARE(m.uploadMarks, std::vector<int>({0, 1}));
+    QCOMPARE(m.applyGroups, std::vector<int>({0x04, 0x01, 0x02, 0x08, 0x10}));
+    QVERIFY(!m.uploading);
+    QCOMPARE(m.rejectedReports, 0);
+    QVERIFY(m_sent == m_live);
+    QCOMPARE(AppConfig::diff(), 0);
+}
+
+void TestUpload::nothingChangedSendsNothing()
+{
+    QCOMPARE(runUpload(), 0);
+    QCOMPARE(m_mouse->writeCount(), 0);
+    QCOMPARE(AppConfig::diff(), 0);
+}
+
+void TestUpload::failedUploadMakesNextOneFull()
+{
+    m_live.profiles[0].dpiLevels[0].x = 20;
+    m_mouse->injectFault(SimFault::WriteFail, 1);
+    QCOMPARE(runUpload(), int(kTransferWriteFailed));
+    QCOMPARE(AppConfig::diff(), 1);
+    QVERIFY(m_sent == m_live);   // the attempt counts as sent
+    QCOMPARE(commits(*m_mouse), QVector<int>({0, 0, 0, 0, 0}));
+
+    // Nothing changed since, yet everything goes.
+    QCOMPARE(runUpload(), 0);
+    QCOMPARE(commits(*m_mouse), QVector<int>({1, 1, 1, 1, 0}));
+    QCOMPARE(AppConfig::diff(), 0);
+    QCOMPARE(m_mouse->memory().dpi[2], uint8_t(20));
+}
+
+void TestUpload::mouseOffSendsNothing()
+{
+    m_live.profiles[0].dpiLevels[0].x = 20;
+    const MouseConfig before = m_sent;
+    setMouseOff(true);
+    QCOMPARE(runUpload(true), int(kTransferMouseOff));
+    QCOMPARE(m_mouse->writeCount(), 0);
+    QCOMPARE(AppConfig::diff(), 0);
+    QVERIFY(m_sent == before);
+    // The settings were still saved.
+    MouseConfig onDisk;
+    AppConfig::loadAll(onDisk);
+    QCOMPARE(onDisk.profiles[0].dpiLevels[0].x, 20);
+}
+
+void TestUpload::editedMacroUploadsButtons()
+{
+    assignMacro(m_live.profiles[0].buttons[1], QStringLiteral("burst"));
+    m_sent = m_live;
+    QVERIFY(writeMacroFile(QStringLiteral("burst"), MacroOptions(), keyEvents(0x10, 5)));
+
+    QCOMPARE(runUpload(), 0);
+    QCOMPARE(commits(*m_mouse), QVector<int>({0, 0, 1, 0, 1}));
+    const SimMemory m = m_mouse->memory();
+    // Five events without delays of their own: a unit delay after the
+    // fourth and after the last.
+    QCOMPARE(hexOf(m.macro, 0, 24),
+             QByteArray("84 10 00 04 10 00 84 11 00 04 11 00 06 01 00 84 12 00 06 01 00 00 00 00"));
+    const int slot = loadDeviceContext().keySlots[1];
+    QCOMPARE(hexOf(m.buttons, 2 + 4 * slot, 4), QByteArray("91 00 01 00"));
+
+    // The mark was cleared: the next apply has nothing to send.
+    QVERIFY(!takeWriteSign(QStringLiteral("burst")));
+    m_mouse->resetCounters();
+    QCOMPARE(runUpload(), 0);
+    QCOMPARE(m_mouse->writeCount(), 0);
+}
+
+void TestUpload::activeProfileTablesReachTheMouse()
+{
+    // Profile 0 and profile 3 differ everywhere; profile 3 is active.
+    m_live.ProfileID = 3;
+    ProfileData &p3 = m_live.profiles[3];
+    p3.dpiLevels[0].x = 77;
+    p3.dpiLevels[0].y = 78;
+    p3.LedMode = 1;
+    p3.ledModes[1].RGB = QColor(10, 20, 30);
+    p3.ledModes[1].bright = 3;
+    assignMacro(p3.buttons[0], QStringLiteral("second"));
+    assignMacro(p3.buttons[1], QStringLiteral("third"));
+    assignMacro(m_live.profiles[0].buttons[1], QStringLiteral("first"));
+    QVERIFY(writeMacroFile(QStringLiteral("first"), MacroOptions(), keyEvents(0x20, 2)));
+    QVERIFY(writeMacroFile(QStringLiteral("second"), MacroOptions(), keyEvents(0x30, 2)));
+    QVERIFY(writeMacroFile(QStringLiteral("third"), MacroOptions(), keyEvents(0x40, 2)));
+
+    QCOMPARE(runUpload(true), 0);
+    const SimMemory m = m_mouse->memory();
+    const DeviceContext context = loadDeviceContext();
+    QCOMPARE(m.activeProfile, 3);
+    QCOMPARE(int(m.system[6]), 3);
+    QCOMPARE(int(m.system[18]), 2);   // effect 1 is slot 1
+    QCOMPARE(hexOf(m.dpi, 1, 5), QByteArray("01 4d 00 4e 00"));
+    QCOMPARE(hexOf(m.lighting, 8, 8), QByteArray("80 0a 14 1e 01 00 02 03"));
+    // Macro numbers follow profile 3's buttons, and so do the macro slots.
+    QCOMPARE(hexOf(m.buttons, 2 + 4 * context.keySlots[0], 4), QByteArray("91 00 01 00"));
+    QCOMPARE(hexOf(m.buttons, 2 + 4 * context.keySlots[1], 4), QByteArray("91 01 01 00"));
+    QCOMPARE(hexOf(m.macro, 0, 9), QByteArray("84 30 00 04 30 00 06 01 00"));
+    QCOMPARE(hexOf(m.macro, 200, 9), QByteArray("84 40 00 04 40 00 06 01 00"));
+    QCOMPARE(hexOf(m.macro, 400, 3), QByteArray("00 00 00"));
+}
+
+void TestUpload::switchingProfileResendsTables()
+{
+    m_live.profiles[2].dpiLevels[0].x = 55;
+    m_sent = m_live;
+    m_live.ProfileID = 2;
+    QCOMPARE(runUpload(), 0);
+    QCOMPARE(commits(*m_mouse), QVector<int>({1, 1, 1, 1, 0}));
+    QCOMPARE(int(m_mouse->memory().dpi[2]), 55);
+}
+
+void TestUpload::pollerIsStoppedFirstAndRestartedOnSuccess()
+{
+    CountingPoller poller(m_mouse.get());
+    QCOMPARE(UploadAll(m_live, UploadGroup::Dpi, &poller), 0);
+    QCOMPARE(poller.stops, 1);
+    QCOMPARE(poller.writesAtStop, 0);
+    QCOMPARE(poller.starts, 1);
+
+    // A failed upload leaves the poller stopped.
+    CountingPoller failed(m_mouse.get());
+    m_mouse->injectFault(SimFault::WriteFail, 1);
+    QCOMPARE(UploadAll(m_live, UploadGroup::All, &failed), int(kTransferWriteFailed));
+    QCOMPARE(failed.stops, 1);
+    QCOMPARE(failed.starts, 0);
+}
+
+QTEST_GUILESS_MAIN(TestUpload)
+#include "test_upload.moc"
