@@ -1,8 +1,7 @@
 #include "keytables.h"
 
-#include "paths.h"
+#include "langconfig.h"
 #include "productdescriptor.h"
-#include "settingsfile.h"
 
 #include <algorithm>
 
@@ -160,8 +159,7 @@ bool frenchKeyNames()
     const int frenchIndex = ProductDescriptor::frenchLanguage();
     if (frenchIndex == -1)
         return false;
-    const auto langConfig = SettingsFile::openForReading(Paths::langConfigFile());
-    return SettingsFile::readInt(*langConfig, QStringLiteral("Config/LangID")) == frenchIndex;
+    return LangConfig::langID() == frenchIndex;
 }
 
 QString keyName(int code, bool french)

@@ -103,8 +103,7 @@ bool writeMacroFile(const QString &name, const MacroOptions &options, const std:
     }
     s->endGroup();
     s->setValue(kWriteSignKey, 1);
-    s->sync();
-    if (s->status() == QSettings::AccessError) {
+    if (!SettingsFile::commit(*s)) {
         qDebug() << "macro file could not be written:" << path;
         return false;
     }
@@ -211,7 +210,12 @@ bool takeWriteSign(const QString &name)
         return false;
     if (readInt(*SettingsFile::openForReading(path), kWriteSignKey) == 0)
         return false;
-    SettingsFile::openForWriting(path)->setValue(kWriteSignKey, 0);
+    const auto s = SettingsFile::openForWriting(path);
+    s->setValue(kWriteSignKey, 0);
+    // The mark was set either way: the macro is sent even if it could not be
+    // cleared, at worst once more than needed.
+    if (!SettingsFile::commit(*s))
+        qDebug() << "change mark could not be cleared:" << path;
     return true;
 }
 

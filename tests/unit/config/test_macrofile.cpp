@@ -73,6 +73,7 @@ private slots:
     void garbageFile();
     void longFileIsCutAt63();
     void shorterRewriteDropsOldTail();
+    void writeFailureIsReported();
     void missingFile();
     void writeSignIsTakenOnce();
     void listSlots();
@@ -227,6 +228,14 @@ void TestMacroFile::shorterRewriteDropsOldTail()
     QCOMPARE(file.value(QStringLiteral("Setting/Map_0")).toInt(), 10);
     QVERIFY(!file.contains(QStringLiteral("Setting/Map_1")));
     QVERIFY(!file.contains(QStringLiteral("Setting/DataL_2")));
+}
+
+void TestMacroFile::writeFailureIsReported()
+{
+    TestEnvironment env(TestEnvironment::Empty);
+    // A folder where the file should be: nothing can be written there.
+    QVERIFY(QDir().mkpath(macroPath(QStringLiteral("blocked"))));
+    QVERIFY(!writeMacroFile(QStringLiteral("blocked"), MacroOptions(), {ev(1, 0, 1)}));
 }
 
 void TestMacroFile::missingFile()
