@@ -115,6 +115,8 @@ int TransferReport(const uint8_t *buffer, int length)
         TransportTrace::line("没找到设备，失败返回--------------------------------------");
         return kTransferNoDevice;
     }
+    // The copy below takes length + 1 bytes into a 64-byte buffer; a call
+    // outside that is refused before anything reaches the device.
     if (!buffer || length <= 0 || length >= kReportBufferSize)
         return kTransferWriteFailed;
 
