@@ -98,10 +98,10 @@ SensorRegister encodeSensorStep(int sensorType, int s, uint8_t sensorMode)
             return fromTable(SensorTable::A3311, s, 0);
         return fromTable(SensorTable::A3311, s - 60, 1);
     case 3370:
-        // Step 1 is register 0; code 0 (an unused stage) gets the lowest
-        // register rather than a wrapped-around 0xFF.
+        // Step 1 is register 0. Code 0 (an unused stage) wraps to 0xFF as
+        // the mouse has always been sent it.
         if (s <= 200)
-            return {uint8_t(std::max(s - 1, 0)), 0};
+            return {uint8_t((s - 1) & 0xff), 0};
         return {uint8_t((s - 101) & 0xff), 1};
     case 3327:
         if (s <= 61)
@@ -111,7 +111,7 @@ SensorRegister encodeSensorStep(int sensorType, int s, uint8_t sensorMode)
         return fromTable(SensorTable::A3327, s - 52, 4);
     case 3360:
         if (s <= 120)
-            return {uint8_t(std::max(s - 1, 0)), 0};
+            return {uint8_t((s - 1) & 0xff), 0};
         return {uint8_t((s - 61) & 0xff), 1};
     case 3389:
         if (s <= 320)
@@ -161,7 +161,7 @@ uint8_t sniperStepValue(int sensorType, int s)
     case 3325: return sensorTableValue(SensorTable::A3325, s);
     case 3327: return sensorTableValue(SensorTable::A3327, s);
     case 3335: return sensorTableValue(SensorTable::A3335, s);
-    case 3360: return uint8_t(std::clamp(s - 1, 0, 255));
+    case 3360: return uint8_t((s - 1) & 0xff);
     default: return 4;
     }
 }

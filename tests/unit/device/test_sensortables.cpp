@@ -40,7 +40,7 @@ void TestSensorTables::encodesSteps_data()
     QTest::newRow("3311 past the table") << 3311 << 250 << 0 << 143 << 1;
     QTest::newRow("33112 as 3311") << 33112 << 121 << 0 << 72 << 1;
 
-    QTest::newRow("3370 code 0") << 3370 << 0 << 0 << 0 << 0;
+    QTest::newRow("3370 code 0") << 3370 << 0 << 0 << 0xff << 0;
     QTest::newRow("3370 step 1") << 3370 << 1 << 0 << 0 << 0;
     QTest::newRow("3370 step 200") << 3370 << 200 << 0 << 199 << 0;
     QTest::newRow("3370 step 201") << 3370 << 201 << 0 << 100 << 1;
@@ -53,7 +53,7 @@ void TestSensorTables::encodesSteps_data()
     QTest::newRow("3327 step 106") << 3327 << 106 << 0 << 124 << 4;
     QTest::newRow("3327 past the table") << 3327 << 200 << 0 << 140 << 4;
 
-    QTest::newRow("3360 code 0") << 3360 << 0 << 0 << 0 << 0;
+    QTest::newRow("3360 code 0") << 3360 << 0 << 0 << 0xff << 0;
     QTest::newRow("3360 step 120") << 3360 << 120 << 0 << 119 << 0;
     QTest::newRow("3360 step 121") << 3360 << 121 << 0 << 60 << 1;
 
@@ -125,7 +125,7 @@ void TestSensorTables::sniperValue_data()
     QTest::newRow("3335 table") << 3335 << 50 << 59;
     QTest::newRow("3335 step 0") << 3335 << 0 << 0;
     QTest::newRow("3360 one less") << 3360 << 10 << 9;
-    QTest::newRow("3360 step 0") << 3360 << 0 << 0;
+    QTest::newRow("3360 step 0") << 3360 << 0 << 0xff;
     QTest::newRow("3395 has no sniper register") << 3395 << 10 << 4;
     QTest::newRow("31042 is not 3104 here") << 31042 << 10 << 4;
     QTest::newRow("unknown") << 0 << 10 << 4;
