@@ -129,14 +129,21 @@ bool plainNumber(const char *b, int n, int &value)
 }
 
 // The single text element of a value, or false when the library would read
-// something else than plain text (a list, or a value starting with '@').
+// something else than plain text (a list, or a value starting with '@' other
+// than the doubled '@' that stands for itself).
 bool plainText(const Line &line, QString &text)
 {
     const QStringList elements =
         IniText::valueElements(line.begin, line.valueFrom(), line.length, false);
-    if (elements.size() != 1 || elements.first().startsWith(QLatin1Char('@')))
+    if (elements.size() != 1)
         return false;
-    text = elements.first();
+    const QString &element = elements.first();
+    if (element.startsWith(QLatin1String("@@")))
+        text = element.mid(1);
+    else if (element.startsWith(QLatin1Char('@')))
+        return false;
+    else
+        text = element;
     return true;
 }
 
@@ -212,10 +219,10 @@ struct Section {
 bool entryWritesBackUnchanged(const Line &line)
 {
     QString text;
-    if (!plainText(line, text) || text.contains(QChar(0)))
+    if (!plainText(line, text))
         return false;
     QByteArray canonical;
-    IniText::appendEscapedString(text, canonical);
+    IniText::appendTextValue(text, canonical);
     return canonical.size() == line.length - line.valueFrom()
         && std::memcmp(canonical.constData(), line.begin + line.valueFrom(), size_t(canonical.size())) == 0;
 }
