@@ -9,7 +9,6 @@
 #include "sim/virtualmouse.h"
 #include "testenvironment.h"
 
-#include <QElapsedTimer>
 #include <QtTest>
 
 #include <array>
@@ -291,13 +290,10 @@ void TestTransport::staleReplyIsDiscardedBeforeWriting()
     m_script.queue.push_back(stale);
     m_script.queue.push_back(stale);
 
-    QElapsedTimer timer;
-    timer.start();
     const ReportBuffer report = dpiChunk();
     QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 0);
     QCOMPARE(m_script.echoReads, 1);
     QVERIFY(m_script.drainReads >= 3);
-    QVERIFY2(timer.elapsed() < 45, "a reread (50 ms) happened");
 }
 
 void TestTransport::foreignInputIsNotAMismatch()
@@ -311,12 +307,15 @@ void TestTransport::foreignInputIsNotAMismatch()
         motion[2] = 0x05;
         return std::vector<Bytes>{motion, motion, echoOf(w), motion};
     };
-    QElapsedTimer timer;
-    timer.start();
+    int rereads = 0;
+    TransportTrace::setHandler([&](const std::string &line) {
+        if (line.find("重新读") != std::string::npos)
+            ++rereads;
+    });
     const ReportBuffer report = dpiChunk();
     QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 0);
     QCOMPARE(int(m_script.writes.size()), 1);
-    QVERIFY2(timer.elapsed() < 45, "a reread (50 ms) happened");
+    QCOMPARE(rereads, 0);
     // The motion after the echo is discarded before the next exchange.
     QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 0);
     QCOMPARE(int(m_script.writes.size()), 2);
