@@ -4,7 +4,9 @@
 #include "devicestate.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -67,6 +69,32 @@ StatusReply::Kind VeskGetBatteryThread::handleReply(const StatusBytes &bytes)
     return reply.kind;
 }
 
+bool VeskGetBatteryThread::listen(HidHandle handle, int milliseconds)
+{
+    // The node queues at most 64 input reports per handle, and a moving
+    // mouse sends up to 1000 a second: a status report that waited out a
+    // plain sleep would be pushed out of the queue by motion. So the rest
+    // between cycles is spent reading, in slices short enough to notice a
+    // stop.
+    QElapsedTimer elapsed;
+    elapsed.start();
+    StatusBytes bytes{};
+    for (;;) {
+        if (m_stop.load())
+            return false;
+        const int remaining = milliseconds - int(elapsed.elapsed());
+        if (remaining <= 0)
+            return true;
+        const int n = readStatusReply(handle, bytes, std::min(remaining, kReadWindowMs));
+        if (n < 0) {
+            // A broken handle answers at once; do not spin on it.
+            return rest(milliseconds - int(elapsed.elapsed()));
+        }
+        if (n > 0)
+            handleReply(bytes);
+    }
+}
+
 void VeskGetBatteryThread::run()
 {
     qDebug("VeskGetBatteryThread.\n");
@@ -95,7 +123,7 @@ void VeskGetBatteryThread::run()
                 handleReply(bytes);
             }
             counter = kCounterAfterQuery;
-            if (!rest(kRestAfterQueryMs))
+            if (!listen(handle, kRestAfterQueryMs))
                 break;
         } else {
             ++counter;
@@ -108,7 +136,7 @@ void VeskGetBatteryThread::run()
                 break;
         } else {
             handleReply(bytes);
-            if (!rest(kRestAfterReadMs))
+            if (!listen(handle, kRestAfterReadMs))
                 break;
         }
 

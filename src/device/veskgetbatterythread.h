@@ -14,7 +14,9 @@
 // battery and connection state. It reaches its owner only through the three
 // signals (connect them queued: they are emitted on this thread).
 //
-// Cycle: listen for 50 ms, then rest 400 ms (450 ms after a read error).
+// Cycle: read for 50 ms, then 400 ms more (450 ms after the query), during
+// which it keeps reading, so that a status report is not lost in the
+// node's queue behind mouse motion; after a read error it sleeps 450 ms.
 // The first cycle and then every 56th one start with the status query. The
 // thread ends by itself when no command handle is open.
 class VeskGetBatteryThread : public QThread {
@@ -44,6 +46,9 @@ private:
     void handleAnswer(const StatusAnswer &answer);
     // Sleeps unless a stop arrives first; false when stopping.
     bool rest(int milliseconds);
+    // Spends the time reading and passing on what arrives; false when
+    // stopping.
+    bool listen(HidHandle handle, int milliseconds);
 
     std::atomic<bool> m_stop{false};
     std::mutex m_restMutex;

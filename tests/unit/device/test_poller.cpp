@@ -1,0 +1,285 @@
+// The status poller against the virtual mouse: the signals it turns the
+// mouse's replies into, the query it writes, reads that skip mouse motion,
+// and how it ends.
+
+#include "device/devicehandles.h"
+#include "device/devicestate.h"
+#include "device/discovery.h"
+#include "device/mouselist.h"
+#include "device/statuspoller.h"
+#include "device/statusquery.h"
+#include "device/veskgetbatterythread.h"
+#include "sim/virtualmouse.h"
+#include "testenvironment.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Collects the poller's signals on the test's thread, as the window would.
+class SignalLog : public QObject {
+    Q_OBJECT
+public:
+    struct Entry {
+        QString name;
+        QVector<int> args;
+    };
+    QVector<Entry> entries;
+
+    void attach(VeskGetBatteryThread *poller)
+    {
+        connect(poller, &VeskGetBatteryThread::RefreshBatteryStatus, this,
+                [this](quint8 c, quint8 l, quint8 h) { entries.push_back({"battery", {c, l, h}}); },
+                Qt::QueuedConnection);
+        connect(poller, &VeskGetBatteryThread::RefreshStatus, this,
+                [this](quint8 p, quint8 d, quint8 r, quint8 m) { entries.push_back({"status", {p, d, r, m}}); },
+                Qt::QueuedConnection);
+        connect(poller, &VeskGetBatteryThread::RefreshWriteStatus, this,
+                [this](quint8 s) { entries.push_back({"write", {s}}); }, Qt::QueuedConnection);
+    }
+    int count(const QString &name) const
+    {
+        return int(std::count_if(entries.begin(), entries.end(), [&](const Entry &e) { return e.name == name; }));
+    }
+    QVector<int> first(const QString &name) const
+    {
+        for (const Entry &e : entries) {
+            if (e.name == name)
+                return e.args;
+        }
+        return {};
+    }
+};
+
+} // namespace
+
+class TestPoller : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void firstCycleQueriesTheBattery_data();
+    void firstCycleQueriesTheBattery();
+    void statusReportIsPassedOnInOrder();
+    void motionReportsAreSkipped();
+    void readErrorReadsAsMouseOff();
+    void noHandleEndsBeforeWriting();
+    void stopJoinsPromptly();
+    void ownedPollerRestartsFromAnotherThread();
+    void batteryLevels_data();
+    void batteryLevels();
+
+private:
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<VirtualMouse> m_mouse;
+    QTemporaryDir m_traceDir;
+};
+
+void TestPoller::init()
+{
+    m_env = std::make_unique<TestEnvironment>();
+    m_mouse = std::make_unique<VirtualMouse>();
+    m_mouse->plug(SimLink::Receiver);
+    setHidBackend(m_mouse.get());
+    LoadMouseList();
+    QCOMPARE(EnumerateMice(), 0);
+    OpenDevicesByName(currentProductName());
+    QVERIFY(CurrentCommandHandle() != nullptr);
+    m_mouse->resetCounters();
+    setCurrentSensorMode(0);
+}
+
+void TestPoller::cleanup()
+{
+    CloseDevices();
+    setHidBackend(nullptr);
+    m_mouse.reset();
+    m_env.reset();
+}
+
+void TestPoller::firstCycleQueriesTheBattery_data()
+{
+    QTest::addColumn<bool>("awake");
+    QTest::addColumn<int>("raw");
+    QTest::addColumn<bool>("charging");
+    QTest::addColumn<QVector<int>>("battery");
+    QTest::addColumn<int>("writeStatusSignals");
+
+    QTest::newRow("awake") << true << 0x03D4 << false << QVector<int>{0, 0xD4, 0x03} << 1;
+    QTest::newRow("charging") << true << 0x0410 << true << QVector<int>{1, 0x10, 0x04} << 1;
+    // The receiver answers for a sleeping mouse with zeros only.
+    QTest::newRow("asleep") << false << 0x03D4 << false << QVector<int>{0, 0, 0} << 0;
+}
+
+void TestPoller::firstCycleQueriesTheBattery()
+{
+    QFETCH(bool, awake);
+    QFETCH(int, raw);
+    QFETCH(bool, charging);
+    QFETCH(QVector<int>, battery);
+    QFETCH(int, writeStatusSignals);
+
+    const QString trace = m_traceDir.filePath(QStringLiteral("trace-%1.txt").arg(QTest::currentDataTag()));
+    QVERIFY(m_mouse->setTraceFile(trace));
+    m_mouse->setAwake(awake);
+    m_mouse->setBattery(raw, charging);
+    m_mouse->setSensorMode(8);
+
+    SignalLog log;
+    VeskGetBatteryThread poller;
+    log.attach(&poller);
+    poller.start();
+    QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
+    QCOMPARE(log.first("battery"), battery);
+    // Give the write status time to follow if it were going to.
+    QTest::qWait(100);
+    QCOMPARE(log.count("write"), writeStatusSignals);
+    if (writeStatusSignals)
+        QCOMPARE(log.first("write"), QVector<int>{1});
+    QCOMPARE(int(currentSensorMode()), awake ? 8 : 0);
+    poller.stop();
+    m_mouse->setTraceFile(QString());
+
+    // The query is written as it is, checksum included.
+    const QByteArray first = readWholeFile(trace).split('\n').value(0);
+    QCOMPARE(first, "> 05 24 fa 48" + QByteArray(" 00").repeated(29));
+}
+
+void TestPoller::statusReportIsPassedOnInOrder()
+{
+    SignalLog log;
+    VeskGetBatteryThread poller;
+    log.attach(&poller);
+    poller.start();
+    QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
+
+    // The mouse's DPI button: profile, stage, rate and lighting mode follow.
+    m_mouse->press(SimButton::Dpi);
+    QTRY_COMPARE_WITH_TIMEOUT(log.count("status"), 1, 2000);
+    const SimMemory m = m_mouse->memory();
+    const int p = m.activeProfile;
+    const QVector<int> expected{p, m.dpiStage[p], m.pollrate[p], m.lightingMode};
+    QCOMPARE(log.first("status"), expected);
+    // The values are distinct, so that an order mix-up would show.
+    QCOMPARE(QSet<int>(expected.begin(), expected.end()).size(), 4);
+}
+
+void TestPoller::motionReportsAreSkipped()
+{
+    // The node delivers mouse motion between the replies.
+    m_mouse->setMotionRate(1000);
+    SignalLog log;
+    VeskGetBatteryThread poller;
+    log.attach(&poller);
+    poller.start();
+    QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
+    QCOMPARE(log.first("battery"), (QVector<int>{0, 0xD4, 0x03}));
+    m_mouse->press(SimButton::Rate);
+    QTRY_COMPARE_WITH_TIMEOUT(log.count("status"), 1, 2000);
+    const SimMemory m = m_mouse->memory();
+    QCOMPARE(log.first("status").value(2), m.pollrate[m.activeProfile]);
+    poller.stop();
+    m_mouse->setMotionRate(0);
+}
+
+void TestPoller::readErrorReadsAsMouseOff()
+{
+    // A node that went away: writes and reads fail on its handle.
+    m_mouse->unplug(SimLink::Receiver);
+    SignalLog log;
+    VeskGetBatteryThread poller;
+    log.attach(&poller);
+    poller.start();
+    QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
+    QCOMPARE(log.first("battery"), (QVector<int>{0, 0, 0}));
+    QCOMPARE(log.count("write"), 0);
+    QVERIFY(poller.isRunning());   // the cycle goes on until it is stopped
+}
+
+void TestPoller::noHandleEndsBeforeWriting()
+{
+    CloseDevices();
+    VeskGetBatteryThread poller;
+    QSignalSpy battery(&poller, &VeskGetBatteryThread::RefreshBatteryStatus);
+    poller.start();
+    QVERIFY(poller.wait(1000));
+    QCOMPARE(m_mouse->writeCount(), 0);
+    QCOMPARE(battery.count(), 0);
+}
+
+void TestPoller::stopJoinsPromptly()
+{
+    SignalLog log;
+    VeskGetBatteryThread poller;
+    log.attach(&poller);
+    poller.start();
+    QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
+    // A few listening cycles: the query is not repeated within them.
+    QTest::qWait(1200);
+    QCOMPARE(m_mouse->writeCount(), 1);
+
+    QElapsedTimer timer;
+    timer.start();
+    poller.stop();
+    QVERIFY2(timer.elapsed() < 200, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(poller.isFinished());
+    const int reads = m_mouse->readCount();
+    m_mouse->press(SimButton::Profile);
+    QTest::qWait(100);
+    QCOMPARE(m_mouse->readCount(), reads);
+}
+
+void TestPoller::ownedPollerRestartsFromAnotherThread()
+{
+    SignalLog log;
+    StatusPoller owner([&log](VeskGetBatteryThread *poller) { log.attach(poller); });
+    owner.startPoller();
+    QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
+
+    // The upload stops and restarts it from its worker thread; the new
+    // poller still reports to this thread.
+    std::unique_ptr<QThread> worker(QThread::create([&owner] {
+        owner.stopPoller();
+        owner.startPoller();
+    }));
+    worker->start();
+    QVERIFY(worker->wait(2000));
+    QVERIFY(owner.hasPoller());
+    QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 2, 2000);
+    owner.stopPoller();
+    QVERIFY(!owner.hasPoller());
+}
+
+void TestPoller::batteryLevels_data()
+{
+    QTest::addColumn<int>("raw");
+    QTest::addColumn<int>("full");
+    QTest::addColumn<int>("level");
+
+    QTest::newRow("4125 mV") << 1000 << 4200 << 90;
+    QTest::newRow("3201 mV") << 776 << 4200 << 20;
+    QTest::newRow("3196 mV") << 775 << 4200 << 10;
+    QTest::newRow("4100.25 mV, full at 4100") << 994 << 4100 << 100;
+    // 1000 × 990 / 240 is exactly 4125: on the threshold counts as full.
+    QTest::newRow("exactly full") << 1000 << 4125 << 100;
+    QTest::newRow("just below full") << 999 << 4125 << 90;
+    QTest::newRow("zero") << 0 << 4200 << 10;
+    QTest::newRow("largest reading") << 0xFFFF << 4200 << 100;
+}
+
+void TestPoller::batteryLevels()
+{
+    QFETCH(int, raw);
+    QFETCH(int, full);
+    QFETCH(int, level);
+    QCOMPARE(batteryLevel(raw, full), level);
+}
+
+QTEST_GUILESS_MAIN(TestPoller)
+#include "test_poller.moc"

@@ -1,0 +1,220 @@
+#include "clisession.h"
+
+#include "clioutput.h"
+
+#include "config/appconfig.h"
+#include "config/configfile.h"
+#include "config/paths.h"
+#include "device/commandset.h"
+#include "device/devicehandles.h"
+#include "device/devicestate.h"
+#include "device/discovery.h"
+#include "device/mouselist.h"
+#include "device/transport.h"
+#include "device/uploadall.h"
+#include "device/veskprocessthread.h"
+
+#include <QFileInfo>
+#include <QJsonObject>
+
+CliSession::CliSession()
+{
+    QString why;
+    if (!Paths::ensureConfigs(&why))
+        CliOutput::error(QStringLiteral("settings folder: ") + why);
+    AppConfig::loadAll(workingConfig);
+    storedConfig = workingConfig;
+}
+
+CliSession::~CliSession()
+{
+    if (m_opened) {
+        CloseDevices();
+        ShutdownHid();
+    }
+}
+
+bool CliSession::openDevice()
+{
+    if (!m_opened) {
+        m_opened = true;
+        LoadMouseList();
+        if (EnumerateMice() == 0)
+            OpenDevicesByName(AppConfig::currentProductName());
+    }
+    return CurrentCommandHandle() != nullptr;
+}
+
+void CliSession::readMouseState()
+{
+    const HidHandle handle = CurrentCommandHandle();
+    if (!handle)
+        return;
+    const StatusSnapshot snapshot = queryStatusOnce(handle);
+    if (!snapshot.answered)
+        return;
+    setCurrentSensorMode(snapshot.answer.sensorMode);
+    setMouseOff(snapshot.answer.mouseOff());
+    if (!snapshot.answer.mouseOff() && snapshot.answer.writeStatus == 0)
+        AppConfig::setDiff(1);
+}
+
+int CliSession::finish(int result)
+{
+    const QString message = CliOutput::resultMessage(result);
+    if (!message.isEmpty())
+        CliOutput::error(message);
+    return result;
+}
+
+int CliSession::upload(bool full, bool readState)
+{
+    if (readState) {
+        openDevice();
+        readMouseState();
+    }
+    VeskProcessThread worker;
+    worker.full = full;
+    worker.start();
+    worker.wait();
+    return finish(worker.result);
+}
+
+int CliSession::apply(bool full)
+{
+    return upload(full);
+}
+
+int CliSession::load(const QString &path)
+{
+    if (!QFileInfo(path).isFile()) {
+        CliOutput::error(QStringLiteral("%1: no such file").arg(path));
+        return CliOutput::kNoInput;
+    }
+    if (readFileProductName(path) != AppConfig::currentProductName()) {
+        CliOutput::error(QStringLiteral("The file is not match current mouse!"));
+        return CliOutput::kDataError;
+    }
+    if (!importConfigFile(workingConfig, path)) {
+        CliOutput::error(QStringLiteral("%1: cannot be read").arg(path));
+        return CliOutput::kNoInput;
+    }
+    return upload(false);
+}
+
+int CliSession::save(const QString &path)
+{
+    const MouseConfig copy = workingConfig;
+    if (!writeFileProductName(AppConfig::currentProductName(), path) || !exportConfigFile(copy, path)) {
+        CliOutput::error(QStringLiteral("%1: cannot be written").arg(path));
+        return CliOutput::kCantCreate;
+    }
+    return 0;
+}
+
+int CliSession::profile(int number)
+{
+    const int index = number - 1;
+    openDevice();
+    readMouseState();
+
+    // The switch itself, as the window's profile menu makes it. The stored
+    // active profile follows whatever the mouse said, so that the settings
+    // name the profile the user chose.
+    int result = kTransferMouseOff;
+    if (!mouseOff()) {
+        result = sendReports(selectProfileReports(index));
+        if (result == kTransferOk)
+            result = sendReports(applyAllReports());
+    }
+    workingConfig.ProfileID = uint8_t(index);
+    if (!AppConfig::saveActiveProfileIndex(index))
+        CliOutput::error(QStringLiteral("the active profile could not be stored"));
+    if (result != kTransferOk)
+        return finish(result);
+
+    // The mouse holds the tables of one profile: those of the newly active
+    // profile follow, as the next "Apply" would send them.
+    return upload(false, false);
+}
+
+int CliSession::status(bool asJson)
+{
+    const bool open = openDevice();
+    const bool cable = g_hCableCmd != nullptr;
+    const bool receiver = g_hReceiverCmd != nullptr;
+    const QString connection = cable ? QStringLiteral("cable") : receiver ? QStringLiteral("receiver") : QStringLiteral("none");
+
+    StatusSnapshot snapshot;
+    if (open)
+        snapshot = queryStatusOnce(CurrentCommandHandle());
+    const StatusAnswer &answer = snapshot.answer;
+    const bool off = snapshot.answered && answer.mouseOff();
+
+    // Profile, stage and rate: what the mouse said if it said it just now,
+    // else what the settings hold (the mouse reports them only on change).
+    const ProfileData &current = currentProfile(workingConfig);
+    int profile = workingConfig.profileIndex();
+    int stage = current.dpi;
+    int rate = current.pollrate;
+    if (snapshot.reported) {
+        profile = snapshot.report.profile;
+        stage = snapshot.report.dpi;
+        rate = snapshot.report.rate;
+    }
+    const QString name = workingConfig.names[(profile >= 0 && profile < kProfileCount) ? profile : 0];
+    const int level = batteryLevel(answer.rawBattery(), AppConfig::batteryFull());
+
+    int result = kTransferOk;
+    if (!open)
+        result = kTransferNoDevice;
+    else if (!snapshot.answered)
+        result = snapshot.writeResult < 0 ? kTransferWriteFailed : kTransferReadBackFailed;
+    else if (off)
+        result = kTransferMouseOff;
+
+    if (asJson) {
+        QJsonObject object{
+            {"connection", connection},
+            {"receiver", receiver},
+            {"cable", cable},
+            {"answered", snapshot.answered},
+            {"mouseOff", off},
+            {"profile", profile + 1},
+            {"profileName", name},
+            {"dpiStage", stage + 1},
+            {"reportRate", QJsonObject{{"code", rate}, {"hz", reportRateHz(rate)}}},
+            {"source", snapshot.reported ? "mouse" : "settings"},
+            {"result", result},
+        };
+        if (snapshot.answered && !off) {
+            object.insert("battery", QJsonObject{{"level", level},
+                                                 {"raw", answer.rawBattery()},
+                                                 {"millivolts", batteryMillivolts(answer.rawBattery())}});
+            object.insert("charging", answer.charge != 0);
+            object.insert("writeStatus", answer.writeStatus);
+            object.insert("sensorMode", answer.sensorMode);
+        }
+        CliOutput::json(object);
+    } else {
+        CliOutput::line(QStringLiteral("connection: %1").arg(connection));
+        if (snapshot.answered && !off) {
+            CliOutput::line(QStringLiteral("battery: %1 % (raw %2, %3 mV)")
+                                .arg(level)
+                                .arg(answer.rawBattery())
+                                .arg(batteryMillivolts(answer.rawBattery()), 0, 'f', 0));
+            CliOutput::line(QStringLiteral("charging: %1").arg(answer.charge ? "yes" : "no"));
+        } else if (off) {
+            CliOutput::line(QStringLiteral("battery: MOUSE OFF"));
+        }
+        CliOutput::line(QStringLiteral("profile: %1 (%2)").arg(profile + 1).arg(name));
+        CliOutput::line(QStringLiteral("dpi stage: %1").arg(stage + 1));
+        CliOutput::line(QStringLiteral("report rate: %1 Hz").arg(reportRateHz(rate)));
+    }
+
+    if (!open) {
+        CliOutput::error(QStringLiteral("Dongle Disconnect!"));
+        return result;
+    }
+    return finish(result);
+}

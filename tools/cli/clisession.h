@@ -1,0 +1,37 @@
+#pragma once
+
+#include "device/statusquery.h"
+
+#include <QString>
+
+// One run of the front end: the settings as stored, the mouse opened on
+// demand, and the commands. Uploads go through the same worker as the
+// window's "Apply", so they send exactly what the window would.
+class CliSession {
+public:
+    CliSession();
+    ~CliSession();
+
+    CliSession(const CliSession &) = delete;
+    CliSession &operator=(const CliSession &) = delete;
+
+    // Each returns the exit code and has printed its messages.
+    int status(bool asJson);
+    int apply(bool full);
+    int load(const QString &path);
+    int save(const QString &path);
+    int profile(int number);   // 1..5
+
+private:
+    // Opens the handles of the current product; false when no command
+    // channel could be opened.
+    bool openDevice();
+    // What the window's poller would have told it before an upload: whether
+    // the mouse is off, and whether its memory is whole (write status 0
+    // makes the next upload a full one).
+    void readMouseState();
+    int upload(bool full, bool readState = true);
+    int finish(int result);
+
+    bool m_opened = false;
+};
