@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+// The hue strip of the colour dialog: a vertical rainbow 0..359 with a
+// marker; pressing or dragging picks the hue under the pointer.
+class VeskHueBar : public QWidget {
+    Q_OBJECT
+public:
+    explicit VeskHueBar(QWidget *parent = nullptr);
+
+    int hue() const { return m_hue; }
+    // Kept within 0..359; emits nothing (the caller set it).
+    void setHue(int hue);
+
+signals:
+    void hueChanged(int hue);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void pick(int y);
+
+    int m_hue = 0;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QLineEdit>
+
+// The skin's text field: dark, in the language font, framed in the theme
+// colour while it has the focus; tool-tips on black.
+class VeskLineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit VeskLineEdit(QWidget *parent = nullptr);
+
+    void applyTheme(const QColor &accent, double scale);
+    static QString styleSheetFor(const QColor &accent, double scale);
+};

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QDialog>
+#include <QPoint>
+
+#include <functional>
+
+class QLabel;
+class QTimer;
+class QToolButton;
+
+// The program's own modal message box: frameless, drawn on the skin picture
+// dlg.png, 478 design units wide.
+//
+// Kind 1 asks, with "Yes" (accepts) and "No" (rejects); every other kind has
+// one "Ok" (accepts). Kind 2 shows warn.png, kind 4 (the receiver warning)
+// dongle2.png. Title and text come translated from the caller.
+//
+// With close-on-plug-in set, the box asks every 100 ms whether the main
+// window has a ready mouse and accepts itself once it has. The question is a
+// function, so that the box knows nothing of the window: either set on the
+// box, or once for the process with setDefaultMouseReadyCheck.
+class VeskMessageBox : public QDialog {
+    Q_OBJECT
+public:
+    enum Kind { Question = 1, Warning = 2, Receiver = 4 };
+    static constexpr int kDesignWidth = 478;
+    static constexpr int kPlugInCheckMs = 100;
+
+    VeskMessageBox(int kind, const QString &title, const QString &text, QWidget *parent = nullptr,
+                   bool closeOnPlugIn = false);
+    ~VeskMessageBox() override;
+
+    int kind() const { return m_kind; }
+    QString title() const;
+    QString text() const;
+    bool closesOnPlugIn() const { return m_closeOnPlugIn; }
+
+    void setMouseReadyCheck(std::function<bool()> check);
+    static void setDefaultMouseReadyCheck(std::function<bool()> check);
+
+    // The buttons the kind has; null where the kind has none.
+    QToolButton *yesButton() const { return m_yes; }
+    QToolButton *noButton() const { return m_no; }
+    QToolButton *okButton() const { return m_ok; }
+
+    // Picture name (below the skin folder) shown for a kind, empty for none.
+    static QString pictureFor(int kind);
+
+    // Builds, runs and returns the result of a box in one call.
+    static int show(int kind, const QString &title, const QString &text, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private slots:
+    void checkMouseReady();
+
+private:
+    QToolButton *makeButton(const QString &text);
+    void layoutContents();
+
+    int m_kind;
+    bool m_closeOnPlugIn;
+    std::function<bool()> m_readyCheck;
+    QTimer *m_plugInTimer = nullptr;
+    QLabel *m_title = nullptr;
+    QLabel *m_picture = nullptr;
+    QLabel *m_text = nullptr;
+    QToolButton *m_yes = nullptr;
+    QToolButton *m_no = nullptr;
+    QToolButton *m_ok = nullptr;
+    bool m_dragging = false;
+    QPoint m_dragOffset;
+};

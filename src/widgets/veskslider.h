@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QSlider>
+
+// A slider drawn in the theme colour: a groove with a gradient towards the
+// theme colour up to the handle, grey beyond it, and a round handle. All
+// sizes follow the scale factor.
+class VeskSlider : public QSlider {
+    Q_OBJECT
+public:
+    explicit VeskSlider(QWidget *parent = nullptr);
+    explicit VeskSlider(Qt::Orientation orientation, QWidget *parent = nullptr);
+
+    void applyTheme(const QColor &accent, double scale);
+
+    // The slider style sheet with the theme colour and the scale filled in.
+    static QString styleSheetFor(const QColor &accent, double scale);
+};
