@@ -1,0 +1,241 @@
+// Upload and poller costs against the virtual mouse.
+//
+//   bench_upload [poller seconds (30)] [upload rounds (3)]
+//
+// Uploads: a full one (all four groups, twelve macros assigned) and one in
+// which a single DPI value changed, with 1 ms reply latency. Each verified
+// report costs at least the 10 ms pause after its write plus the reply
+// latency, so the floor is reports × (10 ms + latency); the report count is
+// printed beside the count the groups require.
+//
+// Poller: CPU time of the poller thread and of the whole process while the
+// poller runs against an idle mouse.
+
+#include "config/appconfig.h"
+#include "config/functioncatalogue.h"
+#include "config/macrofile.h"
+#include "config/paths.h"
+#include "device/buttonblock.h"
+#include "device/commandset.h"
+#include "device/devicehandles.h"
+#include "device/discovery.h"
+#include "device/dpitable.h"
+#include "device/lightingtable.h"
+#include "device/macroimage.h"
+#include "device/mouselist.h"
+#include "device/systemblock.h"
+#include "device/uploadall.h"
+#include "device/uploadgroups.h"
+#include "device/veskgetbatterythread.h"
+#include "device/veskprocessthread.h"
+#include "sim/virtualmouse.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <pthread.h>
+#include <sys/resource.h>
+#include <time.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kLatencyMs = 1;
+constexpr int kMacros = 12;
+
+double cpuSeconds(clockid_t clock)
+{
+    timespec ts{};
+    clock_gettime(clock, &ts);
+    return ts.tv_sec + ts.tv_nsec / 1e9;
+}
+
+double processCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec + usage.ru_stime.tv_usec / 1e6;
+}
+
+// A product with 16 buttons, each on its own key slot, so that twelve
+// buttons can carry twelve different macros.
+DeviceContext benchContext()
+{
+    DeviceContext context = loadDeviceContext();
+    context.buttonCount = 16;
+    for (int i = 0; i < 16; ++i)
+        context.keySlots[i] = uint8_t(i);
+    return context;
+}
+
+MouseConfig benchRecord()
+{
+    MouseConfig config;
+    makeDefaultConfig(config);
+    for (int p = 1; p < kProfileCount; ++p) {
+        makeDefaultProfile(config.profiles[p]);
+        config.names[p] = QStringLiteral("Profile %1").arg(p + 1);
+    }
+    for (int m = 0; m < kMacros; ++m) {
+        const QString name = QStringLiteral("bench%1").arg(m);
+        std::vector<KeyInfo> events;
+        for (int e = 0; e < 20; ++e)
+            events.push_back({uint8_t(e % 2 ? 0x04 : 0x84), uint8_t(0x04 + m), 0});
+        writeMacroFile(name, MacroOptions(), events);
+        takeWriteSign(name);   // as if sent before
+        ButtonInfo &b = config.profiles[0].buttons[m];
+        b.Fun = Fun::Macro;
+        b.macroname = name;
+        b.LoopNumber = 1;
+    }
+    return config;
+}
+
+int requiredReports(const MouseConfig &config, int mask, const DeviceContext &context)
+{
+    int n = 2 + int(applyAllReports().size());   // the two marks and the apply reports
+    if (mask & UploadGroup::System)
+        n += int(buildSystemBlock(config, context).size());
+    if (mask & UploadGroup::Buttons) {
+        const ButtonTable table = buildButtonTable(config, context);
+        n += int(buttonTableReports(table).size());
+        n += int(buildMacroUpload(table.macros).size());
+    }
+    if (mask & UploadGroup::Dpi)
+        n += int(buildDpiTable(config, context).size());
+    if (mask & UploadGroup::Lighting)
+        n += int(buildLightingTable(config, context).size());
+    return n;
+}
+
+void uploadBench(const char *label, VirtualMouse &mouse, const MouseConfig &config, int mask,
+                 const DeviceContext &context, int rounds)
+{
+    const int required = requiredReports(config, mask, context);
+    std::vector<double> walls;
+    int sent = 0;
+    int result = 0;
+    for (int r = 0; r < rounds; ++r) {
+        mouse.resetCounters();
+        QElapsedTimer timer;
+        timer.start();
+        result = UploadAll(config, mask, context, nullptr);
+        walls.push_back(timer.nsecsElapsed() / 1e6);
+        sent = mouse.writeCount();
+    }
+    std::sort(walls.begin(), walls.end());
+    const double median = walls[walls.size() / 2];
+    const double floor = sent * (10.0 + kLatencyMs);
+    std::printf("%-22s result %d  reports %4d (required %4d)  wall %8.1f ms (best %8.1f)  floor %8.1f ms  "
+                "wall/floor %.3f (target <= 1.05)\n",
+                label, result, sent, required, median, walls.front(), floor, median / floor);
+}
+
+void pollerBench(VirtualMouse &mouse, int seconds)
+{
+    mouse.resetCounters();
+    VeskGetBatteryThread poller;
+    std::atomic<pthread_t> tid{};
+    std::atomic<bool> started{false};
+    QObject::connect(&poller, &QThread::started, [&] {
+        tid = pthread_self();
+        started = true;
+    });
+    const double processBefore = processCpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    poller.start();
+    while (!started)
+        QThread::msleep(1);
+    clockid_t clock{};
+    pthread_getcpuclockid(tid, &clock);
+    const double threadBefore = cpuSeconds(clock);
+    QThread::sleep(static_cast<unsigned long>(seconds));
+    const double threadCpu = cpuSeconds(clock) - threadBefore;
+    const double elapsed = wall.nsecsElapsed() / 1e9;
+    const double processCpu = processCpuSeconds() - processBefore;
+    poller.stop();
+    std::printf("poller idle %d s: thread CPU %.1f ms = %.3f %% of one core; process CPU %.1f ms = %.3f %% "
+                "(target <= 0.5 %%); %d reads, %d reports written\n",
+                seconds, threadCpu * 1e3, 100.0 * threadCpu / elapsed, processCpu * 1e3,
+                100.0 * processCpu / elapsed, mouse.readCount(), mouse.writeCount());
+}
+
+// What the upload worker adds around the upload: saving the five slot files
+// and Config.ini, and the change detection.
+void workerBench(const MouseConfig &config)
+{
+    MouseConfig live = config;
+    MouseConfig sent = config;
+    live.profiles[0].dpiLevels[2].x += 2;
+    VeskProcessThread worker;
+    worker.setRecords(&live, &sent);
+    QElapsedTimer timer;
+    timer.start();
+    worker.start();
+    worker.wait();
+    std::printf("worker, one DPI change, with saving the settings: result %d, %.1f ms (sample descriptor's "
+                "button layout)\n",
+                int(worker.result), timer.nsecsElapsed() / 1e6);
+}
+
+void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qInstallMessageHandler(quiet);
+    QCoreApplication app(argc, argv);
+    const int pollerSeconds = argc > 1 ? std::max(1, atoi(argv[1])) : 30;
+    const int rounds = argc > 2 ? std::max(1, atoi(argv[2])) : 3;
+
+    QTemporaryDir home;
+    qputenv("MOUSECFG_DATA", MOUSECFG_INSTALLATION_DIR);
+    qputenv("MOUSECFG_HOME", home.path().toLocal8Bit());
+    QString why;
+    if (!Paths::ensureConfigs(&why)) {
+        std::fprintf(stderr, "settings: %s\n", qPrintable(why));
+        return 1;
+    }
+    AppConfig::setDiff(0);
+
+    VirtualMouse mouse;
+    mouse.plug(SimLink::Receiver);
+    mouse.setReplyLatency(kLatencyMs);
+    setHidBackend(&mouse);
+    LoadMouseList();
+    EnumerateMice();
+    OpenDevicesByName(AppConfig::currentProductName());
+    if (!CurrentCommandHandle()) {
+        std::fprintf(stderr, "the virtual mouse could not be opened\n");
+        return 1;
+    }
+
+    const DeviceContext context = benchContext();
+    MouseConfig config = benchRecord();
+    std::printf("reply latency %d ms; floor = reports x (10 ms + %d ms)\n", kLatencyMs, kLatencyMs);
+    uploadBench("full upload", mouse, config, UploadGroup::All, context, rounds);
+
+    MouseConfig changed = config;
+    changed.profiles[0].dpiLevels[2].x += 1;
+    const int mask = ComputeUploadGroups(changed, config, context);
+    std::printf("one DPI value changed: groups %d\n", mask);
+    uploadBench("one-DPI-change upload", mouse, changed, mask, context, rounds);
+
+    workerBench(config);
+    pollerBench(mouse, pollerSeconds);
+
+    CloseDevices();
+    setHidBackend(nullptr);
+    return 0;
+}
