@@ -162,7 +162,14 @@ bool loadAll(MouseConfig &config)
             qDebug() << "slot" << k + 1 << "name" << config.names[k] << "is not a file name; using" << replacement;
             config.names[k] = replacement;
         }
-        allRead = loadProfileFile(config.profiles[k], config.names[k]) && allRead;
+        if (!loadProfileFile(config.profiles[k], config.names[k])) {
+            // A slot that was never saved (a fresh installation ships no slot
+            // files) gets the factory profile: an all-zero one would leave
+            // every button unassigned and every DPI stage off once uploaded.
+            qDebug() << "no profile file for slot" << k + 1 << config.names[k] << "; using the factory profile";
+            makeDefaultProfile(config.profiles[k]);
+            allRead = false;
+        }
     }
 
     ProductDescriptor::keySlotMatrix(g_keySlotTable);

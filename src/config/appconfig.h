@@ -24,8 +24,9 @@ constexpr int kLanguageSlots = 10;
 // slot profile files (Configs/Profile/<name>.prof), then the descriptor's
 // key-slot matrix into keySlotTable(). A ProfileID outside 0..4 loads as 0.
 // A slot whose name is empty or could not be a file name gets the name
-// "Profile <k+1>" and that file, so that it can be saved again. Returns
-// false when a slot file was missing (its profile is then all zero).
+// "Profile <k+1>" and that file, so that it can be saved again. A slot
+// whose file does not exist gets the factory profile (makeDefaultProfile);
+// loadAll then returns false.
 bool loadAll(MouseConfig &config);
 
 // The global options and slot names into Config.ini, then the five slot

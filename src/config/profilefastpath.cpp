@@ -234,6 +234,23 @@ QString unescapedKey(const Line &line)
     return key;
 }
 
+// The decimal text QVariant gives an int, without a temporary per number.
+void appendDecimal(int value, QByteArray &out)
+{
+    char digits[12];
+    char *end = digits + sizeof digits;
+    char *p = end;
+    // Widened first: the magnitude of INT_MIN does not fit an int.
+    qint64 magnitude = value < 0 ? -qint64(value) : qint64(value);
+    do {
+        *--p = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    if (value < 0)
+        *--p = '-';
+    out.append(p, int(end - p));
+}
+
 void appendGroup(const ProfileData &profile, bool withLightingSleep, QByteArray &out)
 {
     const ProfileKeys &keys = ProfileKeys::get();
@@ -245,7 +262,7 @@ void appendGroup(const ProfileData &profile, bool withLightingSleep, QByteArray 
         out += '=';
         switch (key.kind()) {
         case ValueKind::Number:
-            out += QByteArray::number(numberOf(profile, key));
+            appendDecimal(numberOf(profile, key), out);
             break;
         case ValueKind::Text:
             IniText::appendTextValue(textOf(profile, key), out);

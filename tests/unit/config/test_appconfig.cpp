@@ -128,12 +128,23 @@ void TestAppConfig::withoutConfigIni()
     QCOMPARE(int(c.ProfileID), 0);
     QCOMPARE(int(c.Debounce), 0);
     QCOMPARE(int(c.Count), 0);
+    ProfileData factory;
+    makeDefaultProfile(factory);
     for (int k = 0; k < kProfileCount; ++k) {
-        // A slot needs a name that can be a file name to keep its settings.
+        // A slot needs a name that can be a file name to keep its settings,
+        // and a slot never saved holds the factory profile, not zeros.
         QCOMPARE(c.names[k], QStringLiteral("Profile %1").arg(k + 1));
-        QVERIFY(c.profiles[k] == ProfileData());
+        QVERIFY(c.profiles[k] == factory);
     }
     QVERIFY(AppConfig::saveAll(c));
+    QVERIFY(AppConfig::loadAll(c));
+
+    // A slot file that exists reads as it stands, missing keys as zero.
+    env.writeFile(QStringLiteral("home/Configs/Profile/Profile 2.prof"), "[PROFILE_0]\ndpi=3\n");
+    QVERIFY(AppConfig::loadAll(c));
+    ProfileData sparse;
+    sparse.dpi = 3;
+    QVERIFY(c.profiles[1] == sparse);
 }
 
 void TestAppConfig::profileIndexOutOfRange_data()
@@ -171,7 +182,7 @@ void TestAppConfig::unsafeSlotNames()
     QCOMPARE(c.names[0], QStringLiteral("Fine"));
     QCOMPARE(c.names[1], QStringLiteral("Profile 2"));
     QCOMPARE(c.names[2], QStringLiteral("Profile 3"));
-    QCOMPARE(int(c.profiles[1].dpi), 0);
+    QCOMPARE(c.profiles[1].dpiLevels[5].xy, 255);   // the factory profile, not the file outside
 
     c.names[3] = QStringLiteral("../../../evil");
     QVERIFY(!AppConfig::saveAll(c));   // refused, but the other slots are saved
