@@ -1,9 +1,12 @@
 #include "skin.h"
 
 #include "config/paths.h"
+#include "uiscale.h"
 
 #include <QImageReader>
+#include <QPainter>
 #include <QPixmapCache>
+#include <qdrawutil.h>
 
 // The resource initialiser lives in the ui library's generated resource
 // source; a static library drops that object unless it is referenced.
@@ -46,6 +49,25 @@ QPixmap Skin::picture(const QString &file, const QSize &size, Qt::AspectRatioMod
     scaled = QPixmap::fromImage(image.scaled(size, mode, Qt::SmoothTransformation));
     QPixmapCache::insert(key, scaled);
     return scaled;
+}
+
+QPixmap Skin::atScale(const QString &file)
+{
+    return picture(file, UiScale::scaled(designSize(file)));
+}
+
+void Skin::drawSliced(QPainter &painter, const QRect &target, const QPixmap &pixmap, const QMargins &designMargins)
+{
+    if (pixmap.isNull() || target.isEmpty())
+        return;
+    auto fit = [](int wanted, int room) { return qMin(wanted, room / 2); };
+    const QMargins to(fit(UiScale::scaled(designMargins.left()), target.width()),
+                      fit(UiScale::scaled(designMargins.top()), target.height()),
+                      fit(UiScale::scaled(designMargins.right()), target.width()),
+                      fit(UiScale::scaled(designMargins.bottom()), target.height()));
+    const QMargins from(fit(to.left(), pixmap.width()), fit(to.top(), pixmap.height()),
+                        fit(to.right(), pixmap.width()), fit(to.bottom(), pixmap.height()));
+    qDrawBorderPixmap(&painter, target, to, pixmap, pixmap.rect(), from);
 }
 
 QSize Skin::designSize(const QString &file)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QMargins>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+
+class QPainter;
 
 // Access to the skin pictures in <data>/skin.
 //
@@ -24,6 +27,15 @@ public:
     // size is empty.
     static QPixmap picture(const QString &file, const QSize &size,
                            Qt::AspectRatioMode mode = Qt::IgnoreAspectRatio);
+
+    // The picture at `file` brought to its design size times the scale.
+    static QPixmap atScale(const QString &file);
+
+    // Draws `pixmap` (at screen density) into `target` as a nine-slice frame:
+    // the `designMargins` (times the scale) keep their size, edges and middle
+    // stretch. Margins are held to half of the target and of the picture.
+    static void drawSliced(QPainter &painter, const QRect &target, const QPixmap &pixmap,
+                           const QMargins &designMargins);
 
     // The design size of a skin file (its pixel size divided by kDensity).
     static QSize designSize(const QString &file);

@@ -186,9 +186,11 @@ void VeskMessageBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    const QPixmap background = Skin::picture(Skin::path(QStringLiteral("dlg.png")), size());
+    // Sliced so that the picture's title band keeps its height whatever the
+    // height of the box.
+    const QPixmap background = Skin::atScale(Skin::path(QStringLiteral("dlg.png")));
     if (!background.isNull()) {
-        painter.drawPixmap(0, 0, background);
+        Skin::drawSliced(painter, rect(), background, QMargins(16, kTitleHeight + 4, 16, 16));
     } else {
         painter.fillRect(rect(), QColor(28, 31, 36));
     }

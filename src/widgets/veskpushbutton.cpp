@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
-#include <qdrawutil.h>
 
 namespace {
 
@@ -120,8 +119,7 @@ QPixmap VeskPushButton::pictureFor(int index, const QSize &size) const
     if (!m_slice.isNull()) {
         // Bring the picture to the screen's density first, so that the
         // corners are drawn one to one and only edges and middle stretch.
-        const QSize natural = Skin::designSize(file);
-        pixmap = Skin::picture(file, UiScale::scaled(natural));
+        pixmap = Skin::atScale(file);
     } else {
         pixmap = Skin::picture(file, size);
     }
@@ -168,16 +166,7 @@ void VeskPushButton::paintEvent(QPaintEvent *)
         const QPixmap pixmap = pictureFor(index, size());
         if (!pixmap.isNull()) {
             if (!m_slice.isNull()) {
-                // Margins never take more than half the button or picture.
-                auto fit = [](int wanted, int room) { return qMin(wanted, room / 2); };
-                const QMargins target(fit(UiScale::scaled(m_slice.left()), width()),
-                                      fit(UiScale::scaled(m_slice.top()), height()),
-                                      fit(UiScale::scaled(m_slice.right()), width()),
-                                      fit(UiScale::scaled(m_slice.bottom()), height()));
-                const QMargins source(fit(target.left(), pixmap.width()), fit(target.top(), pixmap.height()),
-                                      fit(target.right(), pixmap.width()),
-                                      fit(target.bottom(), pixmap.height()));
-                qDrawBorderPixmap(&painter, rect(), target, pixmap, pixmap.rect(), source);
+                Skin::drawSliced(painter, rect(), pixmap, m_slice);
             } else {
                 painter.drawPixmap(rect(), pixmap);
             }

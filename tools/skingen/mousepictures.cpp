@@ -312,6 +312,16 @@ void paintSide(QPainter &p)
     tyre.setColorAt(1, QColor(16, 17, 20));
     p.setBrush(tyre);
     p.drawEllipse(QPointF(97, 140), 14.5, 14.5);
+    p.save();
+    p.setClipRect(QRectF(80, 120, 34, 16));
+    for (int i = 0; i < 18; ++i) {
+        const double a = (i * 10.0 + 185.0) * M_PI / 180.0;
+        const QPointF outer(97 + 14.5 * std::cos(a), 140 + 14.5 * std::sin(a));
+        const QPointF inner(97 + 11.0 * std::cos(a), 140 + 11.0 * std::sin(a));
+        p.setPen(QPen(QColor(0, 0, 0, 170), 1.0));
+        p.drawLine(inner, outer);
+    }
+    p.restore();
 
     p.setPen(Qt::NoPen);
     p.setBrush(vertical(QRectF(0, 114, 1, 100), QColor(44, 49, 57), QColor(14, 15, 18)));
@@ -325,6 +335,20 @@ void paintSide(QPainter &p)
     gloss.setColorAt(1, QColor(255, 255, 255, 0));
     p.setBrush(gloss);
     p.drawPath(upper);
+    // A long specular streak along the back of the shell.
+    QPainterPath streak;
+    streak.moveTo(88, 136);
+    streak.cubicTo(130, 122, 190, 117, 250, 132);
+    QPainterPathStroker streakStroke;
+    streakStroke.setWidth(5);
+    streakStroke.setCapStyle(Qt::RoundCap);
+    drawBlurred(p, streakStroke.createStroke(streak), QColor(255, 255, 255, 40), 5);
+    // The thumb rest: the skirt curves inwards under the side buttons.
+    QRadialGradient thumb(QPointF(150, 192), 70);
+    thumb.setColorAt(0, QColor(0, 0, 0, 110));
+    thumb.setColorAt(1, QColor(0, 0, 0, 0));
+    p.setBrush(thumb);
+    p.drawPath(skirt);
 
     // Grip texture on the skirt.
     p.save();
