@@ -13,17 +13,19 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-
+    // The lock is taken before anything else, so that a second copy ends
+    // without even connecting to the display server. The lock, not the
+    // socket, decides who runs: two copies started at the same moment would
+    // otherwise both find no server and both listen.
     const QString serverName = OsdMessage::serverName();
-    // The lock, not the socket, decides who runs: two copies started at the
-    // same moment would otherwise both find no server and both listen.
     SingleInstanceGuard guard(serverName);
     if (!guard.acquired()) {
         qDebug() << "OSD: another display is already running on" << serverName;
         return 0;
     }
+
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
 
     OsdServer server;
     if (!server.listen(serverName)) {
