@@ -195,17 +195,6 @@ bool readValue(const Line &line, const ProfileKey &key, ProfileData &profile)
     return false;
 }
 
-void clearGroupFields(ProfileData &profile, bool withLightingSleep)
-{
-    const uint8_t moveOff = profile.LedMoveOFF;
-    const uint8_t sleepTime = profile.LedSleepTime;
-    profile = ProfileData();
-    if (!withLightingSleep) {
-        profile.LedMoveOFF = moveOff;
-        profile.LedSleepTime = sleepTime;
-    }
-}
-
 // A section other than the profile's, carried over as it stands. It is only
 // carried when the library would write it back unchanged: keys in strictly
 // ascending order and every value plain text in its canonical escaping.
@@ -282,7 +271,7 @@ bool read(const QByteArray &bytes, const QString &group, ProfileData &profile, b
     const ProfileKeys &keys = ProfileKeys::get();
     const QByteArray groupName = group.toLatin1();
     ProfileData result = profile;
-    clearGroupFields(result, withLightingSleep);
+    clearProfileFields(result, withLightingSleep);
 
     LineWalker walker(bytes);
     Line line;

@@ -36,7 +36,15 @@ void writeProfileKeys(QSettings &s, const ProfileData &p, bool withLightingSleep
 
 void readProfileKeys(const QSettings &s, ProfileData &p, bool withLightingSleep)
 {
-    for (const ProfileKey &key : ProfileKeys::get().all()) {
+    // Only the keys the group holds are looked up; every other field reads
+    // as a missing key does.
+    const ProfileKeys &keys = ProfileKeys::get();
+    clearProfileFields(p, withLightingSleep);
+    for (const QString &present : s.allKeys()) {
+        const int index = keys.indexOfKey(present);
+        if (index < 0)
+            continue;
+        const ProfileKey &key = keys.all()[index];
         if (!withLightingSleep && key.isLightingSleep())
             continue;
         switch (key.kind()) {

@@ -79,9 +79,11 @@ ProfileKeys::ProfileKeys()
     }
 
     m_byEscaped.reserve(int(m_keys.size()));
+    m_byKey.reserve(int(m_keys.size()));
     for (int i = 0; i < int(m_keys.size()); ++i) {
         IniText::appendEscapedKey(m_keys[i].key, m_keys[i].escaped);
         m_byEscaped.insert(m_keys[i].escaped, i);
+        m_byKey.insert(m_keys[i].key, i);
     }
     // The settings library writes the keys of a group sorted as strings
     // (UTF-16 code units, '/' for the nesting).
@@ -99,6 +101,17 @@ const ProfileKeys &ProfileKeys::get()
 QString ProfileKeys::groupName(int n)
 {
     return QStringLiteral("PROFILE_%1").arg(n);
+}
+
+void clearProfileFields(ProfileData &profile, bool withLightingSleep)
+{
+    const uint8_t moveOff = profile.LedMoveOFF;
+    const uint8_t sleepTime = profile.LedSleepTime;
+    profile = ProfileData();
+    if (!withLightingSleep) {
+        profile.LedMoveOFF = moveOff;
+        profile.LedSleepTime = sleepTime;
+    }
 }
 
 int numberOf(const ProfileData &p, const ProfileKey &k)

@@ -49,6 +49,8 @@ public:
     const std::vector<int> &fileOrder() const { return m_fileOrder; }
     // Index of the key written as `escaped` in a file, or -1.
     int indexOfEscaped(const QByteArray &escaped) const { return m_byEscaped.value(escaped, -1); }
+    // Index of the key as the settings library names it in a group, or -1.
+    int indexOfKey(const QString &key) const { return m_byKey.value(key, -1); }
 
 private:
     ProfileKeys();
@@ -56,7 +58,13 @@ private:
     std::vector<ProfileKey> m_keys;
     std::vector<int> m_fileOrder;
     QHash<QByteArray, int> m_byEscaped;
+    QHash<QString, int> m_byKey;
 };
+
+// Every field a group holds back to its zero value (LedMoveOFF and
+// LedSleepTime only `withLightingSleep`), as reading a group without keys
+// leaves them.
+void clearProfileFields(ProfileData &profile, bool withLightingSleep);
 
 // Field access by key. Numbers are ints; setting a one-byte field keeps the
 // low 8 bits, as reading a file does.

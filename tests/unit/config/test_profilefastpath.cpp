@@ -5,6 +5,7 @@
 #include "config/initext.h"
 #include "config/profilefastpath.h"
 #include "config/profilefile.h"
+#include "config/profilekeys.h"
 #include "config/settingsfile.h"
 #include "profilesamples.h"
 #include "testenvironment.h"
@@ -30,12 +31,20 @@ QByteArray settingsWrite(const QString &path, const QByteArray &existing, const 
     return readWholeFile(path);
 }
 
+// What the settings library gives for each of the profile's keys, asked one
+// by one.
 ProfileData settingsRead(const QString &path, const QString &group)
 {
-    ProfileData p = distinctProfile(42);
+    ProfileData p;
     const auto s = SettingsFile::openForReading(path);
     s->beginGroup(group);
-    readProfileKeys(*s, p, true);
+    for (const ProfileKey &key : ProfileKeys::get().all()) {
+        switch (key.kind()) {
+        case ValueKind::Number: setNumber(p, key, SettingsFile::readInt(*s, key.key)); break;
+        case ValueKind::Text: textOf(p, key) = s->value(key.key).toString(); break;
+        case ValueKind::Colour: colourOf(p, key) = SettingsFile::readColor(*s, key.key); break;
+        }
+    }
     return p;
 }
 
