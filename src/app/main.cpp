@@ -2,9 +2,11 @@
 #include "config/productdescriptor.h"
 #include "platform/singleinstance.h"
 #include "shell/mousecfgwidget.h"
+#include "sim/virtualmouse.h"
 
 #include <QApplication>
 #include <QDebug>
+#include <QFile>
 #include <QIcon>
 
 int main(int argc, char *argv[])
@@ -17,6 +19,8 @@ int main(int argc, char *argv[])
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    // The window hides to the tray; only the tray's "&Quit" ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     const QString productName = ProductDescriptor::productName();
 
@@ -31,13 +35,23 @@ int main(int argc, char *argv[])
     if (!Paths::ensureConfigs(&error))
         qDebug() << "settings folder:" << error;
 
-    MousecfgWidget window;
+    // With MOUSECFG_SIMULATE=1 the virtual mouse stands in for the HID
+    // library; it must be in place before the window looks for the mouse,
+    // and its plug and unplug reach the window as device arrival and removal.
+    VirtualMouse *virtualMouse = installVirtualMouseFromEnvironment();
+    if (virtualMouse)
+        qDebug("using the virtual mouse (MOUSECFG_SIMULATE=1)\n");
+
+    MousecfgWidget window(virtualMouse);
     if (window.presentModelCount() != 0) {
         window.setWindowOpacity(1.0);
         window.show();
     }
-    // Looked up relative to the working directory, like the Windows tool.
-    window.setWindowIcon(QIcon(QStringLiteral("./skin/icon.ico")));
+    // Looked up relative to the working directory, like the Windows tool;
+    // started from elsewhere the window keeps the icon of its own skin.
+    const QString icon = QStringLiteral("./skin/icon.ico");
+    if (QFile::exists(icon))
+        window.setWindowIcon(QIcon(icon));
     window.setWindowTitle(productName);
 
     return app.exec();

@@ -1,19 +1,714 @@
 #include "mousecfgwidget.h"
 
-#include "config/mouseconfig.h"
+#include "applycontroller.h"
+#include "connectioncontroller.h"
+#include "devicestatuspanel.h"
+#include "languagecontroller.h"
+#include "mouseeventhandler.h"
+#include "pagehost.h"
+#include "traycontroller.h"
+#include "windowscale.h"
 
+#include "config/appconfig.h"
+#include "config/productdescriptor.h"
+#include "config/profilefile.h"
+#include "config/profilelibrary.h"
+#include "device/commandset.h"
+#include "device/devicehandles.h"
+#include "device/discovery.h"
+#include "device/uploadall.h"
+#include "platform/firmwareupdater.h"
+#include "platform/osdclient.h"
+#include "widgets/skin.h"
+#include "widgets/uiscale.h"
+#include "widgets/uitheme.h"
+#include "widgets/vesklabel.h"
+#include "widgets/vesklineedit.h"
+#include "widgets/veskmessagebox.h"
+#include "widgets/veskprocessbar.h"
+#include "widgets/veskpushbutton.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 
-MousecfgWidget::MousecfgWidget(QWidget *parent)
-    : QWidget(parent, Qt::FramelessWindowHint)
+#include <cstdio>
+
+namespace {
+
+const int kStartWarningDelayMs = 200;
+const int kDragThreshold = 4;
+const int kSlotMenuDesignWidth = 150;
+
+QString numbered(const QString &word, const QString &format, int number)
 {
-    resize(999, 640);
-    // Without a mouse, start-up leaves the window hidden; it appears a moment
-    // later (with the disconnect warning once that exists).
-    QTimer::singleShot(200, this, [this] {
-        if (!isVisible())
-            show();
-    });
+    // The number goes in by replacement, not printf: a catalogue's format
+    // text is data, and a stray conversion in it must not reach printf.
+    return word + QString(format).replace(QLatin1String("%d"), QString::number(number));
 }
 
-MousecfgWidget::~MousecfgWidget() = default;
+} // namespace
+
+MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
+    : QWidget(parent)
+{
+    // 1. Base set-up; start-up replaces the title with the product name.
+    setObjectName(QStringLiteral("MousecfgWidget"));
+    setWindowTitle(QStringLiteral("MousecfgWidget"));
+    setStyleSheet(QStringLiteral("*{outline:0px;}"));
+    Skin::initResources();
+
+    // 2-3. Background and scale, size and shape.
+    m_scale = std::make_unique<WindowScale>();
+    chooseInitialScale();
+
+    // 4-5. Device notifications before the first enumeration, so that a mouse
+    // plugged in meanwhile is not missed.
+    m_connection = new ConnectionController(this);
+    m_connection->followPlugEvents(plugSource);
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+
+    // 7 (what the controls need). The language decides the fonts and the
+    // descriptor's colour mode the look of every button, so both are read
+    // before the controls exist.
+    m_languages = new LanguageController(this);
+    m_languages->startUp();
+    m_french = ProductDescriptor::frenchLanguage();
+    VeskPushButton::setDefaultColorMode(ProductDescriptor::colorMode());
+    m_disableMacro = ProductDescriptor::disableMacro();
+    m_ledDisable = ProductDescriptor::ledDisable();
+    m_version = ProductDescriptor::version();
+
+    // 6, 8. Controls, then the mouse list, the devices present and the model menu.
+    buildControls();
+    m_connection->discover();
+
+    // 9. Library, battery settings, device and poller.
+    m_libraryNames = ProfileLibrary::load();
+    m_status = std::make_unique<DeviceStatusPanel>(m_controls, this);
+    m_status->loadSettings();
+    m_connection->openCurrentModel();
+    m_connection->startStatusThread();
+
+    // 10. The settings on disk.
+    if (!AppConfig::loadAll(storedConfig))
+        qDebug("some profile files are missing; their profiles start empty\n");
+    workingConfig = storedConfig;
+
+    // 11. Pages.
+    m_pages = std::make_unique<PageHost>();
+    m_pages->build(this, currentProfile(workingConfig), ProductDescriptor::boundedButtonCount());
+    if (m_pages->hooks().readPointerSpeed)
+        m_pages->hooks().readPointerSpeed(currentProfile(workingConfig));
+    m_apply = std::make_unique<ApplyController>(this, *m_pages, m_connection->poller());
+    m_events = std::make_unique<MouseEventHandler>(this);
+    m_osd = new OsdClient(this);
+
+    // 12. First look.
+    selectTab(WindowControls::TabLighting);
+    m_controls.setArrowPictures(currentModel());
+    loadModelPictures();
+    refreshPages();
+    m_layoutDone = true;
+    retranslate();
+    setProfileControls();
+    if (!writeDefaultProfileFile())
+        qDebug("the default profile file could not be written\n");
+
+    // 13. Icon and tray.
+    setWindowIcon(QIcon(Skin::path(QStringLiteral("icon.ico"))));
+    m_tray = new TrayController(this);
+    m_tray->create(currentModel());
+
+    // 14. The battery display starts from a low reading until the mouse
+    // answers; the window (or the warning) follows a moment later.
+    slotRefreshBatteryStatus(0, 1, 1);
+    m_connection->setMouseReady(presentModelCount() > 0);
+    QTimer::singleShot(kStartWarningDelayMs, this, &MousecfgWidget::slotWarning);
+}
+
+MousecfgWidget::~MousecfgWidget()
+{
+    // The poller first: it must be gone before the handles close.
+    m_connection->stopStatusThread();
+    CloseDevices();
+    ShutdownHid();
+}
+
+int MousecfgWidget::presentModelCount() const { return m_connection->presentModelCount(); }
+QStringList MousecfgWidget::modelNames() const { return m_connection->modelNames(); }
+QString MousecfgWidget::currentModel() const { return m_connection->currentModel(); }
+bool MousecfgWidget::mouseReady() const { return m_connection->mouseReady(); }
+bool MousecfgWidget::warningShown() const { return m_connection->warningShown(); }
+int MousecfgWidget::statusMode() const { return m_status->mode(); }
+int MousecfgWidget::lastBatteryLevel() const { return m_status->lastBatteryLevel(); }
+PageHost &MousecfgWidget::pages() { return *m_pages; }
+HotplugMonitor *MousecfgWidget::hotplugMonitor() const { return m_connection->hotplugMonitor(); }
+
+void MousecfgWidget::chooseInitialScale()
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const int level = WindowScale::levelForDpi(screen ? screen->logicalDotsPerInch() : 96.0);
+    m_scaleLevel = level;
+    m_scaleFactor = WindowScale::factorForLevel(level);
+    UiScale::setLevel(level);
+    setBaseSize(WindowScale::kDesignWidth, WindowScale::kDesignHeight);
+    setMinimumSize(WindowScale::kDesignWidth, WindowScale::kDesignHeight);
+    const QSize size = WindowScale::windowSize(level);
+    m_windowWidth = size.width();
+    m_windowHeight = size.height();
+    resize(size);
+    if (screen)
+        move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
+    const QBitmap shape = m_scale->mask(level);
+    if (!shape.isNull())
+        setMask(shape);
+}
+
+void MousecfgWidget::applyScale(int level)
+{
+    const bool changed = level != m_scaleLevel;
+    m_scaleLevel = level;
+    m_scaleFactor = WindowScale::factorForLevel(level);
+    UiScale::setLevel(level);
+    if (changed) {
+        const QSize size = WindowScale::windowSize(level);
+        m_windowWidth = size.width();
+        m_windowHeight = size.height();
+        resize(size);
+    }
+    layoutWindow();
+}
+
+void MousecfgWidget::buildControls()
+{
+    m_controls.build(this);
+    m_languages->buildMenu(m_controls.language);
+    connect(m_languages, &LanguageController::languageChosen, this, &MousecfgWidget::switchLanguage);
+    if (!m_languages->offersChoice())
+        m_controls.language->hide();
+    rebuildSlotMenu();
+    connectControls();
+}
+
+void MousecfgWidget::connectControls()
+{
+    for (VeskPushButton *button : m_controls.buttons())
+        connect(button, &QPushButton::clicked, this, [this, button] { onClicked(button); });
+    for (VeskPushButton *button : m_controls.tabs)
+        connect(button, &VeskPushButton::EnterSignal, this, &MousecfgWidget::onPressed);
+    connect(m_controls.firmware, &VeskPushButton::EnterSignal, this, &MousecfgWidget::onPressed);
+    for (VeskPushButton *button : m_controls.frontSpots)
+        connect(button, &VeskPushButton::OverSignal, this, &MousecfgWidget::slotMouseOver);
+    // The first spot also shows the pointer over it by its state.
+    connect(m_controls.frontSpots[0], &VeskPushButton::OverSignal, this,
+            [](VeskPushButton *btn, bool over) { btn->setState(over ? 0 : 1); });
+    connect(m_controls.nameField, &QLineEdit::returnPressed, this, &MousecfgWidget::slotProfileNameChange);
+}
+
+void MousecfgWidget::rebuildSlotMenu()
+{
+    if (!m_slotMenu) {
+        m_slotMenu = new QMenu(m_controls.profileMenu);
+        m_controls.profileMenu->setMenu(m_slotMenu);
+    }
+    m_slotMenu->clear();
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        QAction *action = m_slotMenu->addAction(numbered(tr("Mode"), tr(" %d"), slot + 1));
+        connect(action, &QAction::triggered, this, [this, slot] {
+            makeProfileCurrent(slot, false);
+            // The mouse is told directly; the poller must not read meanwhile.
+            m_connection->stopStatusThread();
+            if (sendReports(selectProfileReports(slot)) != 0)
+                qDebug("the mouse did not take the profile switch\n");
+            m_connection->startStatusThread();
+        });
+    }
+    UiTheme::styleMenu(m_slotMenu, kSlotMenuDesignWidth);
+}
+
+void MousecfgWidget::layoutWindow()
+{
+    m_controls.layout(m_disableMacro, m_ledDisable);
+    if (m_pages)
+        m_pages->layout();
+    if (m_status)
+        m_status->restyle();
+    for (QMenu *menu : {m_languages->menu(), m_connection->modelMenu(), m_slotMenu})
+        UiTheme::styleMenu(menu, kSlotMenuDesignWidth);
+    const QBitmap shape = m_scale->mask(m_scaleLevel);
+    if (!shape.isNull())
+        setMask(shape);
+    update();
+}
+
+void MousecfgWidget::retranslate()
+{
+    static const char *const tabTexts[WindowControls::TabCount] = {
+        QT_TR_NOOP("LIGHTING"), QT_TR_NOOP("CUSTOMIZE"), QT_TR_NOOP("DPI"), QT_TR_NOOP("MACRO")};
+    for (int i = 0; i < WindowControls::TabCount; ++i)
+        m_controls.tabs[size_t(i)]->setText(tr(tabTexts[i]));
+    for (int i = 0; i < WindowControls::kProfileSlots; ++i)
+        m_controls.indicators[size_t(i)]->setText(numbered(tr("Profile"), tr(" %d"), i + 1));
+    rebuildSlotMenu();
+    setProfileControls();
+    m_controls.version->setText(tr("Version") + QLatin1Char(' ') + m_version);
+    m_controls.nameField->setPlaceholderText(tr("Press Enter To Apply"));
+    m_controls.nameLabel->setText(tr("NAME"));
+    m_controls.reset->setText(tr("RESET"));
+    m_controls.add->setText(tr("ADD"));
+    m_controls.remove->setText(tr("DELETE"));
+    m_controls.copy->setText(tr("COPY"));
+    m_controls.resetAll->setText(tr("Reset All"));
+    m_controls.ok->setText(tr("OK"));
+    m_controls.cancel->setText(tr("Cancel"));
+    m_controls.apply->setText(tr("Apply"));
+    m_controls.load->setText(tr("LOAD1"));
+    m_controls.save->setText(tr("SAVE"));
+    m_controls.firmware->setText(tr("Firmware Update"));
+    m_controls.front->setText(tr("Front"));
+    m_controls.side->setText(tr("Side"));
+    m_controls.language->setText(m_languages->currentName());
+    m_controls.modelLabel->setText(AppConfig::model());
+    if (m_status && m_status->showsMouseOff())
+        m_controls.battery->setBarText(tr("MOUSE OFF"));
+    if (m_tray)
+        m_tray->retranslate();
+    m_languages->buildMenu(m_controls.language);
+    layoutWindow();
+}
+
+void MousecfgWidget::setProfileControls()
+{
+    const int slot = workingConfig.profileIndex();
+    if (QMenu *menu = m_slotMenu; menu && slot < menu->actions().size())
+        m_controls.profileMenu->setText(menu->actions().at(slot)->text());
+    m_controls.nameField->setText(workingConfig.names[size_t(slot)]);
+}
+
+void MousecfgWidget::selectTab(int index)
+{
+    if (index < 0 || index >= WindowControls::TabCount)
+        return;
+    for (VeskPushButton *tab : m_controls.tabs)
+        tab->setState(0);
+    // A product without lighting never shows the lighting page.
+    if (index == WindowControls::TabLighting && m_ledDisable)
+        index = WindowControls::TabCustomize;
+    m_controls.tabs[size_t(index)]->setState(1);
+    m_currentTab = index;
+
+    const bool lighting = index == WindowControls::TabLighting;
+    const bool buttons = index == WindowControls::TabCustomize;
+    const bool dpi = index == WindowControls::TabDpi;
+    const bool macro = index == WindowControls::TabMacro;
+    const bool front = lighting || (buttons && m_frontView);
+    const bool side = buttons && !m_frontView;
+    m_controls.frontPicture->setVisible(front);
+    m_controls.sidePicture->setVisible(side);
+    m_controls.modelLabel->setVisible(lighting || buttons);
+    m_controls.front->setVisible(buttons);
+    m_controls.side->setVisible(buttons);
+    for (VeskPushButton *spot : m_controls.frontSpots)
+        spot->setVisible(buttons && m_frontView);
+    for (VeskPushButton *spot : m_controls.sideSpots)
+        spot->setVisible(side);
+    m_controls.wheelUp->setVisible(buttons && m_frontView);
+    m_controls.wheelDown->setVisible(buttons && m_frontView);
+    if (m_pages) {
+        m_pages->lightingPage()->setVisible(lighting);
+        m_pages->buttonArea()->setVisible(buttons);
+        m_pages->buttonPage()->setVisible(buttons);
+        m_pages->dpiPage()->setVisible(dpi);
+        m_pages->pointSpeedPage()->setVisible(dpi);
+        m_pages->reportRatePage()->setVisible(dpi);
+        m_pages->macroPage()->setVisible(macro);
+    }
+}
+
+void MousecfgWidget::showFrontView(bool front)
+{
+    m_frontView = front;
+    selectTab(m_currentTab);
+    if (m_pages && m_pages->hooks().showView)
+        m_pages->hooks().showView(front);
+}
+
+void MousecfgWidget::loadModelPictures()
+{
+    const QString model = currentModel();
+    if (model.isEmpty() || !m_controls.frontPicture->setPicture(Skin::path(QStringLiteral("mouse/%1/Mouse.png").arg(model))))
+        m_controls.frontPicture->clearPicture();
+    if (model.isEmpty() || !m_controls.sidePicture->setPicture(Skin::path(QStringLiteral("mouse/%1_Side.png").arg(model))))
+        m_controls.sidePicture->clearPicture();
+}
+
+void MousecfgWidget::refreshPages()
+{
+    for (VeskPushButton *indicator : m_controls.indicators)
+        indicator->setState(0);
+    m_controls.indicators[size_t(workingConfig.profileIndex())]->setState(1);
+    if (m_pages)
+        m_pages->refresh(workingConfig, currentModel(), AppConfig::sensorType());
+}
+
+void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
+{
+    m_selectedGroup = 0;
+    m_selectedSpot = 0;
+    showFrontView(true);
+    loadModelPictures();
+    layoutWindow();
+    if (!AppConfig::loadAll(storedConfig))
+        qDebug("some profile files are missing; their profiles start empty\n");
+    workingConfig = storedConfig;
+    setProfileControls();
+    m_libraryNames = ProfileLibrary::load();
+    if (!writeDefaultProfileFile())
+        qDebug("the default profile file could not be written\n");
+    selectTab(WindowControls::TabLighting);
+    if (selectFirstSpot)
+        selectSpot(WindowControls::FrontSpots, 0);
+    m_controls.setArrowPictures(currentModel());
+    refreshPages();
+    if (m_tray)
+        m_tray->setToolTip(currentModel());
+}
+
+void MousecfgWidget::makeProfileCurrent(int slot, bool reload)
+{
+    if (slot < 0 || slot >= kProfileCount)
+        return;
+    workingConfig.ProfileID = uint8_t(slot);
+    ProfileData &profile = workingConfig.profiles[size_t(slot)];
+    if (reload) {
+        loadProfileFile(profile, workingConfig.names[size_t(slot)]);
+        profile.ProfileName = workingConfig.names[size_t(slot)];
+    }
+    setProfileControls();
+    refreshPages();
+    if (!AppConfig::saveActiveProfileIndex(slot))
+        qDebug("the active profile could not be stored\n");
+    if (m_pages->hooks().applyPointerSettings)
+        m_pages->hooks().applyPointerSettings(profile);
+}
+
+void MousecfgWidget::selectSpot(int group, int index)
+{
+    if (!m_controls.spot(group, index))
+        return;
+    m_selectedGroup = group;
+    m_selectedSpot = index;
+    for (int g = 0; g < WindowControls::SpotGroupCount; ++g) {
+        for (int i = 0; VeskPushButton *spot = m_controls.spot(g, i); ++i)
+            spot->setState(1);
+    }
+    m_controls.spot(group, index)->setState(0);
+}
+
+void MousecfgWidget::hideWindow()
+{
+    // Without a tray nothing could bring a hidden window back, and the
+    // single-instance guard would refuse a new start: end the program then.
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        QCoreApplication::quit();
+        return;
+    }
+    hide();
+}
+
+void MousecfgWidget::onClicked(VeskPushButton *button)
+{
+    WindowControls &c = m_controls;
+    int group = -1;
+    int index = -1;
+    if (button == c.close) {
+        hideWindow();
+    } else if (button == c.minimise) {
+        showMinimized();
+    } else if (button == c.library || button == c.model || button == c.language || button == c.profileMenu) {
+        // These carry drop-down menus, which open on the press.
+    } else if (button == c.cancel) {
+        hideWindow();
+        makeProfileCurrent(workingConfig.profileIndex(), true);
+    } else if (button == c.ok) {
+        upload(false);
+        hideWindow();
+    } else if (button == c.apply) {
+        apply();
+    } else if (button == c.front || button == c.side) {
+        showFrontView(button == c.front);
+    } else if (c.indicatorIndex(button) >= 0) {
+        // The indicators only show the active profile; they never change it.
+        refreshPages();
+    } else if (c.tabIndex(button) >= 0) {
+        selectTab(c.tabIndex(button));
+    } else if (c.findSpot(button, &group, &index)) {
+        if (group != WindowControls::SideSpots) {
+            selectSpot(group, index);
+            if (m_pages->hooks().selectButton)
+                m_pages->hooks().selectButton(index, group);
+        }
+    } else if (button != c.firmware) {
+        onProfileOperation(button);
+    }
+}
+
+void MousecfgWidget::onPressed(VeskPushButton *button)
+{
+    if (button == m_controls.firmware)
+        startFirmwareUpdate();
+    else if (m_controls.tabIndex(button) >= 0)
+        selectTab(m_controls.tabIndex(button));
+}
+
+void MousecfgWidget::onProfileOperation(VeskPushButton *button)
+{
+    // "ADD", "DELETE", "COPY", "RESET", "Reset All", export, import, "LOAD1"
+    // and "SAVE" belong to the profile management, which is not part of the
+    // program yet.
+    qDebug() << "profile operation" << button->objectName() << "is not available";
+}
+
+int MousecfgWidget::apply() { return m_apply->apply(); }
+
+int MousecfgWidget::upload(bool full) { return m_apply->upload(full); }
+
+void MousecfgWidget::switchLanguage(int id)
+{
+    bool loaded = false;
+    if (!m_languages->switchTo(id, &loaded))
+        return;
+    m_controls.language->setText(m_languages->currentName());
+    if (loaded)
+        retranslate();
+}
+
+void MousecfgWidget::startFirmwareUpdate()
+{
+    m_controls.firmware->setState(0);
+    FirmwareUpdater::Callbacks callbacks;
+    callbacks.ask = [this](const QString &question) {
+        VeskMessageBox box(VeskMessageBox::Question, tr("Warning"), question, this);
+        return box.exec() == QDialog::Accepted;
+    };
+    callbacks.warn = [this](const QString &warning) {
+        VeskMessageBox box(VeskMessageBox::Warning, tr("Warning"), warning, this);
+        box.exec();
+    };
+    callbacks.stopPoller = [this] { m_connection->stopStatusThread(); };
+    callbacks.startPoller = [this] { m_connection->startStatusThread(); };
+    FirmwareUpdater::start(m_languages->currentId(), cableReleaseNumber(), callbacks);
+}
+
+void MousecfgWidget::showOsd(const QString &text)
+{
+    if (!text.isEmpty())
+        m_osd->showOsd(text, UiTheme::currentColor());
+}
+
+void MousecfgWidget::statusChanged() { m_status->updateMode(); }
+
+// --- Slots -----------------------------------------------------------------
+
+void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick)
+        return;
+    if (isHidden())
+        slotWarning();
+    else if (!warningShown())
+        hide();
+}
+
+void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType) { selectSpot(iType, iBtn); }
+
+void MousecfgWidget::slotGotoMacro(quint8 iBtn) { selectTab(iBtn); }
+
+void MousecfgWidget::slot_show_profilename(QAction *action)
+{
+    if (!action)
+        return;
+    m_controls.profileMenu->setText(action->text());
+    currentProfile(workingConfig).ProfileName = action->text();
+}
+
+void MousecfgWidget::slot_show_mousename(QAction *action)
+{
+    if (action)
+        m_connection->switchModel(action->text());
+}
+
+void MousecfgWidget::slotPopOneClickBox()
+{
+    VeskMessageBox box(VeskMessageBox::Warning, tr("Warning"), tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."), this);
+    box.exec();
+}
+
+void MousecfgWidget::OnProfileMenuCheck(QWidget *item) { Q_UNUSED(item); }
+
+void MousecfgWidget::slotEnableButtons(bool bEnable)
+{
+    for (VeskPushButton *button : m_controls.lockableButtons())
+        button->setEnabled(bEnable);
+    m_controls.nameField->setEnabled(bEnable);
+}
+
+void MousecfgWidget::slotLiftChange(quint8 iLift) { workingConfig.LiftHigh = iLift; }
+
+void MousecfgWidget::slotProfileNameChange()
+{
+    // Renaming belongs to the profile management, not part of the program yet.
+    qDebug("profile rename is not available\n");
+}
+
+void MousecfgWidget::slotRefreshProfile(quint8 iProfile) { m_events->refreshProfile(iProfile); }
+
+void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI) { m_events->refreshDpiStage(iDPI); }
+
+void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1)
+{
+    if (m_pages->hooks().showLightMode)
+        m_pages->hooks().showLightMode(iBuff1);
+}
+
+void MousecfgWidget::slotRefreshRate(quint8 iRate) { m_events->refreshRate(iRate); }
+
+void MousecfgWidget::slotWarning() { m_connection->showWarning(); }
+
+void MousecfgWidget::slotWarnClose() { m_connection->firstMouseArrived(); }
+
+void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
+{
+    m_status->showBattery(iCharge, iLowByte, iHiByte);
+}
+
+void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
+{
+    m_events->refreshStatus(iProfile, iDPI, iRate, iMode);
+}
+
+void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
+{
+    // The mouse lost what it was given: the next upload sends everything.
+    if (iStatus == 0 && !AppConfig::setDiff(1))
+        qDebug("Config/Diff could not be set\n");
+}
+
+void MousecfgWidget::slotMouseOver(VeskPushButton *btn, bool bType)
+{
+    int group = -1;
+    int index = -1;
+    // A page's own button names its spot with the "hotSpot" property.
+    if (!m_controls.findSpot(btn, &group, &index) && btn && btn->property("hotSpot").isValid())
+        index = btn->property("hotSpot").toInt();
+    if (index < 0)
+        return;
+    const QString model = currentModel();
+    const QString file = bType ? QString::asprintf("mouse_%d.png", index + 1) : QStringLiteral("Mouse.png");
+    m_controls.frontPicture->setPicture(Skin::path(QStringLiteral("mouse/") + model + QLatin1Char('/') + file));
+}
+
+// --- Events ----------------------------------------------------------------
+
+void MousecfgWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    const QPixmap &background = m_scale->background(m_scaleLevel);
+    if (!background.isNull())
+        painter.drawPixmap(0, 0, background);
+    else
+        painter.fillRect(rect(), QColor(20, 22, 26));
+    const bool frameOn = m_status && m_status->mode() <= DeviceStatusPanel::ReceiverCharging;
+    const QRect frame = UiScale::scaled(WindowControls::kBatteryFrame);
+    const QPixmap picture =
+        Skin::picture(Skin::path(QLatin1String(frameOn ? "bat2.png" : "bat1.png")), frame.size());
+    if (!picture.isNull())
+        painter.drawPixmap(frame.topLeft(), picture);
+    if (!m_firstPaintSeen) {
+        m_firstPaintSeen = true;
+        reportFirstPaint();
+    }
+}
+
+void MousecfgWidget::reportFirstPaint()
+{
+    if (qEnvironmentVariable("MOUSECFG_QUIT_AFTER_SHOW") != QLatin1String("1"))
+        return;
+    // For the start-up benchmark: the memory at the first paint, then quit.
+    QFile status(QStringLiteral("/proc/self/status"));
+    QByteArray rss = "?";
+    QByteArray hwm = "?";
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmRSS:"))
+                rss = line.mid(6).simplified();
+            else if (line.startsWith("VmHWM:"))
+                hwm = line.mid(6).simplified();
+        }
+    }
+    std::fprintf(stderr, "mousecfg: first paint; VmRSS %s; VmHWM %s\n", rss.constData(), hwm.constData());
+    std::fflush(stderr);
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
+
+void MousecfgWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (!m_layoutDone)
+        return;
+    QScreen *screen = QGuiApplication::screenAt(geometry().center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const int screenLevel = WindowScale::levelForDpi(screen ? screen->logicalDotsPerInch() : 96.0);
+    const int level = WindowScale::levelAfterResize(m_scaleLevel, screenLevel, size(),
+                                                    QSize(m_windowWidth, m_windowHeight));
+    qDebug("width = %d, height = %d m_iDpiVal = %d\n", width(), height(), level);
+    applyScale(level);
+}
+
+void MousecfgWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_dragging = true;
+        m_pressPoint = event->globalPos();
+        m_windowOrigin = frameGeometry().topLeft();
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void MousecfgWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragging) {
+        const QPoint offset = event->globalPos() - m_pressPoint;
+        // A small jitter of the pointer during a click does not move the window.
+        if (qAbs(offset.x()) + qAbs(offset.y()) > kDragThreshold)
+            move(m_windowOrigin + offset);
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void MousecfgWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_dragging = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+void MousecfgWidget::closeEvent(QCloseEvent *event)
+{
+    // A close request from the desktop (Alt+F4) does what the close button
+    // does.
+    event->ignore();
+    hideWindow();
+}

@@ -1,0 +1,260 @@
+#include "connectioncontroller.h"
+
+#include "mousecfgwidget.h"
+#include "windowcontrols.h"
+
+#include "config/appconfig.h"
+#include "device/devicehandles.h"
+#include "device/devicewatcher.h"
+#include "device/discovery.h"
+#include "device/mouselist.h"
+#include "device/veskgetbatterythread.h"
+#include "platform/hotplugmonitor.h"
+#include "widgets/uitheme.h"
+#include "widgets/veskmessagebox.h"
+#include "widgets/veskpushbutton.h"
+
+#include <QDebug>
+#include <QMenu>
+#include <QThread>
+
+namespace {
+
+const int kMenuDesignWidth = 150;
+
+} // namespace
+
+ConnectionController::ConnectionController(MousecfgWidget *window)
+    : QObject(window)
+    , m_window(window)
+    , m_poller([window](VeskGetBatteryThread *thread) {
+        // Queued: the poller emits on its own thread.
+        QObject::connect(thread, &VeskGetBatteryThread::RefreshBatteryStatus, window,
+                         &MousecfgWidget::slotRefreshBatteryStatus, Qt::QueuedConnection);
+        QObject::connect(thread, &VeskGetBatteryThread::RefreshStatus, window, &MousecfgWidget::slotRefreshStatus,
+                         Qt::QueuedConnection);
+        QObject::connect(thread, &VeskGetBatteryThread::RefreshWriteStatus, window,
+                         &MousecfgWidget::slotRefreshWriteStatus, Qt::QueuedConnection);
+    })
+{
+    qRegisterMetaType<quint8>("quint8");
+    m_monitor = new HotplugMonitor(this);
+    m_watcher = new DeviceWatcher(this);
+    m_monitor->connectTo(m_watcher);
+    connect(m_watcher, &DeviceWatcher::deviceChanged, this, &ConnectionController::onDeviceChanged);
+    connect(m_watcher, &DeviceWatcher::changesApplied, this, &ConnectionController::onChangesApplied);
+    m_settleTimer.setSingleShot(true);
+    m_settleTimer.setInterval(kReopenSettleMs);
+    connect(&m_settleTimer, &QTimer::timeout, this, &ConnectionController::finishReopen);
+}
+
+ConnectionController::~ConnectionController()
+{
+    m_settleTimer.stop();
+    m_poller.stopPoller();
+}
+
+void ConnectionController::followPlugEvents(QObject *plugSource)
+{
+    if (plugSource) {
+        connect(plugSource, SIGNAL(devicePlugged(QString)), m_monitor, SLOT(nodeAdded(QString)));
+        connect(plugSource, SIGNAL(deviceUnplugged(QString)), m_monitor, SLOT(nodeRemoved(QString)));
+        return;
+    }
+    if (!m_monitor->startUdev())
+        qDebug("device notifications are not available: arrival and removal are not seen\n");
+}
+
+void ConnectionController::discover()
+{
+    LoadMouseList();
+    if (EnumerateMice() != 0)
+        qDebug("the HID library did not start: no mouse can be found\n");
+    rebuildModelMenu();
+}
+
+void ConnectionController::setCurrentModel(const QString &name)
+{
+    m_currentModel = name;
+    if (AppConfig::currentProductName() != name && !AppConfig::setCurrentProductName(name))
+        qDebug() << "the current model" << name << "could not be stored";
+}
+
+void ConnectionController::rebuildModelMenu()
+{
+    const MouseList &list = mouseList();
+    m_modelNames.clear();
+    for (int i = 0; i < list.count && i < kMouseListCapacity; ++i) {
+        const MouseListEntry &entry = list.entries[size_t(i)];
+        if (entry.groupPresent(LinkGroup::Receiver) || entry.groupPresent(LinkGroup::Cable))
+            m_modelNames.append(entry.displayName());
+    }
+
+    VeskPushButton *button = m_window->controls().model;
+    delete m_modelMenu;
+    m_modelMenu = new QMenu(button);
+    for (const QString &name : m_modelNames)
+        m_modelMenu->addAction(name);
+    connect(m_modelMenu, &QMenu::triggered, m_window, &MousecfgWidget::slot_show_mousename);
+    UiTheme::styleMenu(m_modelMenu, kMenuDesignWidth);
+    button->setMenu(m_modelMenu);
+
+    if (m_modelNames.size() < 2) {
+        button->hide();
+        if (m_modelNames.size() == 1) {
+            setCurrentModel(m_modelNames.first());
+            qDebug().noquote() << "RefreshMouseList " + m_modelNames.first();
+        } else {
+            setCurrentModel(QString());
+        }
+    } else {
+        button->show();
+        const QString stored = AppConfig::currentProductName();
+        setCurrentModel(m_modelNames.contains(stored) ? stored : m_modelNames.first());
+    }
+    button->setText(m_currentModel);
+}
+
+void ConnectionController::openCurrentModel() { OpenDevicesByName(m_currentModel); }
+
+void ConnectionController::startStatusThread() { m_poller.startPoller(); }
+
+void ConnectionController::stopStatusThread() { m_poller.stopPoller(); }
+
+void ConnectionController::switchModel(const QString &name)
+{
+    if (!m_modelNames.contains(name)) {
+        qDebug() << "model" << name << "is not present";
+        return;
+    }
+    // The waits give the receiver time to let go of one model's collections
+    // before the next one is opened.
+    m_settleTimer.stop();
+    stopStatusThread();
+    QThread::msleep(kModelSwitchPauseMs);
+    CloseDevices();
+    QThread::msleep(kModelSwitchPauseMs);
+    m_window->controls().model->setText(name);
+    setCurrentModel(name);
+    OpenDevicesByName(name);
+    QThread::msleep(kModelSwitchPauseMs);
+    m_window->enterCurrentModel(false);
+    startStatusThread();
+}
+
+void ConnectionController::showWarning()
+{
+    m_window->show();
+    if (presentModelCount() != 0) {
+        m_window->raise();
+        m_window->activateWindow();
+        return;
+    }
+    if (m_warningBox) {
+        // Already open (the tray's "&Load Config" while it shows).
+        m_warningBox->raise();
+        return;
+    }
+    m_warningShown = true;
+    VeskMessageBox box(VeskMessageBox::Receiver, MousecfgWidget::tr("Warning"), MousecfgWidget::tr("Dongle Disconnect!"),
+                       m_window, true);
+    box.setMouseReadyCheck([this] { return m_mouseReady; });
+    m_warningBox = &box;
+    const int answer = box.exec();
+    m_warningBox = nullptr;
+    if (answer == QDialog::Accepted && presentModelCount() == 0)
+        m_window->hide();
+    // Cleared however the box was closed: a box left with Escape must not
+    // keep the tray from hiding the window for the rest of the run.
+    m_warningShown = false;
+}
+
+void ConnectionController::firstMouseArrived()
+{
+    if (presentModelCount() == 0) {
+        // The mouse left again within the arrival delay.
+        qDebug("first arrival: the mouse is gone again\n");
+        return;
+    }
+    stopStatusThread();
+    openCurrentModel();
+    startStatusThread();
+    m_window->enterCurrentModel(true);
+    m_mouseReady = true;
+}
+
+void ConnectionController::onDeviceChanged(const DeviceChange &change)
+{
+    const MouseList &list = mouseList();
+    if (change.entry < 0 || change.entry >= list.count || change.entry >= kMouseListCapacity)
+        return;
+    const MouseListEntry &entry = list.entries[size_t(change.entry)];
+    const QString name = entry.displayName();
+    bool switchedModels = false;
+
+    if (change.arrival) {
+        if (change.groupComplete) {
+            const bool hadModels = presentModelCount() != 0;
+            rebuildModelMenu();
+            if (hadModels) {
+                stopStatusThread();
+                openCurrentModel();
+            } else {
+                QTimer::singleShot(kFirstArrivalDelayMs, m_window, &MousecfgWidget::slotWarnClose);
+            }
+        }
+        if (change.flagsChanged && !AppConfig::setDiff(1))
+            qDebug("Config/Diff could not be set\n");
+    } else {
+        if (!change.flagsChanged)
+            return;
+        if (change.allGone) {
+            const bool wasCurrent = name == m_currentModel;
+            rebuildModelMenu();
+            if (presentModelCount() > 0) {
+                if (wasCurrent) {
+                    m_settleTimer.stop();
+                    stopStatusThread();
+                    CloseDevices();
+                    openCurrentModel();
+                    startStatusThread();
+                    m_window->enterCurrentModel(false);
+                    switchedModels = true;
+                }
+            } else {
+                m_settleTimer.stop();
+                stopStatusThread();
+                CloseDevices();
+                m_mouseReady = false;
+                m_warningShown = true;
+                QTimer::singleShot(kWarningDelayMs, m_window, &MousecfgWidget::slotWarning);
+            }
+        }
+    }
+
+    // The connection that is left (or that came) must be the one the handles
+    // point at.
+    const bool reopen = change.arrival ? (name == m_currentModel && entry.anyFound(change.group))
+                                       : change.remainingMustReopen;
+    if (reopen && !switchedModels)
+        reopenDevice();
+}
+
+void ConnectionController::reopenDevice()
+{
+    stopStatusThread();
+    CloseDevices();
+    openCurrentModel();
+    // The poller starts once the device has settled.
+    m_settleTimer.start();
+}
+
+void ConnectionController::finishReopen() { startStatusThread(); }
+
+void ConnectionController::onChangesApplied()
+{
+    m_window->statusChanged();
+    stopStatusThread();
+    if (!m_settleTimer.isActive())
+        startStatusThread();
+}

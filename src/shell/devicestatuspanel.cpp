@@ -1,0 +1,143 @@
+#include "devicestatuspanel.h"
+
+#include "windowcontrols.h"
+
+#include "config/appconfig.h"
+#include "device/devicestate.h"
+#include "device/mouselist.h"
+#include "widgets/uiscale.h"
+#include "widgets/uitheme.h"
+#include "widgets/vesklabel.h"
+#include "widgets/veskprocessbar.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QWidget>
+
+namespace {
+
+// Millivolt thresholds below the full-battery voltage and their levels.
+struct Step {
+    int millivolts;
+    int level;
+};
+const Step kSteps[] = {{4100, 90}, {4000, 80}, {3900, 70}, {3800, 60}, {3700, 50},
+                       {3500, 40}, {3400, 30}, {3200, 20}};
+
+// A single lithium cell is full somewhere in this range; a stored value
+// outside it (a hand-edited file) would show every reading as full or empty.
+const int kPlausibleFullMin = 3000;
+const int kPlausibleFullMax = 5000;
+
+} // namespace
+
+int DeviceStatusPanel::batteryLevel(int raw, int fullMillivolts)
+{
+    // v = raw * 990 / 240, compared without rounding: raw * 990 >= mV * 240.
+    const qint64 scaled = qint64(raw) * 990;
+    if (scaled >= qint64(fullMillivolts) * 240)
+        return 100;
+    for (const Step &step : kSteps) {
+        if (scaled >= qint64(step.millivolts) * 240)
+            return step.level;
+    }
+    return 10;
+}
+
+int DeviceStatusPanel::modeFor(bool receiverCommand, bool cableCommand, bool charging)
+{
+    if (cableCommand)
+        return receiverCommand ? ReceiverCharging : CableOnly;
+    if (receiverCommand)
+        return charging ? ReceiverCharging : ReceiverOnly;
+    return NoConnection;
+}
+
+DeviceStatusPanel::DeviceStatusPanel(WindowControls &controls, QWidget *window)
+    : m_controls(controls)
+    , m_window(window)
+{
+}
+
+void DeviceStatusPanel::loadSettings()
+{
+    const int full = AppConfig::batteryFull();
+    if (full < kPlausibleFullMin || full > kPlausibleFullMax) {
+        qDebug() << "Config/BatteryFull" << full << "is not a battery voltage; using" << kDefaultFullMillivolts;
+        m_fullMillivolts = kDefaultFullMillivolts;
+    } else {
+        m_fullMillivolts = full;
+    }
+    m_lastLevel = AppConfig::battery();
+    m_controls.battery->setValue(qBound(0, m_lastLevel, 100));
+}
+
+bool DeviceStatusPanel::cablePresent() const
+{
+    const MouseList &list = mouseList();
+    return list.count > 0 && list.entries[0].collection(MouseCollection::CableCommand).found;
+}
+
+void DeviceStatusPanel::applyNormalLook()
+{
+    m_controls.battery->applyNormalStyle(UiTheme::currentColor(), UiScale::scaled(kBarFontPixels));
+}
+
+void DeviceStatusPanel::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
+{
+    VeskProcessbar *bar = m_controls.battery;
+    if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
+        // The receiver answered for a mouse that is asleep or switched off.
+        bar->setBarText(QCoreApplication::translate("MousecfgWidget", "MOUSE OFF"));
+        bar->setTextVisible(true);
+        bar->applyOffStyle(UiScale::scaled(kBarFontPixels));
+        m_controls.charge->hide();
+        m_mouseOff = true;
+        setMouseOff(true);
+        return;
+    }
+
+    m_mouseOff = false;
+    setMouseOff(false);
+    const bool cable = cablePresent();
+    bar->setBarText(QString());
+    bar->setTextVisible(true);
+    // Over the cable the mouse charges: the bar stands full, without a number.
+    bar->setFormat(cable ? QString() : QStringLiteral("%p%"));
+    applyNormalLook();
+    m_charging = iCharge;
+
+    const int level = batteryLevel(iHiByte * 256 + iLowByte, m_fullMillivolts);
+    if (level != m_lastLevel) {
+        m_lastLevel = level;
+        if (!AppConfig::setBattery(level))
+            qDebug("the battery level could not be stored\n");
+    }
+    bar->setValue(cable ? 100 : level);
+    updateMode();
+}
+
+void DeviceStatusPanel::updateMode()
+{
+    const MouseList &list = mouseList();
+    bool receiver = false;
+    bool cable = false;
+    if (list.count > 0) {
+        receiver = list.entries[0].collection(MouseCollection::ReceiverCommand).found != 0;
+        cable = list.entries[0].collection(MouseCollection::CableCommand).found != 0;
+    }
+    m_mode = modeFor(receiver, cable, m_charging != 0);
+    m_controls.battery->setVisible(m_mode == ReceiverOnly || m_mode == NoConnection);
+    m_controls.dongle->setVisible(m_mode == ReceiverCharging || m_mode == ReceiverOnly);
+    // Charging shows as mode 1, not as the lightning picture.
+    m_controls.charge->hide();
+    m_window->update();
+}
+
+void DeviceStatusPanel::restyle()
+{
+    if (m_mouseOff)
+        m_controls.battery->applyOffStyle(UiScale::scaled(kBarFontPixels));
+    else
+        applyNormalLook();
+}

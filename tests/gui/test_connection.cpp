@@ -1,0 +1,180 @@
+// Plug events as the main window sees them through the virtual mouse's plug
+// and unplug: a second model and the switch between models, removal of the
+// current model, one of two connections leaving, and the last mouse leaving
+// and coming back (the "Dongle Disconnect!" warning).
+
+#include "test_mainwindowfixture.h"
+
+#include "config/appconfig.h"
+#include "device/devicehandles.h"
+#include "device/mouselist.h"
+#include "widgets/veskpushbutton.h"
+
+#include <QElapsedTimer>
+#include <QMenu>
+
+namespace {
+
+const char kFirst[] = "QORV Nimbus 6";
+const char kSecond[] = "QORV Nimbus 6 Mini";
+const uint16_t kSecondPid = 0xFA10;
+
+// A second model in the mouse list, reached through what the virtual mouse
+// calls its cable (given the second model's identity).
+void addSecondModel(VirtualMouse &mouse)
+{
+    mouse.setIdentities(0x248A, 0xFA02, 0x248A, kSecondPid);
+    MouseList &list = mouseList();
+    MouseListEntry &entry = list.entries[1];
+    entry = MouseListEntry();
+    entry.name = MouseListEntry::storedName(QLatin1String(kSecond));
+    entry.group(LinkGroup::Receiver).vendorId = 0x248A;
+    entry.group(LinkGroup::Receiver).productId = kSecondPid;
+    entry.collection(MouseCollection::ReceiverMouse).usage = kMouseUsage;
+    entry.collection(MouseCollection::ReceiverCommand).usage = kCommandUsage;
+    entry.collection(MouseCollection::CableMouse).usage = kMouseUsage;
+    entry.collection(MouseCollection::CableCommand).usage = kCommandUsage;
+    list.count = 2;
+}
+
+QAction *menuEntry(MousecfgWidget &w, const QString &name)
+{
+    for (QAction *action : w.connection()->modelMenu()->actions()) {
+        if (action->text() == name)
+            return action;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestConnection : public QObject {
+    Q_OBJECT
+private slots:
+    void secondModelArrivesAndIsChosen();
+    void removingTheCurrentModelSwitchesToTheOther();
+    void oneOfTwoConnectionsLeaves();
+    void lastMouseLeavesAndComesBack();
+};
+
+void TestConnection::secondModelArrivesAndIsChosen()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    addSecondModel(*f.mouse);
+    QVERIFY(w.controls().model->isHidden());
+
+    f.mouse->plug(SimLink::Cable);
+    QTRY_COMPARE(w.presentModelCount(), 2);
+    QCOMPARE(w.modelNames(), QStringList({QLatin1String(kFirst), QLatin1String(kSecond)}));
+    // The stored model is present: it stays current.
+    QVERIFY(!w.controls().model->isHidden());
+    QCOMPARE(w.controls().model->text(), QLatin1String(kFirst));
+    QCOMPARE(w.currentModel(), QLatin1String(kFirst));
+    QCOMPARE(AppConfig::diff(), 1);   // an arrival: the next upload sends everything
+    QTest::qWait(700);   // past the reopen's settling pause
+
+    QAction *second = menuEntry(w, QLatin1String(kSecond));
+    QVERIFY(second);
+    workingConfig.profiles[0].dpi = 99;   // an unsent edit, dropped by the switch
+    second->trigger();
+    QCOMPARE(w.currentModel(), QLatin1String(kSecond));
+    QCOMPARE(AppConfig::currentProductName(), QLatin1String(kSecond));
+    QCOMPARE(w.controls().model->text(), QLatin1String(kSecond));
+    QVERIFY(g_hReceiverCmd != nullptr);
+    QVERIFY(w.connection()->hasStatusThread());
+    QVERIFY(workingConfig == storedConfig);
+    QCOMPARE(w.currentTab(), 0);
+    QVERIFY(w.frontView());
+    QTRY_COMPARE(w.connection()->hasStatusThread(), true);
+}
+
+void TestConnection::removingTheCurrentModelSwitchesToTheOther()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    addSecondModel(*f.mouse);
+    f.mouse->plug(SimLink::Cable);
+    QTRY_COMPARE(w.presentModelCount(), 2);
+    menuEntry(w, QLatin1String(kSecond))->trigger();
+    QCOMPARE(w.currentModel(), QLatin1String(kSecond));
+    w.selectTab(2);
+
+    BoxWatcher boxes;
+    f.mouse->unplug(SimLink::Cable);
+    QTRY_COMPARE(w.presentModelCount(), 1);
+    QCOMPARE(w.currentModel(), QLatin1String(kFirst));
+    QCOMPARE(AppConfig::currentProductName(), QLatin1String(kFirst));
+    QVERIFY(w.controls().model->isHidden());
+    QCOMPARE(w.currentTab(), 0);
+    QVERIFY(g_hReceiverCmd != nullptr);
+    QVERIFY(workingConfig == storedConfig);
+    QTest::qWait(400);
+    QVERIFY(boxes.texts.isEmpty());
+    QVERIFY(w.mouseReady());
+}
+
+void TestConnection::oneOfTwoConnectionsLeaves()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    f.mouse->plug(SimLink::Cable);
+    MousecfgWidget &w = f.open();
+    QVERIFY(g_hCableCmd != nullptr);
+    QVERIFY(g_hReceiverCmd != nullptr);
+    w.slotRefreshBatteryStatus(0, 0xe8, 0x03);
+    QCOMPARE(w.statusMode(), 1);
+
+    f.mouse->unplug(SimLink::Cable);
+    // The handles are reopened over what is left: the receiver.
+    QTRY_VERIFY(g_hCableCmd == nullptr);
+    QVERIFY(g_hReceiverCmd != nullptr);
+    QCOMPARE(w.presentModelCount(), 1);
+    QCOMPARE(w.statusMode(), 2);
+    // The poller comes back once the reopened device has settled, and reads
+    // the receiver: the mouse sees its status query.
+    QTRY_VERIFY_WITH_TIMEOUT(w.connection()->hasStatusThread(), 2000);
+    f.mouse->resetCounters();
+    f.mouse->press(SimButton::Rate);
+    QTRY_VERIFY_WITH_TIMEOUT(f.mouse->readCount() > 0, 3000);
+}
+
+void TestConnection::lastMouseLeavesAndComesBack()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    QTest::qWait(300);
+    QVERIFY(AppConfig::setDiff(0));
+
+    QElapsedTimer clock;
+    BoxWatcher boxes(false);
+    qint64 boxAt = -1;
+    bool closedOnLeave = false;
+    boxes.onBox = [&](VeskMessageBox *) {
+        boxAt = clock.elapsed();
+        closedOnLeave = CurrentCommandHandle() == nullptr && !w.mouseReady();
+        QTimer::singleShot(50, [&] { f.mouse->plug(SimLink::Receiver); });
+    };
+    clock.start();
+    f.mouse->unplug(SimLink::Receiver);
+    QTRY_VERIFY_WITH_TIMEOUT(boxAt >= 0 && !visibleMessageBox(), 5000);
+
+    QCOMPARE(boxes.texts, QStringList{QStringLiteral("Dongle Disconnect!")});
+    // The hot-plug gathering and the 200 ms pause come first.
+    QVERIFY2(boxAt >= 200 && boxAt < 1500, qPrintable(QString::number(boxAt)));
+    QVERIFY(closedOnLeave);
+    QVERIFY(w.mouseReady());
+    QVERIFY(w.isVisible());
+    QVERIFY(!w.warningShown());
+    QVERIFY(CurrentCommandHandle() != nullptr);
+    QCOMPARE(w.selectedGroup(), 0);
+    QCOMPARE(w.selectedSpot(), 0);
+    QCOMPARE(AppConfig::diff(), 1);
+    QTRY_VERIFY(w.connection()->hasStatusThread());
+}
+
+QTEST_MAIN(TestConnection)
+#include "test_connection.moc"

@@ -1,0 +1,396 @@
+// The main window against the virtual mouse: start-up with and without a
+// mouse, tabs and the descriptor's feature switches, the profile indicators,
+// Apply and its two failure messages, the language switch, dragging, and the
+// window's scale levels.
+
+#include "test_mainwindowfixture.h"
+
+#include "config/appconfig.h"
+#include "config/paths.h"
+#include "device/devicehandles.h"
+#include "shell/languagecontroller.h"
+#include "shell/pagehost.h"
+#include "shell/traycontroller.h"
+#include "shell/windowscale.h"
+#include "widgets/vesklabel.h"
+#include "widgets/vesklineedit.h"
+#include "widgets/veskprocessbar.h"
+#include "widgets/veskpushbutton.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QScrollArea>
+#include <QSettings>
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void scaleLevels_data();
+    void scaleLevels();
+    void levelAfterResize_data();
+    void levelAfterResize();
+
+    void startsWithMouse();
+    void startsWithoutMouseThenPlugIn();
+
+    void tabs_data();
+    void tabs();
+    void indicatorsNeverChangeTheProfile();
+
+    void applyReachesTheMouse();
+    void uploadFailures_data();
+    void uploadFailures();
+
+    void languageSwitch_data();
+    void languageSwitch();
+    void draggingNeedsMoreThanAJitter();
+};
+
+void TestMainWindow::scaleLevels_data()
+{
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("96") << 96.0 << 0 << QSize(999, 640);
+    QTest::newRow("just below 1.1") << 105.5 << 0 << QSize(999, 640);
+    QTest::newRow("just above 1.1") << 106.0 << 1 << QSize(1248, 800);
+    QTest::newRow("120") << 120.0 << 1 << QSize(1248, 800);
+    QTest::newRow("144") << 144.0 << 2 << QSize(1498, 960);
+    QTest::newRow("168") << 168.0 << 3 << QSize(1748, 1120);
+    QTest::newRow("192") << 192.0 << 4 << QSize(1998, 1280);
+    QTest::newRow("2.1") << 201.6 << 5 << QSize(2247, 1440);
+    QTest::newRow("4.79") << 4.79 * 96 << 15 << QSize(4745, 3040);
+    QTest::newRow("480") << 480.0 << 16 << QSize(4995, 3200);
+    QTest::newRow("huge") << 5000.0 << 16 << QSize(4995, 3200);
+    QTest::newRow("zero") << 0.0 << 0 << QSize(999, 640);
+    QTest::newRow("negative") << -96.0 << 0 << QSize(999, 640);
+    QTest::newRow("not a number") << qQNaN() << 0 << QSize(999, 640);
+}
+
+void TestMainWindow::scaleLevels()
+{
+    QFETCH(double, dpi);
+    QFETCH(int, level);
+    QFETCH(QSize, size);
+    QCOMPARE(WindowScale::levelForDpi(dpi), level);
+    QCOMPARE(WindowScale::windowSize(level), size);
+}
+
+void TestMainWindow::levelAfterResize_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("screenLevel");
+    QTest::addColumn<QSize>("current");
+    QTest::addColumn<QSize>("lastSet");
+    QTest::addColumn<int>("expected");
+    const QSize base(999, 640);
+    QTest::newRow("moved to a denser screen") << 0 << 4 << base << base << 4;
+    QTest::newRow("unchanged") << 0 << 0 << base << base << 0;
+    QTest::newRow("own size at 1.25") << 1 << 1 << QSize(1248, 800) << QSize(1248, 800) << 1;
+    // A window that has the size it gave itself names its level by width.
+    QTest::newRow("width of 1.5 at level 0") << 0 << 0 << QSize(1498, 960) << QSize(1498, 960) << 2;
+    QTest::newRow("within 9 pixels") << 0 << 0 << QSize(1240, 800) << QSize(1240, 800) << 1;
+    QTest::newRow("10 pixels off") << 0 << 0 << QSize(1238, 800) << QSize(1238, 800) << 0;
+    QTest::newRow("resized by the desktop") << 2 << 2 << QSize(1248, 800) << QSize(1498, 960) << 2;
+    QTest::newRow("level 6 keeps its level") << 6 << 6 << QSize(2497, 1600) << QSize(2497, 1600) << 6;
+    QTest::newRow("levels out of range") << -3 << 40 << base << base << 16;
+}
+
+void TestMainWindow::levelAfterResize()
+{
+    QFETCH(int, level);
+    QFETCH(int, screenLevel);
+    QFETCH(QSize, current);
+    QFETCH(QSize, lastSet);
+    QFETCH(int, expected);
+    QCOMPARE(WindowScale::levelAfterResize(level, screenLevel, current, lastSet), expected);
+}
+
+void TestMainWindow::startsWithMouse()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+
+    QCOMPARE(w.presentModelCount(), 1);
+    QCOMPARE(w.currentModel(), QStringLiteral("QORV Nimbus 6"));
+    QVERIFY(w.mouseReady());
+    QVERIFY(CurrentCommandHandle() != nullptr);
+    QVERIFY(w.connection()->hasStatusThread());
+    // One model: nothing to choose; three languages: a choice.
+    QVERIFY(w.controls().model->isHidden());
+    QVERIFY(!w.controls().language->isHidden());
+    QVERIFY(w.controls().version->text().contains(QStringLiteral("V1.0.0")));
+    QCOMPARE(w.controls().modelLabel->text(), QStringLiteral("QORV Nimbus 6"));
+    QCOMPARE(w.size(), WindowScale::windowSize(w.scaleLevel()));
+    QVERIFY(!w.controls().frontPicture->picture().isEmpty());
+
+    // The start-up timer only brings the window forward: no warning.
+    BoxWatcher boxes;
+    QTest::qWait(350);
+    QVERIFY(boxes.texts.isEmpty());
+    QVERIFY(w.isVisible());
+    QVERIFY(!w.warningShown());
+}
+
+void TestMainWindow::startsWithoutMouseThenPlugIn()
+{
+    WindowFixture f;
+    MousecfgWidget &w = f.open();
+    QCOMPARE(w.presentModelCount(), 0);
+    QVERIFY(!w.isVisible());
+    QVERIFY(!w.mouseReady());
+
+    QElapsedTimer clock;
+    clock.start();
+    qint64 boxAt = -1;
+    bool windowShownWithBox = false;
+    BoxWatcher boxes(false);
+    boxes.onBox = [&](VeskMessageBox *) {
+        boxAt = clock.elapsed();
+        windowShownWithBox = w.isVisible() && w.warningShown();
+        QTimer::singleShot(100, [&] { f.mouse->plug(SimLink::Receiver); });
+    };
+    // The box closes itself once the window has a ready mouse.
+    qint64 readyAt = -1;
+    qint64 closedAt = -1;
+    QTimer probe;
+    probe.setInterval(5);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (readyAt < 0 && w.mouseReady())
+            readyAt = clock.elapsed();
+        if (boxAt >= 0 && closedAt < 0 && !visibleMessageBox())
+            closedAt = clock.elapsed();
+    });
+    probe.start();
+    QTRY_VERIFY_WITH_TIMEOUT(closedAt >= 0, 5000);
+
+    QCOMPARE(boxes.texts, QStringList{QStringLiteral("Dongle Disconnect!")});
+    QCOMPARE(boxes.kinds, QList<int>{VeskMessageBox::Receiver});
+    QVERIFY2(boxAt >= 150 && boxAt < 1500, qPrintable(QString::number(boxAt)));
+    QVERIFY(windowShownWithBox);
+    QVERIFY(readyAt >= 0);
+    QVERIFY2(closedAt - readyAt <= 250, qPrintable(QString::number(closedAt - readyAt)));
+    QVERIFY(w.isVisible());
+    QVERIFY(!w.warningShown());
+    QCOMPARE(w.presentModelCount(), 1);
+    QVERIFY(CurrentCommandHandle() != nullptr);
+}
+
+void TestMainWindow::tabs_data()
+{
+    QTest::addColumn<int>("ledDisable");
+    QTest::addColumn<int>("disableMacro");
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("lighting") << 0 << 0 << 0 << 0;
+    QTest::newRow("customize") << 0 << 0 << 1 << 1;
+    QTest::newRow("dpi") << 0 << 0 << 2 << 2;
+    QTest::newRow("macro") << 0 << 0 << 3 << 3;
+    QTest::newRow("lighting without lighting") << 1 << 0 << 0 << 1;
+    QTest::newRow("dpi without lighting") << 1 << 0 << 2 << 2;
+    QTest::newRow("dpi without macros") << 0 << 1 << 2 << 2;
+}
+
+void TestMainWindow::tabs()
+{
+    QFETCH(int, ledDisable);
+    QFETCH(int, disableMacro);
+    QFETCH(int, clicked);
+    QFETCH(int, expected);
+
+    WindowFixture f;
+    {
+        QSettings descriptor(Paths::descriptorFile(), QSettings::IniFormat);
+        descriptor.setValue(QStringLiteral("PROFILE/ledDisable"), ledDisable);
+        descriptor.setValue(QStringLiteral("PROFILE/DisableMacro"), disableMacro);
+    }
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    const WindowControls &c = w.controls();
+
+    // The first tab shown, and the tab buttons of missing features.
+    QCOMPARE(w.currentTab(), ledDisable ? 1 : 0);
+    QCOMPARE(c.tabs[0]->size().isEmpty(), bool(ledDisable));
+    QCOMPARE(c.tabs[3]->size().isEmpty(), bool(disableMacro));
+
+    // The press switches (the dispatcher switches again on the click).
+    c.tabs[size_t(clicked)]->click();
+    QCOMPARE(w.currentTab(), expected);
+    for (int i = 0; i < WindowControls::TabCount; ++i)
+        QCOMPARE(c.tabs[size_t(i)]->state(), i == expected ? 1 : 0);
+
+    PageHost &p = w.pages();
+    QCOMPARE(p.lightingPage()->isVisible(), expected == 0);
+    QCOMPARE(p.buttonArea()->isVisible(), expected == 1);
+    QCOMPARE(p.dpiPage()->isVisible(), expected == 2);
+    QCOMPARE(p.pointSpeedPage()->isVisible(), expected == 2);
+    QCOMPARE(p.reportRatePage()->isVisible(), expected == 2);
+    QCOMPARE(p.macroPage()->isVisible(), expected == 3);
+    QCOMPARE(c.frontPicture->isVisible(), expected <= 1);
+    QCOMPARE(c.modelLabel->isVisible(), expected <= 1);
+    QVERIFY(!c.sidePicture->isVisible());
+
+    // The macro editor's own tab request goes the same way.
+    w.slotGotoMacro(0);
+    QCOMPARE(w.currentTab(), ledDisable ? 1 : 0);
+}
+
+void TestMainWindow::indicatorsNeverChangeTheProfile()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    w.makeProfileCurrent(2, false);
+    QCOMPARE(int(workingConfig.ProfileID), 2);
+
+    for (VeskPushButton *indicator : w.controls().indicators) {
+        indicator->click();
+        QCOMPARE(int(workingConfig.ProfileID), 2);
+        QCOMPARE(AppConfig::activeProfileIndex(), 2);
+        for (int i = 0; i < WindowControls::kProfileSlots; ++i)
+            QCOMPARE(w.controls().indicators[size_t(i)]->state(), i == 2 ? 1 : 0);
+    }
+}
+
+void TestMainWindow::applyReachesTheMouse()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    QTest::qWait(100);
+
+    DpiLevel &stage = currentProfile(workingConfig).dpiLevels[1];
+    stage.used = 1;
+    stage.x = 40;
+    stage.y = 300;
+    BoxWatcher boxes;
+    QTest::mouseClick(const_cast<VeskPushButton *>(w.controls().apply), Qt::LeftButton);
+
+    QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join(QLatin1Char('|'))));
+    const SimMemory m = f.mouse->memory();
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(m.dpi.data()) + 1 + 5 * 1 + 1, 4).toHex(' '),
+             QByteArray("28 00 2c 01"));
+    QVERIFY(!m.uploading);
+    QVERIFY(storedConfig == workingConfig);
+    // A successful upload leaves a poller running again.
+    QVERIFY(w.connection()->hasStatusThread());
+}
+
+void TestMainWindow::uploadFailures_data()
+{
+    QTest::addColumn<bool>("asleep");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("write fault") << false << QStringLiteral("Send data failed, please try again.");
+    QTest::newRow("sleeping mouse") << true << QStringLiteral("Mouse is sleeping or not connected.");
+}
+
+void TestMainWindow::uploadFailures()
+{
+    QFETCH(bool, asleep);
+    QFETCH(QString, message);
+
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    f.mouse->setAwake(!asleep);
+    MousecfgWidget &w = f.open();
+    if (asleep) {
+        // The poller's first query finds the mouse asleep.
+        QTRY_VERIFY_WITH_TIMEOUT(mouseOff(), 3000);
+        QCOMPARE(w.controls().battery->text(), QStringLiteral("MOUSE OFF"));
+    } else {
+        f.mouse->injectFault(SimFault::WriteFail, 1000);
+    }
+    QVERIFY(AppConfig::setDiff(1));   // something to send
+    currentProfile(workingConfig).dpiLevels[0].x = 77;
+    f.mouse->resetCounters();
+
+    BoxWatcher boxes;
+    w.apply();
+    QCOMPARE(boxes.texts, QStringList{message});
+    QCOMPARE(boxes.kinds, QList<int>{VeskMessageBox::Question});
+    if (asleep)
+        QCOMPARE(f.mouse->writeCount(), 0);
+    QCOMPARE(AppConfig::diff(), 1);
+    QVERIFY(w.isVisible());
+}
+
+void TestMainWindow::languageSwitch_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("apply");
+    QTest::addColumn<QString>("lighting");
+    QTest::addColumn<QString>("indicator");
+    QTest::addColumn<QString>("buttonText");
+    QTest::newRow("simplified") << 1 << QString::fromUtf8("应用") << QString::fromUtf8("灯光")
+                                << QString::fromUtf8("配置 1") << QString::fromUtf8("简体中文");
+    QTest::newRow("traditional") << 2 << QString::fromUtf8("套用") << QString::fromUtf8("燈光")
+                                 << QString::fromUtf8("設定檔 1") << QString::fromUtf8("繁體中文");
+    QTest::newRow("english") << 0 << QStringLiteral("Apply") << QStringLiteral("LIGHTING")
+                             << QStringLiteral("Profile 1") << QStringLiteral("English");
+}
+
+void TestMainWindow::languageSwitch()
+{
+    QFETCH(int, id);
+    QFETCH(QString, apply);
+    QFETCH(QString, lighting);
+    QFETCH(QString, indicator);
+    QFETCH(QString, buttonText);
+
+    WindowFixture f;
+    {
+        // Start in another language than the one switched to.
+        QSettings lang(Paths::langConfigFile(), QSettings::IniFormat);
+        lang.setValue(QStringLiteral("Config/LangID"), id == 0 ? 1 : 0);
+    }
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    const QString before = w.controls().apply->text();
+    QVERIFY(before != apply);
+
+    QList<QAction *> entries = w.languages()->menu()->actions();
+    QCOMPARE(entries.size(), 3);
+    entries.at(id)->trigger();
+
+    const WindowControls &c = w.controls();
+    QCOMPARE(c.apply->text(), apply);
+    QCOMPARE(c.tabs[0]->text(), lighting);
+    QCOMPARE(c.indicators[0]->text(), indicator);
+    QCOMPARE(c.language->text(), buttonText);
+    QVERIFY(!c.nameField->placeholderText().isEmpty());
+    QCOMPARE(c.nameField->placeholderText(), MousecfgWidget::tr("Press Enter To Apply"));
+    QCOMPARE(w.tray()->quitAction()->text(), MousecfgWidget::tr("&Quit"));
+    // Stored at once.
+    QCOMPARE(QSettings(Paths::langConfigFile(), QSettings::IniFormat).value(QStringLiteral("Config/LangID")).toInt(), id);
+}
+
+void TestMainWindow::draggingNeedsMoreThanAJitter()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    w.move(100, 100);
+    const QPoint start = w.pos();
+    const QPoint grip(40, 300);   // the sidebar, away from every control
+
+    QTest::mousePress(&w, Qt::LeftButton, Qt::NoModifier, grip);
+    QMouseEvent jitter(QEvent::MouseMove, grip + QPoint(2, 2), w.mapToGlobal(grip + QPoint(2, 2)), Qt::NoButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &jitter);
+    QCOMPARE(w.pos(), start);
+    QMouseEvent drag(QEvent::MouseMove, grip + QPoint(30, 20), w.mapToGlobal(grip + QPoint(30, 20)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &drag);
+    QCOMPARE(w.pos(), start + QPoint(30, 20));
+    QTest::mouseRelease(&w, Qt::LeftButton, Qt::NoModifier, grip + QPoint(30, 20));
+
+    QMouseEvent after(QEvent::MouseMove, grip + QPoint(80, 80), w.mapToGlobal(grip + QPoint(80, 80)), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &after);
+    QCOMPARE(w.pos(), start + QPoint(30, 20));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"

@@ -1,0 +1,104 @@
+#pragma once
+
+// A main window against an in-process virtual mouse in a private
+// installation, and helpers for the modal boxes it opens.
+
+#include "device/devicestate.h"
+#include "device/hidbackend.h"
+#include "shell/connectioncontroller.h"
+#include "shell/mousecfgwidget.h"
+#include "sim/virtualmouse.h"
+#include "testenvironment.h"
+#include "widgets/veskmessagebox.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+class WindowFixture {
+public:
+    // The installation is made first, so that a test can change it before
+    // the window reads it; plug the links wanted, then call open().
+    WindowFixture()
+        : env(std::make_unique<TestEnvironment>())
+        , mouse(std::make_unique<VirtualMouse>())
+    {
+        mouse->setBattery(980, false);
+        setHidBackend(mouse.get());
+    }
+
+    ~WindowFixture()
+    {
+        window.reset();
+        setMouseOff(false);
+        setHidBackend(nullptr);
+        mouse.reset();
+        env.reset();
+    }
+
+    MousecfgWidget &open()
+    {
+        window = std::make_unique<MousecfgWidget>(mouse.get());
+        if (window->presentModelCount() != 0)
+            window->show();
+        return *window;
+    }
+
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<VirtualMouse> mouse;
+    std::unique_ptr<MousecfgWidget> window;
+};
+
+// The message box on screen now, if any.
+inline VeskMessageBox *visibleMessageBox()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *box = qobject_cast<VeskMessageBox *>(widget); box && box->isVisible())
+            return box;
+    }
+    return nullptr;
+}
+
+// Watches for message boxes while the code under test runs its modal loops:
+// notes the text of each box that appears and, unless told otherwise, closes
+// it with its main button.
+class BoxWatcher : public QObject {
+public:
+    explicit BoxWatcher(bool closeBoxes = true)
+        : m_close(closeBoxes)
+    {
+        m_timer.setInterval(20);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+        m_timer.start();
+    }
+
+    QStringList texts;
+    QList<int> kinds;
+    // Run when a box is first seen (while its modal loop runs).
+    std::function<void(VeskMessageBox *)> onBox;
+
+private:
+    void poll()
+    {
+        VeskMessageBox *box = visibleMessageBox();
+        if (!box)
+            return;
+        if (box != m_last) {
+            m_last = box;
+            texts.append(box->text());
+            kinds.append(box->kind());
+            if (onBox)
+                onBox(box);
+        }
+        if (m_close && box->isVisible())
+            box->accept();
+    }
+
+    bool m_close;
+    QTimer m_timer;
+    QPointer<VeskMessageBox> m_last;
+};
