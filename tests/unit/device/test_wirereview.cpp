@@ -69,7 +69,6 @@ private slots:
     void cleanup();
     void selectIsFollowedByApplyWhateverItsResult();
     void profileSwitchSendsEveryApply();
-    void noDeviceSendsNothing();
     void virtualMouseTakesTheSwitch();
 
 private:
@@ -112,13 +111,6 @@ void TestWireReview::profileSwitchSendsEveryApply()
     m_backend.refusedCommand = 0x40;
     QCOMPARE(SendProfileSwitch(1), int(kTransferWriteFailed));
     QCOMPARE(m_backend.writtenHeads(), (QStringList{"05 59 fa 44 01 00", "05 48 fa 40 f3 01", "05 57 fa 40 f3 04"}));
-}
-
-void TestWireReview::noDeviceSendsNothing()
-{
-    g_hCableCmd = nullptr;
-    QCOMPARE(SendProfileSwitch(2), int(kTransferNoDevice));
-    QVERIFY(m_backend.writes.empty());
 }
 
 void TestWireReview::virtualMouseTakesTheSwitch()
