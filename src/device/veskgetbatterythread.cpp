@@ -51,12 +51,13 @@ bool VeskGetBatteryThread::rest(int milliseconds)
 
 void VeskGetBatteryThread::handleAnswer(const StatusAnswer &answer)
 {
-    setCurrentSensorMode(answer.sensorMode);
     emit RefreshBatteryStatus(answer.charge, answer.lowByte, answer.hiByte);
     // An all-zero reading comes from the receiver, not from the mouse: its
-    // write status means nothing then.
-    if (!answer.mouseOff())
+    // write status and sensor mode say nothing about the mouse then.
+    if (!answer.mouseOff()) {
+        setCurrentSensorMode(answer.sensorMode);
         emit RefreshWriteStatus(answer.writeStatus);
+    }
 }
 
 StatusReply::Kind VeskGetBatteryThread::handleReply(const StatusBytes &bytes)

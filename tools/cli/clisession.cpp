@@ -53,9 +53,11 @@ void CliSession::readMouseState()
     const StatusSnapshot snapshot = queryStatusOnce(handle);
     if (!snapshot.answered)
         return;
-    setCurrentSensorMode(snapshot.answer.sensorMode);
     setMouseOff(snapshot.answer.mouseOff());
-    if (!snapshot.answer.mouseOff() && snapshot.answer.writeStatus == 0)
+    if (snapshot.answer.mouseOff())
+        return;
+    setCurrentSensorMode(snapshot.answer.sensorMode);
+    if (snapshot.answer.writeStatus == 0)
         AppConfig::setDiff(1);
 }
 
