@@ -30,11 +30,22 @@ struct Recorder {
 
 enum Updater { NoFile, NotExecutable, NotAProgram, Runs };
 
+// The test environment links skin/ to the build's skin; updaters written
+// through that link would land in the build tree. A private folder instead.
+void privateSkinFolder(const TestEnvironment &env)
+{
+    const QString skin = env.dataDir() + QStringLiteral("/skin");
+    if (QFileInfo(skin).isSymLink())
+        QFile::remove(skin);
+    QDir().mkpath(skin);
+}
+
 // Puts an updater of the given kind at the path for the language. A working
 // one leaves a marker file named after itself, so the test sees which ran.
 void installUpdater(const TestEnvironment &env, int languageId, Updater kind)
 {
     const QString path = FirmwareUpdater::updaterPath(languageId);
+    QVERIFY(!QFileInfo(env.dataDir() + QStringLiteral("/skin")).isSymLink());
     if (kind == NoFile)
         return;
     const QString relative = QDir(env.root()).relativeFilePath(path);
@@ -119,6 +130,7 @@ void TestFirmwareUpdater::handOff()
     QFETCH(QStringList, events);
 
     TestEnvironment env;
+    privateSkinFolder(env);
     installUpdater(env, languageId, Updater(updater));
     // The updater of the other language is always a working one: the test
     // must see that it is not the one started.
