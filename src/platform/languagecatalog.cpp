@@ -1,7 +1,8 @@
 #include "languagecatalog.h"
 
+#include "config/appconfig.h"
+#include "config/langconfig.h"
 #include "config/paths.h"
-#include "config/settingsfile.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -12,8 +13,6 @@ namespace {
 
 int g_currentId = 0;
 
-const QString kLangIdKey = QStringLiteral("Config/LangID");
-
 } // namespace
 
 LanguageCatalog::LanguageCatalog()
@@ -23,15 +22,15 @@ LanguageCatalog::LanguageCatalog()
 
 void LanguageCatalog::reload()
 {
-    const auto settings = SettingsFile::openForReading(Paths::configFile());
-    m_count = qBound(0, SettingsFile::readInt(*settings, QStringLiteral("FONT_LIST/LANGNUM")), kSlots);
+    static_assert(AppConfig::kLanguageSlots == kSlots, "one language table size");
+    AppConfig::LanguageTable table;
+    AppConfig::loadLanguageTable(table);
+    m_count = table.count;
     for (int i = 0; i < kSlots; ++i) {
-        m_names[i] = settings->value(QStringLiteral("FONT_LIST/LangName_%1").arg(i)).toString();
-        m_files[i] = settings->value(QStringLiteral("FONT_LIST/LangFile_%1").arg(i)).toString();
-        m_fonts[i] = settings->value(QStringLiteral("FONT_LIST/FONT_%1").arg(i)).toString();
-        // A pixel size is unsigned; a negative or absurd one reads as 0 (unset).
-        const int size = SettingsFile::readInt(*settings, QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(i));
-        m_fontSizes[i] = size > 0 && size <= 1000 ? size : 0;
+        m_names[i] = table.names[size_t(i)];
+        m_files[i] = table.files[size_t(i)];
+        m_fonts[i] = AppConfig::fontFamily(i);
+        m_fontSizes[i] = int(AppConfig::fontSize(i));
     }
 }
 
@@ -75,20 +74,15 @@ void LanguageCatalog::setCurrentId(int id)
 
 int LanguageCatalog::storedId()
 {
-    const auto settings = SettingsFile::openForReading(Paths::langConfigFile());
-    return SettingsFile::readInt(*settings, kLangIdKey, 0);
+    return LangConfig::langID();
 }
 
 bool LanguageCatalog::storeId(int id)
 {
-    const auto settings = SettingsFile::openForWriting(Paths::langConfigFile());
-    settings->setValue(kLangIdKey, id);
-    settings->sync();
-    if (settings->status() != QSettings::NoError) {
-        qDebug() << "cannot write the language id to" << Paths::langConfigFile();
-        return false;
-    }
-    return true;
+    if (LangConfig::setLangID(id))
+        return true;
+    qDebug() << "cannot write the language id to" << Paths::langConfigFile();
+    return false;
 }
 
 QString LanguageCatalog::catalogueFile(int id) const
