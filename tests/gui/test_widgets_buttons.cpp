@@ -197,11 +197,11 @@ private slots:
         label->setGeometry(0, 0, 100, 133);
         const QString front = Skin::path(QStringLiteral("mouse/QORV Nimbus 6/Mouse.png"));
         QVERIFY(label->setPicture(front));
-        QVERIFY(!label->pixmap()->isNull());
-        QVERIFY(label->pixmap()->width() <= 100 && label->pixmap()->height() <= 133);
+        QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY(label->pixmap(Qt::ReturnByValue).width() <= 100 && label->pixmap(Qt::ReturnByValue).height() <= 133);
         QVERIFY(!label->setPicture(Skin::path(QStringLiteral("mouse/QORV Nimbus 6/mouse_99.png"))));
         QCOMPARE(label->picture(), front);
-        QVERIFY(!label->pixmap()->isNull());
+        QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
 
         QSignalSpy clicked(label, &VeskLabel::ClickedSignal);
         QTest::mouseClick(label, Qt::LeftButton);

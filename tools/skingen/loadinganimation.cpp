@@ -5,6 +5,7 @@
 
 #include <QConicalGradient>
 #include <QPainter>
+#include <QPainterPathStroker>
 
 #include <cmath>
 
@@ -76,18 +77,27 @@ QImage frame(int index, int density)
         p.setPen(QPen(Canvas::withAlpha(kInk, 0.09), 6, Qt::SolidLine, Qt::FlatCap));
         p.drawEllipse(centre, kTrackRadius, kTrackRadius);
 
-        // The comet: a 280-degree arc whose strength grows towards its head.
+        // The comet: a 280-degree tail that fades away from its head. One
+        // conical gradient over the whole ring keeps the fade free of steps.
         const QRectF ring(centre.x() - kTrackRadius, centre.y() - kTrackRadius, 2 * kTrackRadius,
                           2 * kTrackRadius);
-        const int segments = 70;
+        const double headAngle = 90.0 - turn;
         const double sweep = 280.0;
-        for (int s = 0; s < segments; ++s) {
-            const double t = double(s + 1) / segments;
-            const double start = 90.0 - turn - sweep + sweep * s / segments;
-            const double width = 2.0 + 4.0 * t;
-            p.setPen(QPen(Canvas::withAlpha(kInk, std::pow(t, 1.6)), width, Qt::SolidLine, Qt::FlatCap));
-            p.drawArc(ring, int(std::lround(start * 16)), int(std::lround((sweep / segments + 0.6) * 16)));
-        }
+        QPainterPath arc;
+        arc.arcMoveTo(ring, headAngle);
+        arc.arcTo(ring, headAngle, sweep);
+        QPainterPathStroker stroker;
+        stroker.setWidth(6);
+        stroker.setCapStyle(Qt::FlatCap);
+        QConicalGradient fade(centre, headAngle);
+        fade.setColorAt(0.0, Canvas::withAlpha(kInk, 1.0));
+        fade.setColorAt(sweep / 360.0 * 0.45, Canvas::withAlpha(kInk, 0.35));
+        fade.setColorAt(sweep / 360.0, Canvas::withAlpha(kInk, 0.0));
+        fade.setColorAt(1.0, Canvas::withAlpha(kInk, 0.0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(fade);
+        p.drawPath(stroker.createStroke(arc));
+
         // The head: a round cap with a soft halo.
         const double head = (90.0 - turn) * M_PI / 180.0;
         const QPointF tip(centre.x() + kTrackRadius * std::cos(head), centre.y() - kTrackRadius * std::sin(head));
