@@ -30,6 +30,7 @@ struct Run {
     double ms = 0;
     double rssMb = 0;
     double hwmMb = 0;
+    double cpuMs = 0;
 };
 
 double kbToMb(const QString &text)
@@ -49,7 +50,7 @@ Run runOnce(const QString &program, const QProcessEnvironment &environment)
     process.start(program, QStringList());
     if (!process.waitForStarted(10000))
         return run;
-    static const QRegularExpression report(QStringLiteral("first paint; VmRSS (.*); VmHWM (.*)$"));
+    static const QRegularExpression report(QStringLiteral("first paint; VmRSS (.*); VmHWM (.*); CPU (\\d+) ms$"));
     QByteArray pending;
     while (clock.elapsed() < 30000) {
         if (!process.waitForReadyRead(100) && process.state() == QProcess::NotRunning)
@@ -64,6 +65,7 @@ Run runOnce(const QString &program, const QProcessEnvironment &environment)
                 run.ms = clock.nsecsElapsed() / 1e6;
                 run.rssMb = kbToMb(match.captured(1));
                 run.hwmMb = kbToMb(match.captured(2));
+                run.cpuMs = match.captured(3).toDouble();
                 run.ok = true;
             }
         }
@@ -125,6 +127,7 @@ int main(int argc, char *argv[])
     }
     std::vector<double> times;
     std::vector<double> rss;
+    std::vector<double> cpu;
     double hwm = 0;
     for (int i = 0; i < runs; ++i) {
         const Run run = runOnce(program, environment);
@@ -134,6 +137,7 @@ int main(int argc, char *argv[])
         }
         times.push_back(run.ms);
         rss.push_back(run.rssMb);
+        cpu.push_back(run.cpuMs);
         hwm = std::max(hwm, run.hwmMb);
     }
     const double medianMs = median(times);
@@ -141,6 +145,9 @@ int main(int argc, char *argv[])
     std::printf("start-up until the first paint, %d runs: median %.1f ms (min %.1f, max %.1f); target <= %.0f ms: %s\n",
                 runs, medianMs, *std::min_element(times.begin(), times.end()),
                 *std::max_element(times.begin(), times.end()), kTargetMs, medianMs <= kTargetMs ? "met" : "missed");
+    // On a busy machine the wall time says more about the other processes;
+    // the processor time the program itself used until then says what it costs.
+    std::printf("processor time until the first paint (all threads): median %.0f ms\n", median(cpu));
     std::printf("resident memory at the first paint: VmRSS median %.1f MB, VmHWM max %.1f MB; target <= %.0f MB: %s\n",
                 medianRss, hwm, kTargetMb, hwm <= kTargetMb ? "met" : "missed");
     return 0;

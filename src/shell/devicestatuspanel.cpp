@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QFontMetrics>
 #include <QWidget>
 
 namespace {
@@ -28,6 +29,24 @@ const Step kSteps[] = {{4100, 90}, {4000, 80}, {3900, 70}, {3800, 60}, {3700, 50
 // outside it (a hand-edited file) would show every reading as full or empty.
 const int kPlausibleFullMin = 3000;
 const int kPlausibleFullMax = 5000;
+
+// The bar's own text in bold at 16 design pixels, made smaller where it would
+// not fit the bar ("MOUSE OFF" and its translations are wider than the 71
+// design units of the bar).
+int fittedPixels(const QWidget *bar, const QString &text)
+{
+    int pixels = UiScale::scaled(DeviceStatusPanel::kBarFontPixels);
+    QFont font = bar->font();
+    font.setBold(true);
+    const int room = bar->width() - qMax(2, UiScale::scaled(4));
+    while (pixels > 6) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(text) <= room)
+            break;
+        --pixels;
+    }
+    return pixels;
+}
 
 } // namespace
 
@@ -90,7 +109,7 @@ void DeviceStatusPanel::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiB
         // The receiver answered for a mouse that is asleep or switched off.
         bar->setBarText(QCoreApplication::translate("MousecfgWidget", "MOUSE OFF"));
         bar->setTextVisible(true);
-        bar->applyOffStyle(UiScale::scaled(kBarFontPixels));
+        bar->applyOffStyle(fittedPixels(bar, bar->barText()));
         m_controls.charge->hide();
         m_mouseOff = true;
         setMouseOff(true);
@@ -137,7 +156,7 @@ void DeviceStatusPanel::updateMode()
 void DeviceStatusPanel::restyle()
 {
     if (m_mouseOff)
-        m_controls.battery->applyOffStyle(UiScale::scaled(kBarFontPixels));
+        m_controls.battery->applyOffStyle(fittedPixels(m_controls.battery, m_controls.battery->barText()));
     else
         applyNormalLook();
 }

@@ -35,6 +35,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -43,6 +44,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -117,10 +119,11 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     // 12. First look.
     selectTab(WindowControls::TabLighting);
     m_controls.setArrowPictures(currentModel());
-    loadModelPictures();
     refreshPages();
     m_layoutDone = true;
     retranslate();
+    // After the layout: the pictures are scaled to their labels.
+    loadModelPictures();
     setProfileControls();
     if (!writeDefaultProfileFile())
         qDebug("the default profile file could not be written\n");
@@ -188,6 +191,7 @@ void MousecfgWidget::applyScale(int level)
         resize(size);
     }
     layoutWindow();
+    loadModelPictures();
 }
 
 void MousecfgWidget::buildControls()
@@ -316,6 +320,8 @@ void MousecfgWidget::selectTab(int index)
     const bool side = buttons && !m_frontView;
     m_controls.frontPicture->setVisible(front);
     m_controls.sidePicture->setVisible(side);
+    if (side)
+        loadSidePicture();
     m_controls.modelLabel->setVisible(lighting || buttons);
     m_controls.front->setVisible(buttons);
     m_controls.side->setVisible(buttons);
@@ -344,11 +350,40 @@ void MousecfgWidget::showFrontView(bool front)
         m_pages->hooks().showView(front);
 }
 
+bool MousecfgWidget::showMousePicture(const QString &file)
+{
+    // The front picture is the largest picture of the first paint after the
+    // background; its scaled copy comes from the disk cache.
+    VeskLabel *label = m_controls.frontPicture;
+    const QSize natural = QImageReader(file).size();
+    if (!natural.isValid() || label->size().isEmpty())
+        return false;
+    const QImage image = m_pictureCache.picture(file, natural.scaled(label->size(), Qt::KeepAspectRatio));
+    if (image.isNull())
+        return false;
+    label->clearPicture();
+    label->setPixmap(QPixmap::fromImage(image));
+    return true;
+}
+
 void MousecfgWidget::loadModelPictures()
 {
     const QString model = currentModel();
-    if (model.isEmpty() || !m_controls.frontPicture->setPicture(Skin::path(QStringLiteral("mouse/%1/Mouse.png").arg(model))))
+    if (model.isEmpty() || !showMousePicture(Skin::path(QStringLiteral("mouse/%1/Mouse.png").arg(model))))
         m_controls.frontPicture->clearPicture();
+    // The side picture is decoded when it is first shown.
+    m_controls.sidePicture->clearPicture();
+    m_sidePictureModel.clear();
+    if (m_controls.sidePicture->isVisible())
+        loadSidePicture();
+}
+
+void MousecfgWidget::loadSidePicture()
+{
+    const QString model = currentModel();
+    if (m_sidePictureModel == model)
+        return;
+    m_sidePictureModel = model;
     if (model.isEmpty() || !m_controls.sidePicture->setPicture(Skin::path(QStringLiteral("mouse/%1_Side.png").arg(model))))
         m_controls.sidePicture->clearPicture();
 }
@@ -367,8 +402,8 @@ void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
     m_selectedGroup = 0;
     m_selectedSpot = 0;
     showFrontView(true);
-    loadModelPictures();
     layoutWindow();
+    loadModelPictures();
     if (!AppConfig::loadAll(storedConfig))
         qDebug("some profile files are missing; their profiles start empty\n");
     workingConfig = storedConfig;
@@ -614,9 +649,11 @@ void MousecfgWidget::slotMouseOver(VeskPushButton *btn, bool bType)
         index = btn->property("hotSpot").toInt();
     if (index < 0)
         return;
-    const QString model = currentModel();
-    const QString file = bType ? QString::asprintf("mouse_%d.png", index + 1) : QStringLiteral("Mouse.png");
-    m_controls.frontPicture->setPicture(Skin::path(QStringLiteral("mouse/") + model + QLatin1Char('/') + file));
+    const QString folder = Skin::path(QStringLiteral("mouse/") + currentModel() + QLatin1Char('/'));
+    if (bType)
+        m_controls.frontPicture->setPicture(folder + QString::asprintf("mouse_%d.png", index + 1));
+    else
+        showMousePicture(folder + QStringLiteral("Mouse.png"));
 }
 
 // --- Events ----------------------------------------------------------------
@@ -658,7 +695,10 @@ void MousecfgWidget::reportFirstPaint()
                 hwm = line.mid(6).simplified();
         }
     }
-    std::fprintf(stderr, "mousecfg: first paint; VmRSS %s; VmHWM %s\n", rss.constData(), hwm.constData());
+    timespec cpu{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+    std::fprintf(stderr, "mousecfg: first paint; VmRSS %s; VmHWM %s; CPU %lld ms\n", rss.constData(), hwm.constData(),
+                 static_cast<long long>(cpu.tv_sec) * 1000 + cpu.tv_nsec / 1000000);
     std::fflush(stderr);
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }

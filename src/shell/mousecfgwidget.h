@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scaledpicturecache.h"
 #include "windowcontrols.h"
 
 #include <QPoint>
@@ -81,6 +82,8 @@ public:
     void makeProfileCurrent(int slot, bool reload);
     void showFrontView(bool front);
     void loadModelPictures();
+    void loadSidePicture();
+    bool showMousePicture(const QString &file);
     void switchLanguage(int id);
     void startFirmwareUpdate();
     void showOsd(const QString &text);
@@ -166,4 +169,6 @@ private:
     int m_french = 0;
     QString m_version;
     QStringList m_libraryNames;
+    ScaledPictureCache m_pictureCache;
+    QString m_sidePictureModel;   // whose side picture the label holds
 };

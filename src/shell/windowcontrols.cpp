@@ -137,6 +137,7 @@ void WindowControls::build(QWidget *window)
 
     frontPicture = new VeskLabel(window);
     frontPicture->setObjectName(QStringLiteral("frontPicture"));
+    frontPicture->setAlignment(Qt::AlignCenter);
     sidePicture = new VeskLabel(window);
     sidePicture->setObjectName(QStringLiteral("sidePicture"));
     modelLabel = new VeskLabel(window);

@@ -61,7 +61,7 @@ const QPixmap &WindowScale::background(int level)
         // The skin file is drawn at three times the design size; every level
         // is scaled down from it directly, so no level inherits the blur of
         // another.
-        picture = Skin::picture(m_file, windowSize(level));
+        picture = QPixmap::fromImage(m_cache.picture(m_file, windowSize(level)));
     }
     return picture;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scaledpicturecache.h"
+
 #include <QBitmap>
 #include <QPixmap>
 #include <QSize>
@@ -55,6 +57,7 @@ private:
 
     QString m_file;
     bool m_haveFile = false;
+    ScaledPictureCache m_cache;
     std::array<QPixmap, kLevelCount> m_backgrounds;
     std::array<QBitmap, kLevelCount> m_masks;
 };

@@ -10,6 +10,7 @@
 #include "device/devicehandles.h"
 #include "shell/languagecontroller.h"
 #include "shell/pagehost.h"
+#include "shell/scaledpicturecache.h"
 #include "shell/traycontroller.h"
 #include "shell/windowscale.h"
 #include "widgets/vesklabel.h"
@@ -21,7 +22,11 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QScrollArea>
+#include <QTemporaryDir>
 #include <QSettings>
+
+using Damage = std::function<void(QByteArray &)>;
+Q_DECLARE_METATYPE(Damage)
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -30,6 +35,10 @@ private slots:
     void scaleLevels();
     void levelAfterResize_data();
     void levelAfterResize();
+
+    void pictureCopies_data();
+    void pictureCopies();
+    void pictureCopyFollowsItsSource();
 
     void startsWithMouse();
     void startsWithoutMouseThenPlugIn();
@@ -107,6 +116,77 @@ void TestMainWindow::levelAfterResize()
     QCOMPARE(WindowScale::levelAfterResize(level, screenLevel, current, lastSet), expected);
 }
 
+void TestMainWindow::pictureCopies_data()
+{
+    // What the copy file holds, made from a good copy of a 4 x 3 picture.
+    QTest::addColumn<Damage>("damage");
+    QTest::addColumn<QSize>("asked");
+    QTest::addColumn<bool>("readable");
+    auto setField = [](int index, qint32 value) {
+        return Damage([index, value](QByteArray &b) { memcpy(b.data() + 8 + 4 * index, &value, 4); });
+    };
+    QTest::newRow("intact") << Damage([](QByteArray &) {}) << QSize(4, 3) << true;
+    QTest::newRow("other size asked") << Damage([](QByteArray &) {}) << QSize(3, 4) << false;
+    QTest::newRow("wrong magic") << Damage([](QByteArray &b) { b[0] = 'X'; }) << QSize(4, 3) << false;
+    QTest::newRow("truncated") << Damage([](QByteArray &b) { b.chop(5); }) << QSize(4, 3) << false;
+    QTest::newRow("trailing bytes") << Damage([](QByteArray &b) { b.append("xx"); }) << QSize(4, 3) << false;
+    QTest::newRow("header only") << Damage([](QByteArray &b) { b.truncate(20); }) << QSize(4, 3) << false;
+    QTest::newRow("empty file") << Damage([](QByteArray &b) { b.clear(); }) << QSize(4, 3) << false;
+    QTest::newRow("negative width") << setField(0, -4) << QSize(-4, 3) << false;
+    QTest::newRow("line length lies") << setField(2, 4) << QSize(4, 3) << false;
+    QTest::newRow("huge height") << setField(1, 0x7fffffff) << QSize(4, 0x7fffffff) << false;
+}
+
+void TestMainWindow::pictureCopies()
+{
+    QFETCH(Damage, damage);
+    QFETCH(QSize, asked);
+    QFETCH(bool, readable);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("copy.argb"));
+    QImage picture(4, 3, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(qRgba(10, 20, 30, 255));
+    picture.setPixel(1, 2, qRgba(0, 0, 0, 0));
+    QVERIFY(ScaledPictureCache::writeCopy(path, picture));
+    QByteArray bytes = readWholeFile(path);
+    damage(bytes);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    file.close();
+
+    const QImage read = ScaledPictureCache::readCopy(path, asked);
+    QCOMPARE(!read.isNull(), readable);
+    if (readable)
+        QCOMPARE(read, picture);
+}
+
+void TestMainWindow::pictureCopyFollowsItsSource()
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("back.png"));
+    QImage red(30, 30, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(source));
+    ScaledPictureCache cache(dir.filePath(QStringLiteral("cache")));
+    QCOMPARE(cache.picture(source, QSize(10, 10)).pixelColor(5, 5), QColor(Qt::red));
+    QVERIFY(QFileInfo::exists(cache.copyPath(source, QSize(10, 10))));
+
+    // A new skin is scaled again, and the copy of the old one goes.
+    const QString oldCopy = cache.copyPath(source, QSize(10, 10));
+    QImage blue(30, 30, QImage::Format_ARGB32);
+    blue.fill(Qt::blue);
+    QTest::qWait(20);
+    QVERIFY(blue.save(source));
+    QFile(source).setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
+    QCOMPARE(cache.picture(source, QSize(10, 10)).pixelColor(5, 5), QColor(Qt::blue));
+    QVERIFY(!QFileInfo::exists(oldCopy));
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("cache"))).entryList(QDir::Files).size(), 1);
+    // A missing source gives nothing.
+    QVERIFY(cache.picture(dir.filePath(QStringLiteral("none.png")), QSize(10, 10)).isNull());
+}
+
 void TestMainWindow::startsWithMouse()
 {
     WindowFixture f;
@@ -124,7 +204,7 @@ void TestMainWindow::startsWithMouse()
     QVERIFY(w.controls().version->text().contains(QStringLiteral("V1.0.0")));
     QCOMPARE(w.controls().modelLabel->text(), QStringLiteral("QORV Nimbus 6"));
     QCOMPARE(w.size(), WindowScale::windowSize(w.scaleLevel()));
-    QVERIFY(!w.controls().frontPicture->picture().isEmpty());
+    QVERIFY(!w.controls().frontPicture->pixmap(Qt::ReturnByValue).isNull());
 
     // The start-up timer only brings the window forward: no warning.
     BoxWatcher boxes;
