@@ -8,6 +8,7 @@
 #include "config/appconfig.h"
 #include "config/paths.h"
 #include "device/devicehandles.h"
+#include "platform/firmwareupdater.h"
 #include "shell/languagecontroller.h"
 #include "shell/pagehost.h"
 #include "shell/scaledpicturecache.h"
@@ -50,6 +51,11 @@ private slots:
     void applyReachesTheMouse();
     void uploadFailures_data();
     void uploadFailures();
+
+    void hotSpots();
+    void trayClicks();
+    void firmwareHandOff_data();
+    void firmwareHandOff();
 
     void languageSwitch_data();
     void languageSwitch();
@@ -394,6 +400,103 @@ void TestMainWindow::uploadFailures()
         QCOMPARE(f.mouse->writeCount(), 0);
     QCOMPARE(AppConfig::diff(), 1);
     QVERIFY(w.isVisible());
+}
+
+void TestMainWindow::hotSpots()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    QList<QPair<int, int>> chosen;
+    w.pages().hooks().selectButton = [&](int index, int group) { chosen.append({index, group}); };
+    const WindowControls &c = w.controls();
+    auto selectedOnly = [&](VeskPushButton *selected) {
+        for (int g = 0; g < WindowControls::SpotGroupCount; ++g) {
+            for (int i = 0; VeskPushButton *spot = c.spot(g, i); ++i) {
+                if (spot->state() != (spot == selected ? 0 : 1))
+                    return false;
+            }
+        }
+        return true;
+    };
+
+    c.frontSpots[3]->click();
+    c.wheelDown->click();
+    c.sideSpots[4]->click();   // the side spots are chosen by the button page
+    QCOMPARE(chosen, (QList<QPair<int, int>>{{3, 0}, {1, 2}}));
+    QVERIFY(selectedOnly(c.wheelDown));
+    QCOMPARE(w.selectedGroup(), 2);
+    QCOMPARE(w.selectedSpot(), 1);
+
+    // From the button page; indices outside the groups change nothing.
+    w.SelBtnChanged(7, 1);
+    QVERIFY(selectedOnly(c.sideSpots[7]));
+    w.SelBtnChanged(20, 0);
+    w.SelBtnChanged(2, 2);
+    w.SelBtnChanged(0, 3);
+    w.SelBtnChanged(255, 255);
+    QVERIFY(selectedOnly(c.sideSpots[7]));
+
+    // Hovering a spot shows that button's picture.
+    w.slotMouseOver(c.frontSpots[2], true);
+    QVERIFY(c.frontPicture->picture().endsWith(QStringLiteral("/mouse_3.png")));
+    w.slotMouseOver(c.frontSpots[2], false);
+    QVERIFY(c.frontPicture->picture().isEmpty());
+    QVERIFY(!c.frontPicture->pixmap(Qt::ReturnByValue).isNull());
+}
+
+void TestMainWindow::trayClicks()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    QVERIFY(w.isVisible());
+    w.iconActivated(QSystemTrayIcon::Context);
+    QVERIFY(w.isVisible());
+    w.iconActivated(QSystemTrayIcon::Trigger);
+    QVERIFY(w.isHidden());
+    w.iconActivated(QSystemTrayIcon::DoubleClick);
+    QVERIFY(w.isVisible());
+    w.tray()->loadAction()->trigger();
+    QVERIFY(w.isVisible());
+}
+
+void TestMainWindow::firmwareHandOff_data()
+{
+    QTest::addColumn<bool>("cable");
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<QStringList>("texts");
+    // The updater's path depends on the test's installation: filled in below.
+    const QString missing = QStringLiteral("<missing>");
+    QTest::newRow("no cable") << false << true << QStringList{FirmwareUpdater::cableRequiredText()};
+    QTest::newRow("declined") << true << false << QStringList{FirmwareUpdater::questionText()};
+    QTest::newRow("updater missing") << true << true << QStringList{FirmwareUpdater::questionText(), missing};
+}
+
+void TestMainWindow::firmwareHandOff()
+{
+    QFETCH(bool, cable);
+    QFETCH(bool, accept);
+    QFETCH(QStringList, texts);
+
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    if (cable)
+        f.mouse->plug(SimLink::Cable);
+    MousecfgWidget &w = f.open();
+    BoxWatcher boxes;
+    boxes.onBox = [accept](VeskMessageBox *box) {
+        if (!accept && box->kind() == VeskMessageBox::Question)
+            box->reject();
+    };
+    emit w.controls().firmware->EnterSignal(w.controls().firmware);
+    texts.replaceInStrings(QStringLiteral("<missing>"),
+                           FirmwareUpdater::failureText(FirmwareUpdater::UpdaterMissing, FirmwareUpdater::updaterPath(0)));
+    QCOMPARE(boxes.texts, texts);
+    // The program goes on, and so does its poller.
+    QVERIFY(w.isVisible());
+    QVERIFY(w.connection()->hasStatusThread());
+    QVERIFY(CurrentCommandHandle() != nullptr);
 }
 
 void TestMainWindow::languageSwitch_data()
