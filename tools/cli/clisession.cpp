@@ -5,6 +5,7 @@
 #include "config/appconfig.h"
 #include "config/configfile.h"
 #include "config/paths.h"
+#include "device/profileswitch.h"
 #include "device/commandset.h"
 #include "device/devicehandles.h"
 #include "device/devicestate.h"
@@ -124,11 +125,8 @@ int CliSession::profile(int number)
     // active profile follows whatever the mouse said, so that the settings
     // name the profile the user chose.
     int result = kTransferMouseOff;
-    if (!mouseOff()) {
-        result = sendReports(selectProfileReports(index));
-        if (result == kTransferOk)
-            result = sendReports(applyAllReports());
-    }
+    if (!mouseOff())
+        result = SendProfileSwitch(index);
     workingConfig.ProfileID = uint8_t(index);
     if (!AppConfig::saveActiveProfileIndex(index))
         CliOutput::error(QStringLiteral("the active profile could not be stored"));
