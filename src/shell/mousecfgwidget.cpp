@@ -32,19 +32,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
-#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QImageReader>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QScrollArea>
 #include <QTimer>
-
-#include <cstdio>
-#include <ctime>
 
 namespace {
 
@@ -52,35 +46,28 @@ const int kStartWarningDelayMs = 200;
 const int kDragThreshold = 4;
 const int kSlotMenuDesignWidth = 150;
 
-QString numbered(const QString &word, const QString &format, int number)
-{
-    // The number goes in by replacement, not printf: a catalogue's format
-    // text is data, and a stray conversion in it must not reach printf.
-    return word + QString(format).replace(QLatin1String("%d"), QString::number(number));
-}
-
 } // namespace
 
 MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     : QWidget(parent)
 {
-    // 1. Base set-up; start-up replaces the title with the product name.
+    // Start-up replaces the title with the product name.
     setObjectName(QStringLiteral("MousecfgWidget"));
     setWindowTitle(QStringLiteral("MousecfgWidget"));
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
     Skin::initResources();
 
-    // 2-3. Background and scale, size and shape.
+    // Background and scale, size and shape.
     m_scale = std::make_unique<WindowScale>();
     chooseInitialScale();
 
-    // 4-5. Device notifications before the first enumeration, so that a mouse
+    // Device notifications before the first enumeration, so that a mouse
     // plugged in meanwhile is not missed.
     m_connection = new ConnectionController(this);
     m_connection->followPlugEvents(plugSource);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
 
-    // 7 (what the controls need). The language decides the fonts and the
+    // The language decides the fonts and the
     // descriptor's colour mode the look of every button, so both are read
     // before the controls exist.
     m_languages = new LanguageController(this);
@@ -91,23 +78,23 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_ledDisable = ProductDescriptor::ledDisable();
     m_version = ProductDescriptor::version();
 
-    // 6, 8. Controls, then the mouse list, the devices present and the model menu.
+    // Controls, then the mouse list, the devices present and the model menu.
     buildControls();
     m_connection->discover();
 
-    // 9. Library, battery settings, device and poller.
+    // Library, battery settings, device and poller.
     m_libraryNames = ProfileLibrary::load();
     m_status = std::make_unique<DeviceStatusPanel>(m_controls, this);
     m_status->loadSettings();
     m_connection->openCurrentModel();
     m_connection->startStatusThread();
 
-    // 10. The settings on disk.
+    // The settings on disk.
     if (!AppConfig::loadAll(storedConfig))
         qDebug("some profile files are missing; their profiles start empty\n");
     workingConfig = storedConfig;
 
-    // 11. Pages.
+    // Pages.
     m_pages = std::make_unique<PageHost>();
     m_pages->build(this, currentProfile(workingConfig), ProductDescriptor::boundedButtonCount());
     if (m_pages->hooks().readPointerSpeed)
@@ -116,24 +103,24 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_events = std::make_unique<MouseEventHandler>(this);
     m_osd = new OsdClient(this);
 
-    // 12. First look.
+    // First look.
     selectTab(WindowControls::TabLighting);
     m_controls.setArrowPictures(currentModel());
     refreshPages();
     m_layoutDone = true;
     retranslate();
     // After the layout: the pictures are scaled to their labels.
-    loadModelPictures();
+    m_mouse.setModel(currentModel());
     setProfileControls();
     if (!writeDefaultProfileFile())
         qDebug("the default profile file could not be written\n");
 
-    // 13. Icon and tray.
+    // Icon and tray.
     setWindowIcon(QIcon(Skin::path(QStringLiteral("icon.ico"))));
     m_tray = new TrayController(this);
     m_tray->create(currentModel());
 
-    // 14. The battery display starts from a low reading until the mouse
+    // The battery display starts from a low reading until the mouse
     // answers; the window (or the warning) follows a moment later.
     slotRefreshBatteryStatus(0, 1, 1);
     m_connection->setMouseReady(presentModelCount() > 0);
@@ -191,7 +178,7 @@ void MousecfgWidget::applyScale(int level)
         resize(size);
     }
     layoutWindow();
-    loadModelPictures();
+    m_mouse.reloadPictures();
 }
 
 void MousecfgWidget::buildControls()
@@ -228,7 +215,7 @@ void MousecfgWidget::rebuildSlotMenu()
     }
     m_slotMenu->clear();
     for (int slot = 0; slot < kProfileCount; ++slot) {
-        QAction *action = m_slotMenu->addAction(numbered(tr("Mode"), tr(" %d"), slot + 1));
+        QAction *action = m_slotMenu->addAction(WindowControls::numbered(tr("Mode"), tr(" %d"), slot + 1));
         connect(action, &QAction::triggered, this, [this, slot] {
             makeProfileCurrent(slot, false);
             // The mouse is told directly; the poller must not read meanwhile.
@@ -258,30 +245,9 @@ void MousecfgWidget::layoutWindow()
 
 void MousecfgWidget::retranslate()
 {
-    static const char *const tabTexts[WindowControls::TabCount] = {
-        QT_TR_NOOP("LIGHTING"), QT_TR_NOOP("CUSTOMIZE"), QT_TR_NOOP("DPI"), QT_TR_NOOP("MACRO")};
-    for (int i = 0; i < WindowControls::TabCount; ++i)
-        m_controls.tabs[size_t(i)]->setText(tr(tabTexts[i]));
-    for (int i = 0; i < WindowControls::kProfileSlots; ++i)
-        m_controls.indicators[size_t(i)]->setText(numbered(tr("Profile"), tr(" %d"), i + 1));
+    m_controls.retranslate(m_version);
     rebuildSlotMenu();
     setProfileControls();
-    m_controls.version->setText(tr("Version") + QLatin1Char(' ') + m_version);
-    m_controls.nameField->setPlaceholderText(tr("Press Enter To Apply"));
-    m_controls.nameLabel->setText(tr("NAME"));
-    m_controls.reset->setText(tr("RESET"));
-    m_controls.add->setText(tr("ADD"));
-    m_controls.remove->setText(tr("DELETE"));
-    m_controls.copy->setText(tr("COPY"));
-    m_controls.resetAll->setText(tr("Reset All"));
-    m_controls.ok->setText(tr("OK"));
-    m_controls.cancel->setText(tr("Cancel"));
-    m_controls.apply->setText(tr("Apply"));
-    m_controls.load->setText(tr("LOAD1"));
-    m_controls.save->setText(tr("SAVE"));
-    m_controls.firmware->setText(tr("Firmware Update"));
-    m_controls.front->setText(tr("Front"));
-    m_controls.side->setText(tr("Side"));
     m_controls.language->setText(m_languages->currentName());
     m_controls.modelLabel->setText(AppConfig::model());
     if (m_status && m_status->showsMouseOff())
@@ -312,80 +278,16 @@ void MousecfgWidget::selectTab(int index)
     m_controls.tabs[size_t(index)]->setState(1);
     m_currentTab = index;
 
-    const bool lighting = index == WindowControls::TabLighting;
-    const bool buttons = index == WindowControls::TabCustomize;
-    const bool dpi = index == WindowControls::TabDpi;
-    const bool macro = index == WindowControls::TabMacro;
-    const bool front = lighting || (buttons && m_frontView);
-    const bool side = buttons && !m_frontView;
-    m_controls.frontPicture->setVisible(front);
-    m_controls.sidePicture->setVisible(side);
-    if (side)
-        loadSidePicture();
-    m_controls.modelLabel->setVisible(lighting || buttons);
-    m_controls.front->setVisible(buttons);
-    m_controls.side->setVisible(buttons);
-    for (VeskPushButton *spot : m_controls.frontSpots)
-        spot->setVisible(buttons && m_frontView);
-    for (VeskPushButton *spot : m_controls.sideSpots)
-        spot->setVisible(side);
-    m_controls.wheelUp->setVisible(buttons && m_frontView);
-    m_controls.wheelDown->setVisible(buttons && m_frontView);
-    if (m_pages) {
-        m_pages->lightingPage()->setVisible(lighting);
-        m_pages->buttonArea()->setVisible(buttons);
-        m_pages->buttonPage()->setVisible(buttons);
-        m_pages->dpiPage()->setVisible(dpi);
-        m_pages->pointSpeedPage()->setVisible(dpi);
-        m_pages->reportRatePage()->setVisible(dpi);
-        m_pages->macroPage()->setVisible(macro);
-    }
+    m_mouse.showForTab(index);
+    if (m_pages)
+        m_pages->showForTab(index);
 }
 
 void MousecfgWidget::showFrontView(bool front)
 {
-    m_frontView = front;
-    selectTab(m_currentTab);
+    m_mouse.setFrontView(front);
     if (m_pages && m_pages->hooks().showView)
         m_pages->hooks().showView(front);
-}
-
-bool MousecfgWidget::showMousePicture(const QString &file)
-{
-    // The front picture is the largest picture of the first paint after the
-    // background; its scaled copy comes from the disk cache.
-    VeskLabel *label = m_controls.frontPicture;
-    const QSize natural = QImageReader(file).size();
-    if (!natural.isValid() || label->size().isEmpty())
-        return false;
-    const QImage image = m_pictureCache.picture(file, natural.scaled(label->size(), Qt::KeepAspectRatio));
-    if (image.isNull())
-        return false;
-    label->clearPicture();
-    label->setPixmap(QPixmap::fromImage(image));
-    return true;
-}
-
-void MousecfgWidget::loadModelPictures()
-{
-    const QString model = currentModel();
-    if (model.isEmpty() || !showMousePicture(Skin::path(QStringLiteral("mouse/%1/Mouse.png").arg(model))))
-        m_controls.frontPicture->clearPicture();
-    // The side picture is decoded when it is first shown.
-    m_controls.sidePicture->clearPicture();
-    m_sidePictureModel.clear();
-    if (m_controls.sidePicture->isVisible())
-        loadSidePicture();
-}
-
-void MousecfgWidget::loadSidePicture()
-{
-    const QString model = currentModel();
-    if (m_sidePictureModel == model)
-        return;
-    m_sidePictureModel = model;
-    if (model.isEmpty() || !m_controls.sidePicture->setPicture(Skin::path(QStringLiteral("mouse/%1_Side.png").arg(model))))
-        m_controls.sidePicture->clearPicture();
 }
 
 void MousecfgWidget::refreshPages()
@@ -399,11 +301,10 @@ void MousecfgWidget::refreshPages()
 
 void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
 {
-    m_selectedGroup = 0;
-    m_selectedSpot = 0;
+    m_mouse.clearSelection();
     showFrontView(true);
     layoutWindow();
-    loadModelPictures();
+    m_mouse.setModel(currentModel());
     if (!AppConfig::loadAll(storedConfig))
         qDebug("some profile files are missing; their profiles start empty\n");
     workingConfig = storedConfig;
@@ -413,7 +314,7 @@ void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
         qDebug("the default profile file could not be written\n");
     selectTab(WindowControls::TabLighting);
     if (selectFirstSpot)
-        selectSpot(WindowControls::FrontSpots, 0);
+        m_mouse.selectSpot(WindowControls::FrontSpots, 0);
     m_controls.setArrowPictures(currentModel());
     refreshPages();
     if (m_tray)
@@ -436,19 +337,6 @@ void MousecfgWidget::makeProfileCurrent(int slot, bool reload)
         qDebug("the active profile could not be stored\n");
     if (m_pages->hooks().applyPointerSettings)
         m_pages->hooks().applyPointerSettings(profile);
-}
-
-void MousecfgWidget::selectSpot(int group, int index)
-{
-    if (!m_controls.spot(group, index))
-        return;
-    m_selectedGroup = group;
-    m_selectedSpot = index;
-    for (int g = 0; g < WindowControls::SpotGroupCount; ++g) {
-        for (int i = 0; VeskPushButton *spot = m_controls.spot(g, i); ++i)
-            spot->setState(1);
-    }
-    m_controls.spot(group, index)->setState(0);
 }
 
 void MousecfgWidget::hideWindow()
@@ -490,7 +378,7 @@ void MousecfgWidget::onClicked(VeskPushButton *button)
         selectTab(c.tabIndex(button));
     } else if (c.findSpot(button, &group, &index)) {
         if (group != WindowControls::SideSpots) {
-            selectSpot(group, index);
+            m_mouse.selectSpot(group, index);
             if (m_pages->hooks().selectButton)
                 m_pages->hooks().selectButton(index, group);
         }
@@ -566,7 +454,7 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
         hide();
 }
 
-void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType) { selectSpot(iType, iBtn); }
+void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType) { m_mouse.selectSpot(iType, iBtn); }
 
 void MousecfgWidget::slotGotoMacro(quint8 iBtn) { selectTab(iBtn); }
 
@@ -640,21 +528,7 @@ void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
         qDebug("Config/Diff could not be set\n");
 }
 
-void MousecfgWidget::slotMouseOver(VeskPushButton *btn, bool bType)
-{
-    int group = -1;
-    int index = -1;
-    // A page's own button names its spot with the "hotSpot" property.
-    if (!m_controls.findSpot(btn, &group, &index) && btn && btn->property("hotSpot").isValid())
-        index = btn->property("hotSpot").toInt();
-    if (index < 0)
-        return;
-    const QString folder = Skin::path(QStringLiteral("mouse/") + currentModel() + QLatin1Char('/'));
-    if (bType)
-        m_controls.frontPicture->setPicture(folder + QString::asprintf("mouse_%d.png", index + 1));
-    else
-        showMousePicture(folder + QStringLiteral("Mouse.png"));
-}
+void MousecfgWidget::slotMouseOver(VeskPushButton *btn, bool bType) { m_mouse.hover(btn, bType); }
 
 // --- Events ----------------------------------------------------------------
 
@@ -673,34 +547,7 @@ void MousecfgWidget::paintEvent(QPaintEvent *)
         Skin::picture(Skin::path(QLatin1String(frameOn ? "bat2.png" : "bat1.png")), frame.size());
     if (!picture.isNull())
         painter.drawPixmap(frame.topLeft(), picture);
-    if (!m_firstPaintSeen) {
-        m_firstPaintSeen = true;
-        reportFirstPaint();
-    }
-}
-
-void MousecfgWidget::reportFirstPaint()
-{
-    if (qEnvironmentVariable("MOUSECFG_QUIT_AFTER_SHOW") != QLatin1String("1"))
-        return;
-    // For the start-up benchmark: the memory at the first paint, then quit.
-    QFile status(QStringLiteral("/proc/self/status"));
-    QByteArray rss = "?";
-    QByteArray hwm = "?";
-    if (status.open(QIODevice::ReadOnly)) {
-        for (const QByteArray &line : status.readAll().split('\n')) {
-            if (line.startsWith("VmRSS:"))
-                rss = line.mid(6).simplified();
-            else if (line.startsWith("VmHWM:"))
-                hwm = line.mid(6).simplified();
-        }
-    }
-    timespec cpu{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
-    std::fprintf(stderr, "mousecfg: first paint; VmRSS %s; VmHWM %s; CPU %lld ms\n", rss.constData(), hwm.constData(),
-                 static_cast<long long>(cpu.tv_sec) * 1000 + cpu.tv_nsec / 1000000);
-    std::fflush(stderr);
-    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    m_firstPaint.firstPaint();
 }
 
 void MousecfgWidget::resizeEvent(QResizeEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "scaledpicturecache.h"
+#include "firstpaintprobe.h"
+#include "mousepicturepanel.h"
 #include "windowcontrols.h"
 
 #include <QPoint>
@@ -56,10 +57,14 @@ public:
     double scaleFactor() const { return m_scaleFactor; }
     int scaleLevel() const { return m_scaleLevel; }
     int currentTab() const { return m_currentTab; }
-    bool frontView() const { return m_frontView; }
+    bool frontView() const { return m_mouse.frontView(); }
     // The selected hot spot: group and index.
-    int selectedGroup() const { return m_selectedGroup; }
-    int selectedSpot() const { return m_selectedSpot; }
+    int selectedGroup() const { return m_mouse.selectedGroup(); }
+    int selectedSpot() const { return m_mouse.selectedSpot(); }
+
+    // The descriptor's PROFILE/french, for the key tables of the pages.
+    int frenchLanguage() const { return m_french; }
+    QStringList libraryNames() const { return m_libraryNames; }
 
     const WindowControls &controls() const { return m_controls; }
     PageHost &pages();
@@ -81,9 +86,6 @@ public:
     // again first, dropping unsent edits.
     void makeProfileCurrent(int slot, bool reload);
     void showFrontView(bool front);
-    void loadModelPictures();
-    void loadSidePicture();
-    bool showMousePicture(const QString &file);
     void switchLanguage(int id);
     void startFirmwareUpdate();
     void showOsd(const QString &text);
@@ -131,13 +133,13 @@ private:
     void onClicked(VeskPushButton *button);
     void onPressed(VeskPushButton *button);
     void onProfileOperation(VeskPushButton *button);
-    void selectSpot(int group, int index);
     void hideWindow();
     void setProfileControls();
     void rebuildSlotMenu();
-    void reportFirstPaint();
 
     WindowControls m_controls;
+    MousePicturePanel m_mouse{m_controls};
+    FirstPaintProbe m_firstPaint;
     std::unique_ptr<WindowScale> m_scale;
     std::unique_ptr<PageHost> m_pages;
     std::unique_ptr<ApplyController> m_apply;
@@ -154,14 +156,10 @@ private:
     int m_windowWidth = 0;
     int m_windowHeight = 0;
     bool m_layoutDone = false;
-    bool m_frontView = true;
-    int m_selectedGroup = 0;
-    int m_selectedSpot = 0;
     int m_currentTab = WindowControls::TabLighting;
     bool m_dragging = false;
     QPoint m_pressPoint;
     QPoint m_windowOrigin;
-    bool m_firstPaintSeen = false;
 
     // Descriptor switches, read once.
     bool m_disableMacro = false;
@@ -169,6 +167,4 @@ private:
     int m_french = 0;
     QString m_version;
     QStringList m_libraryNames;
-    ScaledPictureCache m_pictureCache;
-    QString m_sidePictureModel;   // whose side picture the label holds
 };

@@ -70,6 +70,17 @@ void PageHost::layout()
     m_lightingPage->setGeometry(UiScale::scaled(kLightingPage));
 }
 
+void PageHost::showForTab(int tab)
+{
+    m_lightingPage->setVisible(tab == 0);
+    m_buttonArea->setVisible(tab == 1);
+    m_buttonPage->setVisible(tab == 1);
+    m_dpiPage->setVisible(tab == 2);
+    m_pointSpeedPage->setVisible(tab == 2);
+    m_reportRatePage->setVisible(tab == 2);
+    m_macroPage->setVisible(tab == 3);
+}
+
 void PageHost::refresh(MouseConfig &config, const QString &modelName, int sensorType)
 {
     ProfileData &profile = currentProfile(config);

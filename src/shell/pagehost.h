@@ -74,6 +74,10 @@ public:
     // Gathering for Apply into the current profile of `config`.
     void gather(MouseConfig &config);
 
+    // The pages of tab 0 (lighting), 1 (buttons), 2 (DPI, pointer and
+    // sensor options, report rate) or 3 (macros) are shown, the others hidden.
+    void showForTab(int tab);
+
     Hooks &hooks() { return m_hooks; }
 
     QScrollArea *buttonArea() const { return m_buttonArea; }

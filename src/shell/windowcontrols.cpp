@@ -8,6 +8,7 @@
 #include "widgets/veskprocessbar.h"
 #include "widgets/veskpushbutton.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QWidget>
 
@@ -224,6 +225,43 @@ void WindowControls::layout(bool disableMacro, bool ledDisable)
     place(minimise, kMinimise);
     place(close, kClose);
     place(version, kVersion);
+}
+
+void WindowControls::retranslate(const QString &productVersion)
+{
+    // The window's own catalogue context: these texts are the window's.
+    static const char *const tabTexts[TabCount] = {QT_TRANSLATE_NOOP("MousecfgWidget", "LIGHTING"),
+                                                   QT_TRANSLATE_NOOP("MousecfgWidget", "CUSTOMIZE"),
+                                                   QT_TRANSLATE_NOOP("MousecfgWidget", "DPI"),
+                                                   QT_TRANSLATE_NOOP("MousecfgWidget", "MACRO")};
+    for (int i = 0; i < TabCount; ++i)
+        tabs[size_t(i)]->setText(QCoreApplication::translate("MousecfgWidget", tabTexts[i]));
+    for (int i = 0; i < kProfileSlots; ++i)
+        indicators[size_t(i)]->setText(numbered(QCoreApplication::translate("MousecfgWidget", "Profile"),
+                                                QCoreApplication::translate("MousecfgWidget", " %d"), i + 1));
+    version->setText(QCoreApplication::translate("MousecfgWidget", "Version") + QLatin1Char(' ') + productVersion);
+    nameField->setPlaceholderText(QCoreApplication::translate("MousecfgWidget", "Press Enter To Apply"));
+    nameLabel->setText(QCoreApplication::translate("MousecfgWidget", "NAME"));
+    reset->setText(QCoreApplication::translate("MousecfgWidget", "RESET"));
+    add->setText(QCoreApplication::translate("MousecfgWidget", "ADD"));
+    remove->setText(QCoreApplication::translate("MousecfgWidget", "DELETE"));
+    copy->setText(QCoreApplication::translate("MousecfgWidget", "COPY"));
+    resetAll->setText(QCoreApplication::translate("MousecfgWidget", "Reset All"));
+    ok->setText(QCoreApplication::translate("MousecfgWidget", "OK"));
+    cancel->setText(QCoreApplication::translate("MousecfgWidget", "Cancel"));
+    apply->setText(QCoreApplication::translate("MousecfgWidget", "Apply"));
+    load->setText(QCoreApplication::translate("MousecfgWidget", "LOAD1"));
+    save->setText(QCoreApplication::translate("MousecfgWidget", "SAVE"));
+    firmware->setText(QCoreApplication::translate("MousecfgWidget", "Firmware Update"));
+    front->setText(QCoreApplication::translate("MousecfgWidget", "Front"));
+    side->setText(QCoreApplication::translate("MousecfgWidget", "Side"));
+}
+
+QString WindowControls::numbered(const QString &word, const QString &format, int number)
+{
+    // The number goes in by replacement, not printf: a catalogue's format
+    // text is data, and a stray conversion in it must not reach printf.
+    return word + QString(format).replace(QLatin1String("%d"), QString::number(number));
 }
 
 bool WindowControls::usesStrongArrows(const QString &modelName)

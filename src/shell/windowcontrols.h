@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QRect>
+#include <QString>
 
 #include <array>
 
@@ -33,6 +34,11 @@ public:
     // the current language. The descriptor's switches hide the tabs of the
     // features the product does not have.
     void layout(bool disableMacro, bool ledDisable);
+
+    // Every text of the controls, in the current language.
+    void retranslate(const QString &productVersion);
+    // "Profile" and " %d" with the number: "Profile 3".
+    static QString numbered(const QString &word, const QString &format, int number);
 
     // The pictures of the two wheel arrows, which depend on the model.
     void setArrowPictures(const QString &modelName);
