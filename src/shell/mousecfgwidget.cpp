@@ -230,6 +230,8 @@ void MousecfgWidget::rebuildSlotMenu()
 
 void MousecfgWidget::layoutWindow()
 {
+    m_laidOutLevel = m_scaleLevel;
+    m_laidOutSize = size();
     m_controls.layout(m_disableMacro, m_ledDisable);
     if (m_pages)
         m_pages->layout();
@@ -562,6 +564,10 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
     const int level = WindowScale::levelAfterResize(m_scaleLevel, screenLevel, size(),
                                                     QSize(m_windowWidth, m_windowHeight));
     qDebug("width = %d, height = %d m_iDpiVal = %d\n", width(), height(), level);
+    // Showing the window resizes it to the size it already has: the layout
+    // of that level and size stands.
+    if (level == m_laidOutLevel && size() == m_laidOutSize)
+        return;
     applyScale(level);
 }
 

@@ -156,6 +156,8 @@ private:
     int m_windowWidth = 0;
     int m_windowHeight = 0;
     bool m_layoutDone = false;
+    int m_laidOutLevel = -1;
+    QSize m_laidOutSize;
     int m_currentTab = WindowControls::TabLighting;
     bool m_dragging = false;
     QPoint m_pressPoint;

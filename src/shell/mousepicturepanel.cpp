@@ -30,7 +30,9 @@ void MousePicturePanel::reloadPictures()
         m_controls.frontPicture->clearPicture();
     m_controls.sidePicture->clearPicture();
     m_sideModel.clear();
-    if (m_controls.sidePicture->isVisible())
+    // isHidden, not isVisible: while the window itself is being shown its
+    // children do not count as visible yet.
+    if (!m_controls.sidePicture->isHidden())
         loadSidePicture();
 }
 

@@ -437,6 +437,17 @@ void TestMainWindow::hotSpots()
     w.SelBtnChanged(255, 255);
     QVERIFY(selectedOnly(c.sideSpots[7]));
 
+    // The view buttons swap the pictures and their spots.
+    w.selectTab(WindowControls::TabCustomize);
+    c.side->click();
+    QVERIFY(!w.frontView());
+    QVERIFY(c.sidePicture->isVisible() && !c.frontPicture->isVisible());
+    QVERIFY(!c.sidePicture->pixmap(Qt::ReturnByValue).isNull());
+    QVERIFY(c.sideSpots[0]->isVisible() && !c.frontSpots[0]->isVisible() && !c.wheelUp->isVisible());
+    c.front->click();
+    QVERIFY(w.frontView());
+    QVERIFY(!c.sidePicture->isVisible() && c.frontPicture->isVisible());
+
     // Hovering a spot shows that button's picture.
     w.slotMouseOver(c.frontSpots[2], true);
     QVERIFY(c.frontPicture->picture().endsWith(QStringLiteral("/mouse_3.png")));
