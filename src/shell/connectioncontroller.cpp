@@ -91,13 +91,17 @@ void ConnectionController::rebuildModelMenu()
     }
 
     VeskPushButton *button = m_window->controls().model;
-    delete m_modelMenu;
-    m_modelMenu = new QMenu(button);
+    // One menu for the whole run, refilled: a plug event may arrive while it
+    // is open, and an open menu must not be deleted under its own loop.
+    if (!m_modelMenu) {
+        m_modelMenu = new QMenu(button);
+        connect(m_modelMenu, &QMenu::triggered, m_window, &MousecfgWidget::slot_show_mousename);
+        button->setMenu(m_modelMenu);
+    }
+    m_modelMenu->clear();
     for (const QString &name : m_modelNames)
         m_modelMenu->addAction(name);
-    connect(m_modelMenu, &QMenu::triggered, m_window, &MousecfgWidget::slot_show_mousename);
     UiTheme::styleMenu(m_modelMenu, kMenuDesignWidth);
-    button->setMenu(m_modelMenu);
 
     if (m_modelNames.size() < 2) {
         button->hide();

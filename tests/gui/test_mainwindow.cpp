@@ -254,10 +254,10 @@ void TestMainWindow::startsWithoutMouseThenPlugIn()
 
     QCOMPARE(boxes.texts, QStringList{QStringLiteral("Dongle Disconnect!")});
     QCOMPARE(boxes.kinds, QList<int>{VeskMessageBox::Receiver});
-    QVERIFY2(boxAt >= 150 && boxAt < 1500, qPrintable(QString::number(boxAt)));
+    QVERIFY2(boxAt >= 150 && boxAt < 4000, qPrintable(QString::number(boxAt)));
     QVERIFY(windowShownWithBox);
     QVERIFY(readyAt >= 0);
-    QVERIFY2(closedAt - readyAt <= 250, qPrintable(QString::number(closedAt - readyAt)));
+    QVERIFY2(closedAt - readyAt <= 600, qPrintable(QString::number(closedAt - readyAt)));
     QVERIFY(w.isVisible());
     QVERIFY(!w.warningShown());
     QCOMPARE(w.presentModelCount(), 1);
@@ -383,7 +383,7 @@ void TestMainWindow::uploadFailures()
     MousecfgWidget &w = f.open();
     if (asleep) {
         // The poller's first query finds the mouse asleep.
-        QTRY_VERIFY_WITH_TIMEOUT(mouseOff(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(mouseOff(), 10000);
         QCOMPARE(w.controls().battery->text(), QStringLiteral("MOUSE OFF"));
     } else {
         f.mouse->injectFault(SimFault::WriteFail, 1000);

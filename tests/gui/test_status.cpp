@@ -278,7 +278,10 @@ void TestStatus::mouseButtons()
     FakeOsd osd;
     w.osdClient()->setServerName(osd.name());
     alignWithMouse(f.mouse->memory());
-    QTest::qWait(150);   // the poller's first query is done
+    // The poller's first query is answered; a report that came during that
+    // read would be taken for the answer.
+    QTRY_VERIFY_WITH_TIMEOUT(f.mouse->readCount() > 0, 10000);
+    QTest::qWait(100);
 
     f.mouse->press(button);
     const SimMemory after = f.mouse->memory();
