@@ -13,10 +13,9 @@
 #include "config/productdescriptor.h"
 #include "config/profilefile.h"
 #include "config/profilelibrary.h"
-#include "device/commandset.h"
+#include "device/profileswitch.h"
 #include "device/devicehandles.h"
 #include "device/discovery.h"
-#include "device/uploadall.h"
 #include "platform/firmwareupdater.h"
 #include "platform/osdclient.h"
 #include "widgets/skin.h"
@@ -220,7 +219,7 @@ void MousecfgWidget::rebuildSlotMenu()
             makeProfileCurrent(slot, false);
             // The mouse is told directly; the poller must not read meanwhile.
             m_connection->stopStatusThread();
-            if (sendReports(selectProfileReports(slot)) != 0)
+            if (SendProfileSwitch(slot) != 0)
                 qDebug("the mouse did not take the profile switch\n");
             m_connection->startStatusThread();
         });
