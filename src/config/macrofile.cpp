@@ -219,16 +219,16 @@ bool takeWriteSign(const QString &name)
     return true;
 }
 
-QString freeMacroName(const QString &wanted, int firstNumber)
+namespace {
+
+// base + "_n" with the first n from `first` upward whose file does not exist;
+// empty when the name is unsafe. The bound only stops a folder of absurd size
+// from looping for ever.
+QString firstFreeNumberedName(const QString &base, int first)
 {
-    if (Paths::macroFile(wanted).isEmpty())
-        return QString();
-    if (!QFileInfo::exists(Paths::macroFile(wanted)))
-        return wanted;
-    // The bound only stops a folder of absurd size from looping for ever.
-    const int first = std::clamp(firstNumber, 0, 1000000);
+    first = std::clamp(first, 0, 1000000);
     for (int n = first; n < first + 100000; ++n) {
-        const QString candidate = wanted + QStringLiteral("_%1").arg(n);
+        const QString candidate = base + QStringLiteral("_%1").arg(n);
         const QString path = Paths::macroFile(candidate);
         if (path.isEmpty())
             return QString();
@@ -238,17 +238,21 @@ QString freeMacroName(const QString &wanted, int firstNumber)
     return QString();
 }
 
+} // namespace
+
+QString freeMacroName(const QString &wanted, int firstNumber)
+{
+    const QString path = Paths::macroFile(wanted);
+    if (path.isEmpty())
+        return QString();
+    if (!QFileInfo::exists(path))
+        return wanted;
+    return firstFreeNumberedName(wanted, firstNumber);
+}
+
 QString newMacroName(const QString &base)
 {
-    for (int n = 1; n <= 100000; ++n) {
-        const QString candidate = base + QStringLiteral("_%1").arg(n);
-        const QString path = Paths::macroFile(candidate);
-        if (path.isEmpty())
-            return QString();
-        if (!QFileInfo::exists(path))
-            return candidate;
-    }
-    return QString();
+    return firstFreeNumberedName(base, 1);
 }
 
 bool renameMacro(const QString &oldName, const QString &wanted, QString *newName)
