@@ -1,5 +1,7 @@
 #include "devicecontext.h"
 
+#include "config/profilerules.h"
+
 #include "config/paths.h"
 #include "config/settingsfile.h"
 
@@ -29,5 +31,5 @@ int activeProfileIndex(const MouseConfig &config)
 
 int lightingProfileIndex(const MouseConfig &config, const DeviceContext &context)
 {
-    return context.productName == QLatin1String("KV52") ? 0 : activeProfileIndex(config);
+    return lightingProfileIndex(config, context.productName);
 }

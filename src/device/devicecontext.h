@@ -30,7 +30,6 @@ DeviceContext loadDeviceContext(uint8_t sensorMode = 0);
 // (profile 0 when the stored index is out of range).
 int activeProfileIndex(const MouseConfig &config);
 
-// The profile whose lighting goes to the mouse. The lighting page of the
-// "KV52" edits profile 0 whatever profile is active, so that product sends
-// profile 0's lighting; every other product sends the active profile's.
+// The profile whose lighting goes to the mouse: the rule the lighting page
+// edits by (config/profilerules.h), for the context's product.
 int lightingProfileIndex(const MouseConfig &config, const DeviceContext &context);

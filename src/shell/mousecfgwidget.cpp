@@ -6,6 +6,7 @@
 #include "languagecontroller.h"
 #include "mouseeventhandler.h"
 #include "pagehost.h"
+#include "pageregistry.h"
 #include "traycontroller.h"
 #include "windowscale.h"
 
@@ -18,6 +19,7 @@
 #include "device/discovery.h"
 #include "platform/firmwareupdater.h"
 #include "platform/osdclient.h"
+#include "widgets/languagefont.h"
 #include "widgets/skin.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
@@ -94,10 +96,11 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     workingConfig = storedConfig;
 
     // Pages.
-    m_pages = std::make_unique<PageHost>();
-    m_pages->build(this, currentProfile(workingConfig), ProductDescriptor::boundedButtonCount());
-    if (m_pages->hooks().readPointerSpeed)
-        m_pages->hooks().readPointerSpeed(currentProfile(workingConfig));
+    m_pages = std::make_unique<PageHost>(this);
+    registerPages(*m_pages);
+    connectPageEvents();
+    m_pages->build(ProductDescriptor::boundedButtonCount(),
+                   m_ledDisable ? PageTab::Customize : PageTab::Lighting);
     m_apply = std::make_unique<ApplyController>(this, *m_pages, m_connection->poller());
     m_events = std::make_unique<MouseEventHandler>(this);
     m_osd = new OsdClient(this);
@@ -256,6 +259,8 @@ void MousecfgWidget::retranslate()
     if (m_tray)
         m_tray->retranslate();
     m_languages->buildMenu(m_controls.language);
+    if (m_pages)
+        m_pages->retranslate();
     layoutWindow();
 }
 
@@ -281,14 +286,14 @@ void MousecfgWidget::selectTab(int index)
 
     m_mouse.showForTab(index);
     if (m_pages)
-        m_pages->showForTab(index);
+        m_pages->showForTab(PageTab(index));
 }
 
 void MousecfgWidget::showFrontView(bool front)
 {
     m_mouse.setFrontView(front);
-    if (m_pages && m_pages->hooks().showView)
-        m_pages->hooks().showView(front);
+    if (m_pages)
+        m_pages->showView(front);
 }
 
 void MousecfgWidget::refreshPages()
@@ -296,8 +301,29 @@ void MousecfgWidget::refreshPages()
     for (VeskPushButton *indicator : m_controls.indicators)
         indicator->setState(0);
     m_controls.indicators[size_t(workingConfig.profileIndex())]->setState(1);
-    if (m_pages)
-        m_pages->refresh(workingConfig, currentModel(), AppConfig::sensorType());
+    if (!m_pages)
+        return;
+    PageContext context;
+    context.modelName = currentModel();
+    context.sensorType = AppConfig::sensorType();
+    context.scale = m_scaleFactor;
+    context.languageId = LanguageFont::languageId();
+    context.languageFont = LanguageFont::current();
+    m_pages->refresh(workingConfig, context);
+}
+
+void MousecfgWidget::connectPageEvents()
+{
+    PageEvents &events = m_pages->events();
+    connect(&events, &PageEvents::highlightButton, this,
+            [this](int index, int group) { m_mouse.selectSpot(group, index); });
+    connect(&events, &PageEvents::showMacroTab, this, [this] { selectTab(WindowControls::TabMacro); });
+    connect(&events, &PageEvents::oneClickWarning, this, &MousecfgWidget::slotPopOneClickBox);
+    connect(&events, &PageEvents::enableWindowButtons, this, &MousecfgWidget::slotEnableButtons);
+    connect(&events, &PageEvents::liftChanged, this, [this](int liftHigh) {
+        workingConfig.LiftHigh = uint8_t(liftHigh);
+        m_pages->showRate(currentProfile(workingConfig).pollrate, liftHigh);
+    });
 }
 
 void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
@@ -336,8 +362,6 @@ void MousecfgWidget::makeProfileCurrent(int slot, bool reload)
     refreshPages();
     if (!AppConfig::saveActiveProfileIndex(slot))
         qDebug("the active profile could not be stored\n");
-    if (m_pages->hooks().applyPointerSettings)
-        m_pages->hooks().applyPointerSettings(profile);
 }
 
 void MousecfgWidget::hideWindow()
@@ -380,8 +404,7 @@ void MousecfgWidget::onClicked(VeskPushButton *button)
     } else if (c.findSpot(button, &group, &index)) {
         if (group != WindowControls::SideSpots) {
             m_mouse.selectSpot(group, index);
-            if (m_pages->hooks().selectButton)
-                m_pages->hooks().selectButton(index, group);
+            m_pages->selectButton(index, group);
         }
     } else if (button != c.firmware) {
         onProfileOperation(button);
@@ -500,11 +523,7 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile) { m_events->refreshProf
 
 void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI) { m_events->refreshDpiStage(iDPI); }
 
-void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1)
-{
-    if (m_pages->hooks().showLightMode)
-        m_pages->hooks().showLightMode(iBuff1);
-}
+void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1) { m_pages->showLightMode(iBuff1); }
 
 void MousecfgWidget::slotRefreshRate(quint8 iRate) { m_events->refreshRate(iRate); }
 

@@ -129,6 +129,7 @@ private:
     void chooseInitialScale();
     void applyScale(int level);
     void buildControls();
+    void connectPageEvents();
     void connectControls();
     void onClicked(VeskPushButton *button);
     void onPressed(VeskPushButton *button);

@@ -56,8 +56,7 @@ void MouseEventHandler::refreshDpiStage(quint8 iDPI)
     }
     ProfileData &profile = currentProfile(workingConfig);
     profile.dpi = iDPI;
-    if (m_window->pages().hooks().showDpiStage)
-        m_window->pages().hooks().showDpiStage(iDPI);
+    m_window->pages().showDpiStage(iDPI);
     // The next start shows the stage the mouse is in.
     const QString slotName = workingConfig.names[size_t(workingConfig.profileIndex())];
     if (!saveProfileDpiStage(slotName, iDPI))
@@ -74,7 +73,6 @@ void MouseEventHandler::refreshRate(quint8 iRate)
     }
     ProfileData &profile = currentProfile(workingConfig);
     profile.pollrate = iRate;
-    if (m_window->pages().hooks().showRate)
-        m_window->pages().hooks().showRate(iRate, workingConfig.LiftHigh);
+    m_window->pages().showRate(iRate, workingConfig.LiftHigh);
     m_window->showOsd(OsdTexts::reportRate(iRate));
 }

@@ -1,41 +1,33 @@
 #include "pagehost.h"
 
+#include "config/profilerules.h"
 #include "widgets/uiscale.h"
 
 #include <QScrollArea>
 #include <QWidget>
 
-const QRect PageHost::kButtonArea(285, 90, 332, 442);
-const QRect PageHost::kDpiPage(285, 90, 456, 460);
-const QRect PageHost::kPointSpeedPage(746, 185, 229, 366);
-const QRect PageHost::kReportRatePage(746, 90, 229, 90);
-const QRect PageHost::kMacroPage(285, 90, 665, 467);
-const QRect PageHost::kLightingPage(285, 90, 351, 440);
-
-namespace {
-
-// The slot of a page whose class is not in the program yet: transparent,
-// named after the page it stands for, so that tests and style sheets find it.
-QWidget *pageSlot(QWidget *parent, const char *pageClass)
+PageHost::PageHost(QWidget *window)
+    : m_window(window)
+    , m_events(std::make_unique<PageEvents>())
 {
-    auto *slot = new QWidget(parent);
-    slot->setObjectName(QLatin1String(pageClass));
-    slot->setAttribute(Qt::WA_TranslucentBackground, true);
-    return slot;
 }
 
-} // namespace
+PageHost::~PageHost() = default;
 
-int PageHost::buttonPageHeight(int buttonCount) { return buttonCount > 9 ? 50 * buttonCount + 20 : 440; }
-
-void PageHost::build(QWidget *window, ProfileData &current, int buttonCount)
+void PageHost::add(EditorPage::Slot slot, Factory factory)
 {
-    (void)current;   // handed to the pages that edit the current profile in place
+    if (slot >= 0 && slot < EditorPage::SlotCount)
+        m_factories[size_t(slot)] = std::move(factory);
+}
+
+void PageHost::build(int buttonCount, PageTab firstTab)
+{
     m_buttonCount = buttonCount;
+    m_tab = firstTab;
 
     // The button page scrolls when the product has many buttons; the area is
     // invisible around it.
-    m_buttonArea = new QScrollArea(window);
+    m_buttonArea = new QScrollArea(m_window);
     m_buttonArea->setObjectName(QStringLiteral("buttonArea"));
     m_buttonArea->setWindowFlags(Qt::FramelessWindowHint);
     m_buttonArea->setFrameShape(QFrame::NoFrame);
@@ -44,65 +36,170 @@ void PageHost::build(QWidget *window, ProfileData &current, int buttonCount)
     m_buttonArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_buttonArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    // VeskBtnWindow takes this slot (with `current`).
-    m_buttonPage = pageSlot(nullptr, "VeskBtnWindow");
-    m_buttonArea->setWidget(m_buttonPage);
-    // VeskDPIWindow takes this slot (with `current`).
-    m_dpiPage = pageSlot(window, "VeskDPIWindow");
-    // VeskPointSpeed takes this slot (with `current`).
-    m_pointSpeedPage = pageSlot(window, "VeskPointSpeed");
-    // VeskReportRate takes this slot (with `current`).
-    m_reportRatePage = pageSlot(window, "VeskReportRate");
-    // MacroDialog takes this slot.
-    m_macroPage = pageSlot(window, "MacroDialog");
-    // VeskColorWindow takes this slot (with the scale factor).
-    m_lightingPage = pageSlot(window, "VeskColorWindow");
+    for (int s = 0; s < EditorPage::SlotCount; ++s) {
+        const auto slot = EditorPage::Slot(s);
+        if (m_factories[size_t(s)] && EditorPage::tabOf(slot) == firstTab) {
+            ensureBuilt(slot);
+            continue;
+        }
+        // The slot of a page not built (yet): transparent, named after the
+        // page it stands for.
+        auto *placeholder = new QWidget;
+        placeholder->setObjectName(QLatin1String(EditorPage::objectNameOf(slot)));
+        placeholder->setAttribute(Qt::WA_TranslucentBackground, true);
+        place(slot, placeholder);
+    }
+}
+
+void PageHost::place(EditorPage::Slot slot, QWidget *widget)
+{
+    QWidget *old = m_widgets[size_t(slot)];
+    m_widgets[size_t(slot)] = widget;
+    if (slot == EditorPage::Buttons) {
+        if (old)
+            m_buttonArea->takeWidget();
+        m_buttonArea->setWidget(widget);
+    } else {
+        widget->setParent(m_window);
+    }
+    if (old)
+        old->deleteLater();
+    const QRect base = m_pages[size_t(slot)] ? m_pages[size_t(slot)]->baseGeometry() : EditorPage::baseGeometryOf(slot);
+    if (slot == EditorPage::Buttons)
+        widget->setFixedSize(UiScale::scaled(EditorPage::kButtonPageWidth),
+                             UiScale::scaled(EditorPage::buttonPageHeight(m_buttonCount)));
+    else
+        widget->setGeometry(UiScale::scaled(base));
+    const bool visible = EditorPage::tabOf(slot) == m_tab;
+    widget->setVisible(visible);
+}
+
+EditorPage *PageHost::ensureBuilt(EditorPage::Slot slot)
+{
+    if (EditorPage *page = m_pages[size_t(slot)])
+        return page;
+    const Factory &factory = m_factories[size_t(slot)];
+    if (!factory || !m_buttonArea)
+        return nullptr;
+    EditorPage *page = factory(*m_events, m_window);
+    m_pages[size_t(slot)] = page;
+    place(slot, page->widget());
+    page->setScale(UiScale::factor());
+    page->retranslate();
+    if (m_config)
+        page->show(slot == EditorPage::Lighting ? lightingProfile(*m_config, m_context.modelName)
+                                                : currentProfile(*m_config),
+                   m_context);
+    return page;
+}
+
+EditorPage *PageHost::page(EditorPage::Slot slot)
+{
+    if (slot < 0 || slot >= EditorPage::SlotCount)
+        return nullptr;
+    return ensureBuilt(slot);
+}
+
+QWidget *PageHost::slotWidget(EditorPage::Slot slot) const
+{
+    if (slot < 0 || slot >= EditorPage::SlotCount)
+        return nullptr;
+    return m_widgets[size_t(slot)];
+}
+
+template <class Call>
+void PageHost::forEachBuilt(Call call)
+{
+    for (EditorPage *page : m_pages) {
+        if (page)
+            call(*page);
+    }
 }
 
 void PageHost::layout()
 {
-    m_buttonArea->setGeometry(UiScale::scaled(kButtonArea));
-    m_buttonPage->setFixedSize(UiScale::scaled(kButtonPageWidth), UiScale::scaled(buttonPageHeight(m_buttonCount)));
-    m_dpiPage->setGeometry(UiScale::scaled(kDpiPage));
-    m_pointSpeedPage->setGeometry(UiScale::scaled(kPointSpeedPage));
-    m_reportRatePage->setGeometry(UiScale::scaled(kReportRatePage));
-    m_macroPage->setGeometry(UiScale::scaled(kMacroPage));
-    m_lightingPage->setGeometry(UiScale::scaled(kLightingPage));
+    if (!m_buttonArea)
+        return;
+    m_buttonArea->setGeometry(UiScale::scaled(EditorPage::baseGeometryOf(EditorPage::Buttons)));
+    for (int s = 0; s < EditorPage::SlotCount; ++s) {
+        const auto slot = EditorPage::Slot(s);
+        QWidget *widget = m_widgets[size_t(s)];
+        EditorPage *page = m_pages[size_t(s)];
+        if (slot == EditorPage::Buttons)
+            widget->setFixedSize(UiScale::scaled(EditorPage::kButtonPageWidth),
+                                 UiScale::scaled(EditorPage::buttonPageHeight(m_buttonCount)));
+        else
+            widget->setGeometry(UiScale::scaled(page ? page->baseGeometry() : EditorPage::baseGeometryOf(slot)));
+        if (page)
+            page->setScale(UiScale::factor());
+    }
 }
 
-void PageHost::showForTab(int tab)
+void PageHost::retranslate()
 {
-    m_lightingPage->setVisible(tab == 0);
-    m_buttonArea->setVisible(tab == 1);
-    m_buttonPage->setVisible(tab == 1);
-    m_dpiPage->setVisible(tab == 2);
-    m_pointSpeedPage->setVisible(tab == 2);
-    m_reportRatePage->setVisible(tab == 2);
-    m_macroPage->setVisible(tab == 3);
+    forEachBuilt([](EditorPage &page) { page.retranslate(); });
 }
 
-void PageHost::refresh(MouseConfig &config, const QString &modelName, int sensorType)
+void PageHost::showForTab(PageTab tab)
 {
-    ProfileData &profile = currentProfile(config);
-    if (m_hooks.showLighting)
-        m_hooks.showLighting(modelName == QLatin1String("KV52") ? config.profiles[0] : profile);
-    if (m_hooks.showButtons)
-        m_hooks.showButtons(profile);
-    if (m_hooks.showPerformance)
-        m_hooks.showPerformance(profile, config);
-    if (m_hooks.showReportRate)
-        m_hooks.showReportRate(profile, config.LiftHigh);
-    if (m_hooks.showDpi)
-        m_hooks.showDpi(profile, sensorType);
+    m_tab = tab;
+    for (int s = 0; s < EditorPage::SlotCount; ++s) {
+        const auto slot = EditorPage::Slot(s);
+        const bool visible = EditorPage::tabOf(slot) == tab;
+        if (visible)
+            ensureBuilt(slot);
+        if (QWidget *widget = m_widgets[size_t(s)])
+            widget->setVisible(visible);
+    }
+    if (m_buttonArea)
+        m_buttonArea->setVisible(tab == PageTab::Customize);
+}
+
+void PageHost::refresh(MouseConfig &config, const PageContext &context)
+{
+    m_config = &config;
+    m_context = context;
+    m_context.config = &config;
+    ProfileData &lighting = lightingProfile(config, context.modelName);
+    ProfileData &current = currentProfile(config);
+    for (int s = 0; s < EditorPage::SlotCount; ++s) {
+        if (EditorPage *page = m_pages[size_t(s)])
+            page->show(s == EditorPage::Lighting ? lighting : current, m_context);
+    }
 }
 
 void PageHost::gather(MouseConfig &config)
 {
-    ProfileData &profile = currentProfile(config);
-    if (m_hooks.gatherDpi)
-        m_hooks.gatherDpi(profile);
-    if (m_hooks.gatherPerformance)
-        m_hooks.gatherPerformance(profile, config);
-    if (m_hooks.gatherReportRate)
-        m_hooks.gatherReportRate(profile);
+    ProfileData &lighting = lightingProfile(config, m_context.modelName);
+    ProfileData &current = currentProfile(config);
+    for (int s = 0; s < EditorPage::SlotCount; ++s) {
+        if (EditorPage *page = m_pages[size_t(s)])
+            page->gather(s == EditorPage::Lighting ? lighting : current, config);
+    }
+}
+
+void PageHost::showDpiStage(int stage)
+{
+    forEachBuilt([&](EditorPage &page) { page.showDpiStage(stage); });
+}
+
+void PageHost::showRate(int rateCode, int liftHigh)
+{
+    forEachBuilt([&](EditorPage &page) { page.showRate(rateCode, liftHigh); });
+}
+
+void PageHost::showLightMode(int mode)
+{
+    forEachBuilt([&](EditorPage &page) { page.showLightMode(mode); });
+}
+
+void PageHost::selectButton(int index, int group)
+{
+    if (EditorPage *page = ensureBuilt(EditorPage::Buttons))
+        page->selectButton(index, group);
+}
+
+void PageHost::showView(bool frontView)
+{
+    forEachBuilt([&](EditorPage &page) { page.showView(frontView); });
 }

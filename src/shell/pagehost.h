@@ -1,101 +1,88 @@
 #pragma once
 
-#include "config/mouseconfig.h"
+#include "editors/editorpage.h"
+#include "editors/pageevents.h"
 
-#include <QRect>
-#include <QString>
-
+#include <array>
 #include <functional>
+#include <memory>
 
 class QScrollArea;
 class QWidget;
 
-// The places of the editing pages in the main window, and what the window
-// asks of them: show a profile, hand back what the user edited, show a value
-// the mouse changed by itself.
+// The editing pages of the main window and everything the window asks of
+// them: show a profile, hand back what the user edited, follow what the mouse
+// changed by itself, scale and translate.
 //
-// Each page stands in its slot at its base geometry. A slot whose page class
-// is not part of the program yet holds a plain transparent widget of the
-// page's size; the page class takes its place in build() and fills in the
-// hooks that concern it. An empty hook is skipped, so the window works the
-// same with or without a page.
+// A page is registered as a factory for its slot (see pageregistry.cpp).
+// A slot without a page holds a plain transparent widget of the page's size,
+// so that the window lays out and works the same with or without it. Pages
+// of the first tab are built at once; the others when their tab is first
+// shown (or a test asks for them), which keeps the start fast. A page that
+// is built later is shown the profile the others were shown last.
 class PageHost {
 public:
-    // Base geometries of the 999 x 640 design.
-    static const QRect kButtonArea;       // scroll area of the button page
-    static const QRect kDpiPage;
-    static const QRect kPointSpeedPage;
-    static const QRect kReportRatePage;
-    static const QRect kMacroPage;
-    static const QRect kLightingPage;
-    static constexpr int kButtonPageWidth = 332;
+    using Factory = std::function<EditorPage *(PageEvents &events, QWidget *parent)>;
 
-    // The button page is 332 x 440, or taller when the product has more
-    // buttons than fit: 50 units per button plus 20.
-    static int buttonPageHeight(int buttonCount);
+    explicit PageHost(QWidget *window);
+    ~PageHost();
 
-    struct Hooks {
-        // Page refresh, in the order the window runs it.
-        std::function<void(ProfileData &profile)> showLighting;
-        std::function<void(ProfileData &profile)> showButtons;
-        std::function<void(ProfileData &profile, const MouseConfig &config)> showPerformance;
-        std::function<void(ProfileData &profile, int liftHigh)> showReportRate;
-        std::function<void(ProfileData &profile, int sensorType)> showDpi;
+    PageEvents &events() { return *m_events; }
 
-        // Gathering for Apply: the pages' values into the record.
-        std::function<void(ProfileData &profile)> gatherDpi;
-        std::function<void(ProfileData &profile, MouseConfig &config)> gatherPerformance;
-        std::function<void(ProfileData &profile)> gatherReportRate;
+    // Registers the page of a slot; the last registration of a slot wins.
+    void add(EditorPage::Slot slot, Factory factory);
+    template <class Page>
+    void add()
+    {
+        add(Page::kSlot, [](PageEvents &events, QWidget *parent) -> EditorPage * { return new Page(events, parent); });
+    }
 
-        // What the mouse changed with its own buttons.
-        std::function<void(int stage)> showDpiStage;
-        std::function<void(int rateCode, int liftHigh)> showRate;
-        std::function<void(int mode)> showLightMode;
-
-        // Hot spots: the button chosen over the picture, the view shown.
-        std::function<void(int index, int group)> selectButton;
-        std::function<void(bool frontView)> showView;
-
-        // The desktop pointer settings of a profile that became current.
-        std::function<void(const ProfileData &profile)> applyPointerSettings;
-        // The desktop pointer speed read into a freshly loaded profile.
-        std::function<void(ProfileData &profile)> readPointerSpeed;
-    };
-
-    // Creates the pages in their order (button, DPI, pointer and sensor
-    // options, report rate, macro editor, lighting) as children of `window`.
-    void build(QWidget *window, ProfileData &current, int buttonCount);
+    // Creates the slots (placeholders and the scroll area of the button
+    // page) and the pages of `firstTab`. `buttonCount` sizes the button page.
+    void build(int buttonCount, PageTab firstTab);
     // Base geometry at the process-wide scale factor.
     void layout();
+    void retranslate();
 
-    // Page refresh from the current profile of `config`. The lighting page
-    // of the "KV52" edits the first profile whatever slot is active.
-    void refresh(MouseConfig &config, const QString &modelName, int sensorType);
-    // Gathering for Apply into the current profile of `config`.
+    // Shows the pages of `tab`, hides the others; builds them first if needed.
+    void showForTab(PageTab tab);
+
+    // Fills every built page: the lighting page with the lighting profile,
+    // the others with the current profile of `config`.
+    void refresh(MouseConfig &config, const PageContext &context);
+    // Apply: the pages' values into the current (and lighting) profile.
     void gather(MouseConfig &config);
 
-    // The pages of tab 0 (lighting), 1 (buttons), 2 (DPI, pointer and
-    // sensor options, report rate) or 3 (macros) are shown, the others hidden.
-    void showForTab(int tab);
+    // What the mouse changed, the hot spot chosen, the view shown.
+    void showDpiStage(int stage);
+    void showRate(int rateCode, int liftHigh);
+    void showLightMode(int mode);
+    void selectButton(int index, int group);
+    void showView(bool frontView);
 
-    Hooks &hooks() { return m_hooks; }
-
+    // The page of `slot`, built now if it was registered and not built yet;
+    // null when no page is registered for it.
+    EditorPage *page(EditorPage::Slot slot);
+    // What stands in `slot`: the page or its placeholder.
+    QWidget *slotWidget(EditorPage::Slot slot) const;
     QScrollArea *buttonArea() const { return m_buttonArea; }
-    QWidget *buttonPage() const { return m_buttonPage; }
-    QWidget *dpiPage() const { return m_dpiPage; }
-    QWidget *pointSpeedPage() const { return m_pointSpeedPage; }
-    QWidget *reportRatePage() const { return m_reportRatePage; }
-    QWidget *macroPage() const { return m_macroPage; }
-    QWidget *lightingPage() const { return m_lightingPage; }
 
 private:
-    Hooks m_hooks;
-    int m_buttonCount = 0;
+    EditorPage *ensureBuilt(EditorPage::Slot slot);
+    void place(EditorPage::Slot slot, QWidget *widget);
+    template <class Call>
+    void forEachBuilt(Call call);
+
+    QWidget *m_window;
+    std::unique_ptr<PageEvents> m_events;
+    std::array<Factory, EditorPage::SlotCount> m_factories;
+    std::array<EditorPage *, EditorPage::SlotCount> m_pages{};
+    std::array<QWidget *, EditorPage::SlotCount> m_widgets{};
     QScrollArea *m_buttonArea = nullptr;
-    QWidget *m_buttonPage = nullptr;
-    QWidget *m_dpiPage = nullptr;
-    QWidget *m_pointSpeedPage = nullptr;
-    QWidget *m_reportRatePage = nullptr;
-    QWidget *m_macroPage = nullptr;
-    QWidget *m_lightingPage = nullptr;
+    int m_buttonCount = 0;
+    PageTab m_tab = PageTab::Lighting;
+
+    // What the pages were shown last, for a page built later.
+    MouseConfig *m_config = nullptr;
+    PageContext m_context;
 };

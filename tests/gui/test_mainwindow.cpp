@@ -308,12 +308,13 @@ void TestMainWindow::tabs()
         QCOMPARE(c.tabs[size_t(i)]->state(), i == expected ? 1 : 0);
 
     PageHost &p = w.pages();
-    QCOMPARE(p.lightingPage()->isVisible(), expected == 0);
+    QCOMPARE(p.slotWidget(EditorPage::Lighting)->isVisible(), expected == 0);
     QCOMPARE(p.buttonArea()->isVisible(), expected == 1);
-    QCOMPARE(p.dpiPage()->isVisible(), expected == 2);
-    QCOMPARE(p.pointSpeedPage()->isVisible(), expected == 2);
-    QCOMPARE(p.reportRatePage()->isVisible(), expected == 2);
-    QCOMPARE(p.macroPage()->isVisible(), expected == 3);
+    QCOMPARE(p.slotWidget(EditorPage::Buttons)->isVisible(), expected == 1);
+    QCOMPARE(p.slotWidget(EditorPage::Dpi)->isVisible(), expected == 2);
+    QCOMPARE(p.slotWidget(EditorPage::Performance)->isVisible(), expected == 2);
+    QCOMPARE(p.slotWidget(EditorPage::ReportRate)->isVisible(), expected == 2);
+    QCOMPARE(p.slotWidget(EditorPage::Macros)->isVisible(), expected == 3);
     QCOMPARE(c.frontPicture->isVisible(), expected <= 1);
     QCOMPARE(c.modelLabel->isVisible(), expected <= 1);
     QVERIFY(!c.sidePicture->isVisible());
@@ -408,7 +409,16 @@ void TestMainWindow::hotSpots()
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
     QList<QPair<int, int>> chosen;
-    w.pages().hooks().selectButton = [&](int index, int group) { chosen.append({index, group}); };
+    // A button page that records what it is asked to select.
+    struct RecordingPage : QWidget, EditorPage {
+        explicit RecordingPage(QList<QPair<int, int>> &chosen) : chosen(chosen) {}
+        Slot slot() const override { return Buttons; }
+        QWidget *widget() override { return this; }
+        void show(ProfileData &, const PageContext &) override {}
+        void selectButton(int index, int group) override { chosen.append({index, group}); }
+        QList<QPair<int, int>> &chosen;
+    };
+    w.pages().add(EditorPage::Buttons, [&](PageEvents &, QWidget *) { return new RecordingPage(chosen); });
     const WindowControls &c = w.controls();
     auto selectedOnly = [&](VeskPushButton *selected) {
         for (int g = 0; g < WindowControls::SpotGroupCount; ++g) {

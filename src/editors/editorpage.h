@@ -1,0 +1,71 @@
+#pragma once
+
+#include "pagecontext.h"
+#include "pagetab.h"
+
+#include "config/mouseconfig.h"
+
+#include <QRect>
+
+class QWidget;
+
+// One editing page of the main window. A page is a widget placed at its base
+// geometry (design units of the 999 x 640 window, scaled by the host) and
+// shown on its tab. The window talks to it through this interface only; the
+// page talks back through the PageEvents it was created with.
+//
+// Filling never writes: show() fills the controls with their signals blocked
+// and keeps the profile it is handed for the user's edits until the next
+// show(). A value out of a control's range is shown clamped and left as it
+// is in the record; only the user's own actions write.
+class EditorPage {
+public:
+    // The places in the window, in the order the pages are built and
+    // refreshed.
+    enum Slot { Lighting, Buttons, Performance, ReportRate, Dpi, Macros, SlotCount };
+
+    virtual ~EditorPage();
+
+    virtual Slot slot() const = 0;
+    virtual QWidget *widget() = 0;
+    // The tab and base geometry of the page; by default those of its slot.
+    virtual PageTab tab() const { return tabOf(slot()); }
+    virtual QRect baseGeometry() const { return baseGeometryOf(slot()); }
+
+    // Fills the page from `profile`, which the page edits until the next
+    // call. The lighting page is handed the lighting profile, the others
+    // the current one.
+    virtual void show(ProfileData &profile, const PageContext &context) = 0;
+    // Apply: the values the page holds outside the record go into it.
+    virtual void gather(ProfileData &profile, MouseConfig &config) { (void)profile; (void)config; }
+    virtual void retranslate() {}
+    // The scale factor changed: the host has set the base geometry already.
+    virtual void setScale(double factor) { (void)factor; }
+
+    // What the mouse changed with its own buttons; the record holds the new
+    // value already.
+    virtual void showDpiStage(int stage) { (void)stage; }
+    virtual void showRate(int rateCode, int liftHigh) { (void)rateCode; (void)liftHigh; }
+    virtual void showLightMode(int mode) { (void)mode; }
+
+    // The hot spot chosen over the mouse picture, and the view shown.
+    virtual void selectButton(int index, int group) { (void)index; (void)group; }
+    virtual void showView(bool frontView) { (void)frontView; }
+
+    // A profile became current: the settings the desktop applies (pointer
+    // speed) follow it.
+    virtual void applyDesktopSettings(const ProfileData &profile) { (void)profile; }
+    // The desktop's current settings read into a freshly loaded profile.
+    virtual void readDesktopSettings(ProfileData &profile) { (void)profile; }
+
+    static PageTab tabOf(Slot slot);
+    static QRect baseGeometryOf(Slot slot);
+    // The object name of the page class a slot stands for, so that tests and
+    // style sheets find a page before and after its class exists.
+    static const char *objectNameOf(Slot slot);
+
+    // The button page is 332 wide and 440 high, or taller when the product
+    // has more buttons than fit: 50 units per button plus 20.
+    static constexpr int kButtonPageWidth = 332;
+    static int buttonPageHeight(int buttonCount);
+};

@@ -1,0 +1,11 @@
+#include "pageregistry.h"
+
+#include "pagehost.h"
+
+// One line a page: `host.add<PageClass>();`, the page class stating its slot
+// in `static constexpr EditorPage::Slot kSlot` and taking
+// (PageEvents &, QWidget *parent) in its constructor.
+void registerPages(PageHost &host)
+{
+    (void)host;
+}
