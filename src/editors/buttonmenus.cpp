@@ -85,25 +85,28 @@ constexpr int kMenuWidth = 160;
 
 } // namespace
 
-ButtonMenus::ButtonMenus(QWidget *menuParent)
-    : m_parent(menuParent)
+ButtonMenus::ButtonMenus()
 {
     for (const FunctionText &entry : kTexts) {
         auto action = std::make_unique<QAction>();
         action->setData(entry.code);
         m_actions[entry.code] = std::move(action);
     }
-    m_main = new QMenu(m_parent);
+    m_main = std::make_unique<QMenu>();
     m_main->setObjectName(QStringLiteral("mainMenu"));
-    m_wheel = new QMenu(m_parent);
+    m_wheel = std::make_unique<QMenu>();
     m_wheel->setObjectName(QStringLiteral("wheelMenu"));
     // The profile functions have a submenu that is never offered.
     for (const char *title : {kBasic, kWindows, kAdvance, kMedia, kDpi, kProfileMenu, kPollingRate})
-        m_submenus[title] = new QMenu(m_parent);
+        m_submenus[title] = std::make_unique<QMenu>();
 }
 
-// The menus go with their parent widget; the actions are ours.
-ButtonMenus::~ButtonMenus() = default;
+ButtonMenus::~ButtonMenus()
+{
+    // Submenus first: the main menu holds their menu actions.
+    m_main->clear();
+    m_submenus.clear();
+}
 
 const char *ButtonMenus::sourceText(int code)
 {
@@ -144,7 +147,7 @@ QString ButtonMenus::label(int code, bool wheel) const
     return found ? found->text() : QString();
 }
 
-QMenu *ButtonMenus::submenu(const char *title) { return m_submenus.at(title); }
+QMenu *ButtonMenus::submenu(const char *title) { return m_submenus.at(title).get(); }
 
 void ButtonMenus::build(bool macroEnabled, bool ledEnabled)
 {
@@ -157,7 +160,7 @@ void ButtonMenus::build(bool macroEnabled, bool ledEnabled)
         for (int code : codes)
             menu->addAction(action(code));
     };
-    fill(m_main, {Fun::Left, Fun::Right, Fun::Middle, Fun::Forward, Fun::Back});
+    fill(m_main.get(), {Fun::Left, Fun::Right, Fun::Middle, Fun::Forward, Fun::Back});
     fill(submenu(kBasic), {17, 18, 19, 20, 21, 22, 23, 24});
     fill(submenu(kWindows), {25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, Fun::BossKey});
     fill(submenu(kAdvance), {Fun::SingleKey, Fun::ComboKey, Fun::FireKey});
@@ -168,18 +171,18 @@ void ButtonMenus::build(bool macroEnabled, bool ledEnabled)
     for (const char *title : {kBasic, kWindows, kAdvance, kMedia, kDpi, kPollingRate})
         m_main->addMenu(submenu(title));
     if (macroEnabled)
-        fill(m_main, {Fun::Macro});
+        fill(m_main.get(), {Fun::Macro});
     if (ledEnabled)
-        fill(m_main, {Fun::LedSwitch});
-    fill(m_main, {Fun::ButtonOff});
+        fill(m_main.get(), {Fun::LedSwitch});
+    fill(m_main.get(), {Fun::ButtonOff});
 
-    fill(m_wheel, {Fun::ScrollUp, Fun::ScrollDown, 43, 44, Fun::Left, Fun::Right, Fun::Middle, Fun::Forward,
+    fill(m_wheel.get(), {Fun::ScrollUp, Fun::ScrollDown, 43, 44, Fun::Left, Fun::Right, Fun::Middle, Fun::Forward,
                    Fun::Back, Fun::SingleKey, Fun::ComboKey});
 
-    UiTheme::styleMenu(m_main, kMenuWidth);
-    UiTheme::styleMenu(m_wheel, kMenuWidth);
+    UiTheme::styleMenu(m_main.get(), kMenuWidth);
+    UiTheme::styleMenu(m_wheel.get(), kMenuWidth);
     for (auto &entry : m_submenus)
-        UiTheme::styleMenu(entry.second, kMenuWidth);
+        UiTheme::styleMenu(entry.second.get(), kMenuWidth);
     retranslate();
 }
 

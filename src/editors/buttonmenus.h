@@ -23,7 +23,7 @@ class QWidget;
 class ButtonMenus {
     Q_DECLARE_TR_FUNCTIONS(VeskBtnWindow)
 public:
-    explicit ButtonMenus(QWidget *menuParent);
+    ButtonMenus();
     ~ButtonMenus();
 
     // Clears and fills the menus; "Macro Manager" only with macros enabled,
@@ -32,8 +32,8 @@ public:
     // Menu titles and action texts in the current language.
     void retranslate();
 
-    QMenu *mainMenu() const { return m_main; }
-    QMenu *wheelMenu() const { return m_wheel; }
+    QMenu *mainMenu() const { return m_main.get(); }
+    QMenu *wheelMenu() const { return m_wheel.get(); }
     // The action of a function code; nullptr for codes without one.
     QAction *action(int code) const;
     QList<QAction *> actions() const;
@@ -51,9 +51,11 @@ public:
 private:
     QMenu *submenu(const char *title);
 
-    QWidget *m_parent;
-    QMenu *m_main = nullptr;
-    QMenu *m_wheel = nullptr;
+    // The menus have no parent widget: a page inside the window's scroll
+    // area inherits its transparent style sheet, which a menu (a window of
+    // its own) must not.
     std::map<int, std::unique_ptr<QAction>> m_actions;
-    std::map<const char *, QMenu *> m_submenus;
+    std::unique_ptr<QMenu> m_main;
+    std::unique_ptr<QMenu> m_wheel;
+    std::map<const char *, std::unique_ptr<QMenu>> m_submenus;
 };

@@ -61,7 +61,7 @@ QLabel *makeMark(QWidget *parent, const QString &text)
 ButtonPage::ButtonPage(PageEvents &events, QWidget *parent)
     : QWidget(parent)
     , m_events(events)
-    , m_menus(std::make_unique<ButtonMenus>(this))
+    , m_menus(std::make_unique<ButtonMenus>())
 {
     setObjectName(QString::fromLatin1(objectNameOf(kSlot)));
     setAttribute(Qt::WA_TranslucentBackground, true);
@@ -309,6 +309,13 @@ void ButtonPage::onHover(VeskPushButton *button, bool over)
         emit m_events.highlightButton(index, group);
 }
 
+QWidget *ButtonPage::dialogParent()
+{
+    // The window rather than the page: the page sits in a scroll area whose
+    // transparent style sheet would reach a child dialog's controls.
+    return window();
+}
+
 ButtonInfo *ButtonPage::aimedEntry(const ProfileData *aimed, int entry) const
 {
     if (m_profile != aimed || !m_profile) {
@@ -334,7 +341,7 @@ void ButtonPage::applyFunction(int code)
     case Fun::GunFile:
         if (code == Fun::GunFile && entry == 0) {
             VeskMessageBox::show(VeskMessageBox::Warning, QCoreApplication::translate("VeskBtnWindow", "Warning"), QCoreApplication::translate("VeskBtnWindow", "Left Button Can not be Gun Function."),
-                                 this);
+                                 dialogParent());
             return;
         }
         if (countMacros() == 0) {
@@ -361,7 +368,7 @@ void ButtonPage::applyMacro(int entry, int code)
     const ButtonInfo &now = aimed->buttons[size_t(entry)];
     const bool same = now.Fun == code;
     MacroSelectDialog dialog(code == Fun::Macro ? QCoreApplication::translate("VeskBtnWindow", "MACRO SELECT") : QCoreApplication::translate("VeskBtnWindow", "GUNFILE SELECT"),
-                             same ? now.macroname : QString(), same ? now.LoopNumber : 1, same ? now.Res1 : 0, this);
+                             same ? now.macroname : QString(), same ? now.LoopNumber : 1, same ? now.Res1 : 0, dialogParent());
     if (dialog.exec() != QDialog::Accepted)
         return;
     ButtonInfo *button = aimedEntry(aimed, entry);
@@ -382,7 +389,7 @@ void ButtonPage::applyMacro(int entry, int code)
 void ButtonPage::applySingleKey(int entry)
 {
     ProfileData *aimed = m_profile;
-    SingleKeyDialog dialog(this);
+    SingleKeyDialog dialog(dialogParent());
     if (aimed->buttons[size_t(entry)].Fun == Fun::SingleKey)
         dialog.preset(aimed->buttons[size_t(entry)].Res1);
     if (dialog.exec() != QDialog::Accepted)
@@ -397,7 +404,7 @@ void ButtonPage::applySingleKey(int entry)
 void ButtonPage::applyComboKey(int entry)
 {
     ProfileData *aimed = m_profile;
-    ComboKeyDialog dialog(this);
+    ComboKeyDialog dialog(dialogParent());
     if (aimed->buttons[size_t(entry)].Fun == Fun::ComboKey)
         dialog.preset(aimed->buttons[size_t(entry)].KeyInfo);
     if (dialog.exec() != QDialog::Accepted)
@@ -411,7 +418,7 @@ void ButtonPage::applyComboKey(int entry)
 void ButtonPage::applyFireKey(int entry)
 {
     ProfileData *aimed = m_profile;
-    FireKeyDialog dialog(this);
+    FireKeyDialog dialog(dialogParent());
     const ButtonInfo &now = aimed->buttons[size_t(entry)];
     if (now.Fun == Fun::FireKey)
         dialog.preset(now.Res1, now.LoopNumber, now.KeyNumber);
@@ -428,7 +435,7 @@ void ButtonPage::applyFireKey(int entry)
 void ButtonPage::applySniper(int entry)
 {
     ProfileData *aimed = m_profile;
-    SniperDialog dialog(m_sensorType, this);
+    SniperDialog dialog(m_sensorType, dialogParent());
     if (aimed->buttons[size_t(entry)].Fun == Fun::Sniper)
         dialog.preset(aimed->buttons[size_t(entry)].Res1);
     if (dialog.exec() != QDialog::Accepted)

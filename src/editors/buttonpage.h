@@ -84,6 +84,7 @@ private:
     void applySniper(int entry);
     // The entry to write after a dialog: null (with a debug line) when the
     // page was shown another profile while the dialog was open.
+    QWidget *dialogParent();
     ButtonInfo *aimedEntry(const ProfileData *aimed, int entry) const;
 
     PageEvents &m_events;

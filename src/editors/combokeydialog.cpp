@@ -7,6 +7,7 @@ ComboKeyDialog::ComboKeyDialog(QWidget *parent)
 {
     setObjectName(QStringLiteral("VeskComboKeyWindow"));
     setTitle(tr("Combo Key"));
+    setHint(tr("Hold the keys of the combination together"));
     setGrabKeyboard(true);
 }
 

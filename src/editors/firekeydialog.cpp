@@ -9,6 +9,7 @@
 #include "widgets/vesklineedit.h"
 
 #include <QIntValidator>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QToolButton>
 
@@ -70,13 +71,24 @@ QLineEdit *FireKeyDialog::makeNumberEdit(int value)
     edit->setMaxLength(3);
     edit->setAlignment(Qt::AlignCenter);
     edit->setText(QString::number(value));
-    // Return ends the number and gives the keys back to the key field; its
-    // release, which reaches the key field, is not a key to capture.
-    connect(edit, &QLineEdit::returnPressed, this, [this] {
-        m_skipNext = true;
-        keyField()->setFocus();
-    });
+    edit->installEventFilter(this);
     return edit;
+}
+
+bool FireKeyDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    // Return ends a number (whatever its value: it is held to the range when
+    // read) and gives the keys back to the key field; its release, which
+    // reaches the key field, is not a key to capture.
+    if ((watched == m_times || watched == m_delay) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_skipNext = true;
+            keyField()->setFocus();
+            return true;
+        }
+    }
+    return KeyDialog::eventFilter(watched, event);
 }
 
 VeskCheckBox *FireKeyDialog::choiceBox(int choice) const

@@ -41,6 +41,7 @@ public:
 
 protected:
     void keyCaptured(int code, int flags) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QLineEdit *makeNumberEdit(int value);

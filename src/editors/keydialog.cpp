@@ -40,7 +40,13 @@ KeyDialog::KeyDialog(QWidget *parent)
                                   .arg(accent.red())
                                   .arg(accent.green())
                                   .arg(accent.blue()));
-    placeKeyField(QRect(60, 80, 280, 40));
+    placeKeyField(QRect(60, 84, 280, 40));
+
+    m_hint = new QLabel(this);
+    m_hint->setAlignment(Qt::AlignCenter);
+    m_hint->setFont(LanguageFont::current(12));
+    m_hint->setStyleSheet(QStringLiteral("color:rgb(200,200,200);background:transparent;"));
+    m_hint->setGeometry(UiScale::scaled(QRect(kMargin, 52, kDesignWidth - 2 * kMargin, 26)));
 
     m_grabNotice = new QLabel(tr("Desktop shortcuts (such as Alt+Tab) may not be captured here."), this);
     m_grabNotice->setObjectName(QStringLiteral("grabNotice"));
@@ -62,6 +68,8 @@ KeyDialog::~KeyDialog()
     if (m_grabbed)
         KeyCapture::releaseKeyboard(this);
 }
+
+void KeyDialog::setHint(const QString &text) { m_hint->setText(text); }
 
 void KeyDialog::showKeyText(const QString &text) { m_keyField->setText(text); }
 

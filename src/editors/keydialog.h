@@ -36,6 +36,8 @@ protected:
     virtual void keyCaptured(int code, int flags) = 0;
 
     void setGrabKeyboard(bool grab) { m_wantGrab = grab; }
+    // One line above the key field telling what to press.
+    void setHint(const QString &text);
     // Shows `text` in the key field.
     void showKeyText(const QString &text);
     // Design rectangle of the key field (default: centred under the title).
@@ -50,6 +52,7 @@ private:
 
     QLabel *m_keyField = nullptr;
     QLabel *m_grabNotice = nullptr;
+    QLabel *m_hint = nullptr;
     KeyCapture *m_capture = nullptr;
     bool m_wantGrab = false;
     bool m_grabbed = false;

@@ -7,6 +7,7 @@ SingleKeyDialog::SingleKeyDialog(QWidget *parent)
 {
     setObjectName(QStringLiteral("VeskSingleKeyWindow"));
     setTitle(tr("Single Key"));
+    setHint(tr("Press the key"));
 }
 
 void SingleKeyDialog::preset(int keyCode)
