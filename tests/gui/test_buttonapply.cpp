@@ -96,6 +96,33 @@ private slots:
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(m.macro.data()), 15).toHex(' '),
                  QByteArray("84 04 00 04 04 00 84 05 00 06 01 00 00 00 00"));
     }
+
+    void profilePressedOnTheMouseDuringADialog()
+    {
+        WindowFixture f;
+        f.mouse->plug(SimLink::Receiver);
+        MousecfgWidget &w = f.open();
+        QTRY_VERIFY(f.mouse->readCount() > 0);
+        auto *page = dynamic_cast<ButtonPage *>(w.pages().page(EditorPage::Buttons));
+        QVERIFY(page);
+        const int before = workingConfig.profileIndex();
+        const MouseConfig configBefore = workingConfig;
+
+        // The mouse's own profile button while the single-key dialog is open:
+        // the key typed afterwards belongs to the profile that was left.
+        whenShown<SingleKeyDialog>([&](SingleKeyDialog &d) {
+            f.mouse->press(SimButton::Profile);
+            QTRY_VERIFY(workingConfig.profileIndex() != before);
+            sendNativeKey(d.keyField(), QEvent::KeyPress, 30, 10);
+            d.accept();
+        });
+        page->setSelection(ButtonPage::FirstRow, 4);
+        page->menus().action(Fun::SingleKey)->trigger();
+        for (int p = 0; p < kProfileCount; ++p)
+            QVERIFY2(workingConfig.profiles[size_t(p)].buttons == configBefore.profiles[size_t(p)].buttons,
+                     qPrintable(QString::number(p)));
+        QCOMPARE(page->labelOf(4), page->menus().label(workingConfig.profiles[size_t(workingConfig.profileIndex())].buttons[4].Fun, false));
+    }
 };
 
 QTEST_MAIN(TestButtonApply)
