@@ -9,7 +9,6 @@
 #include "config/macrofile.h"
 #include "editors/buttonmenus.h"
 #include "editors/buttonpage.h"
-#include "editors/combokeydialog.h"
 #include "editors/macroselectdialog.h"
 #include "editors/pageevents.h"
 #include "editors/singlekeydialog.h"
@@ -277,19 +276,6 @@ private slots:
         QCOMPARE(f.profile.buttons[1].Res1, uint8_t(235));
         QCOMPARE(page.selectedGroup(), int(ButtonPage::kNoSelection));
 
-        whenShown<ComboKeyDialog>([](ComboKeyDialog &d) {
-            sendNativeKey(d.keyField(), QEvent::KeyPress, 46, 10);   // C, then Ctrl
-            sendNativeKey(d.keyField(), QEvent::KeyPress, 29, 20);
-            d.accept();
-        });
-        f.apply(2, 1, Fun::ComboKey);
-        const ButtonInfo &combo = f.profile.buttons[41];
-        QCOMPARE(combo.Fun, Fun::ComboKey);
-        QCOMPARE(combo.KeyInfo[0], (KeyInfo{224, 5, 0x80}));
-        QCOMPARE(combo.KeyInfo[1], (KeyInfo{6, 5, 0x80}));
-        QCOMPARE(combo.KeyInfo[2], (KeyInfo{6, 5, 0x00}));
-        QCOMPARE(combo.KeyInfo[3], (KeyInfo{224, 5, 0x00}));
-        QCOMPARE(combo.KeyInfo[4], KeyInfo{});
     }
 
     void aResultGoesWhereItWasAimed()

@@ -99,28 +99,6 @@ private slots:
         insertComboKey(button, -1, 30);
         QVERIFY(button == before);
     }
-
-    void slotsOfKeys_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("slot");
-        QTest::addColumn<int>("hand");
-        QTest::newRow("left shift") << 42 << int(ComboShift) << 1;
-        QTest::newRow("right shift") << 54 << int(ComboShift) << 2;
-        QTest::newRow("right ctrl") << 238 << int(ComboCtrl) << 2;
-        QTest::newRow("right windows") << 92 << int(ComboWin) << 2;
-        QTest::newRow("right alt") << 239 << int(ComboAlt) << 2;
-        QTest::newRow("A") << 30 << int(ComboOther) << 1;
-    }
-    void slotsOfKeys()
-    {
-        QFETCH(int, code);
-        QFETCH(int, slot);
-        QFETCH(int, hand);
-        int gotHand = 0;
-        QCOMPARE(int(comboSlotOf(code, &gotHand)), slot);
-        QCOMPARE(gotHand, hand);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestButtonRules)
