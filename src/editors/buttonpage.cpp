@@ -305,7 +305,10 @@ void ButtonPage::onHover(VeskPushButton *button, bool over)
 {
     int group = 0;
     int index = 0;
-    if (over && findWidget(button, &group, &index))
+    if (!findWidget(button, &group, &index))
+        return;
+    emit m_events.hoverButton(index, group, over);
+    if (over)
         emit m_events.highlightButton(index, group);
 }
 

@@ -317,6 +317,10 @@ void MousecfgWidget::connectPageEvents()
     PageEvents &events = m_pages->events();
     connect(&events, &PageEvents::highlightButton, this,
             [this](int index, int group) { m_mouse.selectSpot(group, index); });
+    connect(&events, &PageEvents::hoverButton, this, [this](int index, int group, bool over) {
+        if (group == WindowControls::FrontSpots)
+            m_mouse.hoverButton(index, over);
+    });
     connect(&events, &PageEvents::showMacroTab, this, [this] { selectTab(WindowControls::TabMacro); });
     connect(&events, &PageEvents::oneClickWarning, this, &MousecfgWidget::slotPopOneClickBox);
     connect(&events, &PageEvents::enableWindowButtons, this, &MousecfgWidget::slotEnableButtons);
