@@ -1,6 +1,7 @@
 #include "configfile.h"
 
 #include "appconfig.h"
+#include "logging.h"
 #include "paths.h"
 #include "profilefile.h"
 #include "profilekeys.h"
@@ -45,7 +46,7 @@ bool importConfigFile(MouseConfig &config, const QString &path)
         if (Paths::isSafeFileName(name))
             config.names[k] = name;
         else if (!name.isEmpty())
-            qDebug() << "imported slot name" << name << "refused; the slot keeps" << config.names[k];
+            qCDebug(lcConfig) << "imported slot name" << name << "refused; the slot keeps" << config.names[k];
         settings->beginGroup(ProfileKeys::groupName(k));
         readProfileKeys(*settings, config.profiles[k], false);
         settings->endGroup();

@@ -1,5 +1,6 @@
 #include "macrofile.h"
 
+#include "logging.h"
 #include "paths.h"
 #include "settingsfile.h"
 
@@ -104,7 +105,7 @@ bool writeMacroFile(const QString &name, const MacroOptions &options, const std:
     s->endGroup();
     s->setValue(kWriteSignKey, 1);
     if (!SettingsFile::commit(*s)) {
-        qDebug() << "macro file could not be written:" << path;
+        qCWarning(lcConfig) << "macro file could not be written:" << path;
         return false;
     }
     return true;
@@ -215,7 +216,7 @@ bool takeWriteSign(const QString &name)
     // The mark was set either way: the macro is sent even if it could not be
     // cleared, at worst once more than needed.
     if (!SettingsFile::commit(*s))
-        qDebug() << "change mark could not be cleared:" << path;
+        qCDebug(lcConfig) << "change mark could not be cleared:" << path;
     return true;
 }
 
@@ -270,7 +271,7 @@ bool renameMacro(const QString &oldName, const QString &wanted, QString *newName
         return false;
     // A listed macro whose file has gone still gets its list entry renamed.
     if (QFileInfo::exists(oldPath) && !QFile::rename(oldPath, Paths::macroFile(name))) {
-        qDebug() << "macro file could not be renamed:" << oldPath;
+        qCWarning(lcConfig) << "macro file could not be renamed:" << oldPath;
         return false;
     }
     renameMacroName(oldName, name);

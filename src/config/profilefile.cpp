@@ -1,6 +1,7 @@
 #include "profilefile.h"
 
 #include "iniscan.h"
+#include "logging.h"
 #include "paths.h"
 #include "profilefastpath.h"
 #include "profilekeys.h"
@@ -113,7 +114,7 @@ bool writeDirectly(int n, const ProfileData &profile, const QString &path, bool 
     QSaveFile file(path);
     written = file.open(QIODevice::WriteOnly) && file.write(after) == after.size() && file.commit();
     if (!written)
-        qDebug() << "could not write the profile file" << path;
+        qCWarning(lcConfig) << "could not write the profile file" << path;
     return true;
 }
 
@@ -204,7 +205,7 @@ bool writeDefaultProfileFile()
 bool saveProfileDpiStage(const QString &name, int stage)
 {
     if (stage < 0 || stage >= kDpiStageCount) {
-        qDebug() << "refused to store the DPI stage" << stage;
+        qCDebug(lcConfig) << "refused to store the DPI stage" << stage;
         return false;
     }
     const QString path = Paths::profileFile(name);

@@ -1,6 +1,7 @@
 #include "profilelibrary.h"
 
 #include "appconfig.h"
+#include "logging.h"
 #include "paths.h"
 #include "settingsfile.h"
 
@@ -40,7 +41,7 @@ QStringList load()
         if (Paths::isSafeFileName(name))
             names << name;
         else
-            qDebug() << "library entry" << i << name << "is not a file name; left out";
+            qCDebug(lcConfig) << "library entry" << i << name << "is not a file name; left out";
     }
     return names;
 }
@@ -52,7 +53,7 @@ bool save(const QStringList &names)
         return false;
     for (const QString &name : names) {
         if (!Paths::isSafeFileName(name)) {
-            qDebug() << "library entry" << name << "refused";
+            qCDebug(lcConfig) << "library entry" << name << "refused";
             return false;
         }
     }

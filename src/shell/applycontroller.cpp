@@ -5,6 +5,7 @@
 #include "config/mouseconfig.h"
 #include "device/transport.h"
 #include "device/uploadworker.h"
+#include "widgets/uilog.h"
 #include "widgets/veskmessagebox.h"
 #include "widgets/busydialog.h"
 
@@ -40,7 +41,7 @@ int ApplyController::upload(bool full)
     if (m_busy) {
         // The busy dialog is modal, but a queued event can still reach a
         // handler while it runs; one upload at a time.
-        qDebug("upload refused: another upload is running\n");
+        qCDebug(lcUi, "upload refused: another upload is running\n");
         return kTransferOk;
     }
     m_busy = true;

@@ -10,6 +10,7 @@
 #include "device/mouselist.h"
 #include "device/statuspollerthread.h"
 #include "platform/hotplugmonitor.h"
+#include "widgets/uilog.h"
 #include "widgets/uitheme.h"
 #include "widgets/veskmessagebox.h"
 #include "widgets/veskpushbutton.h"
@@ -62,14 +63,14 @@ void ConnectionController::followPlugEvents(QObject *plugSource)
         return;
     }
     if (!m_monitor->startUdev())
-        qDebug("device notifications are not available: arrival and removal are not seen\n");
+        qCDebug(lcUi, "device notifications are not available: arrival and removal are not seen\n");
 }
 
 void ConnectionController::discover()
 {
     LoadMouseList();
     if (EnumerateMice() != 0)
-        qDebug("the HID library did not start: no mouse can be found\n");
+        qCWarning(lcUi, "the HID library did not start: no mouse can be found\n");
     rebuildModelMenu();
 }
 
@@ -77,7 +78,7 @@ void ConnectionController::setCurrentModel(const QString &name)
 {
     m_currentModel = name;
     if (AppConfig::currentProductName() != name && !AppConfig::setCurrentProductName(name))
-        qDebug() << "the current model" << name << "could not be stored";
+        qCWarning(lcUi) << "the current model" << name << "could not be stored";
 }
 
 void ConnectionController::rebuildModelMenu()
@@ -107,7 +108,7 @@ void ConnectionController::rebuildModelMenu()
         button->hide();
         if (m_modelNames.size() == 1) {
             setCurrentModel(m_modelNames.first());
-            qDebug().noquote() << "RefreshMouseList " + m_modelNames.first();
+            qCDebug(lcUi).noquote() << "RefreshMouseList " + m_modelNames.first();
         } else {
             setCurrentModel(QString());
         }
@@ -128,7 +129,7 @@ void ConnectionController::stopStatusThread() { m_poller.stopPoller(); }
 void ConnectionController::switchModel(const QString &name)
 {
     if (!m_modelNames.contains(name)) {
-        qDebug() << "model" << name << "is not present";
+        qCDebug(lcUi) << "model" << name << "is not present";
         return;
     }
     // The waits give the receiver time to let go of one model's collections
@@ -177,7 +178,7 @@ void ConnectionController::firstMouseArrived()
 {
     if (presentModelCount() == 0) {
         // The mouse left again within the arrival delay.
-        qDebug("first arrival: the mouse is gone again\n");
+        qCDebug(lcUi, "first arrival: the mouse is gone again\n");
         return;
     }
     stopStatusThread();
@@ -208,7 +209,7 @@ void ConnectionController::onDeviceChanged(const DeviceChange &change)
             }
         }
         if (change.flagsChanged && !AppConfig::setDiff(1))
-            qDebug("Config/Diff could not be set\n");
+            qCWarning(lcUi, "Config/Diff could not be set\n");
     } else {
         if (!change.flagsChanged)
             return;

@@ -21,6 +21,7 @@
 #include "platform/osdclient.h"
 #include "widgets/languagefont.h"
 #include "widgets/skin.h"
+#include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
 #include "widgets/vesklabel.h"
@@ -92,7 +93,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
 
     // The settings on disk.
     if (!AppConfig::loadAll(storedConfig))
-        qDebug("some profile files are missing; their profiles start empty\n");
+        qCDebug(lcUi, "some profile files are missing; their profiles start empty\n");
     workingConfig = storedConfig;
 
     // Pages.
@@ -115,7 +116,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_mouse.setModel(currentModel());
     setProfileControls();
     if (!writeDefaultProfileFile())
-        qDebug("the default profile file could not be written\n");
+        qCWarning(lcUi, "the default profile file could not be written\n");
 
     // Icon and tray.
     setWindowIcon(QIcon(Skin::path(QStringLiteral("icon.ico"))));
@@ -223,7 +224,7 @@ void MousecfgWidget::rebuildSlotMenu()
             // The mouse is told directly; the poller must not read meanwhile.
             m_connection->stopStatusThread();
             if (SendProfileSwitch(slot) != 0)
-                qDebug("the mouse did not take the profile switch\n");
+                qCDebug(lcUi, "the mouse did not take the profile switch\n");
             m_connection->startStatusThread();
         });
     }
@@ -333,12 +334,12 @@ void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
     layoutWindow();
     m_mouse.setModel(currentModel());
     if (!AppConfig::loadAll(storedConfig))
-        qDebug("some profile files are missing; their profiles start empty\n");
+        qCDebug(lcUi, "some profile files are missing; their profiles start empty\n");
     workingConfig = storedConfig;
     setProfileControls();
     m_libraryNames = ProfileLibrary::load();
     if (!writeDefaultProfileFile())
-        qDebug("the default profile file could not be written\n");
+        qCWarning(lcUi, "the default profile file could not be written\n");
     selectTab(WindowControls::TabLighting);
     if (selectFirstSpot)
         m_mouse.selectSpot(WindowControls::FrontSpots, 0);
@@ -361,7 +362,7 @@ void MousecfgWidget::makeProfileCurrent(int slot, bool reload)
     setProfileControls();
     refreshPages();
     if (!AppConfig::saveActiveProfileIndex(slot))
-        qDebug("the active profile could not be stored\n");
+        qCWarning(lcUi, "the active profile could not be stored\n");
 }
 
 void MousecfgWidget::hideWindow()
@@ -424,7 +425,7 @@ void MousecfgWidget::onProfileOperation(VeskPushButton *button)
     // "ADD", "DELETE", "COPY", "RESET", "Reset All", export, import, "LOAD1"
     // and "SAVE" belong to the profile management, which is not part of the
     // program yet.
-    qDebug() << "profile operation" << button->objectName() << "is not available";
+    qCDebug(lcUi) << "profile operation" << button->objectName() << "is not available";
 }
 
 int MousecfgWidget::apply() { return m_apply->apply(); }
@@ -516,7 +517,7 @@ void MousecfgWidget::slotLiftChange(quint8 iLift) { workingConfig.LiftHigh = iLi
 void MousecfgWidget::slotProfileNameChange()
 {
     // Renaming belongs to the profile management, not part of the program yet.
-    qDebug("profile rename is not available\n");
+    qCDebug(lcUi, "profile rename is not available\n");
 }
 
 void MousecfgWidget::slotRefreshProfile(quint8 iProfile) { m_events->refreshProfile(iProfile); }
@@ -545,7 +546,7 @@ void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
 {
     // The mouse lost what it was given: the next upload sends everything.
     if (iStatus == 0 && !AppConfig::setDiff(1))
-        qDebug("Config/Diff could not be set\n");
+        qCWarning(lcUi, "Config/Diff could not be set\n");
 }
 
 void MousecfgWidget::slotMouseOver(VeskPushButton *btn, bool bType) { m_mouse.hover(btn, bType); }
@@ -581,7 +582,7 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
     const int screenLevel = WindowScale::levelForDpi(screen ? screen->logicalDotsPerInch() : 96.0);
     const int level = WindowScale::levelAfterResize(m_scaleLevel, screenLevel, size(),
                                                     QSize(m_windowWidth, m_windowHeight));
-    qDebug("width = %d, height = %d m_iDpiVal = %d\n", width(), height(), level);
+    qCDebug(lcUi, "width = %d, height = %d m_iDpiVal = %d\n", width(), height(), level);
     // Showing the window resizes it to the size it already has: the layout
     // of that level and size stands.
     if (level == m_laidOutLevel && size() == m_laidOutSize)

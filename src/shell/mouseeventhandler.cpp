@@ -8,6 +8,7 @@
 #include "config/mouseconfig.h"
 #include "config/profilefile.h"
 #include "platform/osdtexts.h"
+#include "widgets/uilog.h"
 
 #include <QDebug>
 
@@ -24,10 +25,10 @@ bool MouseEventHandler::isReportRate(int value) { return value == 1 || value == 
 
 void MouseEventHandler::refreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
 {
-    qDebug("Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDPI, iRate, iMode);
+    qCDebug(lcUi, "Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDPI, iRate, iMode);
     if (!isProfile(iProfile)) {
         // Without a believable profile the stage and rate cannot be placed.
-        qDebug("status report ignored: profile %d is out of range\n", iProfile);
+        qCDebug(lcUi, "status report ignored: profile %d is out of range\n", iProfile);
         return;
     }
     if (iProfile != workingConfig.ProfileID)
@@ -41,7 +42,7 @@ void MouseEventHandler::refreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate
 void MouseEventHandler::refreshProfile(quint8 iProfile)
 {
     if (!isProfile(iProfile)) {
-        qDebug("profile %d from the mouse ignored\n", iProfile);
+        qCDebug(lcUi, "profile %d from the mouse ignored\n", iProfile);
         return;
     }
     m_window->makeProfileCurrent(iProfile, false);
@@ -51,7 +52,7 @@ void MouseEventHandler::refreshProfile(quint8 iProfile)
 void MouseEventHandler::refreshDpiStage(quint8 iDPI)
 {
     if (!isDpiStage(iDPI)) {
-        qDebug("DPI stage %d from the mouse ignored\n", iDPI);
+        qCDebug(lcUi, "DPI stage %d from the mouse ignored\n", iDPI);
         return;
     }
     ProfileData &profile = currentProfile(workingConfig);
@@ -60,7 +61,7 @@ void MouseEventHandler::refreshDpiStage(quint8 iDPI)
     // The next start shows the stage the mouse is in.
     const QString slotName = workingConfig.names[size_t(workingConfig.profileIndex())];
     if (!saveProfileDpiStage(slotName, iDPI))
-        qDebug() << "the DPI stage could not be stored in" << slotName;
+        qCWarning(lcUi) << "the DPI stage could not be stored in" << slotName;
     const int dpi = dpiCodeToDpi(profile.dpiLevels[iDPI].y, AppConfig::sensorType());
     m_window->showOsd(OsdTexts::dpiStage(iDPI, dpi));
 }
@@ -68,7 +69,7 @@ void MouseEventHandler::refreshDpiStage(quint8 iDPI)
 void MouseEventHandler::refreshRate(quint8 iRate)
 {
     if (!isReportRate(iRate)) {
-        qDebug("report rate code %d from the mouse ignored\n", iRate);
+        qCDebug(lcUi, "report rate code %d from the mouse ignored\n", iRate);
         return;
     }
     ProfileData &profile = currentProfile(workingConfig);
