@@ -51,23 +51,17 @@ QLabel *label(QWidget *parent)
 } // namespace
 
 GunsetDialog::GunsetDialog(QWidget *parent)
-    : QDialog(parent)
-    , m_heading(label(this))
+    : SkinnedDialog(parent)
     , m_nameLabel(label(this))
     , m_name(new QLineEdit(this))
     , m_bulletLabel(label(this))
     , m_bulletChoice(new VeskPushButton(this))
-    , m_yes(new QToolButton(this))
-    , m_no(new QToolButton(this))
 {
     setObjectName(QStringLiteral("VeskGunsetDialog"));
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground, true);
     setModal(true);
+    setThemeFrame(true);
+    setTitle(tr("GUN SET"));
     setWindowTitle(tr("Gun Set"));
-
-    m_heading->setText(tr("GUN SET"));
-    m_heading->setAlignment(Qt::AlignCenter);
     m_nameLabel->setText(tr("GUNFILE NAME"));
     m_bulletLabel->setText(tr("BULLETS"));
     m_name->setMaxLength(kMaxNameLength);
@@ -93,17 +87,13 @@ GunsetDialog::GunsetDialog(QWidget *parent)
         column.x = spin(this, -100, 100, 0);
     }
 
-    const QString buttonStyle = UiTheme::dialogButtonStyle(UiTheme::currentColor());
-    m_yes->setObjectName(QStringLiteral("msgBoxYesBtn"));
-    m_no->setObjectName(QStringLiteral("msgBoxNoBtn"));
-    m_yes->setText(tr("Yes"));
-    m_no->setText(tr("No"));
-    for (QToolButton *b : {m_yes, m_no}) {
-        b->setStyleSheet(buttonStyle);
-        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    }
-    connect(m_yes, &QToolButton::released, this, &GunsetDialog::OnYesClick);
-    connect(m_no, &QToolButton::clicked, this, &QDialog::reject);
+    QToolButton *yes = addAcceptButton(tr("Yes"));
+    QToolButton *no = addRejectButton(tr("No"));
+    yes->setObjectName(QStringLiteral("msgBoxYesBtn"));
+    no->setObjectName(QStringLiteral("msgBoxNoBtn"));
+    // "Yes" checks the name before it accepts.
+    disconnect(yes, &QToolButton::clicked, this, &QDialog::accept);
+    connect(yes, &QToolButton::released, this, &GunsetDialog::OnYesClick);
 
     layoutContents();
     setBulletCount(kMaxRecoilBullets);
@@ -150,12 +140,8 @@ void GunsetDialog::OnYesClick()
 
 void GunsetDialog::layoutContents()
 {
-    setFixedSize(UiScale::scaled(QSize(kDesignWidth, kDesignHeight)));
-    QFont font = LanguageFont::current();
-    QFont headingFont = LanguageFont::current(18);
-    headingFont.setBold(true);
-    m_heading->setFont(headingFont);
-    m_heading->setGeometry(UiScale::scaled(30, 16, kDesignWidth - 60, 34));
+    setDesignSize(QSize(kDesignWidth, kDesignHeight));
+    const QFont font = LanguageFont::current();
     m_nameLabel->setGeometry(UiScale::scaled(40, 66, 150, kRowHeight));
     m_name->setGeometry(UiScale::scaled(kFieldX, 66, 320, kRowHeight));
     m_bulletLabel->setGeometry(UiScale::scaled(40, 106, 150, kRowHeight));
@@ -169,18 +155,20 @@ void GunsetDialog::layoutContents()
         c.y->setGeometry(UiScale::scaled(x, kValueRowY[1], kColumnWidth, kRowHeight));
         c.x->setGeometry(UiScale::scaled(x, kValueRowY[2], kColumnWidth, kRowHeight));
     }
-    m_yes->setGeometry(UiScale::scaled(kDesignWidth / 2 - 110, 348, 100, 30));
-    m_no->setGeometry(UiScale::scaled(kDesignWidth / 2 + 10, 348, 100, 30));
-    for (QWidget *w : findChildren<QWidget *>())
-        if (w != m_heading)
-            w->setFont(font);
+    for (QWidget *w : std::initializer_list<QWidget *>{m_nameLabel, m_name, m_bulletLabel, m_bulletChoice})
+        w->setFont(font);
+    for (QLabel *l : m_rowLabels)
+        l->setFont(font);
+    for (const Column &c : m_columns) {
+        for (QSpinBox *box : {c.delay, c.y, c.x})
+            box->setFont(font);
+    }
 }
 
 void GunsetDialog::paintEvent(QPaintEvent *event)
 {
-    (void)event;
+    SkinnedDialog::paintEvent(event);
     QPainter painter(this);
-    painter.drawPixmap(rect(), Skin::picture(Skin::path(QStringLiteral("dlg_gun.png")), size()));
     const QRect rail = UiScale::scaled(kFieldX - 10, kRailY, kRailWidth, kRailHeight);
     painter.drawPixmap(rail, Skin::picture(Skin::path(QStringLiteral("gunset_slider.png")), rail.size()));
     const QSize bullet = UiScale::scaled(QSize(kBulletWidth, kBulletHeight));
@@ -189,8 +177,4 @@ void GunsetDialog::paintEvent(QPaintEvent *event)
         const int x = UiScale::scaled(kFieldX + i * kColumnStep + (kColumnWidth - kBulletWidth) / 2);
         painter.drawPixmap(x, rail.top() + (rail.height() - bullet.height()) / 2, picture);
     }
-    QPen frame(UiTheme::currentColor());
-    frame.setWidth(2);
-    painter.setPen(frame);
-    painter.drawRect(rect().adjusted(1, 1, -1, -1));
 }

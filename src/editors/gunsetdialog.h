@@ -2,7 +2,7 @@
 
 #include "recoilevents.h"
 
-#include <QDialog>
+#include "widgets/skinneddialog.h"
 
 #include <array>
 #include <vector>
@@ -14,11 +14,11 @@ class QToolButton;
 class VeskPushButton;
 
 // The recoil file editor ("GUN SET", VeskGunsetDialog): a name and up to five
-// bullets, each with its delay and the pointer's pull (Y, X). Frameless,
-// 619 x 400 design units on the skin picture dlg_gun.png. "Yes" accepts only
+// bullets, each with its delay and the pointer's pull (Y, X), 619 x 400
+// design units in the program's dialog look. "Yes" accepts only
 // with a name that can become a file name; the macro page builds and writes
 // the file.
-class GunsetDialog : public QDialog {
+class GunsetDialog : public SkinnedDialog {
     Q_OBJECT
 public:
     static constexpr int kDesignWidth = 619;
@@ -37,7 +37,7 @@ public:
     QSpinBox *delayBox(int bullet) const { return m_columns[size_t(bullet)].delay; }
     QSpinBox *yBox(int bullet) const { return m_columns[size_t(bullet)].y; }
     QSpinBox *xBox(int bullet) const { return m_columns[size_t(bullet)].x; }
-    QToolButton *yesButton() const { return m_yes; }
+    QToolButton *yesButton() const { return acceptButton(); }
 
 public slots:
     void OnYesClick();
@@ -55,13 +55,10 @@ private:
 
     int m_count = kMaxRecoilBullets;
     QString m_fileName;
-    QLabel *m_heading;
     QLabel *m_nameLabel;
     QLineEdit *m_name;
     QLabel *m_bulletLabel;
     VeskPushButton *m_bulletChoice;
     std::array<QLabel *, 3> m_rowLabels{};
     std::array<Column, kMaxRecoilBullets> m_columns{};
-    QToolButton *m_yes;
-    QToolButton *m_no;
 };

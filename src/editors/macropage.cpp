@@ -1,5 +1,6 @@
 #include "macropage.h"
 
+#include "keycapture.h"
 #include "macrolibrary.h"
 #include "macroroweditor.h"
 #include "macrorows.h"
@@ -20,6 +21,7 @@
 #include "widgets/vesklineedit.h"
 #include "widgets/veskpushbutton.h"
 
+#include <QApplication>
 #include <QDebug>
 #include <QHeaderView>
 #include <QIntValidator>
@@ -546,7 +548,8 @@ void MacroPage::startRecording()
     m_buttons[Stop]->show();
     m_recorder.start(delayMode(), defaultDelayMs(), m_unitMs);
     // Keys typed now are recorded, not typed into the edits.
-    setFocus();
+    if (QWidget *focus = QApplication::focusWidget())
+        focus->clearFocus();
     updateEnabled();
     emit EnableButtonsSignal(false);
     installCapture(true);
@@ -585,7 +588,21 @@ void MacroPage::takeKey(int code, int flags, qint64 ms)
     selectRow(m_model->count() - 1);
 }
 
+// Keys are taken from every widget of the program while recording or
+// editing a key row; keys typed into other programs cannot be seen without
+// privileges.
 void MacroPage::installCapture(bool on)
 {
-    (void)on;
+    if (on) {
+        if (!m_capture) {
+            m_capture = new KeyCapture(this);
+            connect(m_capture, &KeyCapture::keyCaptured, this, &MacroPage::takeKey);
+        }
+        m_capture->watch(QCoreApplication::instance());
+        m_capture->setActive(true);
+    } else if (m_capture) {
+        // A release the capture still holds back belongs to the recording.
+        m_capture->setActive(false);
+        m_capture->stopWatching();
+    }
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 
+class KeyCapture;
 class MacroRowEditor;
 class MacroTableModel;
 class MouseCommandPanel;
@@ -152,7 +153,7 @@ private:
     QWidget *m_options = nullptr;
     MouseCommandPanel *m_mousePanel = nullptr;
     MacroRowEditor *m_rowEditor = nullptr;
-    QObject *m_capture = nullptr;
+    KeyCapture *m_capture = nullptr;
 
     QString m_current;
     bool m_recording = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/mouseconfig.h"
+#include "config/scancodes.h"
 
 #include <cstdint>
 #include <vector>
@@ -9,8 +10,7 @@
 // is fed (key code, flags, time in ms) and appends to the rows it is given,
 // so that the page, the tests and the benchmark drive it alike.
 //
-// Flags follow the key capture: bit 7 set is a release, bit 0 the extended
-// variant. Delays between events come from the times fed in, in whole delay
+// Flags follow the key capture (scancodes.h): kReleaseFlag on a release. Delays between events come from the times fed in, in whole delay
 // units of at least one unit (recorded delays) or the default delay.
 //
 // The table holds at most 40 rows without delays and 63 with them (the size
@@ -24,7 +24,7 @@ public:
     static constexpr int kRowsWithoutDelays = 40;
     static constexpr int kRowsWithDelays = kEventsPerButton;
     static constexpr int kMaxDelayCount = 65535;
-    static constexpr uint8_t kReleaseFlag = 0x80;
+    static constexpr int kReleaseFlag = ::kReleaseFlag;
 
     // Starts a recording: nothing held, no event seen yet.
     void start(int delayMode, int defaultDelayMs, int unitMs);

@@ -12,6 +12,7 @@
 #include "editors/macrotablemodel.h"
 #include "editors/mousecommandpanel.h"
 #include "editors/pageevents.h"
+#include "keyevents.h"
 #include "test_mainwindowfixture.h"
 #include "testenvironment.h"
 #include "widgets/veskcheckbox.h"
@@ -124,6 +125,7 @@ private slots:
     void unsavedEditsAsk_data();
     void unsavedEditsAsk();
     void recordingThroughPage();
+    void recordingTakesTypedKeys();
     void gunSetWritesRecoilFiles();
     void gunsetDialogRefusesBadNames();
 };
@@ -476,6 +478,31 @@ void TestMacroPage::recordingThroughPage()
     f.page.takeKey(31, 0, 500);
     f.click(MacroPage::Save);
     QCOMPARE(f.saved(QStringLiteral("name_1")).at(2), (QVector<int>{0x84, 0, 22}));
+}
+
+void TestMacroPage::recordingTakesTypedKeys()
+{
+    PageFixture f;
+    f.click(MacroPage::New);
+    f.page.delayBox(1)->click();
+    f.click(MacroPage::Start);
+    // Space and Return are recorded, not taken as clicks; the delays come
+    // from the events' own times.
+    const int space = 57, enter = 28;
+    QWidget *window = f.page.window();
+    QVERIFY(sendNativeKey(window, QEvent::KeyPress, space, 5000));
+    QVERIFY(sendNativeKey(window, QEvent::KeyPress, space, 5030, true));   // auto-repeat
+    QVERIFY(sendNativeKey(window, QEvent::KeyRelease, space, 5120));
+    QVERIFY(sendNativeKey(window, QEvent::KeyPress, enter, 5400));
+    QVERIFY(sendNativeKey(window, QEvent::KeyRelease, enter, 5470));
+    QTRY_COMPARE(f.page.model()->count(), 7);
+    QVERIFY(f.page.isRecording());
+    f.click(MacroPage::Stop);
+    QCOMPARE(f.saved(QStringLiteral("name_1")),
+             Rows({{0x84, 0, 0x2c}, {6, 0, 12}, {4, 0, 0x2c}, {6, 0, 28}, {0x84, 0, 0x28}, {6, 0, 7}, {4, 0, 0x28}}));
+    // Keys pass again once the recording has stopped.
+    sendNativeKey(window, QEvent::KeyPress, space, 6000);
+    QCOMPARE(f.page.model()->count(), 7);
 }
 
 void TestMacroPage::gunSetWritesRecoilFiles()
