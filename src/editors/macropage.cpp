@@ -46,13 +46,13 @@ const Place kButtonPlaces[] = {
     {MacroPage::Start, {0, 430, 170, 32}},      {MacroPage::Stop, {0, 430, 170, 32}},
     {MacroPage::Edit, {180, 258, 93, 26}},      {MacroPage::DeleteRow, {278, 258, 93, 26}},
     {MacroPage::Top, {376, 258, 93, 26}},       {MacroPage::Bottom, {474, 258, 93, 26}},
-    {MacroPage::MoveUp, {572, 258, 93, 26}},    {MacroPage::MoveDown, {180, 290, 93, 26}},
-    {MacroPage::Clear, {278, 290, 93, 26}},     {MacroPage::InsertDelay, {376, 290, 142, 26}},
-    {MacroPage::MouseAction, {523, 290, 142, 26}}, {MacroPage::Save, {465, 432, 95, 30}},
-    {MacroPage::Cancel, {570, 432, 95, 30}},
+    {MacroPage::MoveUp, {572, 258, 93, 26}},    {MacroPage::MoveDown, {180, 290, 110, 26}},
+    {MacroPage::Clear, {295, 290, 80, 26}},     {MacroPage::InsertDelay, {380, 290, 140, 26}},
+    {MacroPage::MouseAction, {525, 290, 140, 26}}, {MacroPage::Save, {465, 434, 95, 30}},
+    {MacroPage::Cancel, {570, 434, 95, 30}},
 };
 const QRect kNameLabel(0, 0, 170, 20), kName(0, 22, 170, 26), kList(0, 84, 170, 236), kBatch(0, 390, 84, 26);
-const QRect kTable(180, 0, 485, 250), kMousePanel(455, 0, 210, 250), kOptions(180, 324, 485, 104);
+const QRect kTable(180, 0, 485, 250), kMousePanel(455, 0, 210, 250), kOptions(180, 324, 485, 106);
 const int kColumnWidth = 160;
 
 const char *const kButtonTexts[MacroPage::ButtonCount] = {
@@ -234,14 +234,15 @@ void MacroPage::layoutControls()
     m_mousePanel->setGeometry(UiScale::scaled(kMousePanel));
     m_options->setGeometry(UiScale::scaled(kOptions));
     m_rowEditor->setGeometry(UiScale::scaled(kOptions.adjusted(0, 10, 0, -60)));
-    m_recordDelays->setGeometry(UiScale::scaled(0, 0, 485, 24));
-    m_defaultDelays->setGeometry(UiScale::scaled(0, 26, 300, 24));
-    m_defaultDelay->setGeometry(UiScale::scaled(305, 26, 70, 24));
-    m_msLabel->setGeometry(UiScale::scaled(380, 26, 40, 24));
-    m_loops[0]->setGeometry(UiScale::scaled(0, 54, 240, 24));
-    m_loopTime->setGeometry(UiScale::scaled(245, 54, 60, 24));
-    m_loops[1]->setGeometry(UiScale::scaled(0, 80, 240, 24));
-    m_loops[2]->setGeometry(UiScale::scaled(245, 80, 240, 24));
+    // One option a line; the two number fields line up on the right.
+    const int line = 21;
+    m_recordDelays->setGeometry(UiScale::scaled(0, 0, 485, 20));
+    m_defaultDelays->setGeometry(UiScale::scaled(0, line, 330, 20));
+    m_defaultDelay->setGeometry(UiScale::scaled(340, line, 70, 20));
+    m_msLabel->setGeometry(UiScale::scaled(416, line, 40, 20));
+    for (size_t i = 0; i < m_loops.size(); ++i)
+        m_loops[i]->setGeometry(UiScale::scaled(0, int(2 + i) * line, i == 0 ? 330 : 485, 20));
+    m_loopTime->setGeometry(UiScale::scaled(340, 2 * line, 70, 20));
 
     for (QWidget *w : std::initializer_list<QWidget *>{m_nameLabel, m_name, m_list, m_batch, m_table, m_recordDelays,
                                                         m_defaultDelays, m_defaultDelay, m_msLabel, m_loopTime})

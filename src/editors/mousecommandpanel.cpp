@@ -32,7 +32,9 @@ MouseCommandPanel::MouseCommandPanel(QWidget *parent)
     m_tree->header()->hide();
     m_tree->setRootIsDecorated(false);
     m_tree->setFocusPolicy(Qt::NoFocus);
+    m_tree->header()->setStretchLastSection(false);
     m_tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_tree->header()->setSectionResizeMode(1, QHeaderView::Fixed);
 
     for (const int button : MacroRows::kButtonValues) {
         auto *item = new QTreeWidgetItem(m_tree);
@@ -114,7 +116,7 @@ void MouseCommandPanel::applyScale()
     m_title->setFont(font);
     m_tree->setFont(font);
     m_tree->setIndentation(UiScale::scaled(14));
-    m_tree->setColumnWidth(1, UiScale::scaled(44));
+    m_tree->header()->resizeSection(1, UiScale::scaled(40));
     for (QLineEdit *edit : m_distance)
         edit->setFont(font);
     const QColor accent = UiTheme::currentColor();
