@@ -47,6 +47,7 @@ public:
     Slot slot() const override { return kSlot; }
     QWidget *widget() override { return this; }
     void show(ProfileData &profile, const PageContext &context) override;
+    using QWidget::show;
     void retranslate() override;
     void setScale(double factor) override;
 

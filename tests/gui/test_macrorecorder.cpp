@@ -4,9 +4,12 @@
 #include "config/functioncatalogue.h"
 #include "config/keytables.h"
 #include "config/macroassignments.h"
+#include "config/productdescriptor.h"
 #include "editors/macrorecorder.h"
 #include "editors/macrorows.h"
 #include "editors/recoilevents.h"
+
+#include "testenvironment.h"
 
 #include <QtTest>
 
@@ -63,6 +66,8 @@ private slots:
     void recoilBurst_data();
     void recoilBurst();
     void renameFollowsEveryProfile();
+    void delayUnit_data();
+    void delayUnit();
 };
 
 void TestMacroRecorder::recording_data()
@@ -203,6 +208,28 @@ void TestMacroRecorder::renameFollowsEveryProfile()
     QCOMPARE(config.profiles[4].buttons[41].macroname, QStringLiteral("new"));
     QCOMPARE(config.profiles[2].buttons[0].macroname, QStringLiteral("old"));
     QCOMPARE(config.profiles[1].buttons[5].macroname, QStringLiteral("other"));
+}
+
+void TestMacroRecorder::delayUnit_data()
+{
+    QTest::addColumn<QVariant>("minDelay");
+    QTest::addColumn<int>("unit");
+    QTest::newRow("missing") << QVariant() << 10;
+    QTest::newRow("20") << QVariant(20) << 20;
+    QTest::newRow("zero") << QVariant(0) << 10;
+    QTest::newRow("negative") << QVariant(-5) << 10;
+}
+
+void TestMacroRecorder::delayUnit()
+{
+    QFETCH(QVariant, minDelay);
+    QFETCH(int, unit);
+    TestEnvironment env;
+    QVariantMap keys{{QStringLiteral("Name"), QStringLiteral("X")}};
+    if (minDelay.isValid())
+        keys.insert(QStringLiteral("MinDelay"), minDelay);
+    env.writeDescriptor(keys);
+    QCOMPARE(ProductDescriptor::macroDelayUnit(), unit);
 }
 
 QTEST_GUILESS_MAIN(TestMacroRecorder)
