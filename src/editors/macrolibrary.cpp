@@ -64,7 +64,7 @@ MacroLibrary::Result MacroLibrary::createRecoil(const QString &wanted, const std
 MacroLibrary::Result MacroLibrary::rename(const QString &oldName, const QString &wanted, QString *newName,
                                           QString *why)
 {
-    if (!safeName(wanted, why))
+    if (!safeName(oldName, why) || !safeName(wanted, why))
         return UnsafeName;
     QString target = wanted;
     if (wanted != oldName) {

@@ -74,6 +74,12 @@ bool MacroPage::saveCurrent()
 {
     if (m_current.isEmpty())
         return false;
+    // A list entry edited by hand may name no file the folder can hold.
+    QString why;
+    if (!Paths::isSafeFileName(m_current, &why)) {
+        warn(why);
+        return false;
+    }
     MacroOptions options;
     options.DelayType = delayMode();
     options.DefaultDelay = defaultDelayMs();
