@@ -40,6 +40,9 @@ public:
         Edit, DeleteRow, Top, Bottom, MoveUp, MoveDown, Clear, InsertDelay, MouseAction, ButtonCount
     };
     enum LoopType { NoLoop = 0, LoopCount = 1, RepeatWhileHeld = 2, RepeatUntilPressed = 3 };
+    // Inserted by "INSERT DELAY", and after mouse actions with recorded
+    // delays.
+    static constexpr int kInsertedDelayMs = 10;
 
     MacroPage(PageEvents &events, QWidget *parent = nullptr);
     ~MacroPage() override;
@@ -92,9 +95,6 @@ public slots:
 
 signals:
     void EnableButtonsSignal(bool bEnable);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 
 private slots:
     void CurrentChanged(const QModelIndex &current, const QModelIndex &previous);
