@@ -118,6 +118,7 @@ private slots:
     void insertLimit_data();
     void insertLimit();
     void numberingAndLimit();
+    void deleteMacroKeepsSlots();
     void importNames();
     void batchImportStopsAtLimit();
     void exportReplacesAndReports();
@@ -280,6 +281,30 @@ void TestMacroPage::numberingAndLimit()
     QCOMPARE(countMacros(), 50);
     QVERIFY(!QFile::exists(Paths::macroFile(QStringLiteral("name_5"))));
     QVERIFY(!QFile::exists(Paths::macroFile(QStringLiteral("spray"))));
+}
+
+void TestMacroPage::deleteMacroKeepsSlots()
+{
+    PageFixture f;
+    for (int i = 0; i < 3; ++i)
+        f.click(MacroPage::New);
+    f.selectMacro(QStringLiteral("name_2"));
+    f.click(MacroPage::DeleteMacro);
+    QVERIFY(!QFile::exists(Paths::macroFile(QStringLiteral("name_2"))));
+    QCOMPARE(listMacros(), (QStringList{"name_1", "name_3"}));
+    QCOMPARE(f.page.currentName(), QStringLiteral("name_3"));
+    // The freed slot is the next one taken.
+    f.click(MacroPage::New);
+    QCOMPARE(QSettings(Paths::configFile(), QSettings::IniFormat).value(QStringLiteral("MACRO_LIST/1")).toString(),
+             QStringLiteral("name_2"));
+
+    for (int i = 0; i < 3; ++i)
+        f.click(MacroPage::DeleteMacro);
+    QVERIFY(listMacros().isEmpty());
+    QVERIFY(f.page.currentName().isEmpty());
+    QVERIFY(f.page.nameEdit()->text().isEmpty());
+    QCOMPARE(f.page.model()->count(), 0);
+    QVERIFY(!f.page.button(MacroPage::Start)->isEnabled());
 }
 
 void TestMacroPage::importNames()
