@@ -105,7 +105,7 @@ QVariant MacroTableModel::data(const QModelIndex &index, int role) const
         case DelayColumn: return MacroRowText::delayCell(event, m_unitMs);
         default: return QVariant();
         }
-    case Qt::DecorationRole: {
+    case IconFileRole: {
         // The delay icon stands in the delay column, the others by the key.
         const bool delay = MacroRows::kindOf(event) == MacroRows::Kind::Delay;
         if (index.column() != (delay ? DelayColumn : KeyColumn))

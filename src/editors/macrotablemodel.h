@@ -8,13 +8,16 @@
 
 // The rows of the macro being edited, as the table "KEY", "ACTION",
 // "DELAY(ms)" shows them. Each row is one event triple; the cells are its
-// texts (MacroRowText), the first cell carries the row's icon.
+// texts (MacroRowText); the key cell (the delay cell of a delay row) names
+// the row's icon.
 class MacroTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column { KeyColumn, ActionColumn, DelayColumn, ColumnCount };
     // The row's event packed as type << 16 | high << 8 | low.
     static constexpr int EventRole = Qt::UserRole + 1;
+    // The skin picture of the cell's icon (key up or down, mouse, delay).
+    static constexpr int IconFileRole = Qt::UserRole + 2;
 
     explicit MacroTableModel(QObject *parent = nullptr);
 

@@ -1,5 +1,7 @@
 #include "veskmacroitemdelegate.h"
 
+#include "macrotablemodel.h"
+
 #include "widgets/languagefont.h"
 #include "widgets/skin.h"
 #include "widgets/uiscale.h"
@@ -23,7 +25,7 @@ void VeskMacroItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
         painter->fillRect(r, tint);
     }
     const QString text = index.data(Qt::DisplayRole).toString();
-    const QString iconFile = index.data(Qt::DecorationRole).toString();
+    const QString iconFile = index.data(MacroTableModel::IconFileRole).toString();
     const int icon = UiScale::scaled(kIconSize);
     QFont font = LanguageFont::current();
     painter->setFont(font);

@@ -2,8 +2,8 @@
 
 #include <QStyledItemDelegate>
 
-// Paints the macro table's cells: the row's icon (a skin picture named by
-// the model's decoration) beside its text in the language font, the selected
+// Paints the macro table's cells: the row's icon (the skin picture the
+// model names) beside its text in the language font, the selected
 // row tinted with the theme colour.
 class VeskMacroItemDelegate : public QStyledItemDelegate {
     Q_OBJECT
