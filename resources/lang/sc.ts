@@ -73,6 +73,53 @@
     </message>
 </context>
 <context>
+    <name>GunsetDialog</name>
+    <message>
+        <source>GUN SET</source>
+        <translation>压枪设置</translation>
+    </message>
+    <message>
+        <source>Gun Set</source>
+        <translation>压枪设置</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>压枪文件名</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>子弹数</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>延时(毫秒)</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>请输入文件名。</translation>
+    </message>
+</context>
+<context>
     <name>KeyDialog</name>
     <message>
         <source>OK</source>
@@ -88,10 +135,242 @@
     </message>
 </context>
 <context>
-    <name>MacroDialog</name>
+    <name>MacroPage</name>
+    <message>
+        <source>START</source>
+        <translation>开始录制</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>停止录制</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>修改名称</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>压枪设置</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>置顶</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>置底</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>插入延时</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>鼠标动作</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循环次数(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住时循环执行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>循环执行直到再次按下</translation>
+    </message>
+    <message>
+        <source>Records the keys typed into this program. Keys typed into other programs cannot be recorded.</source>
+        <translation>录制在本程序中输入的按键。在其他程序中输入的按键无法录制。</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>宏名称</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>批量</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>录制动作间的延时</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>插入默认延时</translation>
+    </message>
     <message>
         <source>WARNING</source>
         <translation>警告</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The macro is full: the mouse plays at most 63 events in 200 bytes. Nothing was inserted.</source>
+        <translation>宏已满：鼠标最多播放 63 个事件（200 字节）。未插入任何内容。</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>有一个或多个按键没有松开。</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>导入宏文件</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>宏文件(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>导出宏文件</translation>
+    </message>
+    <message>
+        <source>The macro file could not be written.</source>
+        <translation>无法写入宏文件。</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; has changes that are not saved. Save them?</source>
+        <translation>宏“%1”有未保存的修改。要保存吗？</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>宏数量已达上限，无法创建！</translation>
+    </message>
+    <message>
+        <source>The macro could not be renamed.</source>
+        <translation>无法重命名该宏。</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>宏已存在！</translation>
+    </message>
+    <message>
+        <source>These files cannot be macro names: %1</source>
+        <translation>这些文件名不能作为宏名称：%1</translation>
+    </message>
+    <message>
+        <source>These files could not be imported: %1</source>
+        <translation>这些文件无法导入：%1</translation>
+    </message>
+    <message>
+        <source>These files could not be exported: %1</source>
+        <translation>这些文件无法导出：%1</translation>
+    </message>
+    <message>
+        <source>Replace these files?
+%1</source>
+        <translation>要替换这些文件吗？
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>MacroRowEditor</name>
+    <message>
+        <source>PRESS THE NEW KEY:</source>
+        <translation>请按新的按键:</translation>
+    </message>
+    <message>
+        <source>MOUSE BUTTON:</source>
+        <translation>鼠标按键:</translation>
+    </message>
+    <message>
+        <source>DIRECTION AND DISTANCE:</source>
+        <translation>方向和距离:</translation>
+    </message>
+    <message>
+        <source>DELAY(ms):</source>
+        <translation>延时(毫秒):</translation>
+    </message>
+</context>
+<context>
+    <name>MacroRowText</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>前进键</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>后退键</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>左移</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>右移</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>松开</translation>
     </message>
 </context>
 <context>
@@ -115,6 +394,36 @@
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
         <translation>重复执行直到再次按键</translation>
+    </message>
+</context>
+<context>
+    <name>MacroTableModel</name>
+    <message>
+        <source>KEY</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>动作</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>延时(毫秒)</translation>
+    </message>
+</context>
+<context>
+    <name>MouseCommandPanel</name>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>鼠标命令</translation>
+    </message>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>弹起</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,53 @@
     </message>
 </context>
 <context>
+    <name>GunsetDialog</name>
+    <message>
+        <source>GUN SET</source>
+        <translation>壓槍設定</translation>
+    </message>
+    <message>
+        <source>Gun Set</source>
+        <translation>壓槍設定</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>壓槍檔案名稱</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>子彈數</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>延時(毫秒)</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>請輸入檔案名稱。</translation>
+    </message>
+</context>
+<context>
     <name>KeyDialog</name>
     <message>
         <source>OK</source>
@@ -88,10 +135,242 @@
     </message>
 </context>
 <context>
-    <name>MacroDialog</name>
+    <name>MacroPage</name>
+    <message>
+        <source>START</source>
+        <translation>開始錄製</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>停止錄製</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>修改名稱</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>壓槍設定</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>置頂</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>置底</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>插入延時</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>滑鼠動作</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循環次數(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住時循環執行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>循環執行直到再次按下</translation>
+    </message>
+    <message>
+        <source>Records the keys typed into this program. Keys typed into other programs cannot be recorded.</source>
+        <translation>錄製在本程式中輸入的按鍵。在其他程式中輸入的按鍵無法錄製。</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>巨集名稱</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>批量</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>錄製動作間的延時</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>插入預設延時</translation>
+    </message>
     <message>
         <source>WARNING</source>
         <translation>警告</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The macro is full: the mouse plays at most 63 events in 200 bytes. Nothing was inserted.</source>
+        <translation>巨集已滿：滑鼠最多播放 63 個事件（200 位元組）。未插入任何內容。</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>有一個或多個按鍵沒有放開。</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>匯入巨集檔案</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>巨集檔案(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>匯出巨集檔案</translation>
+    </message>
+    <message>
+        <source>The macro file could not be written.</source>
+        <translation>無法寫入巨集檔案。</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; has changes that are not saved. Save them?</source>
+        <translation>巨集「%1」有未儲存的修改。要儲存嗎？</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>巨集數量已達上限，無法建立！</translation>
+    </message>
+    <message>
+        <source>The macro could not be renamed.</source>
+        <translation>無法重新命名該巨集。</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>巨集已存在！</translation>
+    </message>
+    <message>
+        <source>These files cannot be macro names: %1</source>
+        <translation>這些檔案名稱不能作為巨集名稱：%1</translation>
+    </message>
+    <message>
+        <source>These files could not be imported: %1</source>
+        <translation>這些檔案無法匯入：%1</translation>
+    </message>
+    <message>
+        <source>These files could not be exported: %1</source>
+        <translation>這些檔案無法匯出：%1</translation>
+    </message>
+    <message>
+        <source>Replace these files?
+%1</source>
+        <translation>要取代這些檔案嗎？
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>MacroRowEditor</name>
+    <message>
+        <source>PRESS THE NEW KEY:</source>
+        <translation>請按新的按鍵:</translation>
+    </message>
+    <message>
+        <source>MOUSE BUTTON:</source>
+        <translation>滑鼠按鍵:</translation>
+    </message>
+    <message>
+        <source>DIRECTION AND DISTANCE:</source>
+        <translation>方向和距離:</translation>
+    </message>
+    <message>
+        <source>DELAY(ms):</source>
+        <translation>延時(毫秒):</translation>
+    </message>
+</context>
+<context>
+    <name>MacroRowText</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>左鍵</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>右鍵</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>中鍵</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>前進鍵</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>後退鍵</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>左移</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>右移</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>放開</translation>
     </message>
 </context>
 <context>
@@ -115,6 +394,36 @@
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
         <translation>重複執行直到再次按鍵</translation>
+    </message>
+</context>
+<context>
+    <name>MacroTableModel</name>
+    <message>
+        <source>KEY</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>動作</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>延時(毫秒)</translation>
+    </message>
+</context>
+<context>
+    <name>MouseCommandPanel</name>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>滑鼠命令</translation>
+    </message>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>彈起</translation>
     </message>
 </context>
 <context>

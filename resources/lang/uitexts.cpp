@@ -88,5 +88,5 @@ static const char *const kFileNameTexts[] = {
 
 // The macro editor titles its warnings in capitals.
 static const char *const kMacroEditorTexts[] = {
-    QT_TRANSLATE_NOOP("MacroDialog", "WARNING"),
+    QT_TRANSLATE_NOOP("MacroPage", "WARNING"),
 };

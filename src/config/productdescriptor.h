@@ -48,6 +48,9 @@ bool showSleep();
 void sleepRange(int &minimum, int &maximum);
 int scrollRev();
 int minDelay();
+// The delay unit of macros in ms: MinDelay, or 10 when the file gives none
+// or a value below 1 (a zero unit would divide by zero).
+int macroDelayUnit();
 bool extended3325();
 int colorMode();
 int syncMode();

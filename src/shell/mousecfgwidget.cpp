@@ -11,6 +11,7 @@
 #include "windowscale.h"
 
 #include "config/appconfig.h"
+#include "config/macroassignments.h"
 #include "config/productdescriptor.h"
 #include "config/profilefile.h"
 #include "config/profilelibrary.h"
@@ -324,6 +325,15 @@ void MousecfgWidget::connectPageEvents()
     connect(&events, &PageEvents::liftChanged, this, [this](int liftHigh) {
         workingConfig.LiftHigh = uint8_t(liftHigh);
         m_pages->showRate(currentProfile(workingConfig).pollrate, liftHigh);
+    });
+    // A renamed macro: the buttons that name it follow, in the edited record
+    // and in the stored one with its files, so that neither an Apply nor a
+    // restart looks for the old file.
+    connect(&events, &PageEvents::macroRenamed, this, [this](const QString &oldName, const QString &newName) {
+        renameMacroAssignments(workingConfig, oldName, newName);
+        if (renameMacroAssignments(storedConfig, oldName, newName) > 0 && !AppConfig::saveAll(storedConfig))
+            qDebug("profile files could not be written after a macro rename\n");
+        refreshPages();
     });
 }
 

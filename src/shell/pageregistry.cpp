@@ -3,6 +3,7 @@
 #include "pagehost.h"
 
 #include "editors/buttonpage.h"
+#include "editors/macropage.h"
 
 // One line a page: `host.add<PageClass>();`, the page class stating its slot
 // in `static constexpr EditorPage::Slot kSlot` and taking
@@ -10,4 +11,5 @@
 void registerPages(PageHost &host)
 {
     host.add<ButtonPage>();
+    host.add<MacroPage>();
 }
