@@ -235,6 +235,14 @@
         <source>Config File(*.conf)</source>
         <translation>Config File(*.conf)</translation>
     </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>The profile file could not be written.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>The file could not be written.</translation>
+    </message>
 </context>
 <context>
     <name>Paths</name>
@@ -276,6 +284,25 @@
     <message>
         <source>Warning</source>
         <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>VeskSingleDPI</name>
+    <message>
+        <source>X:%d</source>
+        <translation>X:%d</translation>
+    </message>
+    <message>
+        <source>Y:%d</source>
+        <translation>Y:%d</translation>
+    </message>
+    <message>
+        <source>DPI : %d</source>
+        <translation>DPI : %d</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>Link XY</translation>
     </message>
 </context>
 </TS>

@@ -235,6 +235,14 @@
         <source>Config File(*.conf)</source>
         <translation>设置文件(*.conf)</translation>
     </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>配置文件无法写入。</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>文件无法写入。</translation>
+    </message>
 </context>
 <context>
     <name>Paths</name>
@@ -276,6 +284,25 @@
     <message>
         <source>Warning</source>
         <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>VeskSingleDPI</name>
+    <message>
+        <source>X:%d</source>
+        <translation>X:%d</translation>
+    </message>
+    <message>
+        <source>Y:%d</source>
+        <translation>Y:%d</translation>
+    </message>
+    <message>
+        <source>DPI : %d</source>
+        <translation>DPI : %d</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>XY 联动</translation>
     </message>
 </context>
 </TS>

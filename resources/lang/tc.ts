@@ -235,6 +235,14 @@
         <source>Config File(*.conf)</source>
         <translation>設定檔案(*.conf)</translation>
     </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>設定檔無法寫入。</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>檔案無法寫入。</translation>
+    </message>
 </context>
 <context>
     <name>Paths</name>
@@ -276,6 +284,25 @@
     <message>
         <source>Warning</source>
         <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>VeskSingleDPI</name>
+    <message>
+        <source>X:%d</source>
+        <translation>X:%d</translation>
+    </message>
+    <message>
+        <source>Y:%d</source>
+        <translation>Y:%d</translation>
+    </message>
+    <message>
+        <source>DPI : %d</source>
+        <translation>DPI : %d</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>XY 連動</translation>
     </message>
 </context>
 </TS>

@@ -48,7 +48,8 @@ bool showSleep();
 void sleepRange(int &minimum, int &maximum);
 int scrollRev();
 int minDelay();
-bool extended3325();
+// PROFILE/33254 = 1: a 3325-family sensor offers only its short DPI range.
+bool shortDpiRange3325();
 int colorMode();
 int syncMode();
 int frenchLanguage();

@@ -2,10 +2,12 @@
 
 #include "pagehost.h"
 
+#include "editors/dpipage.h"
+
 // One line a page: `host.add<PageClass>();`, the page class stating its slot
 // in `static constexpr EditorPage::Slot kSlot` and taking
 // (PageEvents &, QWidget *parent) in its constructor.
 void registerPages(PageHost &host)
 {
-    (void)host;
+    host.add<VeskDPIWindow>();
 }

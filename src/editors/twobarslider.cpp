@@ -1,0 +1,89 @@
+#include "twobarslider.h"
+
+#include "widgets/uiscale.h"
+#include "widgets/uitheme.h"
+#include "widgets/veskslider.h"
+
+#include <QSignalBlocker>
+
+VeskTwoBarSlider::VeskTwoBarSlider(QWidget *parent)
+    : QWidget(parent)
+    , m_xSlider(new VeskSlider(Qt::Horizontal, this))
+    , m_ySlider(new VeskSlider(Qt::Horizontal, this))
+    , m_linkedSlider(new VeskSlider(Qt::Horizontal, this))
+{
+    m_xSlider->setObjectName(QStringLiteral("xSlider"));
+    m_ySlider->setObjectName(QStringLiteral("ySlider"));
+    m_linkedSlider->setObjectName(QStringLiteral("linkedSlider"));
+    // The linked slider carries X to both axes; the mouse is sent X and Y.
+    connect(m_linkedSlider, &QSlider::valueChanged, this, [this](int value) {
+        m_x = value;
+        m_y = value;
+        emit SliderChangedSignal(m_x, m_y);
+    });
+    connect(m_xSlider, &QSlider::valueChanged, this, [this](int value) {
+        m_x = value;
+        emit SliderChangedSignal(m_x, m_y);
+    });
+    connect(m_ySlider, &QSlider::valueChanged, this, [this](int value) {
+        m_y = value;
+        emit SliderChangedSignal(m_x, m_y);
+    });
+    setLinked(false);
+}
+
+void VeskTwoBarSlider::setLinked(bool linked)
+{
+    m_linked = linked;
+    m_linkedSlider->setVisible(linked);
+    m_xSlider->setVisible(!linked);
+    m_ySlider->setVisible(!linked);
+    showValues();
+}
+
+void VeskTwoBarSlider::setValues(int x, int y)
+{
+    m_x = x;
+    m_y = y;
+    showValues();
+}
+
+void VeskTwoBarSlider::setRange(int maximum, int minimum)
+{
+    for (VeskSlider *slider : {m_xSlider, m_ySlider, m_linkedSlider}) {
+        const QSignalBlocker blocker(slider);
+        slider->setRange(minimum, maximum);
+    }
+    showValues();
+}
+
+void VeskTwoBarSlider::showValues()
+{
+    const QSignalBlocker bx(m_xSlider);
+    const QSignalBlocker by(m_ySlider);
+    const QSignalBlocker bl(m_linkedSlider);
+    m_xSlider->setValue(m_x);
+    m_ySlider->setValue(m_y);
+    m_linkedSlider->setValue(m_x);
+}
+
+void VeskTwoBarSlider::applyScale()
+{
+    for (VeskSlider *slider : {m_xSlider, m_ySlider, m_linkedSlider})
+        slider->applyTheme(UiTheme::currentColor(), UiScale::factor());
+    place();
+}
+
+void VeskTwoBarSlider::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    place();
+}
+
+void VeskTwoBarSlider::place()
+{
+    const int half = height() / 2;
+    m_xSlider->setGeometry(0, 0, width(), half);
+    m_ySlider->setGeometry(0, half, width(), height() - half);
+    m_linkedSlider->setGeometry(0, 0, width(), height());
+}
