@@ -18,6 +18,8 @@ namespace {
 
 const int kActiveBoxSize = 20;
 const int kRowX = 28;
+// Eight rows fill the page's 460 units exactly with this margin above them.
+const int kTopMargin = 4;
 
 } // namespace
 
@@ -169,7 +171,7 @@ void VeskDPIWindow::setScale(double factor)
 void VeskDPIWindow::place()
 {
     for (int k = 0; k < m_stageCount; ++k) {
-        const int y = k * kRowPitch;
+        const int y = kTopMargin + k * kRowPitch;
         m_rows[size_t(k)]->setGeometry(
             UiScale::scaled(QRect(kRowX, y, VeskSingleDPI::kDesignWidth, VeskSingleDPI::kDesignHeight)));
         m_active[size_t(k)]->setGeometry(UiScale::scaled(QRect(0, y, kActiveBoxSize + 4, kActiveBoxSize)));

@@ -10,10 +10,15 @@
 #include "config/paths.h"
 #include "config/profilefile.h"
 #include "config/profilelibrary.h"
+#include "editors/dpipage.h"
+#include "editors/dpistagerow.h"
+#include "editors/twobarslider.h"
+#include "shell/pagehost.h"
 #include "shell/profilecontrols.h"
 #include "shell/windowcontrols.h"
 #include "widgets/vesklineedit.h"
 #include "widgets/veskpushbutton.h"
+#include "widgets/veskslider.h"
 
 #include <QAction>
 #include <QFile>
@@ -104,6 +109,8 @@ private slots:
     void slotMenuSwitchesTheMouse();
     void mouseButtonSendsTheNewTables();
     void resetAllSendsEverythingAndKeepsLibraryFiles();
+    void resetProfileAsksThenSends();
+    void cancelReloadsAMissingFileAsFactory();
     void saveThenLoad();
     void loadRefusals_data();
     void loadRefusals();
@@ -287,6 +294,48 @@ void TestProfileControls::resetAllSendsEverythingAndKeepsLibraryFiles()
     QCOMPARE(slot3.dpiLevels[1].x, 71);
 }
 
+void TestProfileControls::resetProfileAsksThenSends()
+{
+    ProfileFixture f;
+    QVERIFY(saveProfileFile(profileWithStage(90), QStringLiteral("Profile 1")));
+    MousecfgWidget &w = f.start();
+    QTRY_VERIFY(w.connection()->hasStatusThread());
+    w.apply();
+    QCOMPARE(mouseStage(f.mouse->memory(), 1), QByteArray("01 5a 00 5a 00"));
+
+    BoxWatcher boxes;
+    boxes.onBox = [](VeskMessageBox *box) { box->reject(); };
+    f.click(w.controls().reset);
+    QCOMPARE(currentProfile(workingConfig).dpiLevels[1].x, 90);
+
+    boxes.onBox = nullptr;
+    f.click(w.controls().reset);
+    QCOMPARE(boxes.texts, (QStringList{QStringLiteral("Are you sure you want reset this profile?"),
+                                       QStringLiteral("Are you sure you want reset this profile?")}));
+    ProfileData factory;
+    makeDefaultProfile(factory);
+    QCOMPARE(currentProfile(workingConfig).dpiLevels[1].x, factory.dpiLevels[1].x);
+    QCOMPARE(currentProfile(workingConfig).ProfileName, QStringLiteral("Profile 1"));
+    const QByteArray code = QByteArray::number(factory.dpiLevels[1].x & 0xff, 16).rightJustified(2, '0');
+    QCOMPARE(mouseStage(f.mouse->memory(), 1).mid(3, 2), code);
+}
+
+void TestProfileControls::cancelReloadsAMissingFileAsFactory()
+{
+    ProfileFixture f;
+    MousecfgWidget &w = f.start();
+    currentProfile(workingConfig).dpiLevels[1].x = 5;
+    currentProfile(workingConfig).buttons[0].Fun = 0;
+    QFile::remove(Paths::profileFile(workingConfig.names[0]));
+    // What "Cancel" does besides hiding the window (which, without a tray,
+    // would end the test program).
+    w.makeProfileCurrent(0, true);
+    ProfileData factory;
+    makeDefaultProfile(factory);
+    QVERIFY(currentProfile(workingConfig).dpiLevels == factory.dpiLevels);
+    QCOMPARE(currentProfile(workingConfig).buttons[0].Fun, factory.buttons[0].Fun);
+}
+
 void TestProfileControls::saveThenLoad()
 {
     ProfileFixture f;
@@ -295,6 +344,12 @@ void TestProfileControls::saveThenLoad()
     const QString path = f.env->root() + QStringLiteral("/setup");   // the suffix is added
     workingConfig.profiles[3].dpiLevels[2].x = 99;
     workingConfig.Debounce = 7;
+    // An edit on the DPI page, not applied yet, is saved too.
+    w.selectTab(WindowControls::TabDpi);
+    auto *page = dynamic_cast<VeskDPIWindow *>(w.pages().page(EditorPage::Dpi));
+    QVERIFY(page);
+    page->row(0)->setLink(1);
+    page->row(0)->slider()->linkedSlider()->setValue(33);
     f.chooseFile(path);
     f.click(w.controls().save);
     QCOMPARE(readFileProductName(path + QStringLiteral(".conf")), kProduct);
@@ -308,6 +363,7 @@ void TestProfileControls::saveThenLoad()
     f.click(w.controls().load);
     QVERIFY(boxes.texts.isEmpty());
     QCOMPARE(workingConfig.profiles[3].dpiLevels[2].x, 99);
+    QCOMPARE(workingConfig.profiles[0].dpiLevels[0].x, 33);
     QCOMPARE(int(workingConfig.Debounce), 7);
     QCOMPARE(w.currentTab(), int(WindowControls::TabLighting));
     QVERIFY(f.mouse->memory().commits != commits);   // uploaded
