@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>DpiStageRow</name>
+    <message>
+        <source>X:%d</source>
+        <translation>X:%d</translation>
+    </message>
+    <message>
+        <source>Y:%d</source>
+        <translation>Y:%d</translation>
+    </message>
+    <message>
+        <source>DPI : %d</source>
+        <translation>DPI : %d</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>XY 連動</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpdater</name>
     <message>
         <source>Do you want to upgrade the firmware?</source>
@@ -284,25 +303,6 @@
     <message>
         <source>Warning</source>
         <translation>警告</translation>
-    </message>
-</context>
-<context>
-    <name>VeskSingleDPI</name>
-    <message>
-        <source>X:%d</source>
-        <translation>X:%d</translation>
-    </message>
-    <message>
-        <source>Y:%d</source>
-        <translation>Y:%d</translation>
-    </message>
-    <message>
-        <source>DPI : %d</source>
-        <translation>DPI : %d</translation>
-    </message>
-    <message>
-        <source>Link XY</source>
-        <translation>XY 連動</translation>
     </message>
 </context>
 </TS>

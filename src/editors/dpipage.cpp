@@ -23,7 +23,7 @@ const int kTopMargin = 4;
 
 } // namespace
 
-VeskDPIWindow::VeskDPIWindow(PageEvents &events, QWidget *parent)
+DpiPage::DpiPage(PageEvents &events, QWidget *parent)
     : QWidget(parent)
     , m_stageCount(ProductDescriptor::boundedDpiStageCount())
     , m_shortRange3325(ProductDescriptor::shortDpiRange3325())
@@ -34,14 +34,14 @@ VeskDPIWindow::VeskDPIWindow(PageEvents &events, QWidget *parent)
     setAttribute(Qt::WA_TranslucentBackground, true);
     m_group->setExclusive(true);
     for (int k = 0; k < m_stageCount; ++k) {
-        auto *row = new VeskSingleDPI(quint8(k), this);
+        auto *row = new DpiStageRow(quint8(k), this);
         m_rows[size_t(k)] = row;
-        connect(row, &VeskSingleDPI::DPISignal, this, &VeskDPIWindow::onSliderChanged);
-        connect(row, &VeskSingleDPI::LinkSignal, this, &VeskDPIWindow::onLinkChanged);
-        connect(row, &VeskSingleDPI::EnableSignal, this, &VeskDPIWindow::onEnableChanged);
-        connect(row, &VeskSingleDPI::MouseinSignal, this, &VeskDPIWindow::MouseinSignal);
+        connect(row, &DpiStageRow::DPISignal, this, &DpiPage::onSliderChanged);
+        connect(row, &DpiStageRow::LinkSignal, this, &DpiPage::onLinkChanged);
+        connect(row, &DpiStageRow::EnableSignal, this, &DpiPage::onEnableChanged);
+        connect(row, &DpiStageRow::MouseinSignal, this, &DpiPage::MouseinSignal);
         // A click on the DPI number makes the stage active, as its box does.
-        connect(row, &VeskSingleDPI::LabelClicked, this, [this](quint8 stage) {
+        connect(row, &DpiStageRow::LabelClicked, this, [this](quint8 stage) {
             if (VeskCheckBox *box = m_active[stage]; box->isEnabled())
                 box->click();
         });
@@ -53,26 +53,26 @@ VeskDPIWindow::VeskDPIWindow(PageEvents &events, QWidget *parent)
         m_active[size_t(k)] = box;
         m_group->addButton(box, k);
     }
-    connect(m_group, &QButtonGroup::idClicked, this, &VeskDPIWindow::onRadioChanged);
+    connect(m_group, &QButtonGroup::idClicked, this, &DpiPage::onRadioChanged);
     place();
 }
 
-VeskSingleDPI *VeskDPIWindow::row(int stage) const
+DpiStageRow *DpiPage::row(int stage) const
 {
     return stage >= 0 && stage < m_stageCount ? m_rows[size_t(stage)] : nullptr;
 }
 
-VeskCheckBox *VeskDPIWindow::activeBox(int stage) const
+VeskCheckBox *DpiPage::activeBox(int stage) const
 {
     return stage >= 0 && stage < m_stageCount ? m_active[size_t(stage)] : nullptr;
 }
 
-void VeskDPIWindow::show(ProfileData &profile, const PageContext &context)
+void DpiPage::show(ProfileData &profile, const PageContext &context)
 {
     m_ProfileData = profile;
     const SensorRange range = sensorRange(context.sensorType, context.modelName, m_shortRange3325);
     for (int k = 0; k < m_stageCount; ++k) {
-        VeskSingleDPI *row = m_rows[size_t(k)];
+        DpiStageRow *row = m_rows[size_t(k)];
         const DpiLevel &level = m_ProfileData.dpiLevels[size_t(k)];
         row->setSensor(context.sensorType, range);
         row->setValues(level.x, level.y);
@@ -82,7 +82,7 @@ void VeskDPIWindow::show(ProfileData &profile, const PageContext &context)
     showActiveStage();
 }
 
-void VeskDPIWindow::gather(ProfileData &profile, MouseConfig &config)
+void DpiPage::gather(ProfileData &profile, MouseConfig &config)
 {
     (void)config;
     profile.dpi = m_ProfileData.dpi;
@@ -90,7 +90,7 @@ void VeskDPIWindow::gather(ProfileData &profile, MouseConfig &config)
         profile.dpiLevels[size_t(k)] = m_ProfileData.dpiLevels[size_t(k)];
 }
 
-void VeskDPIWindow::showDpiStage(int stage)
+void DpiPage::showDpiStage(int stage)
 {
     // Only the radio moves: the other stages keep the user's edits.
     if (stage < 0 || stage >= kDpiStageCount)
@@ -99,7 +99,7 @@ void VeskDPIWindow::showDpiStage(int stage)
     showActiveStage();
 }
 
-void VeskDPIWindow::showActiveStage()
+void DpiPage::showActiveStage()
 {
     for (int k = 0; k < m_stageCount; ++k)
         m_active[size_t(k)]->setEnabled(DpiStageRules::canActivate(m_ProfileData, k, m_stageCount));
@@ -116,7 +116,7 @@ void VeskDPIWindow::showActiveStage()
         box->setChecked(true);
 }
 
-void VeskDPIWindow::onRadioChanged()
+void DpiPage::onRadioChanged()
 {
     const int stage = m_group->checkedId();
     if (!DpiStageRules::canActivate(m_ProfileData, stage, m_stageCount)) {
@@ -127,13 +127,13 @@ void VeskDPIWindow::onRadioChanged()
     qDebug("m_ProfileData.dpi = %d", stage);
 }
 
-void VeskDPIWindow::onLinkChanged(quint8 link, quint8 stage)
+void DpiPage::onLinkChanged(quint8 link, quint8 stage)
 {
     if (stage < m_stageCount)
         m_ProfileData.dpiLevels[stage].link = link;
 }
 
-void VeskDPIWindow::onEnableChanged(quint8 enable, quint8 stage)
+void DpiPage::onEnableChanged(quint8 enable, quint8 stage)
 {
     if (stage >= m_stageCount)
         return;
@@ -145,7 +145,7 @@ void VeskDPIWindow::onEnableChanged(quint8 enable, quint8 stage)
     showActiveStage();
 }
 
-void VeskDPIWindow::onSliderChanged(int x, int y, quint8 stage)
+void DpiPage::onSliderChanged(int x, int y, quint8 stage)
 {
     // xy is never written: it keeps what the profile was loaded with.
     if (stage >= m_stageCount)
@@ -154,13 +154,13 @@ void VeskDPIWindow::onSliderChanged(int x, int y, quint8 stage)
     m_ProfileData.dpiLevels[stage].y = y;
 }
 
-void VeskDPIWindow::retranslate()
+void DpiPage::retranslate()
 {
     for (int k = 0; k < m_stageCount; ++k)
         m_rows[size_t(k)]->retranslate();
 }
 
-void VeskDPIWindow::setScale(double factor)
+void DpiPage::setScale(double factor)
 {
     (void)factor;
     for (int k = 0; k < m_stageCount; ++k)
@@ -168,12 +168,12 @@ void VeskDPIWindow::setScale(double factor)
     place();
 }
 
-void VeskDPIWindow::place()
+void DpiPage::place()
 {
     for (int k = 0; k < m_stageCount; ++k) {
         const int y = kTopMargin + k * kRowPitch;
         m_rows[size_t(k)]->setGeometry(
-            UiScale::scaled(QRect(kRowX, y, VeskSingleDPI::kDesignWidth, VeskSingleDPI::kDesignHeight)));
+            UiScale::scaled(QRect(kRowX, y, DpiStageRow::kDesignWidth, DpiStageRow::kDesignHeight)));
         m_active[size_t(k)]->setGeometry(UiScale::scaled(QRect(0, y, kActiveBoxSize + 4, kActiveBoxSize)));
     }
 }

@@ -9,24 +9,24 @@
 class PageEvents;
 class QButtonGroup;
 class VeskCheckBox;
-class VeskSingleDPI;
+class DpiStageRow;
 
-// VeskDPIWindow: the DPI stages of the current profile, one row per stage
-// the product has (1..8), and the active stage as an exclusive group of
-// round boxes beside them. The page keeps its own copy of the profile;
+// DpiPage (VeskDPIWindow): the DPI stages of the current profile, one row
+// per stage the product has (1..8), and the active stage as an exclusive
+// group of round boxes beside them. The page keeps its own copy of the profile;
 // "Apply" gathers the shown stages and the active stage from it. Stages the
 // product does not have are neither shown nor ever changed.
 //
 // The stages keep the mouse usable: the last enabled stage cannot be
 // disabled, a disabled stage cannot be made active, and disabling the
 // active stage makes the nearest enabled one active.
-class VeskDPIWindow : public QWidget, public EditorPage {
+class DpiPage : public QWidget, public EditorPage {
     Q_OBJECT
 public:
     static constexpr EditorPage::Slot kSlot = EditorPage::Dpi;
     static constexpr int kRowPitch = 57;   // design units from one row to the next
 
-    VeskDPIWindow(PageEvents &events, QWidget *parent = nullptr);
+    DpiPage(PageEvents &events, QWidget *parent = nullptr);
 
     // EditorPage
     Slot slot() const override { return kSlot; }
@@ -40,7 +40,7 @@ public:
     // The page's copy of the profile, with the user's edits.
     const ProfileData &profileData() const { return m_ProfileData; }
     int stageCount() const { return m_stageCount; }
-    VeskSingleDPI *row(int stage) const;
+    DpiStageRow *row(int stage) const;
     VeskCheckBox *activeBox(int stage) const;
 
 signals:
@@ -59,7 +59,7 @@ private:
     ProfileData m_ProfileData;
     int m_stageCount = 1;
     bool m_shortRange3325 = false;
-    std::array<VeskSingleDPI *, kDpiStageCount> m_rows{};
+    std::array<DpiStageRow *, kDpiStageCount> m_rows{};
     std::array<VeskCheckBox *, kDpiStageCount> m_active{};
     QButtonGroup *m_group;
 };

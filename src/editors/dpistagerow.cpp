@@ -44,10 +44,10 @@ QString numbered(const QString &format, int value)
 
 } // namespace
 
-VeskSingleDPI::VeskSingleDPI(quint8 stage, QWidget *parent)
+DpiStageRow::DpiStageRow(quint8 stage, QWidget *parent)
     : QWidget(parent)
     , m_stage(stage)
-    , m_slider(new VeskTwoBarSlider(this))
+    , m_slider(new TwoBarSlider(this))
     , m_linkBox(new VeskCheckBox(QString(), this))
     , m_enableBox(new VeskCheckBox(QString(), this))
     , m_dpiLabel(textLabel(this, "dpiLabel", Qt::AlignLeft))
@@ -61,16 +61,16 @@ VeskSingleDPI::VeskSingleDPI(quint8 stage, QWidget *parent)
     m_enableBox->setObjectName(QStringLiteral("enableBox"));
     m_enableBox->setPictures(Skin::path(QStringLiteral("DPI-OFF.png")), Skin::path(QStringLiteral("DPI-ON.png")));
     m_enableBox->setIndicatorSize(kEnable.width(), kEnable.height());
-    connect(m_linkBox, &QCheckBox::stateChanged, this, &VeskSingleDPI::onStateChanged);
-    connect(m_enableBox, &QCheckBox::stateChanged, this, &VeskSingleDPI::onStateChanged);
-    connect(m_slider, &VeskTwoBarSlider::SliderChangedSignal, this, &VeskSingleDPI::onSliderChanged);
+    connect(m_linkBox, &QCheckBox::stateChanged, this, &DpiStageRow::onStateChanged);
+    connect(m_enableBox, &QCheckBox::stateChanged, this, &DpiStageRow::onStateChanged);
+    connect(m_slider, &TwoBarSlider::SliderChangedSignal, this, &DpiStageRow::onSliderChanged);
     connect(m_dpiLabel, &VeskLabel::ClickedSignal, this, [this] { emit LabelClicked(m_stage); });
     setLink(0);
     retranslate();
     applyScale();
 }
 
-void VeskSingleDPI::setSensor(int sensorType, const SensorRange &range)
+void DpiStageRow::setSensor(int sensorType, const SensorRange &range)
 {
     m_sensor = sensorType;
     if (range.known)
@@ -81,7 +81,7 @@ void VeskSingleDPI::setSensor(int sensorType, const SensorRange &range)
     showNumbers();
 }
 
-void VeskSingleDPI::setValues(int x, int y)
+void DpiStageRow::setValues(int x, int y)
 {
     m_x = x;
     m_y = y;
@@ -89,7 +89,7 @@ void VeskSingleDPI::setValues(int x, int y)
     showNumbers();
 }
 
-void VeskSingleDPI::setLink(quint8 link)
+void DpiStageRow::setLink(quint8 link)
 {
     m_link = link;
     const bool linked = link == 1;
@@ -101,14 +101,14 @@ void VeskSingleDPI::setLink(quint8 link)
     m_yLabel->setVisible(!linked);
 }
 
-void VeskSingleDPI::setEnable(quint8 enable)
+void DpiStageRow::setEnable(quint8 enable)
 {
     m_enable = enable;
     const QSignalBlocker blocker(m_enableBox);
     m_enableBox->setChecked(enable == 1);
 }
 
-void VeskSingleDPI::onStateChanged(int state)
+void DpiStageRow::onStateChanged(int state)
 {
     const quint8 checked = state == Qt::Checked ? 1 : 0;
     if (sender() == m_linkBox) {
@@ -120,7 +120,7 @@ void VeskSingleDPI::onStateChanged(int state)
     }
 }
 
-void VeskSingleDPI::onSliderChanged(int x, int y)
+void DpiStageRow::onSliderChanged(int x, int y)
 {
     m_x = x;
     m_y = y;
@@ -129,20 +129,20 @@ void VeskSingleDPI::onSliderChanged(int x, int y)
     emit DPISignal(x, y, m_stage);
 }
 
-void VeskSingleDPI::showNumbers()
+void DpiStageRow::showNumbers()
 {
     m_xLabel->setText(numbered(tr("X:%d"), dpiCodeToDpi(m_x, m_sensor)));
     m_yLabel->setText(numbered(tr("Y:%d"), dpiCodeToDpi(m_y, m_sensor)));
     m_dpiLabel->setText(numbered(tr("DPI : %d"), dpiCodeToDpi(m_x, m_sensor)));
 }
 
-void VeskSingleDPI::retranslate()
+void DpiStageRow::retranslate()
 {
     m_linkBox->setText(tr("Link XY"));
     showNumbers();
 }
 
-void VeskSingleDPI::applyScale()
+void DpiStageRow::applyScale()
 {
     const QFont font = LanguageFont::current();
     for (QWidget *widget : {static_cast<QWidget *>(m_linkBox), static_cast<QWidget *>(m_dpiLabel),
@@ -155,7 +155,7 @@ void VeskSingleDPI::applyScale()
     place();
 }
 
-void VeskSingleDPI::place()
+void DpiStageRow::place()
 {
     m_enableBox->setGeometry(UiScale::scaled(kEnable));
     m_dpiLabel->setGeometry(UiScale::scaled(kDpi));
@@ -167,7 +167,7 @@ void VeskSingleDPI::place()
     m_maximumLabel->setGeometry(UiScale::scaled(kMaximum));
 }
 
-void VeskSingleDPI::enterEvent(QEvent *event)
+void DpiStageRow::enterEvent(QEvent *event)
 {
     QWidget::enterEvent(event);
     emit MouseinSignal(m_stage);

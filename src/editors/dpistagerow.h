@@ -6,23 +6,24 @@
 
 class VeskCheckBox;
 class VeskLabel;
-class VeskTwoBarSlider;
+class TwoBarSlider;
 
-// VeskSingleDPI: one DPI stage on the DPI page. An enable switch, the DPI
-// number (or the X and Y numbers when the axes are apart), a "Link XY" box,
-// and the two-bar slider between the lowest and highest DPI of the sensor.
+// DpiStageRow (VeskSingleDPI): one DPI stage on the DPI page. An enable
+// switch, the DPI number (or the X and Y numbers when the axes are apart), a
+// "Link XY" box, and the two-bar slider between the lowest and highest DPI
+// of the sensor.
 //
 // The row shows what it is given without emitting anything; only the user's
 // clicks and slider moves emit, in the order DPISignal, LinkSignal,
 // EnableSignal.
-class VeskSingleDPI : public QWidget {
+class DpiStageRow : public QWidget {
     Q_OBJECT
 public:
     // Design size of a row (units of the 999 x 640 window).
     static constexpr int kDesignWidth = 428;
     static constexpr int kDesignHeight = 56;
 
-    VeskSingleDPI(quint8 stage, QWidget *parent = nullptr);
+    DpiStageRow(quint8 stage, QWidget *parent = nullptr);
 
     quint8 stage() const { return m_stage; }
     // The slider range and the range labels for a sensor. An unknown sensor
@@ -37,7 +38,7 @@ public:
     int xCode() const { return m_x; }
     int yCode() const { return m_y; }
 
-    VeskTwoBarSlider *slider() const { return m_slider; }
+    TwoBarSlider *slider() const { return m_slider; }
     VeskCheckBox *linkBox() const { return m_linkBox; }
     VeskCheckBox *enableBox() const { return m_enableBox; }
     VeskLabel *dpiLabel() const { return m_dpiLabel; }
@@ -74,7 +75,7 @@ private:
     int m_x = 0;
     int m_y = 0;
     int m_sensor = 0;
-    VeskTwoBarSlider *m_slider;
+    TwoBarSlider *m_slider;
     VeskCheckBox *m_linkBox;
     VeskCheckBox *m_enableBox;
     VeskLabel *m_dpiLabel;

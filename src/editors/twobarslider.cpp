@@ -6,12 +6,13 @@
 
 #include <QSignalBlocker>
 
-VeskTwoBarSlider::VeskTwoBarSlider(QWidget *parent)
+TwoBarSlider::TwoBarSlider(QWidget *parent)
     : QWidget(parent)
     , m_xSlider(new VeskSlider(Qt::Horizontal, this))
     , m_ySlider(new VeskSlider(Qt::Horizontal, this))
     , m_linkedSlider(new VeskSlider(Qt::Horizontal, this))
 {
+    setObjectName(QStringLiteral("VeskTwoBarSlider"));
     m_xSlider->setObjectName(QStringLiteral("xSlider"));
     m_ySlider->setObjectName(QStringLiteral("ySlider"));
     m_linkedSlider->setObjectName(QStringLiteral("linkedSlider"));
@@ -32,7 +33,7 @@ VeskTwoBarSlider::VeskTwoBarSlider(QWidget *parent)
     setLinked(false);
 }
 
-void VeskTwoBarSlider::setLinked(bool linked)
+void TwoBarSlider::setLinked(bool linked)
 {
     m_linked = linked;
     m_linkedSlider->setVisible(linked);
@@ -41,14 +42,14 @@ void VeskTwoBarSlider::setLinked(bool linked)
     showValues();
 }
 
-void VeskTwoBarSlider::setValues(int x, int y)
+void TwoBarSlider::setValues(int x, int y)
 {
     m_x = x;
     m_y = y;
     showValues();
 }
 
-void VeskTwoBarSlider::setRange(int maximum, int minimum)
+void TwoBarSlider::setRange(int maximum, int minimum)
 {
     for (VeskSlider *slider : {m_xSlider, m_ySlider, m_linkedSlider}) {
         const QSignalBlocker blocker(slider);
@@ -57,7 +58,7 @@ void VeskTwoBarSlider::setRange(int maximum, int minimum)
     showValues();
 }
 
-void VeskTwoBarSlider::showValues()
+void TwoBarSlider::showValues()
 {
     const QSignalBlocker bx(m_xSlider);
     const QSignalBlocker by(m_ySlider);
@@ -67,20 +68,20 @@ void VeskTwoBarSlider::showValues()
     m_linkedSlider->setValue(m_x);
 }
 
-void VeskTwoBarSlider::applyScale()
+void TwoBarSlider::applyScale()
 {
     for (VeskSlider *slider : {m_xSlider, m_ySlider, m_linkedSlider})
         slider->applyTheme(UiTheme::currentColor(), UiScale::factor());
     place();
 }
 
-void VeskTwoBarSlider::resizeEvent(QResizeEvent *event)
+void TwoBarSlider::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     place();
 }
 
-void VeskTwoBarSlider::place()
+void TwoBarSlider::place()
 {
     const int half = height() / 2;
     m_xSlider->setGeometry(0, 0, width(), half);

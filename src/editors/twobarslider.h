@@ -4,17 +4,17 @@
 
 class VeskSlider;
 
-// VeskTwoBarSlider: the resolution of one DPI stage as slider positions (DPI
-// codes). Unlinked, an X and a Y slider stand one above the other; linked,
-// one slider sets both, and only it is shown.
+// TwoBarSlider (VeskTwoBarSlider): the resolution of one DPI stage as
+// slider positions (DPI codes). Unlinked, an X and a Y slider stand one
+// above the other; linked, one slider sets both, and only it is shown.
 //
 // Values set from outside move the sliders without a signal. A value outside
 // the range is shown at the nearest end and kept until the user moves that
 // slider.
-class VeskTwoBarSlider : public QWidget {
+class TwoBarSlider : public QWidget {
     Q_OBJECT
 public:
-    explicit VeskTwoBarSlider(QWidget *parent = nullptr);
+    explicit TwoBarSlider(QWidget *parent = nullptr);
 
     void setLinked(bool linked);
     bool isLinked() const { return m_linked; }

@@ -9,5 +9,5 @@
 // (PageEvents &, QWidget *parent) in its constructor.
 void registerPages(PageHost &host)
 {
-    host.add<VeskDPIWindow>();
+    host.add<DpiPage>();
 }

@@ -23,7 +23,7 @@ QByteArray mouseStage(const SimMemory &m, int stage)
 }
 
 struct DpiFixture : WindowFixture {
-    VeskDPIWindow *page = nullptr;
+    DpiPage *page = nullptr;
 
     // The window with the mouse holding what it shows, and the DPI tab open.
     MousecfgWidget &start()
@@ -32,7 +32,7 @@ struct DpiFixture : WindowFixture {
         MousecfgWidget &w = open();
         w.apply();
         w.selectTab(WindowControls::TabDpi);
-        page = dynamic_cast<VeskDPIWindow *>(w.pages().page(EditorPage::Dpi));
+        page = dynamic_cast<DpiPage *>(w.pages().page(EditorPage::Dpi));
         return w;
     }
     void clickBox(VeskCheckBox *box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2)); }
@@ -60,7 +60,7 @@ void TestDpiPage::rowsFollowTheProduct()
     QCOMPARE(f.page->stageCount(), 6);   // the sample product
     QVERIFY(f.page->row(5) && !f.page->row(6));
     // Sensor 3395: codes 0..519, 50 .. 26000 DPI.
-    const VeskSingleDPI *row = f.page->row(0);
+    const DpiStageRow *row = f.page->row(0);
     QCOMPARE(row->slider()->linkedSlider()->minimum(), 0);
     QCOMPARE(row->slider()->linkedSlider()->maximum(), 519);
     QCOMPARE(row->minimumLabel()->text(), QStringLiteral("50"));
@@ -72,7 +72,7 @@ void TestDpiPage::linkedRows()
 {
     DpiFixture f;
     f.start();
-    VeskSingleDPI *row = f.page->row(2);
+    DpiStageRow *row = f.page->row(2);
     row->setLink(0);
     const int xyBefore = f.page->profileData().dpiLevels[2].xy;
 
@@ -139,7 +139,7 @@ void TestDpiPage::dpiOnlyEditSendsTheDpiTable()
     const std::array<int, 5> commits = f.mouse->memory().commits;
     const DpiLevel hidden = currentProfile(workingConfig).dpiLevels[7];
 
-    VeskSingleDPI *row = f.page->row(1);
+    DpiStageRow *row = f.page->row(1);
     row->setLink(1);
     row->slider()->linkedSlider()->setValue(100);
     BoxWatcher boxes;

@@ -346,7 +346,7 @@ void TestProfileControls::saveThenLoad()
     workingConfig.Debounce = 7;
     // An edit on the DPI page, not applied yet, is saved too.
     w.selectTab(WindowControls::TabDpi);
-    auto *page = dynamic_cast<VeskDPIWindow *>(w.pages().page(EditorPage::Dpi));
+    auto *page = dynamic_cast<DpiPage *>(w.pages().page(EditorPage::Dpi));
     QVERIFY(page);
     page->row(0)->setLink(1);
     page->row(0)->slider()->linkedSlider()->setValue(33);
