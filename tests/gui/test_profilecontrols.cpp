@@ -183,6 +183,8 @@ void TestProfileControls::deleteAndRenameRefusals_data()
     QTest::newRow("delete a name not in the library") << "Work" << false << "Nowhere" << "" << "Work";
     QTest::newRow("rename a reserved slot") << "Profile 1" << true << "X" << reserved << "Profile 1";
     QTest::newRow("rename to an existing name") << "Work" << true << "Other" << "Profile Exist!" << "Other";
+    QTest::newRow("rename to the template's name") << "Work" << true << "defaultprofile" << "Profile Exist!"
+                                                   << "defaultprofile";
     QTest::newRow("rename to a path") << "Work" << true << "../x" << "The name cannot contain / or \\." << "../x";
 }
 
