@@ -6,6 +6,12 @@
 
 #include <QSignalBlocker>
 
+namespace {
+
+const double kSplitHandleShare = 0.75;
+
+} // namespace
+
 TwoBarSlider::TwoBarSlider(QWidget *parent)
     : QWidget(parent)
     , m_xSlider(new VeskSlider(Qt::Horizontal, this))
@@ -70,8 +76,12 @@ void TwoBarSlider::showValues()
 
 void TwoBarSlider::applyScale()
 {
-    for (VeskSlider *slider : {m_xSlider, m_ySlider, m_linkedSlider})
-        slider->applyTheme(UiTheme::currentColor(), UiScale::factor());
+    // The X and Y sliders share the height of the linked one: smaller
+    // handles keep the two apart.
+    const double factor = UiScale::factor();
+    m_linkedSlider->applyTheme(UiTheme::currentColor(), factor);
+    for (VeskSlider *slider : {m_xSlider, m_ySlider})
+        slider->applyTheme(UiTheme::currentColor(), factor * kSplitHandleShare);
     place();
 }
 
