@@ -1,48 +1,30 @@
 #pragma once
 
-#include "mouseconfig.h"
-
+#include <QByteArray>
 #include <QString>
 
-// Profiles and whole configurations leaving and entering the program as
-// files the user picks: one profile (.prof) or the whole configuration
-// (.conf), both stamped with the product they belong to.
+// Single profiles leaving and entering the program as files the user picks
+// (.prof, stamped with the product they belong to). Whole configurations
+// go through exportConfigFile and importConfiguration (configfile.h).
 //
-// Files the user chose are replaced whole and atomically: a fresh file is
-// written beside the target and renamed over it, so a failed write leaves
-// the old file as it was and nothing of an old file lingers in the new one.
+// A file the user chose is replaced whole and atomically: the new contents
+// go to a temporary file beside it, which is renamed over it, so a failed
+// write leaves the old file as it was.
 namespace ProfileExchange {
 
 enum class Check {
     Ok,
     Missing,        // no such file
     WrongProduct,   // stamped for another product (or not stamped)
-    NoProfile,      // the right stamp, but a profile group lacks its DPI or button keys
+    NoProfile,      // the right stamp, but PROFILE_0 lacks essential keys
 };
 
 // `path`, with "." + `suffix` added when its file name has no suffix.
 QString withSuffix(const QString &path, const QString &suffix);
 
-// Whether group PROFILE_<n> of `path` holds the keys of every DPI stage and
-// every button function: without them the group would read as a profile
-// with no stage enabled and no button assigned.
-bool hasProfileGroup(const QString &path, int n);
-
 // A profile file that may be taken into the library: stamped for `product`
-// and holding PROFILE_0.
+// (an empty product never matches) and holding a whole PROFILE_0.
 Check checkProfileFile(const QString &path, const QString &product);
-
-// A whole-configuration file that may be loaded: stamped for `product` and
-// holding PROFILE_0 .. PROFILE_4. An empty product never matches.
-Check checkConfigurationFile(const QString &path, const QString &product);
-
-// LOAD1: the check above, then the import into `config`. `config` is
-// changed only when the result is Ok.
-Check loadConfiguration(MouseConfig &config, const QString &product, const QString &path);
-
-// SAVE: the stamp and the whole configuration into a fresh file that
-// replaces `path`. False when it could not be written.
-bool saveConfiguration(const MouseConfig &config, const QString &product, const QString &path);
 
 // Export of the library profile `name`: its file is stamped with `product`
 // (written from the factory profile first when it does not exist, which is

@@ -20,7 +20,7 @@ bool writeFromTemplate(const QString &name)
 {
     const QString source = Paths::profileFile(defaultProfileName());
     QFile file(source);
-    if (ProfileExchange::hasProfileGroup(source, 0) && file.open(QIODevice::ReadOnly))
+    if (holdsWholeProfile(0, source) && file.open(QIODevice::ReadOnly))
         return ProfileExchange::replaceFile(Paths::profileFile(name), file.readAll());
     ProfileData factory;
     makeDefaultProfile(factory);
@@ -52,10 +52,9 @@ ProfileLibraryEditor::ProfileLibraryEditor(MouseConfig &config, QStringList &lib
 
 void ProfileLibraryEditor::loadOrFactory(ProfileData &profile, const QString &name)
 {
-    if (!loadProfileFile(profile, name)) {
-        qDebug() << "profile" << name << "has no file; it starts from the factory profile";
-        makeDefaultProfile(profile);
-    }
+    // A missing or partial file reads as the factory profile.
+    if (!loadProfileFile(profile, name))
+        qDebug() << "profile" << name << "has no whole file; it starts from the factory profile";
     profile.ProfileName = name;
 }
 

@@ -6,6 +6,7 @@
 #include "windowcontrols.h"
 
 #include "config/appconfig.h"
+#include "config/configfile.h"
 #include "config/profileexchange.h"
 #include "config/profilelibrary.h"
 #include "config/profilelibraryeditor.h"
@@ -362,7 +363,7 @@ void ProfileControls::saveConfiguration()
     // What the pages show, unapplied edits included.
     MouseConfig copy = workingConfig;
     m_window->pages().gather(copy);
-    if (!ProfileExchange::saveConfiguration(copy, AppConfig::currentProductName(), path))
+    if (!exportConfigFile(copy, path, AppConfig::currentProductName()))
         warn(windowText("The file could not be written."));
 }
 
@@ -371,12 +372,14 @@ void ProfileControls::loadConfiguration()
     const QString path = chooseFile(FileDialog::LoadConfig);
     if (path.isEmpty())
         return;
-    // The one place a whole configuration enters the window.
-    if (ProfileExchange::loadConfiguration(workingConfig, AppConfig::currentProductName(), path)
-        != ProfileExchange::Check::Ok) {
+    // The one import of a whole configuration, shared with the command line.
+    const ConfigImport result = importConfiguration(workingConfig, path, AppConfig::currentProductName());
+    if (result.outcome != ConfigImport::Imported) {
         warn(windowText("The file is not match current mouse!"));
         return;
     }
+    for (const QString &refused : result.refusedNames)
+        qDebug() << "slot name kept out of the loaded configuration:" << refused;
     m_window->selectTab(WindowControls::TabLighting);
     m_controls.setArrowPictures(m_window->currentModel());
     showProfileChange();

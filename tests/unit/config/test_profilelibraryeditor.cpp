@@ -1,7 +1,7 @@
 // The profile library operations on disk, where the window's tests do not
 // reach: the factory profile where a file or the template is missing, what a
 // copy holds, the slot table after a delete, a rename that cannot move its
-// file, and the files the user picks for SAVE and export.
+// file, and the files the user picks for export.
 
 #include "config/appconfig.h"
 #include "config/configfile.h"
@@ -63,7 +63,7 @@ private slots:
     void removeStoresTheSlotTableAtOnce();
     void renameMovesTheFileFirst();
     void importKeepsInnerDots();
-    void saveReplacesTheWholeFile();
+    void suffixAndAtomicReplacement();
     void exportOfAMissingSlotFile();
 };
 
@@ -169,23 +169,17 @@ void TestProfileLibraryEditor::importKeepsInnerDots()
     QCOMPARE(f.editor().importProfile(path, &name), ProfileLibraryEditor::Outcome::Exists);
 }
 
-void TestProfileLibraryEditor::saveReplacesTheWholeFile()
+void TestProfileLibraryEditor::suffixAndAtomicReplacement()
 {
     TestEnvironment env;
-    const QString path = env.writeFile(QStringLiteral("all.conf"), "[Stale]\nkey=left over\n");
-    QVERIFY(ProfileExchange::saveConfiguration(distinctConfig(1), kProduct, path));
-    QVERIFY(!readWholeFile(path).contains("Stale"));
-    QVERIFY(QFileInfo(path).permissions() & QFileDevice::ReadOther);
-    MouseConfig loaded = distinctConfig(2);
-    QCOMPARE(int(ProfileExchange::loadConfiguration(loaded, kProduct, path)), int(ProfileExchange::Check::Ok));
-    QVERIFY(loaded.profiles[3].buttons == distinctConfig(1).profiles[3].buttons);
-    QCOMPARE(QDir(env.root()).entryList(QDir::Files).filter(QStringLiteral("all.conf")).size(), 1);
-
-    // A folder that cannot be written: reported, the old file stays.
-    QVERIFY(!ProfileExchange::saveConfiguration(distinctConfig(1), kProduct,
-                                                env.root() + QStringLiteral("/missing/dir/x.conf")));
     QCOMPARE(ProfileExchange::withSuffix(QStringLiteral("/a/b"), QStringLiteral("conf")), QStringLiteral("/a/b.conf"));
     QCOMPARE(ProfileExchange::withSuffix(QStringLiteral("/a/b.txt"), QStringLiteral("conf")), QStringLiteral("/a/b.txt"));
+    const QString path = env.writeFile(QStringLiteral("out.prof"), "old contents");
+    QVERIFY(ProfileExchange::replaceFile(path, "new"));
+    QCOMPARE(readWholeFile(path), QByteArray("new"));
+    // A folder that does not exist: reported, nothing left behind.
+    QVERIFY(!ProfileExchange::replaceFile(env.root() + QStringLiteral("/missing/out.prof"), "new"));
+    QCOMPARE(QDir(env.root()).entryList(QDir::Files).filter(QStringLiteral("out.prof")).size(), 1);
 }
 
 void TestProfileLibraryEditor::exportOfAMissingSlotFile()
