@@ -46,23 +46,7 @@ ProfileControls::ProfileControls(MousecfgWidget *window, WindowControls &control
     connect(m_libraryMenu, &QMenu::triggered, this,
             [this](QAction *action) { takeLibraryProfile(action->data().toString()); });
 
-    m_chooseFile = [this](FileDialog dialog) {
-        const bool saving = dialog == FileDialog::ExportProfile || dialog == FileDialog::SaveConfig;
-        const bool profile = dialog == FileDialog::ExportProfile || dialog == FileDialog::ImportProfile;
-        QString title;
-        switch (dialog) {
-        case FileDialog::ExportProfile: title = windowText("Save Profile File"); break;
-        case FileDialog::ImportProfile: title = windowText("Load Profile File"); break;
-        case FileDialog::SaveConfig: title = windowText("Save Config File"); break;
-        case FileDialog::LoadConfig: title = windowText("Load Config File"); break;
-        }
-        QFileDialog chooser(m_window, title, QString(),
-                            profile ? windowText("Profile File(*.prof)") : windowText("Config File(*.conf)"));
-        chooser.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-        chooser.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-        chooser.setDefaultSuffix(profile ? QStringLiteral("prof") : QStringLiteral("conf"));
-        return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles().value(0) : QString();
-    };
+    m_chooseFile = [this](FileDialog dialog) { return runFileDialog(m_window, dialog); };
     retranslate();
 }
 
@@ -161,7 +145,27 @@ QString ProfileControls::chooseFile(FileDialog dialog)
     return path;
 }
 
-// --- Slots -------------------------------------------------------------------
+QString ProfileControls::runFileDialog(QWidget *parent, FileDialog dialog)
+{
+    const bool saving = dialog == FileDialog::ExportProfile || dialog == FileDialog::SaveConfig;
+    const bool profile = dialog == FileDialog::ExportProfile || dialog == FileDialog::ImportProfile;
+    QString title;
+    switch (dialog) {
+    case FileDialog::ExportProfile: title = windowText("Save Profile File"); break;
+    case FileDialog::ImportProfile: title = windowText("Load Profile File"); break;
+    case FileDialog::SaveConfig: title = windowText("Save Config File"); break;
+    case FileDialog::LoadConfig: title = windowText("Load Config File"); break;
+    }
+    QFileDialog chooser(parent, title, QString(),
+                        profile ? windowText("Profile File(*.prof)") : windowText("Config File(*.conf)"));
+    // The dialog asks before it replaces a file, with the suffix added.
+    chooser.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    chooser.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    chooser.setDefaultSuffix(profile ? QStringLiteral("prof") : QStringLiteral("conf"));
+    return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles().value(0) : QString();
+}
+
+// --- Operations ----------------------------------------------------------------
 
 void ProfileControls::switchSlot(int slot)
 {

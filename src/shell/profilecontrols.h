@@ -8,6 +8,7 @@
 
 class MousecfgWidget;
 class QMenu;
+class QWidget;
 class VeskPushButton;
 class WindowControls;
 
@@ -65,6 +66,7 @@ public:
     void loadConfiguration();
 
 private:
+    static QString runFileDialog(QWidget *parent, FileDialog dialog);
     void rebuildSlotMenu();
     void warn(const QString &text);
     bool ask(const QString &text);
