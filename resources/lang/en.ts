@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>DpiStageRow</name>
+    <message>
+        <source>X:%d</source>
+        <translation>X:%d</translation>
+    </message>
+    <message>
+        <source>Y:%d</source>
+        <translation>Y:%d</translation>
+    </message>
+    <message>
+        <source>DPI : %d</source>
+        <translation>DPI : %d</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>Link XY</translation>
+    </message>
+</context>
+<context>
     <name>FireKeyDialog</name>
     <message>
         <source>FireKey Setting</source>
@@ -623,6 +642,14 @@
     <message>
         <source>Config File(*.conf)</source>
         <translation>Config File(*.conf)</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>The profile file could not be written.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>The file could not be written.</translation>
     </message>
 </context>
 <context>

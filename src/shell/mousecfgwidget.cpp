@@ -7,6 +7,7 @@
 #include "mouseeventhandler.h"
 #include "pagehost.h"
 #include "pageregistry.h"
+#include "profilecontrols.h"
 #include "traycontroller.h"
 #include "windowscale.h"
 
@@ -14,8 +15,7 @@
 #include "config/macroassignments.h"
 #include "config/productdescriptor.h"
 #include "config/profilefile.h"
-#include "config/profilelibrary.h"
-#include "device/profileswitch.h"
+#include "config/profilelibraryeditor.h"
 #include "device/devicehandles.h"
 #include "device/discovery.h"
 #include "platform/firmwareupdater.h"
@@ -86,7 +86,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_connection->discover();
 
     // Library, battery settings, device and poller.
-    m_libraryNames = ProfileLibrary::load();
+    m_profiles->reloadLibrary();
     m_status = std::make_unique<DeviceStatusPanel>(m_controls, this);
     m_status->loadSettings();
     m_connection->openCurrentModel();
@@ -115,7 +115,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     retranslate();
     // After the layout: the pictures are scaled to their labels.
     m_mouse.setModel(currentModel());
-    setProfileControls();
+    m_profiles->showCurrent();
     if (!writeDefaultProfileFile())
         qCWarning(lcUi, "the default profile file could not be written\n");
 
@@ -147,6 +147,8 @@ bool MousecfgWidget::warningShown() const { return m_connection->warningShown();
 int MousecfgWidget::statusMode() const { return m_status->mode(); }
 int MousecfgWidget::lastBatteryLevel() const { return m_status->lastBatteryLevel(); }
 PageHost &MousecfgWidget::pages() { return *m_pages; }
+ProfileControls &MousecfgWidget::profiles() { return *m_profiles; }
+QStringList MousecfgWidget::libraryNames() const { return m_profiles->libraryNames(); }
 HotplugMonitor *MousecfgWidget::hotplugMonitor() const { return m_connection->hotplugMonitor(); }
 
 void MousecfgWidget::chooseInitialScale()
@@ -192,7 +194,7 @@ void MousecfgWidget::buildControls()
     connect(m_languages, &LanguageController::languageChosen, this, &MousecfgWidget::switchLanguage);
     if (!m_languages->offersChoice())
         m_controls.language->hide();
-    rebuildSlotMenu();
+    m_profiles = new ProfileControls(this, m_controls);
     connectControls();
 }
 
@@ -211,27 +213,6 @@ void MousecfgWidget::connectControls()
     connect(m_controls.nameField, &QLineEdit::returnPressed, this, &MousecfgWidget::slotProfileNameChange);
 }
 
-void MousecfgWidget::rebuildSlotMenu()
-{
-    if (!m_slotMenu) {
-        m_slotMenu = new QMenu(m_controls.profileMenu);
-        m_controls.profileMenu->setMenu(m_slotMenu);
-    }
-    m_slotMenu->clear();
-    for (int slot = 0; slot < kProfileCount; ++slot) {
-        QAction *action = m_slotMenu->addAction(WindowControls::numbered(tr("Mode"), tr(" %d"), slot + 1));
-        connect(action, &QAction::triggered, this, [this, slot] {
-            makeProfileCurrent(slot, false);
-            // The mouse is told directly; the poller must not read meanwhile.
-            m_connection->stopStatusThread();
-            if (SendProfileSwitch(slot) != 0)
-                qCDebug(lcUi, "the mouse did not take the profile switch\n");
-            m_connection->startStatusThread();
-        });
-    }
-    UiTheme::styleMenu(m_slotMenu, kSlotMenuDesignWidth);
-}
-
 void MousecfgWidget::layoutWindow()
 {
     m_laidOutLevel = m_scaleLevel;
@@ -241,7 +222,7 @@ void MousecfgWidget::layoutWindow()
         m_pages->layout();
     if (m_status)
         m_status->restyle();
-    for (QMenu *menu : {m_languages->menu(), m_connection->modelMenu(), m_slotMenu})
+    for (QMenu *menu : {m_languages->menu(), m_connection->modelMenu(), m_profiles->slotMenu(), m_profiles->libraryMenu()})
         UiTheme::styleMenu(menu, kSlotMenuDesignWidth);
     const QBitmap shape = m_scale->mask(m_scaleLevel);
     if (!shape.isNull())
@@ -252,8 +233,7 @@ void MousecfgWidget::layoutWindow()
 void MousecfgWidget::retranslate()
 {
     m_controls.retranslate(m_version);
-    rebuildSlotMenu();
-    setProfileControls();
+    m_profiles->retranslate();
     m_controls.language->setText(m_languages->currentName());
     m_controls.modelLabel->setText(AppConfig::model());
     if (m_status && m_status->showsMouseOff())
@@ -264,14 +244,6 @@ void MousecfgWidget::retranslate()
     if (m_pages)
         m_pages->retranslate();
     layoutWindow();
-}
-
-void MousecfgWidget::setProfileControls()
-{
-    const int slot = workingConfig.profileIndex();
-    if (QMenu *menu = m_slotMenu; menu && slot < menu->actions().size())
-        m_controls.profileMenu->setText(menu->actions().at(slot)->text());
-    m_controls.nameField->setText(workingConfig.names[size_t(slot)]);
 }
 
 void MousecfgWidget::selectTab(int index)
@@ -332,7 +304,7 @@ void MousecfgWidget::connectPageEvents()
     connect(&events, &PageEvents::macroRenamed, this, [this](const QString &oldName, const QString &newName) {
         renameMacroAssignments(workingConfig, oldName, newName);
         if (renameMacroAssignments(storedConfig, oldName, newName) > 0 && !AppConfig::saveAll(storedConfig))
-            qDebug("profile files could not be written after a macro rename\n");
+            qCDebug(lcUi, "profile files could not be written after a macro rename\n");
         refreshPages();
     });
 }
@@ -346,8 +318,8 @@ void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
     if (!AppConfig::loadAll(storedConfig))
         qCDebug(lcUi, "some profile files are missing; their profiles start empty\n");
     workingConfig = storedConfig;
-    setProfileControls();
-    m_libraryNames = ProfileLibrary::load();
+    m_profiles->showCurrent();
+    m_profiles->reloadLibrary();
     if (!writeDefaultProfileFile())
         qCWarning(lcUi, "the default profile file could not be written\n");
     selectTab(WindowControls::TabLighting);
@@ -365,11 +337,9 @@ void MousecfgWidget::makeProfileCurrent(int slot, bool reload)
         return;
     workingConfig.ProfileID = uint8_t(slot);
     ProfileData &profile = workingConfig.profiles[size_t(slot)];
-    if (reload) {
-        loadProfileFile(profile, workingConfig.names[size_t(slot)]);
-        profile.ProfileName = workingConfig.names[size_t(slot)];
-    }
-    setProfileControls();
+    if (reload)
+        ProfileLibraryEditor::loadOrFactory(profile, workingConfig.names[size_t(slot)]);
+    m_profiles->showCurrent();
     refreshPages();
     if (!AppConfig::saveActiveProfileIndex(slot))
         qCWarning(lcUi, "the active profile could not be stored\n");
@@ -433,9 +403,8 @@ void MousecfgWidget::onPressed(VeskPushButton *button)
 void MousecfgWidget::onProfileOperation(VeskPushButton *button)
 {
     // "ADD", "DELETE", "COPY", "RESET", "Reset All", export, import, "LOAD1"
-    // and "SAVE" belong to the profile management, which is not part of the
-    // program yet.
-    qCDebug(lcUi) << "profile operation" << button->objectName() << "is not available";
+    // and "SAVE".
+    m_profiles->run(button);
 }
 
 int MousecfgWidget::apply() { return m_apply->apply(); }
@@ -524,11 +493,7 @@ void MousecfgWidget::slotEnableButtons(bool bEnable)
 
 void MousecfgWidget::slotLiftChange(quint8 iLift) { workingConfig.LiftHigh = iLift; }
 
-void MousecfgWidget::slotProfileNameChange()
-{
-    // Renaming belongs to the profile management, not part of the program yet.
-    qCDebug(lcUi, "profile rename is not available\n");
-}
+void MousecfgWidget::slotProfileNameChange() { m_profiles->renameFromField(); }
 
 void MousecfgWidget::slotRefreshProfile(quint8 iProfile) { m_events->refreshProfile(iProfile); }
 

@@ -20,6 +20,7 @@ class LanguageController;
 class MouseEventHandler;
 class OsdClient;
 class PageHost;
+class ProfileControls;
 class QAction;
 class QMenu;
 class TrayController;
@@ -64,10 +65,11 @@ public:
 
     // The descriptor's PROFILE/french, for the key tables of the pages.
     int frenchLanguage() const { return m_french; }
-    QStringList libraryNames() const { return m_libraryNames; }
+    QStringList libraryNames() const;
 
     const WindowControls &controls() const { return m_controls; }
     PageHost &pages();
+    ProfileControls &profiles();
     HotplugMonitor *hotplugMonitor() const;
     OsdClient *osdClient() const { return m_osd; }
     TrayController *tray() const { return m_tray; }
@@ -135,8 +137,6 @@ private:
     void onPressed(VeskPushButton *button);
     void onProfileOperation(VeskPushButton *button);
     void hideWindow();
-    void setProfileControls();
-    void rebuildSlotMenu();
 
     WindowControls m_controls;
     MousePicturePanel m_mouse{m_controls};
@@ -150,7 +150,7 @@ private:
     LanguageController *m_languages = nullptr;
     TrayController *m_tray = nullptr;
     OsdClient *m_osd = nullptr;
-    QMenu *m_slotMenu = nullptr;
+    ProfileControls *m_profiles = nullptr;
 
     double m_scaleFactor = 1.0;
     int m_scaleLevel = 0;
@@ -169,5 +169,4 @@ private:
     bool m_ledDisable = false;
     int m_french = 0;
     QString m_version;
-    QStringList m_libraryNames;
 };

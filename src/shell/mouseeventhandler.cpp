@@ -2,6 +2,7 @@
 
 #include "mousecfgwidget.h"
 #include "pagehost.h"
+#include "profilecontrols.h"
 
 #include "config/appconfig.h"
 #include "config/dpicode.h"
@@ -31,22 +32,35 @@ void MouseEventHandler::refreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate
         qCDebug(lcUi, "status report ignored: profile %d is out of range\n", iProfile);
         return;
     }
-    if (iProfile != workingConfig.ProfileID)
-        refreshProfile(iProfile);
+    const bool switched = iProfile != workingConfig.ProfileID;
+    if (switched)
+        takeProfile(iProfile);
     if (iDPI != workingConfig.profiles[iProfile].dpi)
         refreshDpiStage(iDPI);
     if (iRate != currentProfile(workingConfig).pollrate)
         refreshRate(iRate);
+    // The new profile's tables go out once the record holds the stage and
+    // rate the mouse runs, so that sending them does not undo either.
+    if (switched)
+        m_window->profiles().sendProfileTables();
 }
 
 void MouseEventHandler::refreshProfile(quint8 iProfile)
 {
+    if (takeProfile(iProfile))
+        m_window->profiles().sendProfileTables();
+}
+
+bool MouseEventHandler::takeProfile(quint8 iProfile)
+{
     if (!isProfile(iProfile)) {
         qCDebug(lcUi, "profile %d from the mouse ignored\n", iProfile);
-        return;
+        return false;
     }
-    m_window->makeProfileCurrent(iProfile, false);
+    // The mouse has switched already: no select goes back to it.
+    m_window->profiles().mouseSwitched(iProfile);
     m_window->showOsd(OsdTexts::profile(iProfile));
+    return true;
 }
 
 void MouseEventHandler::refreshDpiStage(quint8 iDPI)
