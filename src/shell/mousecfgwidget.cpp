@@ -17,6 +17,7 @@
 #include "device/profileswitch.h"
 #include "device/devicehandles.h"
 #include "device/discovery.h"
+#include "platform/desktoppointerspeed.h"
 #include "platform/firmwareupdater.h"
 #include "platform/osdclient.h"
 #include "widgets/languagefont.h"
@@ -94,6 +95,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     if (!AppConfig::loadAll(storedConfig))
         qDebug("some profile files are missing; their profiles start empty\n");
     workingConfig = storedConfig;
+    DesktopPointerSpeed::readInto(currentProfile(workingConfig));
 
     // Pages.
     m_pages = std::make_unique<PageHost>(this);
@@ -335,6 +337,7 @@ void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
     if (!AppConfig::loadAll(storedConfig))
         qDebug("some profile files are missing; their profiles start empty\n");
     workingConfig = storedConfig;
+    DesktopPointerSpeed::readInto(currentProfile(workingConfig));
     setProfileControls();
     m_libraryNames = ProfileLibrary::load();
     if (!writeDefaultProfileFile())
@@ -360,6 +363,7 @@ void MousecfgWidget::makeProfileCurrent(int slot, bool reload)
     }
     setProfileControls();
     refreshPages();
+    DesktopPointerSpeed::applyFrom(profile);
     if (!AppConfig::saveActiveProfileIndex(slot))
         qDebug("the active profile could not be stored\n");
 }
