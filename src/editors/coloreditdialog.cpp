@@ -28,7 +28,7 @@ const int kRowY[3] = {56, 90, 124};
 const int kLabelWidth = 22;
 const int kSpinWidth = 62;
 const int kFieldHeight = 26;
-const QRect kHex(276, 164, 180, 28);
+const QRect kHex(276, 164, 184, 28);
 const int kSwatchY = 212;
 const int kSwatchSide = 22;
 const int kSwatchGap = 5;
@@ -151,8 +151,7 @@ QSpinBox *ColorEditDialog::makeSpinBox(int maximum)
 {
     auto *box = new QSpinBox(this);
     box->setRange(0, maximum);
-    box->setFont(LanguageFont::current());
-    box->setStyleSheet(QStringLiteral("QSpinBox{%1}").arg(QLatin1String(kFieldStyle)));
+    UiTheme::styleSpinBox(box);
     return box;
 }
 
@@ -256,7 +255,7 @@ void ColorEditDialog::paintEvent(QPaintEvent *)
     else
         painter.fillRect(rect(), QColor(28, 31, 36));
     // The colour being edited, beside the swatches.
-    const QRect preview = UiScale::scaled(QRect(kColumnX[0], kSwatchY + kSwatchSide + 12, 180, 28));
+    const QRect preview = UiScale::scaled(QRect(kColumnX[0], kSwatchY + kSwatchSide + 12, 184, 28));
     painter.fillRect(preview, m_color);
     painter.setPen(QColor(120, 124, 130));
     painter.drawRect(preview.adjusted(0, 0, -1, -1));

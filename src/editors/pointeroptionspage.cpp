@@ -64,8 +64,7 @@ PointerOptionsPage::PointerOptionsPage(PageEvents &events, QWidget *parent)
     m_scroll = new QSpinBox(this);
     m_scroll->setObjectName(QStringLiteral("scroll"));
     m_scroll->setRange(kScrollMin, kScrollMax);
-    m_scroll->setStyleSheet(QStringLiteral("QSpinBox{background:rgb(24,26,30);color:white;"
-                                           "border:1px solid rgb(90,94,100);}"));
+    UiTheme::styleSpinBox(m_scroll);
     // The wheel amount goes into the profile at once, not on Apply.
     connect(m_scroll, qOverload<int>(&QSpinBox::valueChanged), this, [this](int value) {
         qDebug("slider_clicked 1 = %d", value);

@@ -26,7 +26,7 @@ const int kRadioY = 62;
 const int kRadioHeight = 24;
 const int kRadioWidth = 95;
 const int kSecondRadioX = kLeft + 105;
-const int kMenuWidth = 120;
+const int kMenuWidth = 95;   // the rate button's width: the menu stays inside the window
 const int kTextSliceBorder = 8;
 
 } // namespace
