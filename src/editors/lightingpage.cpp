@@ -265,7 +265,6 @@ void LightingPage::retranslate()
 
 void LightingPage::setScale(double factor)
 {
-    m_scale = factor;
     const QFont font = LanguageFont::current();
     for (QWidget *w : std::initializer_list<QWidget *>{m_effectLabel, m_brightnessLabel, m_speedLabel, m_colorLabel,
                                                         m_sleepLabel, m_sleepValue, m_effectButton, m_moveOff})

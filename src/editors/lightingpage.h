@@ -69,7 +69,6 @@ private:
 
     ProfileData *m_profile = nullptr;
     bool m_showSleep = true;
-    double m_scale = 1.0;
     QColor m_shownColor;
 
     VeskLabel *m_effectLabel = nullptr;

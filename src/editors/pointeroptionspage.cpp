@@ -110,25 +110,31 @@ std::array<PointerOptionsPage::Choice, PointerOptionsPage::ChoiceCount> PointerO
 void PointerOptionsPage::show(ProfileData &profile, const PageContext &context)
 {
     m_profile = &profile;
-    m_chosen = {};
-    m_debounce.reset();
+    // The options are global: a profile switch keeps what the user chose
+    // and has not applied yet; another model's settings drop it.
+    if (context.modelName != m_modelName) {
+        m_chosen = {};
+        m_debounce.reset();
+        m_modelName = context.modelName;
+    }
     m_syncMode = ProductDescriptor::syncMode();
 
     const MouseConfig empty;
     const MouseConfig &config = context.config ? *context.config : empty;
+    const int debounce = m_debounce.value_or(config.Debounce);
     {
         const QSignalBlocker blocker(m_response);
-        m_response->setValue(config.Debounce);
+        m_response->setValue(debounce);
     }
-    m_responseValue->setText(QString::number(config.Debounce));
+    m_responseValue->setText(QString::number(debounce));
     {
         const QSignalBlocker blocker(m_scroll);
         m_scroll->setValue(profile.scrollspeed);
     }
-    showChoice(Sync, config.Sync != 0);
+    showChoice(Sync, m_chosen[Sync].value_or(config.Sync) != 0);
     showChoice(Lift, config.LiftHigh == 1);
-    showChoice(Angle, config.AngleValue != 0);
-    showChoice(Jitter, config.Jitter != 0);
+    showChoice(Angle, m_chosen[Angle].value_or(config.AngleValue) != 0);
+    showChoice(Jitter, m_chosen[Jitter].value_or(config.Jitter) != 0);
     placeControls();
 }
 

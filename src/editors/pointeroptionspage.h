@@ -22,7 +22,8 @@ class VeskSlider;
 // value with the report-rate page's: a click asks the window to store it and
 // both pages show it. Sync, angle, jitter and debounce go into the record on
 // Apply - only those the user changed, so that a value out of range that a
-// file gave is shown safely and kept.
+// file gave is shown safely and kept. Being global, they outlive a profile
+// switch until Apply (or a switch to another model).
 //
 // The order of the four choices follows the product's PROFILE/Sync (which
 // of them its firmware reads first); the rows are the same in every order.
@@ -62,7 +63,8 @@ private:
     PageEvents &m_events;
     ProfileData *m_profile = nullptr;
     int m_syncMode = 0;
-    // What the user chose since the last show(), for Apply.
+    QString m_modelName;
+    // What the user chose and has not applied yet.
     std::array<std::optional<uint8_t>, ChoiceCount> m_chosen{};
     std::optional<uint8_t> m_debounce;
 

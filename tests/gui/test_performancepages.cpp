@@ -117,7 +117,12 @@ void TestPerformancePages::exclusivePairs()
     QVERIFY(off->isChecked());
     QVERIFY(!on->isChecked());
     click(p.pointer->onBox(PointerOptionsPage::Angle));
-    // Only Apply takes the pairs.
+    // Only Apply takes the pairs; a profile switch by the mouse's own button
+    // keeps them, since they are not the profile's.
+    QCOMPARE(int(workingConfig.Jitter), 1);
+    w.slotRefreshProfile(2);
+    QCOMPARE(int(workingConfig.ProfileID), 2);
+    QVERIFY(off->isChecked());
     QCOMPARE(int(workingConfig.Jitter), 1);
     BoxWatcher boxes;
     QCOMPARE(w.apply(), 0);
