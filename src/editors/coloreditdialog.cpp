@@ -73,9 +73,9 @@ ColorEditDialog::ColorEditDialog(const QColor &initial, QWidget *parent)
     m_svArea = new VeskSvArea(this);
     m_hueBar = new VeskHueBar(this);
     connect(m_hueBar, &VeskHueBar::hueChanged, this,
-            [this](int hue) { showHsv(hue, m_saturation, m_value, FromHsv); });
+            [this](int hue) { showHsv(hue, m_saturation, m_value, FromPicker); });
     connect(m_svArea, &VeskSvArea::svChanged, this,
-            [this](int saturation, int value) { showHsv(m_hue, saturation, value, FromHsv); });
+            [this](int saturation, int value) { showHsv(m_hue, saturation, value, FromPicker); });
 
     const char *hsvNames[3] = {"H:", "S:", "V:"};
     const char *rgbNames[3] = {"R:", "G:", "B:"};

@@ -59,7 +59,7 @@ private:
     // Where a change came from: that editor keeps what the user typed, the
     // others follow. Hue, saturation and value are kept as typed, so that a
     // grey does not lose its hue.
-    enum Source { FromHsv, FromRgb, FromHex, FromOutside };
+    enum Source { FromHsv, FromRgb, FromHex, FromPicker, FromOutside };
 
     void showHsv(int hue, int saturation, int value, Source source);
     void showRgb(const QColor &color, Source source);

@@ -10,6 +10,7 @@
 #include "editors/coloreditdialog.h"
 #include "editors/lightingpage.h"
 #include "shell/pagehost.h"
+#include "widgets/vesksvarea.h"
 #include "widgets/veskcheckbox.h"
 #include "widgets/vesklabel.h"
 #include "widgets/veskpushbutton.h"
@@ -310,6 +311,14 @@ void TestLightingPage::colourDialogCancelUndoesEverything()
             dialog->hexEdit()->selectAll();
             QTest::keyClicks(dialog->hexEdit(), QStringLiteral("#12345G"));
             QCOMPARE(dialog->color(), QColor(0, 0, 0));
+            // A pick in the saturation/value field moves the boxes and keeps
+            // the hue: the top right corner is the pure hue.
+            const int hue = dialog->hueBox()->value();
+            QTest::mouseClick(dialog->svArea(), Qt::LeftButton, {}, QPoint(dialog->svArea()->width() - 1, 0));
+            QCOMPARE(dialog->saturationBox()->value(), 255);
+            QCOMPARE(dialog->valueBox()->value(), 255);
+            QCOMPARE(dialog->hueBox()->value(), hue);
+            QCOMPARE(dialog->color().name(), QColor::fromHsv(hue, 255, 255).name());
             // A swatch loads its colour into every editor.
             QTest::mouseClick(dialog->swatch(4), Qt::LeftButton);
             QCOMPARE(dialog->color(), QColor(255, 255, 0));
