@@ -54,10 +54,14 @@ std::array<QString, kMacroListSize> readList()
     return table;
 }
 
-void writeSlot(int slot, const QString &name)
+bool writeSlot(int slot, const QString &name)
 {
     const auto config = SettingsFile::openForWriting(Paths::configFile());
     config->setValue(listKey(slot), name);
+    if (SettingsFile::commit(*config))
+        return true;
+    qDebug() << "the macro list could not be written; slot" << slot << "keeps its old name";
+    return false;
 }
 
 int findSlot(const std::array<QString, kMacroListSize> &table, const QString &name)
@@ -157,30 +161,25 @@ bool addMacroName(const QString &name)
     if (findSlot(table, name) >= 0)
         return true;
     const int slot = findSlot(table, QString());
-    if (slot < 0)
-        return false;
-    writeSlot(slot, name);
-    return true;
+    return slot >= 0 && writeSlot(slot, name);
 }
 
-void removeMacroName(const QString &name)
+bool removeMacroName(const QString &name)
 {
     if (name.isEmpty())
-        return;
+        return true;
     const int slot = findSlot(readList(), name);
-    if (slot >= 0)
-        writeSlot(slot, QString());
+    return slot < 0 || writeSlot(slot, QString());
 }
 
-void renameMacroName(const QString &oldName, const QString &newName)
+bool renameMacroName(const QString &oldName, const QString &newName)
 {
     // An empty old name would match a free slot; an unsafe new one could
     // never name a file.
     if (oldName.isEmpty() || !Paths::isSafeFileName(newName))
-        return;
+        return false;
     const int slot = findSlot(readList(), oldName);
-    if (slot >= 0)
-        writeSlot(slot, newName);
+    return slot < 0 || writeSlot(slot, newName);
 }
 
 QStringList listMacros()
@@ -273,10 +272,11 @@ bool renameMacro(const QString &oldName, const QString &wanted, QString *newName
         qDebug() << "macro file could not be renamed:" << oldPath;
         return false;
     }
-    renameMacroName(oldName, name);
     if (newName)
         *newName = name;
-    return true;
+    // The file has its new name; a list that kept the old one would point at
+    // nothing, so the caller hears of it.
+    return renameMacroName(oldName, name);
 }
 
 void deleteMacro(const QString &name)

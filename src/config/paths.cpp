@@ -94,6 +94,23 @@ QString configsDirFor(const QString &exeDir)
         + QStringLiteral("/mousecfg/Configs");
 }
 
+QString cacheDir() { return cacheDirFor(executableDir()); }
+
+QString cacheDirFor(const QString &exeDir)
+{
+    const QString configs = configsDirFor(exeDir);
+    const QString installed = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/mousecfg/Configs");
+    if (configs != installed)
+        return QFileInfo(configs).absolutePath() + QStringLiteral("/cache");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/mousecfg");
+}
+
+QString lastSentFile()
+{
+    return cacheDir() + QStringLiteral("/last-sent.conf");
+}
+
 bool ensureConfigs(QString *error)
 {
     const QString target = configsDir();

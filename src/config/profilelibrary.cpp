@@ -35,13 +35,18 @@ QStringList load()
     settings->beginGroup(group());
     const int count = std::clamp(SettingsFile::readInt(*settings, QStringLiteral("Count")), 0, kMaxEntries);
     QStringList names;
+    int leftOut = 0;
     for (int i = 1; i <= count; ++i) {
         const QString name = settings->value(QString::number(i)).toString();
         if (Paths::isSafeFileName(name))
             names << name;
         else
-            qDebug() << "library entry" << i << name << "is not a file name; left out";
+            ++leftOut;
     }
+    // One line, however large a hand-edited Count claims the list to be.
+    if (leftOut > 0)
+        qDebug() << "library list" << path << "names" << count << "entries;" << leftOut
+                 << "are empty or not file names and were left out";
     return names;
 }
 

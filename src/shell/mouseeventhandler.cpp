@@ -59,7 +59,7 @@ void MouseEventHandler::refreshDpiStage(quint8 iDPI)
     m_window->pages().showDpiStage(iDPI);
     // The next start shows the stage the mouse is in.
     const QString slotName = workingConfig.names[size_t(workingConfig.profileIndex())];
-    if (!saveProfileDpiStage(slotName, iDPI))
+    if (!saveProfileDpiStage(slotName, iDPI, profile))
         qDebug() << "the DPI stage could not be stored in" << slotName;
     const int dpi = dpiCodeToDpi(profile.dpiLevels[iDPI].y, AppConfig::sensorType());
     m_window->showOsd(OsdTexts::dpiStage(iDPI, dpi));

@@ -22,7 +22,7 @@ const int kMaxSide = 20000;
 } // namespace
 
 ScaledPictureCache::ScaledPictureCache(const QString &directory)
-    : m_directory(directory.isEmpty() ? QFileInfo(Paths::configsDir()).absolutePath() + QStringLiteral("/cache")
+    : m_directory(directory.isEmpty() ? Paths::cacheDir()
                                       : directory)
 {
 }

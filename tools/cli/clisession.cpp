@@ -13,7 +13,7 @@
 #include "device/mouselist.h"
 #include "device/transport.h"
 #include "device/uploadall.h"
-#include "device/veskprocessthread.h"
+#include "device/uploadworker.h"
 
 #include <QFileInfo>
 #include <QJsonObject>
@@ -76,7 +76,7 @@ int CliSession::upload(bool full, bool readState)
         openDevice();
         readMouseState();
     }
-    VeskProcessThread worker;
+    UploadWorker worker;
     worker.full = full;
     worker.start();
     worker.wait();

@@ -18,11 +18,13 @@ class PollerControl;
 //     after sending, the live record becomes the last-sent one and
 //     Config/Diff records whether the next upload must send everything;
 //  4. emit DoProcessDlg().
-class VeskProcessThread : public QThread {
+// (Formerly VeskProcessThread; its debug lines
+// keep that name.)
+class UploadWorker : public QThread {
     Q_OBJECT
 public:
-    explicit VeskProcessThread(QObject *parent = nullptr);
-    ~VeskProcessThread() override;   // waits for run() to end
+    explicit UploadWorker(QObject *parent = nullptr);
+    ~UploadWorker() override;   // waits for run() to end
 
     // Result code of the upload (0 sent or nothing to send, 1 no device,
     // 2 read-back failed, 4 write failed, 5 mouse off). Read it after
