@@ -18,6 +18,7 @@
 #include "config/profilelibraryeditor.h"
 #include "device/devicehandles.h"
 #include "device/discovery.h"
+#include "platform/desktoppointerspeed.h"
 #include "platform/firmwareupdater.h"
 #include "platform/osdclient.h"
 #include "widgets/languagefont.h"
@@ -96,6 +97,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     if (!AppConfig::loadAll(storedConfig))
         qCDebug(lcUi, "some profile files are missing; their profiles start empty\n");
     workingConfig = storedConfig;
+    DesktopPointerSpeed::readInto(currentProfile(workingConfig));
 
     // Pages.
     m_pages = std::make_unique<PageHost>(this);
@@ -318,6 +320,7 @@ void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
     if (!AppConfig::loadAll(storedConfig))
         qCDebug(lcUi, "some profile files are missing; their profiles start empty\n");
     workingConfig = storedConfig;
+    DesktopPointerSpeed::readInto(currentProfile(workingConfig));
     m_profiles->showCurrent();
     m_profiles->reloadLibrary();
     if (!writeDefaultProfileFile())
@@ -341,6 +344,7 @@ void MousecfgWidget::makeProfileCurrent(int slot, bool reload)
         ProfileLibraryEditor::loadOrFactory(profile, workingConfig.names[size_t(slot)]);
     m_profiles->showCurrent();
     refreshPages();
+    DesktopPointerSpeed::applyFrom(profile);
     if (!AppConfig::saveActiveProfileIndex(slot))
         qCWarning(lcUi, "the active profile could not be stored\n");
 }

@@ -5,6 +5,9 @@
 #include "editors/buttonpage.h"
 #include "editors/macropage.h"
 #include "editors/dpipage.h"
+#include "editors/lightingpage.h"
+#include "editors/pointeroptionspage.h"
+#include "editors/reportratepage.h"
 
 // One line a page: `host.add<PageClass>();`, the page class stating its slot
 // in `static constexpr EditorPage::Slot kSlot` and taking
@@ -14,4 +17,7 @@ void registerPages(PageHost &host)
     host.add<ButtonPage>();
     host.add<MacroPage>();
     host.add<DpiPage>();
+    host.add<LightingPage>();
+    host.add<PointerOptionsPage>();
+    host.add<ReportRatePage>();
 }
