@@ -2,6 +2,15 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>The mouse is connected, but %1 cannot be opened: no permission.
+Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udevadm control --reload&quot; as root and plug the mouse in again.</source>
+        <translation>The mouse is connected, but %1 cannot be opened: no permission.
+Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udevadm control --reload&quot; as root and plug the mouse in again.</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpdater</name>
     <message>
         <source>Do you want to upgrade the firmware?</source>
