@@ -14,7 +14,6 @@
 #include "config/productdescriptor.h"
 #include "config/profilefile.h"
 #include "config/profilelibrary.h"
-#include "device/profileswitch.h"
 #include "device/devicehandles.h"
 #include "device/discovery.h"
 #include "platform/firmwareupdater.h"
@@ -222,7 +221,7 @@ void MousecfgWidget::rebuildSlotMenu()
             makeProfileCurrent(slot, false);
             // The mouse is told directly; the poller must not read meanwhile.
             m_connection->stopStatusThread();
-            if (SendProfileSwitch(slot) != 0)
+            if (m_apply->switchProfile(slot) != 0)
                 qDebug("the mouse did not take the profile switch\n");
             m_connection->startStatusThread();
         });
