@@ -28,6 +28,15 @@
     </message>
 </context>
 <context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>The mouse is connected, but %1 cannot be opened: no permission.
+Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udevadm control --reload&quot; as root and plug the mouse in again.</source>
+        <translation>The mouse is connected, but %1 cannot be opened: no permission.
+Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udevadm control --reload&quot; as root and plug the mouse in again.</translation>
+    </message>
+</context>
+<context>
     <name>DpiStageRow</name>
     <message>
         <source>X:%d</source>

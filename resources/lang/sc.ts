@@ -28,6 +28,15 @@
     </message>
 </context>
 <context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>The mouse is connected, but %1 cannot be opened: no permission.
+Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udevadm control --reload&quot; as root and plug the mouse in again.</source>
+        <translation>鼠标已连接，但没有权限打开 %1。
+请将 udev 规则 70-mousecfg.rules 安装到 /etc/udev/rules.d/，以 root 身份运行“udevadm control --reload”，然后重新插入鼠标。</translation>
+    </message>
+</context>
+<context>
     <name>DpiStageRow</name>
     <message>
         <source>X:%d</source>

@@ -28,6 +28,15 @@
     </message>
 </context>
 <context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>The mouse is connected, but %1 cannot be opened: no permission.
+Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udevadm control --reload&quot; as root and plug the mouse in again.</source>
+        <translation>滑鼠已連接，但沒有權限開啟 %1。
+請將 udev 規則 70-mousecfg.rules 安裝到 /etc/udev/rules.d/，以 root 身分執行「udevadm control --reload」，然後重新插入滑鼠。</translation>
+    </message>
+</context>
+<context>
     <name>DpiStageRow</name>
     <message>
         <source>X:%d</source>

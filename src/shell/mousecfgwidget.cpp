@@ -415,6 +415,8 @@ int MousecfgWidget::apply() { return m_apply->apply(); }
 
 int MousecfgWidget::upload(bool full) { return m_apply->upload(full); }
 
+int MousecfgWidget::switchProfile(int slot) { return m_apply->switchProfile(slot); }
+
 void MousecfgWidget::switchLanguage(int id)
 {
     bool loaded = false;

@@ -96,6 +96,8 @@ public:
     // "Apply" and the uploads of the profile operations.
     int apply();
     int upload(bool full = false);
+    // Tells the mouse to switch to `slot` from a worker behind the busy dialog.
+    int switchProfile(int slot);
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);

@@ -175,7 +175,9 @@ void ProfileControls::switchSlot(int slot)
     // The mouse is told directly (select, then apply all, whatever the select
     // gave); the poller must not read meanwhile.
     m_window->connection()->stopStatusThread();
-    if (SendProfileSwitch(slot) != 0)
+    // From a worker behind the busy dialog: a mouse that does not answer
+    // must not hold up the window.
+    if (m_window->switchProfile(slot) != 0)
         qCDebug(lcUi, "the mouse did not take the profile switch\n");
     m_window->connection()->startStatusThread();
     sendProfileTables();
