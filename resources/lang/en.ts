@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>BatteryNotifier</name>
+    <message>
+        <source>Mouse battery low</source>
+        <translation>Mouse battery low</translation>
+    </message>
+    <message>
+        <source>%1% left. Connect the charging cable.</source>
+        <translation>%1% left. Connect the charging cable.</translation>
+    </message>
+    <message>
+        <source>Mouse charged</source>
+        <translation>Mouse charged</translation>
+    </message>
+    <message>
+        <source>The battery is full.</source>
+        <translation>The battery is full.</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpdater</name>
     <message>
         <source>Do you want to upgrade the firmware?</source>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>BatteryNotifier</name>
+    <message>
+        <source>Mouse battery low</source>
+        <translation>鼠标电量低</translation>
+    </message>
+    <message>
+        <source>%1% left. Connect the charging cable.</source>
+        <translation>剩余 %1%。请连接充电线。</translation>
+    </message>
+    <message>
+        <source>Mouse charged</source>
+        <translation>鼠标已充满电</translation>
+    </message>
+    <message>
+        <source>The battery is full.</source>
+        <translation>电池已充满。</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpdater</name>
     <message>
         <source>Do you want to upgrade the firmware?</source>

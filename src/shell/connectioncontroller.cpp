@@ -27,10 +27,12 @@ const int kMenuDesignWidth = 150;
 ConnectionController::ConnectionController(MousecfgWidget *window)
     : QObject(window)
     , m_window(window)
-    , m_poller([window](VeskGetBatteryThread *thread) {
+    , m_poller([this, window](VeskGetBatteryThread *thread) {
         // Queued: the poller emits on its own thread.
         QObject::connect(thread, &VeskGetBatteryThread::RefreshBatteryStatus, window,
                          &MousecfgWidget::slotRefreshBatteryStatus, Qt::QueuedConnection);
+        QObject::connect(thread, &VeskGetBatteryThread::RefreshBatteryStatus, this,
+                         &ConnectionController::batteryRead, Qt::QueuedConnection);
         QObject::connect(thread, &VeskGetBatteryThread::RefreshStatus, window, &MousecfgWidget::slotRefreshStatus,
                          Qt::QueuedConnection);
         QObject::connect(thread, &VeskGetBatteryThread::RefreshWriteStatus, window,

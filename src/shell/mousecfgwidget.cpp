@@ -1,6 +1,7 @@
 #include "mousecfgwidget.h"
 
 #include "applycontroller.h"
+#include "batterynotifier.h"
 #include "connectioncontroller.h"
 #include "devicestatuspanel.h"
 #include "languagecontroller.h"
@@ -17,7 +18,9 @@
 #include "device/profileswitch.h"
 #include "device/devicehandles.h"
 #include "device/discovery.h"
+#include "platform/desktopnotifications.h"
 #include "platform/firmwareupdater.h"
+#include "platform/onscreenfeedback.h"
 #include "platform/osdclient.h"
 #include "widgets/languagefont.h"
 #include "widgets/skin.h"
@@ -104,6 +107,13 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_apply = std::make_unique<ApplyController>(this, *m_pages, m_connection->poller());
     m_events = std::make_unique<MouseEventHandler>(this);
     m_osd = new OsdClient(this);
+    // Desktop notifications: the battery notices, and the on-screen texts
+    // where the overlay cannot show.
+    auto *notifications = new DesktopNotifications(this);
+    m_feedback = new OnScreenFeedback(m_osd, notifications, this);
+    auto *batteryNotices =
+        new BatteryNotifier(notifications, AppConfig::batteryAlert(), m_status->fullMillivolts(), this);
+    connect(m_connection, &ConnectionController::batteryRead, batteryNotices, &BatteryNotifier::takeReading);
 
     // First look.
     selectTab(WindowControls::TabLighting);
@@ -460,8 +470,7 @@ void MousecfgWidget::startFirmwareUpdate()
 
 void MousecfgWidget::showOsd(const QString &text)
 {
-    if (!text.isEmpty())
-        m_osd->showOsd(text, UiTheme::currentColor());
+    m_feedback->show(text, UiTheme::currentColor());
 }
 
 void MousecfgWidget::statusChanged() { m_status->updateMode(); }

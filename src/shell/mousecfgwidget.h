@@ -18,6 +18,7 @@ class DeviceStatusPanel;
 class HotplugMonitor;
 class LanguageController;
 class MouseEventHandler;
+class OnScreenFeedback;
 class OsdClient;
 class PageHost;
 class QAction;
@@ -70,6 +71,7 @@ public:
     PageHost &pages();
     HotplugMonitor *hotplugMonitor() const;
     OsdClient *osdClient() const { return m_osd; }
+    OnScreenFeedback *onScreenFeedback() const { return m_feedback; }
     TrayController *tray() const { return m_tray; }
     LanguageController *languages() const { return m_languages; }
     ConnectionController *connection() const { return m_connection; }
@@ -150,6 +152,7 @@ private:
     LanguageController *m_languages = nullptr;
     TrayController *m_tray = nullptr;
     OsdClient *m_osd = nullptr;
+    OnScreenFeedback *m_feedback = nullptr;
     QMenu *m_slotMenu = nullptr;
 
     double m_scaleFactor = 1.0;
