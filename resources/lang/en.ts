@@ -254,6 +254,10 @@
         <source>Config File(*.conf)</source>
         <translation>Config File(*.conf)</translation>
     </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>Start with the desktop</translation>
+    </message>
 </context>
 <context>
     <name>Paths</name>

@@ -254,6 +254,10 @@
         <source>Config File(*.conf)</source>
         <translation>设置文件(*.conf)</translation>
     </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>随桌面启动</translation>
+    </message>
 </context>
 <context>
     <name>Paths</name>

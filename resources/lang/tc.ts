@@ -254,6 +254,10 @@
         <source>Config File(*.conf)</source>
         <translation>設定檔案(*.conf)</translation>
     </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>隨桌面啟動</translation>
+    </message>
 </context>
 <context>
     <name>Paths</name>

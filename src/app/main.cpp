@@ -1,5 +1,6 @@
 #include "config/paths.h"
 #include "config/productdescriptor.h"
+#include "platform/autostartentry.h"
 #include "platform/singleinstance.h"
 #include "shell/mousecfgwidget.h"
 #include "sim/virtualmouse.h"
@@ -8,6 +9,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QIcon>
+#include <QSystemTrayIcon>
 
 int main(int argc, char *argv[])
 {
@@ -49,7 +51,12 @@ int main(int argc, char *argv[])
         qDebug("using the virtual mouse (MOUSECFG_SIMULATE=1)\n");
 
     MousecfgWidget window(virtualMouse);
-    if (window.presentModelCount() != 0) {
+    // The autostart entry starts the program in the tray.
+    const bool hidden =
+        AutostartEntry::startsHidden(QCoreApplication::arguments(), QSystemTrayIcon::isSystemTrayAvailable());
+    if (hidden) {
+        window.startHidden();
+    } else if (window.presentModelCount() != 0) {
         window.setWindowOpacity(1.0);
         window.show();
     }

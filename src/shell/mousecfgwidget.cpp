@@ -1,6 +1,7 @@
 #include "mousecfgwidget.h"
 
 #include "applycontroller.h"
+#include "autostartsetting.h"
 #include "batterynotifier.h"
 #include "connectioncontroller.h"
 #include "devicestatuspanel.h"
@@ -26,6 +27,7 @@
 #include "widgets/skin.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
+#include "widgets/veskcheckbox.h"
 #include "widgets/vesklabel.h"
 #include "widgets/vesklineedit.h"
 #include "widgets/veskmessagebox.h"
@@ -129,14 +131,21 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
 
     // Icon and tray.
     setWindowIcon(QIcon(Skin::path(QStringLiteral("icon.ico"))));
-    m_tray = new TrayController(this);
+    m_autostart = new AutostartSetting(this);
+    m_controls.autostart->setChecked(m_autostart->isEnabled());
+    connect(m_controls.autostart, &QAbstractButton::clicked, m_autostart, &AutostartSetting::setEnabled);
+    connect(m_autostart, &AutostartSetting::changed, m_controls.autostart, &QAbstractButton::setChecked);
+    m_tray = new TrayController(this, m_autostart);
     m_tray->create(currentModel());
 
     // The battery display starts from a low reading until the mouse
     // answers; the window (or the warning) follows a moment later.
     slotRefreshBatteryStatus(0, 1, 1);
     m_connection->setMouseReady(presentModelCount() > 0);
-    QTimer::singleShot(kStartWarningDelayMs, this, &MousecfgWidget::slotWarning);
+    QTimer::singleShot(kStartWarningDelayMs, this, [this] {
+        if (!m_startHidden)
+            slotWarning();
+    });
 }
 
 MousecfgWidget::~MousecfgWidget()
