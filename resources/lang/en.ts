@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>BatteryNotifier</name>
+    <message>
+        <source>Mouse battery low</source>
+        <translation>Mouse battery low</translation>
+    </message>
+    <message>
+        <source>%1% left. Connect the charging cable.</source>
+        <translation>%1% left. Connect the charging cable.</translation>
+    </message>
+    <message>
+        <source>Mouse charged</source>
+        <translation>Mouse charged</translation>
+    </message>
+    <message>
+        <source>The battery is full.</source>
+        <translation>The battery is full.</translation>
+    </message>
+</context>
+<context>
     <name>ColorEditDialog</name>
     <message>
         <source>Color Edit</source>
@@ -761,6 +780,10 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>The file could not be written.</source>
         <translation>The file could not be written.</translation>
+    </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>Start with the desktop</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>BatteryNotifier</name>
+    <message>
+        <source>Mouse battery low</source>
+        <translation>鼠标电量低</translation>
+    </message>
+    <message>
+        <source>%1% left. Connect the charging cable.</source>
+        <translation>剩余 %1%。请连接充电线。</translation>
+    </message>
+    <message>
+        <source>Mouse charged</source>
+        <translation>鼠标已充满电</translation>
+    </message>
+    <message>
+        <source>The battery is full.</source>
+        <translation>电池已充满。</translation>
+    </message>
+</context>
+<context>
     <name>ColorEditDialog</name>
     <message>
         <source>Color Edit</source>
@@ -761,6 +780,10 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>The file could not be written.</source>
         <translation>文件无法写入。</translation>
+    </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>随桌面启动</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>BatteryNotifier</name>
+    <message>
+        <source>Mouse battery low</source>
+        <translation>滑鼠電量低</translation>
+    </message>
+    <message>
+        <source>%1% left. Connect the charging cable.</source>
+        <translation>剩餘 %1%。請連接充電線。</translation>
+    </message>
+    <message>
+        <source>Mouse charged</source>
+        <translation>滑鼠已充飽電</translation>
+    </message>
+    <message>
+        <source>The battery is full.</source>
+        <translation>電池已充飽。</translation>
+    </message>
+</context>
+<context>
     <name>ColorEditDialog</name>
     <message>
         <source>Color Edit</source>
@@ -761,6 +780,10 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>The file could not be written.</source>
         <translation>檔案無法寫入。</translation>
+    </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>隨桌面啟動</translation>
     </message>
 </context>
 <context>

@@ -29,10 +29,12 @@ const int kMenuDesignWidth = 150;
 ConnectionController::ConnectionController(MousecfgWidget *window)
     : QObject(window)
     , m_window(window)
-    , m_poller([window](StatusPollerThread *thread) {
+    , m_poller([this, window](StatusPollerThread *thread) {
         // Queued: the poller emits on its own thread.
         QObject::connect(thread, &StatusPollerThread::RefreshBatteryStatus, window,
                          &MousecfgWidget::slotRefreshBatteryStatus, Qt::QueuedConnection);
+        QObject::connect(thread, &StatusPollerThread::RefreshBatteryStatus, this,
+                         &ConnectionController::batteryRead, Qt::QueuedConnection);
         QObject::connect(thread, &StatusPollerThread::RefreshStatus, window, &MousecfgWidget::slotRefreshStatus,
                          Qt::QueuedConnection);
         QObject::connect(thread, &StatusPollerThread::RefreshWriteStatus, window,

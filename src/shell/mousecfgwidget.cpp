@@ -1,6 +1,8 @@
 #include "mousecfgwidget.h"
 
 #include "applycontroller.h"
+#include "autostartsetting.h"
+#include "batterynotifier.h"
 #include "connectioncontroller.h"
 #include "devicestatuspanel.h"
 #include "languagecontroller.h"
@@ -19,13 +21,16 @@
 #include "device/devicehandles.h"
 #include "device/discovery.h"
 #include "platform/desktoppointerspeed.h"
+#include "platform/desktopnotifications.h"
 #include "platform/firmwareupdater.h"
+#include "platform/onscreenfeedback.h"
 #include "platform/osdclient.h"
 #include "widgets/languagefont.h"
 #include "widgets/skin.h"
 #include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
+#include "widgets/veskcheckbox.h"
 #include "widgets/vesklabel.h"
 #include "widgets/vesklineedit.h"
 #include "widgets/veskmessagebox.h"
@@ -108,6 +113,13 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_apply = std::make_unique<ApplyController>(this, *m_pages, m_connection->poller());
     m_events = std::make_unique<MouseEventHandler>(this);
     m_osd = new OsdClient(this);
+    // Desktop notifications: the battery notices, and the on-screen texts
+    // where the overlay cannot show.
+    auto *notifications = new DesktopNotifications(this);
+    m_feedback = new OnScreenFeedback(m_osd, notifications, this);
+    auto *batteryNotices =
+        new BatteryNotifier(notifications, AppConfig::batteryAlert(), m_status->fullMillivolts(), this);
+    connect(m_connection, &ConnectionController::batteryRead, batteryNotices, &BatteryNotifier::takeReading);
 
     // First look.
     selectTab(WindowControls::TabLighting);
@@ -123,14 +135,21 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
 
     // Icon and tray.
     setWindowIcon(QIcon(Skin::path(QStringLiteral("icon.ico"))));
-    m_tray = new TrayController(this);
+    m_autostart = new AutostartSetting(this);
+    m_controls.autostart->setChecked(m_autostart->isEnabled());
+    connect(m_controls.autostart, &QAbstractButton::clicked, m_autostart, &AutostartSetting::setEnabled);
+    connect(m_autostart, &AutostartSetting::changed, m_controls.autostart, &QAbstractButton::setChecked);
+    m_tray = new TrayController(this, m_autostart);
     m_tray->create(currentModel());
 
     // The battery display starts from a low reading until the mouse
     // answers; the window (or the warning) follows a moment later.
     slotRefreshBatteryStatus(0, 1, 1);
     m_connection->setMouseReady(presentModelCount() > 0);
-    QTimer::singleShot(kStartWarningDelayMs, this, &MousecfgWidget::slotWarning);
+    QTimer::singleShot(kStartWarningDelayMs, this, [this] {
+        if (!m_startHidden)
+            slotWarning();
+    });
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -446,8 +465,7 @@ void MousecfgWidget::startFirmwareUpdate()
 
 void MousecfgWidget::showOsd(const QString &text)
 {
-    if (!text.isEmpty())
-        m_osd->showOsd(text, UiTheme::currentColor());
+    m_feedback->show(text, UiTheme::currentColor());
 }
 
 void MousecfgWidget::statusChanged() { m_status->updateMode(); }

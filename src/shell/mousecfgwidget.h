@@ -13,11 +13,13 @@
 #include <memory>
 
 class ApplyController;
+class AutostartSetting;
 class ConnectionController;
 class DeviceStatusPanel;
 class HotplugMonitor;
 class LanguageController;
 class MouseEventHandler;
+class OnScreenFeedback;
 class OsdClient;
 class PageHost;
 class ProfileControls;
@@ -72,9 +74,16 @@ public:
     ProfileControls &profiles();
     HotplugMonitor *hotplugMonitor() const;
     OsdClient *osdClient() const { return m_osd; }
+    OnScreenFeedback *onScreenFeedback() const { return m_feedback; }
     TrayController *tray() const { return m_tray; }
+    AutostartSetting *autostart() const { return m_autostart; }
     LanguageController *languages() const { return m_languages; }
     ConnectionController *connection() const { return m_connection; }
+
+    // Started from the autostart entry: the window stays in the tray, also
+    // when no mouse is there (no disconnect warning). Call before the event
+    // loop runs.
+    void startHidden() { m_startHidden = true; }
 
     // Operations of the window that its helpers and the pages run.
     void selectTab(int index);
@@ -151,8 +160,10 @@ private:
     ConnectionController *m_connection = nullptr;
     LanguageController *m_languages = nullptr;
     TrayController *m_tray = nullptr;
+    AutostartSetting *m_autostart = nullptr;
     OsdClient *m_osd = nullptr;
     ProfileControls *m_profiles = nullptr;
+    OnScreenFeedback *m_feedback = nullptr;
 
     double m_scaleFactor = 1.0;
     int m_scaleLevel = 0;
@@ -162,6 +173,7 @@ private:
     int m_laidOutLevel = -1;
     QSize m_laidOutSize;
     int m_currentTab = WindowControls::TabLighting;
+    bool m_startHidden = false;
     bool m_dragging = false;
     QPoint m_pressPoint;
     QPoint m_windowOrigin;

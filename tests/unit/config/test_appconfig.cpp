@@ -65,6 +65,7 @@ void TestAppConfig::defaultsWithoutFiles()
     TestEnvironment env(TestEnvironment::Empty);
     QCOMPARE(AppConfig::batteryFull(), 4200);
     QCOMPARE(AppConfig::battery(), 0);
+    QCOMPARE(AppConfig::batteryAlert(), 15);
     QCOMPARE(AppConfig::sensorType(), 0);
     QCOMPARE(AppConfig::ledType(), 0);
     QCOMPARE(AppConfig::fontSize(3), 0u);
