@@ -9,6 +9,7 @@
 #include "sniperdialog.h"
 
 #include "config/combokey.h"
+#include "widgets/uilog.h"
 #include "config/functioncatalogue.h"
 #include "config/macrofile.h"
 #include "config/productdescriptor.h"
@@ -322,7 +323,7 @@ QWidget *ButtonPage::dialogParent()
 ButtonInfo *ButtonPage::aimedEntry(const ProfileData *aimed, int entry) const
 {
     if (m_profile != aimed || !m_profile) {
-        qDebug("Button page: another profile was shown while the dialog was open; its result is dropped");
+        qCDebug(lcUi, "Button page: another profile was shown while the dialog was open; its result is dropped");
         return nullptr;
     }
     return &m_profile->buttons[size_t(entry)];
@@ -390,7 +391,7 @@ void ButtonPage::applyMacro(int entry, int code)
     // The entry holds 63 events: a longer file gives its first 63.
     button->KeyNumber = readMacroEvents(dialog.name(), button->KeyInfo, &stored);
     if (stored > button->KeyNumber)
-        qDebug("Macro %s has %d events; the button takes the first %d", qPrintable(dialog.name()), stored,
+        qCDebug(lcUi, "Macro %s has %d events; the button takes the first %d", qPrintable(dialog.name()), stored,
                button->KeyNumber);
 }
 
@@ -405,7 +406,7 @@ void ButtonPage::applySingleKey(int entry)
     if (ButtonInfo *button = aimedEntry(aimed, entry)) {
         button->Res1 = uint8_t(dialog.key());
         button->Fun = Fun::SingleKey;
-        qDebug("%d", dialog.key());
+        qCDebug(lcUi, "%d", dialog.key());
     }
 }
 

@@ -1,6 +1,7 @@
 #include "combokeystate.h"
 
 #include "config/keytables.h"
+#include "widgets/uilog.h"
 #include "config/scancodes.h"
 
 #include <QStringList>
@@ -11,7 +12,7 @@ bool ComboKeyState::feed(int code, int flags)
         return false;
     m_lastCode = code;
     m_lastFlags = flags;
-    qDebug("VeskComboKeyWindow dwVCode = %x dwFlag = %x", code, flags);
+    qCDebug(lcUi, "VeskComboKeyWindow dwVCode = %x dwFlag = %x", code, flags);
     if (m_fresh) {
         m_live.fill(0);
         m_committed.fill(0);

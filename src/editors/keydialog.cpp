@@ -3,6 +3,7 @@
 #include "keycapture.h"
 
 #include "widgets/languagefont.h"
+#include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
 
@@ -105,7 +106,7 @@ void KeyDialog::tryGrab(int attemptsLeft)
         QTimer::singleShot(kGrabRetryMs, this, [this, attemptsLeft] { tryGrab(attemptsLeft - 1); });
         return;
     }
-    qDebug("Keyboard grab failed: desktop shortcuts reach the desktop");
+    qCDebug(lcUi, "Keyboard grab failed: desktop shortcuts reach the desktop");
     m_grabNotice->show();
 }
 
