@@ -2,6 +2,9 @@
 
 #include "pagehost.h"
 
+#include "editors/buttonpage.h"
+#include "editors/macropage.h"
+#include "editors/dpipage.h"
 #include "editors/lightingpage.h"
 #include "editors/pointeroptionspage.h"
 #include "editors/reportratepage.h"
@@ -11,6 +14,9 @@
 // (PageEvents &, QWidget *parent) in its constructor.
 void registerPages(PageHost &host)
 {
+    host.add<ButtonPage>();
+    host.add<MacroPage>();
+    host.add<DpiPage>();
     host.add<LightingPage>();
     host.add<PointerOptionsPage>();
     host.add<ReportRatePage>();
