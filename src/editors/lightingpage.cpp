@@ -132,7 +132,11 @@ void LightingPage::show(ProfileData &profile, const PageContext &)
     int minimum = 1;
     int maximum = 9;
     sleepRange(minimum, maximum);
-    m_sleep->setRange(minimum, maximum);
+    {
+        // A new range can move the handle; that is no edit of the new profile.
+        const QSignalBlocker blocker(m_sleep);
+        m_sleep->setRange(minimum, maximum);
+    }
     m_showSleep = ProductDescriptor::showSleep();
 
     showEffect();
