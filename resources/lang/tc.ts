@@ -2,6 +2,110 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>BatteryNotifier</name>
+    <message>
+        <source>Mouse battery low</source>
+        <translation>滑鼠電量低</translation>
+    </message>
+    <message>
+        <source>%1% left. Connect the charging cable.</source>
+        <translation>剩餘 %1%。請連接充電線。</translation>
+    </message>
+    <message>
+        <source>Mouse charged</source>
+        <translation>滑鼠已充飽電</translation>
+    </message>
+    <message>
+        <source>The battery is full.</source>
+        <translation>電池已充飽。</translation>
+    </message>
+</context>
+<context>
+    <name>ColorEditDialog</name>
+    <message>
+        <source>Color Edit</source>
+        <translation>顏色編輯</translation>
+    </message>
+    <message>
+        <source>APPLY</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ComboKeyDialog</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>組合鍵</translation>
+    </message>
+    <message>
+        <source>Hold the keys of the combination together</source>
+        <translation>同時按住組合中的各個按鍵</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>The mouse is connected, but %1 cannot be opened: no permission.
+Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udevadm control --reload&quot; as root and plug the mouse in again.</source>
+        <translation>滑鼠已連接，但沒有權限開啟 %1。
+請將 udev 規則 70-mousecfg.rules 安裝到 /etc/udev/rules.d/，以 root 身分執行「udevadm control --reload」，然後重新插入滑鼠。</translation>
+    </message>
+</context>
+<context>
+    <name>DpiStageRow</name>
+    <message>
+        <source>X:%d</source>
+        <translation>X:%d</translation>
+    </message>
+    <message>
+        <source>Y:%d</source>
+        <translation>Y:%d</translation>
+    </message>
+    <message>
+        <source>DPI : %d</source>
+        <translation>DPI : %d</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>XY 連動</translation>
+    </message>
+</context>
+<context>
+    <name>FireKeyDialog</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>連發鍵設定</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左鍵</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右鍵</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中鍵</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>鍵盤按鍵</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>次數:</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>延時:</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpdater</name>
     <message>
         <source>Do you want to upgrade the firmware?</source>
@@ -75,6 +179,108 @@
     <message>
         <source>Please input file name.</source>
         <translation>請輸入檔案名稱。</translation>
+    </message>
+</context>
+<context>
+    <name>KeyDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Desktop shortcuts (such as Alt+Tab) may not be captured here.</source>
+        <translation>此處可能無法擷取桌面快速鍵（如 Alt+Tab）。</translation>
+    </message>
+</context>
+<context>
+    <name>LightingPage</name>
+    <message>
+        <source>OFF</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>常亮</translation>
+    </message>
+    <message>
+        <source>BREATHING</source>
+        <translation>呼吸</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>七彩呼吸</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>彩虹</translation>
+    </message>
+    <message>
+        <source>FLASH</source>
+        <translation>閃爍</translation>
+    </message>
+    <message>
+        <source>Horizontal WAVE</source>
+        <translation>水平波浪</translation>
+    </message>
+    <message>
+        <source>Horizontal GO WITHOUT TRACE</source>
+        <translation>水平踏雪無痕</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>雨滴</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>波浪</translation>
+    </message>
+    <message>
+        <source>GO WITHOUT TRACE</source>
+        <translation>踏雪無痕</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>觸發</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>溜溜球</translation>
+    </message>
+    <message>
+        <source>Marbles</source>
+        <translation>彈珠</translation>
+    </message>
+    <message>
+        <source> MINUTE</source>
+        <translation> 分鐘</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>燈效</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>休眠時間</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>移動時關燈</translation>
     </message>
 </context>
 <context>
@@ -317,6 +523,29 @@
     </message>
 </context>
 <context>
+    <name>MacroSelectDialog</name>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循環次數(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住時重複執行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>重複執行直到再次按鍵</translation>
+    </message>
+</context>
+<context>
     <name>MacroTableModel</name>
     <message>
         <source>KEY</source>
@@ -544,6 +773,18 @@
         <source>Config File(*.conf)</source>
         <translation>設定檔案(*.conf)</translation>
     </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>設定檔無法寫入。</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>檔案無法寫入。</translation>
+    </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>隨桌面啟動</translation>
+    </message>
 </context>
 <context>
     <name>Paths</name>
@@ -566,6 +807,361 @@
     <message>
         <source>The name is too long.</source>
         <translation>名稱過長。</translation>
+    </message>
+</context>
+<context>
+    <name>PointerOptionsPage</name>
+    <message>
+        <source>Key Response</source>
+        <translation>按鍵響應</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>滾輪速度</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>啟用同步</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>靜默高度</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>直線修正</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>防抖</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>1mm</source>
+        <translation>1mm</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2mm</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRatePage</name>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>回報率</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>靜默高度</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+</context>
+<context>
+    <name>SingleKeyDialog</name>
+    <message>
+        <source>Single Key</source>
+        <translation>單鍵</translation>
+    </message>
+    <message>
+        <source>Press the key</source>
+        <translation>請按下按鍵</translation>
+    </message>
+</context>
+<context>
+    <name>SniperDialog</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>狙擊設定</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>VeskBtnWindow</name>
+    <message>
+        <source>Left</source>
+        <translation>左鍵</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右鍵</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中鍵</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前進</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>後退</translation>
+    </message>
+    <message>
+        <source>SINGLE KEY</source>
+        <translation>單鍵</translation>
+    </message>
+    <message>
+        <source>COMBO KEY</source>
+        <translation>組合鍵</translation>
+    </message>
+    <message>
+        <source>FIRE KEY</source>
+        <translation>連發鍵</translation>
+    </message>
+    <message>
+        <source>Button Off</source>
+        <translation>關閉按鍵</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>尋找</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Switch Window</source>
+        <translation>切換視窗</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>關閉視窗</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>我的電腦</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>執行</translation>
+    </message>
+    <message>
+        <source>Show Desktop</source>
+        <translation>顯示桌面</translation>
+    </message>
+    <message>
+        <source>Lock PC</source>
+        <translation>鎖定電腦</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>瀏覽器首頁</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>瀏覽器上一頁</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>瀏覽器下一頁</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>瀏覽器停止</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>瀏覽器重新整理</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>瀏覽器搜尋</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>瀏覽器我的最愛</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>郵件</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暫停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>上一首</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>下一首</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>音量+</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>音量-</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>靜音</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>媒體播放器</translation>
+    </message>
+    <message>
+        <source>DPI Switch</source>
+        <translation>DPI 切換</translation>
+    </message>
+    <message>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <source>Rate +</source>
+        <translation>回報率 +</translation>
+    </message>
+    <message>
+        <source>Rate -</source>
+        <translation>回報率 -</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>滾輪向上</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>滾輪向下</translation>
+    </message>
+    <message>
+        <source>Led Switch</source>
+        <translation>燈效切換</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>狙擊鍵</translation>
+    </message>
+    <message>
+        <source>Profile +</source>
+        <translation>設定檔 +</translation>
+    </message>
+    <message>
+        <source>Profile -</source>
+        <translation>設定檔 -</translation>
+    </message>
+    <message>
+        <source>Profile Switch</source>
+        <translation>設定檔切換</translation>
+    </message>
+    <message>
+        <source>Boss Key</source>
+        <translation>老闆鍵</translation>
+    </message>
+    <message>
+        <source>Rate Switch</source>
+        <translation>回報率切換</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>巨集管理</translation>
+    </message>
+    <message>
+        <source>GunFile Manager</source>
+        <translation>壓槍檔案管理</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>基本功能</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Windows 功能</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>進階</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>多媒體</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Profile Menu</source>
+        <translation>設定檔選單</translation>
+    </message>
+    <message>
+        <source>Polling Rate</source>
+        <translation>回報率</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>左鍵不能設為壓槍功能。</translation>
+    </message>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation>選擇巨集</translation>
+    </message>
+    <message>
+        <source>GUNFILE SELECT</source>
+        <translation>選擇壓槍檔案</translation>
     </message>
 </context>
 <context>

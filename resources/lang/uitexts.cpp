@@ -65,6 +65,8 @@ static const char *const kMainWindowTexts[] = {
     QT_TRANSLATE_NOOP("MousecfgWidget", "Save Config File"),
     QT_TRANSLATE_NOOP("MousecfgWidget", "Load Config File"),
     QT_TRANSLATE_NOOP("MousecfgWidget", "Config File(*.conf)"),
+    QT_TRANSLATE_NOOP("MousecfgWidget", "The profile file could not be written."),
+    QT_TRANSLATE_NOOP("MousecfgWidget", "The file could not be written."),
 };
 
 // The shared message box: its buttons and the usual title.

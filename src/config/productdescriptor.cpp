@@ -105,7 +105,7 @@ int macroDelayUnit()
     const int unit = minDelay();
     return unit > 0 ? unit : 10;
 }
-bool extended3325() { return intKey("PROFILE/33254") == 1; }
+bool shortDpiRange3325() { return intKey("PROFILE/33254") == 1; }
 int colorMode() { return intKey("PROFILE/ColorMode"); }
 int syncMode() { return intKey("PROFILE/Sync"); }
 int frenchLanguage() { return intKey("PROFILE/french", -1); }

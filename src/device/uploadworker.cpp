@@ -1,5 +1,6 @@
 #include "uploadworker.h"
 
+#include "devicelog.h"
 #include "devicestate.h"
 #include "transport.h"
 #include "uploadall.h"
@@ -31,7 +32,7 @@ void UploadWorker::run()
 {
     // The settings reach the disk whatever happens to the mouse.
     if (!AppConfig::saveAll(*m_live))
-        qDebug("VeskProcessThread: the settings could not all be saved\n");
+        qCWarning(lcDevice, "VeskProcessThread: the settings could not all be saved\n");
 
     if (mouseOff()) {
         result = kTransferMouseOff;

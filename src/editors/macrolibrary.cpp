@@ -1,6 +1,7 @@
 #include "macrolibrary.h"
 
 #include "config/macrofile.h"
+#include "widgets/uilog.h"
 #include "config/paths.h"
 
 #include <QDebug>
@@ -133,7 +134,7 @@ bool MacroLibrary::exportTo(const QString &name, const QString &target)
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
         return false;
     if (!out.commit()) {
-        qDebug() << "macro export failed:" << target << out.errorString();
+        qCDebug(lcUi) << "macro export failed:" << target << out.errorString();
         return false;
     }
     return true;

@@ -9,6 +9,7 @@
 #include "veskmacroitemdelegate.h"
 
 #include "config/macrofile.h"
+#include "widgets/uilog.h"
 #include "config/productdescriptor.h"
 
 #include "widgets/languagefont.h"
@@ -364,7 +365,7 @@ int MacroPage::selectedRow() const
 
 void MacroPage::SelectRow(int row)
 {
-    qDebug("SelectRow %d", row);
+    qCDebug(lcUi, "SelectRow %d", row);
     selectRow(row);
 }
 
@@ -391,13 +392,13 @@ void MacroPage::checkbtn_clicked()
 
 void MacroPage::DefDelayChanged(const QString &text)
 {
-    qDebug() << "DefDelayChanged" << text;
+    qCDebug(lcUi) << "DefDelayChanged" << text;
     markDirty();
 }
 
 void MacroPage::LoopTimeChanged(const QString &text)
 {
-    qDebug() << "LoopTimeChanged" << text;
+    qCDebug(lcUi) << "LoopTimeChanged" << text;
     markDirty();
 }
 

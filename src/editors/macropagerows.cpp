@@ -9,6 +9,7 @@
 #include "mousecommandpanel.h"
 
 #include "config/keytables.h"
+#include "widgets/uilog.h"
 
 #include "widgets/veskpushbutton.h"
 
@@ -82,7 +83,7 @@ void MacroPage::CurrentChanged(const QModelIndex &current, const QModelIndex &pr
     if (!m_editing || !current.isValid())
         return;
     const int kind = m_rowEditor->editRow(m_model->row(current.row()));
-    qDebug("CurrentChanged %d", kind);
+    qCDebug(lcUi, "CurrentChanged %d", kind);
     installCapture(m_rowEditor->wantsKeys());
 }
 

@@ -1,6 +1,7 @@
 #include "macrorecorder.h"
 
 #include "config/keytables.h"
+#include "widgets/uilog.h"
 #include "config/macrofile.h"
 
 #include <QDebug>
@@ -46,7 +47,7 @@ MacroRecorder::Result MacroRecorder::feed(int keyCode, int flags, int64_t ms, st
 {
     const bool release = (flags & kReleaseFlag) != 0;
     const auto heldAt = std::find(m_held.begin(), m_held.end(), keyCode);
-    qDebug("OnHookKey ret %d %d %d", keyCode, flags,
+    qCDebug(lcUi, "OnHookKey ret %d %d %d", keyCode, flags,
            heldAt == m_held.end() ? -1 : int(heldAt - m_held.begin()));
     if (!release && heldAt != m_held.end())
         return Repeat;
