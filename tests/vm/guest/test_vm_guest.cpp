@@ -238,8 +238,9 @@ void TestVmGuest::enumeration()
     QCOMPARE(EnumerateMice(), 0);
     OpenDevicesByName(currentProductName());
     qInstallMessageHandler(nullptr);
-    for (const char *line : {"1 %1", "2 %1", "3 %2", "4 %2"})
-        QCOMPARE(g_debugLines.count(QString::fromLatin1(line).arg(receiver, cable)), 1);
+    const QStringList found = {"1 " + receiver, "2 " + receiver, "3 " + cable, "4 " + cable};
+    for (const QString &line : found)
+        QCOMPARE(g_debugLines.count(line), 1);
     const MouseListEntry &entry = mouseList().entries[0];
     QCOMPARE(QString::fromStdString(entry.collection(MouseCollection::ReceiverMouse).path), receiver);
     QCOMPARE(QString::fromStdString(entry.collection(MouseCollection::ReceiverCommand).path), receiver);
@@ -323,7 +324,8 @@ void TestVmGuest::windowStaysResponsiveWhenMouseStopsAnswering()
         QCOMPARE(boxes.texts, QStringList{QStringLiteral("Send data failed, please try again.")});
         // The first report gives up after its bounded retries: six unanswered
         // reads of 150 ms, with the waits between them.
-        QVERIFY2(took < 5000, qPrintable(QString::number(took)));
+        // (With room for an emulated machine under load.)
+        QVERIFY2(took < 15000, qPrintable(QString::number(took)));
         QVERIFY2(hid.uiThreadMs() < 100, qPrintable(QString::number(hid.uiThreadMs())));
     }
     {
