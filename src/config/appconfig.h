@@ -25,8 +25,8 @@ constexpr int kLanguageSlots = 10;
 // key-slot matrix into keySlotTable(). A ProfileID outside 0..4 loads as 0.
 // A slot whose name is empty or could not be a file name gets the name
 // "Profile <k+1>" and that file, so that it can be saved again. A slot
-// whose file does not exist gets the factory profile (makeDefaultProfile);
-// loadAll then returns false.
+// whose file does not exist or lacks keys gets the factory profile
+// (loadProfileFile); loadAll then returns false.
 bool loadAll(MouseConfig &config);
 
 // The global options and slot names into Config.ini, then the five slot
@@ -64,6 +64,11 @@ bool setDiff(int value);
 int battery();                                   // last level shown
 bool setBattery(int level);
 int batteryFull();                               // millivolts, 4200 by default
+// Config/BatteryAlert: the level in percent at or below which the desktop is
+// told that the battery is low; 0 turns the battery notices off. As stored,
+// unbounded: the alert decides what a value outside 0..100 means.
+constexpr int kDefaultBatteryAlert = 15;
+int batteryAlert();
 int colourThemeIndex();                          // Config/GColorID, 0 when outside the 7 themes
 QString model();
 int sensorType();                                // MouseSenSor/1

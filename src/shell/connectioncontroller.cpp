@@ -9,8 +9,9 @@
 #include "device/devicewatcher.h"
 #include "device/discovery.h"
 #include "device/mouselist.h"
-#include "device/veskgetbatterythread.h"
+#include "device/statuspollerthread.h"
 #include "platform/hotplugmonitor.h"
+#include "widgets/uilog.h"
 #include "widgets/uitheme.h"
 #include "widgets/veskmessagebox.h"
 #include "widgets/veskpushbutton.h"
@@ -28,13 +29,15 @@ const int kMenuDesignWidth = 150;
 ConnectionController::ConnectionController(MousecfgWidget *window)
     : QObject(window)
     , m_window(window)
-    , m_poller([window](VeskGetBatteryThread *thread) {
+    , m_poller([this, window](StatusPollerThread *thread) {
         // Queued: the poller emits on its own thread.
-        QObject::connect(thread, &VeskGetBatteryThread::RefreshBatteryStatus, window,
+        QObject::connect(thread, &StatusPollerThread::RefreshBatteryStatus, window,
                          &MousecfgWidget::slotRefreshBatteryStatus, Qt::QueuedConnection);
-        QObject::connect(thread, &VeskGetBatteryThread::RefreshStatus, window, &MousecfgWidget::slotRefreshStatus,
+        QObject::connect(thread, &StatusPollerThread::RefreshBatteryStatus, this,
+                         &ConnectionController::batteryRead, Qt::QueuedConnection);
+        QObject::connect(thread, &StatusPollerThread::RefreshStatus, window, &MousecfgWidget::slotRefreshStatus,
                          Qt::QueuedConnection);
-        QObject::connect(thread, &VeskGetBatteryThread::RefreshWriteStatus, window,
+        QObject::connect(thread, &StatusPollerThread::RefreshWriteStatus, window,
                          &MousecfgWidget::slotRefreshWriteStatus, Qt::QueuedConnection);
     })
 {
@@ -63,14 +66,14 @@ void ConnectionController::followPlugEvents(QObject *plugSource)
         return;
     }
     if (!m_monitor->startUdev())
-        qDebug("device notifications are not available: arrival and removal are not seen\n");
+        qCDebug(lcUi, "device notifications are not available: arrival and removal are not seen\n");
 }
 
 void ConnectionController::discover()
 {
     LoadMouseList();
     if (EnumerateMice() != 0)
-        qDebug("the HID library did not start: no mouse can be found\n");
+        qCWarning(lcUi, "the HID library did not start: no mouse can be found\n");
     rebuildModelMenu();
 }
 
@@ -78,7 +81,7 @@ void ConnectionController::setCurrentModel(const QString &name)
 {
     m_currentModel = name;
     if (AppConfig::currentProductName() != name && !AppConfig::setCurrentProductName(name))
-        qDebug() << "the current model" << name << "could not be stored";
+        qCWarning(lcUi) << "the current model" << name << "could not be stored";
 }
 
 void ConnectionController::rebuildModelMenu()
@@ -108,7 +111,7 @@ void ConnectionController::rebuildModelMenu()
         button->hide();
         if (m_modelNames.size() == 1) {
             setCurrentModel(m_modelNames.first());
-            qDebug().noquote() << "RefreshMouseList " + m_modelNames.first();
+            qCDebug(lcUi).noquote() << "RefreshMouseList " + m_modelNames.first();
         } else {
             setCurrentModel(QString());
         }
@@ -154,7 +157,7 @@ void ConnectionController::stopStatusThread() { m_poller.stopPoller(); }
 void ConnectionController::switchModel(const QString &name)
 {
     if (!m_modelNames.contains(name)) {
-        qDebug() << "model" << name << "is not present";
+        qCDebug(lcUi) << "model" << name << "is not present";
         return;
     }
     // The waits give the receiver time to let go of one model's collections
@@ -203,7 +206,7 @@ void ConnectionController::firstMouseArrived()
 {
     if (presentModelCount() == 0) {
         // The mouse left again within the arrival delay.
-        qDebug("first arrival: the mouse is gone again\n");
+        qCDebug(lcUi, "first arrival: the mouse is gone again\n");
         return;
     }
     stopStatusThread();
@@ -234,7 +237,7 @@ void ConnectionController::onDeviceChanged(const DeviceChange &change)
             }
         }
         if (change.flagsChanged && !AppConfig::setDiff(1))
-            qDebug("Config/Diff could not be set\n");
+            qCWarning(lcUi, "Config/Diff could not be set\n");
     } else {
         if (!change.flagsChanged)
             return;

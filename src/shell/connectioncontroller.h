@@ -71,6 +71,10 @@ public:
     void showWarning();                      // slotWarning
     void firstMouseArrived();                // slotWarnClose
 
+signals:
+    // Every battery reading of the poller, as it came (all zero: asleep or off).
+    void batteryRead(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+
 private:
     void onDeviceChanged(const DeviceChange &change);
     void onChangesApplied();

@@ -7,9 +7,10 @@
 #include <array>
 
 class QWidget;
+class VeskCheckBox;
 class VeskLabel;
 class VeskLineEdit;
-class VeskProcessbar;
+class BatteryBar;
 class VeskPushButton;
 
 // The controls of the main window and the layout pass that places them.
@@ -97,11 +98,13 @@ public:
     VeskPushButton *wheelDown = nullptr;
 
     // Status and decoration.
-    VeskProcessbar *battery = nullptr;
+    BatteryBar *battery = nullptr;
     VeskLabel *charge = nullptr;
     VeskLabel *dongle = nullptr;
     VeskLabel *logo = nullptr;
     VeskLabel *version = nullptr;
+    // "Start with the desktop".
+    VeskCheckBox *autostart = nullptr;
 
     // Design rectangles used by more than the layout pass.
     static const QRect kBatteryFrame;

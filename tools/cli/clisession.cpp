@@ -14,7 +14,7 @@
 #include "device/mouselist.h"
 #include "device/transport.h"
 #include "device/uploadall.h"
-#include "device/veskprocessthread.h"
+#include "device/uploadworker.h"
 
 #include <QFileInfo>
 #include <QJsonObject>
@@ -83,7 +83,7 @@ int CliSession::upload(bool full, bool readState)
         openDevice();
         readMouseState();
     }
-    VeskProcessThread worker;
+    UploadWorker worker;
     worker.full = full;
     worker.start();
     worker.wait();

@@ -1,6 +1,7 @@
 // Finding the mouse, opening the right connection and following plug events,
 // against the virtual mouse and against hand-made device lists.
 
+#include "config/logging.h"
 #include "device/deviceaccessadvice.h"
 #include "device/devicewatcher.h"
 #include "device/discovery.h"
@@ -108,6 +109,8 @@ private:
 
 void TestDiscovery::init()
 {
+    // Some cases check the debug lines.
+    Logging::enableDebug();
     qRegisterMetaType<DeviceChange>();
     m_env = std::make_unique<TestEnvironment>();
     m_mouse = std::make_unique<VirtualMouse>();
