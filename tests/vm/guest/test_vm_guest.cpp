@@ -21,6 +21,7 @@
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QLocalSocket>
+#include <QLoggingCategory>
 #include <QProcess>
 
 #include <csignal>
@@ -232,6 +233,7 @@ void TestVmGuest::enumeration()
     QVERIFY(pairs[cable.toStdString()] == collections);
 
     // The mouse list takes each collection once, from the right node.
+    QLoggingCategory::setFilterRules(QStringLiteral("mousecfg.*.debug=true"));
     qInstallMessageHandler(keepDebugLines);
     g_debugLines.clear();
     LoadMouseList();
@@ -334,8 +336,7 @@ void TestVmGuest::windowStaysResponsiveWhenMouseStopsAnswering()
         Heartbeat heartbeat;
         QMenu *menu = window.controls().profileMenu->menu();
         QVERIFY(menu && menu->actions().size() == 5);
-        menu->actions().at(1)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(window.connection()->hasStatusThread(), 10000);
+        menu->actions().at(1)->trigger();   // returns once its busy dialogs have closed
         qInfo("profile switch against a silent mouse: the window's thread spent %lld ms in HID calls, its longest "
               "pause was %lld ms",
               hid.uiThreadMs(), heartbeat.longestGapMs());
