@@ -115,7 +115,9 @@ int CliSession::load(const QString &path)
 int CliSession::save(const QString &path)
 {
     const MouseConfig copy = workingConfig;
-    if (!writeFileProductName(AppConfig::currentProductName(), path) || !exportConfigFile(copy, path)) {
+    // The file is written whole: the product stamp goes in with it, or a
+    // later load would refuse the file as another mouse's.
+    if (!exportConfigFile(copy, path, AppConfig::currentProductName())) {
         CliOutput::error(QStringLiteral("%1: cannot be written").arg(path));
         return CliOutput::kCantCreate;
     }
