@@ -1,3 +1,4 @@
+#include "config/logging.h"
 #include "config/paths.h"
 #include "config/productdescriptor.h"
 #include "platform/appidentity.h"
@@ -5,6 +6,7 @@
 #include "platform/singleinstance.h"
 #include "shell/mousecfgwidget.h"
 #include "sim/virtualmouse.h"
+#include "widgets/uilog.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -21,6 +23,7 @@ int main(int argc, char *argv[])
         qputenv("QT_XCB_GL_INTEGRATION", "none");
 
     QApplication app(argc, argv);
+    Logging::enableDebugFromEnvironment();
 
     // Set after the application object exists, so that Qt's own high-DPI
     // scaling stays off: the main window scales its geometry itself from the
@@ -45,14 +48,14 @@ int main(int argc, char *argv[])
     // two starts never copy the shipped defaults over each other.
     QString error;
     if (!Paths::ensureConfigs(&error))
-        qDebug() << "settings folder:" << error;
+        qCWarning(lcUi) << "settings folder:" << error;
 
     // With MOUSECFG_SIMULATE=1 the virtual mouse stands in for the HID
     // library; it must be in place before the window looks for the mouse,
     // and its plug and unplug reach the window as device arrival and removal.
     VirtualMouse *virtualMouse = installVirtualMouseFromEnvironment();
     if (virtualMouse)
-        qDebug("using the virtual mouse (MOUSECFG_SIMULATE=1)\n");
+        qCDebug(lcUi, "using the virtual mouse (MOUSECFG_SIMULATE=1)\n");
 
     MousecfgWidget window(virtualMouse);
     // The autostart entry starts the program in the tray.

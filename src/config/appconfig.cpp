@@ -1,5 +1,6 @@
 #include "appconfig.h"
 
+#include "logging.h"
 #include "paths.h"
 #include "profilefile.h"
 #include "settingsfile.h"
@@ -159,15 +160,13 @@ bool loadAll(MouseConfig &config)
         // file name would leave the slot unable to keep its settings.
         if (!Paths::isSafeFileName(config.names[k])) {
             const QString replacement = QStringLiteral("Profile %1").arg(k + 1);
-            qDebug() << "slot" << k + 1 << "name" << config.names[k] << "is not a file name; using" << replacement;
+            qCDebug(lcConfig) << "slot" << k + 1 << "name" << config.names[k] << "is not a file name; using" << replacement;
             config.names[k] = replacement;
         }
+        // A slot that was never saved (a fresh installation ships no slot
+        // files) or whose file lacks keys gets the factory profile.
         if (!loadProfileFile(config.profiles[k], config.names[k])) {
-            // A slot that was never saved (a fresh installation ships no slot
-            // files) gets the factory profile: an all-zero one would leave
-            // every button unassigned and every DPI stage off once uploaded.
-            qDebug() << "no profile file for slot" << k + 1 << config.names[k] << "; using the factory profile";
-            makeDefaultProfile(config.profiles[k]);
+            qCDebug(lcConfig) << "no whole profile file for slot" << k + 1 << config.names[k] << "; using the factory profile";
             allRead = false;
         }
     }

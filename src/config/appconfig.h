@@ -25,8 +25,8 @@ constexpr int kLanguageSlots = 10;
 // key-slot matrix into keySlotTable(). A ProfileID outside 0..4 loads as 0.
 // A slot whose name is empty or could not be a file name gets the name
 // "Profile <k+1>" and that file, so that it can be saved again. A slot
-// whose file does not exist gets the factory profile (makeDefaultProfile);
-// loadAll then returns false.
+// whose file does not exist or lacks keys gets the factory profile
+// (loadProfileFile); loadAll then returns false.
 bool loadAll(MouseConfig &config);
 
 // The global options and slot names into Config.ini, then the five slot

@@ -21,6 +21,9 @@ struct Line {
     int start = 0;
     int length = 0;
     int equals = -1;   // first '=' outside quotes, or -1
+    // A quote still open at a line break: the line ends there (as it would
+    // once the quote is closed) and the break is its position.
+    int openQuoteBreak = -1;
 };
 
 bool isBlank(char c)
@@ -28,7 +31,7 @@ bool isBlank(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-bool nextLine(const QByteArray &data, int &pos, Line &line)
+bool nextLine(const QByteArray &data, int &pos, Line &line, bool closeAtBreak)
 {
     const char *d = data.constData();
     const int size = data.size();
@@ -37,6 +40,7 @@ bool nextLine(const QByteArray &data, int &pos, Line &line)
         ++start;
 
     int equals = -1;
+    int openQuoteBreak = -1;
     bool quoted = false;
     int i = start;
     bool ended = false;
@@ -49,10 +53,20 @@ bool nextLine(const QByteArray &data, int &pos, Line &line)
             break;
         case '\n':
         case '\r':
-            if (i == start + 1)
+            if (i == start + 1) {
                 ++start;   // the break that ends a comment: still between lines
-            else if (!quoted)
+            } else if (!quoted) {
                 ended = true;
+            } else {
+                // The library never writes a raw line break inside quotes;
+                // one there is a stray quote. Read as the library reads it,
+                // the line goes on; read as the repair will leave it (the
+                // quote closed here), it ends.
+                if (openQuoteBreak < 0)
+                    openQuoteBreak = i - 1;
+                if (closeAtBreak)
+                    ended = true;
+            }
             break;
         case '\\':
             if (i < size) {
@@ -86,6 +100,7 @@ bool nextLine(const QByteArray &data, int &pos, Line &line)
     line.start = start;
     line.length = i - start;
     line.equals = equals;
+    line.openQuoteBreak = openQuoteBreak;
     return line.length > 0;
 }
 
@@ -103,10 +118,9 @@ bool loadsUnsafeVariant(const QString &element)
         offset = 10;
     if (offset == 0 || !s.endsWith(QLatin1Char(')')))
         return false;
-    const QByteArray bytes = s.mid(offset).toLatin1();
-    if (bytes.size() < 4)
-        return false;   // the stream ends before the type: nothing is loaded
-    return !isSafeVariantType(qFromBigEndian<quint32>(bytes.constData()));
+    // The library streams from everything after the opening parenthesis,
+    // the closing one included.
+    return !isSafeVariant(s.mid(offset).toLatin1());
 }
 
 bool valueIsHazardous(const QByteArray &data, int from, int to, bool utf8)
@@ -123,35 +137,52 @@ bool valueIsHazardous(const QByteArray &data, int from, int to, bool utf8)
 struct Edit {
     int at = 0;
     int remove = 0;
-    bool insertBracket = false;
+    const char *insert = nullptr;   // text put in at `at`, or none
 };
 
+// Without `edits`: the verdict on the file as the library reads it. With
+// them: the edits that repair it, found by reading each line as it will
+// stand once its stray quote is closed, which is how the library will read
+// the repaired file.
 Report scan(const QByteArray &data, QVector<Edit> *edits)
 {
     Report report;
     const bool bom = data.startsWith("\xef\xbb\xbf");   // the library then decodes text as UTF-8
     int pos = bom ? 3 : 0;
     Line line;
-    while (nextLine(data, pos, line)) {
+    while (nextLine(data, pos, line, edits != nullptr)) {
         const int end = line.start + line.length;
         const char first = data.at(line.start);
+        // With edits, a stray quote's line ends at its break: it is closed
+        // there, unless the line goes or its value is emptied anyway.
+        const bool openQuote = line.openQuoteBreak >= 0;
+        if (openQuote) {
+            report.malformed = true;
+            report.openQuote = true;
+        }
         if (first == '[') {
             const int close = data.indexOf(']', line.start);
             if (close < 0 || close >= end) {
                 report.malformed = true;
                 if (edits)
-                    edits->append({end, 0, true});
+                    edits->append({end, 0, openQuote ? "\"]" : "]"});
+            } else if (edits && openQuote) {
+                edits->append({end, 0, "\""});
             }
         } else if (line.equals < 0) {
             if (first != ';') {
                 report.malformed = true;
                 if (edits)
-                    edits->append({line.start, line.length, false});
+                    edits->append({line.start, line.length, nullptr});
+            } else if (edits && openQuote) {
+                edits->append({end, 0, "\""});
             }
         } else if (valueIsHazardous(data, line.equals + 1, end, bom)) {
             report.hazardous = true;
             if (edits)
-                edits->append({line.equals + 1, end - line.equals - 1, false});
+                edits->append({line.equals + 1, end - line.equals - 1, nullptr});
+        } else if (edits && openQuote) {
+            edits->append({end, 0, "\""});
         }
     }
     return report;
@@ -181,6 +212,23 @@ bool isSafeVariantType(quint32 typeId)
     }
 }
 
+bool isSafeVariant(const QByteArray &stream)
+{
+    if (stream.size() < 4)
+        return true;   // the stream ends before the type: nothing is loaded
+    const quint32 type = qFromBigEndian<quint32>(stream.constData());
+    if (!isSafeVariantType(type))
+        return false;
+    // A colour starts with its spec (a signed byte, streams of version 4.0
+    // carry no null flag): invalid, RGB, HSV, CMYK, HSL or extended RGB.
+    constexpr quint32 kColour = 67;
+    if (type == kColour && stream.size() > 4) {
+        const auto spec = static_cast<signed char>(stream.at(4));
+        return spec >= 0 && spec <= 5;
+    }
+    return true;
+}
+
 Report inspect(const QByteArray &data)
 {
     return scan(data, nullptr);
@@ -196,8 +244,8 @@ QByteArray repaired(const QByteArray &data)
     int copied = 0;
     for (const Edit &edit : qAsConst(edits)) {
         out.append(data.constData() + copied, edit.at - copied);
-        if (edit.insertBracket)
-            out.append(']');
+        if (edit.insert)
+            out.append(edit.insert);
         copied = edit.at + edit.remove;
     }
     out.append(data.constData() + copied, data.size() - copied);

@@ -1,5 +1,6 @@
 #include "macrofile.h"
 
+#include "logging.h"
 #include "paths.h"
 #include "settingsfile.h"
 
@@ -54,10 +55,14 @@ std::array<QString, kMacroListSize> readList()
     return table;
 }
 
-void writeSlot(int slot, const QString &name)
+bool writeSlot(int slot, const QString &name)
 {
     const auto config = SettingsFile::openForWriting(Paths::configFile());
     config->setValue(listKey(slot), name);
+    if (SettingsFile::commit(*config))
+        return true;
+    qCWarning(lcConfig) << "the macro list could not be written; slot" << slot << "keeps its old name";
+    return false;
 }
 
 int findSlot(const std::array<QString, kMacroListSize> &table, const QString &name)
@@ -104,7 +109,7 @@ bool writeMacroFile(const QString &name, const MacroOptions &options, const std:
     s->endGroup();
     s->setValue(kWriteSignKey, 1);
     if (!SettingsFile::commit(*s)) {
-        qDebug() << "macro file could not be written:" << path;
+        qCWarning(lcConfig) << "macro file could not be written:" << path;
         return false;
     }
     return true;
@@ -157,30 +162,25 @@ bool addMacroName(const QString &name)
     if (findSlot(table, name) >= 0)
         return true;
     const int slot = findSlot(table, QString());
-    if (slot < 0)
-        return false;
-    writeSlot(slot, name);
-    return true;
+    return slot >= 0 && writeSlot(slot, name);
 }
 
-void removeMacroName(const QString &name)
+bool removeMacroName(const QString &name)
 {
     if (name.isEmpty())
-        return;
+        return true;
     const int slot = findSlot(readList(), name);
-    if (slot >= 0)
-        writeSlot(slot, QString());
+    return slot < 0 || writeSlot(slot, QString());
 }
 
-void renameMacroName(const QString &oldName, const QString &newName)
+bool renameMacroName(const QString &oldName, const QString &newName)
 {
     // An empty old name would match a free slot; an unsafe new one could
     // never name a file.
     if (oldName.isEmpty() || !Paths::isSafeFileName(newName))
-        return;
+        return false;
     const int slot = findSlot(readList(), oldName);
-    if (slot >= 0)
-        writeSlot(slot, newName);
+    return slot < 0 || writeSlot(slot, newName);
 }
 
 QStringList listMacros()
@@ -215,7 +215,7 @@ bool takeWriteSign(const QString &name)
     // The mark was set either way: the macro is sent even if it could not be
     // cleared, at worst once more than needed.
     if (!SettingsFile::commit(*s))
-        qDebug() << "change mark could not be cleared:" << path;
+        qCDebug(lcConfig) << "change mark could not be cleared:" << path;
     return true;
 }
 
@@ -270,13 +270,14 @@ bool renameMacro(const QString &oldName, const QString &wanted, QString *newName
         return false;
     // A listed macro whose file has gone still gets its list entry renamed.
     if (QFileInfo::exists(oldPath) && !QFile::rename(oldPath, Paths::macroFile(name))) {
-        qDebug() << "macro file could not be renamed:" << oldPath;
+        qCWarning(lcConfig) << "macro file could not be renamed:" << oldPath;
         return false;
     }
-    renameMacroName(oldName, name);
     if (newName)
         *newName = name;
-    return true;
+    // The file has its new name; a list that kept the old one would point at
+    // nothing, so the caller hears of it.
+    return renameMacroName(oldName, name);
 }
 
 void deleteMacro(const QString &name)

@@ -55,11 +55,13 @@ bool readMacroFile(const QString &name, MacroOptions &options, std::vector<KeyIn
 int readMacroEvents(const QString &name, std::array<KeyInfo, kEventsPerButton> &events, int *storedCount = nullptr);
 
 // The macro list MACRO_LIST/0..49 of Config.ini: 50 slots, not a packed list.
-// addMacroName writes the first empty slot; false when the list is full or the
-// name is empty or unsafe. A name already listed is not listed twice.
+// addMacroName writes the first empty slot; false when the list is full, the
+// name is empty or unsafe, or Config.ini could not be written. A name
+// already listed is not listed twice. Remove and rename give false only
+// when the list could not be written (or the new name is unsafe).
 bool addMacroName(const QString &name);
-void removeMacroName(const QString &name);         // first equal slot becomes empty
-void renameMacroName(const QString &oldName, const QString &newName);   // first equal slot
+bool removeMacroName(const QString &name);         // first equal slot becomes empty
+bool renameMacroName(const QString &oldName, const QString &newName);   // first equal slot
 QStringList listMacros();                          // non-empty slots in slot order
 int countMacros();                                 // number of non-empty slots
 

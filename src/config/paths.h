@@ -22,6 +22,7 @@ QString configsDir();
 // overrides still apply).
 QString dataDirFor(const QString &exeDir);
 QString configsDirFor(const QString &exeDir);
+QString cacheDirFor(const QString &exeDir);
 
 // Creates the writable Configs directory and copies the shipped defaults into
 // it when it has no Config.ini yet; files already there are never
@@ -36,6 +37,11 @@ QString profileDir();            // <Configs>/Profile
 QString macroDir();              // <Configs>/MacroDB
 QString productDir(const QString &product);   // <Configs>/<product>; empty when unsafe
 QString skinDir();               // <data>/skin
+// Files the program may rebuild (scaled pictures, the command line's
+// last-sent record): "cache" beside Configs in the portable layout and under
+// MOUSECFG_HOME, else $XDG_CACHE_HOME/mousecfg.
+QString cacheDir();
+QString lastSentFile();          // <cache>/last-sent.conf
 QString langDir();               // <data>/lang
 
 // A name that becomes a file name must stay inside its directory: no path

@@ -161,7 +161,7 @@ bool readColour(const Line &line, QColor &colour)
     if (!s.startsWith(QLatin1String("@Variant(")) || !s.endsWith(QLatin1Char(')')))
         return false;
     QByteArray stream = s.mid(9).toLatin1();
-    if (stream.size() >= 4 && !IniScan::isSafeVariantType(qFromBigEndian<quint32>(stream.constData()))) {
+    if (!IniScan::isSafeVariant(stream)) {
         colour = QColor();   // what the guarded settings reader gives for such a value
         return true;
     }
@@ -266,8 +266,10 @@ void appendGroup(const ProfileData &profile, bool withLightingSleep, QByteArray 
 
 } // namespace
 
-bool read(const QByteArray &bytes, const QString &group, ProfileData &profile, bool withLightingSleep)
+bool read(const QByteArray &bytes, const QString &group, ProfileData &profile, bool withLightingSleep,
+          int *essentialSeen)
 {
+    int essential = 0;
     const ProfileKeys &keys = ProfileKeys::get();
     const QByteArray groupName = group.toLatin1();
     ProfileData result = profile;
@@ -291,10 +293,14 @@ bool read(const QByteArray &bytes, const QString &group, ProfileData &profile, b
             continue;
         if (!readValue(line, key, result))
             return false;
+        if (key.isEssential())
+            ++essential;
     }
     if (!walker.canonical())
         return false;
     profile = result;
+    if (essentialSeen)
+        *essentialSeen = essential;
     return true;
 }
 

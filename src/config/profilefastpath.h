@@ -23,7 +23,9 @@ namespace ProfileFastPath {
 // Reads the keys of `group` from `bytes` as QSettings would read them; a
 // missing key reads as 0, empty text or an invalid colour. Returns false,
 // with `profile` untouched, when the bytes are not in the canonical form.
-bool read(const QByteArray &bytes, const QString &group, ProfileData &profile, bool withLightingSleep);
+// `essentialSeen` gets the number of essential keys the group holds.
+bool read(const QByteArray &bytes, const QString &group, ProfileData &profile, bool withLightingSleep,
+          int *essentialSeen = nullptr);
 
 // The bytes QSettings would write after every key of the profile was set in
 // `group` of a file holding `existing` (empty: no file). False when

@@ -1,6 +1,7 @@
 #include "profilefile.h"
 
 #include "iniscan.h"
+#include "logging.h"
 #include "paths.h"
 #include "profilefastpath.h"
 #include "profilekeys.h"
@@ -34,8 +35,9 @@ void writeProfileKeys(QSettings &s, const ProfileData &p, bool withLightingSleep
     }
 }
 
-void readProfileKeys(const QSettings &s, ProfileData &p, bool withLightingSleep)
+int readProfileKeys(const QSettings &s, ProfileData &p, bool withLightingSleep)
 {
+    int essential = 0;
     // Only the keys the group holds are looked up; every other field reads
     // as a missing key does.
     const ProfileKeys &keys = ProfileKeys::get();
@@ -47,6 +49,8 @@ void readProfileKeys(const QSettings &s, ProfileData &p, bool withLightingSleep)
         const ProfileKey &key = keys.all()[index];
         if (!withLightingSleep && key.isLightingSleep())
             continue;
+        if (key.isEssential())
+            ++essential;
         switch (key.kind()) {
         case ValueKind::Number:
             setNumber(p, key, SettingsFile::readInt(s, key.key));
@@ -59,6 +63,7 @@ void readProfileKeys(const QSettings &s, ProfileData &p, bool withLightingSleep)
             break;
         }
     }
+    return essential;
 }
 
 namespace {
@@ -113,7 +118,7 @@ bool writeDirectly(int n, const ProfileData &profile, const QString &path, bool 
     QSaveFile file(path);
     written = file.open(QIODevice::WriteOnly) && file.write(after) == after.size() && file.commit();
     if (!written)
-        qDebug() << "could not write the profile file" << path;
+        qCWarning(lcConfig) << "could not write the profile file" << path;
     return true;
 }
 
@@ -131,18 +136,22 @@ bool writeGroup(int n, const ProfileData &profile, const QString &path, bool wit
     return SettingsFile::commit(*settings);
 }
 
-bool readGroup(int n, ProfileData &profile, const QString &path, bool withLightingSleep)
+bool readGroup(int n, ProfileData &profile, const QString &path, bool withLightingSleep, bool *whole = nullptr)
 {
     // A missing file or refused name reads like a file without keys: the
     // block becomes zero.
     const bool exists = !path.isEmpty() && QFileInfo(path).isFile();
     const QString group = ProfileKeys::groupName(n);
-    if (ProfileFastPath::read(exists ? fileBytes(path) : QByteArray(), group, profile, withLightingSleep))
-        return exists;
-    const auto settings = SettingsFile::openForReading(path);
-    settings->beginGroup(group);
-    readProfileKeys(*settings, profile, withLightingSleep);
-    settings->endGroup();
+    int essential = 0;
+    if (!ProfileFastPath::read(exists ? fileBytes(path) : QByteArray(), group, profile, withLightingSleep,
+                               &essential)) {
+        const auto settings = SettingsFile::openForReading(path);
+        settings->beginGroup(group);
+        essential = readProfileKeys(*settings, profile, withLightingSleep);
+        settings->endGroup();
+    }
+    if (whole)
+        *whole = exists && essential == ProfileKeys::get().essentialCount();
     return exists;
 }
 
@@ -175,7 +184,22 @@ bool saveProfileFile(const ProfileData &profile, const QString &name)
 
 bool loadProfileFile(ProfileData &profile, const QString &name)
 {
-    return readProfileGroup(0, profile, Paths::profileFile(name));
+    bool whole = false;
+    const QString path = Paths::profileFile(name);
+    if (readGroup(0, profile, path, true, &whole) && whole)
+        return true;
+    if (QFileInfo(path).isFile())
+        qCDebug(lcConfig) << "profile file" << path << "lacks button or DPI keys; it loads as the factory profile";
+    makeDefaultProfile(profile);
+    return false;
+}
+
+bool holdsWholeProfile(int n, const QString &path)
+{
+    ProfileData scratch;
+    bool whole = false;
+    readGroup(n, scratch, path, true, &whole);
+    return whole;
 }
 
 QString defaultProfileName()
@@ -201,15 +225,21 @@ bool writeDefaultProfileFile()
     return SettingsFile::commit(*settings);
 }
 
-bool saveProfileDpiStage(const QString &name, int stage)
+bool saveProfileDpiStage(const QString &name, int stage, const ProfileData &current)
 {
     if (stage < 0 || stage >= kDpiStageCount) {
-        qDebug() << "refused to store the DPI stage" << stage;
+        qCDebug(lcConfig) << "refused to store the DPI stage" << stage;
         return false;
     }
     const QString path = Paths::profileFile(name);
     if (path.isEmpty())
         return false;
+    if (!holdsWholeProfile(0, path)) {
+        // The stage alone would make a file that loads as an empty profile.
+        ProfileData whole = current;
+        whole.dpi = uint8_t(stage);
+        return saveProfileFile(whole, name);
+    }
     const auto settings = SettingsFile::openForWriting(path);
     settings->setValue(ProfileKeys::groupName(0) + QStringLiteral("/dpi"), stage);
     return SettingsFile::commit(*settings);

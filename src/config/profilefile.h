@@ -29,8 +29,16 @@ bool readConfigProfileGroup(int n, ProfileData &profile, const QString &path);
 
 // Configs/Profile/<name>.prof, group PROFILE_0. Names that would leave the
 // folder (separators, "..", control characters, empty) are refused.
+// A slot or library file that is missing, refused, or whose group lacks
+// any essential key (ProfileKey::isEssential: it was cut short or written
+// by hand) loads as the factory profile: the zeros of the absent keys would
+// leave every button unassigned once uploaded. loadProfileFile then
+// returns false.
 bool saveProfileFile(const ProfileData &profile, const QString &name);
 bool loadProfileFile(ProfileData &profile, const QString &name);
+
+// Whether the file at `path` holds group PROFILE_<n> with every essential key.
+bool holdsWholeProfile(int n, const QString &path);
 
 // Configs/Profile/DefaultProfile.prof holding nothing but the factory profile
 // of the current product descriptor.
@@ -39,10 +47,14 @@ QString defaultProfileName();   // "DefaultProfile"
 
 // The DPI stage the mouse reported, persisted as PROFILE_0/dpi of the slot's
 // file so that the next load shows it. Stages outside 0..7 are refused.
-bool saveProfileDpiStage(const QString &name, int stage);
+// A slot file that does not hold a whole profile is never given the stage
+// alone: `current` (the slot's profile as the program holds it) is written
+// whole, with that stage.
+bool saveProfileDpiStage(const QString &name, int stage, const ProfileData &current);
 
 // The keys of one group written into or read from settings already opened
 // and positioned inside the group (the whole-configuration file writes five
 // groups in one pass).
 void writeProfileKeys(QSettings &settings, const ProfileData &profile, bool withLightingSleep);
-void readProfileKeys(const QSettings &settings, ProfileData &profile, bool withLightingSleep);
+// Reading returns how many essential keys the group holds.
+int readProfileKeys(const QSettings &settings, ProfileData &profile, bool withLightingSleep);

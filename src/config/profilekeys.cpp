@@ -21,6 +21,30 @@ ValueKind ProfileKey::kind() const
     }
 }
 
+bool ProfileKey::isEssential() const
+{
+    switch (field) {
+    case F::pollrate:
+    case F::dpi:
+    case F::StageUsed:
+    case F::StageLink:
+    case F::StageXy:
+    case F::StageX:
+    case F::StageY:
+    case F::ButtonID:
+    case F::ButtonFun:
+    case F::ButtonLoopNumber:
+    case F::ButtonKeyNumber:
+    case F::ButtonRes1:
+    case F::ButtonRes2:
+    case F::ButtonRes3:
+    case F::ButtonRes4:
+        return true;
+    default:
+        return false;
+    }
+}
+
 ProfileKeys::ProfileKeys()
 {
     // The order of the Windows tool's own loops; the file order is sorted.
@@ -84,6 +108,8 @@ ProfileKeys::ProfileKeys()
         IniText::appendEscapedKey(m_keys[i].key, m_keys[i].escaped);
         m_byEscaped.insert(m_keys[i].escaped, i);
         m_byKey.insert(m_keys[i].key, i);
+        if (m_keys[i].isEssential())
+            ++m_essentialCount;
     }
     // The settings library writes the keys of a group sorted as strings
     // (UTF-16 code units, '/' for the nesting).

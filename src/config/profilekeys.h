@@ -37,6 +37,11 @@ struct ProfileKey {
     {
         return field == ProfileField::LedMoveOFF || field == ProfileField::LedSleepTime;
     }
+    // The keys without which a group is no profile: the report rate, the
+    // active stage, every DPI stage and every button's assignment. The
+    // settings library writes them at both ends of a group (button keys
+    // first, the lower-case ones last), so a file cut anywhere lacks some.
+    bool isEssential() const;
 };
 
 class ProfileKeys {
@@ -51,6 +56,8 @@ public:
     int indexOfEscaped(const QByteArray &escaped) const { return m_byEscaped.value(escaped, -1); }
     // Index of the key as the settings library names it in a group, or -1.
     int indexOfKey(const QString &key) const { return m_byKey.value(key, -1); }
+    // How many keys are essential (ProfileKey::isEssential).
+    int essentialCount() const { return m_essentialCount; }
 
 private:
     ProfileKeys();
@@ -59,6 +66,7 @@ private:
     std::vector<int> m_fileOrder;
     QHash<QByteArray, int> m_byEscaped;
     QHash<QString, int> m_byKey;
+    int m_essentialCount = 0;
 };
 
 // Every field a group holds back to its zero value (LedMoveOFF and

@@ -3,13 +3,18 @@
 #include "pagehost.h"
 
 #include "config/mouseconfig.h"
+#include "device/profileswitch.h"
 #include "device/transport.h"
-#include "device/veskprocessthread.h"
+#include "device/uploadworker.h"
+#include "widgets/uilog.h"
 #include "widgets/veskmessagebox.h"
-#include "widgets/veskprocessdialog.h"
+#include "widgets/busydialog.h"
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QThread>
+
+#include <memory>
 
 ApplyController::ApplyController(QWidget *window, PageHost &pages, PollerControl *poller)
     : m_window(window)
@@ -40,19 +45,19 @@ int ApplyController::upload(bool full)
     if (m_busy) {
         // The busy dialog is modal, but a queued event can still reach a
         // handler while it runs; one upload at a time.
-        qDebug("upload refused: another upload is running\n");
+        qCDebug(lcUi, "upload refused: another upload is running\n");
         return kTransferOk;
     }
     m_busy = true;
 
-    VeskProcessDialog dialog(m_window);
-    VeskProcessThread worker;
+    BusyDialog dialog(m_window);
+    UploadWorker worker;
     worker.full = full;
     worker.setPollerControl(m_poller);
     // Connected before the worker starts: with nothing to send it finishes
     // at once, and a signal emitted before the connection would leave the
     // dialog open for ever.
-    QObject::connect(&worker, &VeskProcessThread::DoProcessDlg, &dialog, &VeskProcessDialog::slotProcessDlg,
+    QObject::connect(&worker, &UploadWorker::DoProcessDlg, &dialog, &BusyDialog::slotProcessDlg,
                      Qt::QueuedConnection);
     worker.start(QThread::InheritPriority);
     const int shown = dialog.exec();
@@ -67,5 +72,24 @@ int ApplyController::upload(bool full)
                            messageFor(result), m_window);
         box.exec();
     }
+    return result;
+}
+
+int ApplyController::switchProfile(int slot)
+{
+    if (m_busy) {
+        qCDebug(lcUi, "profile switch refused: an upload is running\n");
+        return kTransferOk;
+    }
+    m_busy = true;
+    BusyDialog dialog(m_window);
+    int result = kTransferOk;
+    const std::unique_ptr<QThread> worker(QThread::create([&result, slot] { result = SendProfileSwitch(slot); }));
+    QObject::connect(worker.get(), &QThread::finished, &dialog, &BusyDialog::slotProcessDlg,
+                     Qt::QueuedConnection);
+    worker->start(QThread::InheritPriority);
+    dialog.exec();
+    worker->wait();
+    m_busy = false;
     return result;
 }

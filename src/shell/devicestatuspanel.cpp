@@ -5,10 +5,11 @@
 #include "config/appconfig.h"
 #include "device/devicestate.h"
 #include "device/mouselist.h"
+#include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
 #include "widgets/vesklabel.h"
-#include "widgets/veskprocessbar.h"
+#include "widgets/batterybar.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -82,7 +83,7 @@ void DeviceStatusPanel::loadSettings()
 {
     const int full = AppConfig::batteryFull();
     if (full < kPlausibleFullMin || full > kPlausibleFullMax) {
-        qDebug() << "Config/BatteryFull" << full << "is not a battery voltage; using" << kDefaultFullMillivolts;
+        qCDebug(lcUi) << "Config/BatteryFull" << full << "is not a battery voltage; using" << kDefaultFullMillivolts;
         m_fullMillivolts = kDefaultFullMillivolts;
     } else {
         m_fullMillivolts = full;
@@ -104,7 +105,7 @@ void DeviceStatusPanel::applyNormalLook()
 
 void DeviceStatusPanel::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
 {
-    VeskProcessbar *bar = m_controls.battery;
+    BatteryBar *bar = m_controls.battery;
     if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
         // The receiver answered for a mouse that is asleep or switched off.
         bar->setBarText(QCoreApplication::translate("MousecfgWidget", "MOUSE OFF"));
@@ -130,7 +131,7 @@ void DeviceStatusPanel::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiB
     if (level != m_lastLevel) {
         m_lastLevel = level;
         if (!AppConfig::setBattery(level))
-            qDebug("the battery level could not be stored\n");
+            qCDebug(lcUi, "the battery level could not be stored\n");
     }
     bar->setValue(cable ? 100 : level);
     updateMode();

@@ -22,6 +22,7 @@ class MouseEventHandler;
 class OnScreenFeedback;
 class OsdClient;
 class PageHost;
+class ProfileControls;
 class QAction;
 class QMenu;
 class TrayController;
@@ -66,10 +67,11 @@ public:
 
     // The descriptor's PROFILE/french, for the key tables of the pages.
     int frenchLanguage() const { return m_french; }
-    QStringList libraryNames() const { return m_libraryNames; }
+    QStringList libraryNames() const;
 
     const WindowControls &controls() const { return m_controls; }
     PageHost &pages();
+    ProfileControls &profiles();
     HotplugMonitor *hotplugMonitor() const;
     OsdClient *osdClient() const { return m_osd; }
     OnScreenFeedback *onScreenFeedback() const { return m_feedback; }
@@ -103,6 +105,8 @@ public:
     // "Apply" and the uploads of the profile operations.
     int apply();
     int upload(bool full = false);
+    // Tells the mouse to switch to `slot` from a worker behind the busy dialog.
+    int switchProfile(int slot);
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -144,8 +148,6 @@ private:
     void onPressed(VeskPushButton *button);
     void onProfileOperation(VeskPushButton *button);
     void hideWindow();
-    void setProfileControls();
-    void rebuildSlotMenu();
 
     WindowControls m_controls;
     MousePicturePanel m_mouse{m_controls};
@@ -160,8 +162,8 @@ private:
     TrayController *m_tray = nullptr;
     AutostartSetting *m_autostart = nullptr;
     OsdClient *m_osd = nullptr;
+    ProfileControls *m_profiles = nullptr;
     OnScreenFeedback *m_feedback = nullptr;
-    QMenu *m_slotMenu = nullptr;
 
     double m_scaleFactor = 1.0;
     int m_scaleLevel = 0;
@@ -181,5 +183,4 @@ private:
     bool m_ledDisable = false;
     int m_french = 0;
     QString m_version;
-    QStringList m_libraryNames;
 };

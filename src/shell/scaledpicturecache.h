@@ -14,8 +14,8 @@
 // modification time are part of the name), so a changed skin is scaled again.
 class ScaledPictureCache {
 public:
-    // `directory`: where the copies live; created when needed. Empty: the
-    // "cache" folder beside the writable Configs folder.
+    // `directory`: where the copies live; created when needed. Empty:
+    // Paths::cacheDir().
     explicit ScaledPictureCache(const QString &directory = QString());
 
     // The picture at `file` scaled smoothly to `size`: from the disk copy when

@@ -10,7 +10,7 @@ class QWidget;
 class VeskCheckBox;
 class VeskLabel;
 class VeskLineEdit;
-class VeskProcessbar;
+class BatteryBar;
 class VeskPushButton;
 
 // The controls of the main window and the layout pass that places them.
@@ -98,7 +98,7 @@ public:
     VeskPushButton *wheelDown = nullptr;
 
     // Status and decoration.
-    VeskProcessbar *battery = nullptr;
+    BatteryBar *battery = nullptr;
     VeskLabel *charge = nullptr;
     VeskLabel *dongle = nullptr;
     VeskLabel *logo = nullptr;

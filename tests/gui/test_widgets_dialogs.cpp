@@ -5,7 +5,7 @@
 
 #include "widgets/uiscale.h"
 #include "widgets/veskmessagebox.h"
-#include "widgets/veskprocessdialog.h"
+#include "widgets/busydialog.h"
 
 #include <QElapsedTimer>
 #include <QMovie>
@@ -174,7 +174,7 @@ private slots:
         QWidget owner;
         owner.resize(999, 640);
         owner.show();
-        VeskProcessDialog dialog(&owner);
+        BusyDialog dialog(&owner);
         QCOMPARE(dialog.size(), QSize(192, 192));
         QVERIFY(dialog.movie()->isValid());
         QVERIFY(dialog.movie()->frameCount() > 1);
@@ -189,7 +189,7 @@ private slots:
             QTest::keyClick(&dialog, Qt::Key_Escape);
             dialog.close();
         });
-        QTimer::singleShot(400, &dialog, &VeskProcessDialog::slotProcessDlg);
+        QTimer::singleShot(400, &dialog, &BusyDialog::slotProcessDlg);
         QElapsedTimer timer;
         timer.start();
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));

@@ -7,13 +7,14 @@
 #include "config/paths.h"
 #include "device/profileswitch.h"
 #include "device/commandset.h"
+#include "device/deviceaccessadvice.h"
 #include "device/devicehandles.h"
 #include "device/devicestate.h"
 #include "device/discovery.h"
 #include "device/mouselist.h"
 #include "device/transport.h"
 #include "device/uploadall.h"
-#include "device/veskprocessthread.h"
+#include "device/uploadworker.h"
 
 #include <QFileInfo>
 #include <QJsonObject>
@@ -42,6 +43,9 @@ bool CliSession::openDevice()
         LoadMouseList();
         if (EnumerateMice() == 0)
             OpenDevicesByName(AppConfig::currentProductName());
+        const QString advice = currentDeviceAccessAdvice();
+        if (!advice.isEmpty())
+            CliOutput::error(advice);
     }
     return CurrentCommandHandle() != nullptr;
 }
@@ -64,6 +68,9 @@ void CliSession::readMouseState()
 
 int CliSession::finish(int result)
 {
+    // A mouse that may not be opened has been explained already.
+    if (result == kTransferNoDevice && !deniedDevicePath().isEmpty())
+        return result;
     const QString message = CliOutput::resultMessage(result);
     if (!message.isEmpty())
         CliOutput::error(message);
@@ -76,7 +83,7 @@ int CliSession::upload(bool full, bool readState)
         openDevice();
         readMouseState();
     }
-    VeskProcessThread worker;
+    UploadWorker worker;
     worker.full = full;
     worker.start();
     worker.wait();
@@ -213,7 +220,9 @@ int CliSession::status(bool asJson)
     }
 
     if (!open) {
-        CliOutput::error(QStringLiteral("Dongle Disconnect!"));
+        // A refused mouse has been explained already; it is not disconnected.
+        if (deniedDevicePath().isEmpty())
+            CliOutput::error(QStringLiteral("Dongle Disconnect!"));
         return result;
     }
     return finish(result);

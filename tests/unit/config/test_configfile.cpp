@@ -2,6 +2,8 @@
 #include "profilesamples.h"
 #include "testenvironment.h"
 
+#include <QDir>
+#include <QSettings>
 #include <QtTest>
 
 class TestConfigFile : public QObject {
@@ -16,15 +18,46 @@ private slots:
     void importedProfileIndex();
     void missingFileLeavesRecord();
     void productStamp();
+    void incompleteFileChangesNothing_data();
+    void incompleteFileChangesNothing();
+    void stampMustNameTheProduct_data();
+    void stampMustNameTheProduct();
+    void exportReplacesTheOldFile();
+    void snapshotKeepsLightingSleep();
 };
+
+namespace {
+
+const QString kProduct = QStringLiteral("QORV Nimbus 6");
+
+// A whole exported configuration with `configLines` added to its [Config]
+// section (a repeated section reads as one), the lines it replaces taken out.
+QString wholeFileWith(const TestEnvironment &env, const QByteArray &configLines, const QString &name = QStringLiteral("w.conf"))
+{
+    const QString path = env.root() + QLatin1Char('/') + name;
+    if (!exportConfigFile(distinctConfig(9), path, kProduct))
+        return QString();
+    QByteArray bytes = readWholeFile(path);
+    for (const QByteArray &line : configLines.split('\n')) {
+        const int equals = line.indexOf('=');
+        if (equals <= 0)
+            continue;
+        const QByteArray key = "\n" + line.left(equals + 1);
+        const int at = bytes.indexOf(key);
+        if (at >= 0)
+            bytes.remove(at + 1, bytes.indexOf('\n', at + 1) - at);
+    }
+    return env.writeFile(name, bytes + "\n[Config]\n" + configLines);
+}
+
+} // namespace
 
 void TestConfigFile::exportThenImport()
 {
     TestEnvironment env;
     const QString path = env.root() + QStringLiteral("/all.conf");
     const MouseConfig exported = distinctConfig(1);
-    QVERIFY(writeFileProductName(QStringLiteral("QORV Nimbus 6"), path));
-    QVERIFY(exportConfigFile(exported, path));
+    QVERIFY(exportConfigFile(exported, path, QStringLiteral("QORV Nimbus 6")));
     QCOMPARE(readFileProductName(path), QStringLiteral("QORV Nimbus 6"));
 
     MouseConfig imported = distinctConfig(2);
@@ -68,13 +101,19 @@ void TestConfigFile::importedNames()
     QFETCH(QByteArray, line);
     QFETCH(QString, name);
     TestEnvironment env;
-    const QString path = env.writeFile(QStringLiteral("names.conf"), "[Config]\nProfileID=1\n" + line);
+    QByteArray lines = "ProfileID=1\nProfile1=\n";
+    if (line.isEmpty())
+        lines += "Profile2=\n";   // taken out of the export; the repeat adds nothing
+    const QString path = wholeFileWith(env, lines + line);
     MouseConfig c = distinctConfig(5);
     c.names[1] = QStringLiteral("Current");
-    QVERIFY(importConfigFile(c, path));
+    QStringList refused;
+    QVERIFY(importConfigFile(c, path, &refused));
     QCOMPARE(c.names[1], name);
     QCOMPARE(c.names[0], QStringLiteral("Slot 1"));
-    QVERIFY(c.profiles[1].buttons == ProfileData().buttons);   // no group in the file: zero
+    QVERIFY(c.profiles[1].buttons == distinctConfig(9).profiles[1].buttons);
+    // A name kept out is said, not dropped silently.
+    QCOMPARE(refused.size(), line.contains("..") ? 1 : 0);
 }
 
 void TestConfigFile::importedProfileIndex_data()
@@ -93,7 +132,7 @@ void TestConfigFile::importedProfileIndex()
     QFETCH(QByteArray, stored);
     QFETCH(int, index);
     TestEnvironment env;
-    const QString path = env.writeFile(QStringLiteral("id.conf"), "[Config]\nProfileID=" + stored + "\n");
+    const QString path = wholeFileWith(env, "ProfileID=" + stored + "\n");
     MouseConfig c = distinctConfig(6);
     QVERIFY(importConfigFile(c, path));
     QCOMPARE(int(c.ProfileID), index);
@@ -120,6 +159,102 @@ void TestConfigFile::productStamp()
     const QString name = QStringLiteral("M\u00e4us, \u9f20\u6807");
     QVERIFY(writeFileProductName(name, path));
     QCOMPARE(readFileProductName(path), name);
+}
+
+void TestConfigFile::incompleteFileChangesNothing_data()
+{
+    QTest::addColumn<int>("cut");          // bytes of the export kept, -1: all
+    QTest::addColumn<QByteArray>("tail");  // then appended
+    QTest::addColumn<QString>("dropKey");  // a key taken out of PROFILE_3
+    QTest::newRow("half an export") << -2 << QByteArray() << QString();
+    QTest::newRow("stamp then garbage") << 0 << QByteArray("\x01\x02garbage\n[PROFILE_0\nzz") << QString();
+    QTest::newRow("cut in the last group") << -3 << QByteArray() << QString();
+    QTest::newRow("one stage missing") << -1 << QByteArray() << QStringLiteral("DPI_INFO_2_x");
+    QTest::newRow("one button missing") << -1 << QByteArray() << QStringLiteral("BUTTON_INFO_7_Fun");
+}
+
+void TestConfigFile::incompleteFileChangesNothing()
+{
+    QFETCH(int, cut);
+    QFETCH(QByteArray, tail);
+    QFETCH(QString, dropKey);
+    TestEnvironment env;
+    const QString path = env.root() + QStringLiteral("/cut.conf");
+    QVERIFY(exportConfigFile(distinctConfig(1), path, kProduct));
+    QByteArray bytes = readWholeFile(path);
+    if (cut == 0)
+        bytes = "[MouseName]\nName=" + kProduct.toUtf8() + "\n";
+    else if (cut == -2)
+        bytes = bytes.left(bytes.size() / 2);
+    else if (cut == -3)
+        bytes = bytes.left(bytes.lastIndexOf("pollrate="));
+    env.writeFile(QStringLiteral("cut.conf"), bytes + tail);
+    if (!dropKey.isEmpty()) {
+        QSettings settings(path, QSettings::IniFormat);
+        settings.remove(QStringLiteral("PROFILE_3/") + dropKey);
+    }
+    QCOMPARE(readFileProductName(path), kProduct);
+
+    MouseConfig c = distinctConfig(2);
+    const MouseConfig before = c;
+    const ConfigImport result = importConfiguration(c, path, kProduct);
+    QCOMPARE(int(result.outcome), int(ConfigImport::Incomplete));
+    QVERIFY(c == before);
+}
+
+void TestConfigFile::stampMustNameTheProduct_data()
+{
+    QTest::addColumn<QString>("stamp");
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<int>("outcome");
+    QTest::newRow("same") << kProduct << kProduct << int(ConfigImport::Imported);
+    QTest::newRow("other") << QStringLiteral("Another") << kProduct << int(ConfigImport::OtherProduct);
+    QTest::newRow("no stamp, no product") << QString() << QString() << int(ConfigImport::OtherProduct);
+    QTest::newRow("no stamp") << QString() << kProduct << int(ConfigImport::OtherProduct);
+}
+
+void TestConfigFile::stampMustNameTheProduct()
+{
+    QFETCH(QString, stamp);
+    QFETCH(QString, product);
+    QFETCH(int, outcome);
+    TestEnvironment env;
+    const QString path = env.root() + QStringLiteral("/s.conf");
+    QVERIFY(exportConfigFile(distinctConfig(1), path, stamp));
+    MouseConfig c = distinctConfig(2);
+    QCOMPARE(int(importConfiguration(c, path, product).outcome), outcome);
+    QCOMPARE(c.profiles[0].buttons == distinctConfig(1).profiles[0].buttons, outcome == ConfigImport::Imported);
+}
+
+void TestConfigFile::exportReplacesTheOldFile()
+{
+    TestEnvironment env;
+    const QString path = env.writeFile(QStringLiteral("old.conf"),
+                                       "[Stale]\nkey=1\n[PROFILE_0]\nLedMoveOFF=7\nNotAKey=3\n[PROFILE_9]\ndpi=2\n");
+    QVERIFY(exportConfigFile(distinctConfig(1), path, kProduct));
+    QSettings settings(path, QSettings::IniFormat);
+    const QStringList groups = settings.childGroups();
+    QCOMPARE(groups, QStringList({"Config", "MouseName", "PROFILE_0", "PROFILE_1", "PROFILE_2", "PROFILE_3", "PROFILE_4"}));
+    QVERIFY(!settings.contains(QStringLiteral("PROFILE_0/NotAKey")));
+    QVERIFY(!settings.contains(QStringLiteral("PROFILE_0/LedMoveOFF")));
+    QVERIFY(QDir(env.root()).entryList({QStringLiteral("old.conf.*")}, QDir::Files).isEmpty());
+
+    // A directory in its place: refused, nothing left behind.
+    QDir().mkpath(env.root() + QStringLiteral("/dir.conf"));
+    QVERIFY(!exportConfigFile(distinctConfig(1), env.root() + QStringLiteral("/dir.conf"), kProduct));
+}
+
+void TestConfigFile::snapshotKeepsLightingSleep()
+{
+    TestEnvironment env;
+    const QString path = env.root() + QStringLiteral("/cache/last.conf");
+    const MouseConfig sent = distinctConfig(3);
+    QVERIFY(writeRecordSnapshot(sent, path, kProduct));
+    MouseConfig read = distinctConfig(4);
+    QVERIFY(!readRecordSnapshot(read, path, QStringLiteral("Another")));
+    QVERIFY(read == distinctConfig(4));
+    QVERIFY(readRecordSnapshot(read, path, kProduct));
+    QVERIFY(read == sent);
 }
 
 QTEST_GUILESS_MAIN(TestConfigFile)

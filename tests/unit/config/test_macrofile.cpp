@@ -236,6 +236,12 @@ void TestMacroFile::writeFailureIsReported()
     // A folder where the file should be: nothing can be written there.
     QVERIFY(QDir().mkpath(macroPath(QStringLiteral("blocked"))));
     QVERIFY(!writeMacroFile(QStringLiteral("blocked"), MacroOptions(), {ev(1, 0, 1)}));
+
+    // The same for the macro list: a folder in place of Config.ini.
+    QVERIFY(QDir().mkpath(Paths::configFile()));
+    QVERIFY(!addMacroName(QStringLiteral("unlisted")));
+    QVERIFY(!renameMacroName(QStringLiteral("a"), QStringLiteral("../b")));
+    QVERIFY(listMacros().isEmpty());
 }
 
 void TestMacroFile::missingFile()

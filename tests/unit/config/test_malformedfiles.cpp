@@ -4,6 +4,7 @@
 // are; writers must keep a copy before writing into them.
 
 #include "config/appconfig.h"
+#include "config/profilekeys.h"
 #include "config/configfile.h"
 #include "config/iniscan.h"
 #include "config/langconfig.h"
@@ -15,6 +16,9 @@
 #include "testenvironment.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+
+#include <cstdio>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
 #include <QSettings>
@@ -173,12 +177,23 @@ private slots:
     void unloadableValuesAreNeverLoaded_data();
     void unloadableValuesAreNeverLoaded();
     void writingKeepsACopy();
+    void strayQuoteKeptAsCopy();
+    void colourSpecOutOfRange_data();
+    void colourSpecOutOfRange();
+    void hugeLibraryCountSaysItOnce();
+    void mutatedFilesThroughTheirReaders();
 };
+
+namespace {
+
+// Thousands of files make thousands of diagnostics; they are expected.
+const QString kQuiet = QStringLiteral("mousecfg.*.warning=false\ndefault.debug=false\ndefault.warning=false");
+
+} // namespace
 
 void TestMalformedFiles::initTestCase()
 {
-    // Thousands of files make thousands of diagnostics; they are expected.
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false\ndefault.warning=false"));
+    QLoggingCategory::setFilterRules(kQuiet);
 }
 
 void TestMalformedFiles::garbageThroughEveryReader()
@@ -219,8 +234,8 @@ void TestMalformedFiles::scanAgreesWithLibrary()
     for (int i = 0; i < 400; ++i) {
         const QByteArray bytes = generator.next(i);
         const IniScan::Report report = IniScan::inspect(bytes);
-        if (report.hazardous)
-            continue;   // the library itself cannot be asked about those
+        if (report.hazardous || report.openQuote)
+            continue;   // the library cannot be asked about those, or reads them as one value
         const QString original = env.writeFile(QStringLiteral("scan/%1.ini").arg(i), bytes);
         const QString repaired = env.writeFile(QStringLiteral("scan/%1.fixed.ini").arg(i), IniScan::repaired(bytes));
         QSettings a(original, QSettings::IniFormat);
@@ -255,12 +270,12 @@ void TestMalformedFiles::unloadableValuesAreNeverLoaded()
     QVERIFY(IniScan::inspect(bytes).hazardous);
 
     ProfileData p;
-    QVERIFY(loadProfileFile(p, QStringLiteral("Profile 1")));
+    QVERIFY(readProfileGroup(0, p, slot));
     QCOMPARE(int(p.dpi), 3);
     QVERIFY(p.ProfileName.isEmpty());
     QVERIFY(!p.ledModes[1].RGB.isValid());
     MouseConfig c;
-    QVERIFY(importConfigFile(c, slot));
+    QVERIFY(!importConfigFile(c, slot));   // no five profiles in it
     QCOMPARE(AppConfig::diff(), 0);
     QCOMPARE(readWholeFile(slot), bytes);
 
@@ -268,7 +283,7 @@ void TestMalformedFiles::unloadableValuesAreNeverLoaded()
     QVERIFY(AppConfig::setBattery(2));
     QVERIFY(!readWholeFile(Paths::configFile()).contains("\\x7f"));
     QVERIFY(readWholeFile(Paths::configFile() + QStringLiteral(".bak")).contains(value));
-    QVERIFY(saveProfileDpiStage(QStringLiteral("Profile 1"), 4));
+    QVERIFY(saveProfileDpiStage(QStringLiteral("Profile 1"), 4, p));
     QCOMPARE(readWholeFile(slot + QStringLiteral(".bak")), bytes);
     QVERIFY(!IniScan::inspect(readWholeFile(slot)).hazardous);
     QVERIFY(loadProfileFile(p, QStringLiteral("Profile 1")));
@@ -294,13 +309,157 @@ void TestMalformedFiles::writingKeepsACopy()
     env.writeFile(QStringLiteral("home/Configs/Profile/Keep me.prof"), slot);
     MouseConfig c;
     AppConfig::loadAll(c);
-    QCOMPARE(int(c.profiles[0].dpi), 1);
+    ProfileData factory;
+    makeDefaultProfile(factory);
+    QVERIFY(c.profiles[0] == factory);   // it holds no buttons: not a profile
     c.profiles[0].dpi = 5;
     QVERIFY(AppConfig::saveAll(c));
     QCOMPARE(readWholeFile(Paths::profileFile(QStringLiteral("Keep me")) + QStringLiteral(".bak")), slot);
     ProfileData read;
     QVERIFY(loadProfileFile(read, QStringLiteral("Keep me")));
     QCOMPARE(int(read.dpi), 5);
+}
+
+void TestMalformedFiles::strayQuoteKeptAsCopy()
+{
+    // A quote without its closing mate: the library reads the rest of the
+    // file as one value, and its next write would fold the sections after it
+    // into that value.
+    TestEnvironment env;
+    const QByteArray config = "[Config]\nModel=\"QORV Nimbus 6\nProfileID=2\n\n[FONT_LIST]\nLANGNUM=3\n";
+    env.writeFile(QStringLiteral("home/Configs/Config.ini"), config);
+    QVERIFY(IniScan::inspect(config).malformed);
+    QVERIFY(AppConfig::setBattery(3));
+    QCOMPARE(readWholeFile(Paths::configFile() + QStringLiteral(".bak")), config);
+    // What follows the quote survives as its own keys.
+    QCOMPARE(AppConfig::model(), QStringLiteral("QORV Nimbus 6"));
+    QCOMPARE(AppConfig::activeProfileIndex(), 2);
+    AppConfig::LanguageTable table;
+    AppConfig::loadLanguageTable(table);
+    QCOMPARE(table.storedCount, 3);
+    QCOMPARE(AppConfig::battery(), 3);
+    QVERIFY(IniScan::inspect(readWholeFile(Paths::configFile())).clean());
+
+    // Quotes the library writes itself are balanced and stay as they are.
+    const QByteArray quoted = "[Config]\nModel=\"a;b\"\nProfileID=1\n";
+    QVERIFY(IniScan::inspect(quoted).clean());
+}
+
+void TestMalformedFiles::colourSpecOutOfRange_data()
+{
+    QTest::addColumn<QByteArray>("spec");
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("rgb") << QByteArray("\\x1") << true;
+    QTest::newRow("hsl") << QByteArray("\\x4") << true;
+    QTest::newRow("invalid") << QByteArray("\\0") << true;
+    QTest::newRow("6") << QByteArray("\\x6") << false;
+    QTest::newRow("127") << QByteArray("\\x7f") << false;
+    QTest::newRow("negative") << QByteArray("\\xff") << false;
+}
+
+void TestMalformedFiles::colourSpecOutOfRange()
+{
+    // The settings library turns the spec byte into its colour-spec enum
+    // unchecked; a value outside it is undefined behaviour.
+    QFETCH(QByteArray, spec);
+    QFETCH(bool, loads);
+    TestEnvironment env;
+    const QByteArray value = "@Variant(\\0\\0\\0\\x43" + spec + "\\xff\\xff\\xff\\xff\\0\\0\\0\\0\\0\\0)";
+    const QByteArray bytes = "[PROFILE_0]\nLedMode\\LED_MODE_2_RGB=" + value + "\n";
+    QCOMPARE(IniScan::inspect(bytes).hazardous, !loads);
+    for (const QByteArray &ends : {QByteArray("\n"), QByteArray("\r\n")}) {
+        QByteArray file = bytes;
+        file.replace("\n", ends);
+        const QString path = env.writeFile(QStringLiteral("colour.prof"), file);
+        ProfileData p;
+        QVERIFY(readProfileGroup(0, p, path));
+        if (!loads)
+            QVERIFY(!p.ledModes[2].RGB.isValid());
+        else if (spec != "\\0")
+            QCOMPARE(p.ledModes[2].RGB.alpha(), 255);
+    }
+}
+
+void TestMalformedFiles::hugeLibraryCountSaysItOnce()
+{
+    TestEnvironment env;
+    const QString list = Paths::configsDir() + QStringLiteral("/") + AppConfig::currentProductName()
+        + QStringLiteral("/Config.ini");
+    env.writeFile(QDir(env.root()).relativeFilePath(list), "[PROFILE_LIST]\nCount=2000000000\n1=Kept\n");
+    static int lines = 0;
+    lines = 0;
+    QLoggingCategory::setFilterRules(QStringLiteral("mousecfg.*.debug=true"));
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) { ++lines; });
+    const QStringList names = ProfileLibrary::load();
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(kQuiet);
+    QCOMPARE(names, QStringList({"Kept"}));
+    QCOMPARE(lines, 1);
+}
+
+void TestMalformedFiles::mutatedFilesThroughTheirReaders()
+{
+    // Thousands of mutated profile, .conf and Config.ini files, each through
+    // the readers of its kind (the sanitizer build runs this too). A reader
+    // may refuse a file; it must not crash, loop, or hand on a record that is
+    // out of bounds, and an import either takes five whole profiles or
+    // nothing.
+    TestEnvironment env;
+    const QString product = AppConfig::currentProductName();
+    const QString confPath = env.root() + QStringLiteral("/fuzz.conf");
+    QVERIFY(exportConfigFile(distinctConfig(1), confPath, product));
+    QVERIFY(saveProfileFile(distinctProfile(2), QStringLiteral("Profile 1")));
+    const QString slot = Paths::profileFile(QStringLiteral("Profile 1"));
+    // Small samples: the readers' cost grows with the file, the faults do not.
+    auto head = [](const QByteArray &bytes) { return bytes.left(3000) + bytes.right(1500); };
+    Generator profiles(11, head(readWholeFile(slot)));
+    Generator confs(12, head(readWholeFile(confPath)));
+    Generator configs(13, readWholeFile(Paths::configFile()));
+    const MouseConfig untouched = distinctConfig(3);
+    ProfileData factory;
+    makeDefaultProfile(factory);
+
+    QElapsedTimer clock;
+    clock.start();
+    constexpr int kFiles = 700;   // 2,100 files, some ten seconds
+    for (int i = 0; i < kFiles; ++i) {
+        const QByteArray profile = profiles.next(i);
+        env.writeFile(QStringLiteral("home/Configs/Profile/Profile 1.prof"), profile);
+        ProfileData p = distinctProfile(4);
+        if (!loadProfileFile(p, QStringLiteral("Profile 1")))
+            QVERIFY(p == factory);
+        QVERIFY(p.dpiStageIndex() < kDpiStageCount && p.ledModeIndex() < kLedModeCount);
+        readConfigProfileGroup(2, p, slot);
+
+        const QByteArray conf = confs.next(i);
+        env.writeFile(QStringLiteral("fuzz.conf"), conf);
+        MouseConfig c = untouched;
+        const ConfigImport result = importConfiguration(c, confPath, product);
+        if (result.outcome != ConfigImport::Imported)
+            QVERIFY(c == untouched);
+        QVERIFY(c.profileIndex() == c.ProfileID);
+        readRecordSnapshot(c, confPath, product);
+
+        env.writeFile(QStringLiteral("home/Configs/Config.ini"), configs.next(i));
+        AppConfig::activeProfileIndex();
+        AppConfig::LanguageTable table;
+        AppConfig::loadLanguageTable(table);
+        QVERIFY(table.count >= 0 && table.count <= AppConfig::kLanguageSlots);
+        QVERIFY(ProfileLibrary::load().size() <= ProfileLibrary::kMaxEntries);
+        AppConfig::ledType();
+        if (QTest::currentTestFailed())
+            QFAIL(qPrintable(QStringLiteral("file set %1").arg(i)));
+        // Config.ini written into: a malformed one is kept first.
+        if (i % 10 == 0) {
+            const QByteArray before = readWholeFile(Paths::configFile());
+            const bool clean = IniScan::inspect(before).clean();
+            QFile::remove(Paths::configFile() + QStringLiteral(".bak"));
+            AppConfig::setDiff(1);
+            QCOMPARE(QFile::exists(Paths::configFile() + QStringLiteral(".bak")), !clean && !before.isEmpty());
+            QCOMPARE(AppConfig::diff(), 1);
+        }
+    }
+    std::fprintf(stderr, "%d file sets in %lld ms\n", kFiles, clock.elapsed());
 }
 
 QTEST_GUILESS_MAIN(TestMalformedFiles)

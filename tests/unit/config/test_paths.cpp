@@ -78,14 +78,15 @@ void TestPaths::layout_data()
     QTest::addColumn<bool>("dataSet");
     QTest::addColumn<QString>("expectedData");      // relative to the temp root
     QTest::addColumn<QString>("expectedConfigs");
+    QTest::addColumn<QString>("expectedCache");
 
-    QTest::newRow("build tree / portable") << true << false << false << false << "prefix/bin" << "prefix/bin/Configs";
-    QTest::newRow("portable, read-only") << true << true << false << false << "prefix/bin" << "xdg/mousecfg/Configs";
-    QTest::newRow("installed") << false << false << false << false << "prefix/share/mousecfg" << "xdg/mousecfg/Configs";
-    QTest::newRow("installed, MOUSECFG_HOME") << false << false << true << false << "prefix/share/mousecfg" << "home/Configs";
-    QTest::newRow("portable, MOUSECFG_HOME") << true << false << true << false << "prefix/bin" << "home/Configs";
-    QTest::newRow("installed, MOUSECFG_DATA") << false << false << false << true << "data" << "xdg/mousecfg/Configs";
-    QTest::newRow("portable, both overrides") << true << false << true << true << "data" << "home/Configs";
+    QTest::newRow("build tree / portable") << true << false << false << false << "prefix/bin" << "prefix/bin/Configs" << "prefix/bin/cache";
+    QTest::newRow("portable, read-only") << true << true << false << false << "prefix/bin" << "xdg/mousecfg/Configs" << "cache/mousecfg";
+    QTest::newRow("installed") << false << false << false << false << "prefix/share/mousecfg" << "xdg/mousecfg/Configs" << "cache/mousecfg";
+    QTest::newRow("installed, MOUSECFG_HOME") << false << false << true << false << "prefix/share/mousecfg" << "home/Configs" << "home/cache";
+    QTest::newRow("portable, MOUSECFG_HOME") << true << false << true << false << "prefix/bin" << "home/Configs" << "home/cache";
+    QTest::newRow("installed, MOUSECFG_DATA") << false << false << false << true << "data" << "xdg/mousecfg/Configs" << "cache/mousecfg";
+    QTest::newRow("portable, both overrides") << true << false << true << true << "data" << "home/Configs" << "home/cache";
 }
 
 void TestPaths::layout()
@@ -96,6 +97,7 @@ void TestPaths::layout()
     QFETCH(bool, dataSet);
     QFETCH(QString, expectedData);
     QFETCH(QString, expectedConfigs);
+    QFETCH(QString, expectedCache);
 
     if (readOnlyExeDir && ::geteuid() == 0)
         QSKIP("root can write into any directory");
@@ -108,6 +110,7 @@ void TestPaths::layout()
 
     EnvScope env;
     env.set("XDG_CONFIG_HOME", root.path() + QStringLiteral("/xdg"));
+    env.set("XDG_CACHE_HOME", root.path() + QStringLiteral("/cache"));
     env.set("MOUSECFG_HOME", homeSet ? root.path() + QStringLiteral("/home") : QString());
     env.set("MOUSECFG_DATA", dataSet ? root.path() + QStringLiteral("/data") : QString());
 
@@ -116,10 +119,12 @@ void TestPaths::layout()
         QFile::setPermissions(exeDir, QFile::ReadOwner | QFile::ExeOwner);
     const QString data = Paths::dataDirFor(exeDir);
     const QString configs = Paths::configsDirFor(exeDir);
+    const QString cache = Paths::cacheDirFor(exeDir);
     QFile::setPermissions(exeDir, old);
 
     QCOMPARE(data, root.path() + QLatin1Char('/') + expectedData);
     QCOMPARE(configs, root.path() + QLatin1Char('/') + expectedConfigs);
+    QCOMPARE(cache, root.path() + QLatin1Char('/') + expectedCache);
 }
 
 void TestPaths::relativeOverrideIsMadeAbsolute()

@@ -22,6 +22,9 @@ private slots:
     void unsafeNamesRefused();
     void dpiStage();
     void writeFailureReported();
+    void partialFileLoadsAsFactory_data();
+    void partialFileLoadsAsFactory();
+    void dpiStageNeverWritesAPartialFile();
 };
 
 void TestProfileFile::roundTrip_data()
@@ -74,7 +77,9 @@ void TestProfileFile::absentGroupReadsAsZero()
 
     p = distinctProfile(2);
     QVERIFY(!loadProfileFile(p, QStringLiteral("Nowhere")));
-    QVERIFY(p == ProfileData());
+    ProfileData factory;
+    makeDefaultProfile(factory);
+    QVERIFY(p == factory);
     QVERIFY(!QFileInfo::exists(Paths::profileFile(QStringLiteral("Nowhere"))));
 }
 
@@ -183,10 +188,12 @@ void TestProfileFile::unsafeNamesRefused()
     const QByteArray config = readWholeFile(Paths::configFile());
 
     QVERIFY(!saveProfileFile(distinctProfile(1), name));
-    QVERIFY(!saveProfileDpiStage(name, 2));
+    QVERIFY(!saveProfileDpiStage(name, 2, distinctProfile(1)));
     ProfileData p = distinctProfile(1);
     QVERIFY(!loadProfileFile(p, name));
-    QVERIFY(p == ProfileData());
+    ProfileData factory;
+    makeDefaultProfile(factory);
+    QVERIFY(p == factory);
 
     QCOMPARE(QDir(env.root()).entryList(QDir::AllEntries, QDir::Name), before);
     QVERIFY(!QDir(Paths::profileDir()).exists() || QDir(Paths::profileDir()).isEmpty());
@@ -198,9 +205,9 @@ void TestProfileFile::dpiStage()
     TestEnvironment env;
     ProfileData p = distinctProfile(6);
     QVERIFY(saveProfileFile(p, QStringLiteral("Slot")));
-    QVERIFY(saveProfileDpiStage(QStringLiteral("Slot"), 5));
-    QVERIFY(!saveProfileDpiStage(QStringLiteral("Slot"), 8));
-    QVERIFY(!saveProfileDpiStage(QStringLiteral("Slot"), -1));
+    QVERIFY(saveProfileDpiStage(QStringLiteral("Slot"), 5, distinctProfile(2)));
+    QVERIFY(!saveProfileDpiStage(QStringLiteral("Slot"), 8, p));
+    QVERIFY(!saveProfileDpiStage(QStringLiteral("Slot"), -1, p));
     ProfileData read;
     QVERIFY(loadProfileFile(read, QStringLiteral("Slot")));
     p.dpi = 5;
@@ -217,6 +224,76 @@ void TestProfileFile::writeFailureReported()
     QDir().mkpath(env.root() + QStringLiteral("/folder.prof"));
     QVERIFY(!writeProfileGroup(0, distinctProfile(1), env.root() + QStringLiteral("/folder.prof")));
     QVERIFY(!writeConfigProfileGroup(0, distinctProfile(1), env.root() + QStringLiteral("/folder.prof")));
+}
+
+
+void TestProfileFile::partialFileLoadsAsFactory_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("only the stage") << QByteArray("[PROFILE_0]\ndpi=2\n") << false;
+    QTest::newRow("empty group") << QByteArray("[PROFILE_0]\n") << false;
+    QTest::newRow("other group") << QByteArray("[PROFILE_1]\ndpi=2\n") << false;
+    QTest::newRow("whole") << QByteArray() << true;
+    QTest::newRow("a button missing") << QByteArray("BUTTON_INFO_0_Fun=") << false;
+    QTest::newRow("a stage missing") << QByteArray("DPI_INFO_7_used=") << false;
+    QTest::newRow("cut before the end") << QByteArray("pollrate=") << false;
+}
+
+void TestProfileFile::partialFileLoadsAsFactory()
+{
+    // A file that holds only part of a profile (the stage the mouse reported,
+    // a file cut short) would load as zeros: no button assigned, not even the
+    // left click, once uploaded.
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, whole);
+    TestEnvironment env;
+    const ProfileData saved = distinctProfile(3);
+    QVERIFY(saveProfileFile(saved, QStringLiteral("Slot")));
+    const QString path = Paths::profileFile(QStringLiteral("Slot"));
+    QByteArray file = readWholeFile(path);
+    if (bytes.startsWith('[')) {
+        file = bytes;
+    } else if (!bytes.isEmpty()) {
+        // The line of that key goes, or everything from it on.
+        const int at = file.indexOf("\n" + bytes) + 1;
+        QVERIFY(at > 0);
+        file = bytes == "pollrate=" ? file.left(at) : file.remove(at, file.indexOf('\n', at) - at + 1);
+    }
+    env.writeFile(QStringLiteral("home/Configs/Profile/Slot.prof"), file);
+    // The same verdict with the settings library's form and with another.
+    for (const QByteArray &ends : {QByteArray("\n"), QByteArray("\r\n")}) {
+        QByteArray variant = file;
+        variant.replace("\n", ends);
+        env.writeFile(QStringLiteral("home/Configs/Profile/Slot.prof"), variant);
+        ProfileData read = distinctProfile(4);
+        QCOMPARE(loadProfileFile(read, QStringLiteral("Slot")), whole);
+        ProfileData factory;
+        makeDefaultProfile(factory);
+        QVERIFY(read == (whole ? saved : factory));
+        QCOMPARE(holdsWholeProfile(0, path), whole);
+    }
+}
+
+void TestProfileFile::dpiStageNeverWritesAPartialFile()
+{
+    // A fresh installation has no slot files: the stage the mouse reports
+    // must not become a file holding nothing but that stage.
+    TestEnvironment env;
+    const ProfileData current = distinctProfile(5);
+    QVERIFY(saveProfileDpiStage(QStringLiteral("Fresh"), 2, current));
+    ProfileData read;
+    QVERIFY(loadProfileFile(read, QStringLiteral("Fresh")));
+    ProfileData expected = current;
+    expected.dpi = 2;
+    QVERIFY(read == expected);
+
+    // A partial file is made whole the same way.
+    env.writeFile(QStringLiteral("home/Configs/Profile/Part.prof"), "[PROFILE_0]\ndpi=1\n");
+    QVERIFY(saveProfileDpiStage(QStringLiteral("Part"), 3, current));
+    QVERIFY(loadProfileFile(read, QStringLiteral("Part")));
+    expected.dpi = 3;
+    QVERIFY(read == expected);
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "statusquery.h"
+
+#include <QThread>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+
+// The status poller: while a mouse is open it listens on the command channel
+// for the status reports the mouse sends when its own buttons change the
+// profile, DPI stage or report rate, and about every 25 seconds asks for the
+// battery and connection state. It reaches its owner only through the three
+// signals (connect them queued: they are emitted on this thread).
+//
+// Cycle: read for 50 ms, then 400 ms more (450 ms after the query), during
+// which it keeps reading, so that a status report is not lost in the
+// node's queue behind mouse motion; after a read error it sleeps 450 ms.
+// The first cycle and then every 56th one start with the status query. The
+// thread ends by itself when no command handle is open.
+// (Formerly VeskGetBatteryThread; its debug lines
+// keep that name.)
+class StatusPollerThread : public QThread {
+    Q_OBJECT
+public:
+    explicit StatusPollerThread(QObject *parent = nullptr);
+    // Stops and waits: a poller never outlives its object.
+    ~StatusPollerThread() override;
+
+    // Asks the loop to end and waits until the thread has finished. The rests
+    // between reads are cut short, so this takes at most one read window;
+    // once it returns, the poller touches no handle again.
+    void stop();
+    bool stopRequested() const { return m_stop.load(); }
+
+signals:
+    void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void RefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
+    void RefreshWriteStatus(quint8 iStatus);
+
+protected:
+    void run() override;
+
+private:
+    // Emits what a reply says; returns its kind.
+    StatusReply::Kind handleReply(const StatusBytes &bytes);
+    void handleAnswer(const StatusAnswer &answer);
+    // Sleeps unless a stop arrives first; false when stopping.
+    bool rest(int milliseconds);
+    // Spends the time reading and passing on what arrives; false when
+    // stopping.
+    bool listen(HidHandle handle, int milliseconds);
+
+    std::atomic<bool> m_stop{false};
+    std::mutex m_restMutex;
+    std::condition_variable m_restWake;
+};

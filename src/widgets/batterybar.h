@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QProgressBar>
+
+// The battery bar: a progress bar that can show a text of its own ("MOUSE
+// OFF") in place of the percentage, with the two style sheets of the battery
+// display (normal, in the theme colour, and the grey "off" look).
+// (Formerly VeskProcessbar.)
+class BatteryBar : public QProgressBar {
+    Q_OBJECT
+public:
+    explicit BatteryBar(QWidget *parent = nullptr);
+
+    // A non-empty text replaces the formatted value; empty shows the value.
+    void setBarText(const QString &text);
+    QString barText() const { return m_barText; }
+    QString text() const override;
+
+    static QString normalStyle(const QColor &chunk, int fontPixels);
+    static QString offStyle(int fontPixels);
+    void applyNormalStyle(const QColor &chunk, int fontPixels);
+    void applyOffStyle(int fontPixels);
+
+private:
+    QString m_barText;
+};

@@ -1,0 +1,134 @@
+// What reaches the wire when the mouse is switched to another profile from
+// the menu: every report goes out even when an earlier one failed, because
+// the menu does not look at the results and a lost select must still be
+// followed by the apply reports.
+
+#include "device/profileswitch.h"
+#include "device/transport.h"
+#include "sim/virtualmouse.h"
+
+#include <QtTest>
+
+#include <deque>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+// A command channel that records every report written to it, refuses the
+// writes of one command code and echoes everything else.
+class RecordingBackend : public HidBackend {
+public:
+    int refusedCommand = -1;
+    std::vector<Bytes> writes;
+    std::deque<Bytes> queue;
+
+    int init() override { return 0; }
+    int exit() override { return 0; }
+    std::vector<HidDeviceInfo> enumerate(uint16_t, uint16_t) override { return {}; }
+    HidHandle open(const std::string &) override { return nullptr; }
+    void close(HidHandle) override {}
+    int write(HidHandle, const unsigned char *data, size_t length) override
+    {
+        writes.emplace_back(data, data + length);
+        if (length > 3 && data[3] == refusedCommand)
+            return -1;
+        queue.push_back(writes.back());
+        return int(length);
+    }
+    int readTimeout(HidHandle, unsigned char *data, size_t length, int) override
+    {
+        if (queue.empty())
+            return 0;
+        const Bytes reply = queue.front();
+        queue.pop_front();
+        const size_t n = std::min(length, reply.size());
+        std::copy_n(reply.begin(), n, data);
+        return int(n);
+    }
+
+    // Every report written, in order, as hex of its first bytes.
+    QStringList writtenHeads(int count = 6) const
+    {
+        QStringList heads;
+        for (const Bytes &w : writes)
+            heads << QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(w.data()), count).toHex(' '));
+        return heads;
+    }
+};
+
+HidHandle fakeHandle() { return reinterpret_cast<HidHandle>(static_cast<uintptr_t>(0x4242)); }
+
+} // namespace
+
+class TestProfileSwitch : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void selectIsFollowedByApplyWhateverItsResult();
+    void profileSwitchSendsEveryApply();
+    void virtualMouseTakesTheSwitch();
+
+private:
+    RecordingBackend m_backend;
+};
+
+void TestProfileSwitch::init()
+{
+    m_backend = RecordingBackend();
+    setHidBackend(&m_backend);
+    g_hCableCmd = fakeHandle();
+}
+
+void TestProfileSwitch::cleanup()
+{
+    g_hCableCmd = nullptr;
+    setHidBackend(nullptr);
+}
+
+void TestProfileSwitch::selectIsFollowedByApplyWhateverItsResult()
+{
+    // Checksums: (FA + 44 + 03) & FF ^ 66 = 27; (FA + 40 + F3 + 01) & FF ^ 66 = 48.
+    m_backend.refusedCommand = 0x44;
+    QCOMPARE(SendSelectProfile(3), int(kTransferWriteFailed));
+    QCOMPARE(m_backend.writtenHeads(8), (QStringList{"05 27 fa 44 03 00 00 00", "05 48 fa 40 f3 01 00 00"}));
+}
+
+void TestProfileSwitch::profileSwitchSendsEveryApply()
+{
+    // The select and its own apply, then the five apply groups of a whole
+    // upload in their order.
+    QCOMPARE(SendProfileSwitch(4), int(kTransferOk));
+    QCOMPARE(m_backend.writtenHeads(),
+             (QStringList{"05 24 fa 44 04 00", "05 48 fa 40 f3 01", "05 57 fa 40 f3 04", "05 48 fa 40 f3 01",
+                          "05 49 fa 40 f3 02", "05 53 fa 40 f3 08", "05 5b fa 40 f3 10"}));
+
+    // A refused apply after the select: the apply-all sequence still starts,
+    // and ends at its own first failure.
+    m_backend = RecordingBackend();
+    m_backend.refusedCommand = 0x40;
+    QCOMPARE(SendProfileSwitch(1), int(kTransferWriteFailed));
+    QCOMPARE(m_backend.writtenHeads(), (QStringList{"05 59 fa 44 01 00", "05 48 fa 40 f3 01", "05 57 fa 40 f3 04"}));
+}
+
+void TestProfileSwitch::virtualMouseTakesTheSwitch()
+{
+    VirtualMouse mouse;
+    mouse.plug(SimLink::Receiver);
+    setHidBackend(&mouse);
+    g_hCableCmd = mouse.open(VirtualMouse::nodePath(SimLink::Receiver));
+    QVERIFY(g_hCableCmd);
+
+    QCOMPARE(SendProfileSwitch(2), int(kTransferOk));
+    const VirtualMouse::Memory m = mouse.memory();
+    QCOMPARE(m.rejectedReports, 0);
+    QCOMPARE(m.activeProfile, 2);
+    QCOMPARE(m.profileSelects, std::vector<int>{2});
+    QCOMPARE(m.applyGroups, (std::vector<int>{0x01, 0x04, 0x01, 0x02, 0x08, 0x10}));
+    mouse.close(g_hCableCmd);
+}
+
+QTEST_GUILESS_MAIN(TestProfileSwitch)
+#include "test_profileswitch.moc"
