@@ -10,6 +10,7 @@
 #include "clishow.h"
 
 #include "config/appconfig.h"
+#include "config/lightingeffects.h"
 #include "config/mouseconfig.h"
 #include "config/paths.h"
 #include "config/productdescriptor.h"
@@ -66,6 +67,7 @@ private slots:
     void settersReachFilesAndMouse();
     void badValuesChangeNothing_data();
     void badValuesChangeNothing();
+    void lighting();
     void lastDpiStageStaysOn();
     void noApplyOnlyWrites();
     void everyCommandHasItsHelp();
@@ -176,6 +178,15 @@ void TestCliSetters::badValuesChangeNothing_data()
     QTest::newRow("scroll --profile 6") << QStringList{"scroll", "3", "--profile", "6"} << 64;
     QTest::newRow("--no-apply on show") << QStringList{"--no-apply", "show"} << 64;
     QTest::newRow("unknown option") << QStringList{"rate", "500", "--fast"} << 64;
+    QTest::newRow("no such effect") << QStringList{"lighting", "sparkle"} << 65;
+    QTest::newRow("effect the menu does not offer") << QStringList{"lighting", "raindrop"} << 65;
+    QTest::newRow("speed of an effect without one") << QStringList{"lighting", "off", "--speed", "2"} << 65;
+    QTest::newRow("colour of a colourless effect") << QStringList{"lighting", "rainbow", "--colour", "#00ff00"} << 65;
+    QTest::newRow("speed 9") << QStringList{"lighting", "breathing", "--speed", "9"} << 65;
+    QTest::newRow("brightness 0") << QStringList{"lighting", "full-lighted", "--brightness", "0"} << 65;
+    QTest::newRow("colour by name") << QStringList{"lighting", "breathing", "--colour", "red"} << 64;
+    QTest::newRow("move-off maybe") << QStringList{"lighting", "breathing", "--move-off", "maybe"} << 64;
+    QTest::newRow("sleep 1000") << QStringList{"lighting", "breathing", "--sleep", "1000"} << 65;
 }
 
 void TestCliSetters::badValuesChangeNothing()
@@ -187,6 +198,31 @@ void TestCliSetters::badValuesChangeNothing()
     QCOMPARE(run(arguments), exitCode);
     QVERIFY(settingsFiles() == before);
     QVERIFY(m_mouse->memory().uploadMarks.empty());
+}
+
+void TestCliSetters::lighting()
+{
+    int minimum = 0;
+    int maximum = 0;
+    LightingEffects::sleepRange(minimum, maximum);
+    const int lightingCommits = m_mouse->memory().commits[3];
+    QCOMPARE(run({"lighting", "breathing", "--colour", "#00ff80", "--speed", "2", "--sleep", QString::number(maximum),
+                  "--move-off", "on"}),
+             0);
+    const QJsonObject lit = shown(AppConfig::activeProfileIndex()).value("lighting").toObject();
+    QCOMPARE(lit.value("effectName").toString(), QStringLiteral("BREATHING"));
+    QCOMPARE(lit.value("colour").toString(), QStringLiteral("#00ff80"));
+    QCOMPARE(lit.value("speed").toInt(), 2);
+    QCOMPARE(lit.value("sleep").toInt(), maximum);
+    QCOMPARE(lit.value("moveOff").toBool(), true);
+    QVERIFY(m_mouse->memory().commits[3] > lightingCommits);
+
+    // Blanks as '-', any case; the other settings of the effect stay.
+    QCOMPARE(run({"lighting", "Full-Lighted", "--brightness", "1"}), 0);
+    const QJsonObject full = shown(AppConfig::activeProfileIndex()).value("lighting").toObject();
+    QCOMPARE(full.value("effectName").toString(), QStringLiteral("FULL LIGHTED"));
+    QCOMPARE(full.value("brightness").toInt(), 1);
+    QCOMPARE(full.value("sleep").toInt(), maximum);
 }
 
 void TestCliSetters::lastDpiStageStaysOn()

@@ -52,6 +52,19 @@ QList<CommandSpec> buildCommands()
                                                                : QStringLiteral("motion sync");
         list << CommandSpec{name, QStringLiteral("on|off"), what, QString(), 1, 1, {}, true};
     }
+    list << CommandSpec{QStringLiteral("lighting"), QStringLiteral("EFFECT"),
+                        QStringLiteral("lighting effect and its colour, brightness, speed, sleep, move-off"),
+                        QStringLiteral("EFFECT is one of the lighting page's effects: off, full-lighted, breathing,\n"
+                                       "7-color-breathing, rainbow, wave, reactive, go-without-trace, yo-yo, marbles.\n"
+                                       "The options apply to the effects that use them, as on the page."),
+                        1, 1,
+                        {{QStringLiteral("colour"), QStringLiteral("#rrggbb"), QStringLiteral("the effect's colour")},
+                         {QStringLiteral("brightness"), QStringLiteral("N"), QStringLiteral("1..3")},
+                         {QStringLiteral("speed"), QStringLiteral("N"), QStringLiteral("1..5")},
+                         {QStringLiteral("sleep"), QStringLiteral("N"), QStringLiteral("minutes until the light sleeps")},
+                         {QStringLiteral("move-off"), QStringLiteral("on|off"),
+                          QStringLiteral("light off while the mouse moves")}},
+                        true};
     return list;
 }
 

@@ -5,11 +5,15 @@
 #include "config/appconfig.h"
 #include "config/dpicode.h"
 #include "config/dpistagerules.h"
+#include "config/lightingeffects.h"
 #include "config/mouseconfig.h"
 #include "config/productdescriptor.h"
+#include "config/profilerules.h"
 #include "config/reportrate.h"
 #include "config/sensorrange.h"
 #include "config/settingranges.h"
+
+#include <QColor>
 
 namespace CliSetters {
 
@@ -95,6 +99,77 @@ Outcome setDpi(const QStringList &args, ProfileData &profile)
     return done(QStringLiteral("DPI stage %1: %2 x %3").arg(stage).arg(x).arg(y));
 }
 
+// `lighting EFFECT [--colour] [--brightness] [--speed] [--sleep] [--move-off]`
+// on the profile whose lighting the page edits.
+Outcome setLighting(const CliCommands::Parsed &parsed, MouseConfig &config)
+{
+    const QString name = parsed.arguments.at(0);
+    const int code = LightingEffects::codeForName(name);
+    if (code < 0 || !LightingEffects::isOffered(code))
+        return refused(QStringLiteral("%1 is not a lighting effect of the mouse").arg(name));
+    const LightingEffects::Effect *effect = LightingEffects::effect(code);
+    ProfileData &profile = lightingProfile(config, AppConfig::currentProductName());
+    LedModeInfo led = profile.ledModes[size_t(code)];
+    uint8_t sleep = profile.LedSleepTime;
+    uint8_t moveOff = profile.LedMoveOFF;
+    int value = 0;
+
+    // Each option: what the effect offers, then the value.
+    const auto uses = [&](const char *option, bool offered) -> QString {
+        return parsed.isSet(QLatin1String(option)) && !offered
+                   ? QStringLiteral("the effect %1 has no %2").arg(name, QLatin1String(option))
+                   : QString();
+    };
+    for (const QString &why : {uses("colour", effect->colour), uses("brightness", effect->brightness),
+                               uses("speed", effect->speed)}) {
+        if (!why.isEmpty())
+            return refused(why);
+    }
+    if (parsed.isSet(QStringLiteral("colour"))) {
+        const QString text = parsed.value(QStringLiteral("colour"));
+        const QColor colour(text);
+        if (!text.startsWith(QLatin1Char('#')) || text.size() != 7 || !colour.isValid())
+            return malformed(QStringLiteral("--colour takes #rrggbb"));
+        led.RGB = colour;
+    }
+    if (parsed.isSet(QStringLiteral("brightness"))) {
+        if (!number(parsed.value(QStringLiteral("brightness")), &value))
+            return malformed(QStringLiteral("--brightness takes a number"));
+        if (value < LightingEffects::kBrightnessMin || value > LightingEffects::kBrightnessMax)
+            return refused(QStringLiteral("brightness is %1 to %2").arg(LightingEffects::kBrightnessMin).arg(LightingEffects::kBrightnessMax));
+        led.bright = value;
+    }
+    if (parsed.isSet(QStringLiteral("speed"))) {
+        if (!number(parsed.value(QStringLiteral("speed")), &value))
+            return malformed(QStringLiteral("--speed takes a number"));
+        if (value < LightingEffects::kSpeedMin || value > LightingEffects::kSpeedMax)
+            return refused(QStringLiteral("speed is %1 to %2").arg(LightingEffects::kSpeedMin).arg(LightingEffects::kSpeedMax));
+        led.breath = value;
+    }
+    if (parsed.isSet(QStringLiteral("sleep"))) {
+        int minimum = 1;
+        int maximum = 9;
+        LightingEffects::sleepRange(minimum, maximum);
+        if (!number(parsed.value(QStringLiteral("sleep")), &value))
+            return malformed(QStringLiteral("--sleep takes a number of minutes"));
+        if (value < minimum || value > maximum)
+            return refused(QStringLiteral("sleep is %1 to %2 minutes").arg(minimum).arg(maximum));
+        sleep = uint8_t(value);
+    }
+    if (parsed.isSet(QStringLiteral("move-off"))) {
+        bool on = false;
+        if (!onOff(parsed.value(QStringLiteral("move-off")), &on))
+            return malformed(QStringLiteral("--move-off takes on or off"));
+        // As the page stores it: 0 puts the light out while the mouse moves.
+        moveOff = on ? 0 : 255;
+    }
+    profile.LedMode = uint8_t(code);
+    profile.ledModes[size_t(code)] = led;
+    profile.LedSleepTime = sleep;
+    profile.LedMoveOFF = moveOff;
+    return done(QStringLiteral("lighting: %1").arg(QLatin1String(effect->name)));
+}
+
 } // namespace
 
 bool isSetter(const QString &command)
@@ -113,6 +188,8 @@ Outcome apply(const CliCommands::Parsed &parsed, MouseConfig &config, int profil
 
     if (command == QLatin1String("dpi"))
         return setDpi(args, profile);
+    if (command == QLatin1String("lighting"))
+        return setLighting(parsed, config);
 
     if (command == QLatin1String("rate")) {
         if (!number(args.at(0), &value))

@@ -4,6 +4,7 @@
 #include "config/dpicode.h"
 #include "config/functioncatalogue.h"
 #include "config/keytables.h"
+#include "config/lightingeffects.h"
 #include "config/mouseconfig.h"
 #include "config/productdescriptor.h"
 #include "config/profilerules.h"
@@ -72,6 +73,9 @@ QJsonObject toJson(const MouseConfig &config, int profileIndex)
         {"jitter", config.Jitter != 0},
         {"sync", config.Sync != 0},
         {"lighting", QJsonObject{{"effect", lit.LedMode},
+                                 {"effectName", LightingEffects::effect(lit.LedMode)
+                                                    ? QString::fromLatin1(LightingEffects::effect(lit.LedMode)->name)
+                                                    : QString()},
                                  {"colour", led.RGB.isValid() ? led.RGB.name() : QString()},
                                  {"brightness", led.bright},
                                  {"speed", led.breath},
@@ -105,8 +109,8 @@ QStringList toLines(const MouseConfig &config, int profileIndex)
     lines << QStringLiteral("jitter: %1").arg(onOff(config.Jitter));
     lines << QStringLiteral("sync: %1").arg(onOff(config.Sync));
     const QJsonObject l = o.value("lighting").toObject();
-    lines << QStringLiteral("lighting: effect %1, colour %2, brightness %3, speed %4, sleep %5, move-off %6")
-                 .arg(l.value("effect").toInt())
+    lines << QStringLiteral("lighting: %1, colour %2, brightness %3, speed %4, sleep %5, move-off %6")
+                 .arg(l.value("effectName").toString())
                  .arg(l.value("colour").toString())
                  .arg(l.value("brightness").toInt())
                  .arg(l.value("speed").toInt())
