@@ -1,8 +1,8 @@
 // The main window as a native Wayland client (run by run_under_weston.sh on a
 // headless weston): it shows, the on-screen texts take the notification road,
 // tabs and the minimise button work, a drag on the frameless window is
-// handed to the compositor or moves nothing by hand, Apply reaches the
-// virtual mouse, and the window goes away cleanly.
+// handed to the compositor or moves nothing by hand, an edit on a page sent
+// with Apply reaches the virtual mouse, and the window goes away cleanly.
 
 #include "test_mainwindowfixture.h"
 
@@ -11,6 +11,7 @@
 #include "widgets/veskpushbutton.h"
 
 #include <QGuiApplication>
+#include <QSpinBox>
 #include <QWindow>
 
 class TestWaylandWindow : public QObject {
@@ -48,18 +49,18 @@ void TestWaylandWindow::windowOnWayland()
     QTest::mouseRelease(&w, Qt::LeftButton, Qt::NoModifier, grip + QPoint(60, 40));
     QVERIFY(w.isVisible());
 
-    // An edit sent with Apply reaches the mouse.
+    // An edit on a page, sent with Apply, reaches the mouse: the wheel's
+    // lines per notch on the performance page of the DPI tab.
     QTRY_VERIFY_WITH_TIMEOUT(f.mouse->readCount() > 0, 10000);
-    DpiLevel &stage = currentProfile(workingConfig).dpiLevels[1];
-    stage.used = 1;
-    stage.x = 40;
-    stage.y = 300;
+    auto *scroll = w.findChild<QSpinBox *>(QStringLiteral("scroll"));
+    QVERIFY(scroll);
+    QVERIFY(scroll->isVisible());
+    const int lines = scroll->value() == 7 ? 8 : 7;
+    scroll->setValue(lines);
     BoxWatcher boxes;
     QTest::mouseClick(const_cast<VeskPushButton *>(w.controls().apply), Qt::LeftButton);
     QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join(QLatin1Char('|'))));
-    const SimMemory m = f.mouse->memory();
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(m.dpi.data()) + 1 + 5 * 1 + 1, 4).toHex(' '),
-             QByteArray("28 00 2c 01"));
+    QCOMPARE(f.mouse->memory().scrollspeed[size_t(workingConfig.profileIndex())], lines);
     QVERIFY(storedConfig == workingConfig);
 
     // Minimise asks the compositor; the window stays alive.
