@@ -11,6 +11,7 @@
 
 #include "config/appconfig.h"
 #include "config/lightingeffects.h"
+#include "config/macrofile.h"
 #include "config/mouseconfig.h"
 #include "config/paths.h"
 #include "config/productdescriptor.h"
@@ -68,6 +69,7 @@ private slots:
     void badValuesChangeNothing_data();
     void badValuesChangeNothing();
     void lighting();
+    void macroLibrary();
     void lastDpiStageStaysOn();
     void noApplyOnlyWrites();
     void everyCommandHasItsHelp();
@@ -223,6 +225,29 @@ void TestCliSetters::lighting()
     QCOMPARE(full.value("effectName").toString(), QStringLiteral("FULL LIGHTED"));
     QCOMPARE(full.value("brightness").toInt(), 1);
     QCOMPARE(full.value("sleep").toInt(), maximum);
+}
+
+void TestCliSetters::macroLibrary()
+{
+    QVERIFY(writeMacroFile(QStringLiteral("burst"), MacroOptions{}, {}));
+    QVERIFY(addMacroName(QStringLiteral("burst")));
+    QVERIFY(writeMacroFile(QStringLiteral("reload"), MacroOptions{}, {}));
+    QVERIFY(addMacroName(QStringLiteral("reload")));
+    QCOMPARE(run({"macro", "list"}), 0);
+
+    const QStringList before = listMacros();
+    QVERIFY(before.contains(QStringLiteral("burst")));
+    QCOMPARE(run({"macro", "delete", "nothing"}), 65);
+    QCOMPARE(listMacros(), before);
+    QCOMPARE(run({"macro", "delete"}), 64);
+    QCOMPARE(run({"macro", "rename", "burst"}), 64);
+
+    QCOMPARE(run({"macro", "delete", "burst"}), 0);
+    QVERIFY(!listMacros().contains(QStringLiteral("burst")));
+    QVERIFY(listMacros().contains(QStringLiteral("reload")));
+    QCOMPARE(listMacros().size(), before.size() - 1);
+    QVERIFY(!QFile::exists(Paths::macroFile(QStringLiteral("burst"))));
+    QVERIFY(QFile::exists(Paths::macroFile(QStringLiteral("reload"))));
 }
 
 void TestCliSetters::lastDpiStageStaysOn()

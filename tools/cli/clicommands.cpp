@@ -65,6 +65,10 @@ QList<CommandSpec> buildCommands()
                          {QStringLiteral("move-off"), QStringLiteral("on|off"),
                           QStringLiteral("light off while the mouse moves")}},
                         true};
+    list << CommandSpec{QStringLiteral("macro"), QStringLiteral("list | delete NAME"),
+                        QStringLiteral("the macro library: list the macros, or delete one"),
+                        QStringLiteral("Delete removes the macro from the list and its file, as the macro page does."),
+                        1, 2, {}, false};
     return list;
 }
 
