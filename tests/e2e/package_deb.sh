@@ -78,6 +78,16 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.mousecfg.meta
 grep -q 'KERNEL=="hidraw\*".*TAG+="uaccess"' "$root/usr/lib/udev/rules.d/70-mousecfg.rules" ||
   bad "the udev rule does not hand hidraw nodes to the seat"
 bash -n "$root/usr/share/bash-completion/completions/mousecfg-cli" || bad "bash completion does not parse"
+# The completion offers the commands and their values (bash-completion's
+# helpers stood in for).
+completions=$(bash -c '
+  _init_completion() { words=("${COMP_WORDS[@]}"); cword=$COMP_CWORD; cur=${COMP_WORDS[COMP_CWORD]}; prev=${COMP_WORDS[COMP_CWORD-1]}; }
+  source "$1"
+  t() { COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMPREPLY=(); _mousecfg_cli; echo "${COMPREPLY[*]}"; }
+  t mousecfg-cli d; t mousecfg-cli rate ""; t mousecfg-cli dpi 2 ""; t mousecfg-cli lighting wave --speed ""
+' _ "$root/usr/share/bash-completion/completions/mousecfg-cli")
+[ "$completions" = "$(printf 'dpi debounce\n125 250 500 1000\non off\n1 2 3 4 5')" ] ||
+  bad "bash completion offers: $completions"
 
 # The installed front end finds its data below its prefix.
 home="$work/home"
