@@ -1,7 +1,7 @@
 #include "lightingpage.h"
 
 #include "coloreditdialog.h"
-#include "lightingeffects.h"
+#include "config/lightingeffects.h"
 
 #include "config/ledcolor.h"
 #include "config/productdescriptor.h"
@@ -110,11 +110,7 @@ LightingPage::~LightingPage() = default;
 
 void LightingPage::sleepRange(int &minimum, int &maximum)
 {
-    ProductDescriptor::sleepRange(minimum, maximum);
-    minimum = std::clamp(minimum, 0, 255);
-    maximum = std::clamp(maximum, 0, 255);
-    if (minimum > maximum)
-        std::swap(minimum, maximum);
+    LightingEffects::sleepRange(minimum, maximum);
 }
 
 void LightingPage::buildEffectMenu()

@@ -48,6 +48,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -608,8 +609,15 @@ void MousecfgWidget::mouseMoveEvent(QMouseEvent *event)
     if (m_dragging) {
         const QPoint offset = event->globalPos() - m_pressPoint;
         // A small jitter of the pointer during a click does not move the window.
-        if (qAbs(offset.x()) + qAbs(offset.y()) > kDragThreshold)
-            move(m_windowOrigin + offset);
+        if (qAbs(offset.x()) + qAbs(offset.y()) > kDragThreshold) {
+            // Where the desktop can move the window itself it does (a Wayland
+            // compositor does not let a client place its own window); the
+            // drag then belongs to it.
+            if (windowHandle() && windowHandle()->startSystemMove())
+                m_dragging = false;
+            else
+                move(m_windowOrigin + offset);
+        }
     }
     QWidget::mouseMoveEvent(event);
 }

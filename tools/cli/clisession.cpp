@@ -229,3 +229,17 @@ int CliSession::status(bool asJson)
     }
     return finish(result);
 }
+
+int CliSession::commit(bool apply)
+{
+    if (apply)
+        return upload(false);
+    if (!AppConfig::saveAll(workingConfig)) {
+        CliOutput::error(QStringLiteral("the settings could not be saved in %1").arg(Paths::configsDir()));
+        return CliOutput::kCantCreate;
+    }
+    // The mouse has not seen these settings: the next upload sends them all.
+    if (!AppConfig::setDiff(1))
+        CliOutput::error(QStringLiteral("Config/Diff could not be set; run apply --full to send everything"));
+    return 0;
+}
