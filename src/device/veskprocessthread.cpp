@@ -1,6 +1,7 @@
 #include "veskprocessthread.h"
 
 #include "devicestate.h"
+#include "transferoutcome.h"
 #include "transport.h"
 #include "uploadall.h"
 #include "uploadgroups.h"
@@ -30,7 +31,8 @@ void VeskProcessThread::setRecords(MouseConfig *live, MouseConfig *lastSent)
 void VeskProcessThread::run()
 {
     // The settings reach the disk whatever happens to the mouse.
-    if (!AppConfig::saveAll(*m_live))
+    settingsSaved = AppConfig::saveAll(*m_live);
+    if (!settingsSaved)
         qDebug("VeskProcessThread: the settings could not all be saved\n");
 
     if (mouseOff()) {
@@ -49,10 +51,12 @@ void VeskProcessThread::run()
         if (mask != 0) {
             result = quint8(UploadAll(*m_live, mask, m_poller));
             *m_lastSent = *m_live;
-            // A failed upload leaves the mouse with part of the settings:
-            // the next one sends everything.
-            AppConfig::setDiff(result != kTransferOk ? 1 : 0);
+            if (result == kTransferOk)
+                AppConfig::setDiff(0);
         }
     }
+    // A failed upload (or none, the mouse being off) leaves the mouse with
+    // part of the settings: the next one sends everything.
+    recordTransferOutcome(result);
     emit DoProcessDlg();
 }
