@@ -235,6 +235,10 @@
         <source>Config File(*.conf)</source>
         <translation>Config File(*.conf)</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>The settings could not be saved.</translation>
+    </message>
 </context>
 <context>
     <name>Paths</name>

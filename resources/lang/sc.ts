@@ -235,6 +235,10 @@
         <source>Config File(*.conf)</source>
         <translation>设置文件(*.conf)</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>设置无法保存。</translation>
+    </message>
 </context>
 <context>
     <name>Paths</name>

@@ -235,6 +235,10 @@
         <source>Config File(*.conf)</source>
         <translation>設定檔案(*.conf)</translation>
     </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>設定無法儲存。</translation>
+    </message>
 </context>
 <context>
     <name>Paths</name>

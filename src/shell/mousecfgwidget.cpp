@@ -17,6 +17,7 @@
 #include "device/profileswitch.h"
 #include "device/devicehandles.h"
 #include "device/discovery.h"
+#include "device/transferoutcome.h"
 #include "platform/firmwareupdater.h"
 #include "platform/osdclient.h"
 #include "widgets/languagefont.h"
@@ -222,7 +223,9 @@ void MousecfgWidget::rebuildSlotMenu()
             makeProfileCurrent(slot, false);
             // The mouse is told directly; the poller must not read meanwhile.
             m_connection->stopStatusThread();
-            if (SendProfileSwitch(slot) != 0)
+            const int result = SendProfileSwitch(slot);
+            recordTransferOutcome(result);
+            if (result != 0)
                 qDebug("the mouse did not take the profile switch\n");
             m_connection->startStatusThread();
         });
@@ -475,7 +478,7 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
     if (isHidden())
         slotWarning();
     else if (!warningShown())
-        hide();
+        hideWindow();
 }
 
 void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType) { m_mouse.selectSpot(iType, iBtn); }
@@ -519,13 +522,27 @@ void MousecfgWidget::slotProfileNameChange()
     qDebug("profile rename is not available\n");
 }
 
-void MousecfgWidget::slotRefreshProfile(quint8 iProfile) { m_events->refreshProfile(iProfile); }
+// What the mouse reports changes the record: while an upload reads it, the
+// change waits until the upload has ended.
+void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
+{
+    m_apply->whenIdle([this, iProfile] { m_events->refreshProfile(iProfile); });
+}
 
-void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI) { m_events->refreshDpiStage(iDPI); }
+void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
+{
+    m_apply->whenIdle([this, iDPI] { m_events->refreshDpiStage(iDPI); });
+}
 
-void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1) { m_pages->showLightMode(iBuff1); }
+void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1)
+{
+    m_apply->whenIdle([this, iBuff1] { m_pages->showLightMode(iBuff1); });
+}
 
-void MousecfgWidget::slotRefreshRate(quint8 iRate) { m_events->refreshRate(iRate); }
+void MousecfgWidget::slotRefreshRate(quint8 iRate)
+{
+    m_apply->whenIdle([this, iRate] { m_events->refreshRate(iRate); });
+}
 
 void MousecfgWidget::slotWarning() { m_connection->showWarning(); }
 
@@ -538,7 +555,7 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
 {
-    m_events->refreshStatus(iProfile, iDPI, iRate, iMode);
+    m_apply->whenIdle([=] { m_events->refreshStatus(iProfile, iDPI, iRate, iMode); });
 }
 
 void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)

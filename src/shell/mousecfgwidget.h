@@ -94,6 +94,9 @@ public:
     // "Apply" and the uploads of the profile operations.
     int apply();
     int upload(bool full = false);
+    // Every hide of the window: without a tray nothing could bring it back
+    // (and a new start would be refused), so the program ends instead.
+    void hideWindow();
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -134,7 +137,6 @@ private:
     void onClicked(VeskPushButton *button);
     void onPressed(VeskPushButton *button);
     void onProfileOperation(VeskPushButton *button);
-    void hideWindow();
     void setProfileControls();
     void rebuildSlotMenu();
 
