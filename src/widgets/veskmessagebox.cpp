@@ -1,5 +1,7 @@
 #include "veskmessagebox.h"
 
+#include "windowshape.h"
+
 #include "languagefont.h"
 #include "skin.h"
 #include "uiscale.h"
@@ -201,6 +203,20 @@ void VeskMessageBox::paintEvent(QPaintEvent *)
     painter.fillRect(QRect(UiScale::scaled(kMargin) - qMax(2, UiScale::scaled(10)),
                            (titleHeight - barHeight) / 2, qMax(2, UiScale::scaled(3)), barHeight),
                      accent);
+}
+
+void VeskMessageBox::showEvent(QShowEvent *event)
+{
+    // Rounded corners: cut out where the desktop would show them black.
+    WindowShape::fitToPaint(this);
+    QDialog::showEvent(event);
+}
+
+void VeskMessageBox::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (isVisible())
+        WindowShape::fitToPaint(this);
 }
 
 void VeskMessageBox::keyPressEvent(QKeyEvent *event)

@@ -1,5 +1,7 @@
 #include "osdwindow.h"
 
+#include "widgets/windowshape.h"
+
 #include <QDebug>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -57,6 +59,9 @@ void OsdWindow::showMessage(const OsdMessage &message)
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(size.width() / 2, size.height() / 2));
     }
+    // Only the outlined text is drawn: without compositing the rest of the
+    // window would cover the desktop with a black rectangle.
+    WindowShape::fitToPaint(this);
     show();
     raise();
     update();
