@@ -56,7 +56,8 @@ QString usage()
         "Profiles and DPI stages are counted from 1.\n"
         "Exit codes: 0 done, 1 no mouse, 2 the mouse did not confirm, 4 write failed,\n"
         "5 mouse sleeping or off, 64 usage, 65 file not for this mouse,\n"
-        "66 file not found, 73 file not written.\n");
+        "66 file not found, 73 file not written.\n"
+        "After a failed upload or profile switch the next apply sends everything.\n");
 }
 
 } // namespace CliOutput
