@@ -26,8 +26,8 @@
 #include "device/systemblock.h"
 #include "device/uploadall.h"
 #include "device/uploadgroups.h"
-#include "device/veskgetbatterythread.h"
-#include "device/veskprocessthread.h"
+#include "device/statuspollerthread.h"
+#include "device/uploadworker.h"
 #include "sim/virtualmouse.h"
 
 #include <QCoreApplication>
@@ -139,7 +139,7 @@ void uploadBench(const char *label, VirtualMouse &mouse, const MouseConfig &conf
 void pollerBench(VirtualMouse &mouse, int seconds)
 {
     mouse.resetCounters();
-    VeskGetBatteryThread poller;
+    StatusPollerThread poller;
     std::atomic<pthread_t> tid{};
     std::atomic<bool> started{false};
     QObject::connect(&poller, &QThread::started, [&] {
@@ -173,7 +173,7 @@ void workerBench(const MouseConfig &config)
     MouseConfig live = config;
     MouseConfig sent = config;
     live.profiles[0].dpiLevels[2].x += 2;
-    VeskProcessThread worker;
+    UploadWorker worker;
     worker.setRecords(&live, &sent);
     QElapsedTimer timer;
     timer.start();

@@ -1,6 +1,6 @@
 #include "statuspoller.h"
 
-#include "veskgetbatterythread.h"
+#include "statuspollerthread.h"
 
 #include <QThread>
 
@@ -19,7 +19,7 @@ void StatusPoller::startPoller()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     stopLocked();
-    auto thread = std::make_unique<VeskGetBatteryThread>();
+    auto thread = std::make_unique<StatusPollerThread>();
     // Created on the caller's thread, which may be an upload worker about to
     // end; the object belongs with its owner.
     if (m_home && thread->thread() != m_home)

@@ -7,7 +7,7 @@
 #include <mutex>
 
 class QThread;
-class VeskGetBatteryThread;
+class StatusPollerThread;
 
 // One owned status poller at a time, startable and stoppable from any thread
 // (the upload calls in from its worker). Each start makes a new poller
@@ -16,7 +16,7 @@ class VeskGetBatteryThread;
 // constructed this StatusPoller, whichever thread starts it.
 class StatusPoller : public PollerControl {
 public:
-    using Connector = std::function<void(VeskGetBatteryThread *)>;
+    using Connector = std::function<void(StatusPollerThread *)>;
 
     explicit StatusPoller(Connector connector = {});
     ~StatusPoller() override;
@@ -39,5 +39,5 @@ private:
     Connector m_connector;
     QThread *m_home = nullptr;
     mutable std::mutex m_mutex;
-    std::unique_ptr<VeskGetBatteryThread> m_thread;
+    std::unique_ptr<StatusPollerThread> m_thread;
 };

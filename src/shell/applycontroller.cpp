@@ -4,9 +4,9 @@
 
 #include "config/mouseconfig.h"
 #include "device/transport.h"
-#include "device/veskprocessthread.h"
+#include "device/uploadworker.h"
 #include "widgets/veskmessagebox.h"
-#include "widgets/veskprocessdialog.h"
+#include "widgets/busydialog.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -95,14 +95,14 @@ void ApplyController::runDeferred()
 
 int ApplyController::uploadOnce(bool full)
 {
-    VeskProcessDialog dialog(m_window);
-    VeskProcessThread worker;
+    BusyDialog dialog(m_window);
+    UploadWorker worker;
     worker.full = full;
     worker.setPollerControl(m_poller);
     // Connected before the worker starts: with nothing to send it finishes
     // at once, and a signal emitted before the connection would leave the
     // dialog open for ever.
-    QObject::connect(&worker, &VeskProcessThread::DoProcessDlg, &dialog, &VeskProcessDialog::slotProcessDlg,
+    QObject::connect(&worker, &UploadWorker::DoProcessDlg, &dialog, &BusyDialog::slotProcessDlg,
                      Qt::QueuedConnection);
     worker.start(QThread::InheritPriority);
     const int shown = dialog.exec();

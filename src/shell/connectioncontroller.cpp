@@ -8,7 +8,7 @@
 #include "device/devicewatcher.h"
 #include "device/discovery.h"
 #include "device/mouselist.h"
-#include "device/veskgetbatterythread.h"
+#include "device/statuspollerthread.h"
 #include "platform/hotplugmonitor.h"
 #include "widgets/uitheme.h"
 #include "widgets/veskmessagebox.h"
@@ -27,13 +27,13 @@ const int kMenuDesignWidth = 150;
 ConnectionController::ConnectionController(MousecfgWidget *window)
     : QObject(window)
     , m_window(window)
-    , m_poller([window](VeskGetBatteryThread *thread) {
+    , m_poller([window](StatusPollerThread *thread) {
         // Queued: the poller emits on its own thread.
-        QObject::connect(thread, &VeskGetBatteryThread::RefreshBatteryStatus, window,
+        QObject::connect(thread, &StatusPollerThread::RefreshBatteryStatus, window,
                          &MousecfgWidget::slotRefreshBatteryStatus, Qt::QueuedConnection);
-        QObject::connect(thread, &VeskGetBatteryThread::RefreshStatus, window, &MousecfgWidget::slotRefreshStatus,
+        QObject::connect(thread, &StatusPollerThread::RefreshStatus, window, &MousecfgWidget::slotRefreshStatus,
                          Qt::QueuedConnection);
-        QObject::connect(thread, &VeskGetBatteryThread::RefreshWriteStatus, window,
+        QObject::connect(thread, &StatusPollerThread::RefreshWriteStatus, window,
                          &MousecfgWidget::slotRefreshWriteStatus, Qt::QueuedConnection);
     })
 {

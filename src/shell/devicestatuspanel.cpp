@@ -8,7 +8,7 @@
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
 #include "widgets/vesklabel.h"
-#include "widgets/veskprocessbar.h"
+#include "widgets/batterybar.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -104,7 +104,7 @@ void DeviceStatusPanel::applyNormalLook()
 
 void DeviceStatusPanel::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
 {
-    VeskProcessbar *bar = m_controls.battery;
+    BatteryBar *bar = m_controls.battery;
     if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
         // The receiver answered for a mouse that is asleep or switched off.
         bar->setBarText(QCoreApplication::translate("MousecfgWidget", "MOUSE OFF"));

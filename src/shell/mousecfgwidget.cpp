@@ -27,7 +27,7 @@
 #include "widgets/vesklabel.h"
 #include "widgets/vesklineedit.h"
 #include "widgets/veskmessagebox.h"
-#include "widgets/veskprocessbar.h"
+#include "widgets/batterybar.h"
 #include "widgets/veskpushbutton.h"
 
 #include <QAction>

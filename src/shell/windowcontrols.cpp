@@ -5,7 +5,7 @@
 #include "widgets/uiscale.h"
 #include "widgets/vesklabel.h"
 #include "widgets/vesklineedit.h"
-#include "widgets/veskprocessbar.h"
+#include "widgets/batterybar.h"
 #include "widgets/veskpushbutton.h"
 
 #include <QCoreApplication>
@@ -158,7 +158,7 @@ void WindowControls::build(QWidget *window)
     wheelUp = pictureButton(window, "wheelUp", {});
     wheelDown = pictureButton(window, "wheelDown", {});
 
-    battery = new VeskProcessbar(window);
+    battery = new BatteryBar(window);
     battery->setObjectName(QStringLiteral("battery"));
     battery->setRange(0, 100);
     charge = pictureLabel(window, "charge", "lightning.png");

@@ -9,7 +9,7 @@
 class QWidget;
 class VeskLabel;
 class VeskLineEdit;
-class VeskProcessbar;
+class BatteryBar;
 class VeskPushButton;
 
 // The controls of the main window and the layout pass that places them.
@@ -97,7 +97,7 @@ public:
     VeskPushButton *wheelDown = nullptr;
 
     // Status and decoration.
-    VeskProcessbar *battery = nullptr;
+    BatteryBar *battery = nullptr;
     VeskLabel *charge = nullptr;
     VeskLabel *dongle = nullptr;
     VeskLabel *logo = nullptr;

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QDialog>
-#include <QPoint>
+#include "skinneddialog.h"
 
 #include <functional>
 
@@ -9,8 +8,8 @@ class QLabel;
 class QTimer;
 class QToolButton;
 
-// The program's own modal message box: frameless, drawn on the skin picture
-// dlg.png, 478 design units wide.
+// The program's own modal message box on the shared dialog look
+// (SkinnedDialog), 478 design units wide.
 //
 // Kind 1 asks, with "Yes" (accepts) and "No" (rejects); every other kind has
 // one "Ok" (accepts). Kind 2 shows warn.png, kind 4 (the receiver warning)
@@ -20,7 +19,7 @@ class QToolButton;
 // window has a ready mouse and accepts itself once it has. The question is a
 // function, so that the box knows nothing of the window: either set on the
 // box, or once for the process with setDefaultMouseReadyCheck.
-class VeskMessageBox : public QDialog {
+class VeskMessageBox : public SkinnedDialog {
     Q_OBJECT
 public:
     enum Kind { Question = 1, Warning = 2, Receiver = 4 };
@@ -32,7 +31,6 @@ public:
     ~VeskMessageBox() override;
 
     int kind() const { return m_kind; }
-    QString title() const;
     QString text() const;
     bool closesOnPlugIn() const { return m_closeOnPlugIn; }
 
@@ -40,9 +38,9 @@ public:
     static void setDefaultMouseReadyCheck(std::function<bool()> check);
 
     // The buttons the kind has; null where the kind has none.
-    QToolButton *yesButton() const { return m_yes; }
-    QToolButton *noButton() const { return m_no; }
-    QToolButton *okButton() const { return m_ok; }
+    QToolButton *yesButton() const { return m_kind == Question ? acceptButton() : nullptr; }
+    QToolButton *noButton() const { return rejectButton(); }
+    QToolButton *okButton() const { return m_kind == Question ? nullptr : acceptButton(); }
 
     // Picture name (below the skin folder) shown for a kind, empty for none.
     static QString pictureFor(int kind);
@@ -51,31 +49,18 @@ public:
     static int show(int kind, const QString &title, const QString &text, QWidget *parent = nullptr);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private slots:
     void checkMouseReady();
 
 private:
-    QToolButton *makeButton(const QString &text);
     void layoutContents();
 
     int m_kind;
     bool m_closeOnPlugIn;
     std::function<bool()> m_readyCheck;
     QTimer *m_plugInTimer = nullptr;
-    QLabel *m_title = nullptr;
     QLabel *m_picture = nullptr;
     QLabel *m_text = nullptr;
-    QToolButton *m_yes = nullptr;
-    QToolButton *m_no = nullptr;
-    QToolButton *m_ok = nullptr;
-    bool m_dragging = false;
-    QPoint m_dragOffset;
 };

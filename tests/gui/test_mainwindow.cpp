@@ -16,7 +16,7 @@
 #include "shell/windowscale.h"
 #include "widgets/vesklabel.h"
 #include "widgets/vesklineedit.h"
-#include "widgets/veskprocessbar.h"
+#include "widgets/batterybar.h"
 #include "widgets/veskpushbutton.h"
 
 #include <QAction>

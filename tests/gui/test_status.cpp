@@ -13,7 +13,7 @@
 #include "platform/osdtexts.h"
 #include "shell/devicestatuspanel.h"
 #include "widgets/vesklabel.h"
-#include "widgets/veskprocessbar.h"
+#include "widgets/batterybar.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -180,7 +180,7 @@ void TestStatus::mouseOffLeavesTheLevel()
     QCOMPARE(w.lastBatteryLevel(), 90);
 
     w.slotRefreshBatteryStatus(0, 0, 0);
-    VeskProcessbar *bar = w.controls().battery;
+    BatteryBar *bar = w.controls().battery;
     QCOMPARE(bar->text(), QStringLiteral("MOUSE OFF"));
     QVERIFY(bar->styleSheet().contains(QStringLiteral("rgb(100,100,100)")));
     QCOMPARE(w.lastBatteryLevel(), 90);

@@ -5,7 +5,7 @@
 
 #include "widgets/uiscale.h"
 #include "widgets/veskmessagebox.h"
-#include "widgets/veskprocessdialog.h"
+#include "widgets/busydialog.h"
 #include "widgets/windowshape.h"
 
 #include <QBitmap>
@@ -176,7 +176,7 @@ private slots:
         QWidget owner;
         owner.resize(999, 640);
         owner.show();
-        VeskProcessDialog dialog(&owner);
+        BusyDialog dialog(&owner);
         QCOMPARE(dialog.size(), QSize(192, 192));
         QVERIFY(dialog.movie()->isValid());
         QVERIFY(dialog.movie()->frameCount() > 1);
@@ -191,7 +191,7 @@ private slots:
             QTest::keyClick(&dialog, Qt::Key_Escape);
             dialog.close();
         });
-        QTimer::singleShot(400, &dialog, &VeskProcessDialog::slotProcessDlg);
+        QTimer::singleShot(400, &dialog, &BusyDialog::slotProcessDlg);
         QElapsedTimer timer;
         timer.start();
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
@@ -209,7 +209,7 @@ private slots:
         UiScale::setFactor(1.0);
         VeskMessageBox box(VeskMessageBox::Warning, QStringLiteral("Warning"), QStringLiteral("Text"));
         box.resize(box.sizeHint());
-        VeskProcessDialog busy;
+        BusyDialog busy;
         for (QWidget *widget : {static_cast<QWidget *>(&box), static_cast<QWidget *>(&busy)}) {
             const QRegion shape(WindowShape::paintedShape(widget));
             const QRect r = widget->rect();

@@ -7,7 +7,7 @@
 #include "widgets/languagefont.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskprocessbar.h"
+#include "widgets/batterybar.h"
 #include "widgets/veskslider.h"
 
 #include <QApplication>
@@ -253,14 +253,14 @@ private slots:
         const QString buttons = UiTheme::dialogButtonStyle(QColor(0, 255, 255));
         QVERIFY(buttons.contains(QLatin1String("border: 1px rgb(0, 255, 255)")));
 
-        QVERIFY(VeskProcessbar::normalStyle(QColor(1, 2, 3), 32).contains(QLatin1String("rgb(1,2,3)")));
-        QVERIFY(VeskProcessbar::normalStyle(QColor(1, 2, 3), 32).contains(QLatin1String("font-size:32px")));
-        QVERIFY(VeskProcessbar::offStyle(16).contains(QLatin1String("font-size:16px")));
+        QVERIFY(BatteryBar::normalStyle(QColor(1, 2, 3), 32).contains(QLatin1String("rgb(1,2,3)")));
+        QVERIFY(BatteryBar::normalStyle(QColor(1, 2, 3), 32).contains(QLatin1String("font-size:32px")));
+        QVERIFY(BatteryBar::offStyle(16).contains(QLatin1String("font-size:16px")));
     }
 
     void batteryBarShowsItsOwnText()
     {
-        VeskProcessbar bar;
+        BatteryBar bar;
         bar.setValue(90);
         QCOMPARE(bar.text(), QStringLiteral("90%"));
         bar.setBarText(QStringLiteral("MOUSE OFF"));

@@ -14,7 +14,7 @@
 #include "device/transferoutcome.h"
 #include "device/transport.h"
 #include "device/uploadall.h"
-#include "device/veskprocessthread.h"
+#include "device/uploadworker.h"
 
 #include <QFileInfo>
 #include <QJsonObject>
@@ -80,7 +80,7 @@ int CliSession::upload(bool full, bool readState)
         openDevice();
         readMouseState();
     }
-    VeskProcessThread worker;
+    UploadWorker worker;
     worker.full = full || !m_haveSnapshot;
     worker.start();
     worker.wait();

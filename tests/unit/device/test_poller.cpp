@@ -8,7 +8,7 @@
 #include "device/mouselist.h"
 #include "device/statuspoller.h"
 #include "device/statusquery.h"
-#include "device/veskgetbatterythread.h"
+#include "device/statuspollerthread.h"
 #include "sim/virtualmouse.h"
 #include "testenvironment.h"
 
@@ -30,15 +30,15 @@ public:
     };
     QVector<Entry> entries;
 
-    void attach(VeskGetBatteryThread *poller)
+    void attach(StatusPollerThread *poller)
     {
-        connect(poller, &VeskGetBatteryThread::RefreshBatteryStatus, this,
+        connect(poller, &StatusPollerThread::RefreshBatteryStatus, this,
                 [this](quint8 c, quint8 l, quint8 h) { entries.push_back({"battery", {c, l, h}}); },
                 Qt::QueuedConnection);
-        connect(poller, &VeskGetBatteryThread::RefreshStatus, this,
+        connect(poller, &StatusPollerThread::RefreshStatus, this,
                 [this](quint8 p, quint8 d, quint8 r, quint8 m) { entries.push_back({"status", {p, d, r, m}}); },
                 Qt::QueuedConnection);
-        connect(poller, &VeskGetBatteryThread::RefreshWriteStatus, this,
+        connect(poller, &StatusPollerThread::RefreshWriteStatus, this,
                 [this](quint8 s) { entries.push_back({"write", {s}}); }, Qt::QueuedConnection);
     }
     int count(const QString &name) const
@@ -133,7 +133,7 @@ void TestPoller::firstCycleQueriesTheBattery()
     setCurrentSensorMode(3);
 
     SignalLog log;
-    VeskGetBatteryThread poller;
+    StatusPollerThread poller;
     log.attach(&poller);
     poller.start();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
@@ -156,7 +156,7 @@ void TestPoller::firstCycleQueriesTheBattery()
 void TestPoller::statusReportIsPassedOnInOrder()
 {
     SignalLog log;
-    VeskGetBatteryThread poller;
+    StatusPollerThread poller;
     log.attach(&poller);
     poller.start();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
@@ -177,7 +177,7 @@ void TestPoller::motionReportsAreSkipped()
     // The node delivers mouse motion between the replies.
     m_mouse->setMotionRate(1000);
     SignalLog log;
-    VeskGetBatteryThread poller;
+    StatusPollerThread poller;
     log.attach(&poller);
     poller.start();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
@@ -195,7 +195,7 @@ void TestPoller::readErrorReadsAsMouseOff()
     // A node that went away: writes and reads fail on its handle.
     m_mouse->unplug(SimLink::Receiver);
     SignalLog log;
-    VeskGetBatteryThread poller;
+    StatusPollerThread poller;
     log.attach(&poller);
     poller.start();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
@@ -207,8 +207,8 @@ void TestPoller::readErrorReadsAsMouseOff()
 void TestPoller::noHandleEndsBeforeWriting()
 {
     CloseDevices();
-    VeskGetBatteryThread poller;
-    QSignalSpy battery(&poller, &VeskGetBatteryThread::RefreshBatteryStatus);
+    StatusPollerThread poller;
+    QSignalSpy battery(&poller, &StatusPollerThread::RefreshBatteryStatus);
     poller.start();
     QVERIFY(poller.wait(1000));
     QCOMPARE(m_mouse->writeCount(), 0);
@@ -218,7 +218,7 @@ void TestPoller::noHandleEndsBeforeWriting()
 void TestPoller::stopJoinsPromptly()
 {
     SignalLog log;
-    VeskGetBatteryThread poller;
+    StatusPollerThread poller;
     log.attach(&poller);
     poller.start();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
@@ -240,7 +240,7 @@ void TestPoller::stopJoinsPromptly()
 void TestPoller::ownedPollerRestartsFromAnotherThread()
 {
     SignalLog log;
-    StatusPoller owner([&log](VeskGetBatteryThread *poller) { log.attach(poller); });
+    StatusPoller owner([&log](StatusPollerThread *poller) { log.attach(poller); });
     owner.startPoller();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
 

@@ -13,7 +13,7 @@
 #include "device/transport.h"
 #include "device/uploadall.h"
 #include "device/uploadgroups.h"
-#include "device/veskprocessthread.h"
+#include "device/uploadworker.h"
 #include "sim/virtualmouse.h"
 #include "testenvironment.h"
 
@@ -143,10 +143,10 @@ void TestUpload::cleanup()
 
 int TestUpload::runUpload(bool full)
 {
-    VeskProcessThread worker;
+    UploadWorker worker;
     worker.full = full;
     worker.setRecords(&m_live, &m_sent);
-    QSignalSpy done(&worker, &VeskProcessThread::DoProcessDlg);
+    QSignalSpy done(&worker, &UploadWorker::DoProcessDlg);
     worker.start();
     worker.wait();
     if (done.count() != 1)

@@ -5,10 +5,11 @@
 // The battery bar: a progress bar that can show a text of its own ("MOUSE
 // OFF") in place of the percentage, with the two style sheets of the battery
 // display (normal, in the theme colour, and the grey "off" look).
-class VeskProcessbar : public QProgressBar {
+// (Formerly VeskProcessbar.)
+class BatteryBar : public QProgressBar {
     Q_OBJECT
 public:
-    explicit VeskProcessbar(QWidget *parent = nullptr);
+    explicit BatteryBar(QWidget *parent = nullptr);
 
     // A non-empty text replaces the formatted value; empty shows the value.
     void setBarText(const QString &text);

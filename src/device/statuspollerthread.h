@@ -19,12 +19,14 @@
 // node's queue behind mouse motion; after a read error it sleeps 450 ms.
 // The first cycle and then every 56th one start with the status query. The
 // thread ends by itself when no command handle is open.
-class VeskGetBatteryThread : public QThread {
+// (Formerly VeskGetBatteryThread; its debug lines
+// keep that name.)
+class StatusPollerThread : public QThread {
     Q_OBJECT
 public:
-    explicit VeskGetBatteryThread(QObject *parent = nullptr);
+    explicit StatusPollerThread(QObject *parent = nullptr);
     // Stops and waits: a poller never outlives its object.
-    ~VeskGetBatteryThread() override;
+    ~StatusPollerThread() override;
 
     // Asks the loop to end and waits until the thread has finished. The rests
     // between reads are cut short, so this takes at most one read window;

@@ -62,7 +62,7 @@ HidHandle fakeHandle() { return reinterpret_cast<HidHandle>(static_cast<uintptr_
 
 } // namespace
 
-class TestWireReview : public QObject {
+class TestProfileSwitch : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -75,20 +75,20 @@ private:
     RecordingBackend m_backend;
 };
 
-void TestWireReview::init()
+void TestProfileSwitch::init()
 {
     m_backend = RecordingBackend();
     setHidBackend(&m_backend);
     g_hCableCmd = fakeHandle();
 }
 
-void TestWireReview::cleanup()
+void TestProfileSwitch::cleanup()
 {
     g_hCableCmd = nullptr;
     setHidBackend(nullptr);
 }
 
-void TestWireReview::selectIsFollowedByApplyWhateverItsResult()
+void TestProfileSwitch::selectIsFollowedByApplyWhateverItsResult()
 {
     // Checksums: (FA + 44 + 03) & FF ^ 66 = 27; (FA + 40 + F3 + 01) & FF ^ 66 = 48.
     m_backend.refusedCommand = 0x44;
@@ -96,7 +96,7 @@ void TestWireReview::selectIsFollowedByApplyWhateverItsResult()
     QCOMPARE(m_backend.writtenHeads(8), (QStringList{"05 27 fa 44 03 00 00 00", "05 48 fa 40 f3 01 00 00"}));
 }
 
-void TestWireReview::profileSwitchSendsEveryApply()
+void TestProfileSwitch::profileSwitchSendsEveryApply()
 {
     // The select and its own apply, then the five apply groups of a whole
     // upload in their order.
@@ -113,7 +113,7 @@ void TestWireReview::profileSwitchSendsEveryApply()
     QCOMPARE(m_backend.writtenHeads(), (QStringList{"05 59 fa 44 01 00", "05 48 fa 40 f3 01", "05 57 fa 40 f3 04"}));
 }
 
-void TestWireReview::virtualMouseTakesTheSwitch()
+void TestProfileSwitch::virtualMouseTakesTheSwitch()
 {
     VirtualMouse mouse;
     mouse.plug(SimLink::Receiver);
@@ -130,5 +130,5 @@ void TestWireReview::virtualMouseTakesTheSwitch()
     mouse.close(g_hCableCmd);
 }
 
-QTEST_GUILESS_MAIN(TestWireReview)
-#include "test_wirereview.moc"
+QTEST_GUILESS_MAIN(TestProfileSwitch)
+#include "test_profileswitch.moc"

@@ -1,4 +1,4 @@
-#include "veskgetbatterythread.h"
+#include "statuspollerthread.h"
 
 #include "devicehandles.h"
 #include "devicestate.h"
@@ -23,17 +23,17 @@ constexpr int kCounterWrap = 57;
 
 } // namespace
 
-VeskGetBatteryThread::VeskGetBatteryThread(QObject *parent)
+StatusPollerThread::StatusPollerThread(QObject *parent)
     : QThread(parent)
 {
 }
 
-VeskGetBatteryThread::~VeskGetBatteryThread()
+StatusPollerThread::~StatusPollerThread()
 {
     stop();
 }
 
-void VeskGetBatteryThread::stop()
+void StatusPollerThread::stop()
 {
     {
         std::lock_guard<std::mutex> lock(m_restMutex);
@@ -43,13 +43,13 @@ void VeskGetBatteryThread::stop()
     wait();
 }
 
-bool VeskGetBatteryThread::rest(int milliseconds)
+bool StatusPollerThread::rest(int milliseconds)
 {
     std::unique_lock<std::mutex> lock(m_restMutex);
     return !m_restWake.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return m_stop.load(); });
 }
 
-void VeskGetBatteryThread::handleAnswer(const StatusAnswer &answer)
+void StatusPollerThread::handleAnswer(const StatusAnswer &answer)
 {
     emit RefreshBatteryStatus(answer.charge, answer.lowByte, answer.hiByte);
     // An all-zero reading comes from the receiver, not from the mouse: its
@@ -60,7 +60,7 @@ void VeskGetBatteryThread::handleAnswer(const StatusAnswer &answer)
     }
 }
 
-StatusReply::Kind VeskGetBatteryThread::handleReply(const StatusBytes &bytes)
+StatusReply::Kind StatusPollerThread::handleReply(const StatusBytes &bytes)
 {
     const StatusReply reply = parseStatusReply(bytes);
     if (reply.kind == StatusReply::Answer)
@@ -70,7 +70,7 @@ StatusReply::Kind VeskGetBatteryThread::handleReply(const StatusBytes &bytes)
     return reply.kind;
 }
 
-bool VeskGetBatteryThread::listen(HidHandle handle, int milliseconds)
+bool StatusPollerThread::listen(HidHandle handle, int milliseconds)
 {
     // The node queues at most 64 input reports per handle, and a moving
     // mouse sends up to 1000 a second: a status report that waited out a
@@ -96,7 +96,7 @@ bool VeskGetBatteryThread::listen(HidHandle handle, int milliseconds)
     }
 }
 
-void VeskGetBatteryThread::run()
+void StatusPollerThread::run()
 {
     qDebug("VeskGetBatteryThread.\n");
     int counter = 0;

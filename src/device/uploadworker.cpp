@@ -1,4 +1,4 @@
-#include "veskprocessthread.h"
+#include "uploadworker.h"
 
 #include "devicestate.h"
 #include "transferoutcome.h"
@@ -10,17 +10,17 @@
 
 #include <QDebug>
 
-VeskProcessThread::VeskProcessThread(QObject *parent)
+UploadWorker::UploadWorker(QObject *parent)
     : QThread(parent)
 {
 }
 
-VeskProcessThread::~VeskProcessThread()
+UploadWorker::~UploadWorker()
 {
     wait();
 }
 
-void VeskProcessThread::setRecords(MouseConfig *live, MouseConfig *lastSent)
+void UploadWorker::setRecords(MouseConfig *live, MouseConfig *lastSent)
 {
     if (live)
         m_live = live;
@@ -28,7 +28,7 @@ void VeskProcessThread::setRecords(MouseConfig *live, MouseConfig *lastSent)
         m_lastSent = lastSent;
 }
 
-void VeskProcessThread::run()
+void UploadWorker::run()
 {
     // The settings reach the disk whatever happens to the mouse.
     settingsSaved = AppConfig::saveAll(*m_live);

@@ -19,11 +19,13 @@ class PollerControl;
 //     but 0 (mouse off included) sets Config/Diff, so that the next upload
 //     sends everything (recordTransferOutcome);
 //  4. emit DoProcessDlg().
-class VeskProcessThread : public QThread {
+// (Formerly VeskProcessThread; its debug lines
+// keep that name.)
+class UploadWorker : public QThread {
     Q_OBJECT
 public:
-    explicit VeskProcessThread(QObject *parent = nullptr);
-    ~VeskProcessThread() override;   // waits for run() to end
+    explicit UploadWorker(QObject *parent = nullptr);
+    ~UploadWorker() override;   // waits for run() to end
 
     // Result code of the upload (0 sent or nothing to send, 1 no device,
     // 2 read-back failed, 4 write failed, 5 mouse off). Read it after

@@ -12,13 +12,14 @@ class QMovie;
 // It closes only through slotProcessDlg (the worker's DoProcessDlg signal):
 // Escape and window-close requests are refused, because the caller reads the
 // worker's result and disposes of it once the dialog returns.
-class VeskProcessDialog : public QDialog {
+// (Formerly VeskProcessDialog.)
+class BusyDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kDesignSize = 128;
 
-    explicit VeskProcessDialog(QWidget *parent = nullptr);
-    ~VeskProcessDialog() override;
+    explicit BusyDialog(QWidget *parent = nullptr);
+    ~BusyDialog() override;
 
     QMovie *movie() const { return m_movie; }
 

@@ -1,24 +1,24 @@
-#include "veskprocessbar.h"
+#include "batterybar.h"
 
-VeskProcessbar::VeskProcessbar(QWidget *parent)
+BatteryBar::BatteryBar(QWidget *parent)
     : QProgressBar(parent)
 {
     setRange(0, 100);
     setAlignment(Qt::AlignCenter);
 }
 
-void VeskProcessbar::setBarText(const QString &text)
+void BatteryBar::setBarText(const QString &text)
 {
     m_barText = text;
     update();
 }
 
-QString VeskProcessbar::text() const
+QString BatteryBar::text() const
 {
     return m_barText.isEmpty() ? QProgressBar::text() : m_barText;
 }
 
-QString VeskProcessbar::normalStyle(const QColor &chunk, int fontPixels)
+QString BatteryBar::normalStyle(const QColor &chunk, int fontPixels)
 {
     return QStringLiteral(
                "                QProgressBar {                border:none;                background-color: #FFFFFF;"
@@ -33,7 +33,7 @@ QString VeskProcessbar::normalStyle(const QColor &chunk, int fontPixels)
         .arg(fontPixels);
 }
 
-QString VeskProcessbar::offStyle(int fontPixels)
+QString BatteryBar::offStyle(int fontPixels)
 {
     return QStringLiteral(
                "                    QProgressBar {                    border:none;"
@@ -46,9 +46,9 @@ QString VeskProcessbar::offStyle(int fontPixels)
         .arg(fontPixels);
 }
 
-void VeskProcessbar::applyNormalStyle(const QColor &chunk, int fontPixels)
+void BatteryBar::applyNormalStyle(const QColor &chunk, int fontPixels)
 {
     setStyleSheet(normalStyle(chunk, fontPixels));
 }
 
-void VeskProcessbar::applyOffStyle(int fontPixels) { setStyleSheet(offStyle(fontPixels)); }
+void BatteryBar::applyOffStyle(int fontPixels) { setStyleSheet(offStyle(fontPixels)); }

@@ -1,4 +1,4 @@
-#include "veskprocessdialog.h"
+#include "busydialog.h"
 
 #include "windowshape.h"
 
@@ -12,7 +12,7 @@
 #include <QPainter>
 #include <QTimer>
 
-VeskProcessDialog::VeskProcessDialog(QWidget *parent)
+BusyDialog::BusyDialog(QWidget *parent)
     : QDialog(parent)
 {
     Skin::initResources();
@@ -32,23 +32,23 @@ VeskProcessDialog::VeskProcessDialog(QWidget *parent)
     m_movie->start();
 }
 
-VeskProcessDialog::~VeskProcessDialog() = default;
+BusyDialog::~BusyDialog() = default;
 
-void VeskProcessDialog::slotProcessDlg()
+void BusyDialog::slotProcessDlg()
 {
     // Queued behind whatever the event loop holds, so that the dialog is
     // running (or about to run) when it is accepted.
-    QTimer::singleShot(0, this, &VeskProcessDialog::updateProgress);
+    QTimer::singleShot(0, this, &BusyDialog::updateProgress);
 }
 
-void VeskProcessDialog::updateProgress()
+void BusyDialog::updateProgress()
 {
     m_finishing = true;
     m_movie->stop();
     accept();
 }
 
-void VeskProcessDialog::paintEvent(QPaintEvent *)
+void BusyDialog::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QPixmap tile = Skin::picture(Skin::path(QStringLiteral("process.png")), size());
@@ -62,7 +62,7 @@ void VeskProcessDialog::paintEvent(QPaintEvent *)
     }
 }
 
-void VeskProcessDialog::showEvent(QShowEvent *event)
+void BusyDialog::showEvent(QShowEvent *event)
 {
     if (QWidget *owner = parentWidget())
         move(owner->mapToGlobal(owner->rect().center()) - QPoint(width() / 2, height() / 2));
@@ -71,7 +71,7 @@ void VeskProcessDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-void VeskProcessDialog::keyPressEvent(QKeyEvent *event)
+void BusyDialog::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
         event->accept();
@@ -80,7 +80,7 @@ void VeskProcessDialog::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-void VeskProcessDialog::closeEvent(QCloseEvent *event)
+void BusyDialog::closeEvent(QCloseEvent *event)
 {
     if (!m_finishing) {
         event->ignore();
