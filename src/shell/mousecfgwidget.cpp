@@ -475,10 +475,11 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick)
         return;
+    // A click on the tray icon: there is a tray to bring the window back.
     if (isHidden())
         slotWarning();
     else if (!warningShown())
-        hideWindow();
+        hide();
 }
 
 void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType) { m_mouse.selectSpot(iType, iBtn); }

@@ -94,8 +94,9 @@ public:
     // "Apply" and the uploads of the profile operations.
     int apply();
     int upload(bool full = false);
-    // Every hide of the window: without a tray nothing could bring it back
-    // (and a new start would be refused), so the program ends instead.
+    // Every hide of the window but a click on the tray icon itself: without
+    // a tray nothing could bring it back (and a new start would be refused),
+    // so the program ends instead.
     void hideWindow();
 
 public slots:
