@@ -1,13 +1,17 @@
+#include "config/logging.h"
 #include "config/paths.h"
 #include "config/productdescriptor.h"
+#include "platform/autostartentry.h"
 #include "platform/singleinstance.h"
 #include "shell/mousecfgwidget.h"
 #include "sim/virtualmouse.h"
+#include "widgets/uilog.h"
 
 #include <QApplication>
 #include <QDebug>
 #include <QFile>
 #include <QIcon>
+#include <QSystemTrayIcon>
 
 int main(int argc, char *argv[])
 {
@@ -18,6 +22,7 @@ int main(int argc, char *argv[])
         qputenv("QT_XCB_GL_INTEGRATION", "none");
 
     QApplication app(argc, argv);
+    Logging::enableDebugFromEnvironment();
 
     // Qt's own high-DPI scaling stays off (it is not enabled before the
     // application object exists, and enabling it later would only print a
@@ -39,17 +44,22 @@ int main(int argc, char *argv[])
     // two starts never copy the shipped defaults over each other.
     QString error;
     if (!Paths::ensureConfigs(&error))
-        qDebug() << "settings folder:" << error;
+        qCWarning(lcUi) << "settings folder:" << error;
 
     // With MOUSECFG_SIMULATE=1 the virtual mouse stands in for the HID
     // library; it must be in place before the window looks for the mouse,
     // and its plug and unplug reach the window as device arrival and removal.
     VirtualMouse *virtualMouse = installVirtualMouseFromEnvironment();
     if (virtualMouse)
-        qDebug("using the virtual mouse (MOUSECFG_SIMULATE=1)\n");
+        qCDebug(lcUi, "using the virtual mouse (MOUSECFG_SIMULATE=1)\n");
 
     MousecfgWidget window(virtualMouse);
-    if (window.presentModelCount() != 0) {
+    // The autostart entry starts the program in the tray.
+    const bool hidden =
+        AutostartEntry::startsHidden(QCoreApplication::arguments(), QSystemTrayIcon::isSystemTrayAvailable());
+    if (hidden) {
+        window.startHidden();
+    } else if (window.presentModelCount() != 0) {
         window.setWindowOpacity(1.0);
         window.show();
     }

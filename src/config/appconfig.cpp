@@ -1,5 +1,6 @@
 #include "appconfig.h"
 
+#include "logging.h"
 #include "paths.h"
 #include "profilefile.h"
 #include "settingsfile.h"
@@ -159,13 +160,13 @@ bool loadAll(MouseConfig &config)
         // file name would leave the slot unable to keep its settings.
         if (!Paths::isSafeFileName(config.names[k])) {
             const QString replacement = QStringLiteral("Profile %1").arg(k + 1);
-            qDebug() << "slot" << k + 1 << "name" << config.names[k] << "is not a file name; using" << replacement;
+            qCDebug(lcConfig) << "slot" << k + 1 << "name" << config.names[k] << "is not a file name; using" << replacement;
             config.names[k] = replacement;
         }
         // A slot that was never saved (a fresh installation ships no slot
         // files) or whose file lacks keys gets the factory profile.
         if (!loadProfileFile(config.profiles[k], config.names[k])) {
-            qDebug() << "no whole profile file for slot" << k + 1 << config.names[k] << "; using the factory profile";
+            qCDebug(lcConfig) << "no whole profile file for slot" << k + 1 << config.names[k] << "; using the factory profile";
             allRead = false;
         }
     }
@@ -241,6 +242,7 @@ bool setDiff(int value) { return writeKey(QStringLiteral("Config/Diff"), value);
 int battery() { return intKey(QStringLiteral("Config/Battery")); }
 bool setBattery(int level) { return writeKey(QStringLiteral("Config/Battery"), level); }
 int batteryFull() { return intKey(QStringLiteral("Config/BatteryFull"), 4200); }
+int batteryAlert() { return intKey(QStringLiteral("Config/BatteryAlert"), kDefaultBatteryAlert); }
 
 int colourThemeIndex()
 {

@@ -1,6 +1,7 @@
 #include "configfile.h"
 
 #include "appconfig.h"
+#include "logging.h"
 #include "paths.h"
 #include "profilefile.h"
 #include "profilekeys.h"
@@ -73,12 +74,12 @@ bool readWholeFile(MouseConfig &config, const QString &path, QStringList *refuse
         const int essential = readProfileKeys(*settings, read.profiles[k], withLightingSleep);
         settings->endGroup();
         if (essential != ProfileKeys::get().essentialCount()) {
-            qDebug() << "configuration file" << path << "lacks keys of" << ProfileKeys::groupName(k);
+            qCDebug(lcConfig) << "configuration file" << path << "lacks keys of" << ProfileKeys::groupName(k);
             return false;
         }
     }
     for (const QString &name : qAsConst(refused))
-        qDebug() << "imported slot name refused:" << name;
+        qCDebug(lcConfig) << "imported slot name refused:" << name;
     if (refusedNames)
         *refusedNames = refused;
     config = read;

@@ -1,5 +1,6 @@
 #include "macrofile.h"
 
+#include "logging.h"
 #include "paths.h"
 #include "settingsfile.h"
 
@@ -60,7 +61,7 @@ bool writeSlot(int slot, const QString &name)
     config->setValue(listKey(slot), name);
     if (SettingsFile::commit(*config))
         return true;
-    qDebug() << "the macro list could not be written; slot" << slot << "keeps its old name";
+    qCWarning(lcConfig) << "the macro list could not be written; slot" << slot << "keeps its old name";
     return false;
 }
 
@@ -108,7 +109,7 @@ bool writeMacroFile(const QString &name, const MacroOptions &options, const std:
     s->endGroup();
     s->setValue(kWriteSignKey, 1);
     if (!SettingsFile::commit(*s)) {
-        qDebug() << "macro file could not be written:" << path;
+        qCWarning(lcConfig) << "macro file could not be written:" << path;
         return false;
     }
     return true;
@@ -214,7 +215,7 @@ bool takeWriteSign(const QString &name)
     // The mark was set either way: the macro is sent even if it could not be
     // cleared, at worst once more than needed.
     if (!SettingsFile::commit(*s))
-        qDebug() << "change mark could not be cleared:" << path;
+        qCDebug(lcConfig) << "change mark could not be cleared:" << path;
     return true;
 }
 
@@ -269,7 +270,7 @@ bool renameMacro(const QString &oldName, const QString &wanted, QString *newName
         return false;
     // A listed macro whose file has gone still gets its list entry renamed.
     if (QFileInfo::exists(oldPath) && !QFile::rename(oldPath, Paths::macroFile(name))) {
-        qDebug() << "macro file could not be renamed:" << oldPath;
+        qCWarning(lcConfig) << "macro file could not be renamed:" << oldPath;
         return false;
     }
     if (newName)

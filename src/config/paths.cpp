@@ -1,5 +1,7 @@
 #include "paths.h"
 
+#include "logging.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -129,7 +131,7 @@ bool ensureConfigs(QString *error)
             *error = QStringLiteral("cannot copy the shipped settings from %1 into %2").arg(shipped, target);
         return false;
     }
-    qDebug() << "settings folder seeded from" << shipped << "into" << target;
+    qCDebug(lcConfig) << "settings folder seeded from" << shipped << "into" << target;
     return true;
 }
 
@@ -177,7 +179,7 @@ bool isSafeFileName(const QString &name, QString *why)
 QString fileInDir(const QString &dir, const QString &name, const QString &suffix)
 {
     if (dir.isEmpty() || !isSafeFileName(name)) {
-        qDebug() << "refused to build a file path for the name" << name;
+        qCDebug(lcConfig) << "refused to build a file path for the name" << name;
         return QString();
     }
     return dir + QLatin1Char('/') + name + suffix;

@@ -1,6 +1,7 @@
 #include "profilefile.h"
 
 #include "iniscan.h"
+#include "logging.h"
 #include "paths.h"
 #include "profilefastpath.h"
 #include "profilekeys.h"
@@ -117,7 +118,7 @@ bool writeDirectly(int n, const ProfileData &profile, const QString &path, bool 
     QSaveFile file(path);
     written = file.open(QIODevice::WriteOnly) && file.write(after) == after.size() && file.commit();
     if (!written)
-        qDebug() << "could not write the profile file" << path;
+        qCWarning(lcConfig) << "could not write the profile file" << path;
     return true;
 }
 
@@ -188,7 +189,7 @@ bool loadProfileFile(ProfileData &profile, const QString &name)
     if (readGroup(0, profile, path, true, &whole) && whole)
         return true;
     if (QFileInfo(path).isFile())
-        qDebug() << "profile file" << path << "lacks button or DPI keys; it loads as the factory profile";
+        qCDebug(lcConfig) << "profile file" << path << "lacks button or DPI keys; it loads as the factory profile";
     makeDefaultProfile(profile);
     return false;
 }
@@ -227,7 +228,7 @@ bool writeDefaultProfileFile()
 bool saveProfileDpiStage(const QString &name, int stage, const ProfileData &current)
 {
     if (stage < 0 || stage >= kDpiStageCount) {
-        qDebug() << "refused to store the DPI stage" << stage;
+        qCDebug(lcConfig) << "refused to store the DPI stage" << stage;
         return false;
     }
     const QString path = Paths::profileFile(name);

@@ -1,6 +1,7 @@
 #include "profilelibrary.h"
 
 #include "appconfig.h"
+#include "logging.h"
 #include "paths.h"
 #include "settingsfile.h"
 
@@ -33,6 +34,14 @@ QStringList load()
         return {};
     const auto settings = SettingsFile::openForReading(path);
     settings->beginGroup(group());
+    // A fresh installation has no list yet: the library starts as the five
+    // slots' own profiles.
+    if (!settings->contains(QStringLiteral("Count"))) {
+        QStringList names;
+        for (int k = 1; k <= 5; ++k)
+            names << QStringLiteral("Profile %1").arg(k);
+        return names;
+    }
     const int count = std::clamp(SettingsFile::readInt(*settings, QStringLiteral("Count")), 0, kMaxEntries);
     QStringList names;
     int leftOut = 0;
@@ -45,8 +54,8 @@ QStringList load()
     }
     // One line, however large a hand-edited Count claims the list to be.
     if (leftOut > 0)
-        qDebug() << "library list" << path << "names" << count << "entries;" << leftOut
-                 << "are empty or not file names and were left out";
+        qCDebug(lcConfig) << "library list" << path << "names" << count << "entries;" << leftOut
+                          << "are empty or not file names and were left out";
     return names;
 }
 
@@ -57,7 +66,7 @@ bool save(const QStringList &names)
         return false;
     for (const QString &name : names) {
         if (!Paths::isSafeFileName(name)) {
-            qDebug() << "library entry" << name << "refused";
+            qCDebug(lcConfig) << "library entry" << name << "refused";
             return false;
         }
     }

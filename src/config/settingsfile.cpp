@@ -1,6 +1,7 @@
 #include "settingsfile.h"
 
 #include "iniscan.h"
+#include "logging.h"
 
 #include <QColor>
 #include <QDebug>
@@ -40,7 +41,7 @@ std::unique_ptr<QSettings> openForReading(const QString &path)
     if (bytes.isEmpty() || !IniScan::inspect(bytes).hazardous)
         return std::make_unique<QSettings>(path, QSettings::IniFormat);
 
-    qDebug() << "settings file" << path << "holds values that cannot be loaded safely; reading it without them";
+    qCDebug(lcConfig) << "settings file" << path << "holds values that cannot be loaded safely; reading it without them";
     auto copy = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/mousecfg-XXXXXX.ini"));
     if (copy->open() && copy->write(IniScan::repaired(bytes)) >= 0 && copy->flush()) {
         copy->close();
@@ -49,7 +50,7 @@ std::unique_ptr<QSettings> openForReading(const QString &path)
         return settings;
     }
     // Without a private copy the file reads as empty rather than unsafely.
-    qDebug() << "no temporary copy possible; settings file" << path << "reads as empty";
+    qCDebug(lcConfig) << "no temporary copy possible; settings file" << path << "reads as empty";
     return std::make_unique<QSettings>(QStringLiteral("/dev/null"), QSettings::IniFormat);
 }
 
@@ -61,9 +62,9 @@ std::unique_ptr<QSettings> openForWriting(const QString &path)
         const QString backup = path + QStringLiteral(".bak");
         QFile::remove(backup);
         if (QFile::copy(path, backup))
-            qDebug() << "malformed settings file" << path << "kept as" << backup << "before writing";
+            qCDebug(lcConfig) << "malformed settings file" << path << "kept as" << backup << "before writing";
         else
-            qDebug() << "malformed settings file" << path << "could not be kept as" << backup;
+            qCWarning(lcConfig) << "malformed settings file" << path << "could not be kept as" << backup;
         repairFailed = !replaceFile(path, IniScan::repaired(bytes));
     }
     auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
@@ -76,7 +77,7 @@ bool commit(QSettings &settings)
 {
     settings.sync();
     if (settings.property(kRepairFailed).toBool() || settings.status() == QSettings::AccessError) {
-        qDebug() << "could not write the settings file" << settings.fileName();
+        qCWarning(lcConfig) << "could not write the settings file" << settings.fileName();
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #include "devicewatcher.h"
 
+#include "devicelog.h"
+
 #include <QDebug>
 
 DeviceWatcher::DeviceWatcher(QObject *parent)
@@ -24,13 +26,13 @@ void DeviceWatcher::applyNodeChanges(const QStringList &removed, const QStringLi
     // window looks at is the one the change describes.
     bool any = false;
     auto apply = [&](const QString &path, bool arrival) {
-        qDebug(arrival ? "DBT_DEVICEARRIVAL\n" : "DBT_DEVICEREMOVECOMPLETE\n");
+        qCDebug(lcDevice, arrival ? "DBT_DEVICEARRIVAL\n" : "DBT_DEVICEREMOVECOMPLETE\n");
         for (const DeviceChange &change : OnDevicePath(path, arrival, currentProductName())) {
             any = true;
             emit deviceChanged(change);
         }
         if (arrival)
-            qDebug().noquote() << path;
+            qCDebug(lcDevice).noquote() << path;
     };
     for (const QString &path : removed)
         apply(path, false);

@@ -1,5 +1,6 @@
 #include "discovery.h"
 
+#include "devicelog.h"
 #include "hidbackend.h"
 
 #include "config/paths.h"
@@ -54,8 +55,8 @@ void matchEnumerated(MouseListEntry &entry, const HidDeviceInfo &info)
 {
     const QString path = QString::fromStdString(info.path);
     if (info.vendorId == 0x04D9) {
-        qDebug("Device Found\n  type: %x %x\n  path: %s\n  serial_number: %ls\n usge %x uu %x", info.vendorId,
-               info.productId, info.path.c_str(), info.serialNumber.c_str(), info.usage, info.usagePage);
+        qCDebug(lcDevice, "Device Found\n  type: %x %x\n  path: %s\n  serial_number: %ls\n usge %x uu %x",
+                info.vendorId, info.productId, info.path.c_str(), info.serialNumber.c_str(), info.usage, info.usagePage);
     }
     struct Rule {
         LinkGroup group;
@@ -80,7 +81,7 @@ void matchEnumerated(MouseListEntry &entry, const HidDeviceInfo &info)
             continue;
         collection.path = info.path;
         collection.found = 1;
-        qDebug(rule.log, info.path.c_str());
+        qCDebug(lcDevice, rule.log, info.path.c_str());
         setReleaseFromCable(rule.group, rule.collection, info.releaseNumber);
     }
 }

@@ -1,5 +1,7 @@
 #include "mouselist.h"
 
+#include "devicelog.h"
+
 #include "config/paths.h"
 #include "config/productdescriptor.h"
 #include "config/settingsfile.h"
@@ -103,5 +105,5 @@ void LoadMouseList()
     const QString name = config->value(QStringLiteral("Mouse_List/0")).toString();
     entry.name = MouseListEntry::storedName(name);
     g_mouseListName = name;
-    qDebug().noquote() << name;
+    qCDebug(lcDevice).noquote() << name;
 }

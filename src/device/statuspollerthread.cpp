@@ -1,6 +1,7 @@
 #include "statuspollerthread.h"
 
 #include "devicehandles.h"
+#include "devicelog.h"
 #include "devicestate.h"
 
 #include <QDebug>
@@ -98,7 +99,7 @@ bool StatusPollerThread::listen(HidHandle handle, int milliseconds)
 
 void StatusPollerThread::run()
 {
-    qDebug("VeskGetBatteryThread.\n");
+    qCDebug(lcDevice, "VeskGetBatteryThread.\n");
     int counter = 0;
     StatusBytes bytes{};
 
@@ -109,7 +110,7 @@ void StatusPollerThread::run()
 
         if (counter == 0) {
             if (writeStatusQuery(handle) < 0)
-                qDebug("Unable to send a feature report.\n");
+                qCDebug(lcDevice, "Unable to send a feature report.\n");
             if (!rest(kSettleMs))
                 break;
             const int n = readStatusReply(handle, bytes, kReadWindowMs);
@@ -117,8 +118,8 @@ void StatusPollerThread::run()
                 // No answer at all: shown as a mouse that is off.
                 emit RefreshBatteryStatus(0, 0, 0);
             } else {
-                qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", bytes[0], bytes[1], bytes[2], bytes[3],
-                       bytes[4], bytes[5], bytes[6], bytes[7]);
+                qCDebug(lcDevice, "Threadread bat - %x %x %x %x %x %x %x %x\n", bytes[0], bytes[1], bytes[2],
+                        bytes[3], bytes[4], bytes[5], bytes[6], bytes[7]);
                 // A status report that crossed the query is passed on too,
                 // rather than lost.
                 handleReply(bytes);
@@ -132,7 +133,7 @@ void StatusPollerThread::run()
 
         const int n = readStatusReply(handle, bytes, kReadWindowMs);
         if (n < 0) {
-            qDebug("Unable to read a feature report 1.\n");
+            qCDebug(lcDevice, "Unable to read a feature report 1.\n");
             if (!rest(kRestAfterErrorMs))
                 break;
         } else {
@@ -144,5 +145,5 @@ void StatusPollerThread::run()
         if (counter == kCounterWrap)
             counter = 0;
     }
-    qDebug("VeskGetBatteryThread Stop.\n");
+    qCDebug(lcDevice, "VeskGetBatteryThread Stop.\n");
 }

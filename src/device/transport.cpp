@@ -1,5 +1,6 @@
 #include "transport.h"
 
+#include "devicelog.h"
 #include "report.h"
 #include "transporttrace.h"
 
@@ -141,7 +142,7 @@ int TransferReport(const uint8_t *buffer, int length)
             const int result = hidBackend().write(handle, written, static_cast<size_t>(length));
             traceReport("hid_write", result, written);
             if (result < 0) {
-                qDebug("Unable to send a feature report.\n");
+                qCDebug(lcDevice, "Unable to send a feature report.\n");
                 TransportTrace::line("hid_write发送失败--------------------------------------");
                 return kTransferWriteFailed;
             }

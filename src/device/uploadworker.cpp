@@ -1,5 +1,6 @@
 #include "uploadworker.h"
 
+#include "devicelog.h"
 #include "devicestate.h"
 #include "transferoutcome.h"
 #include "transport.h"
@@ -33,7 +34,7 @@ void UploadWorker::run()
     // The settings reach the disk whatever happens to the mouse.
     settingsSaved = AppConfig::saveAll(*m_live);
     if (!settingsSaved)
-        qDebug("VeskProcessThread: the settings could not all be saved\n");
+        qCWarning(lcDevice, "VeskProcessThread: the settings could not all be saved\n");
 
     if (mouseOff()) {
         result = kTransferMouseOff;

@@ -1,5 +1,7 @@
 #include "firmwareupdater.h"
 
+#include "platformlog.h"
+
 #include "config/paths.h"
 
 #include <QDebug>
@@ -77,7 +79,7 @@ FirmwareUpdater::Result FirmwareUpdater::start(int languageId, quint32 cableRele
     else if (!info.isExecutable())
         failure = UpdaterNotExecutable;
     if (failure != Started) {
-        qDebug() << "firmware updater unusable:" << path;
+        qCWarning(lcPlatform) << "firmware updater unusable:" << path;
         warn(failureText(failure, path));
         return failure;
     }
@@ -85,14 +87,14 @@ FirmwareUpdater::Result FirmwareUpdater::start(int languageId, quint32 cableRele
     if (callbacks.stopPoller)
         callbacks.stopPoller();
     if (!QProcess::startDetached(path, QStringList())) {
-        qDebug() << "firmware updater did not start:" << path;
+        qCWarning(lcPlatform) << "firmware updater did not start:" << path;
         if (callbacks.startPoller)
             callbacks.startPoller();
         warn(failureText(StartFailed, path));
         return StartFailed;
     }
 
-    qDebug() << "firmware updater started:" << path;
+    qCDebug(lcPlatform) << "firmware updater started:" << path;
     if (callbacks.exitProcess)
         callbacks.exitProcess();
     else

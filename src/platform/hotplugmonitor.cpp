@@ -1,5 +1,6 @@
 #include "hotplugmonitor.h"
 
+#include "platformlog.h"
 #include "udevmonitor.h"
 
 #include "device/devicewatcher.h"
@@ -139,7 +140,7 @@ void HotplugMonitor::retryAccess()
             ready.append(it->node);
             it = m_waiting.erase(it);
         } else if (++it->attempts > kAccessRetries) {
-            qDebug().noquote() << "device node" << it->node << "cannot be opened: permission denied";
+            qCWarning(lcPlatform).noquote() << "device node" << it->node << "cannot be opened: permission denied";
             // Handed on all the same: the main window then shows the mouse as
             // present but unopened, rather than silently nothing.
             ready.append(it->node);

@@ -1,5 +1,7 @@
 #include "languagecatalog.h"
 
+#include "platformlog.h"
+
 #include "config/appconfig.h"
 #include "config/langconfig.h"
 #include "config/paths.h"
@@ -81,7 +83,7 @@ bool LanguageCatalog::storeId(int id)
 {
     if (LangConfig::setLangID(id))
         return true;
-    qDebug() << "cannot write the language id to" << Paths::langConfigFile();
+    qCWarning(lcPlatform) << "cannot write the language id to" << Paths::langConfigFile();
     return false;
 }
 
@@ -118,10 +120,10 @@ bool LanguageCatalog::loadInto(QTranslator *translator, int id) const
         return true;
     const QString builtIn = builtInCatalogue(id);
     if (loads(builtIn) && translator->load(builtIn)) {
-        qDebug() << "language" << id << "taken from the built-in catalogue" << builtIn;
+        qCDebug(lcPlatform) << "language" << id << "taken from the built-in catalogue" << builtIn;
         return true;
     }
-    qDebug() << "no catalogue for language" << id << file(id) << "; the texts stay as they were";
+    qCDebug(lcPlatform) << "no catalogue for language" << id << file(id) << "; the texts stay as they were";
     return false;
 }
 

@@ -1,5 +1,7 @@
 #include "osdclient.h"
 
+#include "platformlog.h"
+
 #include "config/paths.h"
 
 #include <QDebug>
@@ -15,7 +17,7 @@ OsdClient::OsdClient(QObject *parent)
     m_replyTimer.setSingleShot(true);
     connect(&m_retryTimer, &QTimer::timeout, this, &OsdClient::connectNow);
     connect(&m_replyTimer, &QTimer::timeout, this, [this] {
-        qDebug("SendMessage failed\n");
+        qCDebug(lcPlatform, "SendMessage failed\n");
         emit delivered(false);
         finish();
     });
@@ -80,7 +82,7 @@ void OsdClient::onConnected()
 void OsdClient::onConnectFailed()
 {
     if (m_starts >= kMaxStarts) {
-        qDebug() << "no on-screen display program answered on" << m_serverName << "; text dropped";
+        qCDebug(lcPlatform) << "no on-screen display program answered on" << m_serverName << "; text dropped";
         emit gaveUp();
         finish();
         return;
@@ -88,7 +90,7 @@ void OsdClient::onConnectFailed()
     ++m_starts;
     emit startingProgram(m_starts);
     if (!QProcess::startDetached(m_program, QStringList()))
-        qDebug() << "cannot start the on-screen display program" << m_program;
+        qCDebug(lcPlatform) << "cannot start the on-screen display program" << m_program;
     m_phase = WaitingForProgram;
     dropSocket();
     m_retryTimer.start(m_retryInterval);
@@ -102,7 +104,7 @@ void OsdClient::onReadyRead()
     m_replyTimer.stop();
     const bool accepted = answer == 1;
     if (!accepted)
-        qDebug("SendMessage failed\n");
+        qCDebug(lcPlatform, "SendMessage failed\n");
     emit delivered(accepted);
     finish();
 }
@@ -115,7 +117,7 @@ void OsdClient::onLostConnection()
         return;
     }
     m_replyTimer.stop();
-    qDebug("SendMessage failed\n");
+    qCDebug(lcPlatform, "SendMessage failed\n");
     emit delivered(false);
     finish();
 }

@@ -1,5 +1,7 @@
 #include "osdtexts.h"
 
+#include "config/reportrate.h"
+
 #include <QCoreApplication>
 
 namespace OsdTexts {
@@ -14,20 +16,6 @@ QString dpiStage(int stageIndex, int dpi)
     return QCoreApplication::translate("MousecfgWidget", "DPI") + QString::asprintf(" %d:%d", stageIndex + 1, dpi);
 }
 
-QString reportRate(int rateCode)
-{
-    switch (rateCode) {
-    case 8:
-        return QCoreApplication::translate("MousecfgWidget", "125 HZ");
-    case 4:
-        return QCoreApplication::translate("MousecfgWidget", "250 HZ");
-    case 2:
-        return QCoreApplication::translate("MousecfgWidget", "500 HZ");
-    case 1:
-        return QCoreApplication::translate("MousecfgWidget", "1000 HZ");
-    default:
-        return QString();
-    }
-}
+QString reportRate(int rateCode) { return reportRateText(rateCode); }
 
 } // namespace OsdTexts

@@ -1,5 +1,7 @@
 #include "singleinstance.h"
 
+#include "platformlog.h"
+
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QDebug>
@@ -22,7 +24,7 @@ SingleInstanceGuard::SingleInstanceGuard(const QString &mutexName)
     m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (m_fd < 0) {
         // Without a lock file there is no way to tell; run rather than refuse.
-        qDebug() << "single-instance lock file cannot be opened:" << m_path << strerror(errno);
+        qCWarning(lcPlatform) << "single-instance lock file cannot be opened:" << m_path << strerror(errno);
         m_acquired = true;
         return;
     }
@@ -31,7 +33,7 @@ SingleInstanceGuard::SingleInstanceGuard(const QString &mutexName)
     } else if (errno == EWOULDBLOCK) {
         m_acquired = false;
     } else {
-        qDebug() << "single-instance lock cannot be taken:" << m_path << strerror(errno);
+        qCWarning(lcPlatform) << "single-instance lock cannot be taken:" << m_path << strerror(errno);
         m_acquired = true;
     }
 }

@@ -1,5 +1,7 @@
 #include "udevmonitor.h"
 
+#include "platformlog.h"
+
 #include <QDebug>
 #include <QFileInfo>
 #include <QSocketNotifier>
@@ -38,18 +40,18 @@ bool UdevMonitor::start()
         return true;
     // Without a running udevd the netlink source stays silent forever.
     if (!QFileInfo::exists(QStringLiteral("/run/udev/control"))) {
-        qDebug("udev is not running: device plug events are not followed");
+        qCWarning(lcPlatform, "udev is not running: device plug events are not followed");
         return false;
     }
     m_udev = udev_new();
     if (!m_udev) {
-        qDebug("udev is unavailable: device plug events are not followed");
+        qCWarning(lcPlatform, "udev is unavailable: device plug events are not followed");
         return false;
     }
     m_monitor = udev_monitor_new_from_netlink(m_udev, "udev");
     if (!m_monitor || udev_monitor_filter_add_match_subsystem_devtype(m_monitor, "hidraw", nullptr) < 0
         || udev_monitor_enable_receiving(m_monitor) < 0) {
-        qDebug("udev monitor could not be set up: device plug events are not followed");
+        qCWarning(lcPlatform, "udev monitor could not be set up: device plug events are not followed");
         if (m_monitor)
             udev_monitor_unref(m_monitor);
         m_monitor = nullptr;
@@ -57,7 +59,7 @@ bool UdevMonitor::start()
     }
     const int fd = udev_monitor_get_fd(m_monitor);
     if (fd < 0) {
-        qDebug("udev monitor has no socket: device plug events are not followed");
+        qCWarning(lcPlatform, "udev monitor has no socket: device plug events are not followed");
         return false;
     }
     m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);

@@ -3,13 +3,19 @@
 #include "pagehost.h"
 
 #include "config/mouseconfig.h"
+#include "device/profileswitch.h"
+#include "device/transferoutcome.h"
 #include "device/transport.h"
 #include "device/uploadworker.h"
+#include "widgets/uilog.h"
 #include "widgets/veskmessagebox.h"
 #include "widgets/busydialog.h"
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QThread>
+
+#include <memory>
 
 ApplyController::ApplyController(QWidget *window, PageHost &pages, PollerControl *poller)
     : m_window(window)
@@ -37,7 +43,7 @@ int ApplyController::apply()
     if (m_busy) {
         // Gathered when its turn comes: the worker reads the record now.
         m_queued = m_queuedGather = true;
-        qDebug("Apply queued behind the running upload\n");
+        qCDebug(lcUi, "Apply queued behind the running upload\n");
         return kQueued;
     }
     // Most fields are edited in place by their pages; the DPI, performance
@@ -53,7 +59,7 @@ int ApplyController::upload(bool full)
         // handler while it runs.
         m_queued = true;
         m_queuedFull = m_queuedFull || full;
-        qDebug("upload queued behind the running one\n");
+        qCDebug(lcUi, "upload queued behind the running one\n");
         return kQueued;
     }
     m_busy = true;
@@ -121,5 +127,26 @@ int ApplyController::uploadOnce(bool full)
                            unsavedMessage(), m_window);
         box.exec();
     }
+    return result;
+}
+
+int ApplyController::switchProfile(int slot)
+{
+    if (m_busy) {
+        qCDebug(lcUi, "profile switch refused: an upload is running\n");
+        return kTransferOk;
+    }
+    m_busy = true;
+    BusyDialog dialog(m_window);
+    int result = kTransferOk;
+    const std::unique_ptr<QThread> worker(QThread::create([&result, slot] { result = SendProfileSwitch(slot); }));
+    QObject::connect(worker.get(), &QThread::finished, &dialog, &BusyDialog::slotProcessDlg,
+                     Qt::QueuedConnection);
+    worker->start(QThread::InheritPriority);
+    dialog.exec();
+    worker->wait();
+    m_busy = false;
+    // A switch the mouse may have taken in part: the next upload sends all.
+    recordTransferOutcome(result);
     return result;
 }

@@ -4,12 +4,14 @@
 #include "windowcontrols.h"
 
 #include "config/appconfig.h"
+#include "device/deviceaccessadvice.h"
 #include "device/devicehandles.h"
 #include "device/devicewatcher.h"
 #include "device/discovery.h"
 #include "device/mouselist.h"
 #include "device/statuspollerthread.h"
 #include "platform/hotplugmonitor.h"
+#include "widgets/uilog.h"
 #include "widgets/uitheme.h"
 #include "widgets/veskmessagebox.h"
 #include "widgets/veskpushbutton.h"
@@ -27,10 +29,12 @@ const int kMenuDesignWidth = 150;
 ConnectionController::ConnectionController(MousecfgWidget *window)
     : QObject(window)
     , m_window(window)
-    , m_poller([window](StatusPollerThread *thread) {
+    , m_poller([this, window](StatusPollerThread *thread) {
         // Queued: the poller emits on its own thread.
         QObject::connect(thread, &StatusPollerThread::RefreshBatteryStatus, window,
                          &MousecfgWidget::slotRefreshBatteryStatus, Qt::QueuedConnection);
+        QObject::connect(thread, &StatusPollerThread::RefreshBatteryStatus, this,
+                         &ConnectionController::batteryRead, Qt::QueuedConnection);
         QObject::connect(thread, &StatusPollerThread::RefreshStatus, window, &MousecfgWidget::slotRefreshStatus,
                          Qt::QueuedConnection);
         QObject::connect(thread, &StatusPollerThread::RefreshWriteStatus, window,
@@ -62,14 +66,14 @@ void ConnectionController::followPlugEvents(QObject *plugSource)
         return;
     }
     if (!m_monitor->startUdev())
-        qDebug("device notifications are not available: arrival and removal are not seen\n");
+        qCDebug(lcUi, "device notifications are not available: arrival and removal are not seen\n");
 }
 
 void ConnectionController::discover()
 {
     LoadMouseList();
     if (EnumerateMice() != 0)
-        qDebug("the HID library did not start: no mouse can be found\n");
+        qCWarning(lcUi, "the HID library did not start: no mouse can be found\n");
     rebuildModelMenu();
 }
 
@@ -77,7 +81,7 @@ void ConnectionController::setCurrentModel(const QString &name)
 {
     m_currentModel = name;
     if (AppConfig::currentProductName() != name && !AppConfig::setCurrentProductName(name))
-        qDebug() << "the current model" << name << "could not be stored";
+        qCWarning(lcUi) << "the current model" << name << "could not be stored";
 }
 
 void ConnectionController::rebuildModelMenu()
@@ -107,7 +111,7 @@ void ConnectionController::rebuildModelMenu()
         button->hide();
         if (m_modelNames.size() == 1) {
             setCurrentModel(m_modelNames.first());
-            qDebug().noquote() << "RefreshMouseList " + m_modelNames.first();
+            qCDebug(lcUi).noquote() << "RefreshMouseList " + m_modelNames.first();
         } else {
             setCurrentModel(QString());
         }
@@ -119,7 +123,32 @@ void ConnectionController::rebuildModelMenu()
     button->setText(m_currentModel);
 }
 
-void ConnectionController::openCurrentModel() { OpenDevicesByName(m_currentModel); }
+void ConnectionController::openCurrentModel()
+{
+    OpenDevicesByName(m_currentModel);
+    adviseOnRefusedAccess();
+}
+
+// A mouse that is there but may not be opened is not a disconnected mouse:
+// the user is told, once per device path, why nothing answers and what to do.
+void ConnectionController::adviseOnRefusedAccess()
+{
+    const QString advice = currentDeviceAccessAdvice();
+    const QString denied = advice.isEmpty() ? QString() : deniedDevicePath();
+    if (denied == m_advisedPath)
+        return;
+    m_advisedPath = denied;
+    if (denied.isEmpty())
+        return;
+    qDebug().noquote() << "the mouse at" << denied << "cannot be opened: permission denied";
+    // After the window has shown itself, like the disconnect warning.
+    QTimer::singleShot(kWarningDelayMs, this, [this, advice] {
+        if (m_advisedPath.isEmpty())
+            return;   // opened in the meantime
+        VeskMessageBox box(VeskMessageBox::Warning, MousecfgWidget::tr("Warning"), advice, m_window);
+        box.exec();
+    });
+}
 
 void ConnectionController::startStatusThread() { m_poller.startPoller(); }
 
@@ -128,7 +157,7 @@ void ConnectionController::stopStatusThread() { m_poller.stopPoller(); }
 void ConnectionController::switchModel(const QString &name)
 {
     if (!m_modelNames.contains(name)) {
-        qDebug() << "model" << name << "is not present";
+        qCDebug(lcUi) << "model" << name << "is not present";
         return;
     }
     // The waits give the receiver time to let go of one model's collections
@@ -140,7 +169,7 @@ void ConnectionController::switchModel(const QString &name)
     QThread::msleep(kModelSwitchPauseMs);
     m_window->controls().model->setText(name);
     setCurrentModel(name);
-    OpenDevicesByName(name);
+    openCurrentModel();
     QThread::msleep(kModelSwitchPauseMs);
     m_window->enterCurrentModel(false);
     startStatusThread();
@@ -177,7 +206,7 @@ void ConnectionController::firstMouseArrived()
 {
     if (presentModelCount() == 0) {
         // The mouse left again within the arrival delay.
-        qDebug("first arrival: the mouse is gone again\n");
+        qCDebug(lcUi, "first arrival: the mouse is gone again\n");
         return;
     }
     stopStatusThread();
@@ -208,7 +237,7 @@ void ConnectionController::onDeviceChanged(const DeviceChange &change)
             }
         }
         if (change.flagsChanged && !AppConfig::setDiff(1))
-            qDebug("Config/Diff could not be set\n");
+            qCWarning(lcUi, "Config/Diff could not be set\n");
     } else {
         if (!change.flagsChanged)
             return;

@@ -54,6 +54,8 @@ public:
     QString currentModel() const { return m_currentModel; }
     QMenu *modelMenu() const { return m_modelMenu; }
 
+    // Opens the current model's device; when it is there but this user may
+    // not open it, says so and how to install the udev rule.
     void openCurrentModel();
     void startStatusThread();
     void stopStatusThread();
@@ -69,12 +71,17 @@ public:
     void showWarning();                      // slotWarning
     void firstMouseArrived();                // slotWarnClose
 
+signals:
+    // Every battery reading of the poller, as it came (all zero: asleep or off).
+    void batteryRead(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+
 private:
     void onDeviceChanged(const DeviceChange &change);
     void onChangesApplied();
     void reopenDevice();
     void finishReopen();
     void setCurrentModel(const QString &name);
+    void adviseOnRefusedAccess();
 
     MousecfgWidget *m_window;
     HotplugMonitor *m_monitor = nullptr;
@@ -86,6 +93,7 @@ private:
     bool m_mouseReady = false;
     bool m_warningShown = false;
     QPointer<VeskMessageBox> m_warningBox;
+    QString m_advisedPath;   // the refused device the user was last told about
     // A reopened device is given a moment before the poller talks to it.
     QTimer m_settleTimer;
 };

@@ -5,6 +5,7 @@
 #include "config/appconfig.h"
 #include "device/devicestate.h"
 #include "device/mouselist.h"
+#include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
 #include "widgets/vesklabel.h"
@@ -82,7 +83,7 @@ void DeviceStatusPanel::loadSettings()
 {
     const int full = AppConfig::batteryFull();
     if (full < kPlausibleFullMin || full > kPlausibleFullMax) {
-        qDebug() << "Config/BatteryFull" << full << "is not a battery voltage; using" << kDefaultFullMillivolts;
+        qCDebug(lcUi) << "Config/BatteryFull" << full << "is not a battery voltage; using" << kDefaultFullMillivolts;
         m_fullMillivolts = kDefaultFullMillivolts;
     } else {
         m_fullMillivolts = full;
@@ -91,7 +92,7 @@ void DeviceStatusPanel::loadSettings()
     m_controls.battery->setValue(qBound(0, m_lastLevel, 100));
 }
 
-bool DeviceStatusPanel::cablePresent() const
+bool DeviceStatusPanel::cablePresent()
 {
     const MouseList &list = mouseList();
     return list.count > 0 && list.entries[0].collection(MouseCollection::CableCommand).found;
@@ -130,7 +131,7 @@ void DeviceStatusPanel::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiB
     if (level != m_lastLevel) {
         m_lastLevel = level;
         if (!AppConfig::setBattery(level))
-            qDebug("the battery level could not be stored\n");
+            qCDebug(lcUi, "the battery level could not be stored\n");
     }
     bar->setValue(cable ? 100 : level);
     updateMode();

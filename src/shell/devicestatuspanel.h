@@ -20,6 +20,9 @@ public:
     // The battery level in percent (10 ... 100 in steps) for the mouse's raw
     // reading: v = raw * 990 / 240 millivolts, compared exactly.
     static int batteryLevel(int raw, int fullMillivolts);
+    // Whether the first mouse-list entry's command collection is reached
+    // through the cable (the mouse charges then).
+    static bool cablePresent();
     // The mode for the command collection found through the receiver and
     // through the cable, and the last charge flag.
     static int modeFor(bool receiverCommand, bool cableCommand, bool charging);
@@ -44,7 +47,6 @@ public:
     bool showsMouseOff() const { return m_mouseOff; }
 
 private:
-    bool cablePresent() const;
     void applyNormalLook();
 
     WindowControls &m_controls;

@@ -1,6 +1,7 @@
 #include "languagecontroller.h"
 
 #include "widgets/languagefont.h"
+#include "widgets/uilog.h"
 #include "widgets/uitheme.h"
 #include "widgets/veskpushbutton.h"
 
@@ -24,7 +25,7 @@ bool LanguageController::startUp()
     int id = LanguageCatalog::storedId();
     if (m_catalog.count() > 0 && (id < 0 || id >= m_catalog.count())) {
         // A hand-edited or stale id would pick no catalogue and no font.
-        qDebug() << "stored language" << id << "is not configured; using language 0";
+        qCDebug(lcUi) << "stored language" << id << "is not configured; using language 0";
         id = 0;
     }
     LanguageCatalog::setCurrentId(id);
@@ -54,7 +55,7 @@ void LanguageController::buildMenu(VeskPushButton *button)
 bool LanguageController::switchTo(int id, bool *loaded)
 {
     if (id < 0 || id >= m_catalog.count()) {
-        qDebug() << "no language" << id << "in the menu";
+        qCDebug(lcUi) << "no language" << id << "in the menu";
         if (loaded)
             *loaded = false;
         return false;

@@ -1,29 +1,36 @@
 #include "mousecfgwidget.h"
 
 #include "applycontroller.h"
+#include "autostartsetting.h"
+#include "batterynotifier.h"
 #include "connectioncontroller.h"
 #include "devicestatuspanel.h"
 #include "languagecontroller.h"
 #include "mouseeventhandler.h"
 #include "pagehost.h"
 #include "pageregistry.h"
+#include "profilecontrols.h"
 #include "traycontroller.h"
 #include "windowscale.h"
 
 #include "config/appconfig.h"
+#include "config/macroassignments.h"
 #include "config/productdescriptor.h"
 #include "config/profilefile.h"
-#include "config/profilelibrary.h"
-#include "device/profileswitch.h"
+#include "config/profilelibraryeditor.h"
 #include "device/devicehandles.h"
 #include "device/discovery.h"
-#include "device/transferoutcome.h"
+#include "platform/desktoppointerspeed.h"
+#include "platform/desktopnotifications.h"
 #include "platform/firmwareupdater.h"
+#include "platform/onscreenfeedback.h"
 #include "platform/osdclient.h"
 #include "widgets/languagefont.h"
 #include "widgets/skin.h"
+#include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
+#include "widgets/veskcheckbox.h"
 #include "widgets/vesklabel.h"
 #include "widgets/vesklineedit.h"
 #include "widgets/veskmessagebox.h"
@@ -85,7 +92,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_connection->discover();
 
     // Library, battery settings, device and poller.
-    m_libraryNames = ProfileLibrary::load();
+    m_profiles->reloadLibrary();
     m_status = std::make_unique<DeviceStatusPanel>(m_controls, this);
     m_status->loadSettings();
     m_connection->openCurrentModel();
@@ -93,8 +100,9 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
 
     // The settings on disk.
     if (!AppConfig::loadAll(storedConfig))
-        qDebug("some profile files are missing; their profiles start empty\n");
+        qCDebug(lcUi, "some profile files are missing; their profiles start empty\n");
     workingConfig = storedConfig;
+    DesktopPointerSpeed::readInto(currentProfile(workingConfig));
 
     // Pages.
     m_pages = std::make_unique<PageHost>(this);
@@ -105,6 +113,13 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_apply = std::make_unique<ApplyController>(this, *m_pages, m_connection->poller());
     m_events = std::make_unique<MouseEventHandler>(this);
     m_osd = new OsdClient(this);
+    // Desktop notifications: the battery notices, and the on-screen texts
+    // where the overlay cannot show.
+    auto *notifications = new DesktopNotifications(this);
+    m_feedback = new OnScreenFeedback(m_osd, notifications, this);
+    auto *batteryNotices =
+        new BatteryNotifier(notifications, AppConfig::batteryAlert(), m_status->fullMillivolts(), this);
+    connect(m_connection, &ConnectionController::batteryRead, batteryNotices, &BatteryNotifier::takeReading);
 
     // First look.
     selectTab(WindowControls::TabLighting);
@@ -114,20 +129,27 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     retranslate();
     // After the layout: the pictures are scaled to their labels.
     m_mouse.setModel(currentModel());
-    setProfileControls();
+    m_profiles->showCurrent();
     if (!writeDefaultProfileFile())
-        qDebug("the default profile file could not be written\n");
+        qCWarning(lcUi, "the default profile file could not be written\n");
 
     // Icon and tray.
     setWindowIcon(QIcon(Skin::path(QStringLiteral("icon.ico"))));
-    m_tray = new TrayController(this);
+    m_autostart = new AutostartSetting(this);
+    m_controls.autostart->setChecked(m_autostart->isEnabled());
+    connect(m_controls.autostart, &QAbstractButton::clicked, m_autostart, &AutostartSetting::setEnabled);
+    connect(m_autostart, &AutostartSetting::changed, m_controls.autostart, &QAbstractButton::setChecked);
+    m_tray = new TrayController(this, m_autostart);
     m_tray->create(currentModel());
 
     // The battery display starts from a low reading until the mouse
     // answers; the window (or the warning) follows a moment later.
     slotRefreshBatteryStatus(0, 1, 1);
     m_connection->setMouseReady(presentModelCount() > 0);
-    QTimer::singleShot(kStartWarningDelayMs, this, &MousecfgWidget::slotWarning);
+    QTimer::singleShot(kStartWarningDelayMs, this, [this] {
+        if (!m_startHidden)
+            slotWarning();
+    });
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -146,6 +168,8 @@ bool MousecfgWidget::warningShown() const { return m_connection->warningShown();
 int MousecfgWidget::statusMode() const { return m_status->mode(); }
 int MousecfgWidget::lastBatteryLevel() const { return m_status->lastBatteryLevel(); }
 PageHost &MousecfgWidget::pages() { return *m_pages; }
+ProfileControls &MousecfgWidget::profiles() { return *m_profiles; }
+QStringList MousecfgWidget::libraryNames() const { return m_profiles->libraryNames(); }
 HotplugMonitor *MousecfgWidget::hotplugMonitor() const { return m_connection->hotplugMonitor(); }
 
 void MousecfgWidget::chooseInitialScale()
@@ -191,7 +215,7 @@ void MousecfgWidget::buildControls()
     connect(m_languages, &LanguageController::languageChosen, this, &MousecfgWidget::switchLanguage);
     if (!m_languages->offersChoice())
         m_controls.language->hide();
-    rebuildSlotMenu();
+    m_profiles = new ProfileControls(this, m_controls);
     connectControls();
 }
 
@@ -210,29 +234,6 @@ void MousecfgWidget::connectControls()
     connect(m_controls.nameField, &QLineEdit::returnPressed, this, &MousecfgWidget::slotProfileNameChange);
 }
 
-void MousecfgWidget::rebuildSlotMenu()
-{
-    if (!m_slotMenu) {
-        m_slotMenu = new QMenu(m_controls.profileMenu);
-        m_controls.profileMenu->setMenu(m_slotMenu);
-    }
-    m_slotMenu->clear();
-    for (int slot = 0; slot < kProfileCount; ++slot) {
-        QAction *action = m_slotMenu->addAction(WindowControls::numbered(tr("Mode"), tr(" %d"), slot + 1));
-        connect(action, &QAction::triggered, this, [this, slot] {
-            makeProfileCurrent(slot, false);
-            // The mouse is told directly; the poller must not read meanwhile.
-            m_connection->stopStatusThread();
-            const int result = SendProfileSwitch(slot);
-            recordTransferOutcome(result);
-            if (result != 0)
-                qDebug("the mouse did not take the profile switch\n");
-            m_connection->startStatusThread();
-        });
-    }
-    UiTheme::styleMenu(m_slotMenu, kSlotMenuDesignWidth);
-}
-
 void MousecfgWidget::layoutWindow()
 {
     m_laidOutLevel = m_scaleLevel;
@@ -242,7 +243,7 @@ void MousecfgWidget::layoutWindow()
         m_pages->layout();
     if (m_status)
         m_status->restyle();
-    for (QMenu *menu : {m_languages->menu(), m_connection->modelMenu(), m_slotMenu})
+    for (QMenu *menu : {m_languages->menu(), m_connection->modelMenu(), m_profiles->slotMenu(), m_profiles->libraryMenu()})
         UiTheme::styleMenu(menu, kSlotMenuDesignWidth);
     const QBitmap shape = m_scale->mask(m_scaleLevel);
     if (!shape.isNull())
@@ -253,8 +254,7 @@ void MousecfgWidget::layoutWindow()
 void MousecfgWidget::retranslate()
 {
     m_controls.retranslate(m_version);
-    rebuildSlotMenu();
-    setProfileControls();
+    m_profiles->retranslate();
     m_controls.language->setText(m_languages->currentName());
     m_controls.modelLabel->setText(AppConfig::model());
     if (m_status && m_status->showsMouseOff())
@@ -265,14 +265,6 @@ void MousecfgWidget::retranslate()
     if (m_pages)
         m_pages->retranslate();
     layoutWindow();
-}
-
-void MousecfgWidget::setProfileControls()
-{
-    const int slot = workingConfig.profileIndex();
-    if (QMenu *menu = m_slotMenu; menu && slot < menu->actions().size())
-        m_controls.profileMenu->setText(menu->actions().at(slot)->text());
-    m_controls.nameField->setText(workingConfig.names[size_t(slot)]);
 }
 
 void MousecfgWidget::selectTab(int index)
@@ -327,6 +319,15 @@ void MousecfgWidget::connectPageEvents()
         workingConfig.LiftHigh = uint8_t(liftHigh);
         m_pages->showRate(currentProfile(workingConfig).pollrate, liftHigh);
     });
+    // A renamed macro: the buttons that name it follow, in the edited record
+    // and in the stored one with its files, so that neither an Apply nor a
+    // restart looks for the old file.
+    connect(&events, &PageEvents::macroRenamed, this, [this](const QString &oldName, const QString &newName) {
+        renameMacroAssignments(workingConfig, oldName, newName);
+        if (renameMacroAssignments(storedConfig, oldName, newName) > 0 && !AppConfig::saveAll(storedConfig))
+            qCDebug(lcUi, "profile files could not be written after a macro rename\n");
+        refreshPages();
+    });
 }
 
 void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
@@ -336,12 +337,13 @@ void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
     layoutWindow();
     m_mouse.setModel(currentModel());
     if (!AppConfig::loadAll(storedConfig))
-        qDebug("some profile files are missing; their profiles start empty\n");
+        qCDebug(lcUi, "some profile files are missing; their profiles start empty\n");
     workingConfig = storedConfig;
-    setProfileControls();
-    m_libraryNames = ProfileLibrary::load();
+    DesktopPointerSpeed::readInto(currentProfile(workingConfig));
+    m_profiles->showCurrent();
+    m_profiles->reloadLibrary();
     if (!writeDefaultProfileFile())
-        qDebug("the default profile file could not be written\n");
+        qCWarning(lcUi, "the default profile file could not be written\n");
     selectTab(WindowControls::TabLighting);
     if (selectFirstSpot)
         m_mouse.selectSpot(WindowControls::FrontSpots, 0);
@@ -357,14 +359,13 @@ void MousecfgWidget::makeProfileCurrent(int slot, bool reload)
         return;
     workingConfig.ProfileID = uint8_t(slot);
     ProfileData &profile = workingConfig.profiles[size_t(slot)];
-    if (reload) {
-        loadProfileFile(profile, workingConfig.names[size_t(slot)]);
-        profile.ProfileName = workingConfig.names[size_t(slot)];
-    }
-    setProfileControls();
+    if (reload)
+        ProfileLibraryEditor::loadOrFactory(profile, workingConfig.names[size_t(slot)]);
+    m_profiles->showCurrent();
     refreshPages();
+    DesktopPointerSpeed::applyFrom(profile);
     if (!AppConfig::saveActiveProfileIndex(slot))
-        qDebug("the active profile could not be stored\n");
+        qCWarning(lcUi, "the active profile could not be stored\n");
 }
 
 void MousecfgWidget::hideWindow()
@@ -425,14 +426,15 @@ void MousecfgWidget::onPressed(VeskPushButton *button)
 void MousecfgWidget::onProfileOperation(VeskPushButton *button)
 {
     // "ADD", "DELETE", "COPY", "RESET", "Reset All", export, import, "LOAD1"
-    // and "SAVE" belong to the profile management, which is not part of the
-    // program yet.
-    qDebug() << "profile operation" << button->objectName() << "is not available";
+    // and "SAVE".
+    m_profiles->run(button);
 }
 
 int MousecfgWidget::apply() { return m_apply->apply(); }
 
 int MousecfgWidget::upload(bool full) { return m_apply->upload(full); }
+
+int MousecfgWidget::switchProfile(int slot) { return m_apply->switchProfile(slot); }
 
 void MousecfgWidget::switchLanguage(int id)
 {
@@ -463,8 +465,7 @@ void MousecfgWidget::startFirmwareUpdate()
 
 void MousecfgWidget::showOsd(const QString &text)
 {
-    if (!text.isEmpty())
-        m_osd->showOsd(text, UiTheme::currentColor());
+    m_feedback->show(text, UiTheme::currentColor());
 }
 
 void MousecfgWidget::statusChanged() { m_status->updateMode(); }
@@ -517,11 +518,7 @@ void MousecfgWidget::slotEnableButtons(bool bEnable)
 
 void MousecfgWidget::slotLiftChange(quint8 iLift) { workingConfig.LiftHigh = iLift; }
 
-void MousecfgWidget::slotProfileNameChange()
-{
-    // Renaming belongs to the profile management, not part of the program yet.
-    qDebug("profile rename is not available\n");
-}
+void MousecfgWidget::slotProfileNameChange() { m_profiles->renameFromField(); }
 
 // What the mouse reports changes the record: while an upload reads it, the
 // change waits until the upload has ended.
@@ -563,7 +560,7 @@ void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
 {
     // The mouse lost what it was given: the next upload sends everything.
     if (iStatus == 0 && !AppConfig::setDiff(1))
-        qDebug("Config/Diff could not be set\n");
+        qCWarning(lcUi, "Config/Diff could not be set\n");
 }
 
 void MousecfgWidget::slotMouseOver(VeskPushButton *btn, bool bType) { m_mouse.hover(btn, bType); }
@@ -599,7 +596,7 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
     const int screenLevel = WindowScale::levelForDpi(screen ? screen->logicalDotsPerInch() : 96.0);
     const int level = WindowScale::levelAfterResize(m_scaleLevel, screenLevel, size(),
                                                     QSize(m_windowWidth, m_windowHeight));
-    qDebug("width = %d, height = %d m_iDpiVal = %d\n", width(), height(), level);
+    qCDebug(lcUi, "width = %d, height = %d m_iDpiVal = %d\n", width(), height(), level);
     // Showing the window resizes it to the size it already has: the layout
     // of that level and size stands.
     if (level == m_laidOutLevel && size() == m_laidOutSize)

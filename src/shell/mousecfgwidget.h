@@ -13,13 +13,16 @@
 #include <memory>
 
 class ApplyController;
+class AutostartSetting;
 class ConnectionController;
 class DeviceStatusPanel;
 class HotplugMonitor;
 class LanguageController;
 class MouseEventHandler;
+class OnScreenFeedback;
 class OsdClient;
 class PageHost;
+class ProfileControls;
 class QAction;
 class QMenu;
 class TrayController;
@@ -64,15 +67,23 @@ public:
 
     // The descriptor's PROFILE/french, for the key tables of the pages.
     int frenchLanguage() const { return m_french; }
-    QStringList libraryNames() const { return m_libraryNames; }
+    QStringList libraryNames() const;
 
     const WindowControls &controls() const { return m_controls; }
     PageHost &pages();
+    ProfileControls &profiles();
     HotplugMonitor *hotplugMonitor() const;
     OsdClient *osdClient() const { return m_osd; }
+    OnScreenFeedback *onScreenFeedback() const { return m_feedback; }
     TrayController *tray() const { return m_tray; }
+    AutostartSetting *autostart() const { return m_autostart; }
     LanguageController *languages() const { return m_languages; }
     ConnectionController *connection() const { return m_connection; }
+
+    // Started from the autostart entry: the window stays in the tray, also
+    // when no mouse is there (no disconnect warning). Call before the event
+    // loop runs.
+    void startHidden() { m_startHidden = true; }
 
     // Operations of the window that its helpers and the pages run.
     void selectTab(int index);
@@ -98,6 +109,8 @@ public:
     // a tray nothing could bring it back (and a new start would be refused),
     // so the program ends instead.
     void hideWindow();
+    // Tells the mouse to switch to `slot` from a worker behind the busy dialog.
+    int switchProfile(int slot);
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -138,8 +151,6 @@ private:
     void onClicked(VeskPushButton *button);
     void onPressed(VeskPushButton *button);
     void onProfileOperation(VeskPushButton *button);
-    void setProfileControls();
-    void rebuildSlotMenu();
 
     WindowControls m_controls;
     MousePicturePanel m_mouse{m_controls};
@@ -152,8 +163,10 @@ private:
     ConnectionController *m_connection = nullptr;
     LanguageController *m_languages = nullptr;
     TrayController *m_tray = nullptr;
+    AutostartSetting *m_autostart = nullptr;
     OsdClient *m_osd = nullptr;
-    QMenu *m_slotMenu = nullptr;
+    ProfileControls *m_profiles = nullptr;
+    OnScreenFeedback *m_feedback = nullptr;
 
     double m_scaleFactor = 1.0;
     int m_scaleLevel = 0;
@@ -163,6 +176,7 @@ private:
     int m_laidOutLevel = -1;
     QSize m_laidOutSize;
     int m_currentTab = WindowControls::TabLighting;
+    bool m_startHidden = false;
     bool m_dragging = false;
     QPoint m_pressPoint;
     QPoint m_windowOrigin;
@@ -172,5 +186,4 @@ private:
     bool m_ledDisable = false;
     int m_french = 0;
     QString m_version;
-    QStringList m_libraryNames;
 };

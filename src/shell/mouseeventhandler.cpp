@@ -2,12 +2,14 @@
 
 #include "mousecfgwidget.h"
 #include "pagehost.h"
+#include "profilecontrols.h"
 
 #include "config/appconfig.h"
 #include "config/dpicode.h"
 #include "config/mouseconfig.h"
 #include "config/profilefile.h"
 #include "platform/osdtexts.h"
+#include "widgets/uilog.h"
 
 #include <QDebug>
 
@@ -24,34 +26,47 @@ bool MouseEventHandler::isReportRate(int value) { return value == 1 || value == 
 
 void MouseEventHandler::refreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
 {
-    qDebug("Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDPI, iRate, iMode);
+    qCDebug(lcUi, "Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDPI, iRate, iMode);
     if (!isProfile(iProfile)) {
         // Without a believable profile the stage and rate cannot be placed.
-        qDebug("status report ignored: profile %d is out of range\n", iProfile);
+        qCDebug(lcUi, "status report ignored: profile %d is out of range\n", iProfile);
         return;
     }
-    if (iProfile != workingConfig.ProfileID)
-        refreshProfile(iProfile);
+    const bool switched = iProfile != workingConfig.ProfileID;
+    if (switched)
+        takeProfile(iProfile);
     if (iDPI != workingConfig.profiles[iProfile].dpi)
         refreshDpiStage(iDPI);
     if (iRate != currentProfile(workingConfig).pollrate)
         refreshRate(iRate);
+    // The new profile's tables go out once the record holds the stage and
+    // rate the mouse runs, so that sending them does not undo either.
+    if (switched)
+        m_window->profiles().sendProfileTables();
 }
 
 void MouseEventHandler::refreshProfile(quint8 iProfile)
 {
+    if (takeProfile(iProfile))
+        m_window->profiles().sendProfileTables();
+}
+
+bool MouseEventHandler::takeProfile(quint8 iProfile)
+{
     if (!isProfile(iProfile)) {
-        qDebug("profile %d from the mouse ignored\n", iProfile);
-        return;
+        qCDebug(lcUi, "profile %d from the mouse ignored\n", iProfile);
+        return false;
     }
-    m_window->makeProfileCurrent(iProfile, false);
+    // The mouse has switched already: no select goes back to it.
+    m_window->profiles().mouseSwitched(iProfile);
     m_window->showOsd(OsdTexts::profile(iProfile));
+    return true;
 }
 
 void MouseEventHandler::refreshDpiStage(quint8 iDPI)
 {
     if (!isDpiStage(iDPI)) {
-        qDebug("DPI stage %d from the mouse ignored\n", iDPI);
+        qCDebug(lcUi, "DPI stage %d from the mouse ignored\n", iDPI);
         return;
     }
     ProfileData &profile = currentProfile(workingConfig);
@@ -60,7 +75,7 @@ void MouseEventHandler::refreshDpiStage(quint8 iDPI)
     // The next start shows the stage the mouse is in.
     const QString slotName = workingConfig.names[size_t(workingConfig.profileIndex())];
     if (!saveProfileDpiStage(slotName, iDPI, profile))
-        qDebug() << "the DPI stage could not be stored in" << slotName;
+        qCWarning(lcUi) << "the DPI stage could not be stored in" << slotName;
     const int dpi = dpiCodeToDpi(profile.dpiLevels[iDPI].y, AppConfig::sensorType());
     m_window->showOsd(OsdTexts::dpiStage(iDPI, dpi));
 }
@@ -68,7 +83,7 @@ void MouseEventHandler::refreshDpiStage(quint8 iDPI)
 void MouseEventHandler::refreshRate(quint8 iRate)
 {
     if (!isReportRate(iRate)) {
-        qDebug("report rate code %d from the mouse ignored\n", iRate);
+        qCDebug(lcUi, "report rate code %d from the mouse ignored\n", iRate);
         return;
     }
     ProfileData &profile = currentProfile(workingConfig);

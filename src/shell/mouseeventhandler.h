@@ -7,7 +7,8 @@ class MousecfgWidget;
 // What the mouse changed with its own buttons, as the status poller reports
 // it: the active profile, the DPI stage of that profile and the report rate.
 // Each change is taken into the settings, shown on the pages and announced
-// through the on-screen display.
+// through the on-screen display. After a profile switch the new profile's
+// tables are sent, since the mouse holds the tables of one profile only.
 //
 // The values come from the device: a profile above 4, a stage above 7 or a
 // report-rate code other than 1, 2, 4 or 8 is not believed (a debug line,
@@ -27,5 +28,9 @@ public:
     void refreshRate(quint8 iRate);
 
 private:
+    // Makes the profile the mouse switched to current; false when the value
+    // is not believed.
+    bool takeProfile(quint8 iProfile);
+
     MousecfgWidget *m_window;
 };

@@ -1,6 +1,7 @@
 #include "scaledpicturecache.h"
 
 #include "config/paths.h"
+#include "widgets/uilog.h"
 
 #include <QDataStream>
 #include <QDebug>
@@ -103,6 +104,6 @@ QImage ScaledPictureCache::picture(const QString &file, const QSize &size)
     for (const QString &old : QDir(m_directory).entryList({stale}, QDir::Files))
         QFile::remove(m_directory + QLatin1Char('/') + old);
     if (!writeCopy(copy, image))
-        qDebug() << "the scaled picture could not be kept in" << m_directory;
+        qCDebug(lcUi) << "the scaled picture could not be kept in" << m_directory;
     return image;
 }

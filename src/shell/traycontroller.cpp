@@ -1,5 +1,6 @@
 #include "traycontroller.h"
 
+#include "autostartsetting.h"
 #include "mousecfgwidget.h"
 
 #include "widgets/skin.h"
@@ -16,9 +17,10 @@ const int kMenuDesignWidth = 150;
 
 } // namespace
 
-TrayController::TrayController(MousecfgWidget *window)
+TrayController::TrayController(MousecfgWidget *window, AutostartSetting *autostart)
     : QObject(window)
     , m_window(window)
+    , m_autostart(autostart)
 {
 }
 
@@ -33,6 +35,12 @@ void TrayController::create(const QString &toolTip)
 {
     m_menu = new QMenu;
     m_load = m_menu->addAction(QString());
+    m_autostartAction = m_menu->addAction(QString());
+    m_autostartAction->setCheckable(true);
+    m_autostartAction->setChecked(m_autostart->isEnabled());
+    // The action shows the entry's state after each attempt, not the click.
+    connect(m_autostartAction, &QAction::triggered, m_autostart, &AutostartSetting::setEnabled);
+    connect(m_autostart, &AutostartSetting::changed, m_autostartAction, &QAction::setChecked);
     m_quit = m_menu->addAction(QString());
     connect(m_load, &QAction::triggered, m_window, &MousecfgWidget::slotWarning);
     connect(m_quit, &QAction::triggered, qApp, &QCoreApplication::quit);
@@ -64,6 +72,7 @@ void TrayController::retranslate()
     if (!m_menu)
         return;
     m_load->setText(MousecfgWidget::tr("&Load Config"));
+    m_autostartAction->setText(MousecfgWidget::tr("Start with the desktop"));
     m_quit->setText(MousecfgWidget::tr("&Quit"));
     UiTheme::styleMenu(m_menu, kMenuDesignWidth);
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class AutostartSetting;
 class MousecfgWidget;
 class QAction;
 class QMenu;
@@ -9,11 +10,12 @@ class QSystemTrayIcon;
 
 // The tray icon of the main window and its menu: "&Load Config" brings the
 // window back (with the disconnect warning when no mouse is there), "&Quit"
-// ends the program. Clicks on the icon go to the window's iconActivated.
+// ends the program, "Start with the desktop" turns the autostart entry on
+// and off. Clicks on the icon go to the window's iconActivated.
 class TrayController : public QObject {
     Q_OBJECT
 public:
-    explicit TrayController(MousecfgWidget *window);
+    TrayController(MousecfgWidget *window, AutostartSetting *autostart);
     ~TrayController() override;
 
     void create(const QString &toolTip);
@@ -24,11 +26,14 @@ public:
     QMenu *menu() const { return m_menu; }
     QAction *loadAction() const { return m_load; }
     QAction *quitAction() const { return m_quit; }
+    QAction *autostartAction() const { return m_autostartAction; }
 
 private:
     MousecfgWidget *m_window;
+    AutostartSetting *m_autostart;
     QSystemTrayIcon *m_icon = nullptr;
     QMenu *m_menu = nullptr;
     QAction *m_load = nullptr;
     QAction *m_quit = nullptr;
+    QAction *m_autostartAction = nullptr;
 };

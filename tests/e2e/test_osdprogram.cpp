@@ -66,6 +66,10 @@ void TestOsdProgram::initTestCase()
     QVERIFY(m_serverName.startsWith(m_runtime.path()));
 
     m_osd.setProcessChannelMode(QProcess::SeparateChannels);
+    // The display's debug lines say what it showed and what it refused.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("MOUSECFG_DEBUG"), QStringLiteral("1"));
+    m_osd.setProcessEnvironment(environment);
     m_osd.start(program(), QStringList());
     QVERIFY(m_osd.waitForStarted(5000));
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_serverName), 10000);

@@ -6,6 +6,7 @@
 #include "test_mainwindowfixture.h"
 
 #include "config/appconfig.h"
+#include "device/deviceaccessadvice.h"
 #include "device/devicehandles.h"
 #include "device/mouselist.h"
 #include "widgets/veskpushbutton.h"
@@ -55,6 +56,7 @@ private slots:
     void removingTheCurrentModelSwitchesToTheOther();
     void oneOfTwoConnectionsLeaves();
     void lastMouseLeavesAndComesBack();
+    void mouseThatMayNotBeOpenedIsExplained();
 };
 
 void TestConnection::secondModelArrivesAndIsChosen()
@@ -174,6 +176,28 @@ void TestConnection::lastMouseLeavesAndComesBack()
     QCOMPARE(w.selectedSpot(), 0);
     QCOMPARE(AppConfig::diff(), 1);
     QTRY_VERIFY(w.connection()->hasStatusThread());
+}
+
+void TestConnection::mouseThatMayNotBeOpenedIsExplained()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    f.mouse->setOpenRefused(SimLink::Receiver, true);
+    BoxWatcher boxes;
+    MousecfgWidget &w = f.open();
+
+    // Present, not disconnected: the user is told why nothing answers.
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 1, 5000);
+    QCOMPARE(boxes.kinds, QList<int>{VeskMessageBox::Warning});
+    QCOMPARE(boxes.texts[0], deviceAccessAdvice(QString::fromStdString(VirtualMouse::nodePath(SimLink::Receiver))));
+    QCOMPARE(w.presentModelCount(), 1);
+    QVERIFY(CurrentCommandHandle() == nullptr);
+
+    // With access granted, a replug opens the mouse.
+    f.mouse->setOpenRefused(SimLink::Receiver, false);
+    f.mouse->unplug(SimLink::Receiver);
+    f.mouse->plug(SimLink::Receiver);
+    QTRY_VERIFY_WITH_TIMEOUT(CurrentCommandHandle() != nullptr && w.mouseReady(), 5000);
 }
 
 QTEST_MAIN(TestConnection)

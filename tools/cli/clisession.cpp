@@ -7,6 +7,7 @@
 #include "config/paths.h"
 #include "device/profileswitch.h"
 #include "device/commandset.h"
+#include "device/deviceaccessadvice.h"
 #include "device/devicehandles.h"
 #include "device/devicestate.h"
 #include "device/discovery.h"
@@ -46,6 +47,9 @@ bool CliSession::openDevice()
         LoadMouseList();
         if (EnumerateMice() == 0)
             OpenDevicesByName(AppConfig::currentProductName());
+        const QString advice = currentDeviceAccessAdvice();
+        if (!advice.isEmpty())
+            CliOutput::error(advice);
     }
     return CurrentCommandHandle() != nullptr;
 }
@@ -68,6 +72,9 @@ void CliSession::readMouseState()
 
 int CliSession::finish(int result)
 {
+    // A mouse that may not be opened has been explained already.
+    if (result == kTransferNoDevice && !deniedDevicePath().isEmpty())
+        return result;
     const QString message = CliOutput::resultMessage(result);
     if (!message.isEmpty())
         CliOutput::error(message);
@@ -243,7 +250,9 @@ int CliSession::status(bool asJson)
     }
 
     if (!open) {
-        CliOutput::error(QStringLiteral("Dongle Disconnect!"));
+        // A refused mouse has been explained already; it is not disconnected.
+        if (deniedDevicePath().isEmpty())
+            CliOutput::error(QStringLiteral("Dongle Disconnect!"));
         return result;
     }
     return finish(result);

@@ -3,6 +3,7 @@
 #include "clioutput.h"
 #include "clisession.h"
 
+#include "config/logging.h"
 #include "sim/virtualmouse.h"
 
 #include <QCoreApplication>
@@ -65,13 +66,11 @@ int profileNumber(const QString &text)
     return ok && n >= 1 && n <= 5 ? n : 0;
 }
 
-// The libraries' debug lines are for diagnosis; a command-line user sees
-// them only with MOUSECFG_DEBUG=1. Warnings always pass.
-void quietDebug(QtMsgType type, const QMessageLogContext &context, const QString &message)
+// The libraries' debug lines are for diagnosis: their categories are off
+// unless MOUSECFG_DEBUG=1 (or QT_LOGGING_RULES) turns them on. Whatever
+// passes goes to the error stream, never between the command's answers.
+void toErrorStream(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    static const bool verbose = qEnvironmentVariable("MOUSECFG_DEBUG") == QLatin1String("1");
-    if (!verbose && (type == QtDebugMsg || type == QtInfoMsg))
-        return;
     CliOutput::error(qFormatLogMessage(type, context, message));
 }
 
@@ -79,7 +78,8 @@ void quietDebug(QtMsgType type, const QMessageLogContext &context, const QString
 
 int main(int argc, char *argv[])
 {
-    qInstallMessageHandler(quietDebug);
+    qInstallMessageHandler(toErrorStream);
+    Logging::enableDebugFromEnvironment();
     QCoreApplication app(argc, argv);
     const CommandLine cl = parse(QCoreApplication::arguments());
     if (cl.help) {

@@ -3,8 +3,10 @@
 // runs until it is killed; a second copy ends at once.
 
 #include "osdserver.h"
+#include "osdlog.h"
 #include "osdwindow.h"
 
+#include "config/logging.h"
 #include "platform/osdmessage.h"
 #include "platform/singleinstance.h"
 
@@ -13,6 +15,7 @@
 
 int main(int argc, char *argv[])
 {
+    Logging::enableDebugFromEnvironment();
     // The lock is taken before anything else, so that a second copy ends
     // without even connecting to the display server. The lock, not the
     // socket, decides who runs: two copies started at the same moment would
@@ -20,7 +23,7 @@ int main(int argc, char *argv[])
     const QString serverName = OsdMessage::serverName();
     SingleInstanceGuard guard(serverName);
     if (!guard.acquired()) {
-        qDebug() << "OSD: another display is already running on" << serverName;
+        qCDebug(lcOsd) << "OSD: another display is already running on" << serverName;
         return 0;
     }
 
@@ -29,10 +32,10 @@ int main(int argc, char *argv[])
 
     OsdServer server;
     if (!server.listen(serverName)) {
-        qDebug() << "OSD: cannot listen on" << serverName << ":" << server.errorString();
+        qCWarning(lcOsd) << "OSD: cannot listen on" << serverName << ":" << server.errorString();
         return 1;
     }
-    qDebug() << "OSD: listening on" << serverName;
+    qCDebug(lcOsd) << "OSD: listening on" << serverName;
 
     OsdWindow window;
     QObject::connect(&server, &OsdServer::messageReceived, &window, &OsdWindow::showMessage);

@@ -1,5 +1,7 @@
 #include "osdserver.h"
 
+#include "osdlog.h"
+
 #include <QDebug>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -42,7 +44,7 @@ void OsdServer::accept()
             const auto it = m_buffers.find(socket);
             if (it != m_buffers.end()) {
                 if (!it->isEmpty())
-                    qDebug() << "OSD: refused a block of" << it->size() << "bytes, expected" << OsdMessage::kBlockSize;
+                    qCDebug(lcOsd) << "OSD: refused a block of" << it->size() << "bytes, expected" << OsdMessage::kBlockSize;
                 m_buffers.erase(it);
             }
             socket->deleteLater();
@@ -80,12 +82,12 @@ void OsdServer::readFrom(QLocalSocket *socket)
     if (ok)
         emit messageReceived(message);
     else
-        qDebug() << "OSD: refused" << why;
+        qCDebug(lcOsd) << "OSD: refused" << why;
 }
 
 void OsdServer::refuse(QLocalSocket *socket, const QString &why)
 {
-    qDebug() << "OSD: refused" << why;
+    qCDebug(lcOsd) << "OSD: refused" << why;
     m_buffers.remove(socket);
     socket->write("\x00", 1);
     socket->disconnectFromServer();

@@ -1,5 +1,7 @@
 #include "osdwindow.h"
 
+#include "osdlog.h"
+
 #include "widgets/windowshape.h"
 
 #include <QDebug>
@@ -37,7 +39,7 @@ QFont OsdWindow::messageFont() const
 void OsdWindow::showMessage(const OsdMessage &message)
 {
     m_message = message;
-    qDebug().noquote() << QStringLiteral("OSD: \"%1\" for %2 ms in %3, %4 px %5")
+    qCDebug(lcOsd).noquote() << QStringLiteral("OSD: \"%1\" for %2 ms in %3, %4 px %5")
                               .arg(message.text)
                               .arg(message.duration)
                               .arg(OsdMessage::colourFromRef(message.colour).name())

@@ -1,3 +1,4 @@
+#include "config/logging.h"
 #include "device/buttonblock.h"
 
 #include "reportcheck.h"
@@ -67,6 +68,8 @@ Q_DECLARE_METATYPE(ButtonInfo)
 class TestButtonBlock : public QObject {
     Q_OBJECT
 private slots:
+    // Some cases check the debug line a fault leaves.
+    void initTestCase() { Logging::enableDebug(); }
     void slotBytes_data();
     void slotBytes();
     void reportsAndWheelSlots();

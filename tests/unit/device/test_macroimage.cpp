@@ -1,3 +1,4 @@
+#include "config/logging.h"
 #include "device/macroimage.h"
 
 #include "reportcheck.h"
@@ -60,6 +61,8 @@ Q_DECLARE_METATYPE(std::vector<KeyInfo>)
 class TestMacroImage : public QObject {
     Q_OBJECT
 private slots:
+    // Some cases check the debug line a fault leaves.
+    void initTestCase() { Logging::enableDebug(); }
     void encodings_data();
     void encodings();
     void cutAtOneSlot();

@@ -1,6 +1,7 @@
 // The transfer routine against the virtual mouse (retry paths through its
 // faults) and against a scripted link whose echo is bent byte by byte.
 
+#include "config/logging.h"
 #include "device/discovery.h"
 #include "device/mouselist.h"
 #include "device/report.h"
@@ -120,6 +121,8 @@ private:
 
 void TestTransport::init()
 {
+    // Some cases check the debug lines.
+    Logging::enableDebug();
     m_script = ScriptedBackend();
     m_script.respond = [](const Bytes &w) { return std::vector<Bytes>{echoOf(w)}; };
     setHidBackend(&m_script);

@@ -190,7 +190,7 @@ void TestHotplug::permissionRefusalsAreRetried()
     monitor.setAccessProbe([&](const QString &) { return probed++ < refusals ? error : 0; });
     QSignalSpy changed(&monitor, &HotplugMonitor::nodesChanged);
     if (gaveUp)
-        QTest::ignoreMessage(QtDebugMsg, "device node /dev/hidraw3 cannot be opened: permission denied");
+        QTest::ignoreMessage(QtWarningMsg, "device node /dev/hidraw3 cannot be opened: permission denied");
     QElapsedTimer timer;
     timer.start();
     monitor.deviceEvent(udevAdd("/dev/hidraw3"));
@@ -230,7 +230,7 @@ void TestHotplug::udevUnavailableIsNotAnError()
         QVERIFY(monitor.startUdev());
         QVERIFY(monitor.isFollowingUdev());
     } else {
-        QTest::ignoreMessage(QtDebugMsg, "udev is not running: device plug events are not followed");
+        QTest::ignoreMessage(QtWarningMsg, "udev is not running: device plug events are not followed");
         QVERIFY(!monitor.startUdev());
         QVERIFY(!monitor.isFollowingUdev());
     }

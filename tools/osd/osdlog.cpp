@@ -1,0 +1,3 @@
+#include "osdlog.h"
+
+Q_LOGGING_CATEGORY(lcOsd, "mousecfg.osd", QtInfoMsg)
