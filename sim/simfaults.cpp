@@ -1,7 +1,9 @@
 #include "simfaults.h"
 
 #include <QString>
+#include <QStringList>
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -11,12 +13,13 @@ const SimFault kAll[] = {SimFault::DropReply, SimFault::WrongHeader, SimFault::W
 
 } // namespace
 
-void SimFaults::add(SimFault fault, int count)
+void SimFaults::add(SimFault fault, int count, int after)
 {
     int &slot = m_counts[index(fault)];
     if (count <= 0)
         return;
     slot = count > INT_MAX - slot ? INT_MAX : slot + count;
+    m_delays[index(fault)] = std::max(0, after);
 }
 
 bool SimFaults::take(SimFault fault)
@@ -24,7 +27,40 @@ bool SimFaults::take(SimFault fault)
     int &slot = m_counts[index(fault)];
     if (slot <= 0)
         return false;
+    int &delay = m_delays[index(fault)];
+    if (delay > 0) {
+        --delay;
+        return false;
+    }
     --slot;
+    return true;
+}
+
+bool SimFaults::parseOrder(const QString &text, Order *order)
+{
+    const QStringList words = text.simplified().toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    Order o;
+    if (words.isEmpty() || !parse(words[0], &o.fault))
+        return false;
+    int next = 1;
+    auto number = [&words](int i, int *value) {
+        bool ok = false;
+        *value = words.value(i).toInt(&ok);
+        return ok && *value >= 1 && *value <= 1000000;
+    };
+    if (next < words.size() && words[next] != QLatin1String("at")) {
+        if (!number(next, &o.count))
+            return false;
+        ++next;
+    }
+    if (next < words.size()) {
+        if (words[next] != QLatin1String("at") || next + 2 != words.size() || !number(next + 1, &o.at))
+            return false;
+        next += 2;
+    }
+    if (next != words.size())
+        return false;
+    *order = o;
     return true;
 }
 

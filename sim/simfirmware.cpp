@@ -41,7 +41,63 @@ QJsonArray intArray(const std::vector<int> &values)
     return array;
 }
 
+bool fromHex(const QJsonValue &value, size_t size, std::vector<uint8_t> &out)
+{
+    const QByteArray bytes = QByteArray::fromHex(value.toString().toLatin1());
+    if (size_t(bytes.size()) != size)
+        return false;
+    out.assign(bytes.begin(), bytes.end());
+    return true;
+}
+
 } // namespace
+
+QJsonObject SimFirmware::state() const
+{
+    const SimMemory &m = m_memory;
+    QJsonArray profiles;
+    for (int k = 0; k < SimMemory::kProfiles; ++k)
+        profiles.append(QJsonObject{{"dpiStage", m.dpiStage[k]}, {"pollrate", m.pollrate[k]},
+                                    {"scrollspeed", m.scrollspeed[k]}});
+    return QJsonObject{
+        {"system", hex(m.system)},         {"dpi", hex(m.dpi)},
+        {"buttons", hex(m.buttons)},       {"lighting", hex(m.lighting)},
+        {"macro", hex(m.macro)},           {"liveDpi", hex(m_liveDpi)},
+        {"activeProfile", m.activeProfile}, {"profiles", profiles},
+        {"lightingMode", m.lightingMode},  {"pendingApply", m.pendingApply},
+        {"writeStatus", m_writeStatus},
+    };
+}
+
+bool SimFirmware::restore(const QJsonObject &state)
+{
+    SimMemory m = m_memory;
+    std::vector<uint8_t> liveDpi;
+    if (!fromHex(state.value("system"), SimMemory::kSystemSize, m.system)
+        || !fromHex(state.value("dpi"), SimMemory::kDpiSize, m.dpi)
+        || !fromHex(state.value("buttons"), SimMemory::kButtonSize, m.buttons)
+        || !fromHex(state.value("lighting"), SimMemory::kLightingSize, m.lighting)
+        || !fromHex(state.value("macro"), SimMemory::kMacroSize, m.macro)
+        || !fromHex(state.value("liveDpi"), SimMemory::kDpiSize, liveDpi))
+        return false;
+    const QJsonArray profiles = state.value("profiles").toArray();
+    const int active = state.value("activeProfile").toInt(-1);
+    if (profiles.size() != SimMemory::kProfiles || active < 0 || active >= SimMemory::kProfiles)
+        return false;
+    for (int k = 0; k < SimMemory::kProfiles; ++k) {
+        const QJsonObject p = profiles[k].toObject();
+        m.dpiStage[k] = p.value("dpiStage").toInt();
+        m.pollrate[k] = p.value("pollrate").toInt();
+        m.scrollspeed[k] = p.value("scrollspeed").toInt();
+    }
+    m.activeProfile = active;
+    m.lightingMode = state.value("lightingMode").toInt();
+    m.pendingApply = state.value("pendingApply").toInt();
+    m_memory = m;
+    m_liveDpi = liveDpi;
+    m_writeStatus = uint8_t(state.value("writeStatus").toInt(1));
+    return true;
+}
 
 SimFirmware::SimFirmware()
 {

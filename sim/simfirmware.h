@@ -53,6 +53,12 @@ public:
     // Memory and status, with the blocks as lower-case hex strings.
     QJsonObject toJson() const;
 
+    // What survives a power cycle of the program (not of the mouse): the
+    // committed blocks, the live table and state, the write status. restore
+    // takes what state() gave and refuses anything malformed, unchanged.
+    QJsonObject state() const;
+    bool restore(const QJsonObject &state);
+
 private:
     enum Block { System, Dpi, Buttons, Lighting, Macro, BlockCount };
 

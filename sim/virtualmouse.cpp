@@ -367,10 +367,22 @@ void VirtualMouse::sendUnsolicitedLocked(const SimFirmware::Report &report)
     m_arrived.notify_all();
 }
 
-void VirtualMouse::injectFault(SimFault fault, int count)
+void VirtualMouse::injectFault(SimFault fault, int count, int at)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_faults.add(fault, count);
+    m_faults.add(fault, count, at - 1);
+}
+
+QJsonObject VirtualMouse::firmwareState() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_firmware.state();
+}
+
+bool VirtualMouse::restoreFirmwareState(const QJsonObject &state)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_firmware.restore(state);
 }
 
 void VirtualMouse::clearFaults()

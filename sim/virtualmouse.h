@@ -92,7 +92,8 @@ public:
     // bends position 4 of an echo (position 3 of a status answer),
     // WrongPayload bends position 8 (only replies that carry a payload count),
     // ForeignInput puts a mouse motion report before and after the reply.
-    void injectFault(SimFault fault, int count = 1);
+    // With `at`, the faults start at that chance (1: the next one).
+    void injectFault(SimFault fault, int count = 1, int at = 1);
     void clearFaults();
     void setReplyLatency(int milliseconds);
     // Mouse motion reports at this rate on every plugged node; 0 stops.
@@ -102,6 +103,10 @@ public:
     bool setTraceFile(const QString &path);
 
     Memory memory() const;   // what the firmware holds now
+    // What a real mouse keeps between two runs of a program: its committed
+    // memory, live profile, stages and rates, and the write status, as JSON.
+    QJsonObject firmwareState() const;
+    bool restoreFirmwareState(const QJsonObject &state);
     int writeCount() const;  // reports accepted
     int readCount() const;   // reads that returned a report
     void resetCounters();
@@ -147,6 +152,11 @@ private:
 // plugged, or the links named in MOUSECFG_SIM_LINKS such as "receiver,cable";
 // mouse awake, battery about 80 %), installs it as the HID backend, traces to
 // MOUSECFG_SIM_TRACE and listens on MOUSECFG_SIM_CONTROL (in the calling
-// thread, which must run an event loop). Returns nullptr when the variable is
-// not set; a second call returns the same mouse.
+// thread, which must run an event loop). Faults from MOUSECFG_SIM_FAULTS
+// ("writefail 2 at 8; drop 3; sleep": orders as SimFaults::parseOrder reads
+// them, "sleep" for a mouse asleep from the start). With
+// MOUSECFG_SIM_STATE=<file> the firmware's state is read from the file at
+// start and written back when the process ends, so that successive runs of
+// a program meet the mouse the earlier ones left. Returns nullptr when
+// MOUSECFG_SIMULATE is not 1; a second call returns the same mouse.
 VirtualMouse *installVirtualMouseFromEnvironment();

@@ -774,6 +774,10 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
         <translation>Config File(*.conf)</translation>
     </message>
     <message>
+        <source>The settings could not be saved.</source>
+        <translation>The settings could not be saved.</translation>
+    </message>
+    <message>
         <source>The profile file could not be written.</source>
         <translation>The profile file could not be written.</translation>
     </message>

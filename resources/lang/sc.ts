@@ -774,6 +774,10 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
         <translation>设置文件(*.conf)</translation>
     </message>
     <message>
+        <source>The settings could not be saved.</source>
+        <translation>设置无法保存。</translation>
+    </message>
+    <message>
         <source>The profile file could not be written.</source>
         <translation>配置文件无法写入。</translation>
     </message>

@@ -774,6 +774,10 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
         <translation>設定檔案(*.conf)</translation>
     </message>
     <message>
+        <source>The settings could not be saved.</source>
+        <translation>設定無法儲存。</translation>
+    </message>
+    <message>
         <source>The profile file could not be written.</source>
         <translation>設定檔無法寫入。</translation>
     </message>

@@ -25,10 +25,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Logging::enableDebugFromEnvironment();
 
-    // Set after the application object exists, so that Qt's own high-DPI
-    // scaling stays off: the main window scales its geometry itself from the
-    // screen's DPI, and must not be scaled twice.
-    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    // Qt's own high-DPI scaling stays off (it is not enabled before the
+    // application object exists, and enabling it later would only print a
+    // warning): the main window scales its geometry itself from the screen's
+    // DPI, and must not be scaled twice.
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     // The window hides to the tray; only the tray's "&Quit" ends the program.

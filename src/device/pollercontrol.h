@@ -2,7 +2,8 @@
 
 // How an upload reaches the status poller of whoever started it: the poller
 // must be gone before the upload's first report, because both would read the
-// same command handle, and a new one is started after a successful upload.
+// same command handle, and a new one is started after the upload, whatever
+// its result.
 //
 // Both calls come from the upload's own thread. stopPoller() returns only
 // once the poller thread has finished; startPoller() starts a new one and

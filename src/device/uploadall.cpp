@@ -27,17 +27,10 @@ int sendReports(const ReportList &reports)
     return kTransferOk;
 }
 
-int UploadAll(const MouseConfig &config, int mask, PollerControl *poller)
-{
-    return UploadAll(config, mask, loadDeviceContext(currentSensorMode()), poller);
-}
+namespace {
 
-int UploadAll(const MouseConfig &config, int mask, const DeviceContext &context, PollerControl *poller)
+int sendGroups(const MouseConfig &config, int mask, const DeviceContext &context)
 {
-    // Nothing may read the command handle while the upload uses it.
-    if (poller)
-        poller->stopPoller();
-
     MouseConfig &copy = uploadCopy();
     copy = config;
 
@@ -86,8 +79,25 @@ int UploadAll(const MouseConfig &config, int mask, const DeviceContext &context,
     if (result != kTransferOk)
         return result;
 
-    result = sendReports({uploadMarkReport(UploadMarkKind::End)});
-    if (result == kTransferOk && poller)
+    return sendReports({uploadMarkReport(UploadMarkKind::End)});
+}
+
+} // namespace
+
+int UploadAll(const MouseConfig &config, int mask, PollerControl *poller)
+{
+    return UploadAll(config, mask, loadDeviceContext(currentSensorMode()), poller);
+}
+
+int UploadAll(const MouseConfig &config, int mask, const DeviceContext &context, PollerControl *poller)
+{
+    // Nothing may read the command handle while the upload uses it.
+    if (poller)
+        poller->stopPoller();
+    const int result = sendGroups(config, mask, context);
+    // The poller comes back whatever the result: battery readings and the
+    // mouse's own button presses must not be lost until the next plug event.
+    if (poller)
         poller->startPoller();
     return result;
 }

@@ -20,9 +20,9 @@ int sendReports(const ReportList &reports);
 //   upload mark 0, the system block, the button table, the DPI table, the
 //   lighting table (each when its bit is set), the five apply reports, the
 //   macros the sent button table numbers, upload mark 1.
-// The poller is stopped first; after a successful upload a new one is
-// started. Stops at the first failed report and returns its result (the
-// poller then stays stopped); 0 on success.
+// The poller is stopped first and a new one started at the end, whatever
+// the result. Stops at the first failed report and returns its result; 0 on
+// success.
 int UploadAll(const MouseConfig &config, int mask, PollerControl *poller = nullptr);
 
 // The same with a given context (sensor, product layout); the other form

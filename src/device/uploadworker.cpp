@@ -2,6 +2,7 @@
 
 #include "devicelog.h"
 #include "devicestate.h"
+#include "transferoutcome.h"
 #include "transport.h"
 #include "uploadall.h"
 #include "uploadgroups.h"
@@ -31,7 +32,8 @@ void UploadWorker::setRecords(MouseConfig *live, MouseConfig *lastSent)
 void UploadWorker::run()
 {
     // The settings reach the disk whatever happens to the mouse.
-    if (!AppConfig::saveAll(*m_live))
+    settingsSaved = AppConfig::saveAll(*m_live);
+    if (!settingsSaved)
         qCWarning(lcDevice, "VeskProcessThread: the settings could not all be saved\n");
 
     if (mouseOff()) {
@@ -50,10 +52,12 @@ void UploadWorker::run()
         if (mask != 0) {
             result = quint8(UploadAll(*m_live, mask, m_poller));
             *m_lastSent = *m_live;
-            // A failed upload leaves the mouse with part of the settings:
-            // the next one sends everything.
-            AppConfig::setDiff(result != kTransferOk ? 1 : 0);
+            if (result == kTransferOk)
+                AppConfig::setDiff(0);
         }
     }
+    // A failed upload (or none, the mouse being off) leaves the mouse with
+    // part of the settings: the next one sends everything.
+    recordTransferOutcome(result);
     emit DoProcessDlg();
 }

@@ -15,8 +15,9 @@ class PollerControl;
 //  2. with the mouse-off flag set: result 5, nothing is sent;
 //  3. else find the changed groups; when Config/Diff is 1 or `full` is set
 //     send everything, else the changed groups (nothing when none changed);
-//     after sending, the live record becomes the last-sent one and
-//     Config/Diff records whether the next upload must send everything;
+//     after sending, the live record becomes the last-sent one; any result
+//     but 0 (mouse off included) sets Config/Diff, so that the next upload
+//     sends everything (recordTransferOutcome);
 //  4. emit DoProcessDlg().
 // (Formerly VeskProcessThread; its debug lines
 // keep that name.)
@@ -32,9 +33,12 @@ public:
     quint8 result = 0;
     // Send every group whatever changed ("reset all profiles").
     bool full = false;
+    // Whether step 1 wrote every settings file. The upload goes ahead
+    // either way; the owner tells the user.
+    bool settingsSaved = true;
 
-    // The poller to stop before the first report and to restart after a
-    // successful upload; none by default.
+    // The poller to stop before the first report and to restart after the
+    // upload, whatever its result; none by default.
     void setPollerControl(PollerControl *poller) { m_poller = poller; }
     // The records to upload from and to compare with; workingConfig and
     // storedConfig by default. Both must outlive the thread.

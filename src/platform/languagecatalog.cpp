@@ -107,17 +107,23 @@ bool LanguageCatalog::loadInto(QTranslator *translator, int id) const
 {
     if (!translator)
         return false;
-    // QTranslator::load() empties the translator before it reads, so a failed
-    // load never leaves the previous language behind.
+    // QTranslator::load() empties the translator before it reads: a catalogue
+    // is tried on a scratch translator first, so that one that does not load
+    // leaves the texts as they were rather than half of the program in the
+    // source language.
+    auto loads = [](const QString &path) {
+        QTranslator probe;
+        return !path.isEmpty() && QFileInfo::exists(path) && probe.load(path);
+    };
     const QString onDisk = catalogueFile(id);
-    if (!onDisk.isEmpty() && translator->load(onDisk))
+    if (loads(onDisk) && translator->load(onDisk))
         return true;
     const QString builtIn = builtInCatalogue(id);
-    if (!builtIn.isEmpty() && QFileInfo::exists(builtIn) && translator->load(builtIn)) {
+    if (loads(builtIn) && translator->load(builtIn)) {
         qCDebug(lcPlatform) << "language" << id << "taken from the built-in catalogue" << builtIn;
         return true;
     }
-    qCDebug(lcPlatform) << "no catalogue for language" << id << file(id);
+    qCDebug(lcPlatform) << "no catalogue for language" << id << file(id) << "; the texts stay as they were";
     return false;
 }
 

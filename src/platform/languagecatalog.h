@@ -49,8 +49,7 @@ public:
 
     // Loads language id's catalogue into the translator (the disk first, then
     // the built-in one), replacing what it held. Returns false when neither
-    // loads; the translator is then empty, or untouched when the language has
-    // no usable file name.
+    // loads; the translator is then untouched, so the texts stay as they were.
     bool loadInto(QTranslator *translator, int id) const;
 
     // Start-up: the stored id becomes current; its catalogue is loaded and, when

@@ -4,6 +4,7 @@
 
 #include "config/mouseconfig.h"
 #include "device/profileswitch.h"
+#include "device/transferoutcome.h"
 #include "device/transport.h"
 #include "device/uploadworker.h"
 #include "widgets/uilog.h"
@@ -32,8 +33,19 @@ QString ApplyController::messageFor(int result)
     return QCoreApplication::translate("MousecfgWidget", "Send data failed, please try again.");
 }
 
+QString ApplyController::unsavedMessage()
+{
+    return QCoreApplication::translate("MousecfgWidget", "The settings could not be saved.");
+}
+
 int ApplyController::apply()
 {
+    if (m_busy) {
+        // Gathered when its turn comes: the worker reads the record now.
+        m_queued = m_queuedGather = true;
+        qCDebug(lcUi, "Apply queued behind the running upload\n");
+        return kQueued;
+    }
     // Most fields are edited in place by their pages; the DPI, performance
     // and report-rate pages keep theirs until now.
     m_pages.gather(workingConfig);
@@ -44,12 +56,51 @@ int ApplyController::upload(bool full)
 {
     if (m_busy) {
         // The busy dialog is modal, but a queued event can still reach a
-        // handler while it runs; one upload at a time.
-        qCDebug(lcUi, "upload refused: another upload is running\n");
-        return kTransferOk;
+        // handler while it runs.
+        m_queued = true;
+        m_queuedFull = m_queuedFull || full;
+        qCDebug(lcUi, "upload queued behind the running one\n");
+        return kQueued;
     }
     m_busy = true;
+    int result = uploadOnce(full);
+    runDeferred();
+    while (m_queued) {
+        const bool gather = m_queuedGather;
+        const bool queuedFull = m_queuedFull;
+        m_queued = m_queuedGather = m_queuedFull = false;
+        if (gather)
+            m_pages.gather(workingConfig);
+        result = uploadOnce(queuedFull);
+        runDeferred();
+    }
+    m_busy = false;
+    return result;
+}
 
+void ApplyController::whenIdle(std::function<void()> action)
+{
+    if (m_busy)
+        m_deferred.push_back(std::move(action));
+    else
+        action();
+}
+
+void ApplyController::runDeferred()
+{
+    // An action may itself be deferred again (it never is while the flag is
+    // down, but the list must not be walked while it grows).
+    std::vector<std::function<void()>> actions;
+    actions.swap(m_deferred);
+    const bool busy = m_busy;
+    m_busy = false;
+    for (const auto &action : actions)
+        action();
+    m_busy = busy;
+}
+
+int ApplyController::uploadOnce(bool full)
+{
     BusyDialog dialog(m_window);
     UploadWorker worker;
     worker.full = full;
@@ -65,11 +116,15 @@ int ApplyController::upload(bool full)
     // thread leave run() before its result is read.
     worker.wait();
     const int result = worker.result;
-    m_busy = false;
 
     if (shown == QDialog::Accepted && result != kTransferOk) {
         VeskMessageBox box(VeskMessageBox::Question, QCoreApplication::translate("MousecfgWidget", "Warning"),
                            messageFor(result), m_window);
+        box.exec();
+    }
+    if (!worker.settingsSaved) {
+        VeskMessageBox box(VeskMessageBox::Warning, QCoreApplication::translate("MousecfgWidget", "Warning"),
+                           unsavedMessage(), m_window);
         box.exec();
     }
     return result;
@@ -91,5 +146,7 @@ int ApplyController::switchProfile(int slot)
     dialog.exec();
     worker->wait();
     m_busy = false;
+    // A switch the mouse may have taken in part: the next upload sends all.
+    recordTransferOutcome(result);
     return result;
 }

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <vector>
+
 class PageHost;
 class PollerControl;
 class QWidget;
@@ -9,16 +12,28 @@ class QWidget;
 // The way from the edited settings to the mouse: gathering the pages' values
 // into workingConfig, then the upload on a worker thread behind the modal
 // busy dialog, and the one message the user sees when it failed.
+//
+// One upload at a time. An "Apply" or upload asked for while one runs (a
+// queued event reaching its handler during the busy dialog) is queued and
+// runs right after it. What the mouse reports meanwhile (whenIdle) is taken
+// into the record only after the upload, never while the worker reads it.
 class ApplyController {
 public:
+    // What apply() and upload() return for a request that was queued.
+    static constexpr int kQueued = -1;
+
     ApplyController(QWidget *window, PageHost &pages, PollerControl *poller);
 
     // "Apply": gather, then upload.
     int apply();
     // Uploads workingConfig (everything when `full`, as after "reset all");
     // returns the worker's result code, after the message for a failure has
-    // been shown and closed.
+    // been shown and closed. With requests queued meanwhile, the result of
+    // the last upload.
     int upload(bool full = false);
+
+    // Runs `action` now, or once the running upload has ended.
+    void whenIdle(std::function<void()> action);
 
     // Tells the mouse to use profile `slot` (select and apply, as the
     // profile menu does) on a worker behind the busy dialog, so that a mouse
@@ -28,13 +43,22 @@ public:
 
     // The message for a result code: empty for 0.
     static QString messageFor(int result);
+    // The message shown when an upload could not save the settings.
+    static QString unsavedMessage();
 
     // True while an upload or a profile switch runs (its dialog is open).
     bool isBusy() const { return m_busy; }
 
 private:
+    int uploadOnce(bool full);
+    void runDeferred();
+
     QWidget *m_window;
     PageHost &m_pages;
     PollerControl *m_poller;
     bool m_busy = false;
+    bool m_queued = false;
+    bool m_queuedGather = false;
+    bool m_queuedFull = false;
+    std::vector<std::function<void()>> m_deferred;
 };

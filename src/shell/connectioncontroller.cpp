@@ -196,7 +196,7 @@ void ConnectionController::showWarning()
     const int answer = box.exec();
     m_warningBox = nullptr;
     if (answer == QDialog::Accepted && presentModelCount() == 0)
-        m_window->hide();
+        m_window->hideWindow();
     // Cleared however the box was closed: a box left with Escape must not
     // keep the tray from hiding the window for the rest of the run.
     m_warningShown = false;

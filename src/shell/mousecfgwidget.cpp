@@ -481,6 +481,7 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick)
         return;
+    // A click on the tray icon: there is a tray to bring the window back.
     if (isHidden())
         slotWarning();
     else if (!warningShown())
@@ -524,13 +525,27 @@ void MousecfgWidget::slotLiftChange(quint8 iLift) { workingConfig.LiftHigh = iLi
 
 void MousecfgWidget::slotProfileNameChange() { m_profiles->renameFromField(); }
 
-void MousecfgWidget::slotRefreshProfile(quint8 iProfile) { m_events->refreshProfile(iProfile); }
+// What the mouse reports changes the record: while an upload reads it, the
+// change waits until the upload has ended.
+void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
+{
+    m_apply->whenIdle([this, iProfile] { m_events->refreshProfile(iProfile); });
+}
 
-void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI) { m_events->refreshDpiStage(iDPI); }
+void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
+{
+    m_apply->whenIdle([this, iDPI] { m_events->refreshDpiStage(iDPI); });
+}
 
-void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1) { m_pages->showLightMode(iBuff1); }
+void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1)
+{
+    m_apply->whenIdle([this, iBuff1] { m_pages->showLightMode(iBuff1); });
+}
 
-void MousecfgWidget::slotRefreshRate(quint8 iRate) { m_events->refreshRate(iRate); }
+void MousecfgWidget::slotRefreshRate(quint8 iRate)
+{
+    m_apply->whenIdle([this, iRate] { m_events->refreshRate(iRate); });
+}
 
 void MousecfgWidget::slotWarning() { m_connection->showWarning(); }
 
@@ -543,7 +558,7 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
 {
-    m_events->refreshStatus(iProfile, iDPI, iRate, iMode);
+    m_apply->whenIdle([=] { m_events->refreshStatus(iProfile, iDPI, iRate, iMode); });
 }
 
 void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)

@@ -105,6 +105,10 @@ public:
     // "Apply" and the uploads of the profile operations.
     int apply();
     int upload(bool full = false);
+    // Every hide of the window but a click on the tray icon itself: without
+    // a tray nothing could bring it back (and a new start would be refused),
+    // so the program ends instead.
+    void hideWindow();
     // Tells the mouse to switch to `slot` from a worker behind the busy dialog.
     int switchProfile(int slot);
 
@@ -147,7 +151,6 @@ private:
     void onClicked(VeskPushButton *button);
     void onPressed(VeskPushButton *button);
     void onProfileOperation(VeskPushButton *button);
-    void hideWindow();
 
     WindowControls m_controls;
     MousePicturePanel m_mouse{m_controls};

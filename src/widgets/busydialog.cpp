@@ -1,5 +1,7 @@
 #include "busydialog.h"
 
+#include "windowshape.h"
+
 #include "skin.h"
 #include "uiscale.h"
 
@@ -64,6 +66,8 @@ void BusyDialog::showEvent(QShowEvent *event)
 {
     if (QWidget *owner = parentWidget())
         move(owner->mapToGlobal(owner->rect().center()) - QPoint(width() / 2, height() / 2));
+    // Rounded corners: cut out where the desktop would show them black.
+    WindowShape::fitToPaint(this);
     QDialog::showEvent(event);
 }
 

@@ -1,5 +1,7 @@
 #include "skinneddialog.h"
 
+#include "windowshape.h"
+
 #include "languagefont.h"
 #include "skin.h"
 #include "uiscale.h"
@@ -105,6 +107,15 @@ void SkinnedDialog::resizeEvent(QResizeEvent *event)
 {
     placeChrome();
     QDialog::resizeEvent(event);
+    // Cut corners: left out where the desktop would show them black.
+    if (isVisible())
+        WindowShape::fitToPaint(this);
+}
+
+void SkinnedDialog::showEvent(QShowEvent *event)
+{
+    WindowShape::fitToPaint(this);
+    QDialog::showEvent(event);
 }
 
 void SkinnedDialog::paintEvent(QPaintEvent *)

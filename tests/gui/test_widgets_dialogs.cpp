@@ -6,7 +6,9 @@
 #include "widgets/uiscale.h"
 #include "widgets/veskmessagebox.h"
 #include "widgets/busydialog.h"
+#include "widgets/windowshape.h"
 
+#include <QBitmap>
 #include <QElapsedTimer>
 #include <QMovie>
 #include <QTimer>
@@ -197,6 +199,26 @@ private slots:
         QVERIFY(frames > 1);
         // Centred on the owner.
         QVERIFY((dialog.geometry().center() - owner.geometry().center()).manhattanLength() <= 2);
+    }
+
+    void shapesLeaveTheCornersOut()
+    {
+        // What a desktop without compositing would show black: the corners
+        // outside the rounded pictures. The shape keeps them out and the
+        // middle in.
+        UiScale::setFactor(1.0);
+        VeskMessageBox box(VeskMessageBox::Warning, QStringLiteral("Warning"), QStringLiteral("Text"));
+        box.resize(box.sizeHint());
+        BusyDialog busy;
+        for (QWidget *widget : {static_cast<QWidget *>(&box), static_cast<QWidget *>(&busy)}) {
+            const QRegion shape(WindowShape::paintedShape(widget));
+            const QRect r = widget->rect();
+            QVERIFY2(!shape.isEmpty(), widget->metaObject()->className());
+            QVERIFY(shape.contains(r.center()));
+            // Both pictures cut the top-left and bottom-right corners.
+            for (const QPoint &corner : {r.topLeft(), r.bottomRight()})
+                QVERIFY2(!shape.contains(corner), widget->metaObject()->className());
+        }
     }
 };
 

@@ -12,6 +12,7 @@
 #include "device/devicestate.h"
 #include "device/discovery.h"
 #include "device/mouselist.h"
+#include "device/transferoutcome.h"
 #include "device/transport.h"
 #include "device/uploadall.h"
 #include "device/uploadworker.h"
@@ -25,7 +26,10 @@ CliSession::CliSession()
     if (!Paths::ensureConfigs(&why))
         CliOutput::error(QStringLiteral("settings folder: ") + why);
     AppConfig::loadAll(workingConfig);
+    // What the mouse last received from the command line: an upload sends
+    // the groups that differ from it, and everything when there is none.
     storedConfig = workingConfig;
+    m_haveSnapshot = readRecordSnapshot(storedConfig, Paths::lastSentFile(), AppConfig::currentProductName());
 }
 
 CliSession::~CliSession()
@@ -84,10 +88,22 @@ int CliSession::upload(bool full, bool readState)
         readMouseState();
     }
     UploadWorker worker;
-    worker.full = full;
+    worker.full = full || !m_haveSnapshot;
     worker.start();
     worker.wait();
-    return finish(worker.result);
+    const int result = worker.result;
+    if (result == kTransferOk) {
+        m_haveSnapshot = writeRecordSnapshot(storedConfig, Paths::lastSentFile(), AppConfig::currentProductName());
+        if (!m_haveSnapshot)
+            CliOutput::error(QStringLiteral("%1: cannot be written; the next apply sends everything")
+                                 .arg(Paths::lastSentFile()));
+    }
+    if (!worker.settingsSaved) {
+        CliOutput::error(QStringLiteral("the settings could not be saved in %1").arg(Paths::configsDir()));
+        if (result == kTransferOk)
+            return CliOutput::kCantCreate;
+    }
+    return finish(result);
 }
 
 int CliSession::apply(bool full)
@@ -101,14 +117,23 @@ int CliSession::load(const QString &path)
         CliOutput::error(QStringLiteral("%1: no such file").arg(path));
         return CliOutput::kNoInput;
     }
-    if (readFileProductName(path) != AppConfig::currentProductName()) {
-        CliOutput::error(QStringLiteral("The file is not match current mouse!"));
-        return CliOutput::kDataError;
-    }
-    if (!importConfigFile(workingConfig, path)) {
+    const ConfigImport imported = importConfiguration(workingConfig, path, AppConfig::currentProductName());
+    switch (imported.outcome) {
+    case ConfigImport::NoFile:
         CliOutput::error(QStringLiteral("%1: cannot be read").arg(path));
         return CliOutput::kNoInput;
+    case ConfigImport::OtherProduct:
+        CliOutput::error(QStringLiteral("The file is not match current mouse!"));
+        return CliOutput::kDataError;
+    case ConfigImport::Incomplete:
+        CliOutput::error(QStringLiteral("%1: incomplete configuration (a profile lacks its button or DPI "
+                                        "settings); nothing was changed").arg(path));
+        return CliOutput::kDataError;
+    case ConfigImport::Imported:
+        break;
     }
+    for (const QString &refused : imported.refusedNames)
+        CliOutput::error(QStringLiteral("%1 is not a usable profile name; that slot keeps its name").arg(refused));
     return upload(false);
 }
 
@@ -136,15 +161,20 @@ int CliSession::profile(int number)
     int result = kTransferMouseOff;
     if (!mouseOff())
         result = SendProfileSwitch(index);
+    // Whatever the mouse did with a switch that failed, the next upload
+    // sends everything, the new profile's tables included.
+    recordTransferOutcome(result);
     workingConfig.ProfileID = uint8_t(index);
-    if (!AppConfig::saveActiveProfileIndex(index))
-        CliOutput::error(QStringLiteral("the active profile could not be stored"));
+    const bool stored = AppConfig::saveActiveProfileIndex(index);
+    if (!stored)
+        CliOutput::error(QStringLiteral("the active profile could not be stored in %1").arg(Paths::configFile()));
     if (result != kTransferOk)
         return finish(result);
 
     // The mouse holds the tables of one profile: those of the newly active
     // profile follow, as the next "Apply" would send them.
-    return upload(false, false);
+    result = upload(false, false);
+    return result == kTransferOk && !stored ? CliOutput::kCantCreate : result;
 }
 
 int CliSession::status(bool asJson)

@@ -6,7 +6,10 @@
 
 // One run of the front end: the settings as stored, the mouse opened on
 // demand, and the commands. Uploads go through the same worker as the
-// window's "Apply", so they send exactly what the window would.
+// window's "Apply", so they send exactly what the window would. What the
+// last successful upload sent is kept (Paths::lastSentFile) and compared
+// with, so that settings edited between two runs reach the mouse; after a
+// failed upload or switch Config/Diff makes the next one send everything.
 class CliSession {
 public:
     CliSession();
@@ -38,4 +41,6 @@ private:
     int finish(int result);
 
     bool m_opened = false;
+    // storedConfig holds the record last sent from the command line.
+    bool m_haveSnapshot = false;
 };

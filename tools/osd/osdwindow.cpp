@@ -2,6 +2,8 @@
 
 #include "osdlog.h"
 
+#include "widgets/windowshape.h"
+
 #include <QDebug>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -59,6 +61,9 @@ void OsdWindow::showMessage(const OsdMessage &message)
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(size.width() / 2, size.height() / 2));
     }
+    // Only the outlined text is drawn: without compositing the rest of the
+    // window would cover the desktop with a black rectangle.
+    WindowShape::fitToPaint(this);
     show();
     raise();
     update();

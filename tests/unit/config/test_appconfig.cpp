@@ -140,12 +140,11 @@ void TestAppConfig::withoutConfigIni()
     QVERIFY(AppConfig::saveAll(c));
     QVERIFY(AppConfig::loadAll(c));
 
-    // A slot file that exists reads as it stands, missing keys as zero.
+    // A slot file holding part of a profile (no buttons, no stages) is no
+    // profile: it loads as the factory one, as a missing file does.
     env.writeFile(QStringLiteral("home/Configs/Profile/Profile 2.prof"), "[PROFILE_0]\ndpi=3\n");
-    QVERIFY(AppConfig::loadAll(c));
-    ProfileData sparse;
-    sparse.dpi = 3;
-    QVERIFY(c.profiles[1] == sparse);
+    QVERIFY(!AppConfig::loadAll(c));
+    QVERIFY(c.profiles[1] == factory);
 }
 
 void TestAppConfig::profileIndexOutOfRange_data()

@@ -104,7 +104,7 @@ private slots:
     void editedMacroUploadsButtons();
     void activeProfileTablesReachTheMouse();
     void switchingProfileResendsTables();
-    void pollerIsStoppedFirstAndRestartedOnSuccess();
+    void pollerIsStoppedFirstAndAlwaysRestarted();
 
 private:
     int runUpload(bool full = false);
@@ -276,7 +276,9 @@ void TestUpload::mouseOffSendsNothing()
     setMouseOff(true);
     QCOMPARE(runUpload(true), int(kTransferMouseOff));
     QCOMPARE(m_mouse->writeCount(), 0);
-    QCOMPARE(AppConfig::diff(), 0);
+    // Nothing reached the mouse: once awake it must get everything, not
+    // only what changes after this.
+    QCOMPARE(AppConfig::diff(), 1);
     QVERIFY(m_sent == before);
     // The settings were still saved.
     MouseConfig onDisk;
@@ -350,7 +352,7 @@ void TestUpload::switchingProfileResendsTables()
     QCOMPARE(int(m_mouse->memory().dpi[2]), 55);
 }
 
-void TestUpload::pollerIsStoppedFirstAndRestartedOnSuccess()
+void TestUpload::pollerIsStoppedFirstAndAlwaysRestarted()
 {
     CountingPoller poller(m_mouse.get());
     QCOMPARE(UploadAll(m_live, UploadGroup::Dpi, &poller), 0);
@@ -358,12 +360,13 @@ void TestUpload::pollerIsStoppedFirstAndRestartedOnSuccess()
     QCOMPARE(poller.writesAtStop, 0);
     QCOMPARE(poller.starts, 1);
 
-    // A failed upload leaves the poller stopped.
+    // A failed upload brings the poller back too: battery readings and the
+    // mouse's own button presses must not be lost until the next plug event.
     CountingPoller failed(m_mouse.get());
-    m_mouse->injectFault(SimFault::WriteFail, 1);
+    m_mouse->injectFault(SimFault::WriteFail, 1, 5);
     QCOMPARE(UploadAll(m_live, UploadGroup::All, &failed), int(kTransferWriteFailed));
     QCOMPARE(failed.stops, 1);
-    QCOMPARE(failed.starts, 0);
+    QCOMPARE(failed.starts, 1);
 }
 
 QTEST_GUILESS_MAIN(TestUpload)

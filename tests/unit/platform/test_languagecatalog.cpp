@@ -3,6 +3,7 @@
 #include "config/paths.h"
 #include "testenvironment.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTranslator>
@@ -42,7 +43,7 @@ private slots:
     void fonts();
     void switchStoresTheIdAtOnce();
     void catalogueSwitchesTexts();
-    void missingCatalogueEmptiesTheTranslator();
+    void missingCatalogueKeepsTheTexts();
     void unsafeFileNamesAreRefused_data();
     void unsafeFileNamesAreRefused();
 };
@@ -166,7 +167,7 @@ void TestLanguageCatalog::catalogueSwitchesTexts()
     QCOMPARE(translated("MousecfgWidget", "Dongle Disconnect!"), QStringLiteral("Dongle Disconnect!"));
 }
 
-void TestLanguageCatalog::missingCatalogueEmptiesTheTranslator()
+void TestLanguageCatalog::missingCatalogueKeepsTheTexts()
 {
     TestEnvironment env;
     writeLanguageTable(4, {QStringLiteral("en"), QStringLiteral("sc"), QStringLiteral("tc"), QStringLiteral("fr")});
@@ -175,10 +176,20 @@ void TestLanguageCatalog::missingCatalogueEmptiesTheTranslator()
     QVERIFY(catalog.switchTo(1, &translator));
     QCOMPARE(translated("MousecfgWidget", "Apply"), QString::fromUtf8("应用"));
 
-    // No fr.qm anywhere: the Chinese texts must not linger as "French".
+    // No fr.qm anywhere: the texts stay as they were, all of them, rather
+    // than the window in one language and every dialog in another.
     QVERIFY(!catalog.switchTo(3, &translator));
-    QVERIFY(translator.isEmpty());
-    QCOMPARE(translated("MousecfgWidget", "Apply"), QStringLiteral("Apply"));
+    QVERIFY(!translator.isEmpty());
+    QCOMPARE(translated("MousecfgWidget", "Apply"), QString::fromUtf8("应用"));
+    // A file that is there but is no catalogue is no better.
+    const QString broken = catalog.catalogueFile(3);
+    QDir().mkpath(QFileInfo(broken).path());
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not a catalogue");
+    file.close();
+    QVERIFY(!catalog.switchTo(3, &translator));
+    QCOMPARE(translated("MousecfgWidget", "Apply"), QString::fromUtf8("应用"));
 }
 
 void TestLanguageCatalog::unsafeFileNamesAreRefused_data()

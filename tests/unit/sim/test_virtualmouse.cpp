@@ -22,6 +22,9 @@ private slots:
     void faults_data();
     void faults();
     void wrongPayloadWaitsForAPayload();
+    void faultOrders_data();
+    void faultOrders();
+    void firmwareStateSurvivesARestart();
     void unplugMidStream();
     void unplugAndCloseWakeABlockedReader();
     void latencyDelaysReplies();
@@ -164,6 +167,60 @@ void TestVirtualMouse::faults()
     QCOMPARE(describe(readOne(mouse, h), written), QStringLiteral("echo"));
     QCOMPARE(readOne(mouse, h, 0), QByteArray());
     mouse.close(h);
+}
+
+void TestVirtualMouse::faultOrders_data()
+{
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QString>("writes");   // what each of eight writes gives: . written, x failed
+    QTest::newRow("plain") << "writefail" << true << "x.......";
+    QTest::newRow("count") << "writefail 2" << true << "xx......";
+    QTest::newRow("count at") << "writefail 2 at 4" << true << "...xx...";
+    QTest::newRow("at only") << "WriteFail at 8" << true << ".......x";
+    QTest::newRow("unknown kind") << "melt 2" << false << "........";
+    QTest::newRow("no position") << "writefail 2 at" << false << "........";
+    QTest::newRow("zero count") << "writefail 0" << false << "........";
+    QTest::newRow("trailing word") << "writefail 2 at 3 now" << false << "........";
+}
+
+void TestVirtualMouse::faultOrders()
+{
+    QFETCH(QString, order);
+    QFETCH(bool, valid);
+    QFETCH(QString, writes);
+    SimFaults::Order parsed;
+    QCOMPARE(SimFaults::parseOrder(order, &parsed), valid);
+    VirtualMouse mouse;
+    mouse.plug(SimLink::Cable);
+    HidHandle h = openLink(mouse, SimLink::Cable);
+    if (valid)
+        mouse.injectFault(parsed.fault, parsed.count, parsed.at);
+    QString seen;
+    for (int i = 0; i < writes.size(); ++i)
+        seen += send(mouse, h, framed(0x46, 0)) < 0 ? QLatin1Char('x') : QLatin1Char('.');
+    QCOMPARE(seen, writes);
+    mouse.close(h);
+}
+
+void TestVirtualMouse::firmwareStateSurvivesARestart()
+{
+    VirtualMouse first;
+    first.plug(SimLink::Cable);
+    HidHandle h = openLink(first, SimLink::Cable);
+    writeBlock(first, h, 0x02, std::vector<uint8_t>(SimMemory::kDpiSize, 3));
+    send(first, h, framed(0x46, 0));   // an upload begun, never ended
+    first.press(SimButton::Profile);
+    first.close(h);
+
+    VirtualMouse second;
+    QVERIFY(second.restoreFirmwareState(first.firmwareState()));
+    QCOMPARE(second.memory().dpi, first.memory().dpi);
+    QCOMPARE(second.memory().activeProfile, 1);
+    QCOMPARE(second.dump().value("writeStatus").toInt(), 0);
+    // Something that is not a state changes nothing.
+    QVERIFY(!second.restoreFirmwareState(QJsonObject{{"dpi", "00"}}));
+    QCOMPARE(second.memory().dpi, first.memory().dpi);
 }
 
 void TestVirtualMouse::wrongPayloadWaitsForAPayload()
