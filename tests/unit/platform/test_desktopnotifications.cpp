@@ -123,15 +123,20 @@ void TestDesktopNotifications::onScreenTextsShareOneNotification()
     const int before = service.calls.size();
     feedback.show(QStringLiteral("Profile 2"), Qt::red);
     notifications.show(Channel::Battery, {QStringLiteral("Mouse charged"), QString()});
+    // The press may wait for the reply to the burst's last call, so the two
+    // can reach the service in either order.
     QTRY_COMPARE(service.calls.size(), before + 2);
-    const NotificationRecorder::Call press = service.calls.at(before);
+    const bool pressFirst = service.calls.at(before).summary == QLatin1String("Profile 2");
+    const NotificationRecorder::Call press = service.calls.at(pressFirst ? before : before + 1);
+    const NotificationRecorder::Call battery = service.calls.at(pressFirst ? before + 1 : before);
     QCOMPARE(press.summary, QStringLiteral("Profile 2"));
     QCOMPARE(press.replacesId, id);
     QCOMPARE(press.timeout, OnScreenFeedback::kNoticeTimeoutMs);
     QCOMPARE(press.hints.value(QStringLiteral("transient")).toBool(), true);
     QCOMPARE(press.hints.value(QStringLiteral("urgency")).toInt(), 0);
-    QCOMPARE(service.calls.at(before + 1).replacesId, 0u);
-    QVERIFY(service.calls.at(before + 1).answeredId != id);
+    QCOMPARE(battery.summary, QStringLiteral("Mouse charged"));
+    QCOMPARE(battery.replacesId, 0u);
+    QVERIFY(battery.answeredId != id);
 }
 
 void TestDesktopNotifications::overlayThatFailsGivesWay()
