@@ -1,8 +1,5 @@
 #include "connectioncontroller.h"
 
-#include "mousecfgwidget.h"
-#include "windowcontrols.h"
-
 #include "config/appconfig.h"
 #include "device/devicehandles.h"
 #include "device/devicewatcher.h"
@@ -15,9 +12,12 @@
 #include "widgets/veskmessagebox.h"
 #include "widgets/veskpushbutton.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QAction>
 #include <QMenu>
 #include <QThread>
+#include <QWidget>
 
 namespace {
 
@@ -25,18 +25,10 @@ const int kMenuDesignWidth = 150;
 
 } // namespace
 
-ConnectionController::ConnectionController(MousecfgWidget *window)
+ConnectionController::ConnectionController(QWidget *window, StatusPoller::Connector connector)
     : QObject(window)
     , m_window(window)
-    , m_poller([window](StatusPollerThread *thread) {
-        // Queued: the poller emits on its own thread.
-        QObject::connect(thread, &StatusPollerThread::RefreshBatteryStatus, window,
-                         &MousecfgWidget::slotRefreshBatteryStatus, Qt::QueuedConnection);
-        QObject::connect(thread, &StatusPollerThread::RefreshStatus, window, &MousecfgWidget::slotRefreshStatus,
-                         Qt::QueuedConnection);
-        QObject::connect(thread, &StatusPollerThread::RefreshWriteStatus, window,
-                         &MousecfgWidget::slotRefreshWriteStatus, Qt::QueuedConnection);
-    })
+    , m_poller(std::move(connector))
 {
     qRegisterMetaType<quint8>("quint8");
     m_monitor = new HotplugMonitor(this);
@@ -91,12 +83,14 @@ void ConnectionController::rebuildModelMenu()
             m_modelNames.append(entry.displayName());
     }
 
-    VeskPushButton *button = m_window->controls().model;
+    VeskPushButton *button = m_modelButton;
+    if (!button)
+        return;
     // One menu for the whole run, refilled: a plug event may arrive while it
     // is open, and an open menu must not be deleted under its own loop.
     if (!m_modelMenu) {
         m_modelMenu = new QMenu(button);
-        connect(m_modelMenu, &QMenu::triggered, m_window, &MousecfgWidget::slot_show_mousename);
+        connect(m_modelMenu, &QMenu::triggered, this, [this](QAction *action) { switchModel(action->text()); });
         button->setMenu(m_modelMenu);
     }
     m_modelMenu->clear();
@@ -139,11 +133,12 @@ void ConnectionController::switchModel(const QString &name)
     QThread::msleep(kModelSwitchPauseMs);
     CloseDevices();
     QThread::msleep(kModelSwitchPauseMs);
-    m_window->controls().model->setText(name);
+    if (m_modelButton)
+        m_modelButton->setText(name);
     setCurrentModel(name);
     OpenDevicesByName(name);
     QThread::msleep(kModelSwitchPauseMs);
-    m_window->enterCurrentModel(false);
+    emit modelEntered(false);
     startStatusThread();
 }
 
@@ -161,8 +156,9 @@ void ConnectionController::showWarning()
         return;
     }
     m_warningShown = true;
-    VeskMessageBox box(VeskMessageBox::Receiver, MousecfgWidget::tr("Warning"), MousecfgWidget::tr("Dongle Disconnect!"),
-                       m_window, true);
+    // The window's texts: their translations live in its context.
+    VeskMessageBox box(VeskMessageBox::Receiver, QCoreApplication::translate("MousecfgWidget", "Warning"),
+                       QCoreApplication::translate("MousecfgWidget", "Dongle Disconnect!"), m_window, true);
     box.setMouseReadyCheck([this] { return m_mouseReady; });
     m_warningBox = &box;
     const int answer = box.exec();
@@ -184,7 +180,7 @@ void ConnectionController::firstMouseArrived()
     stopStatusThread();
     openCurrentModel();
     startStatusThread();
-    m_window->enterCurrentModel(true);
+    emit modelEntered(true);
     m_mouseReady = true;
 }
 
@@ -205,7 +201,7 @@ void ConnectionController::onDeviceChanged(const DeviceChange &change)
                 stopStatusThread();
                 openCurrentModel();
             } else {
-                QTimer::singleShot(kFirstArrivalDelayMs, m_window, &MousecfgWidget::slotWarnClose);
+                QTimer::singleShot(kFirstArrivalDelayMs, this, &ConnectionController::firstMouseArrived);
             }
         }
         if (change.flagsChanged && !AppConfig::setDiff(1))
@@ -223,7 +219,7 @@ void ConnectionController::onDeviceChanged(const DeviceChange &change)
                     CloseDevices();
                     openCurrentModel();
                     startStatusThread();
-                    m_window->enterCurrentModel(false);
+                    emit modelEntered(false);
                     switchedModels = true;
                 }
             } else {
@@ -232,7 +228,7 @@ void ConnectionController::onDeviceChanged(const DeviceChange &change)
                 CloseDevices();
                 m_mouseReady = false;
                 m_warningShown = true;
-                QTimer::singleShot(kWarningDelayMs, m_window, &MousecfgWidget::slotWarning);
+                QTimer::singleShot(kWarningDelayMs, this, &ConnectionController::showWarning);
             }
         }
     }
@@ -258,7 +254,7 @@ void ConnectionController::finishReopen() { startStatusThread(); }
 
 void ConnectionController::onChangesApplied()
 {
-    m_window->statusChanged();
+    emit linksChanged();
     stopStatusThread();
     if (!m_settleTimer.isActive())
         startStatusThread();

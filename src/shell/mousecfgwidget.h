@@ -20,8 +20,8 @@ class LanguageController;
 class MouseEventHandler;
 class OsdClient;
 class PageHost;
-class QAction;
 class QMenu;
+class StatusPollerThread;
 class TrayController;
 class VeskPushButton;
 class WindowScale;
@@ -73,6 +73,9 @@ public:
     TrayController *tray() const { return m_tray; }
     LanguageController *languages() const { return m_languages; }
     ConnectionController *connection() const { return m_connection; }
+    // Where the poller's readings and reports land.
+    DeviceStatusPanel &statusPanel() { return *m_status; }
+    MouseEventHandler &mouseEvents() { return *m_events; }
 
     // Operations of the window that its helpers and the pages run.
     void selectTab(int index);
@@ -89,33 +92,11 @@ public:
     void switchLanguage(int id);
     void startFirmwareUpdate();
     void showOsd(const QString &text);
-    // Connection or battery display changed.
-    void statusChanged();
     // "Apply" and the uploads of the profile operations.
     int apply();
     int upload(bool full = false);
-
-public slots:
+    // A click on the tray icon: shows a hidden window, hides a shown one.
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
-    void SelBtnChanged(quint8 iBtn, quint8 iType);
-    void slotGotoMacro(quint8 iBtn);
-    void slot_show_profilename(QAction *action);
-    void slot_show_mousename(QAction *action);
-    void slotPopOneClickBox();
-    void OnProfileMenuCheck(QWidget *item);
-    void slotEnableButtons(bool bEnable);
-    void slotLiftChange(quint8 iLift);
-    void slotProfileNameChange();
-    void slotRefreshProfile(quint8 iProfile);
-    void slotRefreshDPIStage(quint8 iDPI);
-    void slotRefreshLightMode(quint8 iBuff1);
-    void slotRefreshRate(quint8 iRate);
-    void slotWarning();
-    void slotWarnClose();
-    void slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
-    void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
-    void slotRefreshWriteStatus(quint8 iStatus);
-    void slotMouseOver(VeskPushButton *btn, bool bType);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -131,6 +112,10 @@ private:
     void buildControls();
     void connectPageEvents();
     void connectControls();
+    void connectHelpers();
+    void connectPoller(StatusPollerThread *thread);
+    void showOneClickWarning();
+    void enableButtons(bool enable);
     void onClicked(VeskPushButton *button);
     void onPressed(VeskPushButton *button);
     void onProfileOperation(VeskPushButton *button);

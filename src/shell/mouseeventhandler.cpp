@@ -1,8 +1,5 @@
 #include "mouseeventhandler.h"
 
-#include "mousecfgwidget.h"
-#include "pagehost.h"
-
 #include "config/appconfig.h"
 #include "config/dpicode.h"
 #include "config/mouseconfig.h"
@@ -11,11 +8,6 @@
 #include "widgets/uilog.h"
 
 #include <QDebug>
-
-MouseEventHandler::MouseEventHandler(MousecfgWidget *window)
-    : m_window(window)
-{
-}
 
 bool MouseEventHandler::isProfile(int value) { return value >= 0 && value < kProfileCount; }
 
@@ -45,8 +37,8 @@ void MouseEventHandler::refreshProfile(quint8 iProfile)
         qCDebug(lcUi, "profile %d from the mouse ignored\n", iProfile);
         return;
     }
-    m_window->makeProfileCurrent(iProfile, false);
-    m_window->showOsd(OsdTexts::profile(iProfile));
+    emit profileChanged(iProfile);
+    emit announce(OsdTexts::profile(iProfile));
 }
 
 void MouseEventHandler::refreshDpiStage(quint8 iDPI)
@@ -57,13 +49,13 @@ void MouseEventHandler::refreshDpiStage(quint8 iDPI)
     }
     ProfileData &profile = currentProfile(workingConfig);
     profile.dpi = iDPI;
-    m_window->pages().showDpiStage(iDPI);
+    emit dpiStageChanged(iDPI);
     // The next start shows the stage the mouse is in.
     const QString slotName = workingConfig.names[size_t(workingConfig.profileIndex())];
     if (!saveProfileDpiStage(slotName, iDPI, profile))
         qCWarning(lcUi) << "the DPI stage could not be stored in" << slotName;
     const int dpi = dpiCodeToDpi(profile.dpiLevels[iDPI].y, AppConfig::sensorType());
-    m_window->showOsd(OsdTexts::dpiStage(iDPI, dpi));
+    emit announce(OsdTexts::dpiStage(iDPI, dpi));
 }
 
 void MouseEventHandler::refreshRate(quint8 iRate)
@@ -74,6 +66,6 @@ void MouseEventHandler::refreshRate(quint8 iRate)
     }
     ProfileData &profile = currentProfile(workingConfig);
     profile.pollrate = iRate;
-    m_window->pages().showRate(iRate, workingConfig.LiftHigh);
-    m_window->showOsd(OsdTexts::reportRate(iRate));
+    emit rateChanged(iRate);
+    emit announce(OsdTexts::reportRate(iRate));
 }

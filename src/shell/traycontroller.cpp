@@ -1,14 +1,11 @@
 #include "traycontroller.h"
 
-#include "mousecfgwidget.h"
-
 #include "widgets/skin.h"
 #include "widgets/uitheme.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QMenu>
-#include <QSystemTrayIcon>
 
 namespace {
 
@@ -16,9 +13,8 @@ const int kMenuDesignWidth = 150;
 
 } // namespace
 
-TrayController::TrayController(MousecfgWidget *window)
-    : QObject(window)
-    , m_window(window)
+TrayController::TrayController(QObject *parent)
+    : QObject(parent)
 {
 }
 
@@ -34,13 +30,13 @@ void TrayController::create(const QString &toolTip)
     m_menu = new QMenu;
     m_load = m_menu->addAction(QString());
     m_quit = m_menu->addAction(QString());
-    connect(m_load, &QAction::triggered, m_window, &MousecfgWidget::slotWarning);
+    connect(m_load, &QAction::triggered, this, &TrayController::loadConfigRequested);
     connect(m_quit, &QAction::triggered, qApp, &QCoreApplication::quit);
     UiTheme::styleMenu(m_menu, kMenuDesignWidth);
 
     m_icon = new QSystemTrayIcon(this);
     m_icon->setContextMenu(m_menu);
-    connect(m_icon, &QSystemTrayIcon::activated, m_window, &MousecfgWidget::iconActivated);
+    connect(m_icon, &QSystemTrayIcon::activated, this, &TrayController::activated);
     QIcon picture(Skin::path(QStringLiteral("icon.png")));
     if (picture.isNull())
         picture = QIcon(Skin::path(QStringLiteral("icon.ico")));
@@ -63,7 +59,8 @@ void TrayController::retranslate()
 {
     if (!m_menu)
         return;
-    m_load->setText(MousecfgWidget::tr("&Load Config"));
-    m_quit->setText(MousecfgWidget::tr("&Quit"));
+    // The window's texts: their translations live in its context.
+    m_load->setText(QCoreApplication::translate("MousecfgWidget", "&Load Config"));
+    m_quit->setText(QCoreApplication::translate("MousecfgWidget", "&Quit"));
     UiTheme::styleMenu(m_menu, kMenuDesignWidth);
 }

@@ -1,19 +1,18 @@
 #pragma once
 
 #include <QObject>
+#include <QSystemTrayIcon>
 
-class MousecfgWidget;
 class QAction;
 class QMenu;
-class QSystemTrayIcon;
 
-// The tray icon of the main window and its menu: "&Load Config" brings the
-// window back (with the disconnect warning when no mouse is there), "&Quit"
-// ends the program. Clicks on the icon go to the window's iconActivated.
+// The tray icon of the main window and its menu: "&Load Config" asks for the
+// window (which shows the disconnect warning when no mouse is there),
+// "&Quit" ends the program. Clicks on the icon are passed on.
 class TrayController : public QObject {
     Q_OBJECT
 public:
-    explicit TrayController(MousecfgWidget *window);
+    explicit TrayController(QObject *parent = nullptr);
     ~TrayController() override;
 
     void create(const QString &toolTip);
@@ -25,8 +24,13 @@ public:
     QAction *loadAction() const { return m_load; }
     QAction *quitAction() const { return m_quit; }
 
+signals:
+    // "&Load Config" was chosen.
+    void loadConfigRequested();
+    // The icon was clicked.
+    void activated(QSystemTrayIcon::ActivationReason reason);
+
 private:
-    MousecfgWidget *m_window;
     QSystemTrayIcon *m_icon = nullptr;
     QMenu *m_menu = nullptr;
     QAction *m_load = nullptr;

@@ -8,6 +8,7 @@
 #include "config/appconfig.h"
 #include "device/devicehandles.h"
 #include "device/mouselist.h"
+#include "shell/devicestatuspanel.h"
 #include "widgets/veskpushbutton.h"
 
 #include <QElapsedTimer>
@@ -124,7 +125,7 @@ void TestConnection::oneOfTwoConnectionsLeaves()
     MousecfgWidget &w = f.open();
     QVERIFY(g_hCableCmd != nullptr);
     QVERIFY(g_hReceiverCmd != nullptr);
-    w.slotRefreshBatteryStatus(0, 0xe8, 0x03);
+    w.statusPanel().showBattery(0, 0xe8, 0x03);
     QCOMPARE(w.statusMode(), 1);
 
     f.mouse->unplug(SimLink::Cable);

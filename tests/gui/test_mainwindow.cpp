@@ -319,8 +319,12 @@ void TestMainWindow::tabs()
     QCOMPARE(c.modelLabel->isVisible(), expected <= 1);
     QVERIFY(!c.sidePicture->isVisible());
 
-    // The macro editor's own tab request goes the same way.
-    w.slotGotoMacro(0);
+    // A page's request for the macro tab goes the same way; the lighting
+    // tab stays closed to a product without lighting however it is asked for.
+    emit p.events().showMacroTab();
+    QCOMPARE(w.currentTab(), int(WindowControls::TabMacro));
+    QVERIFY(p.slotWidget(EditorPage::Macros)->isVisible());
+    w.selectTab(WindowControls::TabLighting);
     QCOMPARE(w.currentTab(), ledDisable ? 1 : 0);
 }
 
@@ -439,12 +443,14 @@ void TestMainWindow::hotSpots()
     QCOMPARE(w.selectedSpot(), 1);
 
     // From the button page; indices outside the groups change nothing.
-    w.SelBtnChanged(7, 1);
+    PageEvents &events = w.pages().events();
+    emit events.highlightButton(7, 1);
     QVERIFY(selectedOnly(c.sideSpots[7]));
-    w.SelBtnChanged(20, 0);
-    w.SelBtnChanged(2, 2);
-    w.SelBtnChanged(0, 3);
-    w.SelBtnChanged(255, 255);
+    emit events.highlightButton(20, 0);
+    emit events.highlightButton(2, 2);
+    emit events.highlightButton(0, 3);
+    emit events.highlightButton(255, 255);
+    emit events.highlightButton(-1, 1);
     QVERIFY(selectedOnly(c.sideSpots[7]));
 
     // The view buttons swap the pictures and their spots.
@@ -459,9 +465,9 @@ void TestMainWindow::hotSpots()
     QVERIFY(!c.sidePicture->isVisible() && c.frontPicture->isVisible());
 
     // Hovering a spot shows that button's picture.
-    w.slotMouseOver(c.frontSpots[2], true);
+    emit c.frontSpots[2]->OverSignal(c.frontSpots[2], true);
     QVERIFY(c.frontPicture->picture().endsWith(QStringLiteral("/mouse_3.png")));
-    w.slotMouseOver(c.frontSpots[2], false);
+    emit c.frontSpots[2]->OverSignal(c.frontSpots[2], false);
     QVERIFY(c.frontPicture->picture().isEmpty());
     QVERIFY(!c.frontPicture->pixmap(Qt::ReturnByValue).isNull());
 }

@@ -58,8 +58,7 @@ void CliSession::readMouseState()
     if (snapshot.answer.mouseOff())
         return;
     setCurrentSensorMode(snapshot.answer.sensorMode);
-    if (snapshot.answer.writeStatus == 0)
-        AppConfig::setDiff(1);
+    noteWriteStatus(snapshot.answer.writeStatus);
 }
 
 int CliSession::finish(int result)
@@ -163,7 +162,7 @@ int CliSession::status(bool asJson)
         rate = snapshot.report.rate;
     }
     const QString name = workingConfig.names[(profile >= 0 && profile < kProfileCount) ? profile : 0];
-    const int level = batteryLevel(answer.rawBattery(), AppConfig::batteryFull());
+    const int level = batteryLevel(answer.rawBattery(), batteryFullMillivolts());
 
     int result = kTransferOk;
     if (!open)
