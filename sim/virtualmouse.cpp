@@ -6,6 +6,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -74,6 +75,7 @@ int VirtualMouse::exit()
 std::vector<HidDeviceInfo> VirtualMouse::enumerate(uint16_t vendorId, uint16_t productId)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    ++m_enumerations;
     std::vector<HidDeviceInfo> result;
     for (SimLink which : kLinks) {
         const Link &l = link(which);
@@ -100,8 +102,14 @@ std::vector<HidDeviceInfo> VirtualMouse::enumerate(uint16_t vendorId, uint16_t p
 HidHandle VirtualMouse::open(const std::string &path)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    m_lastOpenError = ENOENT;
     for (Link &l : m_links) {
         if (l.node && l.node->path() == path) {
+            if (l.openRefused) {
+                m_lastOpenError = EACCES;
+                return nullptr;
+            }
+            m_lastOpenError = 0;
             auto handle = std::make_shared<SimHandle>();
             handle->node = l.node;
             l.node->attach(handle.get());
@@ -111,6 +119,18 @@ HidHandle VirtualMouse::open(const std::string &path)
         }
     }
     return nullptr;
+}
+
+int VirtualMouse::lastOpenError() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_lastOpenError;
+}
+
+void VirtualMouse::setOpenRefused(SimLink which, bool refused)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    link(which).openRefused = refused;
 }
 
 void VirtualMouse::close(HidHandle handle)
@@ -435,6 +455,7 @@ QJsonObject VirtualMouse::dump() const
     o.insert("motionRate", m_motionRate);
     o.insert("writes", m_writes);
     o.insert("reads", m_reads);
+    o.insert("enumerations", m_enumerations);
     o.insert("openHandles", int(m_handles.size()));
     return o;
 }

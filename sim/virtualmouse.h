@@ -49,12 +49,16 @@ public:
     // Identities default to 9354/64002 (receiver) and 9354/64257 (cable).
     void setIdentities(uint16_t receiverVid, uint16_t receiverPid, uint16_t cableVid, uint16_t cablePid);
     void setReleaseNumber(SimLink link, uint16_t release);   // bcdDevice of that link
+    // The link's node is listed but refuses to open with EACCES, as a hidraw
+    // node of root's does for a user without the udev rule.
+    void setOpenRefused(SimLink link, bool refused);
 
     // HidBackend
     int init() override;
     int exit() override;
     std::vector<HidDeviceInfo> enumerate(uint16_t vendorId, uint16_t productId) override;
     HidHandle open(const std::string &path) override;
+    int lastOpenError() const override;
     void close(HidHandle handle) override;
     int write(HidHandle handle, const unsigned char *data, size_t length) override;
     int readTimeout(HidHandle handle, unsigned char *data, size_t length, int milliseconds) override;
@@ -114,6 +118,7 @@ private:
         uint16_t release = 0;
         std::shared_ptr<SimNode> node;   // null while unplugged
         int unplugAfter = -1;            // reports left before it goes; -1 never
+        bool openRefused = false;
     };
 
     Link &link(SimLink which) { return m_links[which == SimLink::Cable ? 1 : 0]; }
@@ -131,10 +136,12 @@ private:
     SimFirmware m_firmware;
     SimFaults m_faults;
     SimTrace m_trace;
+    int m_lastOpenError = 0;
     int m_latencyMs = 0;
     int m_motionRate = 0;
     int m_writes = 0;
     int m_reads = 0;
+    int m_enumerations = 0;
 };
 
 // With MOUSECFG_SIMULATE=1: creates the process-wide virtual mouse (receiver

@@ -65,6 +65,8 @@ static const char *const kMainWindowTexts[] = {
     QT_TRANSLATE_NOOP("MousecfgWidget", "Save Config File"),
     QT_TRANSLATE_NOOP("MousecfgWidget", "Load Config File"),
     QT_TRANSLATE_NOOP("MousecfgWidget", "Config File(*.conf)"),
+    QT_TRANSLATE_NOOP("MousecfgWidget", "The profile file could not be written."),
+    QT_TRANSLATE_NOOP("MousecfgWidget", "The file could not be written."),
 };
 
 // The shared message box: its buttons and the usual title.
@@ -88,5 +90,5 @@ static const char *const kFileNameTexts[] = {
 
 // The macro editor titles its warnings in capitals.
 static const char *const kMacroEditorTexts[] = {
-    QT_TRANSLATE_NOOP("MacroDialog", "WARNING"),
+    QT_TRANSLATE_NOOP("MacroPage", "WARNING"),
 };

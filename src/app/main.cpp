@@ -1,6 +1,7 @@
 #include "config/logging.h"
 #include "config/paths.h"
 #include "config/productdescriptor.h"
+#include "platform/autostartentry.h"
 #include "platform/singleinstance.h"
 #include "shell/mousecfgwidget.h"
 #include "sim/virtualmouse.h"
@@ -10,6 +11,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QIcon>
+#include <QSystemTrayIcon>
 
 int main(int argc, char *argv[])
 {
@@ -52,7 +54,12 @@ int main(int argc, char *argv[])
         qCDebug(lcUi, "using the virtual mouse (MOUSECFG_SIMULATE=1)\n");
 
     MousecfgWidget window(virtualMouse);
-    if (window.presentModelCount() != 0) {
+    // The autostart entry starts the program in the tray.
+    const bool hidden =
+        AutostartEntry::startsHidden(QCoreApplication::arguments(), QSystemTrayIcon::isSystemTrayAvailable());
+    if (hidden) {
+        window.startHidden();
+    } else if (window.presentModelCount() != 0) {
         window.setWindowOpacity(1.0);
         window.show();
     }

@@ -242,6 +242,7 @@ bool setDiff(int value) { return writeKey(QStringLiteral("Config/Diff"), value);
 int battery() { return intKey(QStringLiteral("Config/Battery")); }
 bool setBattery(int level) { return writeKey(QStringLiteral("Config/Battery"), level); }
 int batteryFull() { return intKey(QStringLiteral("Config/BatteryFull"), 4200); }
+int batteryAlert() { return intKey(QStringLiteral("Config/BatteryAlert"), kDefaultBatteryAlert); }
 
 int colourThemeIndex()
 {

@@ -64,6 +64,11 @@ bool setDiff(int value);
 int battery();                                   // last level shown
 bool setBattery(int level);
 int batteryFull();                               // millivolts, 4200 by default
+// Config/BatteryAlert: the level in percent at or below which the desktop is
+// told that the battery is low; 0 turns the battery notices off. As stored,
+// unbounded: the alert decides what a value outside 0..100 means.
+constexpr int kDefaultBatteryAlert = 15;
+int batteryAlert();
 int colourThemeIndex();                          // Config/GColorID, 0 when outside the 7 themes
 QString model();
 int sensorType();                                // MouseSenSor/1

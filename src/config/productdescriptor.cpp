@@ -100,7 +100,12 @@ void sleepRange(int &minimum, int &maximum)
 
 int scrollRev() { return intKey("PROFILE/ScrollRev"); }
 int minDelay() { return intKey("PROFILE/MinDelay", 10); }
-bool extended3325() { return intKey("PROFILE/33254") == 1; }
+int macroDelayUnit()
+{
+    const int unit = minDelay();
+    return unit > 0 ? unit : 10;
+}
+bool shortDpiRange3325() { return intKey("PROFILE/33254") == 1; }
 int colorMode() { return intKey("PROFILE/ColorMode"); }
 int syncMode() { return intKey("PROFILE/Sync"); }
 int frenchLanguage() { return intKey("PROFILE/french", -1); }

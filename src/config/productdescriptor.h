@@ -48,7 +48,11 @@ bool showSleep();
 void sleepRange(int &minimum, int &maximum);
 int scrollRev();
 int minDelay();
-bool extended3325();
+// The delay unit of macros in ms: MinDelay, or 10 when the file gives none
+// or a value below 1 (a zero unit would divide by zero).
+int macroDelayUnit();
+// PROFILE/33254 = 1: a 3325-family sensor offers only its short DPI range.
+bool shortDpiRange3325();
 int colorMode();
 int syncMode();
 int frenchLanguage();

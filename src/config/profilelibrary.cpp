@@ -34,6 +34,14 @@ QStringList load()
         return {};
     const auto settings = SettingsFile::openForReading(path);
     settings->beginGroup(group());
+    // A fresh installation has no list yet: the library starts as the five
+    // slots' own profiles.
+    if (!settings->contains(QStringLiteral("Count"))) {
+        QStringList names;
+        for (int k = 1; k <= 5; ++k)
+            names << QStringLiteral("Profile %1").arg(k);
+        return names;
+    }
     const int count = std::clamp(SettingsFile::readInt(*settings, QStringLiteral("Count")), 0, kMaxEntries);
     QStringList names;
     int leftOut = 0;

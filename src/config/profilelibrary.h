@@ -17,7 +17,8 @@ constexpr int kMaxEntries = 10000;
 QString listFile();
 
 // The names numbered from 1 (PROFILE_LIST/0 is never read). Names that
-// could not be file names are left out.
+// could not be file names are left out. A list without Count (a fresh
+// installation) reads as "Profile 1" .. "Profile 5".
 QStringList load();
 
 // Replaces the list. Refused (false, nothing written) when a name could not

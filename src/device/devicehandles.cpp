@@ -2,6 +2,7 @@
 
 #include "mouselist.h"
 
+#include <cerrno>
 #include <vector>
 
 HidHandle g_hReceiverMouse = nullptr;
@@ -14,11 +15,18 @@ namespace {
 // Handles replaced by an open without a close before it (see the header).
 std::vector<HidHandle> g_replacedHandles;
 
+std::string g_deniedPath;
+
 void openInto(HidHandle &handle, const std::string &path)
 {
     if (handle)
         g_replacedHandles.push_back(handle);
     handle = hidBackend().open(path);
+    if (!handle) {
+        const int error = hidBackend().lastOpenError();
+        if (error == EACCES || error == EPERM)
+            g_deniedPath = path;
+    }
 }
 
 void closeHandle(HidHandle &handle)
@@ -33,6 +41,7 @@ void closeHandle(HidHandle &handle)
 
 void OpenDevicesByName(const QString &name)
 {
+    g_deniedPath.clear();
     if (hidBackend().init() != 0)
         return;
     MouseList &list = mouseList();
@@ -53,6 +62,11 @@ void OpenDevicesByName(const QString &name)
         }
         return;
     }
+}
+
+QString deniedDevicePath()
+{
+    return QString::fromStdString(g_deniedPath);
 }
 
 void CloseDevices()

@@ -25,6 +25,11 @@ extern HidHandle g_hCableCmd;
 // CloseDevices, when no thread can be using it any more.
 void OpenDevicesByName(const QString &name);
 
+// The device path of the current model that the last OpenDevicesByName found
+// but was not allowed to open (hidraw nodes belong to root unless a udev rule
+// hands them to the user); empty when nothing was refused for that reason.
+QString deniedDevicePath();
+
 // Closes each open handle (receiver mouse, receiver command, cable mouse,
 // cable command, then any replaced ones) and sets it to null.
 void CloseDevices();

@@ -33,6 +33,9 @@ public:
     // Stands in for hid_enumerate + hid_free_enumeration.
     virtual std::vector<HidDeviceInfo> enumerate(uint16_t vendorId, uint16_t productId) = 0;
     virtual HidHandle open(const std::string &path) = 0;     // nullptr on failure
+    // Why the last failed open() failed, as an errno value: EACCES when the
+    // device is there but this user may not open it; 0 when not known.
+    virtual int lastOpenError() const { return 0; }
     virtual void close(HidHandle handle) = 0;
     // Bytes written, or -1.
     virtual int write(HidHandle handle, const unsigned char *data, size_t length) = 0;

@@ -2,6 +2,8 @@
 
 #include "commandset.h"
 
+#include "config/ledcolor.h"
+
 #include <algorithm>
 
 namespace {
@@ -32,11 +34,6 @@ constexpr SlotForm kForms[kLightingSlotCount] = {
     {false, 9, -1, 0, -1},
 };
 
-uint8_t component(const QColor &colour, int value)
-{
-    return colour.isValid() ? uint8_t(value) : 0;
-}
-
 } // namespace
 
 int lightingSlotForMode(int ledMode)
@@ -54,10 +51,10 @@ LightingSlots buildLightingSlots(const ProfileData &profile)
         uint8_t *b = table.data() + slot * kLightingSlotSize;
         b[0] = 0x80;
         if (form.colour) {
-            const QColor rgb = led.RGB.toRgb();
-            b[1] = component(led.RGB, rgb.red());
-            b[2] = component(led.RGB, rgb.green());
-            b[3] = component(led.RGB, rgb.blue());
+            const QColor rgb = ledColorSent(led.RGB);
+            b[1] = uint8_t(rgb.red());
+            b[2] = uint8_t(rgb.green());
+            b[3] = uint8_t(rgb.blue());
         }
         b[4] = uint8_t(form.effect);
         b[5] = form.byte5 < 0 ? uint8_t(led.breath) : uint8_t(form.byte5);

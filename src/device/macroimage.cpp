@@ -24,11 +24,8 @@ void append(std::vector<uint8_t> &bytes, const KeyInfo &event)
     bytes.push_back(event.DataH);
 }
 
-} // namespace
-
-std::vector<uint8_t> encodeMacroBytes(const KeyInfo *events, int count)
+std::vector<uint8_t> encodeWhole(const KeyInfo *events, int count)
 {
-    count = std::clamp(count, 0, kEventsPerButton);
     std::vector<uint8_t> bytes;
     bytes.reserve(kMacroSlotSize + 3 * 2);
 
@@ -46,6 +43,19 @@ std::vector<uint8_t> encodeMacroBytes(const KeyInfo *events, int count)
         }
         bytes.insert(bytes.end(), std::begin(kUnitDelay), std::end(kUnitDelay));
     }
+    return bytes;
+}
+
+} // namespace
+
+bool macroFitsSlot(const KeyInfo *events, int count)
+{
+    return count >= 0 && count <= kEventsPerButton && int(encodeWhole(events, count).size()) <= kMacroSlotSize;
+}
+
+std::vector<uint8_t> encodeMacroBytes(const KeyInfo *events, int count)
+{
+    std::vector<uint8_t> bytes = encodeWhole(events, std::clamp(count, 0, kEventsPerButton));
     if (int(bytes.size()) > kMacroSlotSize)
         bytes.resize(kMacroSlotSize);
     return bytes;

@@ -34,6 +34,11 @@ using MacroEventSource = std::function<int(const QString &name, MacroEvents &eve
 // one; a macro that has its own delays is written as it is.
 std::vector<uint8_t> encodeMacroBytes(const KeyInfo *events, int count);
 
+// Whether the mouse can play the macro whole: at most 63 events and an
+// encoding (with the delays the upload adds) that is not cut at the slot's
+// 200 bytes. The editor refuses an insert that would break this.
+bool macroFitsSlot(const KeyInfo *events, int count);
+
 // Writes the encoding of a macro into slot `slot` (0..19) of `image`; the rest
 // of the slot is zeroed. A slot outside the image is left alone.
 void EncodeMacro(const KeyInfo *events, int count, int slot, MacroImage &image);

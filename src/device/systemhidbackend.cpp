@@ -2,8 +2,10 @@
 
 #include <hidapi.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 #include <QtGlobal>
 
@@ -58,7 +60,13 @@ std::vector<HidDeviceInfo> SystemHidBackend::enumerate(uint16_t vendorId, uint16
 HidHandle SystemHidBackend::open(const std::string &path)
 {
     refuseInTests("hid_open_path");
-    return hid_open_path(path.c_str());
+    hid_device *device = hid_open_path(path.c_str());
+    m_lastOpenError = 0;
+    // hidapi keeps the reason in a text only: ask the file system whether
+    // this user may open the node at all.
+    if (!device && ::access(path.c_str(), R_OK | W_OK) != 0)
+        m_lastOpenError = errno;
+    return device;
 }
 
 void SystemHidBackend::close(HidHandle handle)

@@ -27,4 +27,7 @@ signals:
     // A page changed a setting that the desktop applies at once (pointer
     // speed and the like); the window applies the profile's desktop settings.
     void desktopSettingsChanged();
+    // A macro was renamed in the library: the buttons of every profile that
+    // name it must follow.
+    void macroRenamed(const QString &oldName, const QString &newName);
 };

@@ -3,6 +3,7 @@
 #include "pagehost.h"
 
 #include "config/mouseconfig.h"
+#include "device/profileswitch.h"
 #include "device/transport.h"
 #include "device/uploadworker.h"
 #include "widgets/uilog.h"
@@ -11,6 +12,9 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QThread>
+
+#include <memory>
 
 ApplyController::ApplyController(QWidget *window, PageHost &pages, PollerControl *poller)
     : m_window(window)
@@ -68,5 +72,24 @@ int ApplyController::upload(bool full)
                            messageFor(result), m_window);
         box.exec();
     }
+    return result;
+}
+
+int ApplyController::switchProfile(int slot)
+{
+    if (m_busy) {
+        qCDebug(lcUi, "profile switch refused: an upload is running\n");
+        return kTransferOk;
+    }
+    m_busy = true;
+    BusyDialog dialog(m_window);
+    int result = kTransferOk;
+    const std::unique_ptr<QThread> worker(QThread::create([&result, slot] { result = SendProfileSwitch(slot); }));
+    QObject::connect(worker.get(), &QThread::finished, &dialog, &BusyDialog::slotProcessDlg,
+                     Qt::QueuedConnection);
+    worker->start(QThread::InheritPriority);
+    dialog.exec();
+    worker->wait();
+    m_busy = false;
     return result;
 }

@@ -20,10 +20,16 @@ public:
     // been shown and closed.
     int upload(bool full = false);
 
+    // Tells the mouse to use profile `slot` (select and apply, as the
+    // profile menu does) on a worker behind the busy dialog, so that a mouse
+    // that does not answer cannot hold up the window; returns the first
+    // non-zero transfer result, or 0. The caller stops the poller first.
+    int switchProfile(int slot);
+
     // The message for a result code: empty for 0.
     static QString messageFor(int result);
 
-    // True while an upload runs (its dialog is open).
+    // True while an upload or a profile switch runs (its dialog is open).
     bool isBusy() const { return m_busy; }
 
 private:

@@ -1,6 +1,7 @@
 #include "connectioncontroller.h"
 
 #include "config/appconfig.h"
+#include "device/deviceaccessadvice.h"
 #include "device/devicehandles.h"
 #include "device/devicewatcher.h"
 #include "device/discovery.h"
@@ -114,7 +115,33 @@ void ConnectionController::rebuildModelMenu()
     button->setText(m_currentModel);
 }
 
-void ConnectionController::openCurrentModel() { OpenDevicesByName(m_currentModel); }
+void ConnectionController::openCurrentModel()
+{
+    OpenDevicesByName(m_currentModel);
+    adviseOnRefusedAccess();
+}
+
+// A mouse that is there but may not be opened is not a disconnected mouse:
+// the user is told, once per device path, why nothing answers and what to do.
+void ConnectionController::adviseOnRefusedAccess()
+{
+    const QString advice = currentDeviceAccessAdvice();
+    const QString denied = advice.isEmpty() ? QString() : deniedDevicePath();
+    if (denied == m_advisedPath)
+        return;
+    m_advisedPath = denied;
+    if (denied.isEmpty())
+        return;
+    qDebug().noquote() << "the mouse at" << denied << "cannot be opened: permission denied";
+    // After the window has shown itself, like the disconnect warning.
+    QTimer::singleShot(kWarningDelayMs, this, [this, advice] {
+        if (m_advisedPath.isEmpty())
+            return;   // opened in the meantime
+        VeskMessageBox box(VeskMessageBox::Warning, QCoreApplication::translate("MousecfgWidget", "Warning"), advice,
+                           m_window);
+        box.exec();
+    });
+}
 
 void ConnectionController::startStatusThread() { m_poller.startPoller(); }
 
@@ -136,7 +163,7 @@ void ConnectionController::switchModel(const QString &name)
     if (m_modelButton)
         m_modelButton->setText(name);
     setCurrentModel(name);
-    OpenDevicesByName(name);
+    openCurrentModel();
     QThread::msleep(kModelSwitchPauseMs);
     emit modelEntered(false);
     startStatusThread();

@@ -60,6 +60,8 @@ public:
     QString currentModel() const { return m_currentModel; }
     QMenu *modelMenu() const { return m_modelMenu; }
 
+    // Opens the current model's device; when it is there but this user may
+    // not open it, says so and how to install the udev rule.
     void openCurrentModel();
     void startStatusThread();
     void stopStatusThread();
@@ -92,6 +94,7 @@ private:
     void reopenDevice();
     void finishReopen();
     void setCurrentModel(const QString &name);
+    void adviseOnRefusedAccess();
 
     QWidget *m_window;
     VeskPushButton *m_modelButton = nullptr;
@@ -104,6 +107,7 @@ private:
     bool m_mouseReady = false;
     bool m_warningShown = false;
     QPointer<VeskMessageBox> m_warningBox;
+    QString m_advisedPath;   // the refused device the user was last told about
     // A reopened device is given a moment before the poller talks to it.
     QTimer m_settleTimer;
 };

@@ -61,7 +61,7 @@ void DeviceStatusPanel::loadSettings()
     m_controls.battery->setValue(qBound(0, m_lastLevel, 100));
 }
 
-bool DeviceStatusPanel::cablePresent() const
+bool DeviceStatusPanel::cablePresent()
 {
     const MouseList &list = mouseList();
     return list.count > 0 && list.entries[0].collection(MouseCollection::CableCommand).found;

@@ -17,6 +17,9 @@ public:
     enum Mode { CableOnly = 0, ReceiverCharging = 1, ReceiverOnly = 2, NoConnection = 3 };
     static constexpr int kBarFontPixels = 16;
 
+    // Whether the first mouse-list entry's command collection is reached
+    // through the cable (the mouse charges then).
+    static bool cablePresent();
     // The mode for the command collection found through the receiver and
     // through the cable, and the last charge flag.
     static int modeFor(bool receiverCommand, bool cableCommand, bool charging);
@@ -41,7 +44,6 @@ public:
     bool showsMouseOff() const { return m_mouseOff; }
 
 private:
-    bool cablePresent() const;
     void applyNormalLook();
 
     WindowControls &m_controls;

@@ -1,31 +1,38 @@
 #include "mousecfgwidget.h"
 
 #include "applycontroller.h"
+#include "autostartsetting.h"
+#include "batterynotifier.h"
 #include "connectioncontroller.h"
 #include "devicestatuspanel.h"
 #include "languagecontroller.h"
 #include "mouseeventhandler.h"
 #include "pagehost.h"
 #include "pageregistry.h"
+#include "profilecontrols.h"
 #include "traycontroller.h"
 #include "windowscale.h"
 
 #include "config/appconfig.h"
+#include "config/macroassignments.h"
 #include "config/productdescriptor.h"
 #include "config/profilefile.h"
-#include "config/profilelibrary.h"
-#include "device/profileswitch.h"
+#include "config/profilelibraryeditor.h"
 #include "device/devicehandles.h"
 #include "device/discovery.h"
 #include "device/statuspollerthread.h"
 #include "device/statusquery.h"
+#include "platform/desktoppointerspeed.h"
+#include "platform/desktopnotifications.h"
 #include "platform/firmwareupdater.h"
+#include "platform/onscreenfeedback.h"
 #include "platform/osdclient.h"
 #include "widgets/languagefont.h"
 #include "widgets/skin.h"
 #include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
+#include "widgets/veskcheckbox.h"
 #include "widgets/vesklabel.h"
 #include "widgets/vesklineedit.h"
 #include "widgets/veskmessagebox.h"
@@ -88,10 +95,16 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
 
     // Library, battery settings, device and poller; what the poller reports
     // lands in the status panel and the mouse-event handler.
-    m_libraryNames = ProfileLibrary::load();
+    m_profiles->reloadLibrary();
     m_status = std::make_unique<DeviceStatusPanel>(m_controls, this);
     m_status->loadSettings();
     m_events = std::make_unique<MouseEventHandler>();
+    m_osd = new OsdClient(this);
+    // Desktop notifications: the battery notices, and the on-screen texts
+    // where the overlay cannot show.
+    auto *notifications = new DesktopNotifications(this);
+    m_feedback = new OnScreenFeedback(m_osd, notifications, this);
+    m_batteryNotices = new BatteryNotifier(notifications, AppConfig::batteryAlert(), m_status->fullMillivolts(), this);
     m_connection->openCurrentModel();
     m_connection->startStatusThread();
 
@@ -99,6 +112,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     if (!AppConfig::loadAll(storedConfig))
         qCDebug(lcUi, "some profile files are missing; their profiles start empty\n");
     workingConfig = storedConfig;
+    DesktopPointerSpeed::readInto(currentProfile(workingConfig));
 
     // Pages.
     m_pages = std::make_unique<PageHost>(this);
@@ -107,7 +121,6 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_pages->build(ProductDescriptor::boundedButtonCount(),
                    m_ledDisable ? PageTab::Customize : PageTab::Lighting);
     m_apply = std::make_unique<ApplyController>(this, *m_pages, m_connection->poller());
-    m_osd = new OsdClient(this);
 
     // First look.
     selectTab(WindowControls::TabLighting);
@@ -117,13 +130,17 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     retranslate();
     // After the layout: the pictures are scaled to their labels.
     m_mouse.setModel(currentModel());
-    setProfileControls();
+    m_profiles->showCurrent();
     if (!writeDefaultProfileFile())
         qCWarning(lcUi, "the default profile file could not be written\n");
 
     // Icon and tray.
     setWindowIcon(QIcon(Skin::path(QStringLiteral("icon.ico"))));
-    m_tray = new TrayController(this);
+    m_autostart = new AutostartSetting(this);
+    m_controls.autostart->setChecked(m_autostart->isEnabled());
+    connect(m_controls.autostart, &QAbstractButton::clicked, m_autostart, &AutostartSetting::setEnabled);
+    connect(m_autostart, &AutostartSetting::changed, m_controls.autostart, &QAbstractButton::setChecked);
+    m_tray = new TrayController(m_autostart, this);
     m_tray->create(currentModel());
     connectHelpers();
 
@@ -131,7 +148,10 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     // answers; the window (or the warning) follows a moment later.
     m_status->showBattery(0, 1, 1);
     m_connection->setMouseReady(presentModelCount() > 0);
-    QTimer::singleShot(kStartWarningDelayMs, m_connection, &ConnectionController::showWarning);
+    QTimer::singleShot(kStartWarningDelayMs, this, [this] {
+        if (!m_startHidden)
+            m_connection->showWarning();
+    });
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -150,6 +170,8 @@ bool MousecfgWidget::warningShown() const { return m_connection->warningShown();
 int MousecfgWidget::statusMode() const { return m_status->mode(); }
 int MousecfgWidget::lastBatteryLevel() const { return m_status->lastBatteryLevel(); }
 PageHost &MousecfgWidget::pages() { return *m_pages; }
+ProfileControls &MousecfgWidget::profiles() { return *m_profiles; }
+QStringList MousecfgWidget::libraryNames() const { return m_profiles->libraryNames(); }
 HotplugMonitor *MousecfgWidget::hotplugMonitor() const { return m_connection->hotplugMonitor(); }
 
 void MousecfgWidget::chooseInitialScale()
@@ -193,6 +215,8 @@ void MousecfgWidget::connectPoller(StatusPollerThread *thread)
     // Queued: the poller emits on its own thread.
     connect(thread, &StatusPollerThread::RefreshBatteryStatus, m_status.get(), &DeviceStatusPanel::showBattery,
             Qt::QueuedConnection);
+    connect(thread, &StatusPollerThread::RefreshBatteryStatus, m_batteryNotices, &BatteryNotifier::takeReading,
+            Qt::QueuedConnection);
     connect(thread, &StatusPollerThread::RefreshStatus, m_events.get(), &MouseEventHandler::refreshStatus,
             Qt::QueuedConnection);
     connect(thread, &StatusPollerThread::RefreshWriteStatus, m_status.get(), &noteWriteStatus, Qt::QueuedConnection);
@@ -202,8 +226,8 @@ void MousecfgWidget::connectHelpers()
 {
     connect(m_connection, &ConnectionController::modelEntered, this, &MousecfgWidget::enterCurrentModel);
     connect(m_connection, &ConnectionController::linksChanged, m_status.get(), &DeviceStatusPanel::updateMode);
-    connect(m_events.get(), &MouseEventHandler::profileChanged, this,
-            [this](int profile) { makeProfileCurrent(profile, false); });
+    connect(m_events.get(), &MouseEventHandler::profileChanged, m_profiles, &ProfileControls::mouseSwitched);
+    connect(m_events.get(), &MouseEventHandler::profileTablesDue, m_profiles, &ProfileControls::sendProfileTables);
     connect(m_events.get(), &MouseEventHandler::dpiStageChanged, this, [this](int stage) { m_pages->showDpiStage(stage); });
     connect(m_events.get(), &MouseEventHandler::rateChanged, this,
             [this](int rate) { m_pages->showRate(rate, workingConfig.LiftHigh); });
@@ -220,7 +244,7 @@ void MousecfgWidget::buildControls()
     connect(m_languages, &LanguageController::languageChosen, this, &MousecfgWidget::switchLanguage);
     if (!m_languages->offersChoice())
         m_controls.language->hide();
-    rebuildSlotMenu();
+    m_profiles = new ProfileControls(*this, m_controls, this);
     connectControls();
 }
 
@@ -237,30 +261,7 @@ void MousecfgWidget::connectControls()
     // The first spot also shows the pointer over it by its state.
     connect(m_controls.frontSpots[0], &VeskPushButton::OverSignal, this,
             [](VeskPushButton *btn, bool over) { btn->setState(over ? 0 : 1); });
-    // Renaming belongs to the profile management, not part of the program yet.
-    connect(m_controls.nameField, &QLineEdit::returnPressed, this,
-            [] { qCDebug(lcUi, "profile rename is not available\n"); });
-}
-
-void MousecfgWidget::rebuildSlotMenu()
-{
-    if (!m_slotMenu) {
-        m_slotMenu = new QMenu(m_controls.profileMenu);
-        m_controls.profileMenu->setMenu(m_slotMenu);
-    }
-    m_slotMenu->clear();
-    for (int slot = 0; slot < kProfileCount; ++slot) {
-        QAction *action = m_slotMenu->addAction(WindowControls::numbered(tr("Mode"), tr(" %d"), slot + 1));
-        connect(action, &QAction::triggered, this, [this, slot] {
-            makeProfileCurrent(slot, false);
-            // The mouse is told directly; the poller must not read meanwhile.
-            m_connection->stopStatusThread();
-            if (SendProfileSwitch(slot) != 0)
-                qCDebug(lcUi, "the mouse did not take the profile switch\n");
-            m_connection->startStatusThread();
-        });
-    }
-    UiTheme::styleMenu(m_slotMenu, kSlotMenuDesignWidth);
+    connect(m_controls.nameField, &QLineEdit::returnPressed, this, [this] { m_profiles->renameFromField(); });
 }
 
 void MousecfgWidget::layoutWindow()
@@ -272,7 +273,7 @@ void MousecfgWidget::layoutWindow()
         m_pages->layout();
     if (m_status)
         m_status->restyle();
-    for (QMenu *menu : {m_languages->menu(), m_connection->modelMenu(), m_slotMenu})
+    for (QMenu *menu : {m_languages->menu(), m_connection->modelMenu(), m_profiles->slotMenu(), m_profiles->libraryMenu()})
         UiTheme::styleMenu(menu, kSlotMenuDesignWidth);
     const QBitmap shape = m_scale->mask(m_scaleLevel);
     if (!shape.isNull())
@@ -283,8 +284,7 @@ void MousecfgWidget::layoutWindow()
 void MousecfgWidget::retranslate()
 {
     m_controls.retranslate(m_version);
-    rebuildSlotMenu();
-    setProfileControls();
+    m_profiles->retranslate();
     m_controls.language->setText(m_languages->currentName());
     m_controls.modelLabel->setText(AppConfig::model());
     if (m_status && m_status->showsMouseOff())
@@ -295,14 +295,6 @@ void MousecfgWidget::retranslate()
     if (m_pages)
         m_pages->retranslate();
     layoutWindow();
-}
-
-void MousecfgWidget::setProfileControls()
-{
-    const int slot = workingConfig.profileIndex();
-    if (QMenu *menu = m_slotMenu; menu && slot < menu->actions().size())
-        m_controls.profileMenu->setText(menu->actions().at(slot)->text());
-    m_controls.nameField->setText(workingConfig.names[size_t(slot)]);
 }
 
 void MousecfgWidget::selectTab(int index)
@@ -357,6 +349,15 @@ void MousecfgWidget::connectPageEvents()
         workingConfig.LiftHigh = uint8_t(liftHigh);
         m_pages->showRate(currentProfile(workingConfig).pollrate, liftHigh);
     });
+    // A renamed macro: the buttons that name it follow, in the edited record
+    // and in the stored one with its files, so that neither an Apply nor a
+    // restart looks for the old file.
+    connect(&events, &PageEvents::macroRenamed, this, [this](const QString &oldName, const QString &newName) {
+        renameMacroAssignments(workingConfig, oldName, newName);
+        if (renameMacroAssignments(storedConfig, oldName, newName) > 0 && !AppConfig::saveAll(storedConfig))
+            qCDebug(lcUi, "profile files could not be written after a macro rename\n");
+        refreshPages();
+    });
 }
 
 void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
@@ -368,8 +369,9 @@ void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
     if (!AppConfig::loadAll(storedConfig))
         qCDebug(lcUi, "some profile files are missing; their profiles start empty\n");
     workingConfig = storedConfig;
-    setProfileControls();
-    m_libraryNames = ProfileLibrary::load();
+    DesktopPointerSpeed::readInto(currentProfile(workingConfig));
+    m_profiles->showCurrent();
+    m_profiles->reloadLibrary();
     if (!writeDefaultProfileFile())
         qCWarning(lcUi, "the default profile file could not be written\n");
     selectTab(WindowControls::TabLighting);
@@ -387,12 +389,11 @@ void MousecfgWidget::makeProfileCurrent(int slot, bool reload)
         return;
     workingConfig.ProfileID = uint8_t(slot);
     ProfileData &profile = workingConfig.profiles[size_t(slot)];
-    if (reload) {
-        loadProfileFile(profile, workingConfig.names[size_t(slot)]);
-        profile.ProfileName = workingConfig.names[size_t(slot)];
-    }
-    setProfileControls();
+    if (reload)
+        ProfileLibraryEditor::loadOrFactory(profile, workingConfig.names[size_t(slot)]);
+    m_profiles->showCurrent();
     refreshPages();
+    DesktopPointerSpeed::applyFrom(profile);
     if (!AppConfig::saveActiveProfileIndex(slot))
         qCWarning(lcUi, "the active profile could not be stored\n");
 }
@@ -455,14 +456,21 @@ void MousecfgWidget::onPressed(VeskPushButton *button)
 void MousecfgWidget::onProfileOperation(VeskPushButton *button)
 {
     // "ADD", "DELETE", "COPY", "RESET", "Reset All", export, import, "LOAD1"
-    // and "SAVE" belong to the profile management, which is not part of the
-    // program yet.
-    qCDebug(lcUi) << "profile operation" << button->objectName() << "is not available";
+    // and "SAVE".
+    m_profiles->run(button);
 }
+
+void MousecfgWidget::gatherPages(MouseConfig &config) { m_pages->gather(config); }
+
+void MousecfgWidget::stopPoller() { m_connection->stopStatusThread(); }
+
+void MousecfgWidget::startPoller() { m_connection->startStatusThread(); }
 
 int MousecfgWidget::apply() { return m_apply->apply(); }
 
 int MousecfgWidget::upload(bool full) { return m_apply->upload(full); }
+
+int MousecfgWidget::switchProfile(int slot) { return m_apply->switchProfile(slot); }
 
 void MousecfgWidget::switchLanguage(int id)
 {
@@ -493,8 +501,7 @@ void MousecfgWidget::startFirmwareUpdate()
 
 void MousecfgWidget::showOsd(const QString &text)
 {
-    if (!text.isEmpty())
-        m_osd->showOsd(text, UiTheme::currentColor());
+    m_feedback->show(text, UiTheme::currentColor());
 }
 
 void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)

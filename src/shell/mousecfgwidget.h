@@ -2,6 +2,7 @@
 
 #include "firstpaintprobe.h"
 #include "mousepicturepanel.h"
+#include "profilewindow.h"
 #include "windowcontrols.h"
 
 #include <QPoint>
@@ -13,13 +14,17 @@
 #include <memory>
 
 class ApplyController;
+class BatteryNotifier;
+class AutostartSetting;
 class ConnectionController;
 class DeviceStatusPanel;
 class HotplugMonitor;
 class LanguageController;
 class MouseEventHandler;
+class OnScreenFeedback;
 class OsdClient;
 class PageHost;
+class ProfileControls;
 class QMenu;
 class StatusPollerThread;
 class TrayController;
@@ -37,7 +42,7 @@ class WindowScale;
 // (the upload), ConnectionController (models, plug events, poller, warning),
 // DeviceStatusPanel (battery and connection pictures), MouseEventHandler
 // (what the mouse changed), LanguageController and TrayController.
-class MousecfgWidget : public QWidget {
+class MousecfgWidget : public QWidget, public ProfileWindow {
     Q_OBJECT
 public:
     // `plugSource`: an object whose devicePlugged(QString) and
@@ -49,7 +54,7 @@ public:
     // Number of supported mouse models present on the machine.
     int presentModelCount() const;
     QStringList modelNames() const;
-    QString currentModel() const;
+    QString currentModel() const override;
     bool mouseReady() const;
     bool warningShown() const;
     int statusMode() const;
@@ -64,39 +69,55 @@ public:
 
     // The descriptor's PROFILE/french, for the key tables of the pages.
     int frenchLanguage() const { return m_french; }
-    QStringList libraryNames() const { return m_libraryNames; }
+    QStringList libraryNames() const;
 
     const WindowControls &controls() const { return m_controls; }
     PageHost &pages();
+    ProfileControls &profiles();
     HotplugMonitor *hotplugMonitor() const;
     OsdClient *osdClient() const { return m_osd; }
+    OnScreenFeedback *onScreenFeedback() const { return m_feedback; }
     TrayController *tray() const { return m_tray; }
+    AutostartSetting *autostart() const { return m_autostart; }
     LanguageController *languages() const { return m_languages; }
     ConnectionController *connection() const { return m_connection; }
     // Where the poller's readings and reports land.
     DeviceStatusPanel &statusPanel() { return *m_status; }
     MouseEventHandler &mouseEvents() { return *m_events; }
 
+    // Started from the autostart entry: the window stays in the tray, also
+    // when no mouse is there (no disconnect warning). Call before the event
+    // loop runs.
+    void startHidden() { m_startHidden = true; }
+
     // Operations of the window that its helpers and the pages run.
-    void selectTab(int index);
-    void refreshPages();
+    void selectTab(int index) override;
+    void refreshPages() override;
     void layoutWindow();
-    void retranslate();
+    void retranslate() override;
     // Fills the window for the current model after a switch or an arrival:
     // pictures, settings from disk, profile controls, tab, pages.
     void enterCurrentModel(bool selectFirstSpot);
     // Makes slot `slot` the active profile; with `reload` its file is read
     // again first, dropping unsent edits.
-    void makeProfileCurrent(int slot, bool reload);
+    void makeProfileCurrent(int slot, bool reload) override;
     void showFrontView(bool front);
     void switchLanguage(int id);
     void startFirmwareUpdate();
     void showOsd(const QString &text);
     // "Apply" and the uploads of the profile operations.
     int apply();
-    int upload(bool full = false);
+    int upload(bool full = false) override;
+    // Tells the mouse to switch to `slot` from a worker behind the busy dialog.
+    int switchProfile(int slot) override;
     // A click on the tray icon: shows a hidden window, hides a shown one.
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
+
+    // The rest of what the profile controls ask of the window.
+    QWidget *dialogParent() override { return this; }
+    void gatherPages(MouseConfig &config) override;
+    void stopPoller() override;
+    void startPoller() override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -120,8 +141,6 @@ private:
     void onPressed(VeskPushButton *button);
     void onProfileOperation(VeskPushButton *button);
     void hideWindow();
-    void setProfileControls();
-    void rebuildSlotMenu();
 
     WindowControls m_controls;
     MousePicturePanel m_mouse{m_controls};
@@ -134,8 +153,11 @@ private:
     ConnectionController *m_connection = nullptr;
     LanguageController *m_languages = nullptr;
     TrayController *m_tray = nullptr;
+    AutostartSetting *m_autostart = nullptr;
     OsdClient *m_osd = nullptr;
-    QMenu *m_slotMenu = nullptr;
+    BatteryNotifier *m_batteryNotices = nullptr;
+    ProfileControls *m_profiles = nullptr;
+    OnScreenFeedback *m_feedback = nullptr;
 
     double m_scaleFactor = 1.0;
     int m_scaleLevel = 0;
@@ -145,6 +167,7 @@ private:
     int m_laidOutLevel = -1;
     QSize m_laidOutSize;
     int m_currentTab = WindowControls::TabLighting;
+    bool m_startHidden = false;
     bool m_dragging = false;
     QPoint m_pressPoint;
     QPoint m_windowOrigin;
@@ -154,5 +177,4 @@ private:
     bool m_ledDisable = false;
     int m_french = 0;
     QString m_version;
-    QStringList m_libraryNames;
 };

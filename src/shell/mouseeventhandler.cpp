@@ -4,7 +4,7 @@
 #include "config/dpicode.h"
 #include "config/mouseconfig.h"
 #include "config/profilefile.h"
-#include "platform/osdtexts.h"
+#include "osdtexts.h"
 #include "widgets/uilog.h"
 
 #include <QDebug>
@@ -23,22 +23,35 @@ void MouseEventHandler::refreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate
         qCDebug(lcUi, "status report ignored: profile %d is out of range\n", iProfile);
         return;
     }
-    if (iProfile != workingConfig.ProfileID)
-        refreshProfile(iProfile);
+    const bool switched = iProfile != workingConfig.ProfileID;
+    if (switched)
+        takeProfile(iProfile);
     if (iDPI != workingConfig.profiles[iProfile].dpi)
         refreshDpiStage(iDPI);
     if (iRate != currentProfile(workingConfig).pollrate)
         refreshRate(iRate);
+    // The new profile's tables go out once the record holds the stage and
+    // rate the mouse runs, so that sending them does not undo either.
+    if (switched)
+        emit profileTablesDue();
 }
 
 void MouseEventHandler::refreshProfile(quint8 iProfile)
 {
+    if (takeProfile(iProfile))
+        emit profileTablesDue();
+}
+
+bool MouseEventHandler::takeProfile(quint8 iProfile)
+{
     if (!isProfile(iProfile)) {
         qCDebug(lcUi, "profile %d from the mouse ignored\n", iProfile);
-        return;
+        return false;
     }
+    // The mouse has switched already: no select goes back to it.
     emit profileChanged(iProfile);
     emit announce(OsdTexts::profile(iProfile));
+    return true;
 }
 
 void MouseEventHandler::refreshDpiStage(quint8 iDPI)

@@ -1,5 +1,7 @@
 #include "traycontroller.h"
 
+#include "autostartsetting.h"
+
 #include "widgets/skin.h"
 #include "widgets/uitheme.h"
 
@@ -13,8 +15,9 @@ const int kMenuDesignWidth = 150;
 
 } // namespace
 
-TrayController::TrayController(QObject *parent)
+TrayController::TrayController(AutostartSetting *autostart, QObject *parent)
     : QObject(parent)
+    , m_autostart(autostart)
 {
 }
 
@@ -29,6 +32,12 @@ void TrayController::create(const QString &toolTip)
 {
     m_menu = new QMenu;
     m_load = m_menu->addAction(QString());
+    m_autostartAction = m_menu->addAction(QString());
+    m_autostartAction->setCheckable(true);
+    m_autostartAction->setChecked(m_autostart->isEnabled());
+    // The action shows the entry's state after each attempt, not the click.
+    connect(m_autostartAction, &QAction::triggered, m_autostart, &AutostartSetting::setEnabled);
+    connect(m_autostart, &AutostartSetting::changed, m_autostartAction, &QAction::setChecked);
     m_quit = m_menu->addAction(QString());
     connect(m_load, &QAction::triggered, this, &TrayController::loadConfigRequested);
     connect(m_quit, &QAction::triggered, qApp, &QCoreApplication::quit);
@@ -61,6 +70,7 @@ void TrayController::retranslate()
         return;
     // The window's texts: their translations live in its context.
     m_load->setText(QCoreApplication::translate("MousecfgWidget", "&Load Config"));
+    m_autostartAction->setText(QCoreApplication::translate("MousecfgWidget", "Start with the desktop"));
     m_quit->setText(QCoreApplication::translate("MousecfgWidget", "&Quit"));
     UiTheme::styleMenu(m_menu, kMenuDesignWidth);
 }

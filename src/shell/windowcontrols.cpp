@@ -1,6 +1,7 @@
 #include "windowcontrols.h"
 
 #include "widgets/languagefont.h"
+#include "widgets/veskcheckbox.h"
 #include "widgets/skin.h"
 #include "widgets/uiscale.h"
 #include "widgets/vesklabel.h"
@@ -35,7 +36,9 @@ const QRect kLanguageButton(774, 33, 105, 20);
 const QRect kMinimise(891, 30, 26, 26);
 const QRect kClose(923, 30, 26, 26);
 const QRect kModelLabel(637, 515, 300, 20);
-const QRect kVersion(700, 594, 262, 24);
+const QRect kVersion(870, 594, 92, 24);
+const QRect kAutostart(690, 594, 178, 24);
+const QSize kAutostartBox(16, 16);
 
 // Places of the controls that exist but are not shown: the layout pass gives
 // them an empty size at these points.
@@ -168,6 +171,9 @@ void WindowControls::build(QWidget *window)
     version->setObjectName(QStringLiteral("version"));
     version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     version->setStyleSheet(QStringLiteral("color:rgb(140,148,160);background:transparent;"));
+    autostart = new VeskCheckBox(QString(), window);
+    autostart->setObjectName(QStringLiteral("autostart"));
+    autostart->setIndicatorSize(kAutostartBox.width(), kAutostartBox.height());
 }
 
 void WindowControls::layout(bool disableMacro, bool ledDisable)
@@ -179,6 +185,7 @@ void WindowControls::layout(bool disableMacro, bool ledDisable)
     nameLabel->setFont(font);
     modelLabel->setFont(font);
     version->setFont(LanguageFont::current(12));
+    autostart->setFont(LanguageFont::current(12));
 
     for (int i = 0; i < TabCount; ++i)
         place(tabs[size_t(i)], QRect(QPoint(kTabX, kTabY[i]), kTabSize));
@@ -225,6 +232,7 @@ void WindowControls::layout(bool disableMacro, bool ledDisable)
     place(minimise, kMinimise);
     place(close, kClose);
     place(version, kVersion);
+    place(autostart, kAutostart);
 }
 
 void WindowControls::retranslate(const QString &productVersion)
@@ -240,6 +248,7 @@ void WindowControls::retranslate(const QString &productVersion)
         indicators[size_t(i)]->setText(numbered(QCoreApplication::translate("MousecfgWidget", "Profile"),
                                                 QCoreApplication::translate("MousecfgWidget", " %d"), i + 1));
     version->setText(QCoreApplication::translate("MousecfgWidget", "Version") + QLatin1Char(' ') + productVersion);
+    autostart->setText(QCoreApplication::translate("MousecfgWidget", "Start with the desktop"));
     nameField->setPlaceholderText(QCoreApplication::translate("MousecfgWidget", "Press Enter To Apply"));
     nameLabel->setText(QCoreApplication::translate("MousecfgWidget", "NAME"));
     reset->setText(QCoreApplication::translate("MousecfgWidget", "RESET"));

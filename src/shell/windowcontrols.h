@@ -7,6 +7,7 @@
 #include <array>
 
 class QWidget;
+class VeskCheckBox;
 class VeskLabel;
 class VeskLineEdit;
 class BatteryBar;
@@ -102,6 +103,8 @@ public:
     VeskLabel *dongle = nullptr;
     VeskLabel *logo = nullptr;
     VeskLabel *version = nullptr;
+    // "Start with the desktop".
+    VeskCheckBox *autostart = nullptr;
 
     // Design rectangles used by more than the layout pass.
     static const QRect kBatteryFrame;

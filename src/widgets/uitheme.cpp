@@ -7,6 +7,7 @@
 
 #include "veskmenustyle.h"
 
+#include <QAbstractSpinBox>
 #include <QMenu>
 
 namespace {
@@ -60,6 +61,22 @@ void UiTheme::styleMenu(QMenu *menu, int designWidth)
             applyMenuLook(menu, menu->font(), menu->width());
         });
     }
+}
+
+void UiTheme::styleSpinBox(QAbstractSpinBox *box)
+{
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, QColor(24, 26, 30));
+    palette.setColor(QPalette::Window, QColor(24, 26, 30));
+    palette.setColor(QPalette::Button, QColor(50, 53, 58));
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::ButtonText, Qt::white);
+    palette.setColor(QPalette::Highlight, QColor(90, 94, 100));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    box->setPalette(palette);
+    box->setAutoFillBackground(true);
+    box->setFont(LanguageFont::current());
 }
 
 QString UiTheme::dialogButtonStyle(const QColor &accent)

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 
+class QAbstractSpinBox;
 class QMenu;
 
 // The colour theme: Config/GColorID of Configs/Config.ini picks one of seven
@@ -27,6 +28,10 @@ public:
     // (VeskMenuStyle), a width of `designWidth` times the scale and the
     // language font. Submenus added later are styled when the menu opens.
     static void styleMenu(QMenu *menu, int designWidth);
+
+    // A dark spin box with white text and arrows, through its palette: a
+    // style sheet would make the style drop the arrows at small sizes.
+    static void styleSpinBox(QAbstractSpinBox *box);
 
     // Black dialog buttons with white text and an outset frame in `accent`.
     static QString dialogButtonStyle(const QColor &accent);

@@ -6,6 +6,7 @@
 #include "test_mainwindowfixture.h"
 
 #include "config/appconfig.h"
+#include "device/deviceaccessadvice.h"
 #include "device/devicehandles.h"
 #include "device/mouselist.h"
 #include "shell/devicestatuspanel.h"
@@ -56,6 +57,7 @@ private slots:
     void removingTheCurrentModelSwitchesToTheOther();
     void oneOfTwoConnectionsLeaves();
     void lastMouseLeavesAndComesBack();
+    void mouseThatMayNotBeOpenedIsExplained();
 };
 
 void TestConnection::secondModelArrivesAndIsChosen()
@@ -74,7 +76,8 @@ void TestConnection::secondModelArrivesAndIsChosen()
     QCOMPARE(w.controls().model->text(), QLatin1String(kFirst));
     QCOMPARE(w.currentModel(), QLatin1String(kFirst));
     QCOMPARE(AppConfig::diff(), 1);   // an arrival: the next upload sends everything
-    QTest::qWait(700);   // past the reopen's settling pause
+    // Past the reopen's settling pause: the poller runs again.
+    QTRY_VERIFY(w.connection()->hasStatusThread());
 
     QAction *second = menuEntry(w, QLatin1String(kSecond));
     QVERIFY(second);
@@ -112,6 +115,7 @@ void TestConnection::removingTheCurrentModelSwitchesToTheOther()
     QCOMPARE(w.currentTab(), 0);
     QVERIFY(g_hReceiverCmd != nullptr);
     QVERIFY(workingConfig == storedConfig);
+    // No warning may follow: waits out its 200 ms delay (on purpose).
     QTest::qWait(400);
     QVERIFY(boxes.texts.isEmpty());
     QVERIFY(w.mouseReady());
@@ -147,7 +151,7 @@ void TestConnection::lastMouseLeavesAndComesBack()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
-    QTest::qWait(300);
+    QVERIFY(firstAnswerTaken(w));
     QVERIFY(AppConfig::setDiff(0));
 
     QElapsedTimer clock;
@@ -175,6 +179,28 @@ void TestConnection::lastMouseLeavesAndComesBack()
     QCOMPARE(w.selectedSpot(), 0);
     QCOMPARE(AppConfig::diff(), 1);
     QTRY_VERIFY(w.connection()->hasStatusThread());
+}
+
+void TestConnection::mouseThatMayNotBeOpenedIsExplained()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    f.mouse->setOpenRefused(SimLink::Receiver, true);
+    BoxWatcher boxes;
+    MousecfgWidget &w = f.open();
+
+    // Present, not disconnected: the user is told why nothing answers.
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 1, 5000);
+    QCOMPARE(boxes.kinds, QList<int>{VeskMessageBox::Warning});
+    QCOMPARE(boxes.texts[0], deviceAccessAdvice(QString::fromStdString(VirtualMouse::nodePath(SimLink::Receiver))));
+    QCOMPARE(w.presentModelCount(), 1);
+    QVERIFY(CurrentCommandHandle() == nullptr);
+
+    // With access granted, a replug opens the mouse.
+    f.mouse->setOpenRefused(SimLink::Receiver, false);
+    f.mouse->unplug(SimLink::Receiver);
+    f.mouse->plug(SimLink::Receiver);
+    QTRY_VERIFY_WITH_TIMEOUT(CurrentCommandHandle() != nullptr && w.mouseReady(), 5000);
 }
 
 QTEST_MAIN(TestConnection)

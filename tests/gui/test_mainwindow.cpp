@@ -20,6 +20,7 @@
 #include "widgets/veskpushbutton.h"
 
 #include <QAction>
+#include <QThread>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QScrollArea>
@@ -49,6 +50,7 @@ private slots:
     void indicatorsNeverChangeTheProfile();
 
     void applyReachesTheMouse();
+    void profileMenuTellsTheMouseOffTheWindowsThread();
     void uploadFailures_data();
     void uploadFailures();
 
@@ -183,7 +185,6 @@ void TestMainWindow::pictureCopyFollowsItsSource()
     const QString oldCopy = cache.copyPath(source, QSize(10, 10));
     QImage blue(30, 30, QImage::Format_ARGB32);
     blue.fill(Qt::blue);
-    QTest::qWait(20);
     QVERIFY(blue.save(source));
     QFile(source).setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
     QCOMPARE(cache.picture(source, QSize(10, 10)).pixelColor(5, 5), QColor(Qt::blue));
@@ -214,6 +215,7 @@ void TestMainWindow::startsWithMouse()
 
     // The start-up timer only brings the window forward: no warning.
     BoxWatcher boxes;
+    // Waits out the 200 ms start-up timer, whose only sign is no box.
     QTest::qWait(350);
     QVERIFY(boxes.texts.isEmpty());
     QVERIFY(w.isVisible());
@@ -350,7 +352,7 @@ void TestMainWindow::applyReachesTheMouse()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
-    QTest::qWait(100);
+    QVERIFY(firstAnswerTaken(w));
 
     DpiLevel &stage = currentProfile(workingConfig).dpiLevels[1];
     stage.used = 1;
@@ -367,6 +369,65 @@ void TestMainWindow::applyReachesTheMouse()
     QVERIFY(storedConfig == workingConfig);
     // A successful upload leaves a poller running again.
     QVERIFY(w.connection()->hasStatusThread());
+}
+
+namespace {
+
+// The virtual mouse, noting which thread wrote each report.
+class ThreadNotingBackend : public HidBackend {
+public:
+    explicit ThreadNotingBackend(VirtualMouse *mouse) : m_mouse(mouse) {}
+    int init() override { return m_mouse->init(); }
+    int exit() override { return m_mouse->exit(); }
+    std::vector<HidDeviceInfo> enumerate(uint16_t v, uint16_t p) override { return m_mouse->enumerate(v, p); }
+    HidHandle open(const std::string &path) override { return m_mouse->open(path); }
+    void close(HidHandle handle) override { m_mouse->close(handle); }
+    int write(HidHandle handle, const unsigned char *data, size_t length) override
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            (QThread::currentThread() == qApp->thread() ? onWindowThread : elsewhere).append(data[3]);
+        }
+        return m_mouse->write(handle, data, length);
+    }
+    int readTimeout(HidHandle handle, unsigned char *data, size_t length, int milliseconds) override
+    {
+        return m_mouse->readTimeout(handle, data, length, milliseconds);
+    }
+
+    std::mutex m_mutex;
+    QList<int> onWindowThread;   // command bytes of the reports written there
+    QList<int> elsewhere;
+
+private:
+    VirtualMouse *m_mouse;
+};
+
+} // namespace
+
+// A mouse that stops answering must not hold up the window: the select and
+// apply reports of the profile menu go out from a worker.
+void TestMainWindow::profileMenuTellsTheMouseOffTheWindowsThread()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    QTRY_VERIFY(w.connection()->hasStatusThread());
+    ThreadNotingBackend noting(f.mouse.get());
+    setHidBackend(&noting);
+
+    QMenu *menu = w.controls().profileMenu->menu();
+    QVERIFY(menu && menu->actions().size() == kProfileCount);
+    menu->actions().at(3)->trigger();
+    // No thread may be inside the noting backend when it goes.
+    w.connection()->stopStatusThread();
+    setHidBackend(f.mouse.get());
+
+    QCOMPARE(int(workingConfig.ProfileID), 3);
+    std::lock_guard<std::mutex> lock(noting.m_mutex);
+    QVERIFY2(noting.onWindowThread.isEmpty(), qPrintable(QString::number(noting.onWindowThread.size())));
+    // The select (0x44), then the apply reports (0x40).
+    QVERIFY(noting.elsewhere.contains(0x44) && noting.elsewhere.contains(0x40));
 }
 
 void TestMainWindow::uploadFailures_data()

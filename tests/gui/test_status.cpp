@@ -11,11 +11,13 @@
 #include "config/paths.h"
 #include "device/statusquery.h"
 #include "platform/osdclient.h"
-#include "platform/osdtexts.h"
+#include "platform/osdmessage.h"
+#include "shell/osdtexts.h"
 #include "shell/devicestatuspanel.h"
 #include "shell/mouseeventhandler.h"
 #include "widgets/vesklabel.h"
 #include "widgets/batterybar.h"
+#include "widgets/uitheme.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -284,7 +286,7 @@ void TestStatus::mouseButtons()
     // The poller's first query is answered; a report that came during that
     // read would be taken for the answer.
     QTRY_VERIFY_WITH_TIMEOUT(f.mouse->readCount() > 0, 10000);
-    QTest::qWait(100);
+    QVERIFY(firstAnswerTaken(w));
 
     f.mouse->press(button);
     const SimMemory after = f.mouse->memory();
@@ -368,10 +370,12 @@ void TestStatus::valuesOutOfRangeAreIgnored()
         w.mouseEvents().refreshDpiStage(quint8(stage));
     if (rate != 1)
         w.mouseEvents().refreshRate(quint8(rate));
-    QTest::qWait(200);
 
     QVERIFY(workingConfig == before);
-    QVERIFY(osd.blocks.isEmpty());
+    // A text sent after them arrives alone: none went out before it.
+    w.showOsd(QStringLiteral("marker"));
+    QTRY_COMPARE(osd.blocks.size(), 1);
+    QCOMPARE(osd.blocks.first(), OsdMessage::forText(QStringLiteral("marker"), UiTheme::currentColor()).toBlock());
 }
 
 void TestStatus::writeStatusZeroMakesTheNextUploadFull_data()

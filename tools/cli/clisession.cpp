@@ -7,6 +7,7 @@
 #include "config/paths.h"
 #include "device/profileswitch.h"
 #include "device/commandset.h"
+#include "device/deviceaccessadvice.h"
 #include "device/devicehandles.h"
 #include "device/devicestate.h"
 #include "device/discovery.h"
@@ -42,6 +43,9 @@ bool CliSession::openDevice()
         LoadMouseList();
         if (EnumerateMice() == 0)
             OpenDevicesByName(AppConfig::currentProductName());
+        const QString advice = currentDeviceAccessAdvice();
+        if (!advice.isEmpty())
+            CliOutput::error(advice);
     }
     return CurrentCommandHandle() != nullptr;
 }
@@ -63,6 +67,9 @@ void CliSession::readMouseState()
 
 int CliSession::finish(int result)
 {
+    // A mouse that may not be opened has been explained already.
+    if (result == kTransferNoDevice && !deniedDevicePath().isEmpty())
+        return result;
     const QString message = CliOutput::resultMessage(result);
     if (!message.isEmpty())
         CliOutput::error(message);
@@ -107,7 +114,9 @@ int CliSession::load(const QString &path)
 int CliSession::save(const QString &path)
 {
     const MouseConfig copy = workingConfig;
-    if (!writeFileProductName(AppConfig::currentProductName(), path) || !exportConfigFile(copy, path)) {
+    // The export writes a fresh file: the product stamp goes in with it, or
+    // "load" would refuse the file as another product's.
+    if (!exportConfigFile(copy, path, AppConfig::currentProductName())) {
         CliOutput::error(QStringLiteral("%1: cannot be written").arg(path));
         return CliOutput::kCantCreate;
     }
@@ -212,7 +221,9 @@ int CliSession::status(bool asJson)
     }
 
     if (!open) {
-        CliOutput::error(QStringLiteral("Dongle Disconnect!"));
+        // A refused mouse has been explained already; it is not disconnected.
+        if (deniedDevicePath().isEmpty())
+            CliOutput::error(QStringLiteral("Dongle Disconnect!"));
         return result;
     }
     return finish(result);

@@ -65,6 +65,7 @@ void TestAppConfig::defaultsWithoutFiles()
     TestEnvironment env(TestEnvironment::Empty);
     QCOMPARE(AppConfig::batteryFull(), 4200);
     QCOMPARE(AppConfig::battery(), 0);
+    QCOMPARE(AppConfig::batteryAlert(), 15);
     QCOMPARE(AppConfig::sensorType(), 0);
     QCOMPARE(AppConfig::ledType(), 0);
     QCOMPARE(AppConfig::fontSize(3), 0u);
@@ -273,6 +274,11 @@ void TestAppConfig::libraryList()
 {
     TestEnvironment env;
     QCOMPARE(ProfileLibrary::listFile(), Paths::configsDir() + QStringLiteral("/QORV Nimbus 6/Config.ini"));
+    // No list yet: the five slots' own profiles. An empty list stays empty.
+    QCOMPARE(ProfileLibrary::load(), (QStringList{QStringLiteral("Profile 1"), QStringLiteral("Profile 2"),
+                                                  QStringLiteral("Profile 3"), QStringLiteral("Profile 4"),
+                                                  QStringLiteral("Profile 5")}));
+    QVERIFY(ProfileLibrary::save({}));
     QVERIFY(ProfileLibrary::load().isEmpty());
     const QStringList names{QStringLiteral("Profile 1"), QStringLiteral("\u5de5\u4f5c"), QStringLiteral("Work")};
     QVERIFY(ProfileLibrary::save(names));

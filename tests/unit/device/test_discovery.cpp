@@ -2,6 +2,7 @@
 // against the virtual mouse and against hand-made device lists.
 
 #include "config/logging.h"
+#include "device/deviceaccessadvice.h"
 #include "device/devicewatcher.h"
 #include "device/discovery.h"
 #include "device/mouselist.h"
@@ -94,6 +95,8 @@ private slots:
     void interfacePathsAtEnumeration();
     void interfacePathPlugEvents();
     void openingDependsOnTheLibraryAndNeverLeaks();
+    void refusedOpenIsExplained_data();
+    void refusedOpenIsExplained();
 
 private:
     void startWith(bool receiver, bool cable);
@@ -476,6 +479,52 @@ void TestDiscovery::openingDependsOnTheLibraryAndNeverLeaks()
     QVERIFY(!g_hReceiverMouse && !g_hReceiverCmd);
     CloseDevices();
     QCOMPARE(m_listed.closes, 4);
+}
+
+void TestDiscovery::refusedOpenIsExplained_data()
+{
+    QTest::addColumn<bool>("cable");            // the cable is plugged as well as the receiver
+    QTest::addColumn<bool>("refuseReceiver");
+    QTest::addColumn<bool>("refuseCable");
+    QTest::addColumn<QString>("denied");        // "receiver", "cable" or empty
+    QTest::addColumn<bool>("advised");
+    QTest::newRow("receiver refused") << false << true << false << "receiver" << true;
+    QTest::newRow("nothing refused") << false << false << false << "" << false;
+    QTest::newRow("both refused") << true << true << true << "cable" << true;
+    // The cable is the channel: the mouse works, nothing to advise.
+    QTest::newRow("receiver refused, cable opens") << true << true << false << "receiver" << false;
+}
+
+void TestDiscovery::refusedOpenIsExplained()
+{
+    QFETCH(bool, cable);
+    QFETCH(bool, refuseReceiver);
+    QFETCH(bool, refuseCable);
+    QFETCH(QString, denied);
+    QFETCH(bool, advised);
+
+    m_mouse->setOpenRefused(SimLink::Receiver, refuseReceiver);
+    m_mouse->setOpenRefused(SimLink::Cable, refuseCable);
+    startWith(true, cable);
+    const QString deniedPath = denied.isEmpty() ? QString()
+                                                : node(denied == QLatin1String("cable") ? SimLink::Cable : SimLink::Receiver);
+    QCOMPARE(deniedDevicePath(), deniedPath);
+    QCOMPARE(CurrentCommandHandle() == nullptr, refuseReceiver && (!cable || refuseCable));
+    const QString advice = currentDeviceAccessAdvice();
+    QCOMPARE(!advice.isEmpty(), advised);
+    if (advised) {
+        QVERIFY(advice.contains(deniedPath));
+        QVERIFY(advice.contains(QLatin1String("70-mousecfg.rules")));
+    }
+
+    // Access granted (the rule installed): the next open clears the refusal.
+    m_mouse->setOpenRefused(SimLink::Receiver, false);
+    m_mouse->setOpenRefused(SimLink::Cable, false);
+    CloseDevices();
+    OpenDevicesByName(currentProductName());
+    QVERIFY(CurrentCommandHandle());
+    QVERIFY(deniedDevicePath().isEmpty());
+    QVERIFY(currentDeviceAccessAdvice().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestDiscovery)

@@ -1,0 +1,195 @@
+#include "buttonmenus.h"
+
+#include "config/functioncatalogue.h"
+
+#include "widgets/uitheme.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace {
+
+struct FunctionText {
+    int code;
+    const char *text;
+};
+
+// The name of every function that has an action, as the button page shows it.
+constexpr FunctionText kTexts[] = {
+    {Fun::Left, QT_TRANSLATE_NOOP("VeskBtnWindow", "Left")},
+    {Fun::Right, QT_TRANSLATE_NOOP("VeskBtnWindow", "Right")},
+    {Fun::Middle, QT_TRANSLATE_NOOP("VeskBtnWindow", "Middle")},
+    {Fun::Forward, QT_TRANSLATE_NOOP("VeskBtnWindow", "Forward")},
+    {Fun::Back, QT_TRANSLATE_NOOP("VeskBtnWindow", "Back")},
+    {Fun::SingleKey, QT_TRANSLATE_NOOP("VeskBtnWindow", "SINGLE KEY")},
+    {Fun::ComboKey, QT_TRANSLATE_NOOP("VeskBtnWindow", "COMBO KEY")},
+    {Fun::FireKey, QT_TRANSLATE_NOOP("VeskBtnWindow", "FIRE KEY")},
+    {Fun::ButtonOff, QT_TRANSLATE_NOOP("VeskBtnWindow", "Button Off")},
+    {17, QT_TRANSLATE_NOOP("VeskBtnWindow", "Cut")},
+    {18, QT_TRANSLATE_NOOP("VeskBtnWindow", "Copy")},
+    {19, QT_TRANSLATE_NOOP("VeskBtnWindow", "Paste")},
+    {20, QT_TRANSLATE_NOOP("VeskBtnWindow", "All")},
+    {21, QT_TRANSLATE_NOOP("VeskBtnWindow", "Find")},
+    {22, QT_TRANSLATE_NOOP("VeskBtnWindow", "New")},
+    {23, QT_TRANSLATE_NOOP("VeskBtnWindow", "Print")},
+    {24, QT_TRANSLATE_NOOP("VeskBtnWindow", "Save")},
+    {25, QT_TRANSLATE_NOOP("VeskBtnWindow", "Switch Window")},
+    {26, QT_TRANSLATE_NOOP("VeskBtnWindow", "Close Window")},
+    {27, QT_TRANSLATE_NOOP("VeskBtnWindow", "My Computer")},
+    {28, QT_TRANSLATE_NOOP("VeskBtnWindow", "Run")},
+    {29, QT_TRANSLATE_NOOP("VeskBtnWindow", "Show Desktop")},
+    {30, QT_TRANSLATE_NOOP("VeskBtnWindow", "Lock PC")},
+    {31, QT_TRANSLATE_NOOP("VeskBtnWindow", "Browser Home")},
+    {32, QT_TRANSLATE_NOOP("VeskBtnWindow", "Browser Backward")},
+    {33, QT_TRANSLATE_NOOP("VeskBtnWindow", "Browser Forward")},
+    {34, QT_TRANSLATE_NOOP("VeskBtnWindow", "Browser Stop")},
+    {35, QT_TRANSLATE_NOOP("VeskBtnWindow", "Browser Refresh")},
+    {36, QT_TRANSLATE_NOOP("VeskBtnWindow", "Browser Search")},
+    {37, QT_TRANSLATE_NOOP("VeskBtnWindow", "Browser Favorite")},
+    {38, QT_TRANSLATE_NOOP("VeskBtnWindow", "Mail")},
+    {39, QT_TRANSLATE_NOOP("VeskBtnWindow", "Play/Pause")},
+    {40, QT_TRANSLATE_NOOP("VeskBtnWindow", "Stop")},
+    {41, QT_TRANSLATE_NOOP("VeskBtnWindow", "Previous Track")},
+    {42, QT_TRANSLATE_NOOP("VeskBtnWindow", "Next Track")},
+    {43, QT_TRANSLATE_NOOP("VeskBtnWindow", "Volume Up")},
+    {44, QT_TRANSLATE_NOOP("VeskBtnWindow", "Volume Down")},
+    {45, QT_TRANSLATE_NOOP("VeskBtnWindow", "Mute")},
+    {46, QT_TRANSLATE_NOOP("VeskBtnWindow", "Media Player")},
+    {Fun::DpiSwitch, QT_TRANSLATE_NOOP("VeskBtnWindow", "DPI Switch")},
+    {Fun::DpiUp, QT_TRANSLATE_NOOP("VeskBtnWindow", "DPI +")},
+    {Fun::DpiDown, QT_TRANSLATE_NOOP("VeskBtnWindow", "DPI -")},
+    {Fun::RateUp, QT_TRANSLATE_NOOP("VeskBtnWindow", "Rate +")},
+    {Fun::RateDown, QT_TRANSLATE_NOOP("VeskBtnWindow", "Rate -")},
+    {Fun::ScrollUp, QT_TRANSLATE_NOOP("VeskBtnWindow", "Scroll Up")},
+    {Fun::ScrollDown, QT_TRANSLATE_NOOP("VeskBtnWindow", "Scroll Down")},
+    {Fun::LedSwitch, QT_TRANSLATE_NOOP("VeskBtnWindow", "Led Switch")},
+    {Fun::Sniper, QT_TRANSLATE_NOOP("VeskBtnWindow", "SNIPER")},
+    {Fun::ProfileUp, QT_TRANSLATE_NOOP("VeskBtnWindow", "Profile +")},
+    {Fun::ProfileDown, QT_TRANSLATE_NOOP("VeskBtnWindow", "Profile -")},
+    {Fun::ProfileSwitch, QT_TRANSLATE_NOOP("VeskBtnWindow", "Profile Switch")},
+    {Fun::BossKey, QT_TRANSLATE_NOOP("VeskBtnWindow", "Boss Key")},
+    {Fun::RateSwitch, QT_TRANSLATE_NOOP("VeskBtnWindow", "Rate Switch")},
+    {Fun::Macro, QT_TRANSLATE_NOOP("VeskBtnWindow", "Macro Manager")},
+    {Fun::GunFile, QT_TRANSLATE_NOOP("VeskBtnWindow", "GunFile Manager")},
+};
+
+const char *const kBasic = QT_TRANSLATE_NOOP("VeskBtnWindow", "Basic");
+const char *const kWindows = QT_TRANSLATE_NOOP("VeskBtnWindow", "Windows");
+const char *const kAdvance = QT_TRANSLATE_NOOP("VeskBtnWindow", "Advance");
+const char *const kMedia = QT_TRANSLATE_NOOP("VeskBtnWindow", "Media");
+const char *const kDpi = QT_TRANSLATE_NOOP("VeskBtnWindow", "DPI");
+const char *const kProfileMenu = QT_TRANSLATE_NOOP("VeskBtnWindow", "Profile Menu");
+const char *const kPollingRate = QT_TRANSLATE_NOOP("VeskBtnWindow", "Polling Rate");
+
+constexpr int kMenuWidth = 160;
+
+} // namespace
+
+ButtonMenus::ButtonMenus()
+{
+    for (const FunctionText &entry : kTexts) {
+        auto action = std::make_unique<QAction>();
+        action->setData(entry.code);
+        m_actions[entry.code] = std::move(action);
+    }
+    m_main = std::make_unique<QMenu>();
+    m_main->setObjectName(QStringLiteral("mainMenu"));
+    m_wheel = std::make_unique<QMenu>();
+    m_wheel->setObjectName(QStringLiteral("wheelMenu"));
+    // The profile functions have a submenu that is never offered.
+    for (const char *title : {kBasic, kWindows, kAdvance, kMedia, kDpi, kProfileMenu, kPollingRate})
+        m_submenus[title] = std::make_unique<QMenu>();
+}
+
+ButtonMenus::~ButtonMenus()
+{
+    // Submenus first: the main menu holds their menu actions.
+    m_main->clear();
+    m_submenus.clear();
+}
+
+const char *ButtonMenus::sourceText(int code)
+{
+    for (const FunctionText &entry : kTexts) {
+        if (entry.code == code)
+            return entry.text;
+    }
+    return nullptr;
+}
+
+QList<int> ButtonMenus::codes()
+{
+    QList<int> out;
+    for (const FunctionText &entry : kTexts)
+        out << entry.code;
+    return out;
+}
+
+QAction *ButtonMenus::action(int code) const
+{
+    const auto it = m_actions.find(code);
+    return it == m_actions.end() ? nullptr : it->second.get();
+}
+
+QList<QAction *> ButtonMenus::actions() const
+{
+    QList<QAction *> out;
+    for (const auto &entry : m_actions)
+        out << entry.second.get();
+    return out;
+}
+
+QString ButtonMenus::label(int code, bool wheel) const
+{
+    if (!wheel && (code == Fun::ScrollUp || code == Fun::ScrollDown))
+        return QString();
+    const QAction *found = action(code);
+    return found ? found->text() : QString();
+}
+
+QMenu *ButtonMenus::submenu(const char *title) { return m_submenus.at(title).get(); }
+
+void ButtonMenus::build(bool macroEnabled, bool ledEnabled)
+{
+    m_main->clear();
+    m_wheel->clear();
+    for (auto &entry : m_submenus)
+        entry.second->clear();
+
+    const auto fill = [this](QMenu *menu, std::initializer_list<int> codes) {
+        for (int code : codes)
+            menu->addAction(action(code));
+    };
+    fill(m_main.get(), {Fun::Left, Fun::Right, Fun::Middle, Fun::Forward, Fun::Back});
+    fill(submenu(kBasic), {17, 18, 19, 20, 21, 22, 23, 24});
+    fill(submenu(kWindows), {25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, Fun::BossKey});
+    fill(submenu(kAdvance), {Fun::SingleKey, Fun::ComboKey, Fun::FireKey});
+    fill(submenu(kMedia), {39, 40, 41, 42, 43, 44, 45, 46});
+    fill(submenu(kDpi), {Fun::DpiSwitch, Fun::DpiUp, Fun::DpiDown});
+    fill(submenu(kProfileMenu), {Fun::ProfileSwitch, Fun::ProfileUp, Fun::ProfileDown});
+    fill(submenu(kPollingRate), {Fun::RateSwitch, Fun::RateUp, Fun::RateDown});
+    for (const char *title : {kBasic, kWindows, kAdvance, kMedia, kDpi, kPollingRate})
+        m_main->addMenu(submenu(title));
+    if (macroEnabled)
+        fill(m_main.get(), {Fun::Macro});
+    if (ledEnabled)
+        fill(m_main.get(), {Fun::LedSwitch});
+    fill(m_main.get(), {Fun::ButtonOff});
+
+    fill(m_wheel.get(), {Fun::ScrollUp, Fun::ScrollDown, 43, 44, Fun::Left, Fun::Right, Fun::Middle, Fun::Forward,
+                   Fun::Back, Fun::SingleKey, Fun::ComboKey});
+
+    UiTheme::styleMenu(m_main.get(), kMenuWidth);
+    UiTheme::styleMenu(m_wheel.get(), kMenuWidth);
+    for (auto &entry : m_submenus)
+        UiTheme::styleMenu(entry.second.get(), kMenuWidth);
+    retranslate();
+}
+
+void ButtonMenus::retranslate()
+{
+    for (const FunctionText &entry : kTexts)
+        action(entry.code)->setText(tr(entry.text));
+    for (auto &entry : m_submenus)
+        entry.second->setTitle(tr(entry.first));
+}

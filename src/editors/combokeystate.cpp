@@ -1,0 +1,98 @@
+#include "combokeystate.h"
+
+#include "config/keytables.h"
+#include "widgets/uilog.h"
+#include "config/scancodes.h"
+
+#include <QStringList>
+
+bool ComboKeyState::feed(int code, int flags)
+{
+    if (code == m_lastCode && flags == m_lastFlags)
+        return false;
+    m_lastCode = code;
+    m_lastFlags = flags;
+    qCDebug(lcUi, "VeskComboKeyWindow dwVCode = %x dwFlag = %x", code, flags);
+    if (m_fresh) {
+        m_live.fill(0);
+        m_committed.fill(0);
+        m_otherCode = 0;
+        m_committedOther = 0;
+        m_fresh = false;
+    }
+    int hand = 1;
+    const ComboSlot slot = comboSlotOf(code, &hand);
+    if (flags & kReleaseFlag) {
+        if (slot == ComboOther)
+            m_live[ComboOther] = 0;
+        else
+            m_live[slot] &= ~hand;
+        return true;
+    }
+    if (slot == ComboOther) {
+        m_live[ComboOther] = 1;
+        m_otherCode = code;
+    } else {
+        // Both hands of one modifier held give 3; the slot still counts once.
+        m_live[slot] = qMin(3, m_live[slot] | hand);
+    }
+    commit();
+    return true;
+}
+
+void ComboKeyState::preset(const std::array<KeyInfo, kEventsPerButton> &events)
+{
+    m_live.fill(0);
+    m_otherCode = 0;
+    for (int i = 0; i < kComboSlotCount; ++i) {
+        if (events[size_t(i)].map == 0)
+            continue;
+        int code = 0;
+        if (!usageToKeyCode(events[size_t(i)].map, code))
+            continue;
+        int hand = 1;
+        const ComboSlot slot = comboSlotOf(code, &hand);
+        if (slot == ComboOther) {
+            m_live[ComboOther] = 1;
+            m_otherCode = code;
+        } else {
+            m_live[slot] = qMin(3, m_live[slot] | hand);
+        }
+    }
+    commit();
+    m_fresh = true;
+}
+
+void ComboKeyState::commit()
+{
+    m_committed = m_live;
+    m_committedOther = m_otherCode;
+}
+
+std::array<int, kComboSlotCount> ComboKeyState::committedCodes() const
+{
+    std::array<int, kComboSlotCount> codes{};
+    for (int slot = 0; slot < ComboOther; ++slot)
+        codes[size_t(slot)] = m_committed[size_t(slot)] ? kComboModifierCodes[size_t(slot)][0] : 0;
+    codes[ComboOther] = m_committed[ComboOther] ? m_committedOther : 0;
+    return codes;
+}
+
+bool ComboKeyState::isEmpty() const
+{
+    for (int value : m_committed) {
+        if (value)
+            return false;
+    }
+    return true;
+}
+
+QString ComboKeyState::text(bool french) const
+{
+    QStringList names;
+    for (int code : committedCodes()) {
+        if (code)
+            names << keyName(code, french);
+    }
+    return names.join(QStringLiteral(" + "));
+}

@@ -1,0 +1,180 @@
+#include "dpipage.h"
+
+#include "dpistagerow.h"
+#include "pageevents.h"
+
+#include "config/dpistagerules.h"
+#include "widgets/uilog.h"
+#include "config/productdescriptor.h"
+#include "config/sensorrange.h"
+#include "widgets/skin.h"
+#include "widgets/uiscale.h"
+#include "widgets/veskcheckbox.h"
+
+#include <QButtonGroup>
+#include <QDebug>
+#include <QSignalBlocker>
+
+namespace {
+
+const int kActiveBoxSize = 20;
+const int kRowX = 28;
+// Eight rows fill the page's 460 units exactly with this margin above them.
+const int kTopMargin = 4;
+
+} // namespace
+
+DpiPage::DpiPage(PageEvents &events, QWidget *parent)
+    : QWidget(parent)
+    , m_stageCount(ProductDescriptor::boundedDpiStageCount())
+    , m_shortRange3325(ProductDescriptor::shortDpiRange3325())
+    , m_group(new QButtonGroup(this))
+{
+    (void)events;
+    setObjectName(QLatin1String(EditorPage::objectNameOf(kSlot)));
+    setAttribute(Qt::WA_TranslucentBackground, true);
+    m_group->setExclusive(true);
+    for (int k = 0; k < m_stageCount; ++k) {
+        auto *row = new DpiStageRow(quint8(k), this);
+        m_rows[size_t(k)] = row;
+        connect(row, &DpiStageRow::DPISignal, this, &DpiPage::onSliderChanged);
+        connect(row, &DpiStageRow::LinkSignal, this, &DpiPage::onLinkChanged);
+        connect(row, &DpiStageRow::EnableSignal, this, &DpiPage::onEnableChanged);
+        connect(row, &DpiStageRow::MouseinSignal, this, &DpiPage::MouseinSignal);
+        // A click on the DPI number makes the stage active, as its box does.
+        connect(row, &DpiStageRow::LabelClicked, this, [this](quint8 stage) {
+            if (VeskCheckBox *box = m_active[stage]; box->isEnabled())
+                box->click();
+        });
+
+        auto *box = new VeskCheckBox(QString(), this);
+        box->setObjectName(QStringLiteral("activeStage"));
+        box->setPictures(Skin::path(QStringLiteral("checkbox2-1.png")), Skin::path(QStringLiteral("checkbox2-2.png")));
+        box->setIndicatorSize(kActiveBoxSize);
+        m_active[size_t(k)] = box;
+        m_group->addButton(box, k);
+    }
+    connect(m_group, &QButtonGroup::idClicked, this, &DpiPage::onRadioChanged);
+    place();
+}
+
+DpiStageRow *DpiPage::row(int stage) const
+{
+    return stage >= 0 && stage < m_stageCount ? m_rows[size_t(stage)] : nullptr;
+}
+
+VeskCheckBox *DpiPage::activeBox(int stage) const
+{
+    return stage >= 0 && stage < m_stageCount ? m_active[size_t(stage)] : nullptr;
+}
+
+void DpiPage::show(ProfileData &profile, const PageContext &context)
+{
+    m_ProfileData = profile;
+    const SensorRange range = sensorRange(context.sensorType, context.modelName, m_shortRange3325);
+    for (int k = 0; k < m_stageCount; ++k) {
+        DpiStageRow *row = m_rows[size_t(k)];
+        const DpiLevel &level = m_ProfileData.dpiLevels[size_t(k)];
+        row->setSensor(context.sensorType, range);
+        row->setValues(level.x, level.y);
+        row->setLink(level.link);
+        row->setEnable(level.used);
+    }
+    showActiveStage();
+}
+
+void DpiPage::gather(ProfileData &profile, MouseConfig &config)
+{
+    (void)config;
+    profile.dpi = m_ProfileData.dpi;
+    for (int k = 0; k < m_stageCount; ++k)
+        profile.dpiLevels[size_t(k)] = m_ProfileData.dpiLevels[size_t(k)];
+}
+
+void DpiPage::showDpiStage(int stage)
+{
+    // Only the radio moves: the other stages keep the user's edits.
+    if (stage < 0 || stage >= kDpiStageCount)
+        return;
+    m_ProfileData.dpi = uint8_t(stage);
+    showActiveStage();
+}
+
+void DpiPage::showActiveStage()
+{
+    for (int k = 0; k < m_stageCount; ++k)
+        m_active[size_t(k)]->setEnabled(DpiStageRules::canActivate(m_ProfileData, k, m_stageCount));
+    // A stored stage the page does not show (or out of range) checks no box
+    // and stays as it is.
+    const QSignalBlocker blocker(m_group);
+    m_group->setExclusive(false);
+    for (VeskCheckBox *box : m_active) {
+        if (box)
+            box->setChecked(false);
+    }
+    m_group->setExclusive(true);
+    if (VeskCheckBox *box = activeBox(m_ProfileData.dpi))
+        box->setChecked(true);
+}
+
+void DpiPage::onRadioChanged()
+{
+    const int stage = m_group->checkedId();
+    if (!DpiStageRules::canActivate(m_ProfileData, stage, m_stageCount)) {
+        showActiveStage();
+        return;
+    }
+    m_ProfileData.dpi = uint8_t(stage);
+    qCDebug(lcUi, "m_ProfileData.dpi = %d", stage);
+}
+
+void DpiPage::onLinkChanged(quint8 link, quint8 stage)
+{
+    if (stage < m_stageCount)
+        m_ProfileData.dpiLevels[stage].link = link;
+}
+
+void DpiPage::onEnableChanged(quint8 enable, quint8 stage)
+{
+    if (stage >= m_stageCount)
+        return;
+    if (!DpiStageRules::setEnabled(m_ProfileData, stage, enable == 1, m_stageCount)) {
+        // The last enabled stage stays on.
+        m_rows[stage]->setEnable(m_ProfileData.dpiLevels[stage].used);
+        return;
+    }
+    showActiveStage();
+}
+
+void DpiPage::onSliderChanged(int x, int y, quint8 stage)
+{
+    // xy is never written: it keeps what the profile was loaded with.
+    if (stage >= m_stageCount)
+        return;
+    m_ProfileData.dpiLevels[stage].x = x;
+    m_ProfileData.dpiLevels[stage].y = y;
+}
+
+void DpiPage::retranslate()
+{
+    for (int k = 0; k < m_stageCount; ++k)
+        m_rows[size_t(k)]->retranslate();
+}
+
+void DpiPage::setScale(double factor)
+{
+    (void)factor;
+    for (int k = 0; k < m_stageCount; ++k)
+        m_rows[size_t(k)]->applyScale();
+    place();
+}
+
+void DpiPage::place()
+{
+    for (int k = 0; k < m_stageCount; ++k) {
+        const int y = kTopMargin + k * kRowPitch;
+        m_rows[size_t(k)]->setGeometry(
+            UiScale::scaled(QRect(kRowX, y, DpiStageRow::kDesignWidth, DpiStageRow::kDesignHeight)));
+        m_active[size_t(k)]->setGeometry(UiScale::scaled(QRect(0, y, kActiveBoxSize + 4, kActiveBoxSize)));
+    }
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "editorpage.h"
+
+#include <QWidget>
+
+#include <array>
+
+class PageEvents;
+class QButtonGroup;
+class VeskCheckBox;
+class DpiStageRow;
+
+// DpiPage (VeskDPIWindow): the DPI stages of the current profile, one row
+// per stage the product has (1..8), and the active stage as an exclusive
+// group of round boxes beside them. The page keeps its own copy of the profile;
+// "Apply" gathers the shown stages and the active stage from it. Stages the
+// product does not have are neither shown nor ever changed.
+//
+// The stages keep the mouse usable: the last enabled stage cannot be
+// disabled, a disabled stage cannot be made active, and disabling the
+// active stage makes the nearest enabled one active.
+class DpiPage : public QWidget, public EditorPage {
+    Q_OBJECT
+public:
+    static constexpr EditorPage::Slot kSlot = EditorPage::Dpi;
+    static constexpr int kRowPitch = 57;   // design units from one row to the next
+
+    DpiPage(PageEvents &events, QWidget *parent = nullptr);
+
+    // EditorPage
+    Slot slot() const override { return kSlot; }
+    QWidget *widget() override { return this; }
+    void show(ProfileData &profile, const PageContext &context) override;
+    void gather(ProfileData &profile, MouseConfig &config) override;
+    void retranslate() override;
+    void setScale(double factor) override;
+    void showDpiStage(int stage) override;
+
+    // The page's copy of the profile, with the user's edits.
+    const ProfileData &profileData() const { return m_ProfileData; }
+    int stageCount() const { return m_stageCount; }
+    DpiStageRow *row(int stage) const;
+    VeskCheckBox *activeBox(int stage) const;
+
+signals:
+    void MouseinSignal(quint8 stage);
+
+public slots:
+    void onRadioChanged();
+    void onLinkChanged(quint8 link, quint8 stage);
+    void onEnableChanged(quint8 enable, quint8 stage);
+    void onSliderChanged(int x, int y, quint8 stage);
+
+private:
+    void showActiveStage();
+    void place();
+
+    ProfileData m_ProfileData;
+    int m_stageCount = 1;
+    bool m_shortRange3325 = false;
+    std::array<DpiStageRow *, kDpiStageCount> m_rows{};
+    std::array<VeskCheckBox *, kDpiStageCount> m_active{};
+    QButtonGroup *m_group;
+};

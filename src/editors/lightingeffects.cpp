@@ -1,0 +1,37 @@
+#include "lightingeffects.h"
+
+#include <QCoreApplication>
+
+namespace LightingEffects {
+
+namespace {
+
+// brightness, speed, colour
+const Effect kEffects[kCount] = {
+    {QT_TRANSLATE_NOOP("LightingPage", "OFF"), false, false, false},
+    {QT_TRANSLATE_NOOP("LightingPage", "FULL LIGHTED"), true, false, true},
+    {QT_TRANSLATE_NOOP("LightingPage", "BREATHING"), false, true, true},
+    {QT_TRANSLATE_NOOP("LightingPage", "7 COLOR BREATHING"), false, true, false},
+    {QT_TRANSLATE_NOOP("LightingPage", "RAINBOW"), true, true, false},
+    {QT_TRANSLATE_NOOP("LightingPage", "FLASH"), true, true, false},
+    {QT_TRANSLATE_NOOP("LightingPage", "Horizontal WAVE"), true, true, false},
+    {QT_TRANSLATE_NOOP("LightingPage", "Horizontal GO WITHOUT TRACE"), true, true, false},
+    {QT_TRANSLATE_NOOP("LightingPage", "Raindrop"), true, true, false},
+    {QT_TRANSLATE_NOOP("LightingPage", "WAVE"), true, true, false},
+    {QT_TRANSLATE_NOOP("LightingPage", "GO WITHOUT TRACE"), true, true, false},
+    {QT_TRANSLATE_NOOP("LightingPage", "REACTIVE"), true, false, false},
+    {QT_TRANSLATE_NOOP("LightingPage", "yo-yo"), true, true, false},
+    {QT_TRANSLATE_NOOP("LightingPage", "Marbles"), true, true, false},
+};
+
+} // namespace
+
+const Effect *effect(int code) { return code >= 0 && code < kCount ? &kEffects[code] : nullptr; }
+
+QString name(int code)
+{
+    const Effect *e = effect(code);
+    return e ? QCoreApplication::translate("LightingPage", e->name) : QString();
+}
+
+} // namespace LightingEffects

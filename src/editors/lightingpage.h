@@ -1,0 +1,87 @@
+#pragma once
+
+#include "editorpage.h"
+
+#include <QColor>
+#include <QWidget>
+
+class PageEvents;
+class QLabel;
+class QMenu;
+class QPushButton;
+class VeskCheckBox;
+class VeskLabel;
+class VeskPushButton;
+class VeskSlider;
+
+// The lighting page (VeskColorWindow), first tab of the window: the effect,
+// the brightness, speed and colour of that effect, the lighting sleep time
+// and "MOVE TO LIGHT OFF" of the profile block it is handed - the lighting
+// profile, the same block the upload sends. Every edit goes into that block
+// at once; the page sends nothing itself.
+//
+// An effect code the page does not know (above 13) shows no effect controls
+// and no name and is kept; only choosing an effect from the menu replaces it.
+class LightingPage : public QWidget, public EditorPage {
+    Q_OBJECT
+public:
+    static constexpr EditorPage::Slot kSlot = EditorPage::Lighting;
+    static constexpr int kBrightnessMax = 3;
+    static constexpr int kSpeedMax = 5;
+
+    LightingPage(PageEvents &events, QWidget *parent = nullptr);
+    ~LightingPage() override;
+
+    Slot slot() const override { return kSlot; }
+    QWidget *widget() override { return this; }
+    void show(ProfileData &profile, const PageContext &context) override;
+    void retranslate() override;
+    void setScale(double factor) override;
+    // The mouse changed the effect with its own button.
+    void showLightMode(int mode) override;
+
+    // The controls, for the window's tests.
+    VeskPushButton *effectButton() const { return m_effectButton; }
+    QMenu *effectMenu() const { return m_effectMenu; }
+    VeskSlider *brightnessSlider() const { return m_brightness; }
+    VeskSlider *speedSlider() const { return m_speed; }
+    VeskSlider *sleepSlider() const { return m_sleep; }
+    QPushButton *colorButton() const { return m_colorButton; }
+    VeskLabel *sleepValueLabel() const { return m_sleepValue; }
+    VeskCheckBox *moveOffBox() const { return m_moveOff; }
+    // The colour the colour button shows now.
+    QColor shownColor() const { return m_shownColor; }
+
+    // The sleep slider's range from the descriptor's SleepMin..SleepMax, put
+    // in order when the file has them the wrong way round and kept to a byte.
+    static void sleepRange(int &minimum, int &maximum);
+
+private:
+    void buildEffectMenu();
+    void chooseEffect(int code);
+    void onSliderChanged(int value);
+    void onMoveOffClicked(bool checked);
+    void editColor();
+    void showEffect();
+    void showColor(const QColor &color);
+    void showSleepValue();
+    void placeControls();
+
+    ProfileData *m_profile = nullptr;
+    bool m_showSleep = true;
+    QColor m_shownColor;
+
+    VeskLabel *m_effectLabel = nullptr;
+    VeskLabel *m_brightnessLabel = nullptr;
+    VeskLabel *m_speedLabel = nullptr;
+    VeskLabel *m_colorLabel = nullptr;
+    VeskLabel *m_sleepLabel = nullptr;
+    VeskLabel *m_sleepValue = nullptr;
+    VeskSlider *m_brightness = nullptr;
+    VeskSlider *m_speed = nullptr;
+    VeskSlider *m_sleep = nullptr;
+    QPushButton *m_colorButton = nullptr;
+    VeskPushButton *m_effectButton = nullptr;
+    VeskCheckBox *m_moveOff = nullptr;
+    QMenu *m_effectMenu = nullptr;
+};

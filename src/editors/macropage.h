@@ -1,0 +1,164 @@
+#pragma once
+
+#include "editorpage.h"
+#include "macropagedialogs.h"
+#include "macrorecorder.h"
+
+#include <QWidget>
+
+#include <array>
+
+class KeyCapture;
+class MacroRowEditor;
+class MacroTableModel;
+class MouseCommandPanel;
+class PageEvents;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QModelIndex;
+class QTableView;
+class VeskCheckBox;
+class VeskLineEdit;
+class VeskPushButton;
+
+// The macro editor (MacroDialog), the page of the macro tab. It keeps the
+// macro library (Configs/MacroDB and MACRO_LIST), shows the selected macro's
+// rows, records keys typed into this program, inserts mouse actions and
+// delays, edits and moves rows, and creates recoil files.
+//
+// Macros live in their files, not in the profile record: show() and gather()
+// leave the record alone. Only a rename reaches the record, through
+// PageEvents::macroRenamed, so that buttons keep their macro.
+class MacroPage : public QWidget, public EditorPage {
+    Q_OBJECT
+public:
+    static constexpr EditorPage::Slot kSlot = EditorPage::Macros;
+
+    enum Button {
+        Start, Stop, New, DeleteMacro, ChangeName, Save, Cancel, Import, Export, GunSet,
+        Edit, DeleteRow, Top, Bottom, MoveUp, MoveDown, Clear, InsertDelay, MouseAction, ButtonCount
+    };
+    enum LoopType { NoLoop = 0, LoopCount = 1, RepeatWhileHeld = 2, RepeatUntilPressed = 3 };
+    // Inserted by "INSERT DELAY", and after mouse actions with recorded
+    // delays.
+    static constexpr int kInsertedDelayMs = 10;
+
+    MacroPage(PageEvents &events, QWidget *parent = nullptr);
+    ~MacroPage() override;
+
+    Slot slot() const override { return kSlot; }
+    QWidget *widget() override { return this; }
+    void show(ProfileData &profile, const PageContext &context) override;
+    using QWidget::show;
+    void retranslate() override;
+    void setScale(double factor) override;
+
+    void setDialogs(const MacroPageDialogs &dialogs) { m_dialogs = dialogs; }
+
+    QString currentName() const { return m_current; }
+    MacroTableModel *model() const { return m_model; }
+    QTableView *table() const { return m_table; }
+    QListWidget *macroList() const { return m_list; }
+    VeskPushButton *button(Button which) const { return m_buttons[size_t(which)]; }
+    VeskLineEdit *nameEdit() const { return m_name; }
+    VeskLineEdit *defaultDelayEdit() const { return m_defaultDelay; }
+    VeskLineEdit *loopTimeEdit() const { return m_loopTime; }
+    VeskCheckBox *delayBox(int mode) const { return mode == 1 ? m_recordDelays : m_defaultDelays; }
+    VeskCheckBox *loopBox(int loopType) const { return m_loops[size_t(loopType - 1)]; }
+    VeskCheckBox *batchBox() const { return m_batch; }
+    MouseCommandPanel *mousePanel() const { return m_mousePanel; }
+    MacroRowEditor *rowEditor() const { return m_rowEditor; }
+    bool isRecording() const { return m_recording; }
+    bool isEditing() const { return m_editing; }
+    bool hasUnsavedRows() const { return m_dirty; }
+    const MacroRecorder &recorder() const { return m_recorder; }
+
+    int delayMode() const;
+    int loopType() const;
+    // The edits read as stored: clamped to their ranges, empty gives the
+    // default.
+    int defaultDelayMs() const;
+    int loopTime() const;
+
+    // Selects the row (-1 for none).
+    void selectRow(int row);
+    int selectedRow() const;
+
+public slots:
+    // A key typed into the program while recording or editing a key row:
+    // set-1 key code, flags (bit 7 release) and the time in ms.
+    void takeKey(int code, int flags, qint64 ms);
+    void onClicked(VeskPushButton *button);
+    void itemClicked(const QModelIndex &index);
+    void SelectRow(int row);
+
+signals:
+    void EnableButtonsSignal(bool bEnable);
+
+private slots:
+    void CurrentChanged(const QModelIndex &current, const QModelIndex &previous);
+    void checkbtn_clicked();
+    void DefDelayChanged(const QString &text);
+    void LoopTimeChanged(const QString &text);
+
+private:
+    void buildControls();
+    void layoutControls();
+    void updateEnabled();
+    void setTexts();
+
+    // Library.
+    void refillList(const QString &select);
+    bool loadMacro(const QString &name);
+    bool saveCurrent();
+    bool confirmDropEdits();
+    void newMacro();
+    void deleteMacro();
+    void changeName();
+    void importMacros();
+    void exportMacros();
+    void gunSet();
+
+    // Rows.
+    void startRecording();
+    void stopRecording();
+    void enterEditMode();
+    void leaveEditMode(bool save);
+    bool insertRows(std::vector<KeyInfo> rows);
+    std::vector<KeyInfo> withDelay(const KeyInfo &row) const;
+    void rowOperation(Button which);
+    void markDirty();
+
+    void warn(const QString &text, bool capitalTitle = false);
+    void installCapture(bool on);
+
+    PageEvents &m_events;
+    MacroPageDialogs m_dialogs;
+    MacroRecorder m_recorder;
+    MacroTableModel *m_model;
+    int m_unitMs;
+
+    std::array<VeskPushButton *, ButtonCount> m_buttons{};
+    QLabel *m_nameLabel = nullptr;
+    VeskLineEdit *m_name = nullptr;
+    QListWidget *m_list = nullptr;
+    VeskCheckBox *m_batch = nullptr;
+    QTableView *m_table = nullptr;
+    VeskCheckBox *m_recordDelays = nullptr;
+    VeskCheckBox *m_defaultDelays = nullptr;
+    VeskLineEdit *m_defaultDelay = nullptr;
+    QLabel *m_msLabel = nullptr;
+    std::array<VeskCheckBox *, 3> m_loops{};
+    VeskLineEdit *m_loopTime = nullptr;
+    QWidget *m_options = nullptr;
+    MouseCommandPanel *m_mousePanel = nullptr;
+    MacroRowEditor *m_rowEditor = nullptr;
+    KeyCapture *m_capture = nullptr;
+
+    QString m_current;
+    bool m_recording = false;
+    bool m_editing = false;
+    bool m_dirty = false;
+    bool m_filling = false;
+};

@@ -1,0 +1,221 @@
+#include "pointeroptionspage.h"
+
+#include "pageevents.h"
+
+#include "config/productdescriptor.h"
+#include "widgets/languagefont.h"
+#include "widgets/uiscale.h"
+#include "widgets/uitheme.h"
+#include "widgets/veskcheckbox.h"
+#include "widgets/vesklabel.h"
+#include "widgets/veskslider.h"
+
+#include <QButtonGroup>
+#include <QDebug>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+namespace {
+
+// Design geometry inside the page (229 x 366): six rows of a caption line
+// and a control line.
+const int kLeft = 12;
+const int kWidth = 205;
+const int kTop = 12;
+const int kCaptionHeight = 22;
+const int kCaptionGap = 2;
+const int kControlHeight = 26;
+const int kRowGap = 8;
+const int kValueWidth = 50;
+const int kSpinWidth = 80;
+const int kBoxWidth = 95;
+const int kSecondBoxX = kLeft + 105;
+
+const int kResponseMin = 1;
+const int kResponseMax = 255;
+const int kScrollMin = 1;
+const int kScrollMax = 20;
+
+} // namespace
+
+PointerOptionsPage::PointerOptionsPage(PageEvents &events, QWidget *parent)
+    : QWidget(parent)
+    , m_events(events)
+{
+    setObjectName(QLatin1String(EditorPage::objectNameOf(kSlot)));
+    setAttribute(Qt::WA_StyledBackground, true);
+    setStyleSheet(QStringLiteral("#VeskPointSpeed{background-color: rgba(33,35,35,0.5)}"));
+
+    m_responseCaption = new VeskLabel(this);
+    m_responseValue = new VeskLabel(this);
+    m_responseValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_response = new VeskSlider(Qt::Horizontal, this);
+    m_response->setObjectName(QStringLiteral("response"));
+    m_response->setRange(kResponseMin, kResponseMax);
+    m_response->setSingleStep(1);
+    m_response->setPageStep(1);
+    m_response->setTickPosition(QSlider::NoTicks);
+    connect(m_response, &QSlider::valueChanged, this, [this](int value) {
+        m_debounce = uint8_t(value);
+        m_responseValue->setText(QString::number(value));
+    });
+
+    m_scrollCaption = new VeskLabel(this);
+    m_scroll = new QSpinBox(this);
+    m_scroll->setObjectName(QStringLiteral("scroll"));
+    m_scroll->setRange(kScrollMin, kScrollMax);
+    UiTheme::styleSpinBox(m_scroll);
+    // The wheel amount goes into the profile at once, not on Apply.
+    connect(m_scroll, qOverload<int>(&QSpinBox::valueChanged), this, [this](int value) {
+        qDebug("slider_clicked 1 = %d", value);
+        if (m_profile)
+            m_profile->scrollspeed = uint8_t(value);
+    });
+
+    for (int c = 0; c < ChoiceCount; ++c) {
+        const auto choice = Choice(c);
+        m_captions[size_t(c)] = new VeskLabel(this);
+        m_on[size_t(c)] = new VeskCheckBox(QString(), this);
+        m_off[size_t(c)] = new VeskCheckBox(QString(), this);
+        // An exclusive group: one box of the pair is always checked, and
+        // clicking the checked one leaves it so.
+        auto *group = new QButtonGroup(this);
+        group->setExclusive(true);
+        group->addButton(m_on[size_t(c)]);
+        group->addButton(m_off[size_t(c)]);
+        connect(group, qOverload<QAbstractButton *>(&QButtonGroup::buttonClicked), this,
+                [this, choice](QAbstractButton *button) { onChoiceClicked(choice, button == m_on[size_t(choice)]); });
+        m_groups[size_t(c)] = group;
+    }
+    m_on[Lift]->setObjectName(QStringLiteral("lift1mm"));
+    m_off[Lift]->setObjectName(QStringLiteral("lift2mm"));
+
+    retranslate();
+}
+
+PointerOptionsPage::~PointerOptionsPage() = default;
+
+std::array<PointerOptionsPage::Choice, PointerOptionsPage::ChoiceCount> PointerOptionsPage::choiceOrder(int syncMode)
+{
+    switch (syncMode) {
+    case 0:   // the firmware reads the lift distance alone
+        return {Lift, Sync, Angle, Jitter};
+    case 1:   // the sync switch alone
+        return {Sync, Lift, Angle, Jitter};
+    default:  // the lift distance and one flag, jitter before angle before sync
+        return {Lift, Jitter, Angle, Sync};
+    }
+}
+
+void PointerOptionsPage::show(ProfileData &profile, const PageContext &context)
+{
+    m_profile = &profile;
+    // The options are global: a profile switch keeps what the user chose
+    // and has not applied yet; another model's settings drop it.
+    if (context.modelName != m_modelName) {
+        m_chosen = {};
+        m_debounce.reset();
+        m_modelName = context.modelName;
+    }
+    m_syncMode = ProductDescriptor::syncMode();
+
+    const MouseConfig empty;
+    const MouseConfig &config = context.config ? *context.config : empty;
+    const int debounce = m_debounce.value_or(config.Debounce);
+    {
+        const QSignalBlocker blocker(m_response);
+        m_response->setValue(debounce);
+    }
+    m_responseValue->setText(QString::number(debounce));
+    {
+        const QSignalBlocker blocker(m_scroll);
+        m_scroll->setValue(profile.scrollspeed);
+    }
+    showChoice(Sync, m_chosen[Sync].value_or(config.Sync) != 0);
+    showChoice(Lift, config.LiftHigh == 1);
+    showChoice(Angle, m_chosen[Angle].value_or(config.AngleValue) != 0);
+    showChoice(Jitter, m_chosen[Jitter].value_or(config.Jitter) != 0);
+    placeControls();
+}
+
+void PointerOptionsPage::showChoice(Choice choice, bool on)
+{
+    (on ? m_on : m_off)[size_t(choice)]->setChecked(true);
+}
+
+void PointerOptionsPage::onChoiceClicked(Choice choice, bool on)
+{
+    if (choice == Lift) {
+        // One lift-off value for this page and the report-rate page.
+        emit m_events.liftChanged(on ? 1 : 2);
+        return;
+    }
+    m_chosen[size_t(choice)] = uint8_t(on ? 1 : 0);
+}
+
+void PointerOptionsPage::showRate(int, int liftHigh) { showChoice(Lift, liftHigh == 1); }
+
+void PointerOptionsPage::gather(ProfileData &, MouseConfig &config)
+{
+    if (m_chosen[Sync])
+        config.Sync = *m_chosen[Sync];
+    if (m_chosen[Angle])
+        config.AngleValue = *m_chosen[Angle];
+    if (m_chosen[Jitter])
+        config.Jitter = *m_chosen[Jitter];
+    if (m_debounce)
+        config.Debounce = *m_debounce;
+    m_chosen = {};
+    m_debounce.reset();
+}
+
+void PointerOptionsPage::retranslate()
+{
+    m_responseCaption->setText(tr("Key Response"));
+    m_scrollCaption->setText(tr("SCROLL SPEED"));
+    m_captions[Sync]->setText(tr("Enable sync"));
+    m_captions[Lift]->setText(tr("Lift Distance"));
+    m_captions[Angle]->setText(tr("Angle Snapping"));
+    m_captions[Jitter]->setText(tr("Jitter"));
+    for (Choice c : {Sync, Angle, Jitter}) {
+        m_on[size_t(c)]->setText(tr("ON"));
+        m_off[size_t(c)]->setText(tr("OFF"));
+    }
+    m_on[Lift]->setText(tr("1mm"));
+    m_off[Lift]->setText(tr("2mm"));
+}
+
+void PointerOptionsPage::setScale(double factor)
+{
+    const QFont font = LanguageFont::current();
+    for (QWidget *w : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        w->setFont(font);
+    m_response->applyTheme(UiTheme::currentColor(), factor);
+    placeControls();
+}
+
+void PointerOptionsPage::placeControls()
+{
+    auto place = [](QWidget *w, int x, int y, int width, int height) {
+        w->setGeometry(UiScale::scaled(QRect(x, y, width, height)));
+    };
+    int y = kTop;
+    place(m_responseCaption, kLeft, y, kWidth - kValueWidth, kCaptionHeight);
+    place(m_responseValue, kLeft + kWidth - kValueWidth, y, kValueWidth, kCaptionHeight);
+    y += kCaptionHeight + kCaptionGap;
+    place(m_response, kLeft, y, kWidth, kControlHeight);
+    y += kControlHeight + kRowGap;
+
+    place(m_scrollCaption, kLeft, y, kWidth, kCaptionHeight);
+    y += kCaptionHeight + kCaptionGap;
+    place(m_scroll, kLeft, y, kSpinWidth, kControlHeight);
+    y += kControlHeight + kRowGap;
+
+    for (Choice c : choiceOrder(m_syncMode)) {
+        place(m_captions[size_t(c)], kLeft, y, kWidth, kCaptionHeight);
+        y += kCaptionHeight + kCaptionGap;
+        place(m_on[size_t(c)], kLeft, y, kBoxWidth, kControlHeight);
+        place(m_off[size_t(c)], kSecondBoxX, y, kBoxWidth, kControlHeight);
+        y += kControlHeight + kRowGap;
+    }
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "editorpage.h"
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class PageEvents;
+class QButtonGroup;
+class QSpinBox;
+class VeskCheckBox;
+class VeskLabel;
+class VeskSlider;
+
+// The sensor and timing options (VeskPointSpeed): button debounce ("Key
+// Response"), wheel scroll amount, and the four two-way choices sync, lift
+// distance, angle snapping and jitter filter.
+//
+// The scroll amount goes into the profile at once. The lift distance is one
+// value with the report-rate page's: a click asks the window to store it and
+// both pages show it. Sync, angle, jitter and debounce go into the record on
+// Apply - only those the user changed, so that a value out of range that a
+// file gave is shown safely and kept. Being global, they outlive a profile
+// switch until Apply (or a switch to another model).
+//
+// The order of the four choices follows the product's PROFILE/Sync (which
+// of them its firmware reads first); the rows are the same in every order.
+class PointerOptionsPage : public QWidget, public EditorPage {
+    Q_OBJECT
+public:
+    static constexpr EditorPage::Slot kSlot = EditorPage::Performance;
+    enum Choice { Sync, Lift, Angle, Jitter, ChoiceCount };
+
+    PointerOptionsPage(PageEvents &events, QWidget *parent = nullptr);
+    ~PointerOptionsPage() override;
+
+    Slot slot() const override { return kSlot; }
+    QWidget *widget() override { return this; }
+    void show(ProfileData &profile, const PageContext &context) override;
+    void gather(ProfileData &profile, MouseConfig &config) override;
+    void retranslate() override;
+    void setScale(double factor) override;
+    void showRate(int rateCode, int liftHigh) override;
+
+    // The rows' order for a PROFILE/Sync value (anything above 2 as 2).
+    static std::array<Choice, ChoiceCount> choiceOrder(int syncMode);
+
+    // The controls, for the window's tests: the "ON" ("1mm") and "OFF"
+    // ("2mm") box of each choice.
+    VeskSlider *responseSlider() const { return m_response; }
+    QSpinBox *scrollBox() const { return m_scroll; }
+    VeskCheckBox *onBox(Choice choice) const { return m_on[size_t(choice)]; }
+    VeskCheckBox *offBox(Choice choice) const { return m_off[size_t(choice)]; }
+    VeskLabel *caption(Choice choice) const { return m_captions[size_t(choice)]; }
+
+private:
+    void onChoiceClicked(Choice choice, bool on);
+    void showChoice(Choice choice, bool on);
+    void placeControls();
+
+    PageEvents &m_events;
+    ProfileData *m_profile = nullptr;
+    int m_syncMode = 0;
+    QString m_modelName;
+    // What the user chose and has not applied yet.
+    std::array<std::optional<uint8_t>, ChoiceCount> m_chosen{};
+    std::optional<uint8_t> m_debounce;
+
+    VeskLabel *m_responseCaption = nullptr;
+    VeskLabel *m_responseValue = nullptr;
+    VeskSlider *m_response = nullptr;
+    VeskLabel *m_scrollCaption = nullptr;
+    QSpinBox *m_scroll = nullptr;
+    std::array<VeskLabel *, ChoiceCount> m_captions{};
+    std::array<VeskCheckBox *, ChoiceCount> m_on{};
+    std::array<VeskCheckBox *, ChoiceCount> m_off{};
+    std::array<QButtonGroup *, ChoiceCount> m_groups{};
+};

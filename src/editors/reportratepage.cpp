@@ -1,0 +1,137 @@
+#include "reportratepage.h"
+
+#include "pageevents.h"
+
+#include "config/reportrate.h"
+#include "widgets/languagefont.h"
+#include "widgets/skin.h"
+#include "widgets/uiscale.h"
+#include "widgets/uitheme.h"
+#include "widgets/veskcheckbox.h"
+#include "widgets/vesklabel.h"
+#include "widgets/veskpushbutton.h"
+
+#include <QButtonGroup>
+#include <QDebug>
+#include <QMenu>
+
+namespace {
+
+// Design geometry inside the page (229 x 90).
+const int kLeft = 12;
+const QRect kRateCaption(12, 6, 112, 28);
+const QRect kRateButton(124, 6, 95, 28);
+const QRect kLiftCaption(12, 38, 207, 22);
+const int kRadioY = 62;
+const int kRadioHeight = 24;
+const int kRadioWidth = 95;
+const int kSecondRadioX = kLeft + 105;
+const int kMenuWidth = 95;   // the rate button's width: the menu stays inside the window
+const int kTextSliceBorder = 8;
+
+} // namespace
+
+ReportRatePage::ReportRatePage(PageEvents &events, QWidget *parent)
+    : QWidget(parent)
+    , m_events(events)
+{
+    setObjectName(QLatin1String(EditorPage::objectNameOf(kSlot)));
+    setAttribute(Qt::WA_StyledBackground, true);
+    setStyleSheet(QStringLiteral("#VeskReportRate{background-color: rgba(33,35,35,0.5)}"));
+
+    m_rateCaption = new VeskLabel(this);
+    m_rateButton = new VeskPushButton(this);
+    m_rateButton->setObjectName(QStringLiteral("rate"));
+    m_rateButton->setPictures({Skin::path(QStringLiteral("tabbutton-1.png")),
+                               Skin::path(QStringLiteral("tabbutton-3.png")),
+                               Skin::path(QStringLiteral("tabbutton-2.png"))});
+    m_rateButton->setSliceBorder(kTextSliceBorder);
+    m_rateMenu = new QMenu(m_rateButton);
+    for (int code : kReportRateCodes) {
+        QAction *action = m_rateMenu->addAction(reportRateText(code));
+        action->setData(code);
+        connect(action, &QAction::triggered, this, [this, code] { chooseRate(code); });
+    }
+    m_rateButton->setMenu(m_rateMenu);
+
+    m_liftCaption = new VeskLabel(this);
+    m_liftGroup = new QButtonGroup(this);
+    m_liftGroup->setExclusive(true);
+    for (int id = 0; id < 2; ++id) {
+        auto *box = new VeskCheckBox(QString(), this);
+        box->setObjectName(id == 0 ? QStringLiteral("lift1mm") : QStringLiteral("lift2mm"));
+        box->setPictures(Skin::path(QStringLiteral("checkbox2-1.png")), Skin::path(QStringLiteral("checkbox2-2.png")));
+        m_liftGroup->addButton(box, id);
+    }
+    connect(m_liftGroup, &QButtonGroup::idClicked, this, &ReportRatePage::onRadioChanged);
+
+    retranslate();
+}
+
+ReportRatePage::~ReportRatePage() = default;
+
+VeskCheckBox *ReportRatePage::liftBox(int id) const
+{
+    return static_cast<VeskCheckBox *>(m_liftGroup->button(id));
+}
+
+void ReportRatePage::show(ProfileData &profile, const PageContext &context)
+{
+    m_profile = &profile;
+    showRate(profile.pollrate, context.config ? context.config->LiftHigh : 0);
+}
+
+void ReportRatePage::showRate(int, int liftHigh)
+{
+    // The record holds the rate already (a choice here or the mouse's own
+    // button put it there).
+    showRateLabel();
+    m_iLift = liftHigh == 1 ? 1 : 2;
+    m_liftGroup->button(m_iLift - 1)->setChecked(true);
+}
+
+void ReportRatePage::showRateLabel() { m_rateButton->setText(m_profile ? reportRateText(m_profile->pollrate) : QString()); }
+
+void ReportRatePage::chooseRate(int code)
+{
+    if (!m_profile)
+        return;
+    m_profile->pollrate = uint8_t(code);
+    showRateLabel();
+}
+
+void ReportRatePage::onRadioChanged(int id)
+{
+    m_iLift = uint8_t(id + 1);
+    qDebug("m_iLift = %d", m_iLift);
+    emit m_events.liftChanged(m_iLift);
+}
+
+void ReportRatePage::retranslate()
+{
+    m_rateCaption->setText(tr("REPORT RATE"));
+    m_liftCaption->setText(tr("Lift off Distance"));
+    m_liftGroup->button(0)->setText(tr("1 mm"));
+    m_liftGroup->button(1)->setText(tr("2 mm"));
+    for (QAction *action : m_rateMenu->actions())
+        action->setText(reportRateText(action->data().toInt()));
+    showRateLabel();
+}
+
+void ReportRatePage::setScale(double)
+{
+    const QFont font = LanguageFont::current();
+    for (QWidget *w : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        w->setFont(font);
+    UiTheme::styleMenu(m_rateMenu, kMenuWidth);
+    placeControls();
+}
+
+void ReportRatePage::placeControls()
+{
+    m_rateCaption->setGeometry(UiScale::scaled(kRateCaption));
+    m_rateButton->setGeometry(UiScale::scaled(kRateButton));
+    m_liftCaption->setGeometry(UiScale::scaled(kLiftCaption));
+    m_liftGroup->button(0)->setGeometry(UiScale::scaled(QRect(kLeft, kRadioY, kRadioWidth, kRadioHeight)));
+    m_liftGroup->button(1)->setGeometry(UiScale::scaled(QRect(kSecondRadioX, kRadioY, kRadioWidth, kRadioHeight)));
+}

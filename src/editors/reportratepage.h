@@ -1,0 +1,59 @@
+#pragma once
+
+#include "editorpage.h"
+
+#include <QWidget>
+
+class PageEvents;
+class QButtonGroup;
+class QMenu;
+class VeskCheckBox;
+class VeskLabel;
+class VeskPushButton;
+
+// The report rate and the lift-off distance (VeskReportRate). The rate menu
+// offers 125, 250, 500 and 1000 HZ; the choice goes into the profile's
+// `pollrate` at once, so that what the mouse or the lift-off choice shows
+// afterwards never brings back a stale rate. A code outside the four shows no
+// label and is kept until a rate is chosen.
+//
+// The lift-off radio pair ("1 mm" id 0, "2 mm" id 1) shows the one LiftHigh
+// of the record (2 mm for any value but 1); a click asks the window to store
+// it, and the window shows it on every page (RefreshLift).
+class ReportRatePage : public QWidget, public EditorPage {
+    Q_OBJECT
+public:
+    static constexpr EditorPage::Slot kSlot = EditorPage::ReportRate;
+
+    ReportRatePage(PageEvents &events, QWidget *parent = nullptr);
+    ~ReportRatePage() override;
+
+    Slot slot() const override { return kSlot; }
+    QWidget *widget() override { return this; }
+    void show(ProfileData &profile, const PageContext &context) override;
+    void retranslate() override;
+    void setScale(double factor) override;
+    void showRate(int rateCode, int liftHigh) override;
+
+    VeskPushButton *rateButton() const { return m_rateButton; }
+    QMenu *rateMenu() const { return m_rateMenu; }
+    VeskCheckBox *liftBox(int id) const;
+    // 1 or 2: the lift-off distance shown.
+    int shownLift() const { return m_iLift; }
+
+private:
+    void chooseRate(int code);
+    void showRateLabel();
+    void onRadioChanged(int id);
+    void placeControls();
+
+    PageEvents &m_events;
+    ProfileData *m_profile = nullptr;
+    uint8_t m_iLift = 2;
+
+    VeskLabel *m_rateCaption = nullptr;
+    VeskPushButton *m_rateButton = nullptr;
+    QMenu *m_rateMenu = nullptr;
+    VeskLabel *m_liftCaption = nullptr;
+    QButtonGroup *m_liftGroup = nullptr;
+};

@@ -1,0 +1,40 @@
+#include "batterynotifier.h"
+
+#include "devicestatuspanel.h"
+
+#include "device/statusquery.h"
+#include "platform/desktopnotifications.h"
+
+BatteryNotifier::BatteryNotifier(DesktopNotifications *notifications, int threshold, int fullMillivolts,
+                                 QObject *parent)
+    : QObject(parent)
+    , m_notifications(notifications)
+    , m_alert(threshold)
+    , m_fullMillivolts(fullMillivolts)
+{
+}
+
+void BatteryNotifier::takeReading(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
+{
+    BatteryAlert::Reading reading;
+    reading.off = iCharge == 0 && iLowByte == 0 && iHiByte == 0;
+    // On the cable the mouse charges whatever its flag says.
+    reading.charging = iCharge != 0 || DeviceStatusPanel::cablePresent();
+    reading.level = batteryLevel(iHiByte * 256 + iLowByte, m_fullMillivolts);
+
+    DesktopNotifications::Notice notice;
+    switch (m_alert.take(reading)) {
+    case BatteryAlert::Notice::None:
+        return;
+    case BatteryAlert::Notice::Low:
+        notice.summary = tr("Mouse battery low");
+        notice.body = tr("%1% left. Connect the charging cable.").arg(reading.level);
+        notice.urgency = DesktopNotifications::Urgency::Critical;
+        break;
+    case BatteryAlert::Notice::Charged:
+        notice.summary = tr("Mouse charged");
+        notice.body = tr("The battery is full.");
+        break;
+    }
+    m_notifications->show(DesktopNotifications::Channel::Battery, notice);
+}

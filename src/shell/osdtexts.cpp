@@ -1,0 +1,21 @@
+#include "osdtexts.h"
+
+#include "config/reportrate.h"
+
+#include <QCoreApplication>
+
+namespace OsdTexts {
+
+QString profile(int slotIndex)
+{
+    return QCoreApplication::translate("MousecfgWidget", "Profile") + QString::asprintf(" %d", slotIndex + 1);
+}
+
+QString dpiStage(int stageIndex, int dpi)
+{
+    return QCoreApplication::translate("MousecfgWidget", "DPI") + QString::asprintf(" %d:%d", stageIndex + 1, dpi);
+}
+
+QString reportRate(int rateCode) { return reportRateText(rateCode); }
+
+} // namespace OsdTexts

@@ -1,0 +1,392 @@
+#include "profilecontrols.h"
+
+#include "profilewindow.h"
+#include "windowcontrols.h"
+
+#include "config/appconfig.h"
+#include "widgets/uilog.h"
+#include "config/configfile.h"
+#include "config/profileexchange.h"
+#include "config/profilelibrary.h"
+#include "config/profilelibraryeditor.h"
+#include "device/profileswitch.h"
+#include "widgets/uitheme.h"
+#include "widgets/vesklineedit.h"
+#include "widgets/veskmessagebox.h"
+#include "widgets/veskpushbutton.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFileDialog>
+#include <QMenu>
+
+namespace {
+
+const int kMenuDesignWidth = 150;
+
+// The texts are the window's: they keep its catalogue context.
+QString windowText(const char *text) { return QCoreApplication::translate("MousecfgWidget", text); }
+
+QString escapedForMenu(QString name) { return name.replace(QLatin1Char('&'), QStringLiteral("&&")); }
+
+} // namespace
+
+ProfileControls::ProfileControls(ProfileWindow &window, WindowControls &controls, QObject *parent)
+    : QObject(parent)
+    , m_window(&window)
+    , m_controls(controls)
+{
+    m_slotMenu = new QMenu(m_controls.profileMenu);
+    m_controls.profileMenu->setMenu(m_slotMenu);
+    m_libraryMenu = new QMenu(m_controls.library);
+    m_controls.library->setMenu(m_libraryMenu);
+    // Entries carry their name as data: a name with "&" is shown escaped.
+    connect(m_libraryMenu, &QMenu::triggered, this,
+            [this](QAction *action) { takeLibraryProfile(action->data().toString()); });
+
+    m_chooseFile = [this](FileDialog dialog) { return runFileDialog(m_window->dialogParent(), dialog); };
+    retranslate();
+}
+
+void ProfileControls::reloadLibrary()
+{
+    m_library = ProfileLibrary::load();
+    rebuildLibraryMenu();
+}
+
+void ProfileControls::retranslate()
+{
+    rebuildSlotMenu();
+    showCurrent();
+}
+
+void ProfileControls::rebuildSlotMenu()
+{
+    m_slotMenu->clear();
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        QAction *action = m_slotMenu->addAction(
+            WindowControls::numbered(windowText("Mode"), windowText(" %d"), slot + 1));
+        connect(action, &QAction::triggered, this, [this, slot] { switchSlot(slot); });
+    }
+    UiTheme::styleMenu(m_slotMenu, kMenuDesignWidth);
+}
+
+void ProfileControls::rebuildLibraryMenu()
+{
+    m_libraryMenu->clear();
+    if (m_library.size() > kLibraryMenuLimit)
+        qCDebug(lcUi, "the library holds %d profiles; the menu offers the first %d\n", int(m_library.size()),
+               kLibraryMenuLimit);
+    for (const QString &name : m_library.mid(0, kLibraryMenuLimit)) {
+        QAction *action = m_libraryMenu->addAction(escapedForMenu(name));
+        action->setData(name);
+    }
+    UiTheme::styleMenu(m_libraryMenu, kMenuDesignWidth);
+}
+
+void ProfileControls::showCurrent()
+{
+    const int slot = workingConfig.profileIndex();
+    if (slot < m_slotMenu->actions().size())
+        m_controls.profileMenu->setText(m_slotMenu->actions().at(slot)->text());
+    m_controls.nameField->setText(workingConfig.names[size_t(slot)]);
+}
+
+void ProfileControls::showProfileChange()
+{
+    showCurrent();
+    rebuildLibraryMenu();
+    m_window->refreshPages();
+}
+
+void ProfileControls::run(const VeskPushButton *button)
+{
+    const WindowControls &c = m_controls;
+    if (button == c.add)
+        add();
+    else if (button == c.remove)
+        remove();
+    else if (button == c.copy)
+        copy();
+    else if (button == c.reset)
+        resetProfile();
+    else if (button == c.resetAll)
+        resetAll();
+    else if (button == c.exportProfile)
+        exportProfile();
+    else if (button == c.importProfile)
+        importProfile();
+    else if (button == c.save)
+        saveConfiguration();
+    else if (button == c.load)
+        loadConfiguration();
+}
+
+void ProfileControls::warn(const QString &text)
+{
+    VeskMessageBox box(VeskMessageBox::Warning, windowText("Warning"), text, m_window->dialogParent());
+    box.exec();
+}
+
+bool ProfileControls::ask(const QString &text)
+{
+    VeskMessageBox box(VeskMessageBox::Question, windowText("Warning"), text, m_window->dialogParent());
+    return box.exec() == QDialog::Accepted;
+}
+
+QString ProfileControls::chooseFile(FileDialog dialog)
+{
+    const QString path = m_chooseFile ? m_chooseFile(dialog) : QString();
+    const bool profile = dialog == FileDialog::ExportProfile || dialog == FileDialog::ImportProfile;
+    if (dialog == FileDialog::ExportProfile || dialog == FileDialog::SaveConfig)
+        return ProfileExchange::withSuffix(path, profile ? QStringLiteral("prof") : QStringLiteral("conf"));
+    return path;
+}
+
+QString ProfileControls::runFileDialog(QWidget *parent, FileDialog dialog)
+{
+    const bool saving = dialog == FileDialog::ExportProfile || dialog == FileDialog::SaveConfig;
+    const bool profile = dialog == FileDialog::ExportProfile || dialog == FileDialog::ImportProfile;
+    QString title;
+    switch (dialog) {
+    case FileDialog::ExportProfile: title = windowText("Save Profile File"); break;
+    case FileDialog::ImportProfile: title = windowText("Load Profile File"); break;
+    case FileDialog::SaveConfig: title = windowText("Save Config File"); break;
+    case FileDialog::LoadConfig: title = windowText("Load Config File"); break;
+    }
+    QFileDialog chooser(parent, title, QString(),
+                        profile ? windowText("Profile File(*.prof)") : windowText("Config File(*.conf)"));
+    // The dialog asks before it replaces a file, with the suffix added.
+    chooser.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    chooser.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    chooser.setDefaultSuffix(profile ? QStringLiteral("prof") : QStringLiteral("conf"));
+    return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles().value(0) : QString();
+}
+
+// --- Operations ----------------------------------------------------------------
+
+void ProfileControls::switchSlot(int slot)
+{
+    m_window->makeProfileCurrent(slot, false);
+    rebuildLibraryMenu();
+    // The mouse is told directly (select, then apply all, whatever the select
+    // gave); the poller must not read meanwhile.
+    m_window->stopPoller();
+    // From a worker behind the busy dialog: a mouse that does not answer
+    // must not hold up the window.
+    if (m_window->switchProfile(slot) != 0)
+        qCDebug(lcUi, "the mouse did not take the profile switch\n");
+    m_window->startPoller();
+    sendProfileTables();
+}
+
+void ProfileControls::mouseSwitched(int slot)
+{
+    m_window->makeProfileCurrent(slot, false);
+    rebuildLibraryMenu();
+}
+
+void ProfileControls::sendProfileTables()
+{
+    // The mouse holds the tables of one profile: those of the profile now
+    // active follow, or it would run one profile's report rate with another
+    // profile's buttons and stages.
+    m_window->upload(false);
+}
+
+void ProfileControls::takeLibraryProfile(const QString &name)
+{
+    ProfileLibraryEditor editor(workingConfig, m_library);
+    switch (editor.take(name)) {
+    case ProfileLibraryEditor::Outcome::Done:
+        showProfileChange();
+        break;
+    case ProfileLibraryEditor::Outcome::AlreadyUsed:
+        warn(windowText("Profile is Already Used!"));
+        break;
+    default:
+        warn(editor.reason());
+        break;
+    }
+}
+
+void ProfileControls::renameFromField()
+{
+    const QString wanted = m_controls.nameField->text();
+    ProfileLibraryEditor editor(workingConfig, m_library);
+    switch (editor.rename(wanted)) {
+    case ProfileLibraryEditor::Outcome::Done:
+        showCurrent();
+        rebuildLibraryMenu();
+        break;
+    case ProfileLibraryEditor::Outcome::Reserved:
+        warn(windowText("The default Profile cannot be deleted or renamed."));
+        showCurrent();
+        break;
+    case ProfileLibraryEditor::Outcome::Exists:
+        // The field keeps the typed name, to be corrected.
+        warn(windowText("Profile Exist!"));
+        break;
+    case ProfileLibraryEditor::Outcome::BadName:
+        warn(editor.reason());
+        break;
+    default:
+        warn(windowText("The profile file could not be written."));
+        showCurrent();
+        break;
+    }
+}
+
+void ProfileControls::add()
+{
+    ProfileLibraryEditor editor(workingConfig, m_library);
+    if (editor.add(nullptr) != ProfileLibraryEditor::Outcome::Done) {
+        warn(windowText("The profile file could not be written."));
+        return;
+    }
+    showProfileChange();
+}
+
+void ProfileControls::remove()
+{
+    const QString name = m_controls.nameField->text();
+    ProfileLibraryEditor editor(workingConfig, m_library);
+    using Outcome = ProfileLibraryEditor::Outcome;
+    switch (editor.checkRemove(name, nullptr)) {
+    case Outcome::Done:
+        break;
+    case Outcome::LastProfile:
+        warn(windowText("AT LEAST ONE PROFILE TO BE RETAINED."));
+        return;
+    case Outcome::Reserved:
+        warn(windowText("The default Profile cannot be deleted or renamed."));
+        return;
+    case Outcome::AlreadyUsed:
+        warn(windowText("Profile is Already Used!"));
+        return;
+    default:
+        // A typed name the library does not hold: nothing to delete.
+        showCurrent();
+        return;
+    }
+    if (!ask(windowText("Are you sure you want delete this profile?")))
+        return;
+    if (editor.remove(name, nullptr) != Outcome::Done) {
+        warn(windowText("The profile file could not be written."));
+        showCurrent();
+        return;
+    }
+    showProfileChange();
+}
+
+void ProfileControls::copy()
+{
+    ProfileLibraryEditor editor(workingConfig, m_library);
+    switch (editor.copy(nullptr)) {
+    case ProfileLibraryEditor::Outcome::Done:
+        showCurrent();
+        rebuildLibraryMenu();
+        break;
+    case ProfileLibraryEditor::Outcome::BadName:
+        warn(editor.reason());
+        break;
+    default:
+        warn(windowText("The profile file could not be written."));
+        break;
+    }
+}
+
+void ProfileControls::resetProfile()
+{
+    if (!ask(windowText("Are you sure you want reset this profile?")))
+        return;
+    const int slot = workingConfig.profileIndex();
+    qCDebug(lcUi, "Accepted %d", slot);
+    ProfileData &profile = currentProfile(workingConfig);
+    makeDefaultProfile(profile);
+    profile.ProfileName = workingConfig.names[size_t(slot)];
+    m_window->retranslate();
+    m_window->refreshPages();
+    showCurrent();
+    m_window->upload(false);
+}
+
+void ProfileControls::resetAll()
+{
+    if (!ask(windowText("Are you sure you want reset all profiles?")))
+        return;
+    ProfileLibraryEditor(workingConfig, m_library).resetAll();
+    if (!AppConfig::saveActiveProfileIndex(workingConfig.profileIndex()))
+        qCDebug(lcUi, "the active profile could not be stored\n");
+    showProfileChange();
+    m_window->upload(true);
+}
+
+void ProfileControls::exportProfile()
+{
+    const QString path = chooseFile(FileDialog::ExportProfile);
+    if (path.isEmpty())
+        return;
+    const QString name = workingConfig.names[size_t(workingConfig.profileIndex())];
+    if (!ProfileExchange::exportProfile(name, AppConfig::currentProductName(), path))
+        warn(windowText("The file could not be written."));
+}
+
+void ProfileControls::importProfile()
+{
+    const QString path = chooseFile(FileDialog::ImportProfile);
+    if (path.isEmpty())
+        return;
+    if (ProfileExchange::checkProfileFile(path, AppConfig::currentProductName()) != ProfileExchange::Check::Ok) {
+        warn(windowText("The file is not match current mouse!"));
+        return;
+    }
+    ProfileLibraryEditor editor(workingConfig, m_library);
+    switch (editor.importProfile(path, nullptr)) {
+    case ProfileLibraryEditor::Outcome::Done:
+        break;
+    case ProfileLibraryEditor::Outcome::Exists:
+        warn(windowText("Profile Exist!"));
+        return;
+    case ProfileLibraryEditor::Outcome::BadName:
+        warn(editor.reason());
+        return;
+    default:
+        warn(windowText("The profile file could not be written."));
+        return;
+    }
+    showProfileChange();
+    m_window->upload(false);
+}
+
+void ProfileControls::saveConfiguration()
+{
+    const QString path = chooseFile(FileDialog::SaveConfig);
+    if (path.isEmpty())
+        return;
+    // What the pages show, unapplied edits included.
+    MouseConfig copy = workingConfig;
+    m_window->gatherPages(copy);
+    if (!exportConfigFile(copy, path, AppConfig::currentProductName()))
+        warn(windowText("The file could not be written."));
+}
+
+void ProfileControls::loadConfiguration()
+{
+    const QString path = chooseFile(FileDialog::LoadConfig);
+    if (path.isEmpty())
+        return;
+    // The one import of a whole configuration, shared with the command line.
+    const ConfigImport result = importConfiguration(workingConfig, path, AppConfig::currentProductName());
+    if (result.outcome != ConfigImport::Imported) {
+        warn(windowText("The file is not match current mouse!"));
+        return;
+    }
+    for (const QString &refused : result.refusedNames)
+        qCDebug(lcUi) << "slot name kept out of the loaded configuration:" << refused;
+    m_window->selectTab(WindowControls::TabLighting);
+    m_controls.setArrowPictures(m_window->currentModel());
+    showProfileChange();
+    m_window->upload(false);
+}

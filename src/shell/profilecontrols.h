@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class ProfileWindow;
+class QMenu;
+class QWidget;
+class VeskPushButton;
+class WindowControls;
+
+// The profile controls of the main window: the slot menu and indicators,
+// the name field (rename on Enter), the library menu and the buttons ADD,
+// DELETE, COPY, RESET, "Reset All", export, import, SAVE and LOAD1, with
+// their questions and messages and the uploads that some of them start.
+// What the operations do to the files lives in ProfileLibraryEditor and
+// ProfileExchange; this class is their user interface.
+class ProfileControls : public QObject {
+    Q_OBJECT
+public:
+    // The library menu offers the first entries only; the list keeps all.
+    static constexpr int kLibraryMenuLimit = 200;
+
+    // The file dialogs of export, import, SAVE and LOAD1. Returns the chosen
+    // path or an empty string; tests replace it.
+    enum class FileDialog { ExportProfile, ImportProfile, SaveConfig, LoadConfig };
+    using FileChooser = std::function<QString(FileDialog dialog)>;
+
+    ProfileControls(ProfileWindow &window, WindowControls &controls, QObject *parent = nullptr);
+
+    void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+
+    QStringList libraryNames() const { return m_library; }
+    QMenu *slotMenu() const { return m_slotMenu; }
+    QMenu *libraryMenu() const { return m_libraryMenu; }
+
+    // The library list read again (start, model switch, first mouse).
+    void reloadLibrary();
+    // Texts of the slot menu and the controls in the current language.
+    void retranslate();
+    // The profile menu button and the name field show the active slot.
+    void showCurrent();
+    void rebuildLibraryMenu();
+
+    // ADD, DELETE, COPY, RESET, "Reset All", export, import, SAVE or LOAD1;
+    // any other button is ignored.
+    void run(const VeskPushButton *button);
+
+    // The operations.
+    void switchSlot(int slot);          // profile menu entry
+    void mouseSwitched(int slot);       // the mouse's own profile button: no select
+    void sendProfileTables();           // the tables of the active profile, as Apply sends them
+    void takeLibraryProfile(const QString &name);
+    void renameFromField();             // Enter in the name field
+    void add();
+    void remove();
+    void copy();
+    void resetProfile();
+    void resetAll();
+    void exportProfile();
+    void importProfile();
+    void saveConfiguration();
+    void loadConfiguration();
+
+private:
+    static QString runFileDialog(QWidget *parent, FileDialog dialog);
+    void rebuildSlotMenu();
+    void warn(const QString &text);
+    bool ask(const QString &text);
+    void showProfileChange();
+    QString chooseFile(FileDialog dialog);
+
+    ProfileWindow *m_window;
+    WindowControls &m_controls;
+    QMenu *m_slotMenu = nullptr;
+    QMenu *m_libraryMenu = nullptr;
+    QStringList m_library;
+    FileChooser m_chooseFile;
+};

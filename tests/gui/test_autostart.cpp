@@ -1,0 +1,113 @@
+// "Start with the desktop" in the window and in the tray menu: both write
+// and remove the autostart entry and follow each other; a failed write
+// leaves both unticked. And a start with --hidden where there is no tray
+// shows the window.
+
+#include "test_mainwindowfixture.h"
+
+#include "platform/autostartentry.h"
+#include "shell/autostartsetting.h"
+#include "shell/traycontroller.h"
+#include "widgets/veskcheckbox.h"
+
+#include <QAction>
+#include <QProcess>
+#include <QTemporaryDir>
+
+class TestAutostart : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void windowAndTrayWriteTheEntry();
+    void failedWriteStaysUnticked();
+    void hiddenWithoutATrayStartsShown();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_configHome;
+    QByteArray m_oldConfigHome;
+};
+
+void TestAutostart::init()
+{
+    m_configHome = std::make_unique<QTemporaryDir>();
+    m_oldConfigHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", m_configHome->path().toUtf8());
+}
+
+void TestAutostart::cleanup()
+{
+    qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
+    m_configHome.reset();
+}
+
+void TestAutostart::windowAndTrayWriteTheEntry()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    VeskCheckBox *box = w.controls().autostart;
+    QAction *action = w.tray()->autostartAction();
+    QVERIFY(box->isVisible());
+    QVERIFY(!box->isChecked());
+    QVERIFY(!action->isChecked());
+    QCOMPARE(box->text(), QStringLiteral("Start with the desktop"));
+
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY(AutostartEntry::isEnabled());
+    QVERIFY(box->isChecked());
+    QVERIFY(action->isChecked());
+    QFile entry(AutostartEntry::path());
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    QVERIFY(entry.readAll().contains(AutostartEntry::execLine(QCoreApplication::applicationFilePath()).toUtf8()));
+
+    action->trigger();
+    QVERIFY(!QFile::exists(AutostartEntry::path()));
+    QVERIFY(!action->isChecked());
+    QVERIFY(!box->isChecked());
+}
+
+void TestAutostart::failedWriteStaysUnticked()
+{
+    QFile blocker(m_configHome->path() + QStringLiteral("/autostart"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    QTest::mouseClick(w.controls().autostart, Qt::LeftButton);
+    QVERIFY(!w.controls().autostart->isChecked());
+    w.tray()->autostartAction()->trigger();
+    QVERIFY(!w.tray()->autostartAction()->isChecked());
+    QVERIFY(!w.autostart()->isEnabled());
+}
+
+void TestAutostart::hiddenWithoutATrayStartsShown()
+{
+    // The offscreen platform has no tray: --hidden must not leave a window
+    // that nothing can bring back. The program quits after its first paint,
+    // which only a shown window gets.
+    TestEnvironment env;
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("MOUSECFG_SIMULATE"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("MOUSECFG_QUIT_AFTER_SHOW"), QStringLiteral("1"));
+    // A lock folder of its own: another program's instance must not refuse it.
+    QTemporaryDir runtime;
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    program.setProcessEnvironment(environment);
+    program.start(TestEnvironment::buildBinDir() + QStringLiteral("/mousecfg"), {QStringLiteral("--hidden")});
+    QVERIFY(program.waitForStarted(10000));
+    const bool finished = program.waitForFinished(60000);
+    if (!finished) {
+        program.kill();
+        program.waitForFinished(5000);
+    }
+    QVERIFY2(finished, "the window was never shown");
+    QCOMPARE(program.exitCode(), 0);
+}
+
+QTEST_MAIN(TestAutostart)
+#include "test_autostart.moc"

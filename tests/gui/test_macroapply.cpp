@@ -1,0 +1,97 @@
+// A macro made on the macro page reaches the virtual mouse: recorded,
+// assigned to a button, applied; then edited, renamed and applied again.
+
+#include "config/functioncatalogue.h"
+#include "device/macroimage.h"
+#include "editors/macropage.h"
+#include "editors/macrotablemodel.h"
+#include "shell/pagehost.h"
+#include "test_mainwindowfixture.h"
+#include "widgets/veskcheckbox.h"
+#include "widgets/vesklineedit.h"
+
+#include <QtTest>
+
+namespace {
+
+QByteArray slotBytes(const VirtualMouse &mouse, int slot)
+{
+    const SimMemory m = mouse.memory();
+    return QByteArray(reinterpret_cast<const char *>(m.macro.data()) + kMacroSlotSize * slot, kMacroSlotSize).toHex(' ');
+}
+
+QByteArray expectedSlot(const std::vector<KeyInfo> &rows)
+{
+    std::vector<uint8_t> bytes = encodeMacroBytes(rows.data(), int(rows.size()));
+    bytes.resize(kMacroSlotSize, 0);
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), kMacroSlotSize).toHex(' ');
+}
+
+} // namespace
+
+class TestMacroApply : public QObject {
+    Q_OBJECT
+
+private slots:
+    void recordedMacroReachesTheMouse();
+};
+
+void TestMacroApply::recordedMacroReachesTheMouse()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    QTRY_VERIFY_WITH_TIMEOUT(w.mouseReady(), 10000);
+    auto *page = dynamic_cast<MacroPage *>(w.pages().page(EditorPage::Macros));
+    QVERIFY(page);
+    MacroPageDialogs dialogs = MacroPageDialogs::standard();
+    QStringList warnings;
+    dialogs.warn = [&](QWidget *, const QString &, const QString &text) { warnings.append(text); };
+    page->setDialogs(dialogs);
+
+    page->onClicked(page->button(MacroPage::New));
+    page->delayBox(1)->click();
+    page->onClicked(page->button(MacroPage::Start));
+    const int ctrl = 29, c = 46;
+    page->takeKey(ctrl, 0, 1000);
+    page->takeKey(c, 0, 1040);
+    page->takeKey(c, 0x80, 1100);
+    page->takeKey(ctrl, 0x80, 1170);
+    page->onClicked(page->button(MacroPage::Stop));
+    QVERIFY(warnings.isEmpty());
+    const std::vector<KeyInfo> recorded = page->model()->rows();
+    QCOMPARE(recorded.size(), size_t(7));
+
+    // The button page's choice, made in the record.
+    ButtonInfo &button = currentProfile(workingConfig).buttons[2];
+    button.Fun = Fun::Macro;
+    button.macroname = page->currentName();
+    button.LoopNumber = 1;
+    BoxWatcher boxes;
+    QCOMPARE(w.apply(), 0);
+    QCOMPARE(slotBytes(*f.mouse, 0), expectedSlot(recorded));
+
+    // An edit saved on the page is sent by the next Apply, though the
+    // profile record did not change.
+    page->selectRow(0);
+    page->onClicked(page->button(MacroPage::MoveDown));
+    page->onClicked(page->button(MacroPage::Save));
+    const std::vector<KeyInfo> edited = page->model()->rows();
+    QVERIFY(edited != recorded);
+    QCOMPARE(w.apply(), 0);
+    QCOMPARE(slotBytes(*f.mouse, 0), expectedSlot(edited));
+
+    // A rename: the button follows and the next Apply still finds the file.
+    page->nameEdit()->setText(QStringLiteral("copy paste"));
+    page->onClicked(page->button(MacroPage::ChangeName));
+    QCOMPARE(currentProfile(workingConfig).buttons[2].macroname, QStringLiteral("copy paste"));
+    QCOMPARE(currentProfile(storedConfig).buttons[2].macroname, QStringLiteral("copy paste"));
+    page->onClicked(page->button(MacroPage::Top));
+    page->onClicked(page->button(MacroPage::Save));
+    QCOMPARE(w.apply(), 0);
+    QCOMPARE(slotBytes(*f.mouse, 0), expectedSlot(page->model()->rows()));
+    QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join(QLatin1Char('|'))));
+}
+
+QTEST_MAIN(TestMacroApply)
+#include "test_macroapply.moc"

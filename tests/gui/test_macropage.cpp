@@ -1,0 +1,577 @@
+// The macro editor page offscreen against a private installation: rows of
+// every kind saved and reloaded, row operations, the insert limit, the
+// library (numbering, 50 macros, import, export, rename), unsaved edits,
+// recording through the page, and the recoil editor.
+
+#include "config/macrofile.h"
+#include "config/paths.h"
+#include "editors/gunsetdialog.h"
+#include "editors/macropage.h"
+#include "editors/macrorecorder.h"
+#include "editors/macrorows.h"
+#include "editors/macrotablemodel.h"
+#include "editors/mousecommandpanel.h"
+#include "editors/pageevents.h"
+#include "keyevents.h"
+#include "test_mainwindowfixture.h"
+#include "testenvironment.h"
+#include "widgets/veskcheckbox.h"
+#include "widgets/vesklineedit.h"
+#include "widgets/veskpushbutton.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableView>
+#include <QtTest>
+
+namespace {
+
+using Rows = QVector<QVector<int>>;
+
+Rows rowsOf(const std::vector<KeyInfo> &events)
+{
+    Rows rows;
+    for (const KeyInfo &e : events)
+        rows.append({e.map, e.DataH, e.DataL});
+    return rows;
+}
+
+std::vector<KeyInfo> keyTaps(int count)
+{
+    std::vector<KeyInfo> rows;
+    for (int i = 0; i < count; ++i)
+        rows.push_back(MacroRows::keyRow(i % 2 == 0, 4 + i / 2));
+    return rows;
+}
+
+void fillList(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const QString name = QStringLiteral("m%1").arg(i);
+        writeMacroFile(name, MacroOptions(), {});
+        addMacroName(name);
+    }
+}
+
+// A page whose modal questions are answered by the test.
+struct PageFixture {
+    PageFixture()
+        : page(events)
+    {
+        MacroPageDialogs d;
+        d.openFile = [this](QWidget *) { return files.value(0); };
+        d.openFiles = [this](QWidget *) { return files; };
+        d.saveFile = [this](QWidget *, const QString &proposed) {
+            proposedName = proposed;
+            return target;
+        };
+        d.chooseFolder = [this](QWidget *) { return target; };
+        d.warn = [this](QWidget *, const QString &, const QString &text) { warnings.append(text); };
+        d.ask = [this](QWidget *, const QString &text) {
+            questions.append(text);
+            return answer;
+        };
+        d.recoil = [this](QWidget *) { return recoil; };
+        page.setDialogs(d);
+    }
+
+    void click(MacroPage::Button which) { page.onClicked(page.button(which)); }
+    void selectMacro(const QString &name)
+    {
+        const auto items = page.macroList()->findItems(name, Qt::MatchExactly);
+        QVERIFY(!items.isEmpty());
+        QListWidget *list = page.macroList();
+        page.itemClicked(list->model()->index(list->row(items.first()), 0));
+    }
+    Rows saved(const QString &name) const
+    {
+        MacroOptions options;
+        std::vector<KeyInfo> events;
+        readMacroFile(name, options, events);
+        return rowsOf(events);
+    }
+
+    TestEnvironment env;
+    PageEvents events;
+    MacroPage page;
+    QStringList files;
+    QString target;
+    QString proposedName;
+    QStringList warnings;
+    QStringList questions;
+    bool answer = true;
+    MacroPageDialogs::Recoil recoil;
+};
+
+} // namespace
+
+class TestMacroPage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rowKindsSaveAndReload();
+    void rowOperations_data();
+    void rowOperations();
+    void insertLimit_data();
+    void insertLimit();
+    void numberingAndLimit();
+    void deleteMacroKeepsSlots();
+    void importNames();
+    void batchImportStopsAtLimit();
+    void exportReplacesAndReports();
+    void renameKeepsAssignments();
+    void unsavedEditsAsk_data();
+    void unsavedEditsAsk();
+    void recordingThroughPage();
+    void recordingTakesTypedKeys();
+    void gunSetWritesRecoilFiles();
+    void gunsetDialogRefusesBadNames();
+};
+
+void TestMacroPage::rowKindsSaveAndReload()
+{
+    PageFixture f;
+    f.click(MacroPage::New);
+    QCOMPARE(f.page.currentName(), QStringLiteral("name_1"));
+    MouseCommandPanel *panel = f.page.mousePanel();
+    // Recorded delays: every mouse action is followed by 10 ms.
+    f.page.delayBox(1)->click();
+    emit panel->clickRequested(1);
+    emit panel->buttonRequested(16, true);
+    emit panel->buttonRequested(16, false);
+    emit panel->moveRequested(MacroRows::Left, 5);
+    emit panel->moveRequested(MacroRows::Down, 120);
+    f.click(MacroPage::InsertDelay);
+    f.page.loopBox(2)->click();
+    const Rows expected{{0x81, 0, 1}, {6, 0, 1}, {0x01, 0, 1}, {6, 0, 1}, {0x81, 0, 16}, {6, 0, 1},
+                        {0x01, 0, 16}, {6, 0, 1}, {2, 0, 251}, {6, 0, 1}, {2, 120, 0}, {6, 0, 1}, {6, 0, 1}};
+    QCOMPARE(rowsOf(f.page.model()->rows()), expected);
+    const QModelIndex move = f.page.model()->index(8, MacroTableModel::KeyColumn);
+    QCOMPARE(move.data().toString(), QStringLiteral("MOVE LEFT"));
+    QCOMPARE(move.siblingAtColumn(MacroTableModel::ActionColumn).data().toString(), QStringLiteral("5"));
+
+    f.click(MacroPage::Save);
+    QCOMPARE(f.saved(QStringLiteral("name_1")), expected);
+    QVERIFY(takeWriteSign(QStringLiteral("name_1")));
+
+    // A second page reads it back as it was written.
+    PageEvents events;
+    MacroPage again(events);
+    QCOMPARE(again.currentName(), QStringLiteral("name_1"));
+    QCOMPARE(rowsOf(again.model()->rows()), expected);
+    QCOMPARE(again.delayMode(), 1);
+    QCOMPARE(again.loopType(), 2);
+    QCOMPARE(again.selectedRow(), expected.size() - 1);
+}
+
+void TestMacroPage::rowOperations_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QVector<int>>("order");   // the usages after the operation
+    QTest::addColumn<int>("selectedAfter");
+
+    QTest::newRow("top of first") << int(MacroPage::Top) << 0 << QVector<int>{4, 5, 6} << 0;
+    QTest::newRow("top of last") << int(MacroPage::Top) << 2 << QVector<int>{6, 4, 5} << 0;
+    QTest::newRow("bottom of first") << int(MacroPage::Bottom) << 0 << QVector<int>{5, 6, 4} << 2;
+    QTest::newRow("up at top") << int(MacroPage::MoveUp) << 0 << QVector<int>{4, 5, 6} << 0;
+    QTest::newRow("down at bottom") << int(MacroPage::MoveDown) << 2 << QVector<int>{4, 5, 6} << 2;
+    QTest::newRow("down") << int(MacroPage::MoveDown) << 0 << QVector<int>{5, 4, 6} << 1;
+    QTest::newRow("delete last") << int(MacroPage::DeleteRow) << 2 << QVector<int>{4, 5} << 1;
+    QTest::newRow("delete first") << int(MacroPage::DeleteRow) << 0 << QVector<int>{5, 6} << 0;
+    QTest::newRow("clear") << int(MacroPage::Clear) << 1 << QVector<int>{} << -1;
+}
+
+void TestMacroPage::rowOperations()
+{
+    QFETCH(int, button);
+    QFETCH(int, selected);
+    QFETCH(QVector<int>, order);
+    QFETCH(int, selectedAfter);
+
+    PageFixture f;
+    f.click(MacroPage::New);
+    f.page.model()->setRows({MacroRows::keyRow(true, 4), MacroRows::keyRow(true, 5), MacroRows::keyRow(true, 6)});
+    f.page.selectRow(selected);
+    f.click(MacroPage::Button(button));
+    QVector<int> usages;
+    for (const KeyInfo &row : f.page.model()->rows())
+        usages.append(row.DataL);
+    QCOMPARE(usages, order);
+    QCOMPARE(f.page.selectedRow(), selectedAfter);
+}
+
+void TestMacroPage::insertLimit_data()
+{
+    QTest::addColumn<int>("delayMode");
+    QTest::addColumn<int>("rowsBefore");
+    QTest::addColumn<bool>("delayFits");
+    QTest::addColumn<bool>("clickFits");
+
+    // Without delay rows the upload adds one after every fourth event: 52
+    // events fill the 200-byte slot, 53 would be cut.
+    // A delay row makes the upload send the events as they are.
+    QTest::newRow("52 events, no delays") << 0 << 52 << true << false;
+    QTest::newRow("50 events, no delays") << 0 << 50 << true << true;
+    // With delay rows: 63 rows at most.
+    QTest::newRow("61 rows with delays") << 2 << 61 << true << false;
+    QTest::newRow("59 rows with delays") << 2 << 59 << true << true;
+    QTest::newRow("63 rows") << 2 << 63 << false << false;
+}
+
+void TestMacroPage::insertLimit()
+{
+    QFETCH(int, delayMode);
+    QFETCH(int, rowsBefore);
+    QFETCH(bool, delayFits);
+    QFETCH(bool, clickFits);
+
+    PageFixture f;
+    f.click(MacroPage::New);
+    std::vector<KeyInfo> rows = keyTaps(rowsBefore - (delayMode != 0 ? 1 : 0));
+    if (delayMode != 0)
+        rows.push_back(MacroRows::delayRowForMs(10, 10));
+    f.page.model()->setRows(rows);
+    if (delayMode != 0) {
+        f.page.delayBox(delayMode)->click();
+        f.page.defaultDelayEdit()->setText(QStringLiteral("50"));
+    }
+    // A whole click with its delays goes in whole or not at all.
+    f.page.selectRow(0);
+    emit f.page.mousePanel()->clickRequested(1);
+    const int afterClick = f.page.model()->count();
+    QCOMPARE(afterClick, rowsBefore + (clickFits ? (delayMode ? 4 : 2) : 0));
+    QCOMPARE(f.warnings.size(), clickFits ? 0 : 1);
+    QVERIFY(!MacroRows::hasUnreleasedPress(f.page.model()->rows()));
+
+    f.page.model()->setRows(rows);
+    f.click(MacroPage::InsertDelay);
+    QCOMPARE(f.page.model()->count(), rowsBefore + (delayFits ? 1 : 0));
+}
+
+void TestMacroPage::numberingAndLimit()
+{
+    PageFixture f;
+    QVERIFY(writeMacroFile(QStringLiteral("name_1"), MacroOptions(), {}));
+    QVERIFY(writeMacroFile(QStringLiteral("name_2"), MacroOptions(), {}));
+    f.click(MacroPage::New);
+    QCOMPARE(f.page.currentName(), QStringLiteral("name_3"));
+    QCOMPARE(listMacros(), QStringList{QStringLiteral("name_3")});
+    MacroOptions options;
+    std::vector<KeyInfo> events;
+    QVERIFY(readMacroFile(QStringLiteral("name_3"), options, events));
+    QCOMPARE(options.DelayType, 0);
+    QCOMPARE(options.DefaultDelay, 10);
+    QCOMPARE(options.LoopTime, 1);
+
+    // A free slot in the middle is taken first.
+    fillList(49);
+    removeMacroName(QStringLiteral("m10"));
+    f.click(MacroPage::New);
+    QCOMPARE(QSettings(Paths::configFile(), QSettings::IniFormat).value(QStringLiteral("MACRO_LIST/11")).toString(),
+             QStringLiteral("name_4"));
+    QCOMPARE(countMacros(), 50);
+    f.click(MacroPage::New);
+    f.recoil = {true, QStringLiteral("spray"), {RecoilBullet()}};
+    f.click(MacroPage::GunSet);
+    QCOMPARE(f.warnings, QStringList({"TOO MANY MACROS TO BE CREATE!", "TOO MANY MACROS TO BE CREATE!"}));
+    QCOMPARE(countMacros(), 50);
+    QVERIFY(!QFile::exists(Paths::macroFile(QStringLiteral("name_5"))));
+    QVERIFY(!QFile::exists(Paths::macroFile(QStringLiteral("spray"))));
+}
+
+void TestMacroPage::deleteMacroKeepsSlots()
+{
+    PageFixture f;
+    for (int i = 0; i < 3; ++i)
+        f.click(MacroPage::New);
+    f.selectMacro(QStringLiteral("name_2"));
+    f.click(MacroPage::DeleteMacro);
+    QVERIFY(!QFile::exists(Paths::macroFile(QStringLiteral("name_2"))));
+    QCOMPARE(listMacros(), (QStringList{"name_1", "name_3"}));
+    QCOMPARE(f.page.currentName(), QStringLiteral("name_3"));
+    // The freed slot is the next one taken.
+    f.click(MacroPage::New);
+    QCOMPARE(QSettings(Paths::configFile(), QSettings::IniFormat).value(QStringLiteral("MACRO_LIST/1")).toString(),
+             QStringLiteral("name_2"));
+
+    for (int i = 0; i < 3; ++i)
+        f.click(MacroPage::DeleteMacro);
+    QVERIFY(listMacros().isEmpty());
+    QVERIFY(f.page.currentName().isEmpty());
+    QVERIFY(f.page.nameEdit()->text().isEmpty());
+    QCOMPARE(f.page.model()->count(), 0);
+    QVERIFY(!f.page.button(MacroPage::Start)->isEnabled());
+}
+
+void TestMacroPage::importNames()
+{
+    PageFixture f;
+    QTemporaryDir outside;
+    auto source = [&](const QString &file) {
+        const QString path = outside.filePath(file);
+        QSettings s(path, QSettings::IniFormat);
+        s.setValue(QStringLiteral("Setting/Count"), 1);
+        s.setValue(QStringLiteral("Setting/Map_0"), QStringLiteral("132"));
+        s.setValue(QStringLiteral("Setting/DataL_0"), QStringLiteral("4"));
+        return path;
+    };
+    struct Case {
+        QString file;
+        QString name;   // empty: refused
+    };
+    const QVector<Case> cases{{QStringLiteral("x.msmacro"), QStringLiteral("x")},
+                              {QStringLiteral("a.b.MSMACRO"), QStringLiteral("a.b")},
+                              {QStringLiteral("plain"), QStringLiteral("plain")},
+                              {QStringLiteral("...MSMACRO"), QString()}};
+    for (const Case &c : cases) {
+        f.warnings.clear();
+        f.files = QStringList{source(c.file)};
+        f.click(MacroPage::Import);
+        if (c.name.isEmpty()) {
+            QCOMPARE(f.warnings.size(), 1);
+            continue;
+        }
+        QVERIFY2(f.warnings.isEmpty(), qPrintable(f.warnings.join('|')));
+        QCOMPARE(f.page.currentName(), c.name);
+        QVERIFY(QFile::exists(Paths::macroFile(c.name)));
+        QCOMPARE(f.saved(c.name), Rows({{132, 0, 4}}));
+    }
+    QCOMPARE(listMacros(), (QStringList{"x", "a.b", "plain"}));
+
+    // The same name again: "Macro Exist!" and nothing copied over it.
+    QVERIFY(writeMacroFile(QStringLiteral("x"), MacroOptions(), {}));
+    f.warnings.clear();
+    f.files = QStringList{source(QStringLiteral("x.MSMACRO"))};
+    f.click(MacroPage::Import);
+    QCOMPARE(f.warnings, QStringList{QStringLiteral("Macro Exist! x")});
+    QCOMPARE(f.saved(QStringLiteral("x")), Rows());
+}
+
+void TestMacroPage::batchImportStopsAtLimit()
+{
+    PageFixture f;
+    fillList(48);
+    f.page.batchBox()->click();
+    QTemporaryDir outside;
+    for (const char *name : {"m3", "p", "q", "r"}) {
+        const QString path = outside.filePath(QLatin1String(name) + QStringLiteral(".MSMACRO"));
+        QSettings(path, QSettings::IniFormat).setValue(QStringLiteral("Setting/Count"), 0);
+        f.files.append(path);
+    }
+    f.click(MacroPage::Import);
+    QCOMPARE(countMacros(), 50);
+    QVERIFY(listMacros().contains(QStringLiteral("q")));
+    QVERIFY(!QFile::exists(Paths::macroFile(QStringLiteral("r"))));
+    // One message for all of it.
+    QCOMPARE(f.warnings.size(), 1);
+    QVERIFY(f.warnings.first().contains(QStringLiteral("Macro Exist! m3")));
+    QVERIFY(f.warnings.first().contains(QStringLiteral("TOO MANY MACROS TO BE CREATE!")));
+}
+
+void TestMacroPage::exportReplacesAndReports()
+{
+    PageFixture f;
+    f.click(MacroPage::New);
+    f.page.model()->setRows(keyTaps(2));
+    f.click(MacroPage::Save);
+    QTemporaryDir outside;
+
+    // Single: the suffix is added, a file the dialog confirmed is replaced.
+    f.target = outside.filePath(QStringLiteral("mine"));
+    QFile old(f.target + QStringLiteral(".MSMACRO"));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old contents");
+    old.close();
+    f.click(MacroPage::Export);
+    QCOMPARE(f.proposedName, QStringLiteral("name_1.MSMACRO"));
+    QCOMPARE(readWholeFile(f.target + QStringLiteral(".MSMACRO")),
+             readWholeFile(Paths::macroFile(QStringLiteral("name_1"))));
+    QVERIFY(f.warnings.isEmpty());
+
+    // Batch: the ticked macros; a file there is replaced only after asking.
+    f.click(MacroPage::New);
+    f.page.batchBox()->click();
+    for (int i = 0; i < f.page.macroList()->count(); ++i)
+        f.page.macroList()->item(i)->setCheckState(Qt::Checked);
+    f.target = outside.path();
+    QFile::remove(outside.filePath(QStringLiteral("name_1.MSMACRO")));
+    QVERIFY(QFile::copy(Paths::macroFile(QStringLiteral("name_1")), outside.filePath(QStringLiteral("name_2.MSMACRO"))));
+    f.answer = false;
+    f.click(MacroPage::Export);
+    QCOMPARE(f.questions.size(), 1);
+    QVERIFY(!QFile::exists(outside.filePath(QStringLiteral("name_1.MSMACRO"))));
+    f.answer = true;
+    f.click(MacroPage::Export);
+    QCOMPARE(readWholeFile(outside.filePath(QStringLiteral("name_2.MSMACRO"))),
+             readWholeFile(Paths::macroFile(QStringLiteral("name_2"))));
+    QVERIFY(QFile::exists(outside.filePath(QStringLiteral("name_1.MSMACRO"))));
+
+    // A folder that cannot be written: one message naming both.
+    f.target = outside.filePath(QStringLiteral("missing/folder"));
+    f.click(MacroPage::Export);
+    QCOMPARE(f.warnings.size(), 1);
+    QVERIFY(f.warnings.first().contains(QStringLiteral("name_1, name_2")));
+}
+
+void TestMacroPage::renameKeepsAssignments()
+{
+    PageFixture f;
+    QSignalSpy renamed(&f.events, &PageEvents::macroRenamed);
+    f.click(MacroPage::New);
+    QVERIFY(writeMacroFile(QStringLiteral("burst"), MacroOptions(), {}));
+
+    struct Case {
+        QString typed;
+        QString result;   // the current name afterwards
+        bool warned;
+    };
+    const QVector<Case> cases{{QStringLiteral("burst"), QStringLiteral("burst_2"), false},
+                              {QStringLiteral("../escape"), QStringLiteral("burst_2"), true},
+                              {QString(), QStringLiteral("burst_2"), true},
+                              {QStringLiteral("burst_2"), QStringLiteral("burst_2"), false},
+                              {QStringLiteral("spray"), QStringLiteral("spray"), false}};
+    for (const Case &c : cases) {
+        f.warnings.clear();
+        f.page.nameEdit()->setText(c.typed);
+        f.click(MacroPage::ChangeName);
+        QCOMPARE(f.page.currentName(), c.result);
+        QCOMPARE(f.warnings.size(), c.warned ? 1 : 0);
+        QCOMPARE(f.page.nameEdit()->text(), c.result);
+    }
+    QCOMPARE(renamed.size(), 2);
+    QCOMPARE(renamed.at(0), (QList<QVariant>{"name_1", "burst_2"}));
+    QCOMPARE(renamed.at(1), (QList<QVariant>{"burst_2", "spray"}));
+    QCOMPARE(listMacros(), QStringList{QStringLiteral("spray")});
+    QVERIFY(!QFile::exists(Paths::macroDir() + QStringLiteral("/../escape.MSMACRO")));
+}
+
+void TestMacroPage::unsavedEditsAsk_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("save") << true;
+    QTest::newRow("drop") << false;
+}
+
+void TestMacroPage::unsavedEditsAsk()
+{
+    QFETCH(bool, answer);
+    PageFixture f;
+    f.click(MacroPage::New);
+    f.click(MacroPage::New);
+    f.selectMacro(QStringLiteral("name_1"));
+    QVERIFY(f.questions.isEmpty());   // nothing changed yet
+    f.page.selectRow(-1);
+    f.click(MacroPage::InsertDelay);
+    f.answer = answer;
+    f.selectMacro(QStringLiteral("name_2"));
+    QCOMPARE(f.questions.size(), 1);
+    QCOMPARE(f.page.currentName(), QStringLiteral("name_2"));
+    QCOMPARE(f.saved(QStringLiteral("name_1")).size(), answer ? 1 : 0);
+}
+
+void TestMacroPage::recordingThroughPage()
+{
+    PageFixture f;
+    f.click(MacroPage::New);
+    f.page.delayBox(1)->click();
+    QSignalSpy locks(&f.events, &PageEvents::enableWindowButtons);
+    f.click(MacroPage::Start);
+    QVERIFY(f.page.isRecording());
+    QVERIFY(!f.page.button(MacroPage::New)->isEnabled());
+    QCOMPARE(locks.takeFirst(), QList<QVariant>{false});
+    const int shift = 42, a = 30;
+    f.page.takeKey(shift, 0, 100);
+    f.page.takeKey(a, 0, 250);
+    f.page.takeKey(a, 0, 280);   // repeat
+    f.page.takeKey(a, 0x80, 400);
+    f.click(MacroPage::Stop);
+    QCOMPARE(locks.takeFirst(), QList<QVariant>{true});
+    // Shift is still held: warned, and saved as it is.
+    QCOMPARE(f.warnings, QStringList{QStringLiteral("ONE OR MORE KEYS HAS NOT BEEN RELEASED.")});
+    QCOMPARE(f.saved(QStringLiteral("name_1")),
+             Rows({{0x84, 0, 0xe1}, {6, 0, 15}, {0x84, 0, 4}, {6, 0, 15}, {4, 0, 4}}));
+    QVERIFY(!f.page.hasUnsavedRows());
+
+    // Edit mode on the key row: the next key typed replaces its key.
+    f.page.selectRow(2);
+    f.click(MacroPage::Edit);
+    QVERIFY(f.page.isEditing());
+    f.page.takeKey(31, 0, 500);
+    f.click(MacroPage::Save);
+    QCOMPARE(f.saved(QStringLiteral("name_1")).at(2), (QVector<int>{0x84, 0, 22}));
+}
+
+void TestMacroPage::recordingTakesTypedKeys()
+{
+    PageFixture f;
+    f.click(MacroPage::New);
+    f.page.delayBox(1)->click();
+    f.click(MacroPage::Start);
+    // Space and Return are recorded, not taken as clicks; the delays come
+    // from the events' own times.
+    const int space = 57, enter = 28;
+    QWidget *window = f.page.window();
+    QVERIFY(sendNativeKey(window, QEvent::KeyPress, space, 5000));
+    QVERIFY(sendNativeKey(window, QEvent::KeyPress, space, 5030, true));   // auto-repeat
+    QVERIFY(sendNativeKey(window, QEvent::KeyRelease, space, 5120));
+    QVERIFY(sendNativeKey(window, QEvent::KeyPress, enter, 5400));
+    QVERIFY(sendNativeKey(window, QEvent::KeyRelease, enter, 5470));
+    QTRY_COMPARE(f.page.model()->count(), 7);
+    QVERIFY(f.page.isRecording());
+    f.click(MacroPage::Stop);
+    QCOMPARE(f.saved(QStringLiteral("name_1")),
+             Rows({{0x84, 0, 0x2c}, {6, 0, 12}, {4, 0, 0x2c}, {6, 0, 28}, {0x84, 0, 0x28}, {6, 0, 7}, {4, 0, 0x28}}));
+    // Keys pass again once the recording has stopped.
+    sendNativeKey(window, QEvent::KeyPress, space, 6000);
+    QCOMPARE(f.page.model()->count(), 7);
+}
+
+void TestMacroPage::gunSetWritesRecoilFiles()
+{
+    PageFixture f;
+    f.recoil = {true, QStringLiteral("spray"), {{100, 5, 0}, {50, 0, -3}}};
+    f.click(MacroPage::GunSet);
+    f.click(MacroPage::GunSet);
+    QCOMPARE(listMacros(), (QStringList{"spray", "spray_2"}));
+    QCOMPARE(f.page.currentName(), QStringLiteral("spray_2"));
+    const Rows burst{{0x81, 0, 1}, {1, 0, 1}, {2, 5, 0}, {6, 0, 10}, {0x81, 0, 1}, {1, 0, 1}, {2, 0, 253}, {6, 0, 5}};
+    QCOMPARE(f.saved(QStringLiteral("spray")), burst);
+    QCOMPARE(rowsOf(f.page.model()->rows()), burst);
+    QCOMPARE(f.page.delayMode(), 1);
+    QCOMPARE(f.page.loopType(), 0);
+    QCOMPARE(f.page.defaultDelayEdit()->text(), QStringLiteral("10"));
+    QCOMPARE(f.page.loopTimeEdit()->text(), QStringLiteral("1"));
+}
+
+void TestMacroPage::gunsetDialogRefusesBadNames()
+{
+    TestEnvironment env;
+    GunsetDialog dialog;
+    dialog.setBulletCount(2);
+    QVERIFY(!dialog.delayBox(2)->isVisibleTo(&dialog));
+    dialog.delayBox(1)->setValue(5000);   // held to 999 by the box
+    dialog.yBox(0)->setValue(-40);
+
+    for (const QString &name : {QString(), QStringLiteral("a/b")}) {
+        dialog.nameEdit()->setText(name);
+        BoxWatcher boxes;
+        dialog.OnYesClick();
+        QCOMPARE(boxes.texts.size(), 1);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+    dialog.nameEdit()->setText(QStringLiteral("spray"));
+    dialog.OnYesClick();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.fileName(), QStringLiteral("spray"));
+    const std::vector<RecoilBullet> bullets = dialog.bullets();
+    QCOMPARE(bullets.size(), size_t(2));
+    QCOMPARE(bullets[0].y, -40);
+    QCOMPARE(bullets[1].delayMs, 999);
+}
+
+QTEST_MAIN(TestMacroPage)
+#include "test_macropage.moc"

@@ -1,0 +1,266 @@
+// The pointer-options and report-rate pages in the main window against the
+// virtual mouse: one lift-off value shown and set by both pages, the
+// exclusive pairs, the rate menu and codes it has no name for, values out of
+// range that display must not rewrite, the scroll amount written at once,
+// and the pages' rows fitting their places at both scales and in Chinese.
+
+#include "test_mainwindowfixture.h"
+
+#include "config/productdescriptor.h"
+#include "device/systemblock.h"
+#include "editors/lightingpage.h"
+#include "editors/pointeroptionspage.h"
+#include "editors/reportratepage.h"
+#include "shell/languagecontroller.h"
+#include "shell/mouseeventhandler.h"
+#include "shell/pagehost.h"
+#include "widgets/uiscale.h"
+#include "widgets/veskcheckbox.h"
+#include "widgets/vesklabel.h"
+#include "widgets/veskpushbutton.h"
+#include "widgets/veskslider.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSpinBox>
+
+class TestPerformancePages : public QObject {
+    Q_OBJECT
+private slots:
+    void liftIsOneValue();
+    void exclusivePairs();
+    void rateMenu();
+    void outOfRangeValuesKept();
+    void scrollSpeedAtOnce();
+    void rowsFit_data();
+    void rowsFit();
+};
+
+namespace {
+
+struct Pages {
+    PointerOptionsPage *pointer;
+    ReportRatePage *rate;
+};
+
+Pages performancePages(MousecfgWidget &w)
+{
+    w.selectTab(WindowControls::TabDpi);
+    return {dynamic_cast<PointerOptionsPage *>(w.pages().page(EditorPage::Performance)),
+            dynamic_cast<ReportRatePage *>(w.pages().page(EditorPage::ReportRate))};
+}
+
+QAction *rateAction(ReportRatePage *page, int code)
+{
+    for (QAction *action : page->rateMenu()->actions()) {
+        if (action->data().toInt() == code)
+            return action;
+    }
+    return nullptr;
+}
+
+void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(4, widget->height() / 2)); }
+
+int applyAndReadSystemByte(MousecfgWidget &w, WindowFixture &f, int index)
+{
+    BoxWatcher boxes;
+    if (w.apply() != 0)
+        return -1;
+    return f.mouse->memory().system.at(size_t(index));
+}
+
+} // namespace
+
+void TestPerformancePages::liftIsOneValue()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    Pages p = performancePages(w);
+    QVERIFY(p.pointer && p.rate);
+
+    // "1mm" on the pointer page: the record and the report-rate page follow.
+    click(p.pointer->onBox(PointerOptionsPage::Lift));
+    QCOMPARE(int(workingConfig.LiftHigh), 1);
+    QVERIFY(p.rate->liftBox(0)->isChecked());
+    QVERIFY(!p.rate->liftBox(1)->isChecked());
+
+    // "2 mm" on the report-rate page: the other way round.
+    click(p.rate->liftBox(1));
+    QCOMPARE(int(workingConfig.LiftHigh), 2);
+    QVERIFY(p.pointer->offBox(PointerOptionsPage::Lift)->isChecked());
+    QVERIFY(!p.pointer->onBox(PointerOptionsPage::Lift)->isChecked());
+
+    // Apply keeps the last click, whichever page had it.
+    QCOMPARE(applyAndReadSystemByte(w, f, 5), int(sensorOptionByte(workingConfig, ProductDescriptor::syncMode())));
+    QCOMPARE(int(workingConfig.LiftHigh), 2);
+    QCOMPARE(int(storedConfig.LiftHigh), 2);
+}
+
+void TestPerformancePages::exclusivePairs()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    workingConfig.Jitter = 1;
+    workingConfig.AngleValue = 0;
+    w.refreshPages();
+    Pages p = performancePages(w);
+    VeskCheckBox *on = p.pointer->onBox(PointerOptionsPage::Jitter);
+    VeskCheckBox *off = p.pointer->offBox(PointerOptionsPage::Jitter);
+    QVERIFY(on->isChecked());
+
+    // The checked box stays checked when clicked.
+    click(on);
+    QVERIFY(on->isChecked());
+    QVERIFY(!off->isChecked());
+    click(off);
+    QVERIFY(off->isChecked());
+    QVERIFY(!on->isChecked());
+    click(p.pointer->onBox(PointerOptionsPage::Angle));
+    // Only Apply takes the pairs; a profile switch by the mouse's own button
+    // keeps them, since they are not the profile's.
+    QCOMPARE(int(workingConfig.Jitter), 1);
+    w.mouseEvents().refreshProfile(2);
+    QCOMPARE(int(workingConfig.ProfileID), 2);
+    QVERIFY(off->isChecked());
+    QCOMPARE(int(workingConfig.Jitter), 1);
+    BoxWatcher boxes;
+    QCOMPARE(w.apply(), 0);
+    QCOMPARE(int(workingConfig.Jitter), 0);
+    QCOMPARE(int(workingConfig.AngleValue), 1);
+}
+
+void TestPerformancePages::rateMenu()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    ProfileData &profile = currentProfile(workingConfig);
+    profile.pollrate = 16;
+    w.refreshPages();
+    Pages p = performancePages(w);
+    QCOMPARE(p.rate->rateButton()->text(), QString());
+    QStringList texts;
+    for (QAction *action : p.rate->rateMenu()->actions())
+        texts << action->text();
+    QCOMPARE(texts, (QStringList{"125 HZ", "250 HZ", "500 HZ", "1000 HZ"}));
+
+    // A lift-off click does not bring back a stale rate, and Apply keeps the
+    // unknown code until a rate is chosen.
+    click(p.rate->liftBox(0));
+    QCOMPARE(int(profile.pollrate), 16);
+    const int active = workingConfig.profileIndex();
+    QCOMPARE(applyAndReadSystemByte(w, f, 11 + active), 16);
+
+    rateAction(p.rate, 2)->trigger();
+    QCOMPARE(p.rate->rateButton()->text(), QStringLiteral("500 HZ"));
+    click(p.pointer->offBox(PointerOptionsPage::Lift));
+    QCOMPARE(p.rate->rateButton()->text(), QStringLiteral("500 HZ"));
+    QCOMPARE(applyAndReadSystemByte(w, f, 11 + active), 2);
+
+    // The mouse's own rate button moves the label.
+    w.mouseEvents().refreshRate(8);
+    QCOMPARE(p.rate->rateButton()->text(), QStringLiteral("125 HZ"));
+}
+
+void TestPerformancePages::outOfRangeValuesKept()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    workingConfig.Debounce = 0;
+    workingConfig.Sync = 7;
+    workingConfig.LiftHigh = 0;
+    currentProfile(workingConfig).scrollspeed = 0;
+    w.refreshPages();
+    Pages p = performancePages(w);
+    QCOMPARE(p.pointer->responseSlider()->value(), 1);
+    QVERIFY(p.pointer->onBox(PointerOptionsPage::Sync)->isChecked());
+    QVERIFY(p.pointer->offBox(PointerOptionsPage::Lift)->isChecked());
+    QVERIFY(p.rate->liftBox(1)->isChecked());
+    QCOMPARE(p.rate->shownLift(), 2);
+    QCOMPARE(p.pointer->scrollBox()->value(), 1);
+
+    BoxWatcher boxes;
+    QCOMPARE(w.apply(), 0);
+    QCOMPARE(int(workingConfig.Debounce), 0);
+    QCOMPARE(int(workingConfig.Sync), 7);
+    QCOMPARE(int(workingConfig.LiftHigh), 0);
+    QCOMPARE(int(currentProfile(workingConfig).scrollspeed), 0);
+
+    // A move of the slider is the user's: Apply takes it.
+    p.pointer->responseSlider()->setValue(40);
+    QCOMPARE(int(workingConfig.Debounce), 0);
+    QCOMPARE(w.apply(), 0);
+    QCOMPARE(int(workingConfig.Debounce), 40);
+    QCOMPARE(int(f.mouse->memory().system.at(9)), 40);
+}
+
+void TestPerformancePages::scrollSpeedAtOnce()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    currentProfile(workingConfig).scrollspeed = 5;
+    w.refreshPages();
+    Pages p = performancePages(w);
+    p.pointer->scrollBox()->stepUp();
+    QCOMPARE(int(currentProfile(workingConfig).scrollspeed), 6);
+    p.pointer->scrollBox()->setValue(99);
+    QCOMPARE(int(currentProfile(workingConfig).scrollspeed), 20);
+}
+
+void TestPerformancePages::rowsFit_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("syncMode");
+    QTest::newRow("1.0 English sync 0") << 0 << 0 << 0;
+    QTest::newRow("1.0 English sync 1") << 0 << 0 << 1;
+    QTest::newRow("2.0 English sync 2") << 4 << 0 << 2;
+    QTest::newRow("1.0 Simplified Chinese") << 0 << 1 << 2;
+    QTest::newRow("2.0 Traditional Chinese") << 4 << 2 << 0;
+}
+
+void TestPerformancePages::rowsFit()
+{
+    QFETCH(int, level);
+    QFETCH(int, language);
+    QFETCH(int, syncMode);
+
+    WindowFixture f;
+    f.env->writeDescriptor({{"Sync", syncMode}});
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    w.switchLanguage(language);
+    UiScale::setLevel(level);
+    w.pages().layout();
+    Pages p = performancePages(w);
+    LightingPage *lighting = dynamic_cast<LightingPage *>(w.pages().page(EditorPage::Lighting));
+    for (QWidget *page : {static_cast<QWidget *>(p.pointer), static_cast<QWidget *>(p.rate),
+                          static_cast<QWidget *>(lighting)}) {
+        QList<QRect> taken;
+        for (QWidget *child : page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!child->isVisibleTo(page) || child->inherits("QMenu"))
+                continue;
+            const QRect r = child->geometry();
+            QVERIFY2(page->rect().contains(r), qPrintable(child->objectName() + QLatin1String(" leaves its page")));
+            for (const QRect &other : taken)
+                QVERIFY2(!other.intersects(r), qPrintable(child->objectName() + QLatin1String(" overlaps")));
+            taken << r;
+            // Texts are not cut.
+            QString text;
+            if (auto *label = qobject_cast<QLabel *>(child))
+                text = label->text();
+            else if (auto *button = qobject_cast<QAbstractButton *>(child))
+                text = button->text();
+            const int room = qobject_cast<QCheckBox *>(child) ? r.width() - UiScale::scaled(20 + 8) : r.width();
+            QVERIFY2(child->fontMetrics().horizontalAdvance(text) <= room, qPrintable(text + QLatin1String(" is cut")));
+        }
+    }
+    UiScale::setLevel(0);
+}
+
+QTEST_MAIN(TestPerformancePages)
+#include "test_performancepages.moc"

@@ -1,0 +1,475 @@
+// The profile controls of the main window against the virtual mouse: each
+// library operation with its messages and what it leaves on disk, which
+// operations reach the mouse, the slot switch from the menu and from the
+// mouse's own button, "Reset All", SAVE and LOAD1, export and import.
+
+#include "test_mainwindowfixture.h"
+
+#include "config/appconfig.h"
+#include "config/configfile.h"
+#include "config/paths.h"
+#include "config/profilefile.h"
+#include "config/profilelibrary.h"
+#include "editors/dpipage.h"
+#include "editors/dpistagerow.h"
+#include "editors/twobarslider.h"
+#include "shell/pagehost.h"
+#include "shell/profilecontrols.h"
+#include "shell/windowcontrols.h"
+#include "widgets/vesklineedit.h"
+#include "widgets/veskpushbutton.h"
+#include "widgets/veskslider.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+
+namespace {
+
+const QString kProduct = QStringLiteral("QORV Nimbus 6");
+
+bool profileFileExists(const QString &name) { return QFile::exists(Paths::profileFile(name)); }
+
+// A factory profile whose stage 1 runs at code `code` on both axes.
+ProfileData profileWithStage(int code)
+{
+    ProfileData profile;
+    makeDefaultProfile(profile);
+    profile.dpiLevels[1].used = 1;
+    profile.dpiLevels[1].x = code;
+    profile.dpiLevels[1].y = code;
+    return profile;
+}
+
+// Stage `stage` of the mouse's DPI table as "used xl xh yl yh".
+QByteArray mouseStage(const SimMemory &m, int stage)
+{
+    if (m.dpi.size() < size_t(1 + 5 * (stage + 1)))
+        return QByteArray();
+    return QByteArray(reinterpret_cast<const char *>(m.dpi.data()) + 1 + 5 * stage, 5).toHex(' ');
+}
+
+// Command bytes of the reports written to the mouse, in order, without the
+// poller's status queries.
+QList<int> writtenCommands(const QString &trace)
+{
+    QFile file(trace);
+    QList<int> commands;
+    if (!file.open(QIODevice::ReadOnly))
+        return commands;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (!line.startsWith("> "))
+            continue;
+        const int command = line.mid(2 + 9, 2).toInt(nullptr, 16);
+        if (command != 0x48)
+            commands << command;
+    }
+    return commands;
+}
+
+struct ProfileFixture : WindowFixture {
+    QString trace;
+
+    MousecfgWidget &start()
+    {
+        mouse->plug(SimLink::Receiver);
+        MousecfgWidget &w = open();
+        trace = env->root() + QStringLiteral("/trace.txt");
+        return w;
+    }
+    // From here on the mouse records what it is sent.
+    void traceFromNow()
+    {
+        QFile::remove(trace);
+        QVERIFY(mouse->setTraceFile(trace));
+    }
+    // The per-profile buttons exist with an empty size in the standard
+    // layout: they are clicked through their function, not the pointer.
+    void click(VeskPushButton *button) { button->click(); }
+    void enterName(const QString &name)
+    {
+        VeskLineEdit *field = window->controls().nameField;
+        field->setText(name);
+        emit field->returnPressed();
+    }
+    void chooseFile(const QString &path)
+    {
+        window->profiles().setFileChooser([path](ProfileControls::FileDialog) { return path; });
+    }
+};
+
+} // namespace
+
+class TestProfileControls : public QObject {
+    Q_OBJECT
+private slots:
+    void libraryOperationsStayOffTheMouse();
+    void deleteAndRenameRefusals_data();
+    void deleteAndRenameRefusals();
+    void slotMenuSwitchesTheMouse();
+    void mouseButtonSendsTheNewTables();
+    void resetAllSendsEverythingAndKeepsLibraryFiles();
+    void resetProfileAsksThenSends();
+    void cancelReloadsAMissingFileAsFactory();
+    void saveThenLoad();
+    void loadRefusals_data();
+    void loadRefusals();
+    void exportOverAnExistingFile();
+    void importProfile();
+    void libraryMenuEntries();
+};
+
+void TestProfileControls::libraryOperationsStayOffTheMouse()
+{
+    ProfileFixture f;
+    MousecfgWidget &w = f.start();
+    const WindowControls &c = w.controls();
+    QTRY_VERIFY(w.connection()->hasStatusThread());
+    const std::array<int, 5> commits = f.mouse->memory().commits;
+    BoxWatcher boxes;
+
+    f.click(c.add);
+    QCOMPARE(c.nameField->text(), QStringLiteral("Profile 6"));
+    QVERIFY(profileFileExists(QStringLiteral("Profile 6")));
+    QCOMPARE(ProfileLibrary::load().last(), QStringLiteral("Profile 6"));
+
+    f.click(c.copy);
+    QCOMPARE(c.nameField->text(), QStringLiteral("Profile 6 copy"));
+    QVERIFY(profileFileExists(QStringLiteral("Profile 6 copy")));
+
+    f.enterName(QStringLiteral("Work"));
+    QCOMPARE(workingConfig.names[0], QStringLiteral("Work"));
+    QVERIFY(profileFileExists(QStringLiteral("Work")));
+    QVERIFY(!profileFileExists(QStringLiteral("Profile 6 copy")));
+    QCOMPARE(AppConfig::slotName(0), QStringLiteral("Work"));
+
+    // Delete asks first; "No" keeps everything.
+    boxes.onBox = [](VeskMessageBox *box) { box->reject(); };
+    f.click(c.remove);
+    QVERIFY(profileFileExists(QStringLiteral("Work")));
+    boxes.onBox = nullptr;
+    f.click(c.remove);
+    QVERIFY(!profileFileExists(QStringLiteral("Work")));
+    QCOMPARE(c.nameField->text(), QStringLiteral("Profile 6"));
+    QCOMPARE(AppConfig::slotName(0), QStringLiteral("Profile 6"));
+    QVERIFY(!ProfileLibrary::load().contains(QStringLiteral("Work")));
+    QCOMPARE(boxes.texts, (QStringList{QStringLiteral("Are you sure you want delete this profile?"),
+                                       QStringLiteral("Are you sure you want delete this profile?")}));
+
+    // Choosing another slot's profile from the library menu.
+    boxes.texts.clear();
+    for (QAction *action : w.profiles().libraryMenu()->actions()) {
+        if (action->data().toString() == QStringLiteral("Profile 2"))
+            action->trigger();
+    }
+    QCOMPARE(boxes.texts, QStringList{QStringLiteral("Profile is Already Used!")});
+    QCOMPARE(workingConfig.names[0], QStringLiteral("Profile 6"));
+
+    // None of these reaches the mouse.
+    QCOMPARE(f.mouse->memory().commits, commits);
+}
+
+void TestProfileControls::deleteAndRenameRefusals_data()
+{
+    QTest::addColumn<QString>("slotName");
+    QTest::addColumn<bool>("rename");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("fieldAfter");
+    const QString reserved = QStringLiteral("The default Profile cannot be deleted or renamed.");
+    QTest::newRow("delete a reserved name") << "Work" << false << "Profile 1" << reserved << "Profile 1";
+    QTest::newRow("delete another slot's profile") << "Work" << false << "Other" << "Profile is Already Used!"
+                                                   << "Other";
+    QTest::newRow("delete a name not in the library") << "Work" << false << "Nowhere" << "" << "Work";
+    QTest::newRow("rename a reserved slot") << "Profile 1" << true << "X" << reserved << "Profile 1";
+    QTest::newRow("rename to an existing name") << "Work" << true << "Other" << "Profile Exist!" << "Other";
+    QTest::newRow("rename to the template's name") << "Work" << true << "defaultprofile" << "Profile Exist!"
+                                                   << "defaultprofile";
+    QTest::newRow("rename to a path") << "Work" << true << "../x" << "The name cannot contain / or \\." << "../x";
+}
+
+void TestProfileControls::deleteAndRenameRefusals()
+{
+    QFETCH(QString, slotName);
+    QFETCH(bool, rename);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(QString, fieldAfter);
+
+    ProfileFixture f;
+    // Slot 0 uses `slotName`, slot 1 uses Other; both in the library.
+    AppConfig::setSlotName(0, slotName);
+    AppConfig::setSlotName(1, QStringLiteral("Other"));
+    QVERIFY(saveProfileFile(profileWithStage(40), QStringLiteral("Work")));
+    QVERIFY(saveProfileFile(profileWithStage(41), QStringLiteral("Other")));
+    QVERIFY(ProfileLibrary::save({QStringLiteral("Profile 1"), QStringLiteral("Work"), QStringLiteral("Other")}));
+    MousecfgWidget &w = f.start();
+    const MouseConfig before = workingConfig;
+    BoxWatcher boxes;
+    if (rename) {
+        f.enterName(typed);
+    } else {
+        w.controls().nameField->setText(typed);
+        f.click(w.controls().remove);
+    }
+    QCOMPARE(boxes.texts, message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(w.controls().nameField->text(), fieldAfter);
+    QVERIFY(workingConfig == before);
+    QVERIFY(profileFileExists(QStringLiteral("Work")));
+    QVERIFY(profileFileExists(QStringLiteral("Other")));
+}
+
+void TestProfileControls::slotMenuSwitchesTheMouse()
+{
+    ProfileFixture f;
+    QVERIFY(saveProfileFile(profileWithStage(40), QStringLiteral("Profile 3")));
+    MousecfgWidget &w = f.start();
+    QTRY_VERIFY(w.connection()->hasStatusThread());
+    f.traceFromNow();
+    BoxWatcher boxes;
+
+    w.profiles().slotMenu()->actions().at(2)->trigger();
+
+    QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join(QLatin1Char('|'))));
+    QCOMPARE(int(workingConfig.ProfileID), 2);
+    QCOMPARE(AppConfig::activeProfileIndex(), 2);
+    QCOMPARE(w.controls().profileMenu->text(), QStringLiteral("Mode 3"));
+    // Select and apply, the five apply groups, then an upload that carries
+    // the new profile's tables.
+    const QList<int> commands = writtenCommands(f.trace);
+    QVERIFY(commands.size() > 8);
+    QCOMPARE(commands.mid(0, 7), (QList<int>{0x44, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40}));
+    QCOMPARE(commands.at(7), 0x46);
+    QVERIFY(commands.mid(7).contains(0x02));
+    QVERIFY(commands.mid(7).contains(0x03));
+    const SimMemory m = f.mouse->memory();
+    QCOMPARE(m.activeProfile, 2);
+    QCOMPARE(mouseStage(m, 1), QByteArray("01 28 00 28 00"));
+    QVERIFY(storedConfig == workingConfig);
+}
+
+void TestProfileControls::mouseButtonSendsTheNewTables()
+{
+    ProfileFixture f;
+    QVERIFY(saveProfileFile(profileWithStage(60), QStringLiteral("Profile 2")));
+    MousecfgWidget &w = f.start();
+    QTRY_VERIFY(w.connection()->hasStatusThread());
+    w.apply();   // the mouse holds profile 1's tables
+    f.traceFromNow();
+    BoxWatcher boxes;
+
+    f.mouse->press(SimButton::Profile);
+
+    QTRY_COMPARE(int(storedConfig.ProfileID), 1);
+    QTRY_COMPARE(mouseStage(f.mouse->memory(), 1), QByteArray("01 3c 00 3c 00"));
+    QCOMPARE(int(workingConfig.ProfileID), 1);
+    QCOMPARE(AppConfig::activeProfileIndex(), 1);
+    const QList<int> commands = writtenCommands(f.trace);
+    QVERIFY(!commands.contains(0x44));
+    QVERIFY(commands.contains(0x02));
+    QVERIFY(boxes.texts.isEmpty());
+}
+
+void TestProfileControls::resetAllSendsEverythingAndKeepsLibraryFiles()
+{
+    ProfileFixture f;
+    AppConfig::setSlotName(2, QStringLiteral("Work"));
+    QVERIFY(saveProfileFile(profileWithStage(70), QStringLiteral("Work")));
+    QVERIFY(saveProfileFile(profileWithStage(71), QStringLiteral("Profile 3")));
+    MousecfgWidget &w = f.start();
+    QTRY_VERIFY(w.connection()->hasStatusThread());
+    w.apply();
+    const QByteArray work = readWholeFile(Paths::profileFile(QStringLiteral("Work")));
+    const std::array<int, 5> commits = f.mouse->memory().commits;
+    BoxWatcher boxes;
+
+    f.click(w.controls().resetAll);
+
+    QCOMPARE(boxes.texts, QStringList{QStringLiteral("Are you sure you want reset all profiles?")});
+    const SimMemory m = f.mouse->memory();
+    for (int block = 0; block < 4; ++block)
+        QCOMPARE(m.commits[size_t(block)], commits[size_t(block)] + 1);
+    QCOMPARE(readWholeFile(Paths::profileFile(QStringLiteral("Work"))), work);
+    QCOMPARE(workingConfig.names[2], QStringLiteral("Profile 3"));
+    ProfileData slot3;
+    QVERIFY(loadProfileFile(slot3, QStringLiteral("Profile 3")));
+    QCOMPARE(slot3.dpiLevels[1].x, 71);
+}
+
+void TestProfileControls::resetProfileAsksThenSends()
+{
+    ProfileFixture f;
+    QVERIFY(saveProfileFile(profileWithStage(90), QStringLiteral("Profile 1")));
+    MousecfgWidget &w = f.start();
+    QTRY_VERIFY(w.connection()->hasStatusThread());
+    w.apply();
+    QCOMPARE(mouseStage(f.mouse->memory(), 1), QByteArray("01 5a 00 5a 00"));
+
+    BoxWatcher boxes;
+    boxes.onBox = [](VeskMessageBox *box) { box->reject(); };
+    f.click(w.controls().reset);
+    QCOMPARE(currentProfile(workingConfig).dpiLevels[1].x, 90);
+
+    boxes.onBox = nullptr;
+    f.click(w.controls().reset);
+    QCOMPARE(boxes.texts, (QStringList{QStringLiteral("Are you sure you want reset this profile?"),
+                                       QStringLiteral("Are you sure you want reset this profile?")}));
+    ProfileData factory;
+    makeDefaultProfile(factory);
+    QCOMPARE(currentProfile(workingConfig).dpiLevels[1].x, factory.dpiLevels[1].x);
+    QCOMPARE(currentProfile(workingConfig).ProfileName, QStringLiteral("Profile 1"));
+    const QByteArray code = QByteArray::number(factory.dpiLevels[1].x & 0xff, 16).rightJustified(2, '0');
+    QCOMPARE(mouseStage(f.mouse->memory(), 1).mid(3, 2), code);
+}
+
+void TestProfileControls::cancelReloadsAMissingFileAsFactory()
+{
+    ProfileFixture f;
+    MousecfgWidget &w = f.start();
+    currentProfile(workingConfig).dpiLevels[1].x = 5;
+    currentProfile(workingConfig).buttons[0].Fun = 0;
+    QFile::remove(Paths::profileFile(workingConfig.names[0]));
+    // What "Cancel" does besides hiding the window (which, without a tray,
+    // would end the test program).
+    w.makeProfileCurrent(0, true);
+    ProfileData factory;
+    makeDefaultProfile(factory);
+    QVERIFY(currentProfile(workingConfig).dpiLevels == factory.dpiLevels);
+    QCOMPARE(currentProfile(workingConfig).buttons[0].Fun, factory.buttons[0].Fun);
+}
+
+void TestProfileControls::saveThenLoad()
+{
+    ProfileFixture f;
+    MousecfgWidget &w = f.start();
+    QTRY_VERIFY(w.connection()->hasStatusThread());
+    const QString path = f.env->root() + QStringLiteral("/setup");   // the suffix is added
+    workingConfig.profiles[3].dpiLevels[2].x = 99;
+    workingConfig.Debounce = 7;
+    // An edit on the DPI page, not applied yet, is saved too.
+    w.selectTab(WindowControls::TabDpi);
+    auto *page = dynamic_cast<DpiPage *>(w.pages().page(EditorPage::Dpi));
+    QVERIFY(page);
+    page->row(0)->setLink(1);
+    page->row(0)->slider()->linkedSlider()->setValue(33);
+    f.chooseFile(path);
+    f.click(w.controls().save);
+    QCOMPARE(readFileProductName(path + QStringLiteral(".conf")), kProduct);
+
+    workingConfig.profiles[3].dpiLevels[2].x = 1;
+    workingConfig.Debounce = 20;
+    workingConfig.ProfileID = 3;
+    f.chooseFile(path + QStringLiteral(".conf"));
+    const std::array<int, 5> commits = f.mouse->memory().commits;
+    BoxWatcher boxes;
+    f.click(w.controls().load);
+    QVERIFY(boxes.texts.isEmpty());
+    QCOMPARE(workingConfig.profiles[3].dpiLevels[2].x, 99);
+    QCOMPARE(workingConfig.profiles[0].dpiLevels[0].x, 33);
+    QCOMPARE(int(workingConfig.Debounce), 7);
+    QCOMPARE(w.currentTab(), int(WindowControls::TabLighting));
+    QVERIFY(f.mouse->memory().commits != commits);   // uploaded
+    QVERIFY(storedConfig == workingConfig);
+}
+
+void TestProfileControls::loadRefusals_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("another model") << QByteArray("[MouseName]\nName=Other Mouse\n");
+    QTest::newRow("stamp without profiles") << QByteArray("[MouseName]\nName=QORV Nimbus 6\n[Config]\nDebounce=3\n");
+}
+
+void TestProfileControls::loadRefusals()
+{
+    QFETCH(QByteArray, contents);
+    ProfileFixture f;
+    MousecfgWidget &w = f.start();
+    QTRY_VERIFY(w.connection()->hasStatusThread());
+    f.chooseFile(f.env->writeFile(QStringLiteral("picked.conf"), contents));
+    const MouseConfig before = workingConfig;
+    const std::array<int, 5> commits = f.mouse->memory().commits;
+    BoxWatcher boxes;
+    f.click(w.controls().load);
+    QCOMPARE(boxes.texts, QStringList{QStringLiteral("The file is not match current mouse!")});
+    QVERIFY(workingConfig == before);
+    QCOMPARE(f.mouse->memory().commits, commits);
+}
+
+void TestProfileControls::exportOverAnExistingFile()
+{
+    ProfileFixture f;
+    QVERIFY(saveProfileFile(profileWithStage(40), QStringLiteral("Profile 1")));
+    MousecfgWidget &w = f.start();
+    const QString path = f.env->writeFile(QStringLiteral("out.prof"), "[Stale]\nold=1\n");
+    f.chooseFile(path);
+    BoxWatcher boxes;
+    f.click(w.controls().exportProfile);
+    QVERIFY(boxes.texts.isEmpty());
+    QVERIFY(!readWholeFile(path).contains("Stale"));
+    QCOMPARE(readFileProductName(path), kProduct);
+    ProfileData exported;
+    QVERIFY(readProfileGroup(0, exported, path));
+    QCOMPARE(exported.dpiLevels[1].x, 40);
+
+    // A place that cannot be written is reported.
+    f.chooseFile(f.env->root() + QStringLiteral("/no/such/folder/out.prof"));
+    f.click(w.controls().exportProfile);
+    QCOMPARE(boxes.texts, QStringList{QStringLiteral("The file could not be written.")});
+}
+
+void TestProfileControls::importProfile()
+{
+    ProfileFixture f;
+    MousecfgWidget &w = f.start();
+    QTRY_VERIFY(w.connection()->hasStatusThread());
+    const QString good = f.env->root() + QStringLiteral("/My.Work.prof");
+    QVERIFY(writeProfileGroup(0, profileWithStage(50), good));
+    QVERIFY(writeFileProductName(kProduct, good));
+    const QString foreign = f.env->root() + QStringLiteral("/Foreign.prof");
+    QVERIFY(writeProfileGroup(0, profileWithStage(51), foreign));
+    QVERIFY(writeFileProductName(QStringLiteral("Other Mouse"), foreign));
+    const QString empty = f.env->writeFile(QStringLiteral("Empty.prof"), "[MouseName]\nName=QORV Nimbus 6\n");
+
+    BoxWatcher boxes;
+    for (const QString &refused : {foreign, empty}) {
+        f.chooseFile(refused);
+        f.click(w.controls().importProfile);
+    }
+    QCOMPARE(boxes.texts, (QStringList{QStringLiteral("The file is not match current mouse!"),
+                                       QStringLiteral("The file is not match current mouse!")}));
+    QVERIFY(!profileFileExists(QStringLiteral("Foreign")));
+    QVERIFY(!profileFileExists(QStringLiteral("Empty")));
+
+    boxes.texts.clear();
+    f.chooseFile(good);
+    f.click(w.controls().importProfile);
+    QVERIFY(boxes.texts.isEmpty());
+    QCOMPARE(workingConfig.names[0], QStringLiteral("My.Work"));
+    QCOMPARE(w.controls().nameField->text(), QStringLiteral("My.Work"));
+    QVERIFY(ProfileLibrary::load().contains(QStringLiteral("My.Work")));
+    QCOMPARE(mouseStage(f.mouse->memory(), 1), QByteArray("01 32 00 32 00"));   // uploaded
+
+    f.click(w.controls().importProfile);
+    QCOMPARE(boxes.texts, QStringList{QStringLiteral("Profile Exist!")});
+}
+
+void TestProfileControls::libraryMenuEntries()
+{
+    ProfileFixture f;
+    QStringList names;
+    for (int i = 0; i < 205; ++i)
+        names << QStringLiteral("P&%1").arg(i);
+    QVERIFY(ProfileLibrary::save(names));
+    QVERIFY(saveProfileFile(profileWithStage(44), QStringLiteral("P&7")));
+    MousecfgWidget &w = f.start();
+    const QList<QAction *> actions = w.profiles().libraryMenu()->actions();
+    QCOMPARE(actions.size(), ProfileControls::kLibraryMenuLimit);
+    QCOMPARE(w.libraryNames().size(), 205);
+    QCOMPARE(actions.at(7)->text(), QStringLiteral("P&&7"));
+    actions.at(7)->trigger();
+    QCOMPARE(workingConfig.names[0], QStringLiteral("P&7"));
+    QCOMPARE(currentProfile(workingConfig).dpiLevels[1].x, 44);
+}
+
+QTEST_MAIN(TestProfileControls)
+#include "test_profilecontrols.moc"

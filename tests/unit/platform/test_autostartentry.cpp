@@ -1,0 +1,134 @@
+// The autostart entry: where it lands, what it runs (quoted as desktop
+// entries require), that the desktop's own validator takes it, removal, a
+// folder that cannot be written, and when --hidden keeps the window hidden.
+
+#include "platform/autostartentry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestAutostartEntry : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void writtenAndRemoved();
+    void unwritableFolder();
+    void execLine_data();
+    void execLine();
+    void startsHidden_data();
+    void startsHidden();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_home;
+    QByteArray m_oldConfigHome;
+};
+
+void TestAutostartEntry::init()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+    m_oldConfigHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", m_home->path().toUtf8());
+}
+
+void TestAutostartEntry::cleanup()
+{
+    qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
+    m_home.reset();
+}
+
+void TestAutostartEntry::writtenAndRemoved()
+{
+    const QString expected = m_home->path() + QStringLiteral("/autostart/io.github.mousecfg.desktop");
+    QCOMPARE(AutostartEntry::path(), expected);
+    QVERIFY(!AutostartEntry::isEnabled());
+
+    QString error;
+    QVERIFY2(AutostartEntry::enable(QStringLiteral("/opt/mouse tools/mousecfg"), &error), qPrintable(error));
+    QVERIFY(AutostartEntry::isEnabled());
+    QFile file(expected);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    QCOMPARE(lines.first(), QStringLiteral("[Desktop Entry]"));
+    QVERIFY(lines.contains(QStringLiteral("Exec=\"/opt/mouse tools/mousecfg\" --hidden")));
+    QVERIFY(lines.contains(QStringLiteral("Type=Application")));
+
+    const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (!validator.isEmpty()) {
+        QProcess check;
+        check.start(validator, {expected});
+        QVERIFY(check.waitForFinished(10000));
+        QVERIFY2(check.exitCode() == 0, check.readAllStandardOutput().constData());
+    }
+
+    // Writing again replaces the entry.
+    QVERIFY(AutostartEntry::enable(QStringLiteral("/usr/bin/mousecfg")));
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("\nExec=/usr/bin/mousecfg --hidden\n"));
+
+    QVERIFY(AutostartEntry::disable(&error));
+    QVERIFY(!QFile::exists(expected));
+    QVERIFY(!AutostartEntry::isEnabled());
+    QVERIFY(AutostartEntry::disable(&error));   // nothing to remove is no failure
+}
+
+void TestAutostartEntry::unwritableFolder()
+{
+    // A file where the folder should be.
+    QFile blocker(m_home->path() + QStringLiteral("/autostart"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QString error;
+    QVERIFY(!AutostartEntry::enable(QStringLiteral("/usr/bin/mousecfg"), &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!AutostartEntry::isEnabled());
+}
+
+void TestAutostartEntry::execLine_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("exec");
+    QTest::newRow("plain") << "/usr/bin/mousecfg" << "/usr/bin/mousecfg --hidden";
+    QTest::newRow("blank") << "/home/a b/mousecfg" << "\"/home/a b/mousecfg\" --hidden";
+    QTest::newRow("percent") << "/opt/50%/mousecfg" << "/opt/50%%/mousecfg --hidden";
+    // Inside quotes: \$ for the Exec rules, the backslash doubled for the
+    // value's string escapes.
+    QTest::newRow("dollar") << "/opt/$x/mousecfg" << "\"/opt/\\\\$x/mousecfg\" --hidden";
+    QTest::newRow("double quote") << "/opt/a\"b/m" << "\"/opt/a\\\\\"b/m\" --hidden";
+    QTest::newRow("backslash") << "/opt/a\\b/m" << "\"/opt/a\\\\\\\\b/m\" --hidden";
+}
+
+void TestAutostartEntry::execLine()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, exec);
+    QCOMPARE(AutostartEntry::execLine(program), exec);
+}
+
+void TestAutostartEntry::startsHidden_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("tray");
+    QTest::addColumn<bool>("hidden");
+    QTest::newRow("--hidden with a tray") << QStringList{"mousecfg", "--hidden"} << true << true;
+    QTest::newRow("--hidden without a tray") << QStringList{"mousecfg", "--hidden"} << false << false;
+    QTest::newRow("no option") << QStringList{"mousecfg"} << true << false;
+    QTest::newRow("other options") << QStringList{"mousecfg", "-style", "fusion"} << true << false;
+}
+
+void TestAutostartEntry::startsHidden()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, tray);
+    QFETCH(bool, hidden);
+    QCOMPARE(AutostartEntry::startsHidden(arguments, tray), hidden);
+}
+
+QTEST_GUILESS_MAIN(TestAutostartEntry)
+#include "test_autostartentry.moc"
