@@ -132,7 +132,7 @@ void ConnectionController::adviseOnRefusedAccess()
     m_advisedPath = denied;
     if (denied.isEmpty())
         return;
-    qDebug().noquote() << "the mouse at" << denied << "cannot be opened: permission denied";
+    qCWarning(lcUi).noquote() << "the mouse at" << denied << "cannot be opened: permission denied";
     // After the window has shown itself, like the disconnect warning.
     QTimer::singleShot(kWarningDelayMs, this, [this, advice] {
         if (m_advisedPath.isEmpty())

@@ -5,6 +5,7 @@
 
 #include "test_mainwindowfixture.h"
 
+#include "config/logging.h"
 #include "device/deviceaccessadvice.h"
 #include "device/devicehandles.h"
 #include "device/discovery.h"
@@ -232,6 +233,7 @@ void TestVmGuest::enumeration()
     QVERIFY(pairs[cable.toStdString()] == collections);
 
     // The mouse list takes each collection once, from the right node.
+    Logging::enableDebug();
     qInstallMessageHandler(keepDebugLines);
     g_debugLines.clear();
     LoadMouseList();
