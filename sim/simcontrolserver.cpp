@@ -36,7 +36,7 @@ bool parseInt(const QString &text, int low, int high, int *value)
 }
 
 const char kHelp[] = "commands: press profile|dpi|rate; battery <raw> [charging]; sleep; wake; "
-                     "plug|unplug receiver|cable; unplugafter receiver|cable <n>; fault "
+                     "plug|unplug receiver|cable; unplugafter receiver|cable <n>; refuse receiver|cable on|off; fault "
                      "drop|header|payload|zero|writefail|foreign [count]; clearfaults; latency <ms>; "
                      "motion <rate>; writestatus <n>; sensormode <n>; resetcounters; dump";
 
@@ -126,6 +126,12 @@ QString SimControlServer::execute(const QString &line)
             m_mouse->plug(link);
         else
             m_mouse->unplug(link);
+        return ok;
+    }
+    if (command == QLatin1String("refuse") && argc == 2) {
+        if (!parseLink(words[1], &link) || (words[2] != QLatin1String("on") && words[2] != QLatin1String("off")))
+            return QStringLiteral("error: refuse receiver|cable on|off");
+        m_mouse->setOpenRefused(link, words[2] == QLatin1String("on"));
         return ok;
     }
     if (command == QLatin1String("unplugafter") && argc == 2) {

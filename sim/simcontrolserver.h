@@ -17,6 +17,7 @@ class VirtualMouse;
 //   fault <kind> [count]            latency <ms>
 //   writestatus <n>                 sensormode <n>
 //   unplugafter receiver|cable <n>  motion <reports per second>
+//   refuse receiver|cable on|off    (the node refuses to open: no permission)
 //   clearfaults                     resetcounters
 //   dump                            help
 class SimControlServer : public QObject {

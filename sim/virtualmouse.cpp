@@ -447,7 +447,8 @@ QJsonObject VirtualMouse::dump() const
                                  {"path", QString::fromStdString(nodePath(which))},
                                  {"vid", l.vendorId},
                                  {"pid", l.productId},
-                                 {"release", l.release}});
+                                 {"release", l.release},
+                                 {"refused", l.openRefused}});
     }
     o.insert("links", links);
     o.insert("faults", m_faults.toJson());

@@ -1,6 +1,7 @@
 #include "config/logging.h"
 #include "config/paths.h"
 #include "config/productdescriptor.h"
+#include "platform/appidentity.h"
 #include "platform/autostartentry.h"
 #include "platform/singleinstance.h"
 #include "shell/mousecfgwidget.h"
@@ -32,6 +33,9 @@ int main(int argc, char *argv[])
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     // The window hides to the tray; only the tray's "&Quit" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Names the desktop entry: a Wayland compositor finds the program's
+    // name and icon through it.
+    QGuiApplication::setDesktopFileName(AppIdentity::appId());
 
     const QString productName = ProductDescriptor::productName();
 

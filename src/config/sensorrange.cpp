@@ -1,5 +1,7 @@
 #include "sensorrange.h"
 
+#include "dpicode.h"
+
 namespace {
 
 SensorRange range(int minimum, int maximum) { return {true, minimum, maximum}; }
@@ -39,4 +41,15 @@ SensorRange sensorRange(int sensorType, const QString &productName, bool shortRa
     case 3399: return range(0, 599);
     default: return SensorRange{};
     }
+}
+
+int codeForDpi(int dpi, int sensorType, const SensorRange &range)
+{
+    if (!range.known)
+        return -1;
+    for (int code = range.minimum; code <= range.maximum; ++code) {
+        if (dpiCodeToDpi(code, sensorType) == dpi)
+            return code;
+    }
+    return -1;
 }

@@ -25,3 +25,7 @@ SensorRange sensorRange(int sensorType, const QString &productName, bool shortRa
 
 // The products whose 3327 range ends at code 92 (12400 DPI).
 bool hasShort3327Range(const QString &productName);
+
+// The code within `range` that the DPI slider shows as `dpi` (the lowest
+// such code), or -1 when the slider offers no step of that value.
+int codeForDpi(int dpi, int sensorType, const SensorRange &range);

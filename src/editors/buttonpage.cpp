@@ -306,7 +306,10 @@ void ButtonPage::onHover(VeskPushButton *button, bool over)
 {
     int group = 0;
     int index = 0;
-    if (over && findWidget(button, &group, &index))
+    if (!findWidget(button, &group, &index))
+        return;
+    emit m_events.hoverButton(index, group, over);
+    if (over)
         emit m_events.highlightButton(index, group);
 }
 
@@ -328,10 +331,12 @@ ButtonInfo *ButtonPage::aimedEntry(const ProfileData *aimed, int entry) const
 
 void ButtonPage::applyFunction(int code)
 {
-    const int entry = entryOf(m_group, m_index);
+    const int group = m_group;
+    const int index = m_index;
+    const int entry = entryOf(group, index);
     if (!m_profile || entry < 0 || !m_menus->action(code))
         return;
-    emit m_events.highlightButton(m_index, m_group);
+    emit m_events.highlightButton(index, group);
 
     if (losesLastLeftClick(m_profile->buttons, entry, code, m_buttonCount)) {
         emit m_events.oneClickWarning();
@@ -360,6 +365,9 @@ void ButtonPage::applyFunction(int code)
         break;
     }
     refreshLabels();
+    // The menu and any dialog are gone: the mouse picture shows the whole
+    // mouse again, and the next choice needs a button chosen anew.
+    emit m_events.hoverButton(index, group, false);
     clearSelection();
 }
 

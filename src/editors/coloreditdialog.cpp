@@ -1,7 +1,6 @@
 #include "coloreditdialog.h"
 
 #include "widgets/languagefont.h"
-#include "widgets/skin.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
 #include "widgets/veskhuebar.h"
@@ -18,23 +17,20 @@
 
 namespace {
 
-// Design geometry.
-const int kMargin = 20;
-const int kTitleHeight = 44;
-const QRect kSvArea(20, 56, 210, 210);
-const QRect kHueBar(238, 56, 22, 210);
-const int kColumnX[2] = {276, 370};
+// Design geometry, inside the margins of the dialog's chrome.
+const QRect kSvArea(26, 56, 210, 210);
+const QRect kHueBar(244, 56, 22, 210);
+const int kColumnX[2] = {282, 376};
 const int kRowY[3] = {56, 90, 124};
 const int kLabelWidth = 22;
 const int kSpinWidth = 62;
 const int kFieldHeight = 26;
-const QRect kHex(276, 164, 184, 28);
+const int kFieldWidth = 178;   // the hexadecimal text, the swatch row, the preview
+const QRect kHex(282, 164, kFieldWidth, 28);
 const int kSwatchY = 212;
 const int kSwatchSide = 22;
-const int kSwatchGap = 5;
-const int kButtonWidth = 100;
-const int kButtonHeight = 30;
-const int kButtonGap = 14;
+const int kSwatchGap = 4;
+const QRect kPreview(282, 246, kFieldWidth, 28);
 
 const QRgb kSwatches[ColorEditDialog::kSwatchCount] = {
     qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(0, 255, 255),
@@ -56,19 +52,10 @@ QString rgbStyle(const QColor &color)
 } // namespace
 
 ColorEditDialog::ColorEditDialog(const QColor &initial, QWidget *parent)
-    : QDialog(parent)
+    : SkinnedDialog(parent)
 {
     setObjectName(QStringLiteral("VeskColorArea"));
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground, true);
-    setWindowTitle(tr("Color Edit"));
-    setModal(true);
-
-    m_title = new QLabel(tr("Color Edit"), this);
-    QFont titleFont = LanguageFont::current(16);
-    titleFont.setBold(true);
-    m_title->setFont(titleFont);
-    m_title->setStyleSheet(QStringLiteral("color:white;background:transparent;"));
+    setTitle(tr("Color Edit"));
 
     m_svArea = new VeskSvArea(this);
     m_hueBar = new VeskHueBar(this);
@@ -111,22 +98,9 @@ ColorEditDialog::ColorEditDialog(const QColor &initial, QWidget *parent)
         m_swatches[size_t(i)] = swatch;
     }
 
-    auto makeButton = [this](const QString &text) {
-        auto *button = new QToolButton(this);
-        button->setText(text);
-        button->setFont(LanguageFont::current());
-        button->setStyleSheet(UiTheme::dialogButtonStyle(UiTheme::currentColor()));
-        button->setCursor(Qt::PointingHandCursor);
-        button->setFocusPolicy(Qt::NoFocus);
-        return button;
-    };
-    m_apply = makeButton(tr("APPLY"));
-    m_cancel = makeButton(tr("Cancel"));
-    connect(m_apply, &QToolButton::clicked, this, [this] {
-        emit ApplyColor();
-        accept();
-    });
-    connect(m_cancel, &QToolButton::clicked, this, &QDialog::reject);
+    QToolButton *apply = addAcceptButton(tr("APPLY"));
+    addRejectButton(tr("Cancel"));
+    connect(apply, &QToolButton::clicked, this, &ColorEditDialog::ApplyColor);
 
     layoutContents();
     showRgb(initial.isValid() ? initial : QColor(0, 0, 0), FromOutside);
@@ -220,8 +194,7 @@ void ColorEditDialog::onHexEdited(const QString &text)
 
 void ColorEditDialog::layoutContents()
 {
-    setFixedSize(UiScale::scaled(QSize(kDesignWidth, kDesignHeight)));
-    m_title->setGeometry(UiScale::scaled(QRect(kMargin, 0, kDesignWidth - 2 * kMargin, kTitleHeight)));
+    setDesignSize(QSize(kDesignWidth, kDesignHeight));
     m_svArea->setGeometry(UiScale::scaled(kSvArea));
     m_hueBar->setGeometry(UiScale::scaled(kHueBar));
     for (int i = 0; i < 3; ++i) {
@@ -238,24 +211,14 @@ void ColorEditDialog::layoutContents()
         m_swatches[size_t(i)]->setGeometry(UiScale::scaled(
             QRect(kColumnX[0] + i * (kSwatchSide + kSwatchGap), kSwatchY, kSwatchSide, kSwatchSide)));
     }
-    const int buttonY = kDesignHeight - kMargin - kButtonHeight;
-    const int cancelX = kDesignWidth - kMargin - kButtonWidth;
-    m_cancel->setGeometry(UiScale::scaled(QRect(cancelX, buttonY, kButtonWidth, kButtonHeight)));
-    m_apply->setGeometry(
-        UiScale::scaled(QRect(cancelX - kButtonGap - kButtonWidth, buttonY, kButtonWidth, kButtonHeight)));
 }
 
-void ColorEditDialog::paintEvent(QPaintEvent *)
+void ColorEditDialog::paintEvent(QPaintEvent *event)
 {
+    SkinnedDialog::paintEvent(event);
+    // The colour being edited, below the swatches.
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    const QPixmap background = Skin::atScale(Skin::path(QStringLiteral("dlg.png")));
-    if (!background.isNull())
-        Skin::drawSliced(painter, rect(), background, QMargins(16, kTitleHeight + 4, 16, 16));
-    else
-        painter.fillRect(rect(), QColor(28, 31, 36));
-    // The colour being edited, beside the swatches.
-    const QRect preview = UiScale::scaled(QRect(kColumnX[0], kSwatchY + kSwatchSide + 12, 184, 28));
+    const QRect preview = UiScale::scaled(kPreview);
     painter.fillRect(preview, m_color);
     painter.setPen(QColor(120, 124, 130));
     painter.drawRect(preview.adjusted(0, 0, -1, -1));

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "widgets/skinneddialog.h"
+
 #include <QColor>
-#include <QDialog>
 
 #include <array>
 
@@ -18,10 +19,10 @@ class VeskSvArea;
 // hexadecimal text, all kept in step, and seven preset swatches. "APPLY"
 // accepts, "Cancel" rejects; the caller reads color() after acceptance.
 // The colour is always opaque.
-class ColorEditDialog : public QDialog {
+class ColorEditDialog : public SkinnedDialog {
     Q_OBJECT
 public:
-    static constexpr int kDesignWidth = 480;
+    static constexpr int kDesignWidth = 486;
     static constexpr int kDesignHeight = 340;
     static constexpr int kSwatchCount = 7;
 
@@ -44,8 +45,8 @@ public:
     QPushButton *swatch(int index) const { return m_swatches[size_t(index)]; }
     VeskHueBar *hueBar() const { return m_hueBar; }
     VeskSvArea *svArea() const { return m_svArea; }
-    QToolButton *applyButton() const { return m_apply; }
-    QToolButton *cancelButton() const { return m_cancel; }
+    QToolButton *applyButton() const { return acceptButton(); }
+    QToolButton *cancelButton() const { return rejectButton(); }
 
 signals:
     // The colour shown changed (the page previews it until the dialog closes).
@@ -74,7 +75,6 @@ private:
     int m_saturation = 0;
     int m_value = 0;
 
-    QLabel *m_title = nullptr;
     VeskSvArea *m_svArea = nullptr;
     VeskHueBar *m_hueBar = nullptr;
     std::array<QLabel *, 3> m_hsvLabels{};
@@ -83,6 +83,4 @@ private:
     std::array<QSpinBox *, 3> m_rgb{};
     QLineEdit *m_hex = nullptr;
     std::array<QPushButton *, kSwatchCount> m_swatches{};
-    QToolButton *m_apply = nullptr;
-    QToolButton *m_cancel = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "lightingpage.h"
 
 #include "coloreditdialog.h"
-#include "lightingeffects.h"
+#include "config/lightingeffects.h"
 
 #include "config/ledcolor.h"
 #include "config/productdescriptor.h"
@@ -111,11 +111,7 @@ LightingPage::~LightingPage() = default;
 
 void LightingPage::sleepRange(int &minimum, int &maximum)
 {
-    ProductDescriptor::sleepRange(minimum, maximum);
-    minimum = std::clamp(minimum, 0, 255);
-    maximum = std::clamp(maximum, 0, 255);
-    if (minimum > maximum)
-        std::swap(minimum, maximum);
+    LightingEffects::sleepRange(minimum, maximum);
 }
 
 void LightingPage::buildEffectMenu()
@@ -133,7 +129,11 @@ void LightingPage::show(ProfileData &profile, const PageContext &)
     int minimum = 1;
     int maximum = 9;
     sleepRange(minimum, maximum);
-    m_sleep->setRange(minimum, maximum);
+    {
+        // A new range can move the handle; that is no edit of the new profile.
+        const QSignalBlocker blocker(m_sleep);
+        m_sleep->setRange(minimum, maximum);
+    }
     m_showSleep = ProductDescriptor::showSleep();
 
     showEffect();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/lightingeffects.h"
+
 #include "editorpage.h"
 
 #include <QColor>
@@ -26,8 +28,8 @@ class LightingPage : public QWidget, public EditorPage {
     Q_OBJECT
 public:
     static constexpr EditorPage::Slot kSlot = EditorPage::Lighting;
-    static constexpr int kBrightnessMax = 3;
-    static constexpr int kSpeedMax = 5;
+    static constexpr int kBrightnessMax = LightingEffects::kBrightnessMax;
+    static constexpr int kSpeedMax = LightingEffects::kSpeedMax;
 
     LightingPage(PageEvents &events, QWidget *parent = nullptr);
     ~LightingPage() override;

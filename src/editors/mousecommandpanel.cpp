@@ -117,15 +117,21 @@ void MouseCommandPanel::applyScale()
     m_tree->setFont(font);
     m_tree->setIndentation(UiScale::scaled(14));
     m_tree->header()->resizeSection(1, UiScale::scaled(40));
-    for (QLineEdit *edit : m_distance)
+    for (QLineEdit *edit : m_distance) {
         edit->setFont(font);
+        edit->setFixedHeight(UiScale::scaled(17));
+    }
     const QColor accent = UiTheme::currentColor();
     setStyleSheet(QStringLiteral("#MouseCommandPanel{background:rgb(30,30,30);border:1px solid rgb(%1,%2,%3);}"
                                  "QLabel{color:white;background:transparent;}"
                                  "QTreeWidget{background:rgb(40,40,40);color:white;border:none;}"
+                                 "QTreeWidget::item{height:%4px;}"
                                  "QTreeWidget::item:selected{background:rgb(80,80,80);}"
                                  "QLineEdit{background:rgb(60,60,60);color:white;border:none;}")
                       .arg(accent.red())
                       .arg(accent.green())
-                      .arg(accent.blue()));
+                      .arg(accent.blue())
+                      // Rows of one height in every language, so that the
+                      // panel holds the nine items and one opened button.
+                      .arg(UiScale::scaled(19)));
 }

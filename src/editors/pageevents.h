@@ -14,6 +14,9 @@ signals:
     // Highlight entry `index` of spot group `group` on the mouse picture
     // (the button the pointer is over on the button page).
     void highlightButton(int index, int group);
+    // The pointer went over (true) or left button `index` of spot group
+    // `group` on the button page: the mouse picture shows that button lit.
+    void hoverButton(int index, int group, bool over);
     // Show the macro editor (a macro function was chosen and no macro exists).
     void showMacroTab();
     // Warn that at least one left click must stay assigned.

@@ -3,6 +3,7 @@
 #include "pageevents.h"
 
 #include "config/productdescriptor.h"
+#include "config/settingranges.h"
 #include "widgets/languagefont.h"
 #include "widgets/uilog.h"
 #include "widgets/uiscale.h"
@@ -32,10 +33,6 @@ const int kSpinWidth = 80;
 const int kBoxWidth = 95;
 const int kSecondBoxX = kLeft + 105;
 
-const int kResponseMin = 1;
-const int kResponseMax = 255;
-const int kScrollMin = 1;
-const int kScrollMax = 20;
 
 } // namespace
 
@@ -52,7 +49,7 @@ PointerOptionsPage::PointerOptionsPage(PageEvents &events, QWidget *parent)
     m_responseValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_response = new VeskSlider(Qt::Horizontal, this);
     m_response->setObjectName(QStringLiteral("response"));
-    m_response->setRange(kResponseMin, kResponseMax);
+    m_response->setRange(SettingRanges::kDebounceMin, SettingRanges::kDebounceMax);
     m_response->setSingleStep(1);
     m_response->setPageStep(1);
     m_response->setTickPosition(QSlider::NoTicks);
@@ -64,7 +61,7 @@ PointerOptionsPage::PointerOptionsPage(PageEvents &events, QWidget *parent)
     m_scrollCaption = new VeskLabel(this);
     m_scroll = new QSpinBox(this);
     m_scroll->setObjectName(QStringLiteral("scroll"));
-    m_scroll->setRange(kScrollMin, kScrollMax);
+    m_scroll->setRange(SettingRanges::kScrollMin, SettingRanges::kScrollMax);
     UiTheme::styleSpinBox(m_scroll);
     // The wheel amount goes into the profile at once, not on Apply.
     connect(m_scroll, qOverload<int>(&QSpinBox::valueChanged), this, [this](int value) {

@@ -43,9 +43,15 @@ bool schemaHasSpeed()
     GSettingsSchema *schema = g_settings_schema_source_lookup(source, kSchema, TRUE);
     if (!schema)
         return false;
-    const bool hasKey = g_settings_schema_has_key(schema, kKey);
+    bool usable = false;
+    if (g_settings_schema_has_key(schema, kKey)) {
+        // GLib complains and reads 0 from a key of another type.
+        GSettingsSchemaKey *key = g_settings_schema_get_key(schema, kKey);
+        usable = g_variant_type_equal(g_settings_schema_key_get_value_type(key), G_VARIANT_TYPE_DOUBLE);
+        g_settings_schema_key_unref(key);
+    }
     g_settings_schema_unref(schema);
-    return hasKey;
+    return usable;
 }
 
 } // namespace

@@ -50,6 +50,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -342,6 +343,10 @@ void MousecfgWidget::connectPageEvents()
     PageEvents &events = m_pages->events();
     connect(&events, &PageEvents::highlightButton, this,
             [this](int index, int group) { m_mouse.selectSpot(group, index); });
+    connect(&events, &PageEvents::hoverButton, this, [this](int index, int group, bool over) {
+        if (group == WindowControls::FrontSpots)
+            m_mouse.hoverButton(index, over);
+    });
     connect(&events, &PageEvents::showMacroTab, this, [this] { selectTab(WindowControls::TabMacro); });
     connect(&events, &PageEvents::oneClickWarning, this, &MousecfgWidget::showOneClickWarning);
     connect(&events, &PageEvents::enableWindowButtons, this, &MousecfgWidget::enableButtons);
@@ -581,8 +586,15 @@ void MousecfgWidget::mouseMoveEvent(QMouseEvent *event)
     if (m_dragging) {
         const QPoint offset = event->globalPos() - m_pressPoint;
         // A small jitter of the pointer during a click does not move the window.
-        if (qAbs(offset.x()) + qAbs(offset.y()) > kDragThreshold)
-            move(m_windowOrigin + offset);
+        if (qAbs(offset.x()) + qAbs(offset.y()) > kDragThreshold) {
+            // Where the desktop can move the window itself it does (a Wayland
+            // compositor does not let a client place its own window); the
+            // drag then belongs to it.
+            if (windowHandle() && windowHandle()->startSystemMove())
+                m_dragging = false;
+            else
+                move(m_windowOrigin + offset);
+        }
     }
     QWidget::mouseMoveEvent(event);
 }

@@ -118,6 +118,11 @@ void MousePicturePanel::hover(VeskPushButton *button, bool over)
     int index = -1;
     if (!m_controls.findSpot(button, &group, &index) && button && button->property("hotSpot").isValid())
         index = button->property("hotSpot").toInt();
+    hoverButton(index, over);
+}
+
+void MousePicturePanel::hoverButton(int index, bool over)
+{
     if (index < 0 || m_model.isEmpty())
         return;
     // A picture that cannot be read leaves the one shown.

@@ -44,6 +44,8 @@ public:
     // the whole mouse again. A button of a page names its spot with the
     // property "hotSpot".
     void hover(VeskPushButton *button, bool over);
+    // The same for button `index` of the front picture.
+    void hoverButton(int index, bool over);
 
 private:
     bool showFrontPicture(const QString &file);

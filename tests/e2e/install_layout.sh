@@ -16,7 +16,7 @@ expect bin/mousecfg
 expect share/mousecfg/DefaultProfile.bin
 expect share/mousecfg/Configs/Config.ini
 expect share/mousecfg/Configs/LangConfig.ini
-expect share/applications/mousecfg.desktop
+expect share/applications/io.github.mousecfg.desktop
 expect share/metainfo/io.github.mousecfg.metainfo.xml
 expect lib/udev/rules.d/70-mousecfg.rules
 

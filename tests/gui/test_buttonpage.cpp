@@ -180,8 +180,11 @@ private slots:
         emit page.buttonWidget(2, 1)->EnterSignal(page.buttonWidget(2, 1));
         QCOMPARE(page.selectedGroup(), 2);
         QCOMPARE(page.selectedIndex(), 1);
+        QSignalSpy hover(&f.events, &PageEvents::hoverButton);
         emit page.buttonWidget(1, 4)->OverSignal(page.buttonWidget(1, 4), true);
+        emit page.buttonWidget(1, 4)->OverSignal(page.buttonWidget(1, 4), false);
         QCOMPARE(highlight.last(), (QList<QVariant>{4, 1}));
+        QCOMPARE(hover, (QList<QList<QVariant>>{{4, 1, true}, {4, 1, false}}));
     }
 
     void theLastLeftClickStays()

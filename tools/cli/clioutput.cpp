@@ -35,28 +35,4 @@ QString resultMessage(int result)
     }
 }
 
-QString usage()
-{
-    return QStringLiteral(
-        "Usage: mousecfg-cli [--virtual] [--json] COMMAND\n"
-        "\n"
-        "Commands:\n"
-        "  status            connection, battery, charging, profile, DPI stage, report rate\n"
-        "  apply [--full]    send the stored settings to the mouse (only what changed,\n"
-        "                    or everything with --full)\n"
-        "  load FILE.conf    import a whole configuration and send it to the mouse\n"
-        "  save FILE.conf    export the whole configuration\n"
-        "  profile N         make on-board profile N (1..5) the active one\n"
-        "\n"
-        "Options:\n"
-        "  --virtual         use the virtual mouse (the same as MOUSECFG_SIMULATE=1)\n"
-        "  --json            status as JSON\n"
-        "  -h, --help        this text\n"
-        "\n"
-        "Profiles and DPI stages are counted from 1.\n"
-        "Exit codes: 0 done, 1 no mouse, 2 the mouse did not confirm, 4 write failed,\n"
-        "5 mouse sleeping or off, 64 usage, 65 file not for this mouse,\n"
-        "66 file not found, 73 file not written.\n");
-}
-
 } // namespace CliOutput

@@ -9,7 +9,7 @@ namespace CliOutput {
 
 // Exit codes besides the device result codes 0, 1, 2, 4 and 5.
 constexpr int kUsage = 64;       // bad command line
-constexpr int kDataError = 65;   // a file that is not for this mouse
+constexpr int kDataError = 65;   // a file that is not for this mouse, a value the mouse does not take
 constexpr int kNoInput = 66;     // the file to load does not exist
 constexpr int kCantCreate = 73;  // a file could not be written
 
@@ -19,7 +19,5 @@ void json(const QJsonObject &object);
 
 // The message the program shows for a device result code; empty for 0.
 QString resultMessage(int result);
-
-QString usage();
 
 } // namespace CliOutput

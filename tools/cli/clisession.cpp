@@ -62,7 +62,8 @@ void CliSession::readMouseState()
     if (snapshot.answer.mouseOff())
         return;
     setCurrentSensorMode(snapshot.answer.sensorMode);
-    noteWriteStatus(snapshot.answer.writeStatus);
+    if (snapshot.answer.writeStatus == 0)
+        AppConfig::setDiff(1);
 }
 
 int CliSession::finish(int result)
@@ -114,8 +115,8 @@ int CliSession::load(const QString &path)
 int CliSession::save(const QString &path)
 {
     const MouseConfig copy = workingConfig;
-    // The export writes a fresh file: the product stamp goes in with it, or
-    // "load" would refuse the file as another product's.
+    // The file is written whole: the product stamp goes in with it, or a
+    // later load would refuse the file as another mouse's.
     if (!exportConfigFile(copy, path, AppConfig::currentProductName())) {
         CliOutput::error(QStringLiteral("%1: cannot be written").arg(path));
         return CliOutput::kCantCreate;
@@ -171,7 +172,7 @@ int CliSession::status(bool asJson)
         rate = snapshot.report.rate;
     }
     const QString name = workingConfig.names[(profile >= 0 && profile < kProfileCount) ? profile : 0];
-    const int level = batteryLevel(answer.rawBattery(), batteryFullMillivolts());
+    const int level = batteryLevel(answer.rawBattery(), AppConfig::batteryFull());
 
     int result = kTransferOk;
     if (!open)
@@ -227,4 +228,18 @@ int CliSession::status(bool asJson)
         return result;
     }
     return finish(result);
+}
+
+int CliSession::commit(bool apply)
+{
+    if (apply)
+        return upload(false);
+    if (!AppConfig::saveAll(workingConfig)) {
+        CliOutput::error(QStringLiteral("the settings could not be saved in %1").arg(Paths::configsDir()));
+        return CliOutput::kCantCreate;
+    }
+    // The mouse has not seen these settings: the next upload sends them all.
+    if (!AppConfig::setDiff(1))
+        CliOutput::error(QStringLiteral("Config/Diff could not be set; run apply --full to send everything"));
+    return 0;
 }

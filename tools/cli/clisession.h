@@ -21,6 +21,10 @@ public:
     int load(const QString &path);
     int save(const QString &path);
     int profile(int number);   // 1..5
+    // Writes the settings edited in workingConfig and sends them like
+    // "Apply"; with `apply` false only writes them, and the next upload
+    // sends everything.
+    int commit(bool apply);
 
 private:
     // Opens the handles of the current product; false when no command

@@ -48,12 +48,14 @@ private slots:
         QTest::newRow("write status") << "writestatus 0" << "ok" << "writeStatus" << "0";
         QTest::newRow("sensor mode") << "sensormode 8" << "ok" << "sensorMode" << "8";
         QTest::newRow("press profile") << "press profile" << "ok" << "activeProfile" << "1";
+        QTest::newRow("refuse") << "refuse receiver on" << "ok" << "links.receiver.refused" << "true";
 
         QTest::newRow("battery out of range") << "battery 70000" << "error" << "battery"
                                               << R"({"charging":false,"raw":980})";
         QTest::newRow("battery garbage") << "battery full" << "error" << "" << "";
         QTest::newRow("battery bad flag") << "battery 10 yes" << "error" << "" << "";
         QTest::newRow("unknown link") << "plug usb" << "error" << "" << "";
+        QTest::newRow("refuse without on or off") << "refuse cable yes" << "error" << "links.cable.refused" << "false";
         QTest::newRow("unknown fault") << "fault fire" << "error" << "" << "";
         QTest::newRow("zero fault count") << "fault zero 0" << "error" << "faults.zero" << "0";
         QTest::newRow("negative latency") << "latency -5" << "error" << "latency" << "0";

@@ -3,6 +3,7 @@
 
 BIN=$MOUSECFG_TEST_BIN
 CHECK_FAILED=0
+SECONDS=0
 # The build's pristine installation data; every run gets its own settings.
 export MOUSECFG_DATA=$MOUSECFG_TEST_INSTALLATION
 
@@ -10,9 +11,9 @@ check() {
     local what=$1
     shift
     if "$@"; then
-        echo "  ok    $what"
+        echo "  ok    [${SECONDS} s] $what"
     else
-        echo "  FAIL  $what"
+        echo "  FAIL  [${SECONDS} s] $what"
         CHECK_FAILED=1
     fi
 }

@@ -19,12 +19,9 @@ check "load against a sleeping mouse exits 5" [ "$RC" -eq 5 ]
 check "load says the mouse is sleeping" grep -q "Mouse is sleeping or not connected." load.err
 ctl wake > /dev/null
 
+# A whole upload first, so that the next one would send only changes.
 cli full apply --full
 check "apply --full exits 0" [ "$RC" -eq 0 ]
-mark=$(wc -l < uhid.trace)
-cli again apply
-check "apply with nothing changed exits 0" [ "$RC" -eq 0 ]
-unchanged=$(tail -n +"$((mark + 1))" uhid.trace | grep -c '^>')
 
 ctl unplugafter receiver 20 > /dev/null
 cli cut apply --full
@@ -40,6 +37,6 @@ check "the next apply exits 0" [ "$RC" -eq 0 ]
 tail -n +"$((mark + 1))" uhid.trace | grep '^>' > next.txt
 MOUSECFG_HOME=$(fresh_home) MOUSECFG_SIM_TRACE=$PWD/reference.trace cli reference --virtual apply --full
 written reference.trace > reference.txt
-check "the next apply is a full upload ($(wc -l < next.txt) reports; $unchanged with nothing changed)" \
+check "the next apply is a full upload ($(wc -l < next.txt) reports)" \
     cmp next.txt reference.txt
 finish

@@ -1,6 +1,10 @@
 #include "lightingeffects.h"
 
+#include "productdescriptor.h"
+
 #include <QCoreApplication>
+
+#include <algorithm>
 
 namespace LightingEffects {
 
@@ -33,5 +37,27 @@ QString name(int code)
     const Effect *e = effect(code);
     return e ? QCoreApplication::translate("LightingPage", e->name) : QString();
 }
+
+int codeForName(const QString &name)
+{
+    QString wanted = name.trimmed();
+    wanted.replace(QLatin1Char('-'), QLatin1Char(' ')).replace(QLatin1Char('_'), QLatin1Char(' '));
+    for (int code = 0; code < kCount; ++code) {
+        if (wanted.compare(QLatin1String(kEffects[code].name), Qt::CaseInsensitive) == 0)
+            return code;
+    }
+    return -1;
+}
+
+void sleepRange(int &minimum, int &maximum)
+{
+    ProductDescriptor::sleepRange(minimum, maximum);
+    minimum = std::clamp(minimum, 0, 255);
+    maximum = std::clamp(maximum, 0, 255);
+    if (minimum > maximum)
+        std::swap(minimum, maximum);
+}
+
+bool isOffered(int code) { return std::find(kMenuOrder.begin(), kMenuOrder.end(), code) != kMenuOrder.end(); }
 
 } // namespace LightingEffects

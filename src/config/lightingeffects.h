@@ -10,6 +10,12 @@ namespace LightingEffects {
 
 constexpr int kCount = 14;
 
+// The steps of the lighting page's sliders.
+constexpr int kBrightnessMin = 1;
+constexpr int kBrightnessMax = 3;
+constexpr int kSpeedMin = 1;
+constexpr int kSpeedMax = 5;
+
 struct Effect {
     const char *name;   // untranslated, context "LightingPage"
     bool brightness;
@@ -23,8 +29,17 @@ const Effect *effect(int code);
 // Its translated name; empty outside 0..13.
 QString name(int code);
 
+// The effect whose untranslated name is `name`, compared without case and
+// with '-' or '_' for blanks ("full-lighted"); -1 when none is.
+int codeForName(const QString &name);
+
 // The effects the menu offers, in its order. 5..8 are never offered but a
 // profile that holds one is shown as it is.
 constexpr std::array<int, 10> kMenuOrder = {1, 2, 3, 4, 9, 11, 10, 12, 13, 0};
+bool isOffered(int code);
+
+// The sleep-time steps the lighting page offers: the descriptor's range,
+// bounded to what a byte holds and put in order.
+void sleepRange(int &minimum, int &maximum);
 
 } // namespace LightingEffects

@@ -1,0 +1,23 @@
+#pragma once
+
+// The values the pages offer for the single-number settings, shared with the
+// command line so that both accept the same.
+namespace SettingRanges {
+
+// Config/Debounce: the response time, in the mouse's own steps.
+constexpr int kDebounceMin = 1;
+constexpr int kDebounceMax = 255;
+
+// ProfileData::scrollspeed: lines the wheel scrolls per notch.
+constexpr int kScrollMin = 1;
+constexpr int kScrollMax = 20;
+
+// Config/LiftHigh: 1 = 1 mm, 2 = 2 mm.
+constexpr int kLiftLow = 1;
+constexpr int kLiftHigh = 2;
+
+inline bool isDebounce(int value) { return value >= kDebounceMin && value <= kDebounceMax; }
+inline bool isScroll(int value) { return value >= kScrollMin && value <= kScrollMax; }
+inline bool isLift(int value) { return value == kLiftLow || value == kLiftHigh; }
+
+} // namespace SettingRanges
