@@ -75,6 +75,7 @@ int VirtualMouse::exit()
 std::vector<HidDeviceInfo> VirtualMouse::enumerate(uint16_t vendorId, uint16_t productId)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    ++m_enumerations;
     std::vector<HidDeviceInfo> result;
     for (SimLink which : kLinks) {
         const Link &l = link(which);
@@ -467,6 +468,7 @@ QJsonObject VirtualMouse::dump() const
     o.insert("motionRate", m_motionRate);
     o.insert("writes", m_writes);
     o.insert("reads", m_reads);
+    o.insert("enumerations", m_enumerations);
     o.insert("openHandles", int(m_handles.size()));
     return o;
 }

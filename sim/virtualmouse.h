@@ -146,6 +146,7 @@ private:
     int m_motionRate = 0;
     int m_writes = 0;
     int m_reads = 0;
+    int m_enumerations = 0;
 };
 
 // With MOUSECFG_SIMULATE=1: creates the process-wide virtual mouse (receiver

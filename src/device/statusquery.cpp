@@ -1,6 +1,9 @@
 #include "statusquery.h"
 
 #include "commandset.h"
+#include "devicelog.h"
+
+#include "config/appconfig.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -10,6 +13,10 @@
 namespace {
 // The mouse needs a moment before its answer can be read.
 constexpr int kAnswerSettleMs = 10;
+
+constexpr int kDefaultFullMillivolts = 4200;
+constexpr int kPlausibleFullMin = 3000;
+constexpr int kPlausibleFullMax = 5000;
 } // namespace
 
 StatusReply parseStatusReply(const StatusBytes &bytes)
@@ -92,6 +99,25 @@ StatusSnapshot queryStatusOnce(HidHandle handle, int timeoutMs)
         }
     }
     return snapshot;
+}
+
+bool noteWriteStatus(uint8_t writeStatus)
+{
+    if (writeStatus != 0)
+        return true;
+    if (AppConfig::setDiff(1))
+        return true;
+    qCWarning(lcDevice, "Config/Diff could not be set\n");
+    return false;
+}
+
+int batteryFullMillivolts()
+{
+    const int full = AppConfig::batteryFull();
+    if (full >= kPlausibleFullMin && full <= kPlausibleFullMax)
+        return full;
+    qCDebug(lcDevice) << "Config/BatteryFull" << full << "is not a battery voltage; using" << kDefaultFullMillivolts;
+    return kDefaultFullMillivolts;
 }
 
 double batteryMillivolts(int rawValue)

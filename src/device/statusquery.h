@@ -69,6 +69,18 @@ struct StatusSnapshot {
 };
 StatusSnapshot queryStatusOnce(HidHandle handle, int timeoutMs = 200);
 
+// What the status answer's write status means for the next upload: 0 says
+// the mouse's memory is not whole, so the next upload sends everything
+// (Config/Diff = 1); anything else changes nothing. The window's poller and
+// the command-line front end both follow the answer through here. False
+// only when the mark could not be stored.
+bool noteWriteStatus(uint8_t writeStatus);
+
+// The full-battery voltage of the settings (Config/BatteryFull), or 4200 mV
+// when the stored value is no single-cell voltage (3000 ... 5000 mV): a
+// hand-edited value would show every reading as full or empty.
+int batteryFullMillivolts();
+
 // Battery voltage in millivolts of a raw 16-bit reading: raw × 990 / 240.
 double batteryMillivolts(int rawValue);
 // The level the battery gauge shows: 100 from `fullMillivolts` on, then

@@ -7,6 +7,7 @@
 #include "config/productdescriptor.h"
 #include "widgets/languagefont.h"
 #include "widgets/skin.h"
+#include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
 #include "widgets/veskcheckbox.h"
@@ -187,13 +188,13 @@ void LightingPage::chooseEffect(int code)
     m_profile->LedMode = uint8_t(code);
     showEffect();
     const QColor rgb = ledColorSent(m_profile->ledModes[size_t(code)].RGB);
-    qDebug("EffectMenuFunction i=%d r=%d g=%d b=%d", code, rgb.red(), rgb.green(), rgb.blue());
+    qCDebug(lcUi, "EffectMenuFunction i=%d r=%d g=%d b=%d", code, rgb.red(), rgb.green(), rgb.blue());
 }
 
 void LightingPage::showLightMode(int mode)
 {
     if (!LightingEffects::effect(mode)) {
-        qDebug("lighting effect %d from the mouse ignored\n", mode);
+        qCDebug(lcUi, "lighting effect %d from the mouse ignored\n", mode);
         return;
     }
     if (!m_profile)
@@ -241,8 +242,8 @@ void LightingPage::editColor()
     if (dialog.exec() == QDialog::Accepted && m_profile && m_profile->LedMode == code) {
         m_profile->ledModes[size_t(code)].RGB = dialog.color();
         showColor(dialog.color());
-        qDebug("slotSendLedState i=%d r=%d g=%d b=%d", code, dialog.color().red(), dialog.color().green(),
-               dialog.color().blue());
+        qCDebug(lcUi, "slotSendLedState i=%d r=%d g=%d b=%d", code, dialog.color().red(), dialog.color().green(),
+                dialog.color().blue());
     } else {
         showColor(before);
     }

@@ -5,6 +5,7 @@
 #include "config/productdescriptor.h"
 #include "config/settingranges.h"
 #include "widgets/languagefont.h"
+#include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
 #include "widgets/veskcheckbox.h"
@@ -64,7 +65,7 @@ PointerOptionsPage::PointerOptionsPage(PageEvents &events, QWidget *parent)
     UiTheme::styleSpinBox(m_scroll);
     // The wheel amount goes into the profile at once, not on Apply.
     connect(m_scroll, qOverload<int>(&QSpinBox::valueChanged), this, [this](int value) {
-        qDebug("slider_clicked 1 = %d", value);
+        qCDebug(lcUi, "slider_clicked 1 = %d", value);
         if (m_profile)
             m_profile->scrollspeed = uint8_t(value);
     });

@@ -5,6 +5,7 @@
 #include "config/reportrate.h"
 #include "widgets/languagefont.h"
 #include "widgets/skin.h"
+#include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
 #include "widgets/veskcheckbox.h"
@@ -103,7 +104,7 @@ void ReportRatePage::chooseRate(int code)
 void ReportRatePage::onRadioChanged(int id)
 {
     m_iLift = uint8_t(id + 1);
-    qDebug("m_iLift = %d", m_iLift);
+    qCDebug(lcUi, "m_iLift = %d", m_iLift);
     emit m_events.liftChanged(m_iLift);
 }
 

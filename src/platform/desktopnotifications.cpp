@@ -1,6 +1,7 @@
 #include "desktopnotifications.h"
 
 #include "appidentity.h"
+#include "platformlog.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -95,5 +96,5 @@ void DesktopNotifications::reportUnavailable(const QString &why)
     if (m_reported)
         return;
     m_reported = true;
-    qDebug().noquote() << "desktop notifications are not available (" + why + "); notices are dropped";
+    qCDebug(lcPlatform).noquote() << "desktop notifications are not available (" + why + "); notices are dropped";
 }

@@ -1,5 +1,7 @@
 #include "desktoppointerspeed.h"
 
+#include "platformlog.h"
+
 #include "config/mouseconfig.h"
 
 #include <QByteArray>
@@ -84,13 +86,13 @@ int DesktopPointerSpeed::read()
 bool DesktopPointerSpeed::apply(int speed)
 {
     if (speed < kMinimum || speed > kMaximum) {
-        qDebug("pointer speed %d is not a step of 1..20; the desktop is left as it is\n", speed);
+        qCDebug(lcPlatform, "pointer speed %d is not a step of 1..20; the desktop is left as it is\n", speed);
         return false;
     }
     if (!available()) {
-        qDebug("pointer speed %d kept in the profile only: the desktop is not GNOME or has no "
-               "org.gnome.desktop.peripherals.mouse speed\n",
-               speed);
+        qCDebug(lcPlatform, "pointer speed %d kept in the profile only: the desktop is not GNOME or has no "
+                "org.gnome.desktop.peripherals.mouse speed\n",
+                speed);
         return false;
     }
     GSettings *settings = g_settings_new(kSchema);
@@ -101,7 +103,7 @@ bool DesktopPointerSpeed::apply(int speed)
         // program may end.
         g_settings_sync();
         if (!done)
-            qDebug("the desktop refused pointer speed %d\n", speed);
+            qCDebug(lcPlatform, "the desktop refused pointer speed %d\n", speed);
     }
     g_object_unref(settings);
     return done;

@@ -1,6 +1,7 @@
 #include "autostartsetting.h"
 
 #include "platform/autostartentry.h"
+#include "widgets/uilog.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -18,6 +19,6 @@ void AutostartSetting::setEnabled(bool enabled)
     QString error;
     const bool done = enabled ? AutostartEntry::enable(m_program, &error) : AutostartEntry::disable(&error);
     if (!done)
-        qDebug().noquote() << "autostart entry:" << error;
+        qCDebug(lcUi).noquote() << "autostart entry:" << error;
     emit changed(isEnabled());
 }

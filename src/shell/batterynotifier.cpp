@@ -2,6 +2,7 @@
 
 #include "devicestatuspanel.h"
 
+#include "device/statusquery.h"
 #include "platform/desktopnotifications.h"
 
 BatteryNotifier::BatteryNotifier(DesktopNotifications *notifications, int threshold, int fullMillivolts,
@@ -19,7 +20,7 @@ void BatteryNotifier::takeReading(quint8 iCharge, quint8 iLowByte, quint8 iHiByt
     reading.off = iCharge == 0 && iLowByte == 0 && iHiByte == 0;
     // On the cable the mouse charges whatever its flag says.
     reading.charging = iCharge != 0 || DeviceStatusPanel::cablePresent();
-    reading.level = DeviceStatusPanel::batteryLevel(iHiByte * 256 + iLowByte, m_fullMillivolts);
+    reading.level = batteryLevel(iHiByte * 256 + iLowByte, m_fullMillivolts);
 
     DesktopNotifications::Notice notice;
     switch (m_alert.take(reading)) {

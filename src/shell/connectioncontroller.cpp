@@ -1,8 +1,5 @@
 #include "connectioncontroller.h"
 
-#include "mousecfgwidget.h"
-#include "windowcontrols.h"
-
 #include "config/appconfig.h"
 #include "device/deviceaccessadvice.h"
 #include "device/devicehandles.h"
@@ -16,9 +13,12 @@
 #include "widgets/veskmessagebox.h"
 #include "widgets/veskpushbutton.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QAction>
 #include <QMenu>
 #include <QThread>
+#include <QWidget>
 
 namespace {
 
@@ -26,20 +26,10 @@ const int kMenuDesignWidth = 150;
 
 } // namespace
 
-ConnectionController::ConnectionController(MousecfgWidget *window)
+ConnectionController::ConnectionController(QWidget *window, StatusPoller::Connector connector)
     : QObject(window)
     , m_window(window)
-    , m_poller([this, window](StatusPollerThread *thread) {
-        // Queued: the poller emits on its own thread.
-        QObject::connect(thread, &StatusPollerThread::RefreshBatteryStatus, window,
-                         &MousecfgWidget::slotRefreshBatteryStatus, Qt::QueuedConnection);
-        QObject::connect(thread, &StatusPollerThread::RefreshBatteryStatus, this,
-                         &ConnectionController::batteryRead, Qt::QueuedConnection);
-        QObject::connect(thread, &StatusPollerThread::RefreshStatus, window, &MousecfgWidget::slotRefreshStatus,
-                         Qt::QueuedConnection);
-        QObject::connect(thread, &StatusPollerThread::RefreshWriteStatus, window,
-                         &MousecfgWidget::slotRefreshWriteStatus, Qt::QueuedConnection);
-    })
+    , m_poller(std::move(connector))
 {
     qRegisterMetaType<quint8>("quint8");
     m_monitor = new HotplugMonitor(this);
@@ -94,12 +84,14 @@ void ConnectionController::rebuildModelMenu()
             m_modelNames.append(entry.displayName());
     }
 
-    VeskPushButton *button = m_window->controls().model;
+    VeskPushButton *button = m_modelButton;
+    if (!button)
+        return;
     // One menu for the whole run, refilled: a plug event may arrive while it
     // is open, and an open menu must not be deleted under its own loop.
     if (!m_modelMenu) {
         m_modelMenu = new QMenu(button);
-        connect(m_modelMenu, &QMenu::triggered, m_window, &MousecfgWidget::slot_show_mousename);
+        connect(m_modelMenu, &QMenu::triggered, this, [this](QAction *action) { switchModel(action->text()); });
         button->setMenu(m_modelMenu);
     }
     m_modelMenu->clear();
@@ -140,12 +132,13 @@ void ConnectionController::adviseOnRefusedAccess()
     m_advisedPath = denied;
     if (denied.isEmpty())
         return;
-    qDebug().noquote() << "the mouse at" << denied << "cannot be opened: permission denied";
+    qCWarning(lcUi).noquote() << "the mouse at" << denied << "cannot be opened: permission denied";
     // After the window has shown itself, like the disconnect warning.
     QTimer::singleShot(kWarningDelayMs, this, [this, advice] {
         if (m_advisedPath.isEmpty())
             return;   // opened in the meantime
-        VeskMessageBox box(VeskMessageBox::Warning, MousecfgWidget::tr("Warning"), advice, m_window);
+        VeskMessageBox box(VeskMessageBox::Warning, QCoreApplication::translate("MousecfgWidget", "Warning"), advice,
+                           m_window);
         box.exec();
     });
 }
@@ -167,11 +160,12 @@ void ConnectionController::switchModel(const QString &name)
     QThread::msleep(kModelSwitchPauseMs);
     CloseDevices();
     QThread::msleep(kModelSwitchPauseMs);
-    m_window->controls().model->setText(name);
+    if (m_modelButton)
+        m_modelButton->setText(name);
     setCurrentModel(name);
     openCurrentModel();
     QThread::msleep(kModelSwitchPauseMs);
-    m_window->enterCurrentModel(false);
+    emit modelEntered(false);
     startStatusThread();
 }
 
@@ -189,14 +183,15 @@ void ConnectionController::showWarning()
         return;
     }
     m_warningShown = true;
-    VeskMessageBox box(VeskMessageBox::Receiver, MousecfgWidget::tr("Warning"), MousecfgWidget::tr("Dongle Disconnect!"),
-                       m_window, true);
+    // The window's texts: their translations live in its context.
+    VeskMessageBox box(VeskMessageBox::Receiver, QCoreApplication::translate("MousecfgWidget", "Warning"),
+                       QCoreApplication::translate("MousecfgWidget", "Dongle Disconnect!"), m_window, true);
     box.setMouseReadyCheck([this] { return m_mouseReady; });
     m_warningBox = &box;
     const int answer = box.exec();
     m_warningBox = nullptr;
     if (answer == QDialog::Accepted && presentModelCount() == 0)
-        m_window->hideWindow();
+        emit hideRequested();
     // Cleared however the box was closed: a box left with Escape must not
     // keep the tray from hiding the window for the rest of the run.
     m_warningShown = false;
@@ -212,7 +207,7 @@ void ConnectionController::firstMouseArrived()
     stopStatusThread();
     openCurrentModel();
     startStatusThread();
-    m_window->enterCurrentModel(true);
+    emit modelEntered(true);
     m_mouseReady = true;
 }
 
@@ -233,7 +228,7 @@ void ConnectionController::onDeviceChanged(const DeviceChange &change)
                 stopStatusThread();
                 openCurrentModel();
             } else {
-                QTimer::singleShot(kFirstArrivalDelayMs, m_window, &MousecfgWidget::slotWarnClose);
+                QTimer::singleShot(kFirstArrivalDelayMs, this, &ConnectionController::firstMouseArrived);
             }
         }
         if (change.flagsChanged && !AppConfig::setDiff(1))
@@ -251,7 +246,7 @@ void ConnectionController::onDeviceChanged(const DeviceChange &change)
                     CloseDevices();
                     openCurrentModel();
                     startStatusThread();
-                    m_window->enterCurrentModel(false);
+                    emit modelEntered(false);
                     switchedModels = true;
                 }
             } else {
@@ -260,7 +255,7 @@ void ConnectionController::onDeviceChanged(const DeviceChange &change)
                 CloseDevices();
                 m_mouseReady = false;
                 m_warningShown = true;
-                QTimer::singleShot(kWarningDelayMs, m_window, &MousecfgWidget::slotWarning);
+                QTimer::singleShot(kWarningDelayMs, this, &ConnectionController::showWarning);
             }
         }
     }
@@ -286,7 +281,7 @@ void ConnectionController::finishReopen() { startStatusThread(); }
 
 void ConnectionController::onChangesApplied()
 {
-    m_window->statusChanged();
+    emit linksChanged();
     stopStatusThread();
     if (!m_settleTimer.isActive())
         startStatusThread();

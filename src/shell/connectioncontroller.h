@@ -9,9 +9,10 @@
 
 class DeviceWatcher;
 class HotplugMonitor;
-class MousecfgWidget;
 class QMenu;
+class QWidget;
 class VeskMessageBox;
+class VeskPushButton;
 struct DeviceChange;
 
 // The half of the main window that follows the mouse: which supported models
@@ -35,7 +36,10 @@ public:
     static constexpr int kModelSwitchPauseMs = 50;
     static constexpr int kReopenSettleMs = 500;
 
-    explicit ConnectionController(MousecfgWidget *window);
+    // `window` is shown, raised or hidden with the warning and parents it;
+    // `connector` connects each new poller thread's signals to whoever acts
+    // on them.
+    ConnectionController(QWidget *window, StatusPoller::Connector connector);
     ~ConnectionController() override;
 
     // Device notifications: the plug signals of `plugSource` (an object with
@@ -44,6 +48,8 @@ public:
     void followPlugEvents(QObject *plugSource);
     HotplugMonitor *hotplugMonitor() const { return m_monitor; }
 
+    // The button that carries the model menu and names the current model.
+    void setModelButton(VeskPushButton *button) { m_modelButton = button; }
     // Start-up: the mouse list, the devices present, the model menu.
     void discover();
     // Walks the mouse list and rebuilds the model menu; settles the current
@@ -66,14 +72,24 @@ public:
     void setMouseReady(bool ready) { m_mouseReady = ready; }
     bool warningShown() const { return m_warningShown; }
 
-    // The bodies of the window's slots.
-    void switchModel(const QString &name);   // slot_show_mousename
-    void showWarning();                      // slotWarning
-    void firstMouseArrived();                // slotWarnClose
+    // A model chosen in the model menu.
+    void switchModel(const QString &name);
+    // Shows the window, or the "Dongle Disconnect!" warning when no mouse
+    // is there.
+    void showWarning();
+    // The first mouse arrived after a start without one.
+    void firstMouseArrived();
 
 signals:
-    // Every battery reading of the poller, as it came (all zero: asleep or off).
-    void batteryRead(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    // Another model became current (or the first one arrived): the window
+    // fills itself for it; `selectFirstSpot` selects the first hot spot.
+    void modelEntered(bool selectFirstSpot);
+    // The connections present changed: the battery and connection display
+    // follows.
+    void linksChanged();
+    // The user closed the disconnect warning with no mouse present: the
+    // window goes to the tray (or the program ends without one).
+    void hideRequested();
 
 private:
     void onDeviceChanged(const DeviceChange &change);
@@ -83,7 +99,8 @@ private:
     void setCurrentModel(const QString &name);
     void adviseOnRefusedAccess();
 
-    MousecfgWidget *m_window;
+    QWidget *m_window;
+    VeskPushButton *m_modelButton = nullptr;
     HotplugMonitor *m_monitor = nullptr;
     DeviceWatcher *m_watcher = nullptr;
     StatusPoller m_poller;

@@ -5,6 +5,7 @@
 #include "config/appconfig.h"
 #include "device/devicestate.h"
 #include "device/mouselist.h"
+#include "device/statusquery.h"
 #include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
@@ -17,19 +18,6 @@
 #include <QWidget>
 
 namespace {
-
-// Millivolt thresholds below the full-battery voltage and their levels.
-struct Step {
-    int millivolts;
-    int level;
-};
-const Step kSteps[] = {{4100, 90}, {4000, 80}, {3900, 70}, {3800, 60}, {3700, 50},
-                       {3500, 40}, {3400, 30}, {3200, 20}};
-
-// A single lithium cell is full somewhere in this range; a stored value
-// outside it (a hand-edited file) would show every reading as full or empty.
-const int kPlausibleFullMin = 3000;
-const int kPlausibleFullMax = 5000;
 
 // The bar's own text in bold at 16 design pixels, made smaller where it would
 // not fit the bar ("MOUSE OFF" and its translations are wider than the 71
@@ -51,19 +39,6 @@ int fittedPixels(const QWidget *bar, const QString &text)
 
 } // namespace
 
-int DeviceStatusPanel::batteryLevel(int raw, int fullMillivolts)
-{
-    // v = raw * 990 / 240, compared without rounding: raw * 990 >= mV * 240.
-    const qint64 scaled = qint64(raw) * 990;
-    if (scaled >= qint64(fullMillivolts) * 240)
-        return 100;
-    for (const Step &step : kSteps) {
-        if (scaled >= qint64(step.millivolts) * 240)
-            return step.level;
-    }
-    return 10;
-}
-
 int DeviceStatusPanel::modeFor(bool receiverCommand, bool cableCommand, bool charging)
 {
     if (cableCommand)
@@ -81,13 +56,7 @@ DeviceStatusPanel::DeviceStatusPanel(WindowControls &controls, QWidget *window)
 
 void DeviceStatusPanel::loadSettings()
 {
-    const int full = AppConfig::batteryFull();
-    if (full < kPlausibleFullMin || full > kPlausibleFullMax) {
-        qCDebug(lcUi) << "Config/BatteryFull" << full << "is not a battery voltage; using" << kDefaultFullMillivolts;
-        m_fullMillivolts = kDefaultFullMillivolts;
-    } else {
-        m_fullMillivolts = full;
-    }
+    m_fullMillivolts = batteryFullMillivolts();
     m_lastLevel = AppConfig::battery();
     m_controls.battery->setValue(qBound(0, m_lastLevel, 100));
 }

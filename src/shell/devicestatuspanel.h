@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QObject>
 
 class QWidget;
 class WindowControls;
@@ -9,17 +9,14 @@ class WindowControls;
 // the battery bar (a level in the theme colour, or "MOUSE OFF" in grey), the
 // charge and receiver pictures, and the status mode that picks the battery
 // frame the window paints.
-class DeviceStatusPanel {
+class DeviceStatusPanel : public QObject {
+    Q_OBJECT
 public:
     // Connection modes: 0 cable only, 1 receiver with the cable (or charging),
     // 2 receiver only, 3 nothing.
     enum Mode { CableOnly = 0, ReceiverCharging = 1, ReceiverOnly = 2, NoConnection = 3 };
-    static constexpr int kDefaultFullMillivolts = 4200;
     static constexpr int kBarFontPixels = 16;
 
-    // The battery level in percent (10 ... 100 in steps) for the mouse's raw
-    // reading: v = raw * 990 / 240 millivolts, compared exactly.
-    static int batteryLevel(int raw, int fullMillivolts);
     // Whether the first mouse-list entry's command collection is reached
     // through the cable (the mouse charges then).
     static bool cablePresent();
@@ -51,7 +48,7 @@ private:
 
     WindowControls &m_controls;
     QWidget *m_window;
-    int m_fullMillivolts = kDefaultFullMillivolts;
+    int m_fullMillivolts = 4200;
     int m_lastLevel = 0;
     quint8 m_charging = 0;
     bool m_mouseOff = false;

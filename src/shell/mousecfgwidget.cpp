@@ -20,6 +20,8 @@
 #include "config/profilelibraryeditor.h"
 #include "device/devicehandles.h"
 #include "device/discovery.h"
+#include "device/statuspollerthread.h"
+#include "device/statusquery.h"
 #include "platform/desktoppointerspeed.h"
 #include "platform/desktopnotifications.h"
 #include "platform/firmwareupdater.h"
@@ -73,7 +75,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
 
     // Device notifications before the first enumeration, so that a mouse
     // plugged in meanwhile is not missed.
-    m_connection = new ConnectionController(this);
+    m_connection = new ConnectionController(this, [this](StatusPollerThread *thread) { connectPoller(thread); });
     m_connection->followPlugEvents(plugSource);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
 
@@ -92,10 +94,18 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     buildControls();
     m_connection->discover();
 
-    // Library, battery settings, device and poller.
+    // Library, battery settings, device and poller; what the poller reports
+    // lands in the status panel and the mouse-event handler.
     m_profiles->reloadLibrary();
     m_status = std::make_unique<DeviceStatusPanel>(m_controls, this);
     m_status->loadSettings();
+    m_events = std::make_unique<MouseEventHandler>();
+    m_osd = new OsdClient(this);
+    // Desktop notifications: the battery notices, and the on-screen texts
+    // where the overlay cannot show.
+    auto *notifications = new DesktopNotifications(this);
+    m_feedback = new OnScreenFeedback(m_osd, notifications, this);
+    m_batteryNotices = new BatteryNotifier(notifications, AppConfig::batteryAlert(), m_status->fullMillivolts(), this);
     m_connection->openCurrentModel();
     m_connection->startStatusThread();
 
@@ -112,15 +122,6 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_pages->build(ProductDescriptor::boundedButtonCount(),
                    m_ledDisable ? PageTab::Customize : PageTab::Lighting);
     m_apply = std::make_unique<ApplyController>(this, *m_pages, m_connection->poller());
-    m_events = std::make_unique<MouseEventHandler>(this);
-    m_osd = new OsdClient(this);
-    // Desktop notifications: the battery notices, and the on-screen texts
-    // where the overlay cannot show.
-    auto *notifications = new DesktopNotifications(this);
-    m_feedback = new OnScreenFeedback(m_osd, notifications, this);
-    auto *batteryNotices =
-        new BatteryNotifier(notifications, AppConfig::batteryAlert(), m_status->fullMillivolts(), this);
-    connect(m_connection, &ConnectionController::batteryRead, batteryNotices, &BatteryNotifier::takeReading);
 
     // First look.
     selectTab(WindowControls::TabLighting);
@@ -140,16 +141,17 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_controls.autostart->setChecked(m_autostart->isEnabled());
     connect(m_controls.autostart, &QAbstractButton::clicked, m_autostart, &AutostartSetting::setEnabled);
     connect(m_autostart, &AutostartSetting::changed, m_controls.autostart, &QAbstractButton::setChecked);
-    m_tray = new TrayController(this, m_autostart);
+    m_tray = new TrayController(m_autostart, this);
     m_tray->create(currentModel());
+    connectHelpers();
 
     // The battery display starts from a low reading until the mouse
     // answers; the window (or the warning) follows a moment later.
-    slotRefreshBatteryStatus(0, 1, 1);
+    m_status->showBattery(0, 1, 1);
     m_connection->setMouseReady(presentModelCount() > 0);
     QTimer::singleShot(kStartWarningDelayMs, this, [this] {
         if (!m_startHidden)
-            slotWarning();
+            m_connection->showWarning();
     });
 }
 
@@ -209,14 +211,49 @@ void MousecfgWidget::applyScale(int level)
     m_mouse.reloadPictures();
 }
 
+void MousecfgWidget::connectPoller(StatusPollerThread *thread)
+{
+    // Queued: the poller emits on its own thread.
+    connect(thread, &StatusPollerThread::RefreshBatteryStatus, m_status.get(), &DeviceStatusPanel::showBattery,
+            Qt::QueuedConnection);
+    connect(thread, &StatusPollerThread::RefreshBatteryStatus, m_batteryNotices, &BatteryNotifier::takeReading,
+            Qt::QueuedConnection);
+    // What the mouse reports changes the record: while an upload reads it,
+    // the change waits until the upload has ended.
+    connect(thread, &StatusPollerThread::RefreshStatus, this, &MousecfgWidget::takeStatusReport,
+            Qt::QueuedConnection);
+    connect(thread, &StatusPollerThread::RefreshWriteStatus, m_status.get(), &noteWriteStatus, Qt::QueuedConnection);
+}
+
+void MousecfgWidget::takeStatusReport(quint8 profile, quint8 stage, quint8 rate, quint8 mode)
+{
+    m_apply->whenIdle([=] { m_events->refreshStatus(profile, stage, rate, mode); });
+}
+
+void MousecfgWidget::connectHelpers()
+{
+    connect(m_connection, &ConnectionController::modelEntered, this, &MousecfgWidget::enterCurrentModel);
+    connect(m_connection, &ConnectionController::linksChanged, m_status.get(), &DeviceStatusPanel::updateMode);
+    connect(m_connection, &ConnectionController::hideRequested, this, &MousecfgWidget::hideWindow);
+    connect(m_events.get(), &MouseEventHandler::profileChanged, m_profiles, &ProfileControls::mouseSwitched);
+    connect(m_events.get(), &MouseEventHandler::profileTablesDue, m_profiles, &ProfileControls::sendProfileTables);
+    connect(m_events.get(), &MouseEventHandler::dpiStageChanged, this, [this](int stage) { m_pages->showDpiStage(stage); });
+    connect(m_events.get(), &MouseEventHandler::rateChanged, this,
+            [this](int rate) { m_pages->showRate(rate, workingConfig.LiftHigh); });
+    connect(m_events.get(), &MouseEventHandler::announce, this, &MousecfgWidget::showOsd);
+    connect(m_tray, &TrayController::loadConfigRequested, m_connection, &ConnectionController::showWarning);
+    connect(m_tray, &TrayController::activated, this, &MousecfgWidget::iconActivated);
+}
+
 void MousecfgWidget::buildControls()
 {
     m_controls.build(this);
+    m_connection->setModelButton(m_controls.model);
     m_languages->buildMenu(m_controls.language);
     connect(m_languages, &LanguageController::languageChosen, this, &MousecfgWidget::switchLanguage);
     if (!m_languages->offersChoice())
         m_controls.language->hide();
-    m_profiles = new ProfileControls(this, m_controls);
+    m_profiles = new ProfileControls(*this, m_controls, this);
     connectControls();
 }
 
@@ -228,11 +265,12 @@ void MousecfgWidget::connectControls()
         connect(button, &VeskPushButton::EnterSignal, this, &MousecfgWidget::onPressed);
     connect(m_controls.firmware, &VeskPushButton::EnterSignal, this, &MousecfgWidget::onPressed);
     for (VeskPushButton *button : m_controls.frontSpots)
-        connect(button, &VeskPushButton::OverSignal, this, &MousecfgWidget::slotMouseOver);
+        connect(button, &VeskPushButton::OverSignal, this,
+                [this](VeskPushButton *spot, bool over) { m_mouse.hover(spot, over); });
     // The first spot also shows the pointer over it by its state.
     connect(m_controls.frontSpots[0], &VeskPushButton::OverSignal, this,
             [](VeskPushButton *btn, bool over) { btn->setState(over ? 0 : 1); });
-    connect(m_controls.nameField, &QLineEdit::returnPressed, this, &MousecfgWidget::slotProfileNameChange);
+    connect(m_controls.nameField, &QLineEdit::returnPressed, this, [this] { m_profiles->renameFromField(); });
 }
 
 void MousecfgWidget::layoutWindow()
@@ -318,8 +356,8 @@ void MousecfgWidget::connectPageEvents()
             m_mouse.hoverButton(index, over);
     });
     connect(&events, &PageEvents::showMacroTab, this, [this] { selectTab(WindowControls::TabMacro); });
-    connect(&events, &PageEvents::oneClickWarning, this, &MousecfgWidget::slotPopOneClickBox);
-    connect(&events, &PageEvents::enableWindowButtons, this, &MousecfgWidget::slotEnableButtons);
+    connect(&events, &PageEvents::oneClickWarning, this, &MousecfgWidget::showOneClickWarning);
+    connect(&events, &PageEvents::enableWindowButtons, this, &MousecfgWidget::enableButtons);
     connect(&events, &PageEvents::liftChanged, this, [this](int liftHigh) {
         workingConfig.LiftHigh = uint8_t(liftHigh);
         m_pages->showRate(currentProfile(workingConfig).pollrate, liftHigh);
@@ -435,6 +473,12 @@ void MousecfgWidget::onProfileOperation(VeskPushButton *button)
     m_profiles->run(button);
 }
 
+void MousecfgWidget::gatherPages(MouseConfig &config) { m_pages->gather(config); }
+
+void MousecfgWidget::stopPoller() { m_connection->stopStatusThread(); }
+
+void MousecfgWidget::startPoller() { m_connection->startStatusThread(); }
+
 int MousecfgWidget::apply() { return m_apply->apply(); }
 
 int MousecfgWidget::upload(bool full) { return m_apply->upload(full); }
@@ -473,102 +517,29 @@ void MousecfgWidget::showOsd(const QString &text)
     m_feedback->show(text, UiTheme::currentColor());
 }
 
-void MousecfgWidget::statusChanged() { m_status->updateMode(); }
-
-// --- Slots -----------------------------------------------------------------
-
 void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick)
         return;
     // A click on the tray icon: there is a tray to bring the window back.
     if (isHidden())
-        slotWarning();
+        m_connection->showWarning();
     else if (!warningShown())
         hide();
 }
 
-void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType) { m_mouse.selectSpot(iType, iBtn); }
-
-void MousecfgWidget::slotGotoMacro(quint8 iBtn) { selectTab(iBtn); }
-
-void MousecfgWidget::slot_show_profilename(QAction *action)
-{
-    if (!action)
-        return;
-    m_controls.profileMenu->setText(action->text());
-    currentProfile(workingConfig).ProfileName = action->text();
-}
-
-void MousecfgWidget::slot_show_mousename(QAction *action)
-{
-    if (action)
-        m_connection->switchModel(action->text());
-}
-
-void MousecfgWidget::slotPopOneClickBox()
+void MousecfgWidget::showOneClickWarning()
 {
     VeskMessageBox box(VeskMessageBox::Warning, tr("Warning"), tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."), this);
     box.exec();
 }
 
-void MousecfgWidget::OnProfileMenuCheck(QWidget *item) { Q_UNUSED(item); }
-
-void MousecfgWidget::slotEnableButtons(bool bEnable)
+void MousecfgWidget::enableButtons(bool enable)
 {
     for (VeskPushButton *button : m_controls.lockableButtons())
-        button->setEnabled(bEnable);
-    m_controls.nameField->setEnabled(bEnable);
+        button->setEnabled(enable);
+    m_controls.nameField->setEnabled(enable);
 }
-
-void MousecfgWidget::slotLiftChange(quint8 iLift) { workingConfig.LiftHigh = iLift; }
-
-void MousecfgWidget::slotProfileNameChange() { m_profiles->renameFromField(); }
-
-// What the mouse reports changes the record: while an upload reads it, the
-// change waits until the upload has ended.
-void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
-{
-    m_apply->whenIdle([this, iProfile] { m_events->refreshProfile(iProfile); });
-}
-
-void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
-{
-    m_apply->whenIdle([this, iDPI] { m_events->refreshDpiStage(iDPI); });
-}
-
-void MousecfgWidget::slotRefreshLightMode(quint8 iBuff1)
-{
-    m_apply->whenIdle([this, iBuff1] { m_pages->showLightMode(iBuff1); });
-}
-
-void MousecfgWidget::slotRefreshRate(quint8 iRate)
-{
-    m_apply->whenIdle([this, iRate] { m_events->refreshRate(iRate); });
-}
-
-void MousecfgWidget::slotWarning() { m_connection->showWarning(); }
-
-void MousecfgWidget::slotWarnClose() { m_connection->firstMouseArrived(); }
-
-void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
-{
-    m_status->showBattery(iCharge, iLowByte, iHiByte);
-}
-
-void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
-{
-    m_apply->whenIdle([=] { m_events->refreshStatus(iProfile, iDPI, iRate, iMode); });
-}
-
-void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
-{
-    // The mouse lost what it was given: the next upload sends everything.
-    if (iStatus == 0 && !AppConfig::setDiff(1))
-        qCWarning(lcUi, "Config/Diff could not be set\n");
-}
-
-void MousecfgWidget::slotMouseOver(VeskPushButton *btn, bool bType) { m_mouse.hover(btn, bType); }
 
 // --- Events ----------------------------------------------------------------
 

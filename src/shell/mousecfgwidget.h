@@ -2,6 +2,7 @@
 
 #include "firstpaintprobe.h"
 #include "mousepicturepanel.h"
+#include "profilewindow.h"
 #include "windowcontrols.h"
 
 #include <QPoint>
@@ -13,6 +14,7 @@
 #include <memory>
 
 class ApplyController;
+class BatteryNotifier;
 class AutostartSetting;
 class ConnectionController;
 class DeviceStatusPanel;
@@ -23,8 +25,8 @@ class OnScreenFeedback;
 class OsdClient;
 class PageHost;
 class ProfileControls;
-class QAction;
 class QMenu;
+class StatusPollerThread;
 class TrayController;
 class VeskPushButton;
 class WindowScale;
@@ -40,7 +42,7 @@ class WindowScale;
 // (the upload), ConnectionController (models, plug events, poller, warning),
 // DeviceStatusPanel (battery and connection pictures), MouseEventHandler
 // (what the mouse changed), LanguageController and TrayController.
-class MousecfgWidget : public QWidget {
+class MousecfgWidget : public QWidget, public ProfileWindow {
     Q_OBJECT
 public:
     // `plugSource`: an object whose devicePlugged(QString) and
@@ -52,7 +54,7 @@ public:
     // Number of supported mouse models present on the machine.
     int presentModelCount() const;
     QStringList modelNames() const;
-    QString currentModel() const;
+    QString currentModel() const override;
     bool mouseReady() const;
     bool warningShown() const;
     int statusMode() const;
@@ -79,6 +81,9 @@ public:
     AutostartSetting *autostart() const { return m_autostart; }
     LanguageController *languages() const { return m_languages; }
     ConnectionController *connection() const { return m_connection; }
+    // Where the poller's readings and reports land.
+    DeviceStatusPanel &statusPanel() { return *m_status; }
+    MouseEventHandler &mouseEvents() { return *m_events; }
 
     // Started from the autostart entry: the window stays in the tray, also
     // when no mouse is there (no disconnect warning). Call before the event
@@ -86,53 +91,36 @@ public:
     void startHidden() { m_startHidden = true; }
 
     // Operations of the window that its helpers and the pages run.
-    void selectTab(int index);
-    void refreshPages();
+    void selectTab(int index) override;
+    void refreshPages() override;
     void layoutWindow();
-    void retranslate();
+    void retranslate() override;
     // Fills the window for the current model after a switch or an arrival:
     // pictures, settings from disk, profile controls, tab, pages.
     void enterCurrentModel(bool selectFirstSpot);
     // Makes slot `slot` the active profile; with `reload` its file is read
     // again first, dropping unsent edits.
-    void makeProfileCurrent(int slot, bool reload);
+    void makeProfileCurrent(int slot, bool reload) override;
     void showFrontView(bool front);
     void switchLanguage(int id);
     void startFirmwareUpdate();
     void showOsd(const QString &text);
-    // Connection or battery display changed.
-    void statusChanged();
     // "Apply" and the uploads of the profile operations.
     int apply();
-    int upload(bool full = false);
-    // Every hide of the window but a click on the tray icon itself: without
-    // a tray nothing could bring it back (and a new start would be refused),
-    // so the program ends instead.
-    void hideWindow();
+    int upload(bool full = false) override;
     // Tells the mouse to switch to `slot` from a worker behind the busy dialog.
-    int switchProfile(int slot);
-
-public slots:
+    int switchProfile(int slot) override;
+    // A status report of the mouse (profile, DPI stage, rate, sensor mode).
+    // What it changes in the record waits while an upload reads the record.
+    void takeStatusReport(quint8 profile, quint8 stage, quint8 rate, quint8 mode);
+    // A click on the tray icon: shows a hidden window, hides a shown one.
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
-    void SelBtnChanged(quint8 iBtn, quint8 iType);
-    void slotGotoMacro(quint8 iBtn);
-    void slot_show_profilename(QAction *action);
-    void slot_show_mousename(QAction *action);
-    void slotPopOneClickBox();
-    void OnProfileMenuCheck(QWidget *item);
-    void slotEnableButtons(bool bEnable);
-    void slotLiftChange(quint8 iLift);
-    void slotProfileNameChange();
-    void slotRefreshProfile(quint8 iProfile);
-    void slotRefreshDPIStage(quint8 iDPI);
-    void slotRefreshLightMode(quint8 iBuff1);
-    void slotRefreshRate(quint8 iRate);
-    void slotWarning();
-    void slotWarnClose();
-    void slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
-    void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
-    void slotRefreshWriteStatus(quint8 iStatus);
-    void slotMouseOver(VeskPushButton *btn, bool bType);
+
+    // The rest of what the profile controls ask of the window.
+    QWidget *dialogParent() override { return this; }
+    void gatherPages(MouseConfig &config) override;
+    void stopPoller() override;
+    void startPoller() override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -148,9 +136,17 @@ private:
     void buildControls();
     void connectPageEvents();
     void connectControls();
+    void connectHelpers();
+    void connectPoller(StatusPollerThread *thread);
+    void showOneClickWarning();
+    void enableButtons(bool enable);
     void onClicked(VeskPushButton *button);
     void onPressed(VeskPushButton *button);
     void onProfileOperation(VeskPushButton *button);
+    // Every hide of the window but a click on the tray icon itself: without
+    // a tray nothing could bring it back (and a new start would be refused),
+    // so the program ends instead.
+    void hideWindow();
 
     WindowControls m_controls;
     MousePicturePanel m_mouse{m_controls};
@@ -165,6 +161,7 @@ private:
     TrayController *m_tray = nullptr;
     AutostartSetting *m_autostart = nullptr;
     OsdClient *m_osd = nullptr;
+    BatteryNotifier *m_batteryNotices = nullptr;
     ProfileControls *m_profiles = nullptr;
     OnScreenFeedback *m_feedback = nullptr;
 

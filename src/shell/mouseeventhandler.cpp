@@ -1,22 +1,13 @@
 #include "mouseeventhandler.h"
 
-#include "mousecfgwidget.h"
-#include "pagehost.h"
-#include "profilecontrols.h"
-
 #include "config/appconfig.h"
 #include "config/dpicode.h"
 #include "config/mouseconfig.h"
 #include "config/profilefile.h"
-#include "platform/osdtexts.h"
+#include "osdtexts.h"
 #include "widgets/uilog.h"
 
 #include <QDebug>
-
-MouseEventHandler::MouseEventHandler(MousecfgWidget *window)
-    : m_window(window)
-{
-}
 
 bool MouseEventHandler::isProfile(int value) { return value >= 0 && value < kProfileCount; }
 
@@ -42,13 +33,13 @@ void MouseEventHandler::refreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate
     // The new profile's tables go out once the record holds the stage and
     // rate the mouse runs, so that sending them does not undo either.
     if (switched)
-        m_window->profiles().sendProfileTables();
+        emit profileTablesDue();
 }
 
 void MouseEventHandler::refreshProfile(quint8 iProfile)
 {
     if (takeProfile(iProfile))
-        m_window->profiles().sendProfileTables();
+        emit profileTablesDue();
 }
 
 bool MouseEventHandler::takeProfile(quint8 iProfile)
@@ -58,8 +49,8 @@ bool MouseEventHandler::takeProfile(quint8 iProfile)
         return false;
     }
     // The mouse has switched already: no select goes back to it.
-    m_window->profiles().mouseSwitched(iProfile);
-    m_window->showOsd(OsdTexts::profile(iProfile));
+    emit profileChanged(iProfile);
+    emit announce(OsdTexts::profile(iProfile));
     return true;
 }
 
@@ -71,13 +62,13 @@ void MouseEventHandler::refreshDpiStage(quint8 iDPI)
     }
     ProfileData &profile = currentProfile(workingConfig);
     profile.dpi = iDPI;
-    m_window->pages().showDpiStage(iDPI);
+    emit dpiStageChanged(iDPI);
     // The next start shows the stage the mouse is in.
     const QString slotName = workingConfig.names[size_t(workingConfig.profileIndex())];
     if (!saveProfileDpiStage(slotName, iDPI, profile))
         qCWarning(lcUi) << "the DPI stage could not be stored in" << slotName;
     const int dpi = dpiCodeToDpi(profile.dpiLevels[iDPI].y, AppConfig::sensorType());
-    m_window->showOsd(OsdTexts::dpiStage(iDPI, dpi));
+    emit announce(OsdTexts::dpiStage(iDPI, dpi));
 }
 
 void MouseEventHandler::refreshRate(quint8 iRate)
@@ -88,6 +79,6 @@ void MouseEventHandler::refreshRate(quint8 iRate)
     }
     ProfileData &profile = currentProfile(workingConfig);
     profile.pollrate = iRate;
-    m_window->pages().showRate(iRate, workingConfig.LiftHigh);
-    m_window->showOsd(OsdTexts::reportRate(iRate));
+    emit rateChanged(iRate);
+    emit announce(OsdTexts::reportRate(iRate));
 }

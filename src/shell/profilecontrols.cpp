@@ -1,8 +1,6 @@
 #include "profilecontrols.h"
 
-#include "connectioncontroller.h"
-#include "mousecfgwidget.h"
-#include "pagehost.h"
+#include "profilewindow.h"
 #include "windowcontrols.h"
 
 #include "config/appconfig.h"
@@ -34,9 +32,9 @@ QString escapedForMenu(QString name) { return name.replace(QLatin1Char('&'), QSt
 
 } // namespace
 
-ProfileControls::ProfileControls(MousecfgWidget *window, WindowControls &controls)
-    : QObject(window)
-    , m_window(window)
+ProfileControls::ProfileControls(ProfileWindow &window, WindowControls &controls, QObject *parent)
+    : QObject(parent)
+    , m_window(&window)
     , m_controls(controls)
 {
     m_slotMenu = new QMenu(m_controls.profileMenu);
@@ -47,7 +45,7 @@ ProfileControls::ProfileControls(MousecfgWidget *window, WindowControls &control
     connect(m_libraryMenu, &QMenu::triggered, this,
             [this](QAction *action) { takeLibraryProfile(action->data().toString()); });
 
-    m_chooseFile = [this](FileDialog dialog) { return runFileDialog(m_window, dialog); };
+    m_chooseFile = [this](FileDialog dialog) { return runFileDialog(m_window->dialogParent(), dialog); };
     retranslate();
 }
 
@@ -127,13 +125,13 @@ void ProfileControls::run(const VeskPushButton *button)
 
 void ProfileControls::warn(const QString &text)
 {
-    VeskMessageBox box(VeskMessageBox::Warning, windowText("Warning"), text, m_window);
+    VeskMessageBox box(VeskMessageBox::Warning, windowText("Warning"), text, m_window->dialogParent());
     box.exec();
 }
 
 bool ProfileControls::ask(const QString &text)
 {
-    VeskMessageBox box(VeskMessageBox::Question, windowText("Warning"), text, m_window);
+    VeskMessageBox box(VeskMessageBox::Question, windowText("Warning"), text, m_window->dialogParent());
     return box.exec() == QDialog::Accepted;
 }
 
@@ -174,12 +172,12 @@ void ProfileControls::switchSlot(int slot)
     rebuildLibraryMenu();
     // The mouse is told directly (select, then apply all, whatever the select
     // gave); the poller must not read meanwhile.
-    m_window->connection()->stopStatusThread();
+    m_window->stopPoller();
     // From a worker behind the busy dialog: a mouse that does not answer
     // must not hold up the window.
     if (m_window->switchProfile(slot) != 0)
         qCDebug(lcUi, "the mouse did not take the profile switch\n");
-    m_window->connection()->startStatusThread();
+    m_window->startPoller();
     sendProfileTables();
 }
 
@@ -369,7 +367,7 @@ void ProfileControls::saveConfiguration()
         return;
     // What the pages show, unapplied edits included.
     MouseConfig copy = workingConfig;
-    m_window->pages().gather(copy);
+    m_window->gatherPages(copy);
     if (!exportConfigFile(copy, path, AppConfig::currentProductName()))
         warn(windowText("The file could not be written."));
 }

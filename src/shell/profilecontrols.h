@@ -6,7 +6,7 @@
 
 #include <functional>
 
-class MousecfgWidget;
+class ProfileWindow;
 class QMenu;
 class QWidget;
 class VeskPushButton;
@@ -29,7 +29,7 @@ public:
     enum class FileDialog { ExportProfile, ImportProfile, SaveConfig, LoadConfig };
     using FileChooser = std::function<QString(FileDialog dialog)>;
 
-    ProfileControls(MousecfgWidget *window, WindowControls &controls);
+    ProfileControls(ProfileWindow &window, WindowControls &controls, QObject *parent = nullptr);
 
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
 
@@ -73,7 +73,7 @@ private:
     void showProfileChange();
     QString chooseFile(FileDialog dialog);
 
-    MousecfgWidget *m_window;
+    ProfileWindow *m_window;
     WindowControls &m_controls;
     QMenu *m_slotMenu = nullptr;
     QMenu *m_libraryMenu = nullptr;

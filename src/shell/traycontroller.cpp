@@ -1,7 +1,6 @@
 #include "traycontroller.h"
 
 #include "autostartsetting.h"
-#include "mousecfgwidget.h"
 
 #include "widgets/skin.h"
 #include "widgets/uitheme.h"
@@ -9,7 +8,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMenu>
-#include <QSystemTrayIcon>
 
 namespace {
 
@@ -17,9 +15,8 @@ const int kMenuDesignWidth = 150;
 
 } // namespace
 
-TrayController::TrayController(MousecfgWidget *window, AutostartSetting *autostart)
-    : QObject(window)
-    , m_window(window)
+TrayController::TrayController(AutostartSetting *autostart, QObject *parent)
+    : QObject(parent)
     , m_autostart(autostart)
 {
 }
@@ -42,13 +39,13 @@ void TrayController::create(const QString &toolTip)
     connect(m_autostartAction, &QAction::triggered, m_autostart, &AutostartSetting::setEnabled);
     connect(m_autostart, &AutostartSetting::changed, m_autostartAction, &QAction::setChecked);
     m_quit = m_menu->addAction(QString());
-    connect(m_load, &QAction::triggered, m_window, &MousecfgWidget::slotWarning);
+    connect(m_load, &QAction::triggered, this, &TrayController::loadConfigRequested);
     connect(m_quit, &QAction::triggered, qApp, &QCoreApplication::quit);
     UiTheme::styleMenu(m_menu, kMenuDesignWidth);
 
     m_icon = new QSystemTrayIcon(this);
     m_icon->setContextMenu(m_menu);
-    connect(m_icon, &QSystemTrayIcon::activated, m_window, &MousecfgWidget::iconActivated);
+    connect(m_icon, &QSystemTrayIcon::activated, this, &TrayController::activated);
     QIcon picture(Skin::path(QStringLiteral("icon.png")));
     if (picture.isNull())
         picture = QIcon(Skin::path(QStringLiteral("icon.ico")));
@@ -71,8 +68,9 @@ void TrayController::retranslate()
 {
     if (!m_menu)
         return;
-    m_load->setText(MousecfgWidget::tr("&Load Config"));
-    m_autostartAction->setText(MousecfgWidget::tr("Start with the desktop"));
-    m_quit->setText(MousecfgWidget::tr("&Quit"));
+    // The window's texts: their translations live in its context.
+    m_load->setText(QCoreApplication::translate("MousecfgWidget", "&Load Config"));
+    m_autostartAction->setText(QCoreApplication::translate("MousecfgWidget", "Start with the desktop"));
+    m_quit->setText(QCoreApplication::translate("MousecfgWidget", "&Quit"));
     UiTheme::styleMenu(m_menu, kMenuDesignWidth);
 }

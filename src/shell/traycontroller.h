@@ -1,21 +1,20 @@
 #pragma once
 
 #include <QObject>
+#include <QSystemTrayIcon>
 
 class AutostartSetting;
-class MousecfgWidget;
 class QAction;
 class QMenu;
-class QSystemTrayIcon;
 
-// The tray icon of the main window and its menu: "&Load Config" brings the
-// window back (with the disconnect warning when no mouse is there), "&Quit"
-// ends the program, "Start with the desktop" turns the autostart entry on
-// and off. Clicks on the icon go to the window's iconActivated.
+// The tray icon of the main window and its menu: "&Load Config" asks for the
+// window (which shows the disconnect warning when no mouse is there),
+// "&Quit" ends the program, "Start with the desktop" turns the autostart
+// entry on and off. Clicks on the icon are passed on.
 class TrayController : public QObject {
     Q_OBJECT
 public:
-    TrayController(MousecfgWidget *window, AutostartSetting *autostart);
+    explicit TrayController(AutostartSetting *autostart, QObject *parent = nullptr);
     ~TrayController() override;
 
     void create(const QString &toolTip);
@@ -28,8 +27,13 @@ public:
     QAction *quitAction() const { return m_quit; }
     QAction *autostartAction() const { return m_autostartAction; }
 
+signals:
+    // "&Load Config" was chosen.
+    void loadConfigRequested();
+    // The icon was clicked.
+    void activated(QSystemTrayIcon::ActivationReason reason);
+
 private:
-    MousecfgWidget *m_window;
     AutostartSetting *m_autostart;
     QSystemTrayIcon *m_icon = nullptr;
     QMenu *m_menu = nullptr;

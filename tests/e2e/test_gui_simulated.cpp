@@ -28,15 +28,12 @@ class ControlLink {
 public:
     bool connectTo(const QString &path, int timeoutMs)
     {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < timeoutMs) {
-            m_socket.connectToServer(path);
-            if (m_socket.waitForConnected(200))
-                return true;
-            QTest::qWait(100);
-        }
-        return false;
+        return QTest::qWaitFor(
+            [&] {
+                m_socket.connectToServer(path);
+                return m_socket.waitForConnected(200);
+            },
+            timeoutMs);
     }
 
     QByteArray send(const QByteArray &line)
@@ -154,7 +151,8 @@ void TestGuiSimulated::mouseButtonsReachTheProgram()
     ControlLink link;
     QVERIFY(link.connectTo(control, kStartTimeoutMs));
     if (plugLater) {
-        QTest::qWait(500);   // the program is waiting for a mouse
+        // The program has looked for the mouse and waits for one.
+        QTRY_VERIFY_WITH_TIMEOUT(link.dump().value(QStringLiteral("enumerations")).toInt() > 0, 10000);
         QCOMPARE(link.dump().value(QStringLiteral("openHandles")).toInt(), 0);
         QCOMPARE(link.send("plug receiver"), QByteArray("ok"));
     }

@@ -130,7 +130,7 @@ void TestApplyFaults::reportsDuringAnUploadWaitForIt()
     // sends the record.
     int seenDuring = -1;
     QTimer::singleShot(0, &w, [&] {
-        w.slotRefreshStatus(quint8(reported), 0, currentProfile(workingConfig).pollrate, 0);
+        w.takeStatusReport(quint8(reported), 0, currentProfile(workingConfig).pollrate, 0);
         seenDuring = workingConfig.ProfileID;
     });
     QCOMPARE(w.upload(true), int(kTransferOk));

@@ -9,6 +9,7 @@
 #include "device/deviceaccessadvice.h"
 #include "device/devicehandles.h"
 #include "device/mouselist.h"
+#include "shell/devicestatuspanel.h"
 #include "widgets/veskpushbutton.h"
 
 #include <QElapsedTimer>
@@ -75,7 +76,8 @@ void TestConnection::secondModelArrivesAndIsChosen()
     QCOMPARE(w.controls().model->text(), QLatin1String(kFirst));
     QCOMPARE(w.currentModel(), QLatin1String(kFirst));
     QCOMPARE(AppConfig::diff(), 1);   // an arrival: the next upload sends everything
-    QTest::qWait(700);   // past the reopen's settling pause
+    // Past the reopen's settling pause: the poller runs again.
+    QTRY_VERIFY(w.connection()->hasStatusThread());
 
     QAction *second = menuEntry(w, QLatin1String(kSecond));
     QVERIFY(second);
@@ -113,6 +115,7 @@ void TestConnection::removingTheCurrentModelSwitchesToTheOther()
     QCOMPARE(w.currentTab(), 0);
     QVERIFY(g_hReceiverCmd != nullptr);
     QVERIFY(workingConfig == storedConfig);
+    // No warning may follow: waits out its 200 ms delay (on purpose).
     QTest::qWait(400);
     QVERIFY(boxes.texts.isEmpty());
     QVERIFY(w.mouseReady());
@@ -126,7 +129,7 @@ void TestConnection::oneOfTwoConnectionsLeaves()
     MousecfgWidget &w = f.open();
     QVERIFY(g_hCableCmd != nullptr);
     QVERIFY(g_hReceiverCmd != nullptr);
-    w.slotRefreshBatteryStatus(0, 0xe8, 0x03);
+    w.statusPanel().showBattery(0, 0xe8, 0x03);
     QCOMPARE(w.statusMode(), 1);
 
     f.mouse->unplug(SimLink::Cable);
@@ -148,6 +151,9 @@ void TestConnection::lastMouseLeavesAndComesBack()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
+    QVERIFY(firstAnswerTaken(w));
+    // Waits out the 200 ms start-up timer (it has no sign of its own): fired
+    // after the unplug below, it would show the warning early.
     QTest::qWait(300);
     QVERIFY(AppConfig::setDiff(0));
 

@@ -269,13 +269,13 @@ void TestLightingPage::effectFromTheMouse()
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
     LightingPage *page = lightingPage(w);
-    w.slotRefreshLightMode(11);
+    w.pages().showLightMode(11);
     QCOMPARE(int(currentProfile(workingConfig).LedMode), 11);
     QCOMPARE(page->effectButton()->text(), QStringLiteral("REACTIVE"));
     QVERIFY(!page->speedSlider()->isVisible());
     QVERIFY(page->brightnessSlider()->isVisible());
     // A mode the page does not know changes nothing.
-    w.slotRefreshLightMode(40);
+    w.pages().showLightMode(40);
     QCOMPARE(int(currentProfile(workingConfig).LedMode), 11);
     QCOMPARE(page->effectButton()->text(), QStringLiteral("REACTIVE"));
 }

@@ -185,7 +185,6 @@ void TestMainWindow::pictureCopyFollowsItsSource()
     const QString oldCopy = cache.copyPath(source, QSize(10, 10));
     QImage blue(30, 30, QImage::Format_ARGB32);
     blue.fill(Qt::blue);
-    QTest::qWait(20);
     QVERIFY(blue.save(source));
     QFile(source).setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
     QCOMPARE(cache.picture(source, QSize(10, 10)).pixelColor(5, 5), QColor(Qt::blue));
@@ -216,6 +215,7 @@ void TestMainWindow::startsWithMouse()
 
     // The start-up timer only brings the window forward: no warning.
     BoxWatcher boxes;
+    // Waits out the 200 ms start-up timer, whose only sign is no box.
     QTest::qWait(350);
     QVERIFY(boxes.texts.isEmpty());
     QVERIFY(w.isVisible());
@@ -321,8 +321,12 @@ void TestMainWindow::tabs()
     QCOMPARE(c.modelLabel->isVisible(), expected <= 1);
     QVERIFY(!c.sidePicture->isVisible());
 
-    // The macro editor's own tab request goes the same way.
-    w.slotGotoMacro(0);
+    // A page's request for the macro tab goes the same way; the lighting
+    // tab stays closed to a product without lighting however it is asked for.
+    emit p.events().showMacroTab();
+    QCOMPARE(w.currentTab(), int(WindowControls::TabMacro));
+    QVERIFY(p.slotWidget(EditorPage::Macros)->isVisible());
+    w.selectTab(WindowControls::TabLighting);
     QCOMPARE(w.currentTab(), ledDisable ? 1 : 0);
 }
 
@@ -348,7 +352,7 @@ void TestMainWindow::applyReachesTheMouse()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
-    QTest::qWait(100);
+    QVERIFY(firstAnswerTaken(w));
 
     DpiLevel &stage = currentProfile(workingConfig).dpiLevels[1];
     stage.used = 1;
@@ -500,12 +504,14 @@ void TestMainWindow::hotSpots()
     QCOMPARE(w.selectedSpot(), 1);
 
     // From the button page; indices outside the groups change nothing.
-    w.SelBtnChanged(7, 1);
+    PageEvents &events = w.pages().events();
+    emit events.highlightButton(7, 1);
     QVERIFY(selectedOnly(c.sideSpots[7]));
-    w.SelBtnChanged(20, 0);
-    w.SelBtnChanged(2, 2);
-    w.SelBtnChanged(0, 3);
-    w.SelBtnChanged(255, 255);
+    emit events.highlightButton(20, 0);
+    emit events.highlightButton(2, 2);
+    emit events.highlightButton(0, 3);
+    emit events.highlightButton(255, 255);
+    emit events.highlightButton(-1, 1);
     QVERIFY(selectedOnly(c.sideSpots[7]));
 
     // The view buttons swap the pictures and their spots.
@@ -520,9 +526,9 @@ void TestMainWindow::hotSpots()
     QVERIFY(!c.sidePicture->isVisible() && c.frontPicture->isVisible());
 
     // Hovering a spot shows that button's picture.
-    w.slotMouseOver(c.frontSpots[2], true);
+    emit c.frontSpots[2]->OverSignal(c.frontSpots[2], true);
     QVERIFY(c.frontPicture->picture().endsWith(QStringLiteral("/mouse_3.png")));
-    w.slotMouseOver(c.frontSpots[2], false);
+    emit c.frontSpots[2]->OverSignal(c.frontSpots[2], false);
     QVERIFY(c.frontPicture->picture().isEmpty());
     QVERIFY(!c.frontPicture->pixmap(Qt::ReturnByValue).isNull());
 }

@@ -53,6 +53,13 @@ public:
     std::unique_ptr<MousecfgWidget> window;
 };
 
+// The poller's first answer has been taken: the virtual mouse's battery
+// (980, 80 %) replaced the low start-up reading.
+inline bool firstAnswerTaken(MousecfgWidget &window)
+{
+    return QTest::qWaitFor([&] { return window.lastBatteryLevel() == 80; }, 10000);
+}
+
 // The message box on screen now, if any.
 inline VeskMessageBox *visibleMessageBox()
 {

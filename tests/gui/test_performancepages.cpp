@@ -12,6 +12,7 @@
 #include "editors/pointeroptionspage.h"
 #include "editors/reportratepage.h"
 #include "shell/languagecontroller.h"
+#include "shell/mouseeventhandler.h"
 #include "shell/pagehost.h"
 #include "widgets/uiscale.h"
 #include "widgets/veskcheckbox.h"
@@ -120,7 +121,7 @@ void TestPerformancePages::exclusivePairs()
     // Only Apply takes the pairs; a profile switch by the mouse's own button
     // keeps them, since they are not the profile's.
     QCOMPARE(int(workingConfig.Jitter), 1);
-    w.slotRefreshProfile(2);
+    w.mouseEvents().refreshProfile(2);
     QCOMPARE(int(workingConfig.ProfileID), 2);
     QVERIFY(off->isChecked());
     QCOMPARE(int(workingConfig.Jitter), 1);
@@ -159,7 +160,7 @@ void TestPerformancePages::rateMenu()
     QCOMPARE(applyAndReadSystemByte(w, f, 11 + active), 2);
 
     // The mouse's own rate button moves the label.
-    w.slotRefreshRate(8);
+    w.mouseEvents().refreshRate(8);
     QCOMPARE(p.rate->rateButton()->text(), QStringLiteral("125 HZ"));
 }
 

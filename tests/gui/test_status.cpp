@@ -9,11 +9,15 @@
 #include "config/appconfig.h"
 #include "config/dpicode.h"
 #include "config/paths.h"
+#include "device/statusquery.h"
 #include "platform/osdclient.h"
-#include "platform/osdtexts.h"
+#include "platform/osdmessage.h"
+#include "shell/osdtexts.h"
 #include "shell/devicestatuspanel.h"
+#include "shell/mouseeventhandler.h"
 #include "widgets/vesklabel.h"
 #include "widgets/batterybar.h"
+#include "widgets/uitheme.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -100,6 +104,7 @@ private slots:
     void mouseButtons();
     void valuesOutOfRangeAreIgnored_data();
     void valuesOutOfRangeAreIgnored();
+    void writeStatusZeroMakesTheNextUploadFull_data();
     void writeStatusZeroMakesTheNextUploadFull();
 };
 
@@ -129,7 +134,7 @@ void TestStatus::batteryLevel()
     QFETCH(int, raw);
     QFETCH(int, full);
     QFETCH(int, level);
-    QCOMPARE(DeviceStatusPanel::batteryLevel(raw, full), level);
+    QCOMPARE(::batteryLevel(raw, full), level);
 }
 
 void TestStatus::batteryDisplay_data()
@@ -163,7 +168,7 @@ void TestStatus::batteryDisplay()
     QCOMPARE(w.lastBatteryLevel(), 10);
     QCOMPARE(AppConfig::battery(), 10);
 
-    w.slotRefreshBatteryStatus(0, quint8(raw & 0xff), quint8(raw >> 8));
+    w.statusPanel().showBattery(0, quint8(raw & 0xff), quint8(raw >> 8));
     QCOMPARE(w.controls().battery->value(), level);
     QCOMPARE(w.controls().battery->text(), QStringLiteral("%1%").arg(level));
     QCOMPARE(w.lastBatteryLevel(), level);
@@ -176,10 +181,10 @@ void TestStatus::mouseOffLeavesTheLevel()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
-    w.slotRefreshBatteryStatus(0, 0xe8, 0x03);   // 1000: 90 %
+    w.statusPanel().showBattery(0, 0xe8, 0x03);   // 1000: 90 %
     QCOMPARE(w.lastBatteryLevel(), 90);
 
-    w.slotRefreshBatteryStatus(0, 0, 0);
+    w.statusPanel().showBattery(0, 0, 0);
     BatteryBar *bar = w.controls().battery;
     QCOMPARE(bar->text(), QStringLiteral("MOUSE OFF"));
     QVERIFY(bar->styleSheet().contains(QStringLiteral("rgb(100,100,100)")));
@@ -189,7 +194,7 @@ void TestStatus::mouseOffLeavesTheLevel()
     QVERIFY(mouseOff());
 
     // Any other reading brings the level back and clears the flag.
-    w.slotRefreshBatteryStatus(0, 0x10, 0x03);   // 784: 20 %
+    w.statusPanel().showBattery(0, 0x10, 0x03);   // 784: 20 %
     QCOMPARE(bar->text(), QStringLiteral("20%"));
     QVERIFY(!mouseOff());
 }
@@ -249,7 +254,7 @@ void TestStatus::connectionModes()
     if (cable)
         f.mouse->plug(SimLink::Cable);
     MousecfgWidget &w = f.open();
-    w.slotRefreshBatteryStatus(quint8(charge), 0xe8, 0x03);   // 1000: 90 %
+    w.statusPanel().showBattery(quint8(charge), 0xe8, 0x03);   // 1000: 90 %
 
     QCOMPARE(w.statusMode(), mode);
     QCOMPARE(w.controls().battery->isVisible(), barShown);
@@ -281,7 +286,7 @@ void TestStatus::mouseButtons()
     // The poller's first query is answered; a report that came during that
     // read would be taken for the answer.
     QTRY_VERIFY_WITH_TIMEOUT(f.mouse->readCount() > 0, 10000);
-    QTest::qWait(100);
+    QVERIFY(firstAnswerTaken(w));
 
     f.mouse->press(button);
     const SimMemory after = f.mouse->memory();
@@ -358,29 +363,42 @@ void TestStatus::valuesOutOfRangeAreIgnored()
     const MouseConfig before = workingConfig;
 
     // As a status report, and straight to the slot of the bad value.
-    w.slotRefreshStatus(quint8(profile), quint8(stage), quint8(rate), 0);
+    w.mouseEvents().refreshStatus(quint8(profile), quint8(stage), quint8(rate), 0);
     if (profile != 0)
-        w.slotRefreshProfile(quint8(profile));
+        w.mouseEvents().refreshProfile(quint8(profile));
     if (stage != 0)
-        w.slotRefreshDPIStage(quint8(stage));
+        w.mouseEvents().refreshDpiStage(quint8(stage));
     if (rate != 1)
-        w.slotRefreshRate(quint8(rate));
-    QTest::qWait(200);
+        w.mouseEvents().refreshRate(quint8(rate));
 
     QVERIFY(workingConfig == before);
-    QVERIFY(osd.blocks.isEmpty());
+    // A text sent after them arrives alone: none went out before it.
+    w.showOsd(QStringLiteral("marker"));
+    QTRY_COMPARE(osd.blocks.size(), 1);
+    QCOMPARE(osd.blocks.first(), OsdMessage::forText(QStringLiteral("marker"), UiTheme::currentColor()).toBlock());
+}
+
+void TestStatus::writeStatusZeroMakesTheNextUploadFull_data()
+{
+    QTest::addColumn<int>("writeStatus");
+    QTest::addColumn<int>("diff");
+    QTest::newRow("memory whole") << 1 << 0;
+    QTest::newRow("memory lost") << 0 << 1;
 }
 
 void TestStatus::writeStatusZeroMakesTheNextUploadFull()
 {
+    QFETCH(int, writeStatus);
+    QFETCH(int, diff);
+    // The poller's first answer carries the write status.
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    f.mouse->setWriteStatus(uint8_t(writeStatus));
     QVERIFY(AppConfig::setDiff(0));
-    w.slotRefreshWriteStatus(1);
-    QCOMPARE(AppConfig::diff(), 0);
-    w.slotRefreshWriteStatus(0);
-    QCOMPARE(AppConfig::diff(), 1);
+    MousecfgWidget &w = f.open();
+    // 980 reads as 80 %: the answer has arrived.
+    QTRY_COMPARE_WITH_TIMEOUT(w.lastBatteryLevel(), 80, 10000);
+    QTRY_COMPARE(AppConfig::diff(), diff);
 }
 
 QTEST_MAIN(TestStatus)

@@ -6,6 +6,7 @@
 #include "notificationrecorder.h"
 #include "privatesessionbus.h"
 
+#include "config/logging.h"
 #include "platform/desktopnotifications.h"
 #include "platform/onscreenfeedback.h"
 #include "platform/osdclient.h"
@@ -208,6 +209,7 @@ void TestDesktopNotifications::unavailableService()
     QCOMPARE(bus.isConnected(), withBus);
     DesktopNotifications notifications(bus);
     QSignalSpy replies(&notifications, &DesktopNotifications::replied);
+    Logging::enableDebug();
     qInstallMessageHandler(recordDebug);
 
     for (int i = 0; i < 3; ++i) {

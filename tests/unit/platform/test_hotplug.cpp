@@ -199,6 +199,8 @@ void TestHotplug::permissionRefusalsAreRetried()
     QCOMPARE(probed, probes);
     // About 100 ms between tries.
     QVERIFY(timer.elapsed() >= (probes - 1) * (HotplugMonitor::kAccessRetryMs - 10));
+    // Nothing to wait for: a second change would come by a retry, so the
+    // test waits longer than one retry (a fixed wait on purpose).
     QTest::qWait(150);
     QCOMPARE(changed.count(), 1);
 }
@@ -207,11 +209,15 @@ void TestHotplug::removalEndsTheWait()
 {
     HotplugMonitor monitor;
     monitor.setGatherDelay(5);
-    monitor.setAccessProbe([](const QString &) { return EACCES; });
+    int probes = 0;
+    monitor.setAccessProbe([&](const QString &) {
+        ++probes;
+        return EACCES;
+    });
     QSignalSpy changed(&monitor, &HotplugMonitor::nodesChanged);
     const HotplugEvent added = udevAdd("/dev/hidraw3");
     monitor.deviceEvent(added);
-    QTest::qWait(50);
+    QTRY_VERIFY(probes > 0);   // gathered, refused, waiting for a retry
     QCOMPARE(changed.count(), 0);
     HotplugEvent removed = added;
     removed.action = HotplugEvent::Remove;
@@ -219,6 +225,9 @@ void TestHotplug::removalEndsTheWait()
     QTRY_COMPARE(changed.count(), 1);
     QCOMPARE(changed.at(0).at(0).toStringList(), QStringList{"/dev/hidraw3"});
     QVERIFY(changed.at(0).at(1).toStringList().isEmpty());
+    // The retries must have ended with the removal: waits out what they
+    // would have taken (a fixed wait on purpose, for something that must
+    // not happen).
     QTest::qWait((HotplugMonitor::kAccessRetries + 1) * HotplugMonitor::kAccessRetryMs);
     QCOMPARE(changed.count(), 1);
 }
@@ -262,6 +271,7 @@ void TestHotplug::virtualMouseDrivesTheDeviceLink()
     mouse.plug(SimLink::Cable);
     mouse.unplug(SimLink::Cable);
     QTRY_COMPARE(changed.count(), 3);
+    // No late change: waits out a gathering window (on purpose).
     QTest::qWait(2 * HotplugMonitor::kGatherDelayMs);
     QCOMPARE(changed.count(), 3);
     const auto change = changed.at(2).at(0).value<DeviceChange>();

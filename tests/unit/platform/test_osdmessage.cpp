@@ -1,5 +1,4 @@
 #include "platform/osdmessage.h"
-#include "platform/osdtexts.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -39,9 +38,6 @@ private slots:
     void unterminatedTextIsCut();
     void serverName_data();
     void serverName();
-    void reportRateTexts_data();
-    void reportRateTexts();
-    void profileAndDpiTexts();
 };
 
 void TestOsdMessage::blockLayout_data()
@@ -219,34 +215,6 @@ void TestOsdMessage::serverName()
         qunsetenv("XDG_RUNTIME_DIR");
     else
         qputenv("XDG_RUNTIME_DIR", old);
-}
-
-void TestOsdMessage::reportRateTexts_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("8") << 8 << QStringLiteral("125 HZ");
-    QTest::newRow("4") << 4 << QStringLiteral("250 HZ");
-    QTest::newRow("2") << 2 << QStringLiteral("500 HZ");
-    QTest::newRow("1") << 1 << QStringLiteral("1000 HZ");
-    QTest::newRow("16") << 16 << QString();
-    QTest::newRow("0") << 0 << QString();
-    QTest::newRow("3") << 3 << QString();
-}
-
-void TestOsdMessage::reportRateTexts()
-{
-    QFETCH(int, code);
-    QFETCH(QString, text);
-    QCOMPARE(OsdTexts::reportRate(code), text);
-}
-
-void TestOsdMessage::profileAndDpiTexts()
-{
-    QCOMPARE(OsdTexts::profile(0), QStringLiteral("Profile 1"));
-    QCOMPARE(OsdTexts::profile(4), QStringLiteral("Profile 5"));
-    QCOMPARE(OsdTexts::dpiStage(1, 1600), QStringLiteral("DPI 2:1600"));
-    QCOMPARE(OsdTexts::dpiStage(7, 26000), QStringLiteral("DPI 8:26000"));
 }
 
 QTEST_GUILESS_MAIN(TestOsdMessage)

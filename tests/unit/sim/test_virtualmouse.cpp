@@ -279,6 +279,7 @@ void TestVirtualMouse::unplugAndCloseWakeABlockedReader()
     QElapsedTimer timer;
     timer.start();
     auto reader = std::async(std::launch::async, [&] { return readOne(mouse, h, -1); });   // blocks
+    // Time for the reader to block; the result is the same if it has not.
     QThread::msleep(50);
     mouse.unplug(SimLink::Cable);
     QCOMPARE(reader.get(), QByteArrayLiteral("-"));
@@ -321,6 +322,7 @@ void TestVirtualMouse::motionIsInterleavedAndBounded()
     mouse.plug(SimLink::Receiver);
     HidHandle h = openLink(mouse, SimLink::Receiver);
     mouse.setMotionRate(1000);
+    // Motion is made over time: 30 ms of it (a fixed wait on purpose).
     QThread::msleep(30);
     const ReportBuffer mark = framed(0x46, 1);
     send(mouse, h, mark);
@@ -334,7 +336,8 @@ void TestVirtualMouse::motionIsInterleavedAndBounded()
     QCOMPARE(r, bytesOf(mark));
     QVERIFY(motion >= 10);   // 30 ms of motion came before the echo
 
-    // A handle nobody reads holds no more than its ring.
+    // A handle nobody reads holds no more than its ring: 150 ms of motion
+    // would be 150 reports.
     QThread::msleep(150);
     int queued = 0;
     mouse.setMotionRate(0);
@@ -363,7 +366,7 @@ void TestVirtualMouse::readerAndWriterOnDifferentThreads()
         }
         return seen;
     });
-    QThread::msleep(20);
+    QThread::msleep(20);   // mostly let the reader block first; either order must work
     for (int i = 0; i < kReports; ++i) {
         QCOMPARE(send(mouse, h, framed(0x46, uint8_t(i & 0xFF), uint8_t(i >> 8))), kReportLength);
         if (i % 50 == 0)

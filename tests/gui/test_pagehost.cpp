@@ -1,0 +1,225 @@
+// The page host: which profile each page is handed, when pages off the first
+// tab are built, where Apply's values go, and that filling never writes —
+// with small pages of its own, then with every registered page of the
+// window and a record full of values out of range.
+
+#include "test_mainwindowfixture.h"
+
+#include "editors/editorpage.h"
+#include "shell/pagehost.h"
+
+#include <QSlider>
+#include <QWidget>
+#include <QtTest>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// A page with one slider (0..100) for the scroll speed; what it was shown and
+// what it holds outside the record are kept for the test.
+template <EditorPage::Slot kPageSlot>
+class ProbePage : public EditorPage {
+public:
+    static constexpr EditorPage::Slot kSlot = kPageSlot;
+    static int built;
+
+    ProbePage(PageEvents &, QWidget *parent)
+        : m_widget(new QWidget(parent))
+        , m_slider(new QSlider(m_widget))
+    {
+        ++built;
+        m_slider->setRange(0, 100);
+        QObject::connect(m_slider, &QSlider::valueChanged, m_widget, [this](int value) {
+            if (m_profile)
+                m_profile->scrollspeed = uint8_t(value);
+        });
+    }
+
+    Slot slot() const override { return kSlot; }
+    QWidget *widget() override { return m_widget; }
+    void show(ProfileData &profile, const PageContext &context) override
+    {
+        m_profile = &profile;
+        shown.push_back(&profile);
+        model = context.modelName;
+        const QSignalBlocker block(m_slider);
+        m_slider->setValue(profile.scrollspeed);
+    }
+    void gather(ProfileData &profile, MouseConfig &) override { profile.acee = pending; }
+
+    QSlider *slider() const { return m_slider; }
+    std::vector<ProfileData *> shown;
+    QString model;
+    uint8_t pending = 0;
+
+private:
+    QWidget *m_widget;
+    QSlider *m_slider;
+    ProfileData *m_profile = nullptr;
+};
+
+template <EditorPage::Slot kPageSlot>
+int ProbePage<kPageSlot>::built = 0;
+
+using LightingProbe = ProbePage<EditorPage::Lighting>;
+using RateProbe = ProbePage<EditorPage::ReportRate>;
+
+PageContext contextFor(const QString &model)
+{
+    PageContext context;
+    context.modelName = model;
+    return context;
+}
+
+// Every byte of the record set to `fill`, the way a damaged or foreign file
+// could leave it; the colours stay valid colours.
+void fillRecord(MouseConfig &config, uint8_t fill)
+{
+    for (ProfileData &p : config.profiles) {
+        p.pollrate = p.dpi = p.LedMode = p.LedMoveOFF = p.LedSleepTime = fill;
+        p.mousespeed = p.dbclickspeed = p.scrollispage = p.scrollspeed = p.accelenable = p.acee = fill;
+        for (DpiLevel &level : p.dpiLevels) {
+            level.used = level.link = fill;
+            level.x = level.y = level.xy = fill * 1000;
+        }
+        for (ButtonInfo &button : p.buttons) {
+            button.Fun = button.LoopNumber = button.KeyNumber = fill * 1000;
+            button.Res1 = button.Res2 = button.Res3 = button.Res4 = fill;
+        }
+        for (LedModeInfo &mode : p.ledModes) {
+            mode.h = mode.s = mode.v = mode.bright = mode.breath = fill * 1000;
+            mode.RGB = QColor(12, 34, 56);
+        }
+    }
+    config.AngleValue = config.LiftHigh = config.Sync = config.Count = config.Jitter = config.Debounce = fill;
+}
+
+} // namespace
+
+class TestPageHost : public QObject {
+    Q_OBJECT
+private slots:
+    void pagesAreHandedTheirProfileOnEveryShow();
+    void gatherFillsTheBlocksThePagesEdit();
+    void fillingClampsButNeverWrites();
+    void windowPagesKeepOutOfRangeValues_data();
+    void windowPagesKeepOutOfRangeValues();
+};
+
+void TestPageHost::pagesAreHandedTheirProfileOnEveryShow()
+{
+    QWidget window;
+    PageHost host(&window);
+    host.add<LightingProbe>();
+    host.add<RateProbe>();
+    LightingProbe::built = RateProbe::built = 0;
+    host.build(5, PageTab::Lighting);
+    QCOMPARE(LightingProbe::built, 1);
+    QCOMPARE(RateProbe::built, 0);   // off the first tab: not built yet
+    QCOMPARE(host.slotWidget(EditorPage::ReportRate)->objectName(),
+             QLatin1String(EditorPage::objectNameOf(EditorPage::ReportRate)));
+
+    MouseConfig config;
+    config.ProfileID = 2;
+    host.refresh(config, contextFor(QStringLiteral("KV52")));
+    auto *lighting = dynamic_cast<LightingProbe *>(host.page(EditorPage::Lighting));
+    QVERIFY(lighting);
+    // The "KV52" keeps its lighting in profile 0.
+    QCOMPARE(lighting->shown.back(), &config.profiles[0]);
+
+    // Built when its tab is first shown, and shown the last profile then.
+    host.showForTab(PageTab::Performance);
+    QCOMPARE(RateProbe::built, 1);
+    auto *rate = dynamic_cast<RateProbe *>(host.page(EditorPage::ReportRate));
+    QVERIFY(rate);
+    QCOMPARE(rate->shown.size(), size_t(1));
+    QCOMPARE(rate->shown.back(), &config.profiles[2]);
+    QCOMPARE(rate->model, QStringLiteral("KV52"));
+    QVERIFY(rate->widget()->isVisible() || !window.isVisible());
+
+    // A switch: every show targets the profile current now.
+    config.ProfileID = 4;
+    host.refresh(config, contextFor(QStringLiteral("KV52")));
+    QCOMPARE(rate->shown.back(), &config.profiles[4]);
+    QCOMPARE(lighting->shown.back(), &config.profiles[0]);
+    // Another product edits the lighting of the active profile.
+    host.refresh(config, contextFor(QStringLiteral("QORV Nimbus 6")));
+    QCOMPARE(lighting->shown.back(), &config.profiles[4]);
+    QCOMPARE(RateProbe::built, 1);
+}
+
+void TestPageHost::gatherFillsTheBlocksThePagesEdit()
+{
+    QWidget window;
+    PageHost host(&window);
+    host.add<LightingProbe>();
+    host.add<RateProbe>();
+    host.build(5, PageTab::Lighting);
+    MouseConfig config;
+    config.ProfileID = 3;
+    host.refresh(config, contextFor(QStringLiteral("KV52")));
+    static_cast<LightingProbe *>(host.page(EditorPage::Lighting))->pending = 11;
+    static_cast<RateProbe *>(host.page(EditorPage::ReportRate))->pending = 22;
+    host.gather(config);
+    QCOMPARE(int(config.profiles[0].acee), 11);
+    QCOMPARE(int(config.profiles[3].acee), 22);
+    for (int p : {1, 2, 4})
+        QCOMPARE(int(config.profiles[size_t(p)].acee), 0);
+}
+
+void TestPageHost::fillingClampsButNeverWrites()
+{
+    QWidget window;
+    PageHost host(&window);
+    host.add<RateProbe>();
+    host.build(5, PageTab::Performance);
+    MouseConfig config;
+    config.ProfileID = 1;
+    config.profiles[1].scrollspeed = 250;
+    host.refresh(config, contextFor(QString()));
+    auto *rate = static_cast<RateProbe *>(host.page(EditorPage::ReportRate));
+    QCOMPARE(rate->slider()->value(), 100);        // shown clamped
+    QCOMPARE(int(config.profiles[1].scrollspeed), 250);   // kept
+    host.refresh(config, contextFor(QString()));
+    QCOMPARE(int(config.profiles[1].scrollspeed), 250);
+    // The user's own move writes, into the profile shown last.
+    config.ProfileID = 2;
+    host.refresh(config, contextFor(QString()));
+    rate->slider()->setValue(40);
+    QCOMPARE(int(config.profiles[2].scrollspeed), 40);
+    QCOMPARE(int(config.profiles[1].scrollspeed), 250);
+}
+
+void TestPageHost::windowPagesKeepOutOfRangeValues_data()
+{
+    QTest::addColumn<int>("fill");
+    QTest::newRow("all 0xFF") << 0xFF;
+    QTest::newRow("all 0x7F") << 0x7F;
+    QTest::newRow("all 9") << 9;
+}
+
+void TestPageHost::windowPagesKeepOutOfRangeValues()
+{
+    QFETCH(int, fill);
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    // Every page built, then every page filled from the damaged record.
+    for (int tab = 0; tab < kPageTabCount; ++tab)
+        w.pages().showForTab(PageTab(tab));
+    fillRecord(workingConfig, uint8_t(fill));
+    const MouseConfig before = workingConfig;
+    w.refreshPages();
+    for (int tab = 0; tab < kPageTabCount; ++tab) {
+        w.selectTab(tab);
+        w.refreshPages();
+    }
+    for (int p = 0; p < kProfileCount; ++p)
+        QVERIFY2(workingConfig.profiles[size_t(p)] == before.profiles[size_t(p)], qPrintable(QString::number(p)));
+    QVERIFY(workingConfig == before);
+}
+
+QTEST_MAIN(TestPageHost)
+#include "test_pagehost.moc"
