@@ -3,7 +3,6 @@
 // settings live in GLib's in-memory back end with a schema compiled into a
 // temporary folder, so no desktop is ever touched.
 
-#include "config/mouseconfig.h"
 #include "platform/desktoppointerspeed.h"
 
 #pragma push_macro("signals")
@@ -31,7 +30,6 @@ private slots:
     void writesOnGnomeOnly_data();
     void writesOnGnomeOnly();
     void sameStepIsNotRewritten();
-    void profileHooks();
 
 private:
     static double stored();
@@ -168,24 +166,6 @@ void TestDesktopPointerSpeed::sameStepIsNotRewritten()
     QCOMPARE(stored(), 0.03);
     QVERIFY(DesktopPointerSpeed::apply(11));
     QCOMPARE(stored(), 0.1);
-}
-
-void TestDesktopPointerSpeed::profileHooks()
-{
-    ProfileData profile;
-    profile.mousespeed = 7;
-    store(0.5);
-    DesktopPointerSpeed::readInto(profile);
-    QCOMPARE(int(profile.mousespeed), 15);
-
-    profile.mousespeed = 4;
-    DesktopPointerSpeed::applyFrom(profile);
-    QCOMPARE(DesktopPointerSpeed::read(), 4);
-
-    // Without a desktop to ask, the profile keeps its value.
-    qputenv("XDG_CURRENT_DESKTOP", "XFCE");
-    DesktopPointerSpeed::readInto(profile);
-    QCOMPARE(int(profile.mousespeed), 4);
 }
 
 QTEST_GUILESS_MAIN(TestDesktopPointerSpeed)
