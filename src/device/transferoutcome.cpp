@@ -1,5 +1,6 @@
 #include "transferoutcome.h"
 
+#include "devicelog.h"
 #include "transport.h"
 
 #include "config/appconfig.h"
@@ -12,6 +13,6 @@ bool recordTransferOutcome(int result)
         return true;
     if (AppConfig::setDiff(1))
         return true;
-    qDebug("result %d: Config/Diff could not be set; the next upload may not send everything", result);
+    qCWarning(lcDevice, "result %d: Config/Diff could not be set; the next upload may not send everything", result);
     return false;
 }
