@@ -359,7 +359,7 @@ void TestMalformedFiles::colourSpecOutOfRange_data()
 
 void TestMalformedFiles::colourSpecOutOfRange()
 {
-    // The settings library turns the spec byte into its colour-spec enum
+    // The settings library turns the colour-spec byte into its colour-spec enum
     // unchecked; a value outside it is undefined behaviour.
     QFETCH(QByteArray, spec);
     QFETCH(bool, loads);
