@@ -12,7 +12,18 @@ PageHost::PageHost(QWidget *window)
 {
 }
 
-PageHost::~PageHost() = default;
+// The pages are the host's: a page that is a widget goes with the window
+// anyway, but a page object beside its widget would be lost.
+PageHost::~PageHost()
+{
+    for (size_t s = 0; s < m_pages.size(); ++s) {
+        EditorPage *page = m_pages[s];
+        if (!page)
+            continue;
+        if (!m_pageIsObject[s] || m_pageObjects[s])
+            delete page;
+    }
+}
 
 void PageHost::add(EditorPage::Slot slot, Factory factory)
 {
@@ -83,6 +94,8 @@ EditorPage *PageHost::ensureBuilt(EditorPage::Slot slot)
         return nullptr;
     EditorPage *page = factory(*m_events, m_window);
     m_pages[size_t(slot)] = page;
+    m_pageObjects[size_t(slot)] = dynamic_cast<QObject *>(page);
+    m_pageIsObject[size_t(slot)] = m_pageObjects[size_t(slot)] != nullptr;
     place(slot, page->widget());
     page->setScale(UiScale::factor());
     page->retranslate();

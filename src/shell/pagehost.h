@@ -3,6 +3,8 @@
 #include "editors/editorpage.h"
 #include "editors/pageevents.h"
 
+#include <QPointer>
+
 #include <array>
 #include <functional>
 #include <memory>
@@ -77,6 +79,10 @@ private:
     std::unique_ptr<PageEvents> m_events;
     std::array<Factory, EditorPage::SlotCount> m_factories;
     std::array<EditorPage *, EditorPage::SlotCount> m_pages{};
+    // For a page that is a QObject: null once Qt has deleted it with its
+    // parent, so that the host never deletes it twice.
+    std::array<QPointer<QObject>, EditorPage::SlotCount> m_pageObjects{};
+    std::array<bool, EditorPage::SlotCount> m_pageIsObject{};
     std::array<QWidget *, EditorPage::SlotCount> m_widgets{};
     QScrollArea *m_buttonArea = nullptr;
     int m_buttonCount = 0;
