@@ -2,8 +2,7 @@
 
 #include "config/profilerules.h"
 
-#include "config/paths.h"
-#include "config/settingsfile.h"
+#include "config/appconfig.h"
 
 DeviceContext loadDeviceContext(uint8_t sensorMode)
 {
@@ -15,12 +14,9 @@ DeviceContext loadDeviceContext(uint8_t sensorMode)
     context.syncMode = ProductDescriptor::syncMode();
     context.sensorMode = sensorMode;
 
-    const auto settings = SettingsFile::openForReading(Paths::configFile());
-    context.productName = settings->value(QStringLiteral("Config/CurrentProductName")).toString();
-    context.sensorType = SettingsFile::readInt(*settings, QStringLiteral("MouseSenSor/1"));
-    // An empty product name would address the group itself, not a key in it.
-    if (!context.productName.isEmpty())
-        context.ledType = SettingsFile::readInt(*settings, QStringLiteral("MouseLEDMode/") + context.productName);
+    context.productName = AppConfig::currentProductName();
+    context.sensorType = AppConfig::sensorType();
+    context.ledType = AppConfig::ledType();
     return context;
 }
 

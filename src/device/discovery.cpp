@@ -3,8 +3,7 @@
 #include "devicelog.h"
 #include "hidbackend.h"
 
-#include "config/paths.h"
-#include "config/settingsfile.h"
+#include "config/appconfig.h"
 
 #include <QDebug>
 #include <QRegularExpression>
@@ -328,8 +327,4 @@ std::vector<DeviceChange> OnDevicePath(const QString &path, bool arrival)
     return OnDevicePath(path, arrival, currentProductName());
 }
 
-QString currentProductName()
-{
-    const auto config = SettingsFile::openForReading(Paths::configFile());
-    return config->value(QStringLiteral("Config/CurrentProductName")).toString();
-}
+QString currentProductName() { return AppConfig::currentProductName(); }
