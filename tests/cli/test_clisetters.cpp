@@ -31,6 +31,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonArray>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -80,6 +81,7 @@ private slots:
     void buttonFunctions();
     void buttonRules_data();
     void buttonRules();
+    void switchedOffFunctions();
     void typedNamesFindTheirCode();
     void macroLibrary();
     void macroImportExport();
@@ -387,6 +389,27 @@ void TestCliSetters::buttonRules()
     QCOMPARE(run(refused), 65);
     QVERIFY(settingsFiles() == files);
     QCOMPARE(m_mouse->memory().uploadMarks.size(), marks);
+}
+
+void TestCliSetters::switchedOffFunctions()
+{
+    // A mouse without macros or lighting: the menus lose those entries, and
+    // so does the command line.
+    makeMacros();
+    {
+        QSettings descriptor(Paths::descriptorFile(), QSettings::IniFormat);
+        descriptor.setValue(QStringLiteral("PROFILE/DisableMacro"), 1);
+        descriptor.setValue(QStringLiteral("PROFILE/ledDisable"), 1);
+    }
+    QCOMPARE(run({"show"}), 0);
+    const QMap<QString, QByteArray> files = settingsFiles();
+    QCOMPARE(run({"button", "3", "macro", "burst"}), 65);
+    QCOMPARE(run({"button", "21", "gunfile", "burst"}), 65);
+    QCOMPARE(run({"button", "3", "led-switch"}), 65);
+    QVERIFY(settingsFiles() == files);
+    QVERIFY(m_mouse->memory().uploadMarks.empty());
+    QCOMPARE(run({"button", "3", "mute"}), 0);
+    QCOMPARE(shown(AppConfig::activeProfileIndex()).value("buttons").toArray().at(2).toObject().value("function").toInt(), 45);
 }
 
 void TestCliSetters::typedNamesFindTheirCode()
