@@ -181,9 +181,13 @@ QString keyName(int code)
 
 int keyCodeForName(const QString &name)
 {
+    return name.isEmpty() ? 0 : keyCodeForName(name, frenchKeyNames());
+}
+
+int keyCodeForName(const QString &name, bool french)
+{
     if (name.isEmpty())
         return 0;
-    const bool french = frenchKeyNames();
     for (const bool column : {french, !french}) {
         for (const KeyNameEntry &entry : kKeyNames) {
             if (matchesTypedName(name, QString::fromUtf8(column && entry.french ? entry.french : entry.name)))

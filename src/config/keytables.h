@@ -22,6 +22,8 @@ bool frenchKeyNames();
 // ("Page Up", "page-up", "pageup"). The column keyName uses now is searched first, then the other
 // one. 0 when no key has that name.
 int keyCodeForName(const QString &name);
+// The same with the column chosen by the caller searched first.
+int keyCodeForName(const QString &name, bool french);
 
 // Key code -> HID usage; false (usage untouched) when the code has none.
 bool keyCodeToUsage(int code, int &usage);

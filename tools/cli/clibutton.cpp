@@ -57,36 +57,38 @@ int functionCode(const QString &word)
     return functionCodeForName(word);
 }
 
-int keyCode(const QString &word)
+// Key names come from one column of the key table for the whole command
+// (the French one when the descriptor and the language say so).
+int keyCode(const QString &word, bool french)
 {
     for (const ModifierWord &modifier : kModifierWords) {
         if (word.compare(QLatin1String(modifier.word), Qt::CaseInsensitive) == 0)
             return modifier.code;
     }
-    return keyCodeForName(word);
+    return keyCodeForName(word, french);
 }
 
 // A key the mouse can send: it has a name and a HID usage.
-Outcome checkSendable(const QString &word, int code)
+Outcome checkSendable(const QString &word, int code, bool french)
 {
     if (code == 0)
         return refused(QStringLiteral("%1 is not a key of the key table").arg(word));
     int usage = 0;
     if (!keyCodeToUsage(code, usage))
-        return refused(QStringLiteral("%1 has no keyboard usage: the mouse cannot send it").arg(keyName(code)));
+        return refused(QStringLiteral("%1 has no keyboard usage: the mouse cannot send it").arg(keyName(code, french)));
     return {};
 }
 
 // "ctrl+shift+a", "Num +", "ctrl+num-+": at each place the longest key name
 // that ends at a '+' or at the end.
 // False when a part names no key, or the text ends in a '+'.
-bool splitKeys(const QString &text, QStringList *words)
+bool splitKeys(const QString &text, bool french, QStringList *words)
 {
     int pos = 0;
     while (pos < text.size()) {
         int found = -1;
         for (int end = text.size(); end > pos; --end) {
-            if ((end == text.size() || text.at(end) == QLatin1Char('+')) && keyCode(text.mid(pos, end - pos)) != 0) {
+            if ((end == text.size() || text.at(end) == QLatin1Char('+')) && keyCode(text.mid(pos, end - pos), french) != 0) {
                 found = end;
                 break;
             }
@@ -101,17 +103,17 @@ bool splitKeys(const QString &text, QStringList *words)
     return true;
 }
 
-Outcome combo(const QStringList &args, std::array<int, kComboSlotCount> *keys)
+Outcome combo(const QStringList &args, bool french, std::array<int, kComboSlotCount> *keys)
 {
     QStringList words;
     for (const QString &arg : args) {
-        if (!splitKeys(arg, &words))
+        if (!splitKeys(arg, french, &words))
             return refused(QStringLiteral("%1 is not a combination of key names joined by +").arg(arg));
     }
     keys->fill(0);
     for (const QString &word : words) {
-        const int code = keyCode(word);
-        const Outcome bad = checkSendable(word, code);
+        const int code = keyCode(word, french);
+        const Outcome bad = checkSendable(word, code, french);
         if (bad.exitCode != 0)
             return bad;
         const ComboSlot slot = comboSlotOf(code);
@@ -126,12 +128,12 @@ Outcome combo(const QStringList &args, std::array<int, kComboSlotCount> *keys)
     return {};
 }
 
-QString comboText(const std::array<int, kComboSlotCount> &keys)
+QString comboText(const std::array<int, kComboSlotCount> &keys, bool french)
 {
     QStringList names;
     for (int code : keys) {
         if (code != 0)
-            names << keyName(code);
+            names << keyName(code, french);
     }
     return names.join(QStringLiteral(" + "));
 }
@@ -170,15 +172,133 @@ QString strayOption(const CliCommands::Parsed &parsed, int code)
     return QString();
 }
 
-} // namespace
+// What a function's dialog would ask for, from the words after the
+// function: each writes `button` and says what it set, or refuses.
+struct Assigning {
+    const CliCommands::Parsed &parsed;
+    QStringList rest;    // the words after FUNCTION
+    bool french;         // the key table's column
+    ButtonInfo &button;
+    QString &what;
+};
 
-QStringList shortNames()
+Outcome assignKey(Assigning &a)
 {
-    QStringList words;
-    for (const ShortName &name : kShortNames)
-        words << QLatin1String(name.word);
-    return words;
+    if (a.rest.size() != 1)
+        return malformed(QStringLiteral("key takes one KEY"));
+    const int key = keyCode(a.rest.at(0), a.french);
+    const Outcome bad = checkSendable(a.rest.at(0), key, a.french);
+    if (bad.exitCode != 0)
+        return bad;
+    BA::setSingleKey(a.button, key);
+    a.what += QLatin1Char(' ') + keyName(key, a.french);
+    return {};
 }
+
+Outcome assignCombo(Assigning &a)
+{
+    if (a.rest.isEmpty())
+        return malformed(QStringLiteral("combo takes KEY[+KEY...]"));
+    std::array<int, kComboSlotCount> keys{};
+    const Outcome bad = combo(a.rest, a.french, &keys);
+    if (bad.exitCode != 0)
+        return bad;
+    BA::setCombo(a.button, keys);
+    a.what += QLatin1Char(' ') + comboText(keys, a.french);
+    return {};
+}
+
+// fire left|right|middle|KEY, or fire key KEY for the arrow keys named
+// like the clicks.
+Outcome assignFire(Assigning &a)
+{
+    const QStringList &rest = a.rest;
+    if (rest.isEmpty() || rest.size() > 2 || (rest.size() == 2 && rest.at(0).compare("key", Qt::CaseInsensitive) != 0))
+        return malformed(QStringLiteral("fire takes left, right, middle or KEY (key KEY for a key named like a click)"));
+    const QString target = rest.last();
+    const QStringList clicks{QStringLiteral("left"), QStringLiteral("right"), QStringLiteral("middle")};
+    const int click = rest.size() == 1 ? int(clicks.indexOf(target.toLower())) : -1;
+    int res1 = 0;
+    QString firing;
+    if (click >= 0) {
+        constexpr int kClickCodes[] = {BA::kFireLeft, BA::kFireRight, BA::kFireMiddle};
+        res1 = kClickCodes[click];
+        firing = clicks.at(click);
+    } else {
+        const int key = keyCode(target, a.french);
+        const Outcome bad = checkSendable(target, key, a.french);
+        if (bad.exitCode != 0)
+            return bad;
+        res1 = BA::fireKeyUsage(key);
+        firing = keyName(key, a.french);
+    }
+    int times = 0;
+    int delay = 0;
+    Outcome bad;
+    if (!countOption(a.parsed, "times", BA::kFireDefaultTimes, &times, &bad)
+        || !countOption(a.parsed, "delay", BA::kFireDefaultDelay, &delay, &bad))
+        return bad;
+    BA::setFireKey(a.button, res1, times, delay);
+    a.what += QStringLiteral(" %1, %2 times, delay %3").arg(firing).arg(times).arg(delay);
+    return {};
+}
+
+// macro|gunfile NAME [--loop N] [--mode MODE]: a macro the library lists.
+Outcome assignMacro(Assigning &a, int code)
+{
+    if (a.rest.size() != 1)
+        return malformed(QStringLiteral("%1 takes the NAME of a macro").arg(QLatin1String(code == Fun::Macro ? "macro" : "gunfile")));
+    const QString name = a.rest.at(0);
+    QString why;
+    if (!Paths::isSafeFileName(name, &why))
+        return refused(QStringLiteral("%1: %2").arg(name, why));
+    if (!listMacros().contains(name))
+        return refused(QStringLiteral("%1 is not a macro of the library (macro list shows them)").arg(name));
+    int loops = 0;
+    Outcome bad;
+    if (!countOption(a.parsed, "loop", BA::kCountMin, &loops, &bad))
+        return bad;
+    int mode = BA::LoopCount;
+    if (a.parsed.isSet(QStringLiteral("mode"))) {
+        const QString given = a.parsed.value(QStringLiteral("mode"));
+        mode = -1;
+        for (const RepeatWord &repeat : kRepeatWords) {
+            if (given.compare(QLatin1String(repeat.word), Qt::CaseInsensitive) == 0)
+                mode = repeat.mode;
+        }
+        if (mode < 0)
+            return malformed(QStringLiteral("--mode takes count, while-held or until-pressed"));
+    }
+    BA::setMacro(a.button, code, name, loops, mode);
+    a.what += QStringLiteral(" \"%1\", %2").arg(name, QLatin1String(kRepeatWords[mode].word));
+    if (mode == BA::LoopCount)
+        a.what += QStringLiteral(" %1").arg(loops);
+    return {};
+}
+
+// Why `code` cannot go to `entry` on this mouse; empty when its menu
+// offers it. A recoil file goes wherever a macro may, except the wheel, as
+// the page assigns one.
+QString notOffered(int entry, int code, const QString &word)
+{
+    const bool macroEnabled = !ProductDescriptor::disableMacro();
+    const bool ledEnabled = !ProductDescriptor::ledDisable();
+    const bool wheel = entry >= kWheelUpEntry;
+    if (code == 0)
+        return QStringLiteral("%1 is not a function of the button menus").arg(word);
+    const QString label = QLatin1String(functionName(code));
+    if ((isMacroFunction(code) && !macroEnabled) || (code == Fun::LedSwitch && !ledEnabled))
+        return QStringLiteral("%1 is switched off for this mouse").arg(label);
+    if (code == Fun::GunFile ? !wheel : menuOffers(entry, code, macroEnabled, ledEnabled))
+        return QString();
+    if (code == Fun::GunFile || menuOffers(0, code, macroEnabled, ledEnabled)
+        || menuOffers(kWheelUpEntry, code, macroEnabled, ledEnabled))
+        return QStringLiteral("the %1 menu does not offer %2")
+            .arg(wheel ? QStringLiteral("wheel's") : QStringLiteral("button's"), label);
+    return QStringLiteral("%1 is in no menu of the button page").arg(label);
+}
+
+} // namespace
 
 Outcome assign(const CliCommands::Parsed &parsed, ProfileData &profile)
 {
@@ -190,32 +310,16 @@ Outcome assign(const CliCommands::Parsed &parsed, ProfileData &profile)
     if (number < 1 || number > kButtonEntryCount)
         return refused(QStringLiteral("the button entries are 1 to %1").arg(kButtonEntryCount));
     const int entry = number - 1;
-    const QString word = args.at(1);
-    const int code = functionCode(word);
-    const bool macroEnabled = !ProductDescriptor::disableMacro();
-    const bool ledEnabled = !ProductDescriptor::ledDisable();
-    const char *label = functionName(code);
-    const bool wheel = entry >= kWheelUpEntry;
-
-    // Offered: what the entry's menu holds; a recoil file wherever a macro
-    // may go except the wheel, as the page assigns one.
-    const bool offered = code == Fun::GunFile ? macroEnabled && !wheel : menuOffers(entry, code, macroEnabled, ledEnabled);
-    if (code == 0)
-        return refused(QStringLiteral("%1 is not a function of the button menus").arg(word));
-    if (!offered) {
-        if ((isMacroFunction(code) && !macroEnabled) || (code == Fun::LedSwitch && !ledEnabled))
-            return refused(QStringLiteral("%1 is switched off for this mouse").arg(QLatin1String(label)));
-        if (menuOffers(0, code, macroEnabled, ledEnabled) || menuOffers(kWheelUpEntry, code, macroEnabled, ledEnabled)
-            || code == Fun::GunFile)
-            return refused(QStringLiteral("the %1 menu does not offer %2")
-                               .arg(wheel ? QStringLiteral("wheel's") : QStringLiteral("button's"), QLatin1String(label)));
-        return refused(QStringLiteral("%1 is in no menu of the button page").arg(QLatin1String(label)));
-    }
+    const int code = functionCode(args.at(1));
+    const QString why = notOffered(entry, code, args.at(1));
+    if (!why.isEmpty())
+        return refused(why);
     const QString stray = strayOption(parsed, code);
     if (!stray.isEmpty())
         return malformed(stray);
 
-    switch (assignmentRefusal(profile.buttons, entry, code, ProductDescriptor::buttonCount(), countMacros())) {
+    const int buttonCount = ProductDescriptor::buttonCount();
+    switch (assignmentRefusal(profile.buttons, entry, code, buttonCount, countMacros())) {
     case AssignmentRefusal::LastLeftClick: return refused(QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
     case AssignmentRefusal::GunFileOnFirstButton: return refused(QStringLiteral("Left Button Can not be Gun Function."));
     case AssignmentRefusal::NoMacro:
@@ -223,99 +327,28 @@ Outcome assign(const CliCommands::Parsed &parsed, ProfileData &profile)
     case AssignmentRefusal::None: break;
     }
 
-    const QStringList rest = args.mid(2);
+    // The entry changes only when everything passed.
     ButtonInfo button = profile.buttons[size_t(entry)];
-    QString what = QLatin1String(label);
+    QString what = QLatin1String(functionName(code));
+    Assigning assigning{parsed, args.mid(2), frenchKeyNames(), button, what};
+    Outcome result;
     switch (code) {
-    case Fun::SingleKey: {
-        if (rest.size() != 1)
-            return malformed(QStringLiteral("key takes one KEY"));
-        const int key = keyCode(rest.at(0));
-        const Outcome bad = checkSendable(rest.at(0), key);
-        if (bad.exitCode != 0)
-            return bad;
-        BA::setSingleKey(button, key);
-        what += QLatin1Char(' ') + keyName(key);
-        break;
-    }
-    case Fun::ComboKey: {
-        if (rest.isEmpty())
-            return malformed(QStringLiteral("combo takes KEY[+KEY...]"));
-        std::array<int, kComboSlotCount> keys{};
-        const Outcome bad = combo(rest, &keys);
-        if (bad.exitCode != 0)
-            return bad;
-        BA::setCombo(button, keys);
-        what += QLatin1Char(' ') + comboText(keys);
-        break;
-    }
-    case Fun::FireKey: {
-        if (rest.isEmpty() || rest.size() > 2 || (rest.size() == 2 && rest.at(0).compare("key", Qt::CaseInsensitive) != 0))
-            return malformed(QStringLiteral("fire takes left, right, middle or KEY (key KEY for a key named like a click)"));
-        int res1 = 0;
-        const QString target = rest.last();
-        const QStringList clicks{QStringLiteral("left"), QStringLiteral("right"), QStringLiteral("middle")};
-        const int click = rest.size() == 1 ? clicks.indexOf(target.toLower()) : -1;
-        if (click >= 0) {
-            constexpr int kClickCodes[] = {BA::kFireLeft, BA::kFireRight, BA::kFireMiddle};
-            res1 = kClickCodes[click];
-        } else {
-            const int key = keyCode(target);
-            const Outcome bad = checkSendable(target, key);
-            if (bad.exitCode != 0)
-                return bad;
-            res1 = BA::fireKeyUsage(key);
-        }
-        int times = 0;
-        int delay = 0;
-        Outcome bad;
-        if (!countOption(parsed, "times", BA::kFireDefaultTimes, &times, &bad)
-            || !countOption(parsed, "delay", BA::kFireDefaultDelay, &delay, &bad))
-            return bad;
-        BA::setFireKey(button, res1, times, delay);
-        what += QStringLiteral(" %1, %2 times, delay %3").arg(click >= 0 ? clicks.at(click) : keyName(keyCode(target))).arg(times).arg(delay);
-        break;
-    }
+    case Fun::SingleKey: result = assignKey(assigning); break;
+    case Fun::ComboKey: result = assignCombo(assigning); break;
+    case Fun::FireKey: result = assignFire(assigning); break;
     case Fun::Macro:
-    case Fun::GunFile: {
-        if (rest.size() != 1)
-            return malformed(QStringLiteral("%1 takes the NAME of a macro").arg(word.toLower()));
-        const QString name = rest.at(0);
-        QString why;
-        if (!Paths::isSafeFileName(name, &why))
-            return refused(QStringLiteral("%1: %2").arg(name, why));
-        if (!listMacros().contains(name))
-            return refused(QStringLiteral("%1 is not a macro of the library (macro list shows them)").arg(name));
-        int loops = 0;
-        Outcome bad;
-        if (!countOption(parsed, "loop", 1, &loops, &bad))
-            return bad;
-        int mode = BA::LoopCount;
-        if (parsed.isSet(QStringLiteral("mode"))) {
-            const QString given = parsed.value(QStringLiteral("mode"));
-            mode = -1;
-            for (const RepeatWord &repeat : kRepeatWords) {
-                if (given.compare(QLatin1String(repeat.word), Qt::CaseInsensitive) == 0)
-                    mode = repeat.mode;
-            }
-            if (mode < 0)
-                return malformed(QStringLiteral("--mode takes count, while-held or until-pressed"));
-        }
-        BA::setMacro(button, code, name, loops, mode);
-        what = QStringLiteral("%1 \"%2\", %3").arg(QLatin1String(label), name, QLatin1String(kRepeatWords[mode].word));
-        if (mode == BA::LoopCount)
-            what += QStringLiteral(" %1").arg(loops);
-        break;
-    }
+    case Fun::GunFile: result = assignMacro(assigning, code); break;
     default:
-        if (!rest.isEmpty())
-            return malformed(QStringLiteral("%1 takes nothing more").arg(QLatin1String(label)));
+        if (!assigning.rest.isEmpty())
+            return malformed(QStringLiteral("%1 takes nothing more").arg(what));
         button.Fun = code;
         break;
     }
+    if (result.exitCode != 0)
+        return result;
     profile.buttons[size_t(entry)] = button;
     QString text = QStringLiteral("button %1: %2").arg(number).arg(what);
-    if (!entryReachesMouse(entry, ProductDescriptor::buttonCount()))
+    if (!entryReachesMouse(entry, buttonCount))
         text += QStringLiteral(" (kept in the settings; this mouse does not receive entry %1)").arg(number);
     return {0, text};
 }

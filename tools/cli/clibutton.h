@@ -14,8 +14,4 @@ namespace CliButton {
 
 CliSetters::Outcome assign(const CliCommands::Parsed &parsed, ProfileData &profile);
 
-// The function words besides the menu texts: "key", "combo", "fire",
-// "macro", "gunfile".
-QStringList shortNames();
-
 } // namespace CliButton
