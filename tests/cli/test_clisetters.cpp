@@ -490,6 +490,10 @@ void TestCliSetters::macroImportExport()
     QCOMPARE(run({"macro", "export", "../Config", outside.filePath("x")}), 65);
     QCOMPARE(run({"macro", "delete", "../MacroDB/burst"}), 65);
     QCOMPARE(run({"macro", "import", outside.filePath("missing.MSMACRO")}), 66);
+    // A file whose name would make the library name "..".
+    QVERIFY(QFile::copy(exported + ".MSMACRO", outside.filePath("..MSMACRO")));
+    QCOMPARE(run({"macro", "import", outside.filePath("..MSMACRO")}), 65);
+    QCOMPARE(listMacros(), listed);
     QCOMPARE(run({"macro", "export", "nothing", outside.filePath("x")}), 65);
     QCOMPARE(run({"macro", "list", "--force"}), 64);
     QVERIFY(settingsFiles() == files);

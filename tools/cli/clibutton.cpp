@@ -37,7 +37,10 @@ struct ModifierWord {
     const char *word;
     int code;
 };
-constexpr ModifierWord kModifierWords[] = {{"ctrl", 29}, {"shift", 42}, {"alt", 56}, {"win", 91}};
+constexpr ModifierWord kModifierWords[] = {{"ctrl", kComboModifierCodes[ComboCtrl][0]},
+                                           {"shift", kComboModifierCodes[ComboShift][0]},
+                                           {"alt", kComboModifierCodes[ComboAlt][0]},
+                                           {"win", kComboModifierCodes[ComboWin][0]}};
 
 // The repeat modes of the macro select dialog.
 struct RepeatWord {
@@ -80,8 +83,8 @@ Outcome checkSendable(const QString &word, int code, bool french)
 }
 
 // "ctrl+shift+a", "Num +", "ctrl+num-+": at each place the longest key name
-// that ends at a '+' or at the end.
-// False when a part names no key, or the text ends in a '+'.
+// that ends at a '+' or at the end. False when a part names no key, or the
+// text ends in a '+'.
 bool splitKeys(const QString &text, bool french, QStringList *words)
 {
     int pos = 0;
