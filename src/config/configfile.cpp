@@ -3,6 +3,7 @@
 #include "appconfig.h"
 #include "logging.h"
 #include "paths.h"
+#include "profilefastpath.h"
 #include "profilefile.h"
 #include "profilekeys.h"
 #include "settingsfile.h"
@@ -14,6 +15,7 @@
 #include <QSettings>
 #include <QTemporaryFile>
 
+#include <array>
 #include <cstdio>
 
 namespace {
@@ -22,6 +24,41 @@ const QString &stampKey()
 {
     static const QString key = QStringLiteral("MouseName/Name");
     return key;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+enum class Direct { Done, NotApplicable, Failed };
+
+// The five profile groups, some 40,000 keys, written into `path` (which
+// holds the small sections already) straight from the record, byte for byte
+// as the settings library would write them but without its parse and sort
+// of every key (see ProfileFastPath). The library writes sections in name
+// order and "PROFILE_n" sorts after the small sections ("Config",
+// "MouseName"), so the groups follow them, one blank line apart.
+// NotApplicable when the file holds anything else: the library then writes
+// the groups itself.
+Direct writeProfilesDirectly(const QString &path, const MouseConfig &config, bool withLightingSleep)
+{
+    QByteArray bytes = fileBytes(path);
+    if (bytes.isEmpty() || !bytes.endsWith('\n') || bytes.contains("\n[PROFILE_") || bytes.startsWith("[PROFILE_"))
+        return Direct::NotApplicable;
+    for (int k = 0; k < kProfileCount; ++k) {
+        QByteArray group;
+        if (!ProfileFastPath::render(QByteArray(), ProfileKeys::groupName(k), config.profiles[k], withLightingSleep,
+                                     group))
+            return Direct::NotApplicable;
+        bytes += '\n';
+        bytes += group;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush())
+        return Direct::Failed;
+    return Direct::Done;
 }
 
 bool writeWholeFile(const MouseConfig &config, const QString &path, const QString &product, bool withLightingSleep)
@@ -42,6 +79,16 @@ bool writeWholeFile(const MouseConfig &config, const QString &path, const QStrin
             settings.setValue(stampKey(), product);
         AppConfig::writeGlobalOptions(settings, config);
         AppConfig::writeSlotNames(settings, config);
+        if (!SettingsFile::commit(settings))
+            return false;
+    }
+    switch (writeProfilesDirectly(staging.fileName(), config, withLightingSleep)) {
+    case Direct::Done:
+        break;
+    case Direct::Failed:
+        return false;
+    case Direct::NotApplicable: {
+        QSettings settings(staging.fileName(), QSettings::IniFormat);
         for (int k = 0; k < kProfileCount; ++k) {
             settings.beginGroup(ProfileKeys::groupName(k));
             writeProfileKeys(settings, config.profiles[k], withLightingSleep);
@@ -49,6 +96,8 @@ bool writeWholeFile(const MouseConfig &config, const QString &path, const QStrin
         }
         if (!SettingsFile::commit(settings))
             return false;
+        break;
+    }
     }
     if (std::rename(QFile::encodeName(staging.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
         return false;
@@ -63,6 +112,16 @@ bool readWholeFile(MouseConfig &config, const QString &path, QStringList *refuse
     const auto settings = SettingsFile::openForReading(path);
     MouseConfig read = config;
     AppConfig::readGlobalOptions(*settings, read);
+    // The profile groups straight from the bytes when the file is in the
+    // settings library's own form; the library reads them otherwise. (The
+    // library parses a section only when a key of it is asked for, so the
+    // small sections above cost little.)
+    const QByteArray bytes = fileBytes(path);
+    std::array<int, kProfileCount> essentials{};
+    bool direct = true;
+    for (int k = 0; k < kProfileCount && direct; ++k)
+        direct = ProfileFastPath::read(bytes, ProfileKeys::groupName(k), read.profiles[k], withLightingSleep,
+                                       &essentials[size_t(k)]);
     QStringList refused;
     for (int k = 0; k < kProfileCount; ++k) {
         const QString name = settings->value(AppConfig::slotNameKey(k)).toString();
@@ -70,9 +129,12 @@ bool readWholeFile(MouseConfig &config, const QString &path, QStringList *refuse
             read.names[k] = name;
         else if (!name.isEmpty())
             refused << QStringLiteral("slot %1: %2").arg(k + 1).arg(name);
-        settings->beginGroup(ProfileKeys::groupName(k));
-        const int essential = readProfileKeys(*settings, read.profiles[k], withLightingSleep);
-        settings->endGroup();
+        int essential = essentials[size_t(k)];
+        if (!direct) {
+            settings->beginGroup(ProfileKeys::groupName(k));
+            essential = readProfileKeys(*settings, read.profiles[k], withLightingSleep);
+            settings->endGroup();
+        }
         if (essential != ProfileKeys::get().essentialCount()) {
             qCDebug(lcConfig) << "configuration file" << path << "lacks keys of" << ProfileKeys::groupName(k);
             return false;

@@ -1,4 +1,7 @@
+#include "config/appconfig.h"
 #include "config/configfile.h"
+#include "config/profilefile.h"
+#include "config/profilekeys.h"
 #include "profilesamples.h"
 #include "testenvironment.h"
 
@@ -24,6 +27,8 @@ private slots:
     void stampMustNameTheProduct();
     void exportReplacesTheOldFile();
     void snapshotKeepsLightingSleep();
+    void wholeFileAsTheSettingsLibraryWritesIt_data();
+    void wholeFileAsTheSettingsLibraryWritesIt();
 };
 
 namespace {
@@ -255,6 +260,62 @@ void TestConfigFile::snapshotKeepsLightingSleep()
     QVERIFY(read == distinctConfig(4));
     QVERIFY(readRecordSnapshot(read, path, kProduct));
     QVERIFY(read == sent);
+}
+
+void TestConfigFile::wholeFileAsTheSettingsLibraryWritesIt_data()
+{
+    QTest::addColumn<bool>("snapshot");
+    QTest::addColumn<QString>("product");
+    QTest::newRow("export") << false << kProduct;
+    QTest::newRow("export without stamp") << false << QString();
+    QTest::newRow("snapshot") << true << kProduct;
+}
+
+void TestConfigFile::wholeFileAsTheSettingsLibraryWritesIt()
+{
+    // The profile groups are written and read straight from their bytes;
+    // the file must be exactly the one the settings library writes.
+    QFETCH(bool, snapshot);
+    QFETCH(QString, product);
+    TestEnvironment env;
+    MouseConfig config = distinctConfig(5);
+    config.names[2] = QStringLiteral("name, with = signs");
+    const QString quick = env.root() + QStringLiteral("/quick.conf");
+    QVERIFY(snapshot ? writeRecordSnapshot(config, quick, product) : exportConfigFile(config, quick, product));
+
+    const QString reference = env.root() + QStringLiteral("/reference.conf");
+    {
+        QSettings settings(reference, QSettings::IniFormat);
+        if (!product.isEmpty())
+            settings.setValue(QStringLiteral("MouseName/Name"), product);
+        AppConfig::writeGlobalOptions(settings, config);
+        AppConfig::writeSlotNames(settings, config);
+        for (int k = 0; k < kProfileCount; ++k) {
+            settings.beginGroup(ProfileKeys::groupName(k));
+            writeProfileKeys(settings, config.profiles[k], snapshot);
+            settings.endGroup();
+        }
+        settings.sync();
+        QCOMPARE(settings.status(), QSettings::NoError);
+    }
+    QCOMPARE(readWholeFile(quick), readWholeFile(reference));
+
+    // A file in another form the library reads (CRLF line ends) reads the
+    // slow way, to the same record.
+    QByteArray crlf = readWholeFile(reference);
+    crlf.replace("\n", "\r\n");
+    const QString other = env.writeFile(QStringLiteral("crlf.conf"), crlf);
+    MouseConfig fromQuick = distinctConfig(1);
+    MouseConfig fromOther = distinctConfig(1);
+    if (snapshot && !product.isEmpty()) {
+        QVERIFY(readRecordSnapshot(fromQuick, quick, product));
+        QVERIFY(readRecordSnapshot(fromOther, other, product));
+        QVERIFY(fromQuick == config);
+    } else {
+        QVERIFY(importConfigFile(fromQuick, quick));
+        QVERIFY(importConfigFile(fromOther, other));
+    }
+    QVERIFY(fromOther == fromQuick);
 }
 
 QTEST_GUILESS_MAIN(TestConfigFile)
