@@ -26,8 +26,16 @@ CliSession::CliSession()
     if (!Paths::ensureConfigs(&why))
         CliOutput::error(QStringLiteral("settings folder: ") + why);
     AppConfig::loadAll(workingConfig);
+}
+
+void CliSession::readSnapshot()
+{
     // What the mouse last received from the command line: an upload sends
     // the groups that differ from it, and everything when there is none.
+    // Read only when an upload needs it: most commands never do.
+    if (m_snapshotRead)
+        return;
+    m_snapshotRead = true;
     storedConfig = workingConfig;
     m_haveSnapshot = readRecordSnapshot(storedConfig, Paths::lastSentFile(), AppConfig::currentProductName());
 }
@@ -87,6 +95,7 @@ int CliSession::upload(bool full, bool readState)
         openDevice();
         readMouseState();
     }
+    readSnapshot();
     UploadWorker worker;
     worker.full = full || !m_haveSnapshot;
     worker.start();

@@ -38,9 +38,12 @@ private:
     // makes the next upload a full one).
     void readMouseState();
     int upload(bool full, bool readState = true);
+    // Reads the last-sent record into storedConfig, once.
+    void readSnapshot();
     int finish(int result);
 
     bool m_opened = false;
     // storedConfig holds the record last sent from the command line.
+    bool m_snapshotRead = false;
     bool m_haveSnapshot = false;
 };
