@@ -113,6 +113,11 @@ QString lastSentFile()
     return cacheDir() + QStringLiteral("/last-sent.conf");
 }
 
+QString lastSentDigestFile()
+{
+    return cacheDir() + QStringLiteral("/last-sent.digest");
+}
+
 bool ensureConfigs(QString *error)
 {
     const QString target = configsDir();

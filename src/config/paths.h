@@ -42,6 +42,7 @@ QString skinDir();               // <data>/skin
 // MOUSECFG_HOME, else $XDG_CACHE_HOME/mousecfg.
 QString cacheDir();
 QString lastSentFile();          // <cache>/last-sent.conf
+QString lastSentDigestFile();    // <cache>/last-sent.digest
 QString langDir();               // <data>/lang
 
 // A name that becomes a file name must stay inside its directory: no path

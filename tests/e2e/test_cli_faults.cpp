@@ -7,6 +7,7 @@
 #include "config/appconfig.h"
 #include "config/configfile.h"
 #include "config/paths.h"
+#include "config/settingsdigest.h"
 #include "config/profilefile.h"
 
 #include "testenvironment.h"
@@ -252,6 +253,15 @@ void TestCliFaults::applySendsSettingsEditedBetweenRuns()
     QCOMPARE(first.exitCode, 0);
     QVERIFY(first.reportsWritten > 30);
     QCOMPARE(cli({"apply"}).reportsWritten, 1);   // the status query alone
+    // The digest of the files as sent is a shortcut only: a damaged one
+    // leaves the copy of the record to compare with.
+    {
+        QFile digest(Paths::lastSentDigestFile());
+        QVERIFY(digest.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        digest.write("not a digest");
+    }
+    QCOMPARE(cli({"apply"}).reportsWritten, 1);
+    QCOMPARE(SettingsDigest::stored(Paths::lastSentDigestFile()).size(), 64);
 
     // Edited with another tool (or by hand) between two runs.
     MouseConfig config;

@@ -5,6 +5,7 @@
 #include "config/appconfig.h"
 #include "config/configfile.h"
 #include "config/paths.h"
+#include "config/settingsdigest.h"
 #include "device/profileswitch.h"
 #include "device/commandset.h"
 #include "device/deviceaccessadvice.h"
@@ -26,6 +27,7 @@ CliSession::CliSession()
     if (!Paths::ensureConfigs(&why))
         CliOutput::error(QStringLiteral("settings folder: ") + why);
     AppConfig::loadAll(workingConfig);
+    m_loaded = workingConfig;
 }
 
 void CliSession::readSnapshot()
@@ -36,6 +38,15 @@ void CliSession::readSnapshot()
     if (m_snapshotRead)
         return;
     m_snapshotRead = true;
+    // The quick way: the settings files are as the last upload left them,
+    // so the record loaded from them is the one the mouse has.
+    // Without the copy itself the record is not known, whatever the digest.
+    const QByteArray digest = SettingsDigest::stored(Paths::lastSentDigestFile());
+    if (!digest.isEmpty() && QFileInfo::exists(Paths::lastSentFile()) && digest == SettingsDigest::of(m_loaded)) {
+        storedConfig = m_loaded;
+        m_haveSnapshot = true;
+        return;
+    }
     storedConfig = workingConfig;
     m_haveSnapshot = readRecordSnapshot(storedConfig, Paths::lastSentFile(), AppConfig::currentProductName());
 }
@@ -107,6 +118,12 @@ int CliSession::upload(bool full, bool readState)
             CliOutput::error(QStringLiteral("%1: cannot be written; the next apply sends everything")
                                  .arg(Paths::lastSentFile()));
     }
+    // The digest says that the files hold what the mouse has: true only
+    // after a successful upload whose settings were all saved.
+    const bool certified = result == kTransferOk && worker.settingsSaved && m_haveSnapshot;
+    if (!SettingsDigest::store(certified ? SettingsDigest::of(workingConfig) : QByteArray(),
+                               Paths::lastSentDigestFile()))
+        CliOutput::error(QStringLiteral("%1: cannot be written").arg(Paths::lastSentDigestFile()));
     if (!worker.settingsSaved) {
         CliOutput::error(QStringLiteral("the settings could not be saved in %1").arg(Paths::configsDir()));
         if (result == kTransferOk)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/mouseconfig.h"
 #include "device/statusquery.h"
 
 #include <QString>
@@ -45,5 +46,7 @@ private:
     bool m_opened = false;
     // storedConfig holds the record last sent from the command line.
     bool m_snapshotRead = false;
+    // The record as loaded, before the command edits it.
+    MouseConfig m_loaded;
     bool m_haveSnapshot = false;
 };
