@@ -8,6 +8,7 @@
 
 #include <QAbstractSpinBox>
 #include <QMenu>
+#include <QRegularExpression>
 
 namespace {
 
@@ -28,14 +29,32 @@ QColor UiTheme::currentColor() { return color(colorId()); }
 
 namespace {
 
-void applyMenuLook(QMenu *menu, const QFont &font, int width)
+// The design width, or more where an entry's text would not fit (a long
+// translation): entries are never cut short.
+int menuWidth(const QMenu *menu, const QFont &font, int designWidth)
+{
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QAction *action : menu->actions()) {
+        QString text = action->text();
+        const int tab = text.indexOf(QLatin1Char('\t'));
+        if (tab >= 0)
+            text.truncate(tab);
+        text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        widest = qMax(widest, metrics.horizontalAdvance(text));
+    }
+    return qMax(designWidth, widest + 2 * VeskMenuStyle::sidePadding() + 2);
+}
+
+void applyMenuLook(QMenu *menu, const QFont &font, int designWidth)
 {
     menu->setStyle(VeskMenuStyle::instance());
     menu->setFont(font);
-    menu->setFixedWidth(width);
+    menu->setProperty("veskMenuDesignWidth", designWidth);
+    menu->setFixedWidth(menuWidth(menu, font, designWidth));
     for (QAction *action : menu->actions()) {
         if (QMenu *sub = action->menu())
-            applyMenuLook(sub, font, width);
+            applyMenuLook(sub, font, designWidth);
     }
 }
 
@@ -53,7 +72,7 @@ void UiTheme::styleMenu(QMenu *menu, int designWidth)
     if (!menu->property("veskMenuStyled").toBool()) {
         menu->setProperty("veskMenuStyled", true);
         QObject::connect(menu, &QMenu::aboutToShow, menu, [menu]() {
-            applyMenuLook(menu, menu->font(), menu->width());
+            applyMenuLook(menu, menu->font(), menu->property("veskMenuDesignWidth").toInt());
         });
     }
 }

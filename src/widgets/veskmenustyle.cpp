@@ -21,6 +21,8 @@ const int kSidePadding = 20;
 
 VeskMenuStyle::VeskMenuStyle() = default;
 
+int VeskMenuStyle::sidePadding() { return UiScale::scaled(kSidePadding); }
+
 VeskMenuStyle *VeskMenuStyle::instance()
 {
     if (!s_instance) {
@@ -67,7 +69,7 @@ void VeskMenuStyle::drawControl(ControlElement element, const QStyleOption *opti
                           UiTheme::currentColor());
     }
 
-    const int pad = UiScale::scaled(kSidePadding);
+    const int pad = sidePadding();
     if (item->checkType != QStyleOptionMenuItem::NotCheckable && item->checked) {
         // A small tick at the left edge marks the chosen entry of a choice
         // menu (language, profile slot).

@@ -13,6 +13,8 @@ class VeskMenuStyle : public QProxyStyle {
 public:
     // Shared instance, owned by the application object.
     static VeskMenuStyle *instance();
+    // The padding at each side of an item's text, at the current scale.
+    static int sidePadding();
 
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget = nullptr) const override;

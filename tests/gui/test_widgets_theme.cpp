@@ -10,6 +10,7 @@
 #include "widgets/uitheme.h"
 #include "widgets/batterybar.h"
 #include "widgets/veskslider.h"
+#include "widgets/veskmenustyle.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -238,6 +239,17 @@ private slots:
         emit menu.aboutToShow();
         QCOMPARE(late->style(), menu.style());
         QCOMPARE(late->width(), 320);
+        // An entry too long for the design width widens its own menu, never
+        // cutting the text short; the other menus keep the design width.
+        const QString longText = QStringLiteral("Browser Backward with a much longer translation");
+        QMenu *wide = menu.addMenu(QStringLiteral("Windows"));
+        wide->addAction(longText);
+        emit menu.aboutToShow();
+        const int needed = QFontMetrics(wide->font()).horizontalAdvance(longText) + 2 * VeskMenuStyle::sidePadding();
+        QVERIFY2(wide->width() >= needed, qPrintable(QString::number(wide->width())));
+        QCOMPARE(menu.width(), 320);
+        emit wide->aboutToShow();
+        QVERIFY(wide->width() >= needed);
     }
 
     void styleSheetsCarryThemeAndScale()
