@@ -49,12 +49,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
 
 namespace {
 
-const int kStartWarningDelayMs = 200;
 const int kDragThreshold = 4;
 const int kSlotMenuDesignWidth = 150;
 
@@ -149,10 +147,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     // answers; the window (or the warning) follows a moment later.
     m_status->showBattery(0, 1, 1);
     m_connection->setMouseReady(presentModelCount() > 0);
-    QTimer::singleShot(kStartWarningDelayMs, this, [this] {
-        if (!m_startHidden)
-            m_connection->showWarning();
-    });
+    m_connection->showWarningSoon();
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -161,6 +156,11 @@ MousecfgWidget::~MousecfgWidget()
     m_connection->stopStatusThread();
     CloseDevices();
     ShutdownHid();
+}
+
+void MousecfgWidget::startHidden()
+{
+    m_connection->cancelWarning();
 }
 
 int MousecfgWidget::presentModelCount() const { return m_connection->presentModelCount(); }
