@@ -22,3 +22,14 @@ bool losesLastLeftClick(const ButtonList &buttons, int entry, int fun, int butto
     }
     return true;
 }
+
+AssignmentRefusal assignmentRefusal(const ButtonList &buttons, int entry, int fun, int buttonCount, int macroCount)
+{
+    if (losesLastLeftClick(buttons, entry, fun, buttonCount))
+        return AssignmentRefusal::LastLeftClick;
+    if (fun == Fun::GunFile && entry == 0)
+        return AssignmentRefusal::GunFileOnFirstButton;
+    if (isMacroFunction(fun) && macroCount == 0)
+        return AssignmentRefusal::NoMacro;
+    return AssignmentRefusal::None;
+}

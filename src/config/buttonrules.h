@@ -19,3 +19,10 @@ bool entryReachesMouse(int entry, int buttonCount);
 // something else, and no other entry that reaches the mouse holds "Left".
 // A "Left" on an entry the mouse never receives does not count.
 bool losesLastLeftClick(const ButtonList &buttons, int entry, int fun, int buttonCount);
+
+// Why the button page refuses to give `entry` the function `fun`, checked in
+// the page's order: the last left click first, then a recoil file on the
+// first button (the mouse's left button), then a macro function while the
+// library holds no macro (`macroCount`).
+enum class AssignmentRefusal { None, LastLeftClick, GunFileOnFirstButton, NoMacro };
+AssignmentRefusal assignmentRefusal(const ButtonList &buttons, int entry, int fun, int buttonCount, int macroCount);

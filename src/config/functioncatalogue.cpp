@@ -1,5 +1,7 @@
 #include "functioncatalogue.h"
 
+#include "typedname.h"
+
 #include <algorithm>
 
 namespace {
@@ -117,4 +119,13 @@ const char *functionName(int code)
 {
     const FunctionInfo *info = findFunction(code);
     return info && info->name ? info->name : "";
+}
+
+int functionCodeForName(const QString &typed)
+{
+    for (const FunctionInfo &info : kFunctions) {
+        if (info.name && matchesTypedName(typed, QLatin1String(info.name)))
+            return info.code;
+    }
+    return 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 
 // The button functions: the values a ButtonInfo.Fun may hold, with the names
@@ -73,6 +75,10 @@ bool hasDeviceEncoding(int code);
 // The untranslated label of a code; an empty string for 0, the unnamed codes
 // and unknown codes.
 const char *functionName(int code);
+
+// The code whose label is `typed` as matchesTypedName reads it ("SINGLE KEY",
+// "single-key", "Play/Pause", "dpi+"); 0 when no label matches.
+int functionCodeForName(const QString &typed);
 
 // Macro (200) and recoil file (510): the entry names a macro file and carries
 // a copy of its events.

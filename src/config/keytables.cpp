@@ -2,6 +2,7 @@
 
 #include "langconfig.h"
 #include "productdescriptor.h"
+#include "typedname.h"
 
 #include <algorithm>
 
@@ -176,6 +177,24 @@ QString keyName(int code)
     if (!findKeyName(code))
         return QString();
     return keyName(code, frenchKeyNames());
+}
+
+int keyCodeForName(const QString &name)
+{
+    return name.isEmpty() ? 0 : keyCodeForName(name, frenchKeyNames());
+}
+
+int keyCodeForName(const QString &name, bool french)
+{
+    if (name.isEmpty())
+        return 0;
+    for (const bool column : {french, !french}) {
+        for (const KeyNameEntry &entry : kKeyNames) {
+            if (matchesTypedName(name, QString::fromUtf8(column && entry.french ? entry.french : entry.name)))
+                return entry.code;
+        }
+    }
+    return 0;
 }
 
 bool keyCodeToUsage(int code, int &usage)

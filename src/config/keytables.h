@@ -18,6 +18,13 @@ QString keyName(int code, bool french);
 // many keys at once ask this once and use keyName(code, french).
 bool frenchKeyNames();
 
+// The key code whose name (keyName) is `name` as matchesTypedName reads it
+// ("Page Up", "page-up", "pageup"). The column keyName uses now is searched first, then the other
+// one. 0 when no key has that name.
+int keyCodeForName(const QString &name);
+// The same with the column chosen by the caller searched first.
+int keyCodeForName(const QString &name, bool french);
+
 // Key code -> HID usage; false (usage untouched) when the code has none.
 bool keyCodeToUsage(int code, int &usage);
 // HID usage -> key code; false (code untouched) when no key has that usage.

@@ -13,6 +13,9 @@ const QString &langIdKey()
     return key;
 }
 
+bool g_haveCurrent = false;
+int g_current = 0;
+
 } // namespace
 
 int langID()
@@ -26,5 +29,22 @@ bool setLangID(int id)
     settings->setValue(langIdKey(), id);
     return SettingsFile::commit(*settings);
 }
+
+int currentLangID()
+{
+    if (!g_haveCurrent) {
+        g_current = langID();
+        g_haveCurrent = true;
+    }
+    return g_current;
+}
+
+void setCurrentLangID(int id)
+{
+    g_current = id;
+    g_haveCurrent = true;
+}
+
+void forgetCurrentLangID() { g_haveCurrent = false; }
 
 } // namespace LangConfig

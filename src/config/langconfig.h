@@ -9,4 +9,13 @@ namespace LangConfig {
 int langID();
 bool setLangID(int id);
 
+// The language the program shows now, one value for the whole process:
+// every dialog and font needs it, and the language switch changes it while
+// the program runs. The first call reads Config/LangID; the start-up and the
+// switch set it.
+int currentLangID();
+void setCurrentLangID(int id);
+// Forgets the current id, so that the next call reads the file again.
+void forgetCurrentLangID();
+
 } // namespace LangConfig

@@ -18,3 +18,16 @@ int renameMacroAssignments(MouseConfig &config, const QString &oldName, const QS
     }
     return changed;
 }
+
+std::vector<MacroAssignment> findMacroAssignments(const MouseConfig &config, const QString &name)
+{
+    std::vector<MacroAssignment> found;
+    for (int p = 0; p < kProfileCount; ++p) {
+        for (int e = 0; e < kButtonEntryCount; ++e) {
+            const ButtonInfo &button = config.profiles[size_t(p)].buttons[size_t(e)];
+            if (isMacroFunction(button.Fun) && button.macroname == name)
+                found.push_back({p, e});
+        }
+    }
+    return found;
+}

@@ -1,6 +1,7 @@
 #include "buttonmenus.h"
 
 #include "config/functioncatalogue.h"
+#include "config/functionmenus.h"
 
 #include "widgets/uitheme.h"
 
@@ -147,7 +148,15 @@ QString ButtonMenus::label(int code, bool wheel) const
     return found ? found->text() : QString();
 }
 
-QMenu *ButtonMenus::submenu(const char *title) { return m_submenus.at(title).get(); }
+QMenu *ButtonMenus::submenu(const char *title)
+{
+    // The menu layout names its submenus by their group's title.
+    for (auto &entry : m_submenus) {
+        if (qstrcmp(entry.first, title) == 0)
+            return entry.second.get();
+    }
+    return nullptr;
+}
 
 void ButtonMenus::build(bool macroEnabled, bool ledEnabled)
 {
@@ -156,28 +165,19 @@ void ButtonMenus::build(bool macroEnabled, bool ledEnabled)
     for (auto &entry : m_submenus)
         entry.second->clear();
 
-    const auto fill = [this](QMenu *menu, std::initializer_list<int> codes) {
+    const auto fill = [this](QMenu *menu, const std::vector<int> &codes) {
         for (int code : codes)
             menu->addAction(action(code));
     };
-    fill(m_main.get(), {Fun::Left, Fun::Right, Fun::Middle, Fun::Forward, Fun::Back});
-    fill(submenu(kBasic), {17, 18, 19, 20, 21, 22, 23, 24});
-    fill(submenu(kWindows), {25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, Fun::BossKey});
-    fill(submenu(kAdvance), {Fun::SingleKey, Fun::ComboKey, Fun::FireKey});
-    fill(submenu(kMedia), {39, 40, 41, 42, 43, 44, 45, 46});
-    fill(submenu(kDpi), {Fun::DpiSwitch, Fun::DpiUp, Fun::DpiDown});
+    for (const FunctionMenuSection &section : mainFunctionMenu(macroEnabled, ledEnabled)) {
+        const char *title = functionGroupTitle(section.group);
+        QMenu *target = title ? submenu(title) : m_main.get();
+        fill(target, section.codes);
+        if (title)
+            m_main->addMenu(target);
+    }
     fill(submenu(kProfileMenu), {Fun::ProfileSwitch, Fun::ProfileUp, Fun::ProfileDown});
-    fill(submenu(kPollingRate), {Fun::RateSwitch, Fun::RateUp, Fun::RateDown});
-    for (const char *title : {kBasic, kWindows, kAdvance, kMedia, kDpi, kPollingRate})
-        m_main->addMenu(submenu(title));
-    if (macroEnabled)
-        fill(m_main.get(), {Fun::Macro});
-    if (ledEnabled)
-        fill(m_main.get(), {Fun::LedSwitch});
-    fill(m_main.get(), {Fun::ButtonOff});
-
-    fill(m_wheel.get(), {Fun::ScrollUp, Fun::ScrollDown, 43, 44, Fun::Left, Fun::Right, Fun::Middle, Fun::Forward,
-                   Fun::Back, Fun::SingleKey, Fun::ComboKey});
+    fill(m_wheel.get(), wheelFunctionMenu());
 
     UiTheme::styleMenu(m_main.get(), kMenuWidth);
     UiTheme::styleMenu(m_wheel.get(), kMenuWidth);

@@ -8,11 +8,11 @@
 #include "singlekeydialog.h"
 #include "sniperdialog.h"
 
-#include "config/combokey.h"
-#include "widgets/uilog.h"
+#include "config/buttonassignment.h"
 #include "config/functioncatalogue.h"
 #include "config/macrofile.h"
 #include "config/productdescriptor.h"
+#include "widgets/uilog.h"
 
 #include "widgets/languagefont.h"
 #include "widgets/skin.h"
@@ -338,22 +338,24 @@ void ButtonPage::applyFunction(int code)
         return;
     emit m_events.highlightButton(index, group);
 
-    if (losesLastLeftClick(m_profile->buttons, entry, code, m_buttonCount)) {
+    switch (assignmentRefusal(m_profile->buttons, entry, code, m_buttonCount, countMacros())) {
+    case AssignmentRefusal::LastLeftClick:
         emit m_events.oneClickWarning();
         return;
+    case AssignmentRefusal::GunFileOnFirstButton:
+        VeskMessageBox::show(VeskMessageBox::Warning, QCoreApplication::translate("VeskBtnWindow", "Warning"),
+                             QCoreApplication::translate("VeskBtnWindow", "Left Button Can not be Gun Function."),
+                             dialogParent());
+        return;
+    case AssignmentRefusal::NoMacro:
+        emit m_events.showMacroTab();
+        return;
+    case AssignmentRefusal::None:
+        break;
     }
     switch (code) {
     case Fun::Macro:
     case Fun::GunFile:
-        if (code == Fun::GunFile && entry == 0) {
-            VeskMessageBox::show(VeskMessageBox::Warning, QCoreApplication::translate("VeskBtnWindow", "Warning"), QCoreApplication::translate("VeskBtnWindow", "Left Button Can not be Gun Function."),
-                                 dialogParent());
-            return;
-        }
-        if (countMacros() == 0) {
-            emit m_events.showMacroTab();
-            return;
-        }
         applyMacro(entry, code);
         break;
     case Fun::SingleKey: applySingleKey(entry); break;
@@ -383,13 +385,7 @@ void ButtonPage::applyMacro(int entry, int code)
     ButtonInfo *button = aimedEntry(aimed, entry);
     if (!button)
         return;
-    button->Fun = code;
-    button->LoopNumber = dialog.loopCount();
-    button->Res1 = uint8_t(dialog.mode());
-    button->macroname = dialog.name();
-    int stored = 0;
-    // The entry holds 63 events: a longer file gives its first 63.
-    button->KeyNumber = readMacroEvents(dialog.name(), button->KeyInfo, &stored);
+    const int stored = ButtonAssignment::setMacro(*button, code, dialog.name(), dialog.loopCount(), dialog.mode());
     if (stored > button->KeyNumber)
         qCDebug(lcUi, "Macro %s has %d events; the button takes the first %d", qPrintable(dialog.name()), stored,
                button->KeyNumber);
@@ -404,8 +400,7 @@ void ButtonPage::applySingleKey(int entry)
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (ButtonInfo *button = aimedEntry(aimed, entry)) {
-        button->Res1 = uint8_t(dialog.key());
-        button->Fun = Fun::SingleKey;
+        ButtonAssignment::setSingleKey(*button, dialog.key());
         qCDebug(lcUi, "%d", dialog.key());
     }
 }
@@ -419,8 +414,7 @@ void ButtonPage::applyComboKey(int entry)
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (ButtonInfo *button = aimedEntry(aimed, entry)) {
-        writeCombo(*button, dialog.keyCodes());
-        button->Fun = Fun::ComboKey;
+        ButtonAssignment::setCombo(*button, dialog.keyCodes());
     }
 }
 
@@ -434,10 +428,7 @@ void ButtonPage::applyFireKey(int entry)
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (ButtonInfo *button = aimedEntry(aimed, entry)) {
-        button->Res1 = uint8_t(dialog.res1());
-        button->KeyNumber = dialog.delay();
-        button->LoopNumber = dialog.times();
-        button->Fun = Fun::FireKey;
+        ButtonAssignment::setFireKey(*button, dialog.res1(), dialog.times(), dialog.delay());
     }
 }
 

@@ -1,5 +1,6 @@
 #include "firekeydialog.h"
 
+#include "config/buttonassignment.h"
 #include "config/keytables.h"
 
 #include "widgets/languagefont.h"
@@ -15,7 +16,8 @@
 
 namespace {
 
-constexpr int kButtonCodes[3] = {0x81, 0x82, 0x84};
+constexpr int kButtonCodes[3] = {ButtonAssignment::kFireLeft, ButtonAssignment::kFireRight,
+                                  ButtonAssignment::kFireMiddle};
 
 int readNumber(const QLineEdit *edit, int fallback)
 {
@@ -23,7 +25,7 @@ int readNumber(const QLineEdit *edit, int fallback)
     const int value = edit->text().toInt(&ok);
     if (!ok || edit->text().isEmpty())
         return fallback;
-    return qBound(1, value, 255);
+    return qBound(ButtonAssignment::kCountMin, value, ButtonAssignment::kCountMax);
 }
 
 QLabel *caption(const QString &text, QWidget *parent, const QRect &design)
@@ -67,7 +69,7 @@ QLineEdit *FireKeyDialog::makeNumberEdit(int value)
 {
     auto *edit = new VeskLineEdit(this);
     edit->applyTheme(UiTheme::currentColor(), UiScale::factor());
-    edit->setValidator(new QIntValidator(1, 255, edit));
+    edit->setValidator(new QIntValidator(ButtonAssignment::kCountMin, ButtonAssignment::kCountMax, edit));
     edit->setMaxLength(3);
     edit->setAlignment(Qt::AlignCenter);
     edit->setText(QString::number(value));
@@ -144,9 +146,7 @@ int FireKeyDialog::res1() const
 {
     if (m_choice != KeyboardKey)
         return kButtonCodes[m_choice];
-    int usage = 0;
-    keyCodeToUsage(m_key, usage);
-    return usage;
+    return ButtonAssignment::fireKeyUsage(m_key);
 }
 
 void FireKeyDialog::keyCaptured(int code, int flags)

@@ -2,6 +2,8 @@
 
 #include "keydialog.h"
 
+#include "config/buttonassignment.h"
+
 class QLineEdit;
 class VeskCheckBox;
 
@@ -15,8 +17,8 @@ class FireKeyDialog : public KeyDialog {
     Q_OBJECT
 public:
     enum Choice { LeftClick = 0, RightClick = 1, MiddleClick = 2, KeyboardKey = 3 };
-    static constexpr int kDefaultTimes = 3;
-    static constexpr int kDefaultDelay = 10;
+    static constexpr int kDefaultTimes = ButtonAssignment::kFireDefaultTimes;
+    static constexpr int kDefaultDelay = ButtonAssignment::kFireDefaultDelay;
 
     explicit FireKeyDialog(QWidget *parent = nullptr);
 

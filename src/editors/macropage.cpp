@@ -1,6 +1,5 @@
 #include "macropage.h"
 
-#include "macrolibrary.h"
 #include "macroroweditor.h"
 #include "macrorows.h"
 #include "macrotablemodel.h"
@@ -9,6 +8,7 @@
 #include "veskmacroitemdelegate.h"
 
 #include "config/macrofile.h"
+#include "config/macrolibrary.h"
 #include "widgets/uilog.h"
 #include "config/productdescriptor.h"
 

@@ -1,13 +1,13 @@
 // The library side of the macro page: the list, loading and saving the
 // current macro, and the operations on macro files.
 
-#include "macrolibrary.h"
 #include "macropage.h"
 #include "recoilevents.h"
 #include "macrotablemodel.h"
 #include "pageevents.h"
 
 #include "config/macrofile.h"
+#include "config/macrolibrary.h"
 #include "config/paths.h"
 
 #include "widgets/veskcheckbox.h"

@@ -56,10 +56,10 @@ MacroSelectDialog::MacroSelectDialog(const QString &title, const QString &name, 
 
     auto *loop = new VeskLineEdit(this);
     loop->applyTheme(UiTheme::currentColor(), UiScale::factor());
-    loop->setValidator(new QIntValidator(1, 255, loop));
+    loop->setValidator(new QIntValidator(ButtonAssignment::kCountMin, ButtonAssignment::kCountMax, loop));
     loop->setMaxLength(3);
     loop->setAlignment(Qt::AlignCenter);
-    loop->setText(QString::number(qBound(1, loopCount, 255)));
+    loop->setText(QString::number(qBound(ButtonAssignment::kCountMin, loopCount, ButtonAssignment::kCountMax)));
     loop->setGeometry(UiScale::scaled(QRect(358, 108, 80, 28)));
     m_loop = loop;
 
@@ -71,7 +71,7 @@ int MacroSelectDialog::loopCount() const
 {
     bool ok = false;
     const int value = m_loop->text().toInt(&ok);
-    return ok ? qBound(1, value, 255) : 1;
+    return ok ? qBound(ButtonAssignment::kCountMin, value, ButtonAssignment::kCountMax) : ButtonAssignment::kCountMin;
 }
 
 VeskCheckBox *MacroSelectDialog::modeButton(int mode) const

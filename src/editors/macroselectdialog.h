@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/buttonassignment.h"
 #include "widgets/skinneddialog.h"
 
 #include <QStringList>
@@ -17,8 +18,12 @@ class VeskPushButton;
 class MacroSelectDialog : public SkinnedDialog {
     Q_OBJECT
 public:
-    enum Mode { LoopCount = 0, RepeatWhileHeld = 1, RepeatUntilPressed = 2 };
-    static constexpr int kModeCount = 3;
+    enum Mode {
+        LoopCount = ButtonAssignment::LoopCount,
+        RepeatWhileHeld = ButtonAssignment::RepeatWhileHeld,
+        RepeatUntilPressed = ButtonAssignment::RepeatUntilPressedAgain
+    };
+    static constexpr int kModeCount = ButtonAssignment::kMacroRepeatCount;
 
     MacroSelectDialog(const QString &title, const QString &name, int loopCount, int mode,
                       QWidget *parent = nullptr);

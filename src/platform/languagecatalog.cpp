@@ -11,12 +11,6 @@
 #include <QFileInfo>
 #include <QTranslator>
 
-namespace {
-
-int g_currentId = 0;
-
-} // namespace
-
 LanguageCatalog::LanguageCatalog()
 {
     reload();
@@ -62,16 +56,6 @@ QStringList LanguageCatalog::menuNames() const
     for (int i = 0; i < m_count; ++i)
         names.append(m_names[i]);
     return names;
-}
-
-int LanguageCatalog::currentId()
-{
-    return g_currentId;
-}
-
-void LanguageCatalog::setCurrentId(int id)
-{
-    g_currentId = id;
 }
 
 int LanguageCatalog::storedId()
@@ -129,8 +113,9 @@ bool LanguageCatalog::loadInto(QTranslator *translator, int id) const
 
 bool LanguageCatalog::startUp(QTranslator *translator)
 {
-    setCurrentId(storedId());
-    const bool loaded = loadInto(translator, currentId());
+    const int id = storedId();
+    LangConfig::setCurrentLangID(id);
+    const bool loaded = loadInto(translator, id);
     if (loaded)
         QCoreApplication::installTranslator(translator);
     return loaded;
@@ -138,7 +123,7 @@ bool LanguageCatalog::startUp(QTranslator *translator)
 
 bool LanguageCatalog::switchTo(int id, QTranslator *translator)
 {
-    setCurrentId(id);
+    LangConfig::setCurrentLangID(id);
     const bool loaded = loadInto(translator, id);
     storeId(id);
     if (loaded)

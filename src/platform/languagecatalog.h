@@ -7,9 +7,9 @@ class QTranslator;
 
 // The user-interface languages: the list the installation provides in
 // Config.ini (FONT_LIST/LANGNUM, LangName_<i>, LangFile_<i>, FONT_<i>,
-// FONT_SIZE_<i> for i = 0..9), the current language id (Config/LangID of
-// LangConfig.ini, process-wide for every dialog) and the loading of a
-// language's catalogue.
+// FONT_SIZE_<i> for i = 0..9) and the loading of a language's catalogue.
+// The current language id is LangConfig::currentLangID(); start-up and the
+// switch set it.
 //
 // Catalogues are read from <data>/lang/<LangFile>.qm; when that file is
 // missing or unreadable, from the catalogue of that name built into the
@@ -34,9 +34,6 @@ public:
     // The menu entries: the names of languages 0 .. count() - 1.
     QStringList menuNames() const;
 
-    // The process-wide current language id.
-    static int currentId();
-    static void setCurrentId(int id);
     // Config/LangID of LangConfig.ini, 0 when missing.
     static int storedId();
     static bool storeId(int id);

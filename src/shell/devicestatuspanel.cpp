@@ -11,10 +11,12 @@
 #include "widgets/uitheme.h"
 #include "widgets/vesklabel.h"
 #include "widgets/batterybar.h"
+#include "widgets/skin.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QWidget>
 
 namespace {
@@ -129,4 +131,13 @@ void DeviceStatusPanel::restyle()
         m_controls.battery->applyOffStyle(fittedPixels(m_controls.battery, m_controls.battery->barText()));
     else
         applyNormalLook();
+}
+
+void DeviceStatusPanel::paintFrame(QPainter &painter) const
+{
+    const bool frameOn = m_mode <= ReceiverCharging;
+    const QRect frame = UiScale::scaled(WindowControls::kBatteryFrame);
+    const QPixmap picture = Skin::picture(Skin::path(QLatin1String(frameOn ? "bat2.png" : "bat1.png")), frame.size());
+    if (!picture.isNull())
+        painter.drawPixmap(frame.topLeft(), picture);
 }

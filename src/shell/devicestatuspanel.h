@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class QPainter;
 class QWidget;
 class WindowControls;
 
@@ -42,6 +43,9 @@ public:
     int lastBatteryLevel() const { return m_lastLevel; }
     bool charging() const { return m_charging != 0; }
     bool showsMouseOff() const { return m_mouseOff; }
+    // Draws the battery frame of the window's background: lit while the
+    // receiver or the cable reaches the mouse.
+    void paintFrame(QPainter &painter) const;
 
 private:
     void applyNormalLook();

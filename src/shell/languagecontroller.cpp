@@ -1,6 +1,5 @@
 #include "languagecontroller.h"
 
-#include "widgets/languagefont.h"
 #include "widgets/uilog.h"
 #include "widgets/uitheme.h"
 #include "widgets/veskpushbutton.h"
@@ -28,12 +27,10 @@ bool LanguageController::startUp()
         qCDebug(lcUi) << "stored language" << id << "is not configured; using language 0";
         id = 0;
     }
-    LanguageCatalog::setCurrentId(id);
+    LangConfig::setCurrentLangID(id);
     const bool loaded = m_catalog.loadInto(&m_translator, id);
     if (loaded)
         QCoreApplication::installTranslator(&m_translator);
-    // The widget kit keeps its own copy of the id for the fonts.
-    LanguageFont::setLanguageId(LanguageCatalog::currentId());
     return loaded;
 }
 
@@ -61,7 +58,6 @@ bool LanguageController::switchTo(int id, bool *loaded)
         return false;
     }
     const bool ok = m_catalog.switchTo(id, &m_translator);
-    LanguageFont::setLanguageId(id);
     if (loaded)
         *loaded = ok;
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/langconfig.h"
 #include "platform/languagecatalog.h"
 
 #include <QObject>
@@ -30,7 +31,7 @@ public:
     // menu does not offer. `loaded` tells whether its catalogue loaded.
     bool switchTo(int id, bool *loaded);
 
-    int currentId() const { return LanguageCatalog::currentId(); }
+    int currentId() const { return LangConfig::currentLangID(); }
     QString currentName() const { return m_catalog.name(currentId()); }
     const LanguageCatalog &catalog() const { return m_catalog; }
     QTranslator *translator() { return &m_translator; }

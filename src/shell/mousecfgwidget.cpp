@@ -1,19 +1,22 @@
 #include "mousecfgwidget.h"
 
 #include "applycontroller.h"
-#include "autostartsetting.h"
 #include "batterynotifier.h"
 #include "connectioncontroller.h"
+#include "desktopintegration.h"
 #include "devicestatuspanel.h"
+#include "firmwarelaunch.h"
 #include "languagecontroller.h"
 #include "mouseeventhandler.h"
 #include "pagehost.h"
 #include "pageregistry.h"
 #include "profilecontrols.h"
 #include "traycontroller.h"
+#include "windowdrag.h"
 #include "windowscale.h"
 
 #include "config/appconfig.h"
+#include "config/langconfig.h"
 #include "config/macroassignments.h"
 #include "config/productdescriptor.h"
 #include "config/profilefile.h"
@@ -23,10 +26,6 @@
 #include "device/statuspollerthread.h"
 #include "device/statusquery.h"
 #include "platform/desktoppointerspeed.h"
-#include "platform/desktopnotifications.h"
-#include "platform/firmwareupdater.h"
-#include "platform/onscreenfeedback.h"
-#include "platform/osdclient.h"
 #include "widgets/languagefont.h"
 #include "widgets/skin.h"
 #include "widgets/uilog.h"
@@ -46,14 +45,11 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 
 namespace {
 
-const int kDragThreshold = 4;
 const int kSlotMenuDesignWidth = 150;
 
 } // namespace
@@ -76,6 +72,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_connection = new ConnectionController(this, [this](StatusPollerThread *thread) { connectPoller(thread); });
     m_connection->followPlugEvents(plugSource);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    new WindowDrag(this);
 
     // The language decides the fonts and the
     // descriptor's colour mode the look of every button, so both are read
@@ -98,12 +95,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_status = std::make_unique<DeviceStatusPanel>(m_controls, this);
     m_status->loadSettings();
     m_events = std::make_unique<MouseEventHandler>();
-    m_osd = new OsdClient(this);
-    // Desktop notifications: the battery notices, and the on-screen texts
-    // where the overlay cannot show.
-    auto *notifications = new DesktopNotifications(this);
-    m_feedback = new OnScreenFeedback(m_osd, notifications, this);
-    m_batteryNotices = new BatteryNotifier(notifications, AppConfig::batteryAlert(), m_status->fullMillivolts(), this);
+    m_desktop = new DesktopIntegration(m_status->fullMillivolts(), this);
     m_connection->openCurrentModel();
     m_connection->startStatusThread();
 
@@ -135,12 +127,8 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
 
     // Icon and tray.
     setWindowIcon(QIcon(Skin::path(QStringLiteral("icon.ico"))));
-    m_autostart = new AutostartSetting(this);
-    m_controls.autostart->setChecked(m_autostart->isEnabled());
-    connect(m_controls.autostart, &QAbstractButton::clicked, m_autostart, &AutostartSetting::setEnabled);
-    connect(m_autostart, &AutostartSetting::changed, m_controls.autostart, &QAbstractButton::setChecked);
-    m_tray = new TrayController(m_autostart, this);
-    m_tray->create(currentModel());
+    m_desktop->createTray(currentModel(), m_controls.autostart);
+    m_tray = m_desktop->tray();
     connectHelpers();
 
     // The battery display starts from a low reading until the mouse
@@ -178,7 +166,7 @@ HotplugMonitor *MousecfgWidget::hotplugMonitor() const { return m_connection->ho
 void MousecfgWidget::chooseInitialScale()
 {
     QScreen *screen = QGuiApplication::primaryScreen();
-    const int level = WindowScale::levelForDpi(screen ? screen->logicalDotsPerInch() : 96.0);
+    const int level = WindowScale::levelForScreen(screen);
     m_scaleLevel = level;
     m_scaleFactor = WindowScale::factorForLevel(level);
     UiScale::setLevel(level);
@@ -216,7 +204,7 @@ void MousecfgWidget::connectPoller(StatusPollerThread *thread)
     // Queued: the poller emits on its own thread.
     connect(thread, &StatusPollerThread::RefreshBatteryStatus, m_status.get(), &DeviceStatusPanel::showBattery,
             Qt::QueuedConnection);
-    connect(thread, &StatusPollerThread::RefreshBatteryStatus, m_batteryNotices, &BatteryNotifier::takeReading,
+    connect(thread, &StatusPollerThread::RefreshBatteryStatus, m_desktop->batteryNotices(), &BatteryNotifier::takeReading,
             Qt::QueuedConnection);
     // What the mouse reports changes the record: while an upload reads it,
     // the change waits until the upload has ended.
@@ -341,7 +329,7 @@ void MousecfgWidget::refreshPages()
     context.modelName = currentModel();
     context.sensorType = AppConfig::sensorType();
     context.scale = m_scaleFactor;
-    context.languageId = LanguageFont::languageId();
+    context.languageId = LangConfig::currentLangID();
     context.languageFont = LanguageFont::current();
     m_pages->refresh(workingConfig, context);
 }
@@ -498,23 +486,12 @@ void MousecfgWidget::switchLanguage(int id)
 void MousecfgWidget::startFirmwareUpdate()
 {
     m_controls.firmware->setState(0);
-    FirmwareUpdater::Callbacks callbacks;
-    callbacks.ask = [this](const QString &question) {
-        VeskMessageBox box(VeskMessageBox::Question, tr("Warning"), question, this);
-        return box.exec() == QDialog::Accepted;
-    };
-    callbacks.warn = [this](const QString &warning) {
-        VeskMessageBox box(VeskMessageBox::Warning, tr("Warning"), warning, this);
-        box.exec();
-    };
-    callbacks.stopPoller = [this] { m_connection->stopStatusThread(); };
-    callbacks.startPoller = [this] { m_connection->startStatusThread(); };
-    FirmwareUpdater::start(m_languages->currentId(), cableReleaseNumber(), callbacks);
+    launchFirmwareUpdate(this, *m_connection, m_languages->currentId());
 }
 
 void MousecfgWidget::showOsd(const QString &text)
 {
-    m_feedback->show(text, UiTheme::currentColor());
+    m_desktop->showText(text);
 }
 
 void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
@@ -552,12 +529,8 @@ void MousecfgWidget::paintEvent(QPaintEvent *)
         painter.drawPixmap(0, 0, background);
     else
         painter.fillRect(rect(), QColor(20, 22, 26));
-    const bool frameOn = m_status && m_status->mode() <= DeviceStatusPanel::ReceiverCharging;
-    const QRect frame = UiScale::scaled(WindowControls::kBatteryFrame);
-    const QPixmap picture =
-        Skin::picture(Skin::path(QLatin1String(frameOn ? "bat2.png" : "bat1.png")), frame.size());
-    if (!picture.isNull())
-        painter.drawPixmap(frame.topLeft(), picture);
+    if (m_status)
+        m_status->paintFrame(painter);
     m_firstPaint.firstPaint();
 }
 
@@ -569,7 +542,7 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
     QScreen *screen = QGuiApplication::screenAt(geometry().center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    const int screenLevel = WindowScale::levelForDpi(screen ? screen->logicalDotsPerInch() : 96.0);
+    const int screenLevel = WindowScale::levelForScreen(screen);
     const int level = WindowScale::levelAfterResize(m_scaleLevel, screenLevel, size(),
                                                     QSize(m_windowWidth, m_windowHeight));
     qCDebug(lcUi, "width = %d, height = %d m_iDpiVal = %d\n", width(), height(), level);
@@ -578,40 +551,6 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
     if (level == m_laidOutLevel && size() == m_laidOutSize)
         return;
     applyScale(level);
-}
-
-void MousecfgWidget::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        m_dragging = true;
-        m_pressPoint = event->globalPos();
-        m_windowOrigin = frameGeometry().topLeft();
-    }
-    QWidget::mousePressEvent(event);
-}
-
-void MousecfgWidget::mouseMoveEvent(QMouseEvent *event)
-{
-    if (m_dragging) {
-        const QPoint offset = event->globalPos() - m_pressPoint;
-        // A small jitter of the pointer during a click does not move the window.
-        if (qAbs(offset.x()) + qAbs(offset.y()) > kDragThreshold) {
-            // Where the desktop can move the window itself it does (a Wayland
-            // compositor does not let a client place its own window); the
-            // drag then belongs to it.
-            if (windowHandle() && windowHandle()->startSystemMove())
-                m_dragging = false;
-            else
-                move(m_windowOrigin + offset);
-        }
-    }
-    QWidget::mouseMoveEvent(event);
-}
-
-void MousecfgWidget::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_dragging = false;
-    QWidget::mouseReleaseEvent(event);
 }
 
 void MousecfgWidget::closeEvent(QCloseEvent *event)

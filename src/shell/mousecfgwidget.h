@@ -3,9 +3,9 @@
 #include "firstpaintprobe.h"
 #include "mousepicturepanel.h"
 #include "profilewindow.h"
+#include "desktopintegration.h"
 #include "windowcontrols.h"
 
-#include <QPoint>
 #include <QSize>
 #include <QStringList>
 #include <QSystemTrayIcon>
@@ -14,7 +14,7 @@
 #include <memory>
 
 class ApplyController;
-class BatteryNotifier;
+class DesktopIntegration;
 class AutostartSetting;
 class ConnectionController;
 class DeviceStatusPanel;
@@ -41,7 +41,8 @@ class WindowScale;
 // WindowScale (factor and background), PageHost (the pages), ApplyController
 // (the upload), ConnectionController (models, plug events, poller, warning),
 // DeviceStatusPanel (battery and connection pictures), MouseEventHandler
-// (what the mouse changed), LanguageController and TrayController.
+// (what the mouse changed), LanguageController, DesktopIntegration (tray,
+// autostart, on-screen texts, battery notices) and WindowDrag.
 class MousecfgWidget : public QWidget, public ProfileWindow {
     Q_OBJECT
 public:
@@ -75,10 +76,10 @@ public:
     PageHost &pages();
     ProfileControls &profiles();
     HotplugMonitor *hotplugMonitor() const;
-    OsdClient *osdClient() const { return m_osd; }
-    OnScreenFeedback *onScreenFeedback() const { return m_feedback; }
+    OsdClient *osdClient() const { return m_desktop->osdClient(); }
+    OnScreenFeedback *onScreenFeedback() const { return m_desktop->feedback(); }
     TrayController *tray() const { return m_tray; }
-    AutostartSetting *autostart() const { return m_autostart; }
+    AutostartSetting *autostart() const { return m_desktop->autostart(); }
     LanguageController *languages() const { return m_languages; }
     ConnectionController *connection() const { return m_connection; }
     // Where the poller's readings and reports land.
@@ -125,9 +126,6 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -159,11 +157,8 @@ private:
     ConnectionController *m_connection = nullptr;
     LanguageController *m_languages = nullptr;
     TrayController *m_tray = nullptr;
-    AutostartSetting *m_autostart = nullptr;
-    OsdClient *m_osd = nullptr;
-    BatteryNotifier *m_batteryNotices = nullptr;
+    DesktopIntegration *m_desktop = nullptr;
     ProfileControls *m_profiles = nullptr;
-    OnScreenFeedback *m_feedback = nullptr;
 
     double m_scaleFactor = 1.0;
     int m_scaleLevel = 0;
@@ -173,9 +168,6 @@ private:
     int m_laidOutLevel = -1;
     QSize m_laidOutSize;
     int m_currentTab = WindowControls::TabLighting;
-    bool m_dragging = false;
-    QPoint m_pressPoint;
-    QPoint m_windowOrigin;
 
     // Descriptor switches, read once.
     bool m_disableMacro = false;

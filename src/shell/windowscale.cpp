@@ -4,6 +4,7 @@
 #include "widgets/uiscale.h"
 
 #include <QFileInfo>
+#include <QScreen>
 
 #include <cmath>
 
@@ -12,6 +13,11 @@ int WindowScale::levelForDpi(double logicalDpi)
     if (!(logicalDpi > 0) || std::isinf(logicalDpi))
         return 0;
     return UiScale::levelForDpiRatio(logicalDpi / 96.0);
+}
+
+int WindowScale::levelForScreen(const QScreen *screen)
+{
+    return levelForDpi(screen ? screen->logicalDotsPerInch() : 96.0);
 }
 
 double WindowScale::factorForLevel(int level) { return UiScale::factorForLevel(clampLevel(level)); }

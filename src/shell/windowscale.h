@@ -9,6 +9,8 @@
 
 #include <array>
 
+class QScreen;
+
 // The main window's own scaling. Qt's automatic high-DPI scaling stays off;
 // the window takes the logical DPI of its screen, maps DPI / 96 to one of 17
 // levels (factor 1.0, 1.25 ... 5.0) and multiplies every design length by
@@ -26,6 +28,8 @@ public:
     // The level for a screen of `logicalDpi` dots per inch; a DPI that is
     // not a positive number gives level 0.
     static int levelForDpi(double logicalDpi);
+    // The level for `screen`; level 0 without one.
+    static int levelForScreen(const QScreen *screen);
     static double factorForLevel(int level);
     // The window size at a level.
     static QSize windowSize(int level);

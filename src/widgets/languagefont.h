@@ -7,24 +7,12 @@
 // pixel size FONT_LIST/FONT_SIZE_<l> of Configs/Config.ini for language l,
 // the size multiplied by the scale factor. Every widget of the kit that
 // draws text takes its font from here.
-//
-// The language id itself (Config/LangID of Configs/LangConfig.ini) is held
-// process-wide once read, because every dialog needs it and the language
-// switch changes it while the program runs.
+// The current language is LangConfig::currentLangID().
 class LanguageFont {
 public:
     // Used when the configuration names no size (or a size below 1), so that
     // a missing key never gives an unreadable or invalid font.
     static constexpr int kFallbackPixelSize = 14;
-
-    // The process-wide language id; the first call reads the file.
-    static int languageId();
-    static void setLanguageId(int id);
-    // Forgets the process-wide id, so that the next call reads the file again.
-    static void resetLanguageId();
-
-    // Config/LangID as stored (0 when missing).
-    static int readLanguageId();
 
     // Family of language `lang`; empty when not configured.
     static QString family(int lang);

@@ -1,7 +1,6 @@
 #include "uitheme.h"
 
-#include "config/paths.h"
-#include "config/settingsfile.h"
+#include "config/appconfig.h"
 #include "languagefont.h"
 #include "uiscale.h"
 
@@ -23,11 +22,7 @@ bool UiTheme::isValidColorId(int id) { return id >= 0 && id < kColorCount; }
 
 QColor UiTheme::color(int id) { return QColor(kThemeColors[isValidColorId(id) ? id : 0]); }
 
-int UiTheme::colorId()
-{
-    const auto settings = SettingsFile::openForReading(Paths::configFile());
-    return SettingsFile::readInt(*settings, QStringLiteral("Config/GColorID"), 0);
-}
+int UiTheme::colorId() { return AppConfig::colourThemeIndex(); }
 
 QColor UiTheme::currentColor() { return color(colorId()); }
 

@@ -10,11 +10,17 @@
 #include "clishow.h"
 
 #include "config/appconfig.h"
+#include "config/buttonassignment.h"
+#include "config/functioncatalogue.h"
+#include "config/functionmenus.h"
+#include "config/keytables.h"
 #include "config/lightingeffects.h"
 #include "config/macrofile.h"
 #include "config/mouseconfig.h"
 #include "config/paths.h"
 #include "config/productdescriptor.h"
+#include "device/buttonblock.h"
+#include "device/devicecontext.h"
 #include "device/devicestate.h"
 #include "device/hidbackend.h"
 #include "sim/virtualmouse.h"
@@ -25,6 +31,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonArray>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -69,13 +77,22 @@ private slots:
     void badValuesChangeNothing_data();
     void badValuesChangeNothing();
     void lighting();
+    void buttonFunctions_data();
+    void buttonFunctions();
+    void buttonRules_data();
+    void buttonRules();
+    void switchedOffFunctions();
+    void typedNamesFindTheirCode();
     void macroLibrary();
+    void macroImportExport();
     void lastDpiStageStaysOn();
     void noApplyOnlyWrites();
     void everyCommandHasItsHelp();
 
 private:
     int run(const QStringList &arguments) { return runCommandLine(QStringList{"mousecfg-cli"} + arguments, [](bool) {}); }
+    // Two macros in the library, as the macro page leaves them.
+    void makeMacros();
 
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<VirtualMouse> m_mouse;
@@ -189,6 +206,31 @@ void TestCliSetters::badValuesChangeNothing_data()
     QTest::newRow("colour by name") << QStringList{"lighting", "breathing", "--colour", "red"} << 64;
     QTest::newRow("move-off maybe") << QStringList{"lighting", "breathing", "--move-off", "maybe"} << 64;
     QTest::newRow("sleep 1000") << QStringList{"lighting", "breathing", "--sleep", "1000"} << 65;
+    QTest::newRow("button 0") << QStringList{"button", "0", "copy"} << 65;
+    QTest::newRow("button 43") << QStringList{"button", "43", "copy"} << 65;
+    QTest::newRow("button word") << QStringList{"button", "one", "copy"} << 64;
+    QTest::newRow("no such function") << QStringList{"button", "3", "teleport"} << 65;
+    QTest::newRow("function in no menu") << QStringList{"button", "3", "profile-switch"} << 65;
+    QTest::newRow("sniper is in no menu") << QStringList{"button", "3", "SNIPER"} << 65;
+    QTest::newRow("scroll on a row button") << QStringList{"button", "3", "scroll-up"} << 65;
+    QTest::newRow("copy on the wheel") << QStringList{"button", "41", "copy"} << 65;
+    QTest::newRow("fire on the wheel") << QStringList{"button", "42", "fire", "left"} << 65;
+    QTest::newRow("macro on the wheel") << QStringList{"button", "41", "macro", "x"} << 65;
+    QTest::newRow("unknown key") << QStringList{"button", "3", "key", "Hyper"} << 65;
+    QTest::newRow("mouse button as a key") << QStringList{"button", "3", "key", "Left Button"} << 65;
+    QTest::newRow("key without a key") << QStringList{"button", "3", "key"} << 64;
+    QTest::newRow("two keys for one") << QStringList{"button", "3", "key", "a", "b"} << 64;
+    QTest::newRow("combo of two other keys") << QStringList{"button", "3", "combo", "ctrl+a+b"} << 65;
+    QTest::newRow("combo ending in +") << QStringList{"button", "3", "combo", "ctrl+"} << 65;
+    QTest::newRow("combo without keys") << QStringList{"button", "3", "combo"} << 64;
+    QTest::newRow("fire times 0") << QStringList{"button", "3", "fire", "left", "--times", "0"} << 65;
+    QTest::newRow("fire delay 256") << QStringList{"button", "3", "fire", "left", "--delay", "256"} << 65;
+    QTest::newRow("fire times word") << QStringList{"button", "3", "fire", "left", "--times", "many"} << 64;
+    QTest::newRow("fire at a mouse button key") << QStringList{"button", "3", "fire", "Middle Button"} << 65;
+    QTest::newRow("loop on fire") << QStringList{"button", "3", "fire", "left", "--loop", "2"} << 64;
+    QTest::newRow("times on copy") << QStringList{"button", "3", "copy", "--times", "2"} << 64;
+    QTest::newRow("copy with an argument") << QStringList{"button", "3", "copy", "x"} << 64;
+    QTest::newRow("macro with an empty library") << QStringList{"button", "3", "macro", "burst"} << 65;
 }
 
 void TestCliSetters::badValuesChangeNothing()
@@ -227,12 +269,176 @@ void TestCliSetters::lighting()
     QCOMPARE(full.value("sleep").toInt(), maximum);
 }
 
+void TestCliSetters::makeMacros()
+{
+    // burst: a press and release of A; reload: one delay.
+    const std::vector<KeyInfo> burst{{MacroEvent::KeyDown, 0, 4}, {MacroEvent::KeyUp, 0, 4}};
+    QVERIFY(writeMacroFile(QStringLiteral("burst"), MacroOptions{}, burst));
+    QVERIFY(addMacroName(QStringLiteral("burst")));
+    QVERIFY(writeMacroFile(QStringLiteral("reload"), MacroOptions{}, {{MacroEvent::Delay, 0, 30}}));
+    QVERIFY(addMacroName(QStringLiteral("reload")));
+}
+
+void TestCliSetters::buttonFunctions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("fun");
+    QTest::addColumn<QString>("shownAs");
+    QTest::addColumn<int>("res1");   // -1: not looked at
+    QTest::addColumn<int>("loops");  // -1: not looked at
+    QTest::newRow("menu text") << QStringList{"3", "Copy"} << 2 << 18 << "Copy" << -1 << -1;
+    QTest::newRow("dashes, any case") << QStringList{"4", "BROWSER-home"} << 3 << 31 << "Browser Home" << -1 << -1;
+    QTest::newRow("blank left out") << QStringList{"5", "dpi+"} << 4 << Fun::DpiUp << "DPI +" << -1 << -1;
+    QTest::newRow("blank as '-'") << QStringList{"5", "dpi--"} << 4 << Fun::DpiDown << "DPI -" << -1 << -1;
+    QTest::newRow("quoted text") << QStringList{"5", "Play/Pause"} << 4 << 39 << "Play/Pause" << -1 << -1;
+    QTest::newRow("second row") << QStringList{"25", "rate switch"} << 24 << Fun::RateSwitch << "Rate Switch" << -1 << -1;
+    QTest::newRow("wheel scroll") << QStringList{"41", "scroll-down"} << 40 << Fun::ScrollDown << "Scroll Down" << -1 << -1;
+    QTest::newRow("single key") << QStringList{"42", "key", "Page Up"} << 41 << Fun::SingleKey << "SINGLE KEY Page Up" << 73 << -1;
+    QTest::newRow("keypad key") << QStringList{"3", "single-key", "num-1"} << 2 << Fun::SingleKey << "SINGLE KEY Num 1" << 230 << -1;
+    QTest::newRow("combo in slot order") << QStringList{"3", "combo", "a+ctrl+shift"} << 2 << Fun::ComboKey
+                                         << "COMBO KEY LShift + LCtr + A" << -1 << -1;
+    QTest::newRow("combo, right Ctrl as left") << QStringList{"3", "COMBO KEY", "RCtr", "c"} << 2 << Fun::ComboKey
+                                               << "COMBO KEY LCtr + C" << -1 << -1;
+    QTest::newRow("combo with Num +") << QStringList{"3", "combo", "ctrl+num +"} << 2 << Fun::ComboKey
+                                      << "COMBO KEY LCtr + Num +" << -1 << -1;
+    QTest::newRow("fire left click") << QStringList{"3", "fire", "left", "--times", "5", "--delay", "20"} << 2
+                                     << Fun::FireKey << "FIRE KEY left, 5 times, delay 20" << ButtonAssignment::kFireLeft << 5;
+    QTest::newRow("fire key, defaults") << QStringList{"3", "fire-key", "F"} << 2 << Fun::FireKey
+                                        << "FIRE KEY F, 3 times, delay 10" << 9 << 3;
+    QTest::newRow("fire the Left arrow") << QStringList{"3", "fire", "key", "Left"} << 2 << Fun::FireKey
+                                         << "FIRE KEY Left, 3 times, delay 10" << 80 << 3;
+    QTest::newRow("macro counted") << QStringList{"3", "macro", "burst", "--loop", "7"} << 2 << Fun::Macro
+                                   << "Macro Manager \"burst\"" << int(ButtonAssignment::LoopCount) << 7;
+    QTest::newRow("macro while held") << QStringList{"3", "Macro Manager", "reload", "--mode", "while-held"} << 2
+                                      << Fun::Macro << "Macro Manager \"reload\"" << int(ButtonAssignment::RepeatWhileHeld) << 1;
+    QTest::newRow("recoil file, second row") << QStringList{"21", "gunfile", "burst", "--mode", "until-pressed"} << 20
+                                             << Fun::GunFile << "GunFile Manager \"burst\""
+                                             << int(ButtonAssignment::RepeatUntilPressedAgain) << 1;
+}
+
+void TestCliSetters::buttonFunctions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, entry);
+    QFETCH(int, fun);
+    QFETCH(QString, shownAs);
+    QFETCH(int, res1);
+    QFETCH(int, loops);
+    makeMacros();
+    const int active = AppConfig::activeProfileIndex();
+    QCOMPARE(run(QStringList{"button"} + arguments), 0);
+
+    const QJsonObject entryShown = shown(active).value("buttons").toArray().at(entry).toObject();
+    QCOMPARE(entryShown.value("function").toInt(), fun);
+    QCOMPARE(entryShown.value("name").toString(), shownAs);
+    MouseConfig stored;
+    AppConfig::loadAll(stored);
+    const ButtonInfo &button = stored.profiles[size_t(active)].buttons[size_t(entry)];
+    if (res1 >= 0)
+        QCOMPARE(int(button.Res1), res1);
+    if (loops >= 0)
+        QCOMPARE(button.LoopNumber, loops);
+    if (isMacroFunction(fun)) {
+        // The entry carries a copy of the macro's events.
+        std::array<KeyInfo, kEventsPerButton> events{};
+        QCOMPARE(button.KeyNumber, readMacroEvents(button.macroname, events));
+        QVERIFY(button.KeyInfo == events);
+    }
+    // The mouse holds the button table of the stored settings.
+    const SimMemory memory = m_mouse->memory();
+    QVERIFY(!memory.uploading);
+    const ButtonTable expected = buildButtonTable(stored, loadDeviceContext());
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(memory.buttons.data()), kButtonBlockSize).toHex(' '),
+             QByteArray(reinterpret_cast<const char *>(expected.bytes.data()), kButtonBlockSize).toHex(' '));
+}
+
+void TestCliSetters::buttonRules_data()
+{
+    // Each row: a command that must pass first, then one the page's rules refuse.
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("refused");
+    QTest::newRow("last left click") << QStringList{} << QStringList{"button", "1", "copy"};
+    QTest::newRow("a left click the mouse never receives does not count")
+        << QStringList{"button", "21", "left"} << QStringList{"button", "1", "copy"};
+    QTest::newRow("recoil file on the first button")
+        << QStringList{"button", "2", "left"} << QStringList{"button", "1", "gunfile", "burst"};
+    QTest::newRow("unknown macro") << QStringList{} << QStringList{"button", "3", "macro", "nothing"};
+    QTest::newRow("macro name leaving its folder") << QStringList{} << QStringList{"button", "3", "macro", "../Config"};
+}
+
+void TestCliSetters::buttonRules()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, refused);
+    makeMacros();
+    const int active = AppConfig::activeProfileIndex();
+    // The first button is the mouse's one left click.
+    MouseConfig config;
+    AppConfig::loadAll(config);
+    const auto &buttons = config.profiles[size_t(active)].buttons;
+    QCOMPARE(buttons[0].Fun, Fun::Left);
+    for (int e = 1; e < kButtonEntryCount; ++e) {
+        if (buttons[size_t(e)].Fun == Fun::Left)
+            QCOMPARE(run({"button", QString::number(e + 1), "middle"}), 0);
+    }
+    if (!before.isEmpty())
+        QCOMPARE(run(before), 0);
+    const QMap<QString, QByteArray> files = settingsFiles();
+    const size_t marks = m_mouse->memory().uploadMarks.size();
+    QCOMPARE(run(refused), 65);
+    QVERIFY(settingsFiles() == files);
+    QCOMPARE(m_mouse->memory().uploadMarks.size(), marks);
+}
+
+void TestCliSetters::switchedOffFunctions()
+{
+    // A mouse without macros or lighting: the menus lose those entries, and
+    // so does the command line.
+    makeMacros();
+    {
+        QSettings descriptor(Paths::descriptorFile(), QSettings::IniFormat);
+        descriptor.setValue(QStringLiteral("PROFILE/DisableMacro"), 1);
+        descriptor.setValue(QStringLiteral("PROFILE/ledDisable"), 1);
+    }
+    QCOMPARE(run({"show"}), 0);
+    const QMap<QString, QByteArray> files = settingsFiles();
+    QCOMPARE(run({"button", "3", "macro", "burst"}), 65);
+    QCOMPARE(run({"button", "21", "gunfile", "burst"}), 65);
+    QCOMPARE(run({"button", "3", "led-switch"}), 65);
+    QVERIFY(settingsFiles() == files);
+    QVERIFY(m_mouse->memory().uploadMarks.empty());
+    QCOMPARE(run({"button", "3", "mute"}), 0);
+    QCOMPARE(shown(AppConfig::activeProfileIndex()).value("buttons").toArray().at(2).toObject().value("function").toInt(), 45);
+}
+
+void TestCliSetters::typedNamesFindTheirCode()
+{
+    // Every function the menus offer and every named key is found from its
+    // own text and from the two typed forms, and from no other's.
+    QList<int> codes;
+    for (const FunctionMenuSection &section : mainFunctionMenu(true, true))
+        for (int code : section.codes)
+            codes << code;
+    for (int code : wheelFunctionMenu())
+        codes << code;
+    for (int code : codes) {
+        const QString name = QString::fromLatin1(functionName(code));
+        for (const QString &typed : {name, name.toLower().replace(' ', '-'), name.toUpper().remove(' ')})
+            QVERIFY2(functionCodeForName(typed) == code, qPrintable(typed));
+    }
+    for (int code = 1; code < 256; ++code) {
+        const QString name = keyName(code, false);
+        if (name.isEmpty())
+            continue;
+        for (const QString &typed : {name, name.toLower().replace(' ', '-'), name.toLower().remove(' ')})
+            QVERIFY2(keyCodeForName(typed) == code, qPrintable(typed));
+    }
+}
+
 void TestCliSetters::macroLibrary()
 {
-    QVERIFY(writeMacroFile(QStringLiteral("burst"), MacroOptions{}, {}));
-    QVERIFY(addMacroName(QStringLiteral("burst")));
-    QVERIFY(writeMacroFile(QStringLiteral("reload"), MacroOptions{}, {}));
-    QVERIFY(addMacroName(QStringLiteral("reload")));
+    makeMacros();
     QCOMPARE(run({"macro", "list"}), 0);
 
     const QStringList before = listMacros();
@@ -248,6 +454,58 @@ void TestCliSetters::macroLibrary()
     QCOMPARE(listMacros().size(), before.size() - 1);
     QVERIFY(!QFile::exists(Paths::macroFile(QStringLiteral("burst"))));
     QVERIFY(QFile::exists(Paths::macroFile(QStringLiteral("reload"))));
+}
+
+void TestCliSetters::macroImportExport()
+{
+    makeMacros();
+    QTemporaryDir outside;
+    QVERIFY(outside.isValid());
+    const QString exported = outside.filePath(QStringLiteral("copy"));
+    QCOMPARE(run({"macro", "export", "burst", exported}), 0);
+    // The page's suffix is added; the bytes are the library file's.
+    const QByteArray original = readWholeFile(Paths::macroFile(QStringLiteral("burst")));
+    QCOMPARE(readWholeFile(exported + ".MSMACRO"), original);
+    // An existing file is replaced only when asked.
+    QCOMPARE(run({"macro", "export", "reload", exported + ".MSMACRO"}), 73);
+    QCOMPARE(readWholeFile(exported + ".MSMACRO"), original);
+    QCOMPARE(run({"macro", "export", "reload", exported, "--force"}), 0);
+    QCOMPARE(readWholeFile(exported + ".MSMACRO"), readWholeFile(Paths::macroFile(QStringLiteral("reload"))));
+    QCOMPARE(run({"macro", "export", "burst", outside.filePath("again.MSMACRO")}), 0);
+
+    // Import under the file's name; the same name again is refused.
+    QCOMPARE(run({"macro", "import", exported + ".MSMACRO"}), 0);
+    QVERIFY(listMacros().contains(QStringLiteral("copy")));
+    QCOMPARE(readWholeFile(Paths::macroFile(QStringLiteral("copy"))), readWholeFile(exported + ".MSMACRO"));
+    MacroOptions options;
+    std::vector<KeyInfo> events;
+    QVERIFY(readMacroFile(QStringLiteral("copy"), options, events));
+    QCOMPARE(int(events.size()), 1);
+    const QStringList listed = listMacros();
+    QCOMPARE(run({"macro", "import", exported + ".MSMACRO"}), 65);
+    QCOMPARE(listMacros(), listed);
+
+    // Names that would leave their folder, and files that do not exist.
+    const QMap<QString, QByteArray> files = settingsFiles();
+    QCOMPARE(run({"macro", "export", "../Config", outside.filePath("x")}), 65);
+    QCOMPARE(run({"macro", "delete", "../MacroDB/burst"}), 65);
+    QCOMPARE(run({"macro", "import", outside.filePath("missing.MSMACRO")}), 66);
+    // A file whose name would make the library name "..".
+    QVERIFY(QFile::copy(exported + ".MSMACRO", outside.filePath("..MSMACRO")));
+    QCOMPARE(run({"macro", "import", outside.filePath("..MSMACRO")}), 65);
+    QCOMPARE(listMacros(), listed);
+    QCOMPARE(run({"macro", "export", "nothing", outside.filePath("x")}), 65);
+    QCOMPARE(run({"macro", "list", "--force"}), 64);
+    QVERIFY(settingsFiles() == files);
+    QVERIFY(!QFile::exists(outside.filePath("x.MSMACRO")));
+
+    // A macro in use: deleted as on the page, the button keeps its name.
+    QCOMPARE(run({"button", "3", "macro", "copy"}), 0);
+    QCOMPARE(run({"macro", "delete", "copy"}), 0);
+    QVERIFY(!listMacros().contains(QStringLiteral("copy")));
+    QVERIFY(!QFile::exists(Paths::macroFile(QStringLiteral("copy"))));
+    QCOMPARE(shown(AppConfig::activeProfileIndex()).value("buttons").toArray().at(2).toObject().value("macro").toString(),
+             QStringLiteral("copy"));
 }
 
 void TestCliSetters::lastDpiStageStaysOn()

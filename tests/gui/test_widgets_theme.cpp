@@ -4,6 +4,7 @@
 #include "testenvironment.h"
 
 #include "config/paths.h"
+#include "config/langconfig.h"
 #include "widgets/languagefont.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
@@ -23,7 +24,7 @@ private slots:
     void cleanup()
     {
         UiScale::setFactor(1.0);
-        LanguageFont::resetLanguageId();
+        LangConfig::forgetCurrentLangID();
     }
 
     void roundsFactorToQuarterSteps_data()
@@ -207,15 +208,15 @@ private slots:
             QSettings lang(Paths::langConfigFile(), QSettings::IniFormat);
             lang.setValue(QStringLiteral("Config/LangID"), 2);
         }
-        LanguageFont::resetLanguageId();
+        LangConfig::forgetCurrentLangID();
         UiScale::setFactor(1.5);
-        QCOMPARE(LanguageFont::languageId(), 2);
+        QCOMPARE(LangConfig::currentLangID(), 2);
         QCOMPARE(LanguageFont::current().family(), QStringLiteral("Noto Sans CJK TC"));
         QCOMPARE(LanguageFont::current().pixelSize(), 24);
         QCOMPARE(LanguageFont::current(10).pixelSize(), 15);
 
         // The language switch changes the process-wide id without a file.
-        LanguageFont::setLanguageId(0);
+        LangConfig::setCurrentLangID(0);
         QCOMPARE(LanguageFont::current().family(), LanguageFont::family(0));
     }
 

@@ -1,10 +1,84 @@
 #include "clicommands.h"
 
+#include "config/functioncatalogue.h"
+#include "config/functionmenus.h"
+
 #include <QCommandLineParser>
 
 namespace CliCommands {
 
 namespace {
+
+// A function label as typed on the command line: "Browser Home" gives
+// "browser-home", "DPI +" gives "dpi+".
+QString typedLabel(int code)
+{
+    return QString::fromLatin1(functionName(code))
+        .toLower()
+        .replace(QStringLiteral(" +"), QStringLiteral("+"))
+        .replace(QStringLiteral(" -"), QStringLiteral("-"))
+        .replace(QLatin1Char(' '), QLatin1Char('-'));
+}
+
+// Lines of at most 78 characters from the words, each indented by two.
+QString wrapped(const QStringList &words)
+{
+    QString text;
+    QString line = QStringLiteral("  ");
+    for (const QString &word : words) {
+        if (line.size() + word.size() + 2 > 78) {
+            text += line.trimmed().prepend(QStringLiteral("  ")) + QLatin1Char('\n');
+            line = QStringLiteral("  ");
+        }
+        line += word + QStringLiteral(", ");
+    }
+    line.chop(2);
+    return text + line + QLatin1Char('\n');
+}
+
+QString buttonDetails()
+{
+    QStringList plain;
+    for (const FunctionMenuSection &section : mainFunctionMenu(true, true)) {
+        for (int code : section.codes) {
+            if (!findFunction(code) || findFunction(code)->fields == UsesNoField)
+                plain << typedLabel(code);
+        }
+    }
+    QStringList wheel;
+    for (int code : wheelFunctionMenu()) {
+        wheel << (code == Fun::SingleKey  ? QStringLiteral("key")
+                  : code == Fun::ComboKey ? QStringLiteral("combo")
+                                          : typedLabel(code));
+    }
+    return QStringLiteral(
+               "INDEX: 1..20 the buttons over the front picture, 21..40 those over the side\n"
+               "picture, 41 wheel up, 42 wheel down (as show numbers them).\n"
+               "FUNCTION: a text of the button page's menus in any letter case, blanks typed\n"
+               "as '-' or left out (\"Play/Pause\", play/pause, dpi+, dpi-switch):\n")
+           + wrapped(plain)
+           + QStringLiteral("The wheel (41, 42) takes only:\n") + wrapped(wheel)
+           + QStringLiteral("led-switch and macro only where the mouse has them. Functions that take more:\n"
+                            "  key KEY        one key (SINGLE KEY)\n"
+                            "  combo KEY[+KEY...]\n"
+                            "                 COMBO KEY: Shift, Ctrl, Win, Alt and one other key,\n"
+                            "                 e.g. combo ctrl+shift+a (or combo ctrl shift a)\n"
+                            "  fire left|right|middle|KEY [--times N] [--delay N]\n"
+                            "                 FIRE KEY: a click or a key fired N times with a delay;\n"
+                            "                 fire key KEY for the arrow keys Left and Right\n"
+                            "  macro NAME [--loop N] [--mode MODE]\n"
+                            "                 a macro of the library (Macro Manager). MODE: count\n"
+                            "                 (play --loop times), while-held (repeat while the button\n"
+                            "                 is held), until-pressed (repeat until it is pressed again)\n"
+                            "  gunfile NAME [--loop N] [--mode MODE]\n"
+                            "                 a recoil file of the library (GunFile Manager); not on\n"
+                            "                 button 1 (\"Left Button Can not be Gun Function.\")\n"
+                            "KEY: a name of the key table as the key dialogs show it (A, F1, Space,\n"
+                            "Page Up, Num 1, LCtr, RShift, LWindows ...), any letter case; ctrl, shift,\n"
+                            "alt and win name the left-hand modifiers. The mouse buttons have no key.\n"
+                            "The last left click is never taken away (\"AT LEAST ONE CLICK FUNCTION TO\n"
+                            "BE RETAINED.\").");
+}
 
 QList<CommandSpec> buildCommands()
 {
@@ -65,10 +139,29 @@ QList<CommandSpec> buildCommands()
                          {QStringLiteral("move-off"), QStringLiteral("on|off"),
                           QStringLiteral("light off while the mouse moves")}},
                         true};
-    list << CommandSpec{QStringLiteral("macro"), QStringLiteral("list | delete NAME"),
-                        QStringLiteral("the macro library: list the macros, or delete one"),
-                        QStringLiteral("Delete removes the macro from the list and its file, as the macro page does."),
-                        1, 2, {}, false};
+    list << CommandSpec{QStringLiteral("button"), QStringLiteral("INDEX FUNCTION [ARGS]"),
+                        QStringLiteral("give button entry INDEX (1..42) a function of the button menus"),
+                        buttonDetails(), 2, 8,
+                        {profile,
+                         {QStringLiteral("times"), QStringLiteral("N"), QStringLiteral("fire: how often, 1..255 (3)")},
+                         {QStringLiteral("delay"), QStringLiteral("N"), QStringLiteral("fire: delay between, 1..255 (10)")},
+                         {QStringLiteral("loop"), QStringLiteral("N"),
+                          QStringLiteral("macro, gunfile: loop count, 1..255 (1)")},
+                         {QStringLiteral("mode"), QStringLiteral("MODE"),
+                          QStringLiteral("macro, gunfile: count, while-held or until-pressed")}},
+                        true};
+    list << CommandSpec{QStringLiteral("macro"), QStringLiteral("list | import FILE... | export NAME FILE | delete NAME"),
+                        QStringLiteral("the macro library: list, import, export or delete macros"),
+                        QStringLiteral("import copies .MSMACRO files into the library under their file names; a\n"
+                                       "name the library holds already is refused (\"Macro Exist!\").\n"
+                                       "export copies a macro to FILE (.MSMACRO is added when missing); an\n"
+                                       "existing file is replaced only with --force.\n"
+                                       "delete removes the macro from the list and its file, as the macro page\n"
+                                       "does; buttons that name it are listed and play nothing until they are\n"
+                                       "given another function. Nothing is sent to the mouse."),
+                        1, 64,
+                        {{QStringLiteral("force"), QString(), QStringLiteral("export: replace an existing file")}},
+                        false};
     return list;
 }
 

@@ -1,12 +1,11 @@
 #include "clirun.h"
 
 #include "clicommands.h"
+#include "climacro.h"
 #include "clioutput.h"
 #include "clisession.h"
 #include "clisetters.h"
 #include "clishow.h"
-
-#include "config/macrofile.h"
 
 #include "config/mouseconfig.h"
 
@@ -25,28 +24,6 @@ int targetProfile(const CliCommands::Parsed &parsed)
 {
     const int given = profileNumber(parsed.value(QStringLiteral("profile")));
     return given > 0 ? given - 1 : workingConfig.profileIndex();
-}
-
-// `macro list` and `macro delete NAME`.
-int runMacroCommand(const QStringList &arguments)
-{
-    const QString action = arguments.value(0);
-    if (action == QLatin1String("list") && arguments.size() == 1) {
-        for (const QString &name : listMacros())
-            CliOutput::line(name);
-        return 0;
-    }
-    if (action == QLatin1String("delete") && arguments.size() == 2) {
-        const QString name = arguments.at(1);
-        if (!listMacros().contains(name)) {
-            CliOutput::error(QStringLiteral("%1 is not a macro of the library").arg(name));
-            return CliOutput::kDataError;
-        }
-        deleteMacro(name);
-        return 0;
-    }
-    CliOutput::error(QStringLiteral("macro takes list, or delete NAME"));
-    return CliOutput::kUsage;
 }
 
 } // namespace
@@ -96,7 +73,7 @@ int runCommandLine(const QStringList &arguments, const std::function<void(bool v
     if (command == QLatin1String("profile"))
         return session.profile(number);
     if (command == QLatin1String("macro"))
-        return runMacroCommand(parsed.arguments);
+        return CliMacro::run(parsed, workingConfig);
 
     // A setter: the value is checked before anything is written.
     const CliSetters::Outcome outcome = CliSetters::apply(parsed, workingConfig, targetProfile(parsed));

@@ -1,5 +1,6 @@
 #include "clisetters.h"
 
+#include "clibutton.h"
 #include "clioutput.h"
 
 #include "config/appconfig.h"
@@ -190,6 +191,8 @@ Outcome apply(const CliCommands::Parsed &parsed, MouseConfig &config, int profil
         return setDpi(args, profile);
     if (command == QLatin1String("lighting"))
         return setLighting(parsed, config);
+    if (command == QLatin1String("button"))
+        return CliButton::assign(parsed, profile);
 
     if (command == QLatin1String("rate")) {
         if (!number(args.at(0), &value))

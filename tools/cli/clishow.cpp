@@ -1,6 +1,7 @@
 #include "clishow.h"
 
 #include "config/appconfig.h"
+#include "config/buttonassignment.h"
 #include "config/dpicode.h"
 #include "config/functioncatalogue.h"
 #include "config/keytables.h"
@@ -17,6 +18,31 @@ namespace {
 
 int rateHz(int code) { return code == 1 || code == 2 || code == 4 || code == 8 ? 1000 / code : 0; }
 
+// The keys of a combination: the pressed ones, in their order.
+QString comboKeys(const ButtonInfo &button)
+{
+    QStringList names;
+    for (const KeyInfo &event : button.KeyInfo) {
+        int code = 0;
+        if (event.map != 0 && event.DataH == 0x80 && usageToKeyCode(event.map, code))
+            names << keyName(code);
+    }
+    return names.join(QStringLiteral(" + "));
+}
+
+// What a fire key fires: a click or a key.
+QString fireTarget(int res1)
+{
+    switch (res1) {
+    case ButtonAssignment::kFireLeft: return QStringLiteral("left");
+    case ButtonAssignment::kFireRight: return QStringLiteral("right");
+    case ButtonAssignment::kFireMiddle: return QStringLiteral("middle");
+    default: break;
+    }
+    int code = 0;
+    return usageToKeyCode(res1, code) ? keyName(code) : QStringLiteral("usage %1").arg(res1);
+}
+
 // The function's name as the button menus show it, with what it carries:
 // the macro's name, the key's name.
 QString buttonText(const ButtonInfo &button)
@@ -28,6 +54,10 @@ QString buttonText(const ButtonInfo &button)
         text += QStringLiteral(" \"%1\"").arg(button.macroname);
     else if (button.Fun == Fun::SingleKey)
         text += QLatin1Char(' ') + keyName(button.Res1);
+    else if (button.Fun == Fun::ComboKey)
+        text += QLatin1Char(' ') + comboKeys(button);
+    else if (button.Fun == Fun::FireKey)
+        text += QStringLiteral(" %1, %2 times, delay %3").arg(fireTarget(button.Res1)).arg(button.LoopNumber).arg(button.KeyNumber);
     return text;
 }
 

@@ -1,3 +1,4 @@
+#include "config/langconfig.h"
 #include "platform/languagecatalog.h"
 
 #include "config/paths.h"
@@ -127,21 +128,21 @@ void TestLanguageCatalog::switchStoresTheIdAtOnce()
     QTranslator translator;
 
     QVERIFY(catalog.switchTo(2, &translator));
-    QCOMPARE(LanguageCatalog::currentId(), 2);
+    QCOMPARE(LangConfig::currentLangID(), 2);
     QCOMPARE(QSettings(Paths::langConfigFile(), QSettings::IniFormat).value(QStringLiteral("Config/LangID")).toInt(), 2);
 
     // A language without a catalogue: the id is stored all the same.
     writeLanguageTable(10, {QStringLiteral("en"), QStringLiteral("sc"), QStringLiteral("tc")});
     catalog.reload();
     QVERIFY(!catalog.switchTo(7, &translator));
-    QCOMPARE(LanguageCatalog::currentId(), 7);
+    QCOMPARE(LangConfig::currentLangID(), 7);
     QCOMPARE(LanguageCatalog::storedId(), 7);
 
     // The next start takes it up.
-    LanguageCatalog::setCurrentId(0);
+    LangConfig::setCurrentLangID(0);
     QTranslator atStart;
     QVERIFY(!catalog.startUp(&atStart));
-    QCOMPARE(LanguageCatalog::currentId(), 7);
+    QCOMPARE(LangConfig::currentLangID(), 7);
 }
 
 void TestLanguageCatalog::catalogueSwitchesTexts()
@@ -153,7 +154,7 @@ void TestLanguageCatalog::catalogueSwitchesTexts()
     QVERIFY(LanguageCatalog::storeId(1));
     QTranslator translator;
     QVERIFY(catalog.startUp(&translator));
-    QCOMPARE(LanguageCatalog::currentId(), 1);
+    QCOMPARE(LangConfig::currentLangID(), 1);
     QCOMPARE(translated("MousecfgWidget", "Apply"), QString::fromUtf8("应用"));
     QCOMPARE(translated("MousecfgWidget", "Mouse is sleeping or not connected."), QString::fromUtf8("鼠标处于休眠状态或未连接。"));
     QCOMPARE(translated("VeskMessageBox", "Yes"), QString::fromUtf8("是"));

@@ -1,8 +1,8 @@
 #include "macrolibrary.h"
 
-#include "config/macrofile.h"
-#include "widgets/uilog.h"
-#include "config/paths.h"
+#include "logging.h"
+#include "macrofile.h"
+#include "paths.h"
 
 #include <QDebug>
 #include <QDir>
@@ -134,7 +134,7 @@ bool MacroLibrary::exportTo(const QString &name, const QString &target)
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
         return false;
     if (!out.commit()) {
-        qCDebug(lcUi) << "macro export failed:" << target << out.errorString();
+        qCDebug(lcConfig) << "macro export failed:" << target << out.errorString();
         return false;
     }
     return true;

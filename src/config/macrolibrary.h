@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/mouseconfig.h"
+#include "mouseconfig.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,0 +1,33 @@
+#include "desktopintegration.h"
+
+#include "autostartsetting.h"
+#include "batterynotifier.h"
+#include "traycontroller.h"
+
+#include "config/appconfig.h"
+#include "platform/desktopnotifications.h"
+#include "platform/onscreenfeedback.h"
+#include "platform/osdclient.h"
+#include "widgets/uitheme.h"
+#include "widgets/veskcheckbox.h"
+
+DesktopIntegration::DesktopIntegration(int fullMillivolts, QObject *parent)
+    : QObject(parent)
+    , m_osd(new OsdClient(this))
+{
+    auto *notifications = new DesktopNotifications(this);
+    m_feedback = new OnScreenFeedback(m_osd, notifications, this);
+    m_batteryNotices = new BatteryNotifier(notifications, AppConfig::batteryAlert(), fullMillivolts, this);
+    m_autostart = new AutostartSetting(this);
+}
+
+void DesktopIntegration::createTray(const QString &toolTip, VeskCheckBox *autostartBox)
+{
+    autostartBox->setChecked(m_autostart->isEnabled());
+    connect(autostartBox, &QAbstractButton::clicked, m_autostart, &AutostartSetting::setEnabled);
+    connect(m_autostart, &AutostartSetting::changed, autostartBox, &QAbstractButton::setChecked);
+    m_tray = new TrayController(m_autostart, this);
+    m_tray->create(toolTip);
+}
+
+void DesktopIntegration::showText(const QString &text) { m_feedback->show(text, UiTheme::currentColor()); }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+class AutostartSetting;
+class BatteryNotifier;
+class OnScreenFeedback;
+class OsdClient;
+class TrayController;
+class VeskCheckBox;
+
+// What the window has of the desktop around it: the tray icon with its
+// menu, the autostart entry (kept in step with the window's check box),
+// the on-screen texts (the overlay program, or a notification where it
+// cannot show) and the battery notices.
+class DesktopIntegration : public QObject {
+    Q_OBJECT
+public:
+    // `fullMillivolts`: the battery's full level, for the notices.
+    DesktopIntegration(int fullMillivolts, QObject *parent = nullptr);
+
+    // The tray icon, with `toolTip`; the autostart box of the window follows
+    // the setting both ways.
+    void createTray(const QString &toolTip, VeskCheckBox *autostartBox);
+
+    // An on-screen text in the theme colour.
+    void showText(const QString &text);
+
+    OsdClient *osdClient() const { return m_osd; }
+    OnScreenFeedback *feedback() const { return m_feedback; }
+    BatteryNotifier *batteryNotices() const { return m_batteryNotices; }
+    AutostartSetting *autostart() const { return m_autostart; }
+    TrayController *tray() const { return m_tray; }
+
+private:
+    OsdClient *m_osd;
+    OnScreenFeedback *m_feedback;
+    BatteryNotifier *m_batteryNotices;
+    AutostartSetting *m_autostart;
+    TrayController *m_tray = nullptr;
+};

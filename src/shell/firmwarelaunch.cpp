@@ -1,0 +1,28 @@
+#include "firmwarelaunch.h"
+
+#include "connectioncontroller.h"
+
+#include "device/discovery.h"
+#include "platform/firmwareupdater.h"
+#include "widgets/veskmessagebox.h"
+
+#include <QCoreApplication>
+
+void launchFirmwareUpdate(QWidget *parent, ConnectionController &connection, int languageId)
+{
+    // The texts belong to the window, whose catalogue context they keep.
+    auto tr = [](const char *text) { return QCoreApplication::translate("MousecfgWidget", text); };
+    FirmwareUpdater::Callbacks callbacks;
+    callbacks.ask = [parent, tr](const QString &question) {
+        VeskMessageBox box(VeskMessageBox::Question, tr("Warning"), question, parent);
+        return box.exec() == QDialog::Accepted;
+    };
+    callbacks.warn = [parent, tr](const QString &warning) {
+        VeskMessageBox box(VeskMessageBox::Warning, tr("Warning"), warning, parent);
+        box.exec();
+    };
+    ConnectionController *poller = &connection;
+    callbacks.stopPoller = [poller] { poller->stopStatusThread(); };
+    callbacks.startPoller = [poller] { poller->startStatusThread(); };
+    FirmwareUpdater::start(languageId, cableReleaseNumber(), callbacks);
+}
