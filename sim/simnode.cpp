@@ -53,8 +53,11 @@ void SimNode::catchUp(Clock::time_point now)
     const bool moving = m_motionInterval != Clock::duration::zero();
     // Motion older than a full ring is overwritten anyway: skip it rather
     // than generating thousands of reports after a long quiet spell.
-    if (moving && m_nextMotion + m_motionInterval * kRingSize < now)
-        m_nextMotion = now - m_motionInterval * kRingSize;
+    if (moving && m_nextMotion + m_motionInterval * kRingSize < now) {
+        const Clock::time_point resume = now - m_motionInterval * kRingSize;
+        m_motionReports += (resume - m_nextMotion) / m_motionInterval;
+        m_nextMotion = resume;
+    }
     for (;;) {
         const bool replyDue = !m_inFlight.empty() && m_inFlight.begin()->first <= now;
         const bool motionDue = moving && m_nextMotion <= now;
@@ -68,6 +71,7 @@ void SimNode::catchUp(Clock::time_point now)
             static const int dx[4] = {3, 0, -3, 0};
             static const int dy[4] = {0, 3, 0, -3};
             deliver(motionReport(dx[m_motionStep], dy[m_motionStep]));
+            ++m_motionReports;
             m_motionStep = (m_motionStep + 1) % 4;
             m_nextMotion += m_motionInterval;
         }

@@ -49,6 +49,9 @@ public:
     void catchUp(Clock::time_point now);
     // When the next report becomes due, if any is on its way.
     std::optional<Clock::time_point> nextDue() const;
+    // Motion reports made so far, including those skipped by catchUp
+    // because a full ring would have overwritten them.
+    int64_t motionReports() const { return m_motionReports; }
 
     // A mouse input report (report ID 1: buttons, x, y, wheel).
     static std::vector<uint8_t> motionReport(int dx, int dy);
@@ -63,4 +66,5 @@ private:
     Clock::duration m_motionInterval{};
     Clock::time_point m_nextMotion;
     int m_motionStep = 0;
+    int64_t m_motionReports = 0;
 };

@@ -248,10 +248,12 @@ int VirtualMouse::readTimeout(HidHandle handle, unsigned char *data, size_t leng
         if (!blocking && now >= deadline)
             return 0;
         const std::optional<Clock::time_point> due = h->node->nextDue();
+        ++m_waitingReads;
         if (blocking && !due)
             m_arrived.wait(lock);
         else
             m_arrived.wait_until(lock, blocking ? *due : (due ? std::min(*due, deadline) : deadline));
+        --m_waitingReads;
     }
 }
 
@@ -438,6 +440,23 @@ int VirtualMouse::readCount() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_reads;
+}
+
+int VirtualMouse::waitingReads() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_waitingReads;
+}
+
+qint64 VirtualMouse::motionReports(SimLink which) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const Link &l = link(which);
+    if (!l.node)
+        return 0;
+    // The motion due by now has happened, as for a read.
+    l.node->catchUp(Clock::now());
+    return l.node->motionReports();
 }
 
 void VirtualMouse::resetCounters()

@@ -109,6 +109,11 @@ public:
     bool restoreFirmwareState(const QJsonObject &state);
     int writeCount() const;  // reports accepted
     int readCount() const;   // reads that returned a report
+    // Reads blocked now, waiting for a report (or for their timeout).
+    int waitingReads() const;
+    // Motion reports the link's node has made since it was plugged, also
+    // those that went past in a full ring before anyone read them.
+    qint64 motionReports(SimLink link) const;
     void resetCounters();
     QJsonObject dump() const;   // memory, status, links, faults and counters
 
@@ -146,6 +151,7 @@ private:
     int m_motionRate = 0;
     int m_writes = 0;
     int m_reads = 0;
+    int m_waitingReads = 0;
     int m_enumerations = 0;
 };
 

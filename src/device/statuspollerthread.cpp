@@ -144,6 +144,7 @@ void StatusPollerThread::run()
 
         if (counter == kCounterWrap)
             counter = 0;
+        ++m_cycles;
     }
     qCDebug(lcDevice, "VeskGetBatteryThread Stop.\n");
 }

@@ -33,6 +33,8 @@ public:
     // once it returns, the poller touches no handle again.
     void stop();
     bool stopRequested() const { return m_stop.load(); }
+    // Cycles run to their end so far (each a read and its listening rest).
+    int completedCycles() const { return m_cycles.load(); }
 
 signals:
     void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
@@ -53,6 +55,7 @@ private:
     bool listen(HidHandle handle, int milliseconds);
 
     std::atomic<bool> m_stop{false};
+    std::atomic<int> m_cycles{0};
     std::mutex m_restMutex;
     std::condition_variable m_restWake;
 };

@@ -86,7 +86,8 @@ FirmwareUpdater::Result FirmwareUpdater::start(int languageId, quint32 cableRele
 
     if (callbacks.stopPoller)
         callbacks.stopPoller();
-    if (!QProcess::startDetached(path, QStringList())) {
+    const bool started = callbacks.launch ? callbacks.launch(path) : QProcess::startDetached(path, QStringList());
+    if (!started) {
         qCWarning(lcPlatform) << "firmware updater did not start:" << path;
         if (callbacks.startPoller)
             callbacks.startPoller();

@@ -38,6 +38,9 @@ public:
         // Ends the process once the updater runs; empty: _exit(0), without
         // closing the device or saving, as the updater now owns the mouse.
         std::function<void()> exitProcess;
+        // Starts the updater as a process of its own; true when it started.
+        // Empty: QProcess::startDetached.
+        std::function<bool(const QString &path)> launch;
     };
 
     // languageId 0 takes the English updater. cableReleaseNumber is the USB

@@ -126,7 +126,9 @@ void HotplugMonitor::flush()
             emit nodesChanged(batch.removedNodes, added);
     }
     m_probeNodes.clear();
-    if (!m_waiting.isEmpty() && !m_retryTimer.isActive())
+    if (m_waiting.isEmpty())
+        m_retryTimer.stop();   // the last waiting node went or came afresh
+    else if (!m_retryTimer.isActive())
         m_retryTimer.start();
 }
 

@@ -35,6 +35,10 @@ public:
     void setGatherDelay(int milliseconds) { m_gatherTimer.setInterval(milliseconds); }
     void setAccessProbe(AccessProbe probe) { m_probe = std::move(probe); }
 
+    // Nothing gathered or waiting for access: no nodesChanged follows
+    // without a new event.
+    bool isIdle() const { return !m_gatherTimer.isActive() && !m_retryTimer.isActive(); }
+
     static constexpr int kGatherDelayMs = 50;
     static constexpr int kAccessRetryMs = 100;
     static constexpr int kAccessRetries = 5;

@@ -40,11 +40,15 @@ ConnectionController::ConnectionController(QWidget *window, StatusPoller::Connec
     m_settleTimer.setSingleShot(true);
     m_settleTimer.setInterval(kReopenSettleMs);
     connect(&m_settleTimer, &QTimer::timeout, this, &ConnectionController::finishReopen);
+    m_warningTimer.setSingleShot(true);
+    m_warningTimer.setInterval(kWarningDelayMs);
+    connect(&m_warningTimer, &QTimer::timeout, this, &ConnectionController::showWarning);
 }
 
 ConnectionController::~ConnectionController()
 {
     m_settleTimer.stop();
+    m_warningTimer.stop();
     m_poller.stopPoller();
 }
 
@@ -255,7 +259,7 @@ void ConnectionController::onDeviceChanged(const DeviceChange &change)
                 CloseDevices();
                 m_mouseReady = false;
                 m_warningShown = true;
-                QTimer::singleShot(kWarningDelayMs, this, &ConnectionController::showWarning);
+                showWarningSoon();
             }
         }
     }

@@ -77,6 +77,12 @@ public:
     // Shows the window, or the "Dongle Disconnect!" warning when no mouse
     // is there.
     void showWarning();
+    // The same a moment from now (kWarningDelayMs), once the window has
+    // settled; a second call before then still shows it once.
+    void showWarningSoon() { m_warningTimer.start(); }
+    void cancelWarning() { m_warningTimer.stop(); }
+    // A showing of the window or warning is still to come.
+    bool warningPending() const { return m_warningTimer.isActive(); }
     // The first mouse arrived after a start without one.
     void firstMouseArrived();
 
@@ -113,4 +119,5 @@ private:
     QString m_advisedPath;   // the refused device the user was last told about
     // A reopened device is given a moment before the poller talks to it.
     QTimer m_settleTimer;
+    QTimer m_warningTimer;
 };

@@ -47,11 +47,9 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 
 namespace {
 
-const int kStartWarningDelayMs = 200;
 const int kSlotMenuDesignWidth = 150;
 
 } // namespace
@@ -137,10 +135,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     // answers; the window (or the warning) follows a moment later.
     m_status->showBattery(0, 1, 1);
     m_connection->setMouseReady(presentModelCount() > 0);
-    QTimer::singleShot(kStartWarningDelayMs, this, [this] {
-        if (!m_startHidden)
-            m_connection->showWarning();
-    });
+    m_connection->showWarningSoon();
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -149,6 +144,11 @@ MousecfgWidget::~MousecfgWidget()
     m_connection->stopStatusThread();
     CloseDevices();
     ShutdownHid();
+}
+
+void MousecfgWidget::startHidden()
+{
+    m_connection->cancelWarning();
 }
 
 int MousecfgWidget::presentModelCount() const { return m_connection->presentModelCount(); }

@@ -89,7 +89,7 @@ public:
     // Started from the autostart entry: the window stays in the tray, also
     // when no mouse is there (no disconnect warning). Call before the event
     // loop runs.
-    void startHidden() { m_startHidden = true; }
+    void startHidden();
 
     // Operations of the window that its helpers and the pages run.
     void selectTab(int index) override;
@@ -168,7 +168,6 @@ private:
     int m_laidOutLevel = -1;
     QSize m_laidOutSize;
     int m_currentTab = WindowControls::TabLighting;
-    bool m_startHidden = false;
 
     // Descriptor switches, read once.
     bool m_disableMacro = false;

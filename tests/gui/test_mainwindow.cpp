@@ -44,6 +44,7 @@ private slots:
 
     void startsWithMouse();
     void startsWithoutMouseThenPlugIn();
+    void startedHiddenWithoutMouseStaysQuiet();
 
     void tabs_data();
     void tabs();
@@ -220,8 +221,7 @@ void TestMainWindow::startsWithMouse()
 
     // The start-up timer only brings the window forward: no warning.
     BoxWatcher boxes;
-    // Waits out the 200 ms start-up timer, whose only sign is no box.
-    QTest::qWait(350);
+    QTRY_VERIFY(!w.connection()->warningPending());
     QVERIFY(boxes.texts.isEmpty());
     QVERIFY(w.isVisible());
     QVERIFY(!w.warningShown());
@@ -269,6 +269,24 @@ void TestMainWindow::startsWithoutMouseThenPlugIn()
     QVERIFY(!w.warningShown());
     QCOMPARE(w.presentModelCount(), 1);
     QVERIFY(CurrentCommandHandle() != nullptr);
+}
+
+void TestMainWindow::startedHiddenWithoutMouseStaysQuiet()
+{
+    // Started from the autostart entry: the window stays in the tray, and no
+    // disconnect warning comes up while the mouse is away.
+    WindowFixture f;
+    MousecfgWidget &w = f.open();
+    w.startHidden();
+    // Nothing is left to show the window or the warning.
+    QVERIFY(!w.connection()->warningPending());
+    BoxWatcher boxes;
+    // A mouse arriving later is taken in the tray, without showing the window.
+    f.mouse->plug(SimLink::Receiver);
+    QTRY_VERIFY_WITH_TIMEOUT(w.mouseReady(), 5000);
+    QVERIFY(boxes.texts.isEmpty());
+    QVERIFY(!w.isVisible());
+    QVERIFY(!w.warningShown());
 }
 
 void TestMainWindow::tabs_data()

@@ -224,9 +224,9 @@ void TestPoller::stopJoinsPromptly()
     log.attach(&poller);
     poller.start();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
-    // A few listening cycles: the query is not repeated within them. What
-    // must not happen has no sign to wait for: a fixed wait, on purpose.
-    QTest::qWait(1200);
+    // The cycle that asked and the next one, a listening cycle: the query is
+    // not repeated within them.
+    QTRY_VERIFY_WITH_TIMEOUT(poller.completedCycles() >= 2, 5000);
     QCOMPARE(m_mouse->writeCount(), 1);
 
     QElapsedTimer timer;

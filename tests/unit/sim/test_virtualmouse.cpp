@@ -279,8 +279,7 @@ void TestVirtualMouse::unplugAndCloseWakeABlockedReader()
     QElapsedTimer timer;
     timer.start();
     auto reader = std::async(std::launch::async, [&] { return readOne(mouse, h, -1); });   // blocks
-    // Time for the reader to block; the result is the same if it has not.
-    QThread::msleep(50);
+    QTRY_COMPARE(mouse.waitingReads(), 1);
     mouse.unplug(SimLink::Cable);
     QCOMPARE(reader.get(), QByteArrayLiteral("-"));
     QVERIFY(timer.elapsed() < 2000);
@@ -289,7 +288,7 @@ void TestVirtualMouse::unplugAndCloseWakeABlockedReader()
     mouse.plug(SimLink::Cable);
     h = openLink(mouse, SimLink::Cable);
     reader = std::async(std::launch::async, [&] { return readOne(mouse, h, 5000); });
-    QThread::msleep(50);
+    QTRY_COMPARE(mouse.waitingReads(), 1);
     mouse.close(h);
     QCOMPARE(reader.get(), QByteArrayLiteral("-"));
     QVERIFY(timer.elapsed() < 4000);
@@ -322,8 +321,8 @@ void TestVirtualMouse::motionIsInterleavedAndBounded()
     mouse.plug(SimLink::Receiver);
     HidHandle h = openLink(mouse, SimLink::Receiver);
     mouse.setMotionRate(1000);
-    // Motion is made over time: 30 ms of it (a fixed wait on purpose).
-    QThread::msleep(30);
+    // Motion is made over time: ten reports of it first.
+    QTRY_VERIFY(mouse.motionReports(SimLink::Receiver) >= 10);
     const ReportBuffer mark = framed(0x46, 1);
     send(mouse, h, mark);
     int motion = 0;
@@ -334,11 +333,12 @@ void TestVirtualMouse::motionIsInterleavedAndBounded()
         ++motion;
     }
     QCOMPARE(r, bytesOf(mark));
-    QVERIFY(motion >= 10);   // 30 ms of motion came before the echo
+    QVERIFY(motion >= 10);   // the motion made before the echo came before it
 
-    // A handle nobody reads holds no more than its ring: 150 ms of motion
-    // would be 150 reports.
-    QThread::msleep(150);
+    // A handle nobody reads holds no more than its ring, after 150 reports
+    // of motion.
+    const qint64 drained = mouse.motionReports(SimLink::Receiver);
+    QTRY_VERIFY(mouse.motionReports(SimLink::Receiver) - drained >= 150);
     int queued = 0;
     mouse.setMotionRate(0);
     while (!readOne(mouse, h, 0).isEmpty())
@@ -351,11 +351,17 @@ void TestVirtualMouse::motionIsInterleavedAndBounded()
 void TestVirtualMouse::readerAndWriterOnDifferentThreads()
 {
     // The poller blocks in a read while the main thread writes; every echo
-    // reaches the reader, in order, none twice.
+    // reaches the reader, in order, none twice. Both orders are met: the
+    // first batch is written before the reader starts, each later one while
+    // the reader is blocked on an empty ring (and then as it comes and goes).
     VirtualMouse mouse;
     mouse.plug(SimLink::Receiver);
     HidHandle h = openLink(mouse, SimLink::Receiver);
     constexpr int kReports = 300;
+    constexpr int kBatch = 50;   // less than a ring: none is dropped unread
+    auto sendEcho = [&](int i) { return send(mouse, h, framed(0x46, uint8_t(i & 0xFF), uint8_t(i >> 8))); };
+    for (int i = 0; i < kBatch; ++i)
+        QCOMPARE(sendEcho(i), kReportLength);
     auto reader = std::async(std::launch::async, [&] {
         QList<int> seen;
         while (seen.size() < kReports) {
@@ -366,11 +372,12 @@ void TestVirtualMouse::readerAndWriterOnDifferentThreads()
         }
         return seen;
     });
-    QThread::msleep(20);   // mostly let the reader block first; either order must work
-    for (int i = 0; i < kReports; ++i) {
-        QCOMPARE(send(mouse, h, framed(0x46, uint8_t(i & 0xFF), uint8_t(i >> 8))), kReportLength);
-        if (i % 50 == 0)
-            QThread::msleep(5);   // now and then let the ring run nearly empty
+    for (int i = kBatch; i < kReports; ++i) {
+        if (i % kBatch == 0) {
+            // The ring has run empty and the reader waits on it.
+            QTRY_VERIFY(mouse.readCount() == i && mouse.waitingReads() == 1);
+        }
+        QCOMPARE(sendEcho(i), kReportLength);
     }
     const QList<int> seen = reader.get();
     QCOMPARE(seen.size(), kReports);

@@ -89,11 +89,15 @@ public:
     QByteArray control(const QByteArray &line)
     {
         QLocalSocket socket;
-        for (int i = 0; i < 100 && socket.state() != QLocalSocket::ConnectedState; ++i) {
-            socket.connectToServer(m_socket);
-            if (!socket.waitForConnected(100))
-                QTest::qWait(100);
-        }
+        // Until the process listens: a missing socket refuses at once.
+        const bool connected = QTest::qWaitFor(
+            [&] {
+                socket.connectToServer(m_socket);
+                return socket.waitForConnected(100);
+            },
+            20000);
+        if (!connected)
+            return QByteArray();
         socket.write(line + '\n');
         QByteArray answer;
         while (!answer.endsWith('\n') && socket.waitForReadyRead(5000))
