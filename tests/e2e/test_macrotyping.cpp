@@ -59,12 +59,20 @@ void TestMacroTyping::typedSequenceIsRecorded()
     xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                                         QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-dpi"),
                                         QStringLiteral("96"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    // Ended with a signal it handles, so that it takes its socket with it:
+    // a socket left behind would greet the next test's server.
     auto stopXvfb = qScopeGuard([&xvfb] {
-        xvfb.kill();
-        xvfb.waitForFinished(5000);
+        xvfb.terminate();
+        if (!xvfb.waitForFinished(5000)) {
+            xvfb.kill();
+            xvfb.waitForFinished(5000);
+        }
     });
-    QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine(), kStartTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine() || xvfb.state() == QProcess::NotRunning, kStartTimeoutMs);
+    QVERIFY2(xvfb.state() == QProcess::Running, xvfb.readAllStandardError().constData());
     const QString display = QLatin1Char(':') + QString::fromLatin1(xvfb.readLine().trimmed());
+    // The server answers before the program is started on it.
+    QTRY_VERIFY_WITH_TIMEOUT(!xdotool(display, {QStringLiteral("getdisplaygeometry")}).isEmpty(), kStartTimeoutMs);
 
     const QString runtime = env.root() + QStringLiteral("/run");
     QVERIFY(QDir().mkpath(runtime));
