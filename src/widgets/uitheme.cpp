@@ -46,15 +46,19 @@ int menuWidth(const QMenu *menu, const QFont &font, int designWidth)
     return qMax(designWidth, widest + 2 * VeskMenuStyle::sidePadding() + 2);
 }
 
-void applyMenuLook(QMenu *menu, const QFont &font, int designWidth)
+// `measure`: widen for long entries. Done as a menu opens, not when it is
+// styled: measuring every entry of every menu at start-up would load the
+// fonts of all languages' names (a CJK font costs megabytes) for menus that
+// may never open.
+void applyMenuLook(QMenu *menu, const QFont &font, int designWidth, bool measure)
 {
     menu->setStyle(VeskMenuStyle::instance());
     menu->setFont(font);
     menu->setProperty("veskMenuDesignWidth", designWidth);
-    menu->setFixedWidth(menuWidth(menu, font, designWidth));
+    menu->setFixedWidth(measure ? menuWidth(menu, font, designWidth) : designWidth);
     for (QAction *action : menu->actions()) {
         if (QMenu *sub = action->menu())
-            applyMenuLook(sub, font, designWidth);
+            applyMenuLook(sub, font, designWidth, measure);
     }
 }
 
@@ -66,13 +70,13 @@ void UiTheme::styleMenu(QMenu *menu, int designWidth)
         return;
     const QFont font = LanguageFont::current();
     const int width = UiScale::scaled(designWidth);
-    applyMenuLook(menu, font, width);
+    applyMenuLook(menu, font, width, false);
     // Pages rebuild their menus on every language change; the submenus they
     // add afterwards must look the same, so they are styled at each opening.
     if (!menu->property("veskMenuStyled").toBool()) {
         menu->setProperty("veskMenuStyled", true);
         QObject::connect(menu, &QMenu::aboutToShow, menu, [menu]() {
-            applyMenuLook(menu, menu->font(), menu->property("veskMenuDesignWidth").toInt());
+            applyMenuLook(menu, menu->font(), menu->property("veskMenuDesignWidth").toInt(), true);
         });
     }
 }
