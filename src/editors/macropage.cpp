@@ -28,6 +28,7 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -211,6 +212,30 @@ void MacroPage::setTexts()
     m_rowEditor->retranslate();
 }
 
+void MacroPage::showMousePanel(bool show)
+{
+    m_mousePanel->setVisible(show);
+    placeTable();
+}
+
+void MacroPage::placeTable()
+{
+    QRect table = kTable;
+    std::array<int, MacroTableModel::ColumnCount> widths;
+    widths.fill(kColumnWidth);
+    if (!m_mousePanel->isHidden()) {
+        // Beside the panel: the action and delay columns as narrow as their
+        // headers allow, the key names take the rest.
+        table.setRight(kMousePanel.left() - 1);
+        widths[MacroTableModel::ActionColumn] = 62;
+        widths[MacroTableModel::DelayColumn] = 92;
+        widths[MacroTableModel::KeyColumn] = table.width() - 2 - 62 - 92;
+    }
+    m_table->setGeometry(UiScale::scaled(table));
+    for (int c = 0; c < MacroTableModel::ColumnCount; ++c)
+        m_table->setColumnWidth(c, UiScale::scaled(widths[size_t(c)]));
+}
+
 void MacroPage::layoutControls()
 {
     const QFont font = LanguageFont::current();
@@ -222,9 +247,7 @@ void MacroPage::layoutControls()
     m_name->setGeometry(UiScale::scaled(kName));
     m_list->setGeometry(UiScale::scaled(kList));
     m_batch->setGeometry(UiScale::scaled(kBatch));
-    m_table->setGeometry(UiScale::scaled(kTable));
-    for (int c = 0; c < MacroTableModel::ColumnCount; ++c)
-        m_table->setColumnWidth(c, UiScale::scaled(kColumnWidth));
+    placeTable();
     m_table->verticalHeader()->setDefaultSectionSize(UiScale::scaled(24));
     m_mousePanel->setGeometry(UiScale::scaled(kMousePanel));
     m_options->setGeometry(UiScale::scaled(kOptions));
@@ -423,7 +446,7 @@ void MacroPage::onClicked(VeskPushButton *button)
     case GunSet: gunSet(); break;
     case Edit: enterEditMode(); break;
     case InsertDelay: insertRows({MacroRows::delayRowForMs(kInsertedDelayMs, m_unitMs)}); break;
-    case MouseAction: m_mousePanel->setVisible(!m_mousePanel->isVisible()); break;
+    case MouseAction: showMousePanel(m_mousePanel->isHidden()); break;
     default: rowOperation(which); break;
     }
 }

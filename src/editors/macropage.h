@@ -105,6 +105,10 @@ private slots:
 private:
     void buildControls();
     void layoutControls();
+    // Shows or hides the mouse-command panel; the table makes room for it,
+    // so that no column is covered while it is open.
+    void showMousePanel(bool show);
+    void placeTable();
     void updateEnabled();
     void setTexts();
 

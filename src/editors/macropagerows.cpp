@@ -94,7 +94,7 @@ void MacroPage::enterEditMode()
         return;
     m_editing = true;
     m_options->hide();
-    m_mousePanel->hide();
+    showMousePanel(false);
     m_rowEditor->show();
     updateEnabled();
     emit EnableButtonsSignal(false);

@@ -129,6 +129,7 @@ private slots:
     void recordingTakesTypedKeys();
     void gunSetWritesRecoilFiles();
     void gunsetDialogRefusesBadNames();
+    void mousePanelCoversNoColumn();
 };
 
 void TestMacroPage::rowKindsSaveAndReload()
@@ -165,6 +166,37 @@ void TestMacroPage::rowKindsSaveAndReload()
     QCOMPARE(again.delayMode(), 1);
     QCOMPARE(again.loopType(), 2);
     QCOMPARE(again.selectedRow(), expected.size() - 1);
+}
+
+void TestMacroPage::mousePanelCoversNoColumn()
+{
+    PageFixture f;
+    f.click(MacroPage::New);
+    QTableView *table = f.page.table();
+    const int fullWidth = table->width();
+    auto columnsFit = [table] {
+        int sum = 0;
+        for (int c = 0; c < MacroTableModel::ColumnCount; ++c)
+            sum += table->columnWidth(c);
+        return sum <= table->width();
+    };
+    QVERIFY(columnsFit());
+    // Open: the table ends where the panel starts, every column inside it.
+    f.click(MacroPage::MouseAction);
+    QVERIFY(!f.page.mousePanel()->isHidden());
+    QVERIFY(table->geometry().right() < f.page.mousePanel()->geometry().left());
+    QVERIFY(columnsFit());
+    // Closed again, or left for a row's edit: the table takes its width back.
+    f.click(MacroPage::MouseAction);
+    QVERIFY(f.page.mousePanel()->isHidden());
+    QCOMPARE(table->width(), fullWidth);
+    f.click(MacroPage::MouseAction);
+    f.click(MacroPage::InsertDelay);
+    table->selectRow(0);
+    f.click(MacroPage::Edit);
+    QVERIFY(f.page.isEditing());
+    QVERIFY(f.page.mousePanel()->isHidden());
+    QCOMPARE(table->width(), fullWidth);
 }
 
 void TestMacroPage::rowOperations_data()
