@@ -60,6 +60,7 @@ GunsetDialog::GunsetDialog(QWidget *parent)
     setObjectName(QStringLiteral("VeskGunsetDialog"));
     setModal(true);
     setThemeFrame(true);
+    setBackgroundPicture(QStringLiteral("dlg_gun.png"));
     setTitle(tr("GUN SET"));
     setWindowTitle(tr("Gun Set"));
     m_nameLabel->setText(tr("GUNFILE NAME"));

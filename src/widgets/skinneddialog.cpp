@@ -118,11 +118,17 @@ void SkinnedDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
+void SkinnedDialog::setBackgroundPicture(const QString &file)
+{
+    m_background = file;
+    update();
+}
+
 void SkinnedDialog::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    const QPixmap background = Skin::atScale(Skin::path(QStringLiteral("dlg.png")));
+    const QPixmap background = Skin::atScale(Skin::path(m_background));
     if (!background.isNull())
         Skin::drawSliced(painter, rect(), background, QMargins(16, kTitleHeight + 4, 16, 16));
     else

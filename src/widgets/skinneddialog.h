@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <QString>
 
 class QLabel;
 class QToolButton;
@@ -43,6 +44,9 @@ public:
 
     // A frame of 2 pixels in the theme colour around the picture.
     void setThemeFrame(bool on);
+    // The skin picture drawn behind the dialog ("dlg.png" unless set); a
+    // dialog with a picture of its own size names it here.
+    void setBackgroundPicture(const QString &file);
 
     // Sets the size to `designSize` times the scale factor.
     void setDesignSize(const QSize &designSize);
@@ -66,6 +70,7 @@ private:
     QToolButton *m_accept = nullptr;
     QToolButton *m_reject = nullptr;
     bool m_themeFrame = false;
+    QString m_background = QStringLiteral("dlg.png");
     bool m_dragging = false;
     QPoint m_dragOffset;
 };

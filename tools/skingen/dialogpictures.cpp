@@ -229,7 +229,7 @@ QVector<Picture> dialogPictures()
 {
     QVector<Picture> list;
     list.append({QStringLiteral("dlg.png"), QSize(478, 309), [](QPainter &p) { paintPanel(p, QSizeF(478, 309), 44); }});
-    list.append({QStringLiteral("dlg_gun.png"), QSize(619, 400), [](QPainter &p) { paintPanel(p, QSizeF(619, 400), 50); }});
+    list.append({QStringLiteral("dlg_gun.png"), QSize(619, 400), [](QPainter &p) { paintPanel(p, QSizeF(619, 400), 44); }});
     list.append({QStringLiteral("warn.png"), QSize(64, 64), paintWarning});
     list.append({QStringLiteral("ask.png"), QSize(64, 64), paintQuestion});
     list.append({QStringLiteral("dongle2.png"), QSize(64, 64), paintDongleWarning});
