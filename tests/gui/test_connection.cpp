@@ -152,7 +152,7 @@ void TestConnection::lastMouseLeavesAndComesBack()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
-    QVERIFY(firstAnswerTaken(w));
+    QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
     // The start-up showing has run before the unplug below: the warning's
     // delay is then the unplug's alone.
     QTRY_VERIFY(!w.connection()->warningPending());

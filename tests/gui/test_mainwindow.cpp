@@ -375,7 +375,7 @@ void TestMainWindow::applyReachesTheMouse()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
-    QVERIFY(firstAnswerTaken(w));
+    QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
 
     DpiLevel &stage = currentProfile(workingConfig).dpiLevels[1];
     stage.used = 1;

@@ -54,11 +54,10 @@ public:
 };
 
 // The poller's first answer has been taken: the virtual mouse's battery
-// (980, 80 %) replaced the low start-up reading.
-inline bool firstAnswerTaken(MousecfgWidget &window)
-{
-    return QTest::qWaitFor([&] { return window.lastBatteryLevel() == 80; }, 10000);
-}
+// (980, 80 %) replaced the low start-up reading. Tests wait on it with
+// QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs).
+constexpr int kFirstAnswerTimeoutMs = 10000;
+inline bool firstAnswerTaken(const MousecfgWidget &window) { return window.lastBatteryLevel() == 80; }
 
 // The message box on screen now, if any.
 inline VeskMessageBox *visibleMessageBox()

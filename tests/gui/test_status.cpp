@@ -286,7 +286,7 @@ void TestStatus::mouseButtons()
     // The poller's first query is answered; a report that came during that
     // read would be taken for the answer.
     QTRY_VERIFY_WITH_TIMEOUT(f.mouse->readCount() > 0, 10000);
-    QVERIFY(firstAnswerTaken(w));
+    QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
 
     f.mouse->press(button);
     const SimMemory after = f.mouse->memory();

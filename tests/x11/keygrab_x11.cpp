@@ -27,18 +27,18 @@ private:
     }
 
     // Another program's window with a text field, given the X input focus.
+    // Its window is up once it has told its id (shown()).
     struct OtherWindow {
         QProcess process;
         QString windowId;
         QStringList typed;
         bool start()
         {
-            process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--typing-window")});
-            if (!process.waitForStarted())
-                return false;
             QObject::connect(&process, &QProcess::readyReadStandardOutput, [this] { readLines(); });
-            return QTest::qWaitFor([this] { return !windowId.isEmpty(); }, 10000);
+            process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--typing-window")});
+            return process.waitForStarted();
         }
+        bool shown() const { return !windowId.isEmpty(); }
         void readLines()
         {
             while (process.canReadLine()) {
@@ -70,6 +70,7 @@ private slots:
     {
         OtherWindow other;
         QVERIFY(other.start());
+        QTRY_VERIFY_WITH_TIMEOUT(other.shown(), 10000);
         ComboKeyDialog dialog;
         dialog.move(100, 100);
         dialog.show();
@@ -95,6 +96,7 @@ private slots:
     {
         OtherWindow other;
         QVERIFY(other.start());
+        QTRY_VERIFY_WITH_TIMEOUT(other.shown(), 10000);
         SingleKeyDialog dialog;
         dialog.move(100, 100);
         dialog.show();

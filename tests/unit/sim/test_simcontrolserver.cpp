@@ -118,11 +118,12 @@ private slots:
         QVERIFY(socket.waitForConnected(2000));
         socket.write("battery 1234 charging\nfault zero 2\ndump\nbogus\n");
         QStringList lines;
-        QVERIFY(QTest::qWaitFor([&] {
+        const auto linesRead = [&] {
             while (socket.canReadLine())
                 lines << QString::fromUtf8(socket.readLine()).chopped(1);
-            return lines.size() >= 4;
-        }, 3000));
+            return lines.size();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(linesRead() >= 4, 3000);
         QCOMPARE(lines[0], QStringLiteral("ok"));
         QCOMPARE(lines[1], QStringLiteral("ok"));
         QVERIFY(lines[3].startsWith(QLatin1String("error: ")));
@@ -144,7 +145,7 @@ private slots:
 
         // A line without end is not buffered for ever.
         socket.write(QByteArray(4096, 'x'));
-        QVERIFY(QTest::qWaitFor([&] { return socket.state() == QLocalSocket::UnconnectedState; }, 3000));
+        QTRY_COMPARE_WITH_TIMEOUT(socket.state(), QLocalSocket::UnconnectedState, 3000);
     }
 
 private:

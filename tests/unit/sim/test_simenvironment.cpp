@@ -59,11 +59,12 @@ private slots:
         QVERIFY(socket.waitForConnected(2000));
         socket.write("sleep\ndump\n");
         QStringList replies;
-        QVERIFY(QTest::qWaitFor([&] {
+        const auto repliesRead = [&] {
             while (socket.canReadLine())
                 replies << QString::fromUtf8(socket.readLine()).trimmed();
-            return replies.size() >= 2;
-        }, 3000));
+            return replies.size();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(repliesRead() >= 2, 3000);
         QCOMPARE(replies[0], QStringLiteral("ok"));
         QCOMPARE(QJsonDocument::fromJson(replies[1].toUtf8()).object().value("awake").toBool(true), false);
         setHidBackend(nullptr);

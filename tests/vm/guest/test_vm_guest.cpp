@@ -86,17 +86,21 @@ public:
         return m_process.waitForStarted(10000);
     }
 
+    // The process listens on its control socket (it does so before it
+    // plugs any link). Not yet: the missing socket refuses at once.
+    bool listening() const
+    {
+        QLocalSocket socket;
+        socket.connectToServer(m_socket);
+        return socket.waitForConnected(100);
+    }
+
+    // Once listening().
     QByteArray control(const QByteArray &line)
     {
         QLocalSocket socket;
-        // Until the process listens: a missing socket refuses at once.
-        const bool connected = QTest::qWaitFor(
-            [&] {
-                socket.connectToServer(m_socket);
-                return socket.waitForConnected(100);
-            },
-            20000);
-        if (!connected)
+        socket.connectToServer(m_socket);
+        if (!socket.waitForConnected(5000))
             return QByteArray();
         socket.write(line + '\n');
         QByteArray answer;
@@ -215,6 +219,7 @@ void TestVmGuest::enumeration()
 {
     UhidMouse uhid;
     QVERIFY(uhid.start(QStringLiteral("receiver,cable")));
+    QTRY_VERIFY_WITH_TIMEOUT(uhid.listening(), kNodeTimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(readyNodes(kReceiverId).size() == 1 && readyNodes(kCableId).size() == 1, kNodeTimeoutMs);
     const QString receiver = readyNodes(kReceiverId).first();
     const QString cable = readyNodes(kCableId).first();
@@ -269,6 +274,7 @@ void TestVmGuest::windowFollowsPlugEvents()
 {
     UhidMouse uhid;
     QVERIFY(uhid.start(QStringLiteral("receiver")));
+    QTRY_VERIFY_WITH_TIMEOUT(uhid.listening(), kNodeTimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(readyNodes(kReceiverId).size() == 1, kNodeTimeoutMs);
 
     MousecfgWidget window(nullptr);   // no plug source: the real udev monitor
@@ -308,6 +314,7 @@ void TestVmGuest::windowStaysResponsiveWhenMouseStopsAnswering()
 {
     UhidMouse uhid;
     QVERIFY(uhid.start(QStringLiteral("receiver")));
+    QTRY_VERIFY_WITH_TIMEOUT(uhid.listening(), kNodeTimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(readyNodes(kReceiverId).size() == 1, kNodeTimeoutMs);
     WatchedHid hid;
     setHidBackend(&hid);
