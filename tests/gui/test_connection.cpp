@@ -165,7 +165,9 @@ void TestConnection::lastMouseLeavesAndComesBack()
     boxes.onBox = [&](VeskMessageBox *) {
         boxAt = clock.elapsed();
         closedOnLeave = CurrentCommandHandle() == nullptr && !w.mouseReady();
-        QTimer::singleShot(50, [&] { f.mouse->plug(SimLink::Receiver); });
+        // Posted from inside the box's modal loop: the mouse comes back
+        // while the box is up.
+        QTimer::singleShot(0, [&] { f.mouse->plug(SimLink::Receiver); });
     };
     clock.start();
     f.mouse->unplug(SimLink::Receiver);

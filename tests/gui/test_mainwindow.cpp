@@ -243,7 +243,9 @@ void TestMainWindow::startsWithoutMouseThenPlugIn()
     boxes.onBox = [&](VeskMessageBox *) {
         boxAt = clock.elapsed();
         windowShownWithBox = w.isVisible() && w.warningShown();
-        QTimer::singleShot(100, [&] { f.mouse->plug(SimLink::Receiver); });
+        // Posted from inside the box's modal loop: the mouse is plugged in
+        // while the box is up.
+        QTimer::singleShot(0, [&] { f.mouse->plug(SimLink::Receiver); });
     };
     // The box closes itself once the window has a ready mouse.
     qint64 readyAt = -1;
