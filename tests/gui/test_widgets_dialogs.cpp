@@ -16,6 +16,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 class TestWidgetsDialogs : public QObject {
     Q_OBJECT
@@ -28,6 +29,44 @@ private:
     {
         QTimer::singleShot(0, &dialog, action);
         return dialog.exec();
+    }
+
+    // A mouse that arrives just after a box's first look found it absent.
+    // The arrival is posted from inside that look, so the box is open and
+    // has checked at least once when the mouse becomes ready.
+    struct LateMouse {
+        bool ready = false;
+        bool looked = false;
+        bool boxOpenOnArrival = false;
+        QElapsedTimer sinceReady;
+
+        std::function<bool()> check(QDialog &box)
+        {
+            return [this, &box] {
+                if (!looked) {
+                    looked = true;
+                    QTimer::singleShot(0, &box, [this, &box] {
+                        ready = true;
+                        boxOpenOnArrival = box.isVisible();
+                        sinceReady.start();
+                    });
+                }
+                return ready;
+            };
+        }
+    };
+
+    // Gives `looker` a mouse-ready check that never finds the mouse, and
+    // closes `box` by hand (result 7) after that check's third look: three
+    // plug-in periods in which nothing else may close `box`.
+    static void closeByHandAfterThreeLooks(VeskMessageBox &looker, QDialog &box)
+    {
+        auto looks = std::make_shared<int>(0);
+        looker.setMouseReadyCheck([looks, &box] {
+            if (++*looks == 3)
+                QTimer::singleShot(0, &box, [&box] { box.done(7); });
+            return false;
+        });
     }
 
 private slots:
@@ -128,30 +167,27 @@ private slots:
 
     void closesOnPlugInWithinAPeriod()
     {
-        bool ready = false;
         VeskMessageBox box(4, QStringLiteral("Warning"), QStringLiteral("Dongle Disconnect!"), nullptr, true);
-        box.setMouseReadyCheck([&ready] { return ready; });
-        QElapsedTimer sinceReady;
-        // The mouse becomes ready 250 ms after the box opens.
-        QTimer::singleShot(250, &box, [&] {
-            ready = true;
-            sinceReady.start();
-        });
+        // The mouse becomes ready right after a look: the box's next look,
+        // one period later, must close it.
+        LateMouse mouse;
+        box.setMouseReadyCheck(mouse.check(box));
         QCOMPARE(box.exec(), int(QDialog::Accepted));
-        QVERIFY(sinceReady.isValid());
-        const qint64 waited = sinceReady.elapsed();
+        QVERIFY(mouse.boxOpenOnArrival);
+        QVERIFY(mouse.sinceReady.isValid());
+        const qint64 waited = mouse.sinceReady.elapsed();
         QVERIFY2(waited <= VeskMessageBox::kPlugInCheckMs + 60, qPrintable(QString::number(waited)));
     }
 
     void processWideCheckServesBoxesWithoutOwnCheck()
     {
-        bool ready = false;
-        VeskMessageBox::setDefaultMouseReadyCheck([&ready] { return ready; });
         VeskMessageBox box(4, QStringLiteral("Warning"), QStringLiteral("Dongle Disconnect!"), nullptr, true);
-        QTimer::singleShot(120, &box, [&ready] { ready = true; });
+        LateMouse mouse;
+        VeskMessageBox::setDefaultMouseReadyCheck(mouse.check(box));
         QElapsedTimer timer;
         timer.start();
         QCOMPARE(box.exec(), int(QDialog::Accepted));
+        QVERIFY(mouse.boxOpenOnArrival);
         QVERIFY(timer.elapsed() < 1000);
     }
 
@@ -160,13 +196,17 @@ private slots:
         VeskMessageBox::setDefaultMouseReadyCheck([] { return true; });
         VeskMessageBox unflagged(4, QStringLiteral("Warning"), QStringLiteral("Dongle Disconnect!"));
         QVERIFY(!unflagged.closesOnPlugIn());
-        // Closed by hand after half a second: nothing else may close it.
-        QTimer::singleShot(500, &unflagged, [&unflagged] { unflagged.done(7); });
+        // Closed by hand once a flagged box beside it (never shown) has
+        // looked for the mouse three times: while the process-wide check
+        // says ready, nothing else may close the unflagged one.
+        VeskMessageBox beside(4, QStringLiteral("Warning"), QStringLiteral("Dongle Disconnect!"), nullptr, true);
+        closeByHandAfterThreeLooks(beside, unflagged);
         QCOMPARE(unflagged.exec(), 7);
 
+        // Its own check finds no mouse three times; the process-wide one,
+        // which says ready, does not close it either.
         VeskMessageBox waiting(4, QStringLiteral("Warning"), QStringLiteral("Dongle Disconnect!"), nullptr, true);
-        waiting.setMouseReadyCheck([] { return false; });
-        QTimer::singleShot(500, &waiting, [&waiting] { waiting.done(7); });
+        closeByHandAfterThreeLooks(waiting, waiting);
         QCOMPARE(waiting.exec(), 7);
     }
 
@@ -185,17 +225,29 @@ private slots:
         QVERIFY(dialog.testAttribute(Qt::WA_TranslucentBackground));
 
         int frames = 0;
-        connect(dialog.movie(), &QMovie::frameChanged, this, [&frames] { ++frames; });
-        QTimer::singleShot(0, &dialog, [&dialog] {
+        bool refused = false;
+        int framesSinceRefused = 0;
+        bool openWhenTold = false;
+        bool told = false;
+        connect(dialog.movie(), &QMovie::frameChanged, this, [&] {
+            ++frames;
+            // It plays on through the refused requests; then the worker
+            // says it is done.
+            if (refused && ++framesSinceRefused == 2) {
+                openWhenTold = dialog.isVisible();
+                told = true;
+                dialog.slotProcessDlg();
+            }
+        });
+        QTimer::singleShot(0, &dialog, [&] {
             // Escape and close requests must not end an upload's dialog.
             QTest::keyClick(&dialog, Qt::Key_Escape);
             dialog.close();
+            refused = true;
         });
-        QTimer::singleShot(400, &dialog, &BusyDialog::slotProcessDlg);
-        QElapsedTimer timer;
-        timer.start();
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-        QVERIFY(timer.elapsed() >= 390);
+        QVERIFY(told);
+        QVERIFY(openWhenTold);
         QVERIFY(frames > 1);
         // Centred on the owner.
         QVERIFY((dialog.geometry().center() - owner.geometry().center()).manhattanLength() <= 2);
