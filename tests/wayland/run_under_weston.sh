@@ -9,6 +9,7 @@ shift
 
 skip() { echo "SKIP: $*"; exit 77; }
 command -v weston >/dev/null || skip "weston is not installed (scripts/setup-deps installs it)"
+command -v inotifywait >/dev/null || skip "inotifywait is not installed (scripts/setup-deps installs inotify-tools)"
 plugin=$(find /usr/lib -path '*qt5/plugins/platforms/libqwayland-generic.so' -print -quit 2>/dev/null)
 [ -n "$plugin" ] || skip "Qt's Wayland platform plugin is not installed (package qtwayland5)"
 
@@ -26,12 +27,8 @@ cleanup() {
 trap cleanup EXIT
 
 # The socket appears once weston listens.
-for _ in $(seq 100); do
-  [ -S "$runtime/$socket" ] && break
-  kill -0 "$weston_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if [ ! -S "$runtime/$socket" ]; then
+source "$(dirname "$0")/../waitforsocket.sh"
+if ! wait_for_socket "$runtime/$socket" "$weston_pid" 10; then
   tail -5 "$runtime/weston.log"
   skip "weston could not start its headless back end here"
 fi

@@ -35,11 +35,16 @@ cli() {
     RC=$?
 }
 
-# mousecfg-uhid in the background with a control socket in this folder.
+source "$MCVM_GUEST/../../waitforsocket.sh"
+
+# mousecfg-uhid in the background with a control socket in this folder;
+# returns once it listens there (it does so before it plugs any link).
 start_uhid() {
     UHID_SOCK=$PWD/uhid.sock
+    rm -f "$UHID_SOCK"
     "$BIN/mousecfg-uhid" --control "$UHID_SOCK" "$@" 2>> uhid.log &
     UHID_PID=$!
+    wait_for_socket "$UHID_SOCK" "$UHID_PID" 20
 }
 
 stop_uhid() {
@@ -51,15 +56,10 @@ stop_uhid() {
 # One command on mousecfg-uhid's control socket; prints the answer.
 ctl() {
     python3 - "$UHID_SOCK" "$*" <<'PY'
-import socket, sys, time
+import socket, sys
 s = socket.socket(socket.AF_UNIX)
-for _ in range(100):
-    try:
-        s.connect(sys.argv[1])
-        break
-    except OSError:
-        time.sleep(0.1)
 s.settimeout(10)
+s.connect(sys.argv[1])
 s.sendall((sys.argv[2] + "\n").encode())
 print(s.makefile().readline().strip())
 PY
