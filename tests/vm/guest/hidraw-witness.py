@@ -15,7 +15,10 @@ signal.signal(signal.SIGINT, on_signal)
 
 fd = os.open(sys.argv[1], os.O_RDONLY | os.O_NONBLOCK)
 if len(sys.argv) > 2:
-    open(sys.argv[2], "w").close()   # the node is open: the reader sees from now on
+    # The node is open: the reader sees from now on. READY_FILE may be a
+    # FIFO that the caller reads to learn this.
+    with open(sys.argv[2], "w") as ready:
+        ready.write("ready\n")
 seen = []   # (time, report id)
 end = time.monotonic() + 120
 while not stop and time.monotonic() < end:

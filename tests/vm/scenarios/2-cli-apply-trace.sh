@@ -8,9 +8,14 @@ check "apply --full against the in-process virtual mouse exits 0" [ "$RC" -eq 0 
 start_uhid --links receiver --trace "$PWD/uhid.trace" --motion 500
 check "mousecfg-uhid's receiver appears" wait_receiver_nodes 1
 node=$(nodes_of FA02)
+# The witness says on a FIFO when it has the node open; held open here for
+# reading and writing, the FIFO never blocks the witness's side.
+mkfifo witness.ready
+exec 3<> witness.ready
 python3 "$MCVM_GUEST/hidraw-witness.py" "$node" witness.ready > witness.txt &
 witness=$!
-for i in $(seq 200); do [ -e witness.ready ] && break; sleep 0.1; done
+check "the witness has $node open" read -r -t 20 -u 3 ready
+exec 3<&-
 MOUSECFG_HOME=$(fresh_home) cli uhid apply --full
 kill -TERM "$witness"
 wait "$witness"
