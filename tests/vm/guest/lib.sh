@@ -74,12 +74,19 @@ nodes_of() {
 }
 
 # Waits (at most 20 s) until the receiver has N nodes and udev is done.
+# The nodes are counted once udev's event monitor listens, and again after
+# each hidraw event udev has finished, so none goes unseen.
 wait_receiver_nodes() {
-    local i
-    for i in $(seq 200); do
-        [ "$(nodes_of FA02 | wc -l)" -eq "$1" ] && break
-        sleep 0.1
+    local line monitor
+    coproc UDEV_EVENTS { exec timeout 20 udevadm monitor --udev --subsystem-match=hidraw; }
+    monitor=$UDEV_EVENTS_PID
+    # It names the kind of events it prints once it listens for them.
+    while IFS= read -r line <&"${UDEV_EVENTS[0]}"; do
+        case $line in "UDEV "*) break ;; esac
     done
+    while [ "$(nodes_of FA02 | wc -l)" -ne "$1" ] && IFS= read -r line <&"${UDEV_EVENTS[0]}"; do :; done
+    kill "$monitor" 2>/dev/null
+    wait "$monitor" 2>/dev/null
     udevadm settle --timeout=20
     [ "$(nodes_of FA02 | wc -l)" -eq "$1" ]
 }
