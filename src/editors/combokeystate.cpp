@@ -8,10 +8,8 @@
 
 bool ComboKeyState::feed(int code, int flags)
 {
-    if (code == m_lastCode && flags == m_lastFlags)
+    if (m_repeats.repeats(code, flags))
         return false;
-    m_lastCode = code;
-    m_lastFlags = flags;
     qCDebug(lcUi, "VeskComboKeyWindow dwVCode = %x dwFlag = %x", code, flags);
     if (m_fresh) {
         m_live.fill(0);
@@ -20,15 +18,24 @@ bool ComboKeyState::feed(int code, int flags)
         m_committedOther = 0;
         m_fresh = false;
     }
-    int hand = 1;
-    const ComboSlot slot = comboSlotOf(code, &hand);
     if (flags & kReleaseFlag) {
+        int hand = 1;
+        const ComboSlot slot = comboSlotOf(code, &hand);
         if (slot == ComboOther)
             m_live[ComboOther] = 0;
         else
             m_live[slot] &= ~hand;
         return true;
     }
+    hold(code);
+    commit();
+    return true;
+}
+
+void ComboKeyState::hold(int code)
+{
+    int hand = 1;
+    const ComboSlot slot = comboSlotOf(code, &hand);
     if (slot == ComboOther) {
         m_live[ComboOther] = 1;
         m_otherCode = code;
@@ -36,8 +43,6 @@ bool ComboKeyState::feed(int code, int flags)
         // Both hands of one modifier held give 3; the slot still counts once.
         m_live[slot] = qMin(3, m_live[slot] | hand);
     }
-    commit();
-    return true;
 }
 
 void ComboKeyState::preset(const std::array<KeyInfo, kEventsPerButton> &events)
@@ -50,14 +55,7 @@ void ComboKeyState::preset(const std::array<KeyInfo, kEventsPerButton> &events)
         int code = 0;
         if (!usageToKeyCode(events[size_t(i)].map, code))
             continue;
-        int hand = 1;
-        const ComboSlot slot = comboSlotOf(code, &hand);
-        if (slot == ComboOther) {
-            m_live[ComboOther] = 1;
-            m_otherCode = code;
-        } else {
-            m_live[slot] = qMin(3, m_live[slot] | hand);
-        }
+        hold(code);
     }
     commit();
     m_fresh = true;

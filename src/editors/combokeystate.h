@@ -1,5 +1,6 @@
 #pragma once
 
+#include "repeatedkeyfilter.h"
 #include "config/combokey.h"
 #include "config/mouseconfig.h"
 
@@ -34,6 +35,8 @@ public:
     QString text(bool french) const;
 
 private:
+    // Marks the key `code` as held in its slot.
+    void hold(int code);
     void commit();
 
     Slots m_live{};
@@ -41,6 +44,5 @@ private:
     int m_otherCode = 0;
     int m_committedOther = 0;
     bool m_fresh = true;
-    int m_lastCode = -1;
-    int m_lastFlags = -1;
+    RepeatedKeyFilter m_repeats;
 };

@@ -109,7 +109,7 @@ void FireKeyDialog::choose(int choice)
         keyField()->setFocus();
     } else {
         m_key = 0;
-        m_lastCode = m_lastFlags = -1;
+        m_repeats.forget();
         showKeyText(QString());
     }
     updateOk();
@@ -157,10 +157,8 @@ void FireKeyDialog::keyCaptured(int code, int flags)
         m_skipNext = false;
         return;
     }
-    if (code == m_lastCode && flags == m_lastFlags)
+    if (m_repeats.repeats(code, flags))
         return;
-    m_lastCode = code;
-    m_lastFlags = flags;
     m_key = code;
     showKeyText(keyName(code));
     updateOk();

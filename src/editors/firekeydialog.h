@@ -1,5 +1,6 @@
 #pragma once
 
+#include "repeatedkeyfilter.h"
 #include "keydialog.h"
 
 #include "config/buttonassignment.h"
@@ -55,6 +56,5 @@ private:
     int m_choice = LeftClick;
     int m_key = 0;
     bool m_skipNext = false;
-    int m_lastCode = -1;
-    int m_lastFlags = -1;
+    RepeatedKeyFilter m_repeats;
 };

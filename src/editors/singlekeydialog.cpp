@@ -18,10 +18,8 @@ void SingleKeyDialog::preset(int keyCode)
 
 void SingleKeyDialog::keyCaptured(int code, int flags)
 {
-    if (code == m_lastCode && flags == m_lastFlags)
+    if (m_repeats.repeats(code, flags))
         return;
-    m_lastCode = code;
-    m_lastFlags = flags;
     m_key = code;
     showKeyText(keyName(code));
 }

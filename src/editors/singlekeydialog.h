@@ -1,5 +1,6 @@
 #pragma once
 
+#include "repeatedkeyfilter.h"
 #include "keydialog.h"
 
 // "Single Key": the key of the latest key event, press or release. An event
@@ -19,6 +20,5 @@ protected:
 
 private:
     int m_key = 0;
-    int m_lastCode = -1;
-    int m_lastFlags = -1;
+    RepeatedKeyFilter m_repeats;
 };
