@@ -11,12 +11,6 @@
 #include "transport.h"
 #include "uploadgroups.h"
 
-MouseConfig &uploadCopy()
-{
-    static MouseConfig copy;
-    return copy;
-}
-
 int sendReports(const ReportList &reports)
 {
     for (const ReportBuffer &report : reports) {
@@ -31,8 +25,9 @@ namespace {
 
 int sendGroups(const MouseConfig &config, int mask, const DeviceContext &context)
 {
-    MouseConfig &copy = uploadCopy();
-    copy = config;
+    // The button table's macro numbers are written into this copy, never
+    // into the caller's record.
+    MouseConfig copy = config;
 
     int result = sendReports({uploadMarkReport(UploadMarkKind::Begin)});
     if (result != kTransferOk)

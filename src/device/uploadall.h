@@ -7,11 +7,6 @@
 
 class PollerControl;
 
-// The copy of the settings that an upload sends from: filled from the record
-// at the start of every upload and read by the command builders only. The
-// upload worker is its only writer.
-MouseConfig &uploadCopy();
-
 // Sends the reports in order through the transfer routine; 0, or the result
 // of the first report that failed (nothing after it is sent).
 int sendReports(const ReportList &reports);

@@ -2,6 +2,7 @@
 
 #include "devicelog.h"
 #include "devicestate.h"
+#include "fullupload.h"
 #include "transferoutcome.h"
 #include "transport.h"
 #include "uploadall.h"
@@ -31,6 +32,12 @@ void UploadWorker::setRecords(MouseConfig *live, MouseConfig *lastSent)
 
 void UploadWorker::run()
 {
+    if (!m_live || !m_lastSent) {
+        qCWarning(lcDevice, "upload without records: nothing sent");
+        result = kTransferNoDevice;
+        emit DoProcessDlg();
+        return;
+    }
     // The settings reach the disk whatever happens to the mouse.
     settingsSaved = AppConfig::saveAll(*m_live);
     if (!settingsSaved)
@@ -44,7 +51,7 @@ void UploadWorker::run()
         // macros, which a full upload sends anyway.
         const int changed = ComputeUploadGroups(*m_live, *m_lastSent);
         int mask = 0;
-        if (AppConfig::diff() == 1 || full)
+        if (FullUpload::due() || full)
             mask = UploadGroup::All;
         else
             mask = changed;
@@ -53,7 +60,7 @@ void UploadWorker::run()
             result = quint8(UploadAll(*m_live, mask, m_poller));
             *m_lastSent = *m_live;
             if (result == kTransferOk)
-                AppConfig::setDiff(0);
+                FullUpload::clear();
         }
     }
     // A failed upload (or none, the mouse being off) leaves the mouse with

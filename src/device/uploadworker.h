@@ -40,8 +40,9 @@ public:
     // The poller to stop before the first report and to restart after the
     // upload, whatever its result; none by default.
     void setPollerControl(PollerControl *poller) { m_poller = poller; }
-    // The records to upload from and to compare with; workingConfig and
-    // storedConfig by default. Both must outlive the thread.
+    // The records to upload from and to compare with (the owner's editing
+    // and last-sent records); both must outlive the thread. Without them
+    // nothing is sent (result 1).
     void setRecords(MouseConfig *live, MouseConfig *lastSent);
 
 signals:
@@ -52,6 +53,6 @@ protected:
 
 private:
     PollerControl *m_poller = nullptr;
-    MouseConfig *m_live = &workingConfig;
-    MouseConfig *m_lastSent = &storedConfig;
+    MouseConfig *m_live = nullptr;
+    MouseConfig *m_lastSent = nullptr;
 };

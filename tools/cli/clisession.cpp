@@ -5,12 +5,14 @@
 #include "config/appconfig.h"
 #include "config/configfile.h"
 #include "config/paths.h"
+#include "config/reportrate.h"
 #include "config/settingsdigest.h"
 #include "device/profileswitch.h"
 #include "device/commandset.h"
 #include "device/deviceaccessadvice.h"
 #include "device/devicehandles.h"
 #include "device/devicestate.h"
+#include "device/fullupload.h"
 #include "device/discovery.h"
 #include "device/mouselist.h"
 #include "device/transferoutcome.h"
@@ -21,13 +23,14 @@
 #include <QFileInfo>
 #include <QJsonObject>
 
-CliSession::CliSession()
+CliSession::CliSession(Device device)
+    : m_device(device)
 {
     QString why;
     if (!Paths::ensureConfigs(&why))
         CliOutput::error(QStringLiteral("settings folder: ") + why);
-    AppConfig::loadAll(workingConfig);
-    m_loaded = workingConfig;
+    m_settings.load();
+    m_loaded = m_settings.editing();
 }
 
 void CliSession::readSnapshot()
@@ -43,17 +46,17 @@ void CliSession::readSnapshot()
     // Without the copy itself the record is not known, whatever the digest.
     const QByteArray digest = SettingsDigest::stored(Paths::lastSentDigestFile());
     if (!digest.isEmpty() && QFileInfo::exists(Paths::lastSentFile()) && digest == SettingsDigest::of(m_loaded)) {
-        storedConfig = m_loaded;
+        m_settings.lastSent() = m_loaded;
         m_haveSnapshot = true;
         return;
     }
-    storedConfig = workingConfig;
-    m_haveSnapshot = readRecordSnapshot(storedConfig, Paths::lastSentFile(), AppConfig::currentProductName());
+    m_settings.lastSent() = m_settings.editing();
+    m_haveSnapshot = readRecordSnapshot(m_settings.lastSent(), Paths::lastSentFile(), AppConfig::currentProductName());
 }
 
 CliSession::~CliSession()
 {
-    if (m_opened) {
+    if (m_opened && m_device == Device::Own) {
         CloseDevices();
         ShutdownHid();
     }
@@ -61,7 +64,9 @@ CliSession::~CliSession()
 
 bool CliSession::openDevice()
 {
-    if (!m_opened) {
+    if (!m_opened && m_device == Device::Borrowed) {
+        m_opened = true;
+    } else if (!m_opened) {
         m_opened = true;
         LoadMouseList();
         if (EnumerateMice() == 0)
@@ -75,18 +80,57 @@ bool CliSession::openDevice()
 
 void CliSession::readMouseState()
 {
+    // Once a run: the answer does not change within it.
+    if (m_stateRead)
+        return;
+    m_stateRead = true;
     const HidHandle handle = CurrentCommandHandle();
     if (!handle)
         return;
     const StatusSnapshot snapshot = queryStatusOnce(handle);
+    if (snapshot.reported)
+        takeReport(snapshot.report);
     if (!snapshot.answered)
         return;
     setMouseOff(snapshot.answer.mouseOff());
     if (snapshot.answer.mouseOff())
         return;
     setCurrentSensorMode(snapshot.answer.sensorMode);
-    if (snapshot.answer.writeStatus == 0)
-        AppConfig::setDiff(1);
+    noteWriteStatus(snapshot.answer.writeStatus);
+}
+
+void CliSession::adoptLastSent(const MouseConfig &sent)
+{
+    m_settings.lastSent() = sent;
+    m_snapshotRead = true;
+    m_haveSnapshot = true;
+}
+
+void CliSession::followMouse()
+{
+    openDevice();
+    readMouseState();
+}
+
+void CliSession::takeReport(const StatusReport &report)
+{
+    // The same belief as the window's: values that would index past a table
+    // are not taken.
+    MouseConfig &config = m_settings.editing();
+    if (report.profile >= kProfileCount)
+        return;
+    if (report.profile != config.ProfileID) {
+        config.ProfileID = report.profile;
+        if (!AppConfig::saveActiveProfileIndex(report.profile))
+            CliOutput::error(QStringLiteral("the active profile could not be stored in %1").arg(Paths::configFile()));
+        CliOutput::error(QStringLiteral("the mouse is on profile %1 (switched with its own button); following it")
+                             .arg(report.profile + 1));
+    }
+    ProfileData &profile = currentProfile(config);
+    if (report.dpi < kDpiStageCount)
+        profile.dpi = report.dpi;
+    if (isReportRateCode(report.rate))
+        profile.pollrate = report.rate;
 }
 
 int CliSession::finish(int result)
@@ -108,12 +152,13 @@ int CliSession::upload(bool full, bool readState)
     }
     readSnapshot();
     UploadWorker worker;
+    worker.setRecords(&m_settings.editing(), &m_settings.lastSent());
     worker.full = full || !m_haveSnapshot;
     worker.start();
     worker.wait();
     const int result = worker.result;
     if (result == kTransferOk) {
-        m_haveSnapshot = writeRecordSnapshot(storedConfig, Paths::lastSentFile(), AppConfig::currentProductName());
+        m_haveSnapshot = writeRecordSnapshot(m_settings.lastSent(), Paths::lastSentFile(), AppConfig::currentProductName());
         if (!m_haveSnapshot)
             CliOutput::error(QStringLiteral("%1: cannot be written; the next apply sends everything")
                                  .arg(Paths::lastSentFile()));
@@ -121,7 +166,7 @@ int CliSession::upload(bool full, bool readState)
     // The digest says that the files hold what the mouse has: true only
     // after a successful upload whose settings were all saved.
     const bool certified = result == kTransferOk && worker.settingsSaved && m_haveSnapshot;
-    if (!SettingsDigest::store(certified ? SettingsDigest::of(workingConfig) : QByteArray(),
+    if (!SettingsDigest::store(certified ? SettingsDigest::of(m_settings.editing()) : QByteArray(),
                                Paths::lastSentDigestFile()))
         CliOutput::error(QStringLiteral("%1: cannot be written").arg(Paths::lastSentDigestFile()));
     if (!worker.settingsSaved) {
@@ -143,7 +188,7 @@ int CliSession::load(const QString &path)
         CliOutput::error(QStringLiteral("%1: no such file").arg(path));
         return CliOutput::kNoInput;
     }
-    const ConfigImport imported = importConfiguration(workingConfig, path, AppConfig::currentProductName());
+    const ConfigImport imported = importConfiguration(m_settings.editing(), path, AppConfig::currentProductName());
     switch (imported.outcome) {
     case ConfigImport::NoFile:
         CliOutput::error(QStringLiteral("%1: cannot be read").arg(path));
@@ -165,7 +210,7 @@ int CliSession::load(const QString &path)
 
 int CliSession::save(const QString &path)
 {
-    const MouseConfig copy = workingConfig;
+    const MouseConfig copy = m_settings.editing();
     // The file is written whole: the product stamp goes in with it, or a
     // later load would refuse the file as another mouse's.
     if (!exportConfigFile(copy, path, AppConfig::currentProductName())) {
@@ -190,7 +235,7 @@ int CliSession::profile(int number)
     // Whatever the mouse did with a switch that failed, the next upload
     // sends everything, the new profile's tables included.
     recordTransferOutcome(result);
-    workingConfig.ProfileID = uint8_t(index);
+    m_settings.editing().ProfileID = uint8_t(index);
     const bool stored = AppConfig::saveActiveProfileIndex(index);
     if (!stored)
         CliOutput::error(QStringLiteral("the active profile could not be stored in %1").arg(Paths::configFile()));
@@ -213,13 +258,16 @@ int CliSession::status(bool asJson)
     StatusSnapshot snapshot;
     if (open)
         snapshot = queryStatusOnce(CurrentCommandHandle());
+    // A switch the mouse made on its own becomes the settings' too.
+    if (snapshot.reported)
+        takeReport(snapshot.report);
     const StatusAnswer &answer = snapshot.answer;
     const bool off = snapshot.answered && answer.mouseOff();
 
     // Profile, stage and rate: what the mouse said if it said it just now,
     // else what the settings hold (the mouse reports them only on change).
-    const ProfileData &current = currentProfile(workingConfig);
-    int profile = workingConfig.profileIndex();
+    const ProfileData &current = currentProfile(m_settings.editing());
+    int profile = m_settings.editing().profileIndex();
     int stage = current.dpi;
     int rate = current.pollrate;
     if (snapshot.reported) {
@@ -227,7 +275,7 @@ int CliSession::status(bool asJson)
         stage = snapshot.report.dpi;
         rate = snapshot.report.rate;
     }
-    const QString name = workingConfig.names[(profile >= 0 && profile < kProfileCount) ? profile : 0];
+    const QString name = m_settings.editing().names[(profile >= 0 && profile < kProfileCount) ? profile : 0];
     const int level = batteryLevel(answer.rawBattery(), AppConfig::batteryFull());
 
     int result = kTransferOk;
@@ -290,12 +338,12 @@ int CliSession::commit(bool apply)
 {
     if (apply)
         return upload(false);
-    if (!AppConfig::saveAll(workingConfig)) {
+    if (!AppConfig::saveAll(m_settings.editing())) {
         CliOutput::error(QStringLiteral("the settings could not be saved in %1").arg(Paths::configsDir()));
         return CliOutput::kCantCreate;
     }
     // The mouse has not seen these settings: the next upload sends them all.
-    if (!AppConfig::setDiff(1))
+    if (!FullUpload::require(FullUpload::Reason::NotSent))
         CliOutput::error(QStringLiteral("Config/Diff could not be set; run apply --full to send everything"));
     return 0;
 }
