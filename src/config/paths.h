@@ -44,6 +44,11 @@ QString cacheDir();
 QString lastSentFile();          // <cache>/last-sent.conf
 QString lastSentDigestFile();    // <cache>/last-sent.digest
 QString langDir();               // <data>/lang
+// A file of this user's session that belongs to one settings folder (its
+// lock, the running window's socket): in $XDG_RUNTIME_DIR, else the temp
+// dir with the user id in the name, named from a hash of configsDir(), so
+// that two settings folders (a test's, the user's) never meet.
+QString sessionFile(const QString &suffix);
 
 // A name that becomes a file name must stay inside its directory: no path
 // separators, no "." or "..", no control characters, not empty. Returns false
