@@ -33,6 +33,43 @@ bool replaceFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
+// The settings library keeps one parsed copy of each file per process,
+// shared by every settings object opened on it, and values set on an object
+// whose write failed stay in that copy: every later reader in this process
+// would take them for what the file holds (and "the file already holds the
+// record" would skip the very write that is needed). After a failed write
+// the copy is put back to what the file holds, read through a private copy
+// of the file that the library does not share. Those values are written
+// again with the next write that succeeds, as the file held them now.
+void forgetUnwritten(QSettings &settings)
+{
+    QTemporaryFile copy(QDir::tempPath() + QStringLiteral("/mousecfg-XXXXXX.ini"));
+    const QByteArray bytes = fileBytes(settings.fileName());
+    if (!copy.open() || copy.write(IniScan::inspect(bytes).hazardous ? IniScan::repaired(bytes) : bytes) < 0
+        || !copy.flush()) {
+        qCWarning(lcConfig) << "values that were not written stay in memory for" << settings.fileName();
+        return;
+    }
+    copy.close();
+    const QSettings disk(copy.fileName(), QSettings::IniFormat);
+
+    const QString group = settings.group();
+    while (!settings.group().isEmpty())
+        settings.endGroup();
+    for (const QString &key : settings.allKeys()) {
+        if (!disk.contains(key))
+            settings.remove(key);
+        else if (settings.value(key) != disk.value(key))
+            settings.setValue(key, disk.value(key));
+    }
+    for (const QString &key : disk.allKeys()) {
+        if (!settings.contains(key))
+            settings.setValue(key, disk.value(key));
+    }
+    if (!group.isEmpty())
+        settings.beginGroup(group);
+}
+
 } // namespace
 
 std::unique_ptr<QSettings> openForReading(const QString &path)
@@ -78,6 +115,7 @@ bool commit(QSettings &settings)
     settings.sync();
     if (settings.property(kRepairFailed).toBool() || settings.status() == QSettings::AccessError) {
         qCWarning(lcConfig) << "could not write the settings file" << settings.fileName();
+        forgetUnwritten(settings);
         return false;
     }
     return true;
