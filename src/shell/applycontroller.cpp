@@ -3,6 +3,8 @@
 #include "pagehost.h"
 
 #include "config/mouseconfig.h"
+#include "config/paths.h"
+#include "device/senttables.h"
 #include "device/profileswitch.h"
 #include "device/transferoutcome.h"
 #include "device/transport.h"
@@ -105,6 +107,9 @@ int ApplyController::uploadOnce(bool full)
     UploadWorker worker;
     worker.full = full;
     worker.setPollerControl(m_poller);
+    // What the mouse holds, shared with the command line through the file.
+    static SentTables sent;
+    worker.setSentTables(&sent, Paths::sentTablesFile());
     // Connected before the worker starts: with nothing to send it finishes
     // at once, and a signal emitted before the connection would leave the
     // dialog open for ever.

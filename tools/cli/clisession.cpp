@@ -5,7 +5,6 @@
 #include "config/appconfig.h"
 #include "config/configfile.h"
 #include "config/paths.h"
-#include "config/settingsdigest.h"
 #include "device/profileswitch.h"
 #include "device/commandset.h"
 #include "device/deviceaccessadvice.h"
@@ -15,7 +14,6 @@
 #include "device/mouselist.h"
 #include "device/transferoutcome.h"
 #include "device/transport.h"
-#include "device/uploadall.h"
 #include "device/uploadworker.h"
 
 #include <QFileInfo>
@@ -27,28 +25,9 @@ CliSession::CliSession()
     if (!Paths::ensureConfigs(&why))
         CliOutput::error(QStringLiteral("settings folder: ") + why);
     AppConfig::loadAll(workingConfig);
-    m_loaded = workingConfig;
-}
-
-void CliSession::readSnapshot()
-{
-    // What the mouse last received from the command line: an upload sends
-    // the groups that differ from it, and everything when there is none.
-    // Read only when an upload needs it: most commands never do.
-    if (m_snapshotRead)
-        return;
-    m_snapshotRead = true;
-    // The quick way: the settings files are as the last upload left them,
-    // so the record loaded from them is the one the mouse has.
-    // Without the copy itself the record is not known, whatever the digest.
-    const QByteArray digest = SettingsDigest::stored(Paths::lastSentDigestFile());
-    if (!digest.isEmpty() && QFileInfo::exists(Paths::lastSentFile()) && digest == SettingsDigest::of(m_loaded)) {
-        storedConfig = m_loaded;
-        m_haveSnapshot = true;
-        return;
-    }
+    // The record as the files hold it: a save writes only the profiles a
+    // command changed.
     storedConfig = workingConfig;
-    m_haveSnapshot = readRecordSnapshot(storedConfig, Paths::lastSentFile(), AppConfig::currentProductName());
 }
 
 CliSession::~CliSession()
@@ -106,24 +85,15 @@ int CliSession::upload(bool full, bool readState)
         openDevice();
         readMouseState();
     }
-    readSnapshot();
+    // What the mouse holds is shared with the window and earlier runs
+    // through Paths::sentTablesFile(): only the tables whose bytes differ
+    // from it go out, and everything when it is missing.
     UploadWorker worker;
-    worker.full = full || !m_haveSnapshot;
+    worker.full = full;
+    worker.setSentTables(&m_sent, Paths::sentTablesFile());
     worker.start();
     worker.wait();
     const int result = worker.result;
-    if (result == kTransferOk) {
-        m_haveSnapshot = writeRecordSnapshot(storedConfig, Paths::lastSentFile(), AppConfig::currentProductName());
-        if (!m_haveSnapshot)
-            CliOutput::error(QStringLiteral("%1: cannot be written; the next apply sends everything")
-                                 .arg(Paths::lastSentFile()));
-    }
-    // The digest says that the files hold what the mouse has: true only
-    // after a successful upload whose settings were all saved.
-    const bool certified = result == kTransferOk && worker.settingsSaved && m_haveSnapshot;
-    if (!SettingsDigest::store(certified ? SettingsDigest::of(workingConfig) : QByteArray(),
-                               Paths::lastSentDigestFile()))
-        CliOutput::error(QStringLiteral("%1: cannot be written").arg(Paths::lastSentDigestFile()));
     if (!worker.settingsSaved) {
         CliOutput::error(QStringLiteral("the settings could not be saved in %1").arg(Paths::configsDir()));
         if (result == kTransferOk)
@@ -154,6 +124,10 @@ int CliSession::load(const QString &path)
     case ConfigImport::Incomplete:
         CliOutput::error(QStringLiteral("%1: incomplete configuration (a profile lacks its button or DPI "
                                         "settings); nothing was changed").arg(path));
+        return CliOutput::kDataError;
+    case ConfigImport::DuplicateName:
+        CliOutput::error(QStringLiteral("Profile is Already Used! (%1: two slots are named \"%2\"); nothing was changed")
+                             .arg(path, imported.duplicateName));
         return CliOutput::kDataError;
     case ConfigImport::Imported:
         break;
@@ -290,7 +264,7 @@ int CliSession::commit(bool apply)
 {
     if (apply)
         return upload(false);
-    if (!AppConfig::saveAll(workingConfig)) {
+    if (!AppConfig::saveAll(workingConfig, &storedConfig)) {
         CliOutput::error(QStringLiteral("the settings could not be saved in %1").arg(Paths::configsDir()));
         return CliOutput::kCantCreate;
     }

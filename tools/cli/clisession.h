@@ -1,16 +1,18 @@
 #pragma once
 
 #include "config/mouseconfig.h"
+#include "device/senttables.h"
 #include "device/statusquery.h"
 
 #include <QString>
 
 // One run of the front end: the settings as stored, the mouse opened on
 // demand, and the commands. Uploads go through the same worker as the
-// window's "Apply", so they send exactly what the window would. What the
-// last successful upload sent is kept (Paths::lastSentFile) and compared
-// with, so that settings edited between two runs reach the mouse; after a
-// failed upload or switch Config/Diff makes the next one send everything.
+// window's "Apply", so they send exactly what the window would. The tables
+// the mouse was last sent (by this program or the window) are kept in
+// Paths::sentTablesFile() and compared with, so that settings edited
+// between two runs reach the mouse; after a failed upload or switch
+// Config/Diff makes the next one send everything.
 class CliSession {
 public:
     CliSession();
@@ -39,14 +41,9 @@ private:
     // makes the next upload a full one).
     void readMouseState();
     int upload(bool full, bool readState = true);
-    // Reads the last-sent record into storedConfig, once.
-    void readSnapshot();
     int finish(int result);
 
     bool m_opened = false;
-    // storedConfig holds the record last sent from the command line.
-    bool m_snapshotRead = false;
-    // The record as loaded, before the command edits it.
-    MouseConfig m_loaded;
-    bool m_haveSnapshot = false;
+    // What the mouse holds, as the upload found and left it.
+    SentTables m_sent;
 };
