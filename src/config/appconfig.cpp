@@ -189,7 +189,7 @@ bool saveAll(const MouseConfig &config, const MouseConfig *saved)
     }
     for (int k = 0; k < kProfileCount; ++k) {
         const bool unchanged = saved && saved->names[k] == config.names[k] && saved->profiles[k] == config.profiles[k]
-            && QFileInfo::exists(Paths::profileFile(config.names[k]));
+            && QFileInfo(Paths::profileFile(config.names[k])).isFile();
         if (!unchanged)
             ok = saveProfileFile(config.profiles[k], config.names[k]) && ok;
     }

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 namespace SettingsFile {
@@ -38,20 +39,28 @@ bool replaceFile(const QString &path, const QByteArray &bytes)
 // whose write failed stay in that copy: every later reader in this process
 // would take them for what the file holds (and "the file already holds the
 // record" would skip the very write that is needed). After a failed write
-// the copy is put back to what the file holds, read through a private copy
-// of the file that the library does not share. Those values are written
+// the copy is put back to what the file holds. Those values are written
 // again with the next write that succeeds, as the file held them now.
 void forgetUnwritten(QSettings &settings)
 {
-    QTemporaryFile copy(QDir::tempPath() + QStringLiteral("/mousecfg-XXXXXX.ini"));
+    // The file is read under another name, which the library caches apart:
+    // a link to it, or a copy where its values cannot be loaded safely. A
+    // link needs no room, so it works where nothing can be written.
+    QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/mousecfg-XXXXXX"));
+    const QString view = dir.path() + QStringLiteral("/view.ini");
     const QByteArray bytes = fileBytes(settings.fileName());
-    if (!copy.open() || copy.write(IniScan::inspect(bytes).hazardous ? IniScan::repaired(bytes) : bytes) < 0
-        || !copy.flush()) {
+    bool readable = dir.isValid();
+    if (readable && IniScan::inspect(bytes).hazardous) {
+        QFile copy(view);
+        readable = copy.open(QIODevice::WriteOnly) && copy.write(IniScan::repaired(bytes)) >= 0 && copy.flush();
+    } else if (readable && !bytes.isEmpty()) {
+        readable = QFile::link(QFileInfo(settings.fileName()).absoluteFilePath(), view);
+    }
+    if (!readable) {
         qCWarning(lcConfig) << "values that were not written stay in memory for" << settings.fileName();
         return;
     }
-    copy.close();
-    const QSettings disk(copy.fileName(), QSettings::IniFormat);
+    const QSettings disk(view, QSettings::IniFormat);
 
     const QString group = settings.group();
     while (!settings.group().isEmpty())

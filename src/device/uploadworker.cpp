@@ -47,7 +47,7 @@ void UploadWorker::run()
     result = mouseOff() ? quint8(kTransferMouseOff) : quint8(upload());
     // A failed upload (or none, the mouse being off) leaves the mouse with
     // part of the settings: the next one sends everything.
-    if (result != kTransferOk && !m_sent->isEmpty()) {
+    if (result != kTransferOk) {
         m_sent->clear();
         if (!m_sentFile.isEmpty())
             m_sent->saveOrRemove(m_sentFile, AppConfig::currentProductName());

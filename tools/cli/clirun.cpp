@@ -73,7 +73,7 @@ int runCommandLine(const QStringList &arguments, const std::function<void(bool v
     if (command == QLatin1String("profile"))
         return session.profile(number);
     if (command == QLatin1String("macro"))
-        return CliMacro::run(parsed, workingConfig);
+        return CliMacro::run(parsed, workingConfig, [&session] { return session.apply(false); });
 
     // A setter: the value is checked before anything is written.
     const CliSetters::Outcome outcome = CliSetters::apply(parsed, workingConfig, targetProfile(parsed));

@@ -251,8 +251,8 @@ void TestConfigFile::exportReplacesTheOldFile()
 void TestConfigFile::wholeFileAsTheSettingsLibraryWritesIt_data()
 {
     QTest::addColumn<QString>("product");
-    QTest::newRow("export") << false << kProduct;
-    QTest::newRow("export without stamp") << false << QString();
+    QTest::newRow("export") << kProduct;
+    QTest::newRow("export without stamp") << QString();
 }
 
 void TestConfigFile::wholeFileAsTheSettingsLibraryWritesIt()
