@@ -37,7 +37,11 @@ void TestProfileRecovery::repeatedKeysReadAsTheLibraryReadsThem()
     QFETCH(QByteArray, appended);
     QFETCH(int, stageX);
     TestEnvironment env;
-    const ProfileData saved = distinctProfile(3);
+    // A profile whose file is in the library's own form, which is read
+    // straight from its bytes (the other form goes through the library).
+    ProfileData saved;
+    makeDefaultProfile(saved);
+    saved.dpiLevels[1].x = 55;
     QVERIFY(saveProfileFile(saved, QStringLiteral("Slot")));
     const QString path = Paths::profileFile(QStringLiteral("Slot"));
     const QByteArray file = readWholeFile(path);
