@@ -125,14 +125,9 @@ QString cacheDirFor(const QString &exeDir)
     return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/mousecfg");
 }
 
-QString lastSentFile()
+QString sentTablesFile()
 {
-    return cacheDir() + QStringLiteral("/last-sent.conf");
-}
-
-QString lastSentDigestFile()
-{
-    return cacheDir() + QStringLiteral("/last-sent.digest");
+    return cacheDir() + QStringLiteral("/sent-tables");
 }
 
 bool ensureConfigs(QString *error)

@@ -181,7 +181,21 @@ bool readConfigProfileGroup(int n, ProfileData &profile, const QString &path)
 
 bool saveProfileFile(const ProfileData &profile, const QString &name)
 {
-    return writeProfileGroup(0, profile, Paths::profileFile(name));
+    const QString path = Paths::profileFile(name);
+    // A file that did not read as a whole profile was loaded as the factory
+    // profile; what it still holds is kept before it is written over.
+    if (QFileInfo(path).isFile() && !holdsWholeProfile(0, path)) {
+        const QString backup = path + QStringLiteral(".bak");
+        QFile::remove(backup);
+        if (!QFile::copy(path, backup)) {
+            qCWarning(lcConfig) << "profile file" << path << "did not hold a whole profile and could not be kept as"
+                                << backup << "; it is not written over";
+            return false;
+        }
+        qCWarning(lcConfig) << "profile file" << path << "did not hold a whole profile; kept as" << backup
+                            << "before writing";
+    }
+    return writeProfileGroup(0, profile, path);
 }
 
 bool loadProfileFile(ProfileData &profile, const QString &name)
@@ -191,7 +205,9 @@ bool loadProfileFile(ProfileData &profile, const QString &name)
     if (readGroup(0, profile, path, true, &whole) && whole)
         return true;
     if (QFileInfo(path).isFile())
-        qCDebug(lcConfig) << "profile file" << path << "lacks button or DPI keys; it loads as the factory profile";
+        qCWarning(lcConfig) << "profile file" << path
+                            << "lacks button or DPI keys; it loads as the factory profile and is kept as"
+                            << path + QStringLiteral(".bak") << "when it is next written";
     makeDefaultProfile(profile);
     return false;
 }

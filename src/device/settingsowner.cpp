@@ -1,6 +1,9 @@
 #include "settingsowner.h"
 
+#include "uploadworker.h"
+
 #include "config/appconfig.h"
+#include "config/paths.h"
 
 bool SettingsOwner::load()
 {
@@ -14,5 +17,15 @@ void SettingsOwner::takeStored(const MouseConfig &config)
 {
     m_stored = config;
     m_editing = config;
-    m_lastSent = config;
+}
+
+bool SettingsOwner::save()
+{
+    return AppConfig::saveAll(m_editing, &m_stored);
+}
+
+void SettingsOwner::prepare(UploadWorker &worker)
+{
+    worker.setRecords(&m_editing, &m_stored);
+    worker.setSentTables(&m_sent, Paths::sentTablesFile());
 }

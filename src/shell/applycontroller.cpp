@@ -3,8 +3,8 @@
 #include "pagehost.h"
 
 #include "config/mouseconfig.h"
-#include "device/settingsowner.h"
 #include "device/pollercontrol.h"
+#include "device/settingsowner.h"
 #include "device/profileswitch.h"
 #include "device/transferoutcome.h"
 #include "device/transport.h"
@@ -112,7 +112,7 @@ int ApplyController::uploadOnce(bool full)
     UploadWorker worker;
     worker.full = full;
     worker.setPollerControl(m_poller);
-    worker.setRecords(&m_settings.editing(), &m_settings.lastSent());
+    m_settings.prepare(worker);
     // Connected before the worker starts: with nothing to send it finishes
     // at once, and a signal emitted before the connection would leave the
     // dialog open for ever.
@@ -124,8 +124,6 @@ int ApplyController::uploadOnce(bool full)
     // thread leave run() before its result is read.
     worker.wait();
     const int result = worker.result;
-    if (worker.settingsSaved)
-        m_settings.editingSaved();
 
     if (shown == QDialog::Accepted && result != kTransferOk) {
         VeskMessageBox box(VeskMessageBox::Question, QCoreApplication::translate("MousecfgWidget", "Warning"),

@@ -67,21 +67,20 @@ int WindowCommandServer::run(const QStringList &arguments, QString *out, QString
     const bool unapplied = m_settings.differsFromStored(seen);
     const int profileBefore = m_settings.editing().profileIndex();
 
-    MouseConfig lastSent = m_settings.lastSent();
+    // What the mouse holds goes through the sent-tables file, which the
+    // session's upload reads and writes as the window's does.
     const int exitCode = m_apply.runExclusive(
         [&] {
             CliOutput::Capture capture;
             CliSession session(CliSession::Device::Borrowed);
-            session.adoptLastSent(lastSent);
             const int code = runParsedCommand(parsed, session);
-            lastSent = session.lastSent();
             *out = capture.out;
             *err = capture.err;
             return code;
         },
         m_window.isVisible());
 
-    // The files now hold what the command left; the mouse what it sent.
+    // The files now hold what the command left.
     MouseConfig stored;
     if (!AppConfig::loadAll(stored))
         qCDebug(lcUi, "a profile file is missing after a command from the command line");
@@ -93,7 +92,6 @@ int WindowCommandServer::run(const QStringList &arguments, QString *out, QString
     }
     m_settings.takeStored(stored);
     m_settings.editing() = editing;
-    m_settings.lastSent() = lastSent;
     m_window.settingsReplaced(m_settings.editing().profileIndex() != profileBefore);
     return exitCode;
 }

@@ -158,7 +158,7 @@ int runParsedCommand(const CliCommands::Parsed &parsed, CliSession &session)
     if (command == QLatin1String("profile"))
         return session.profile(profileNumber(parsed.arguments.value(0)));
     if (command == QLatin1String("macro"))
-        return CliMacro::run(parsed, session.record());
+        return CliMacro::run(parsed, session.record(), [&session] { return session.apply(false); });
 
     // The value is checked before anything is written or the mouse is asked.
     MouseConfig trial = session.record();

@@ -6,7 +6,6 @@
 #include "config/configfile.h"
 #include "config/paths.h"
 #include "config/reportrate.h"
-#include "config/settingsdigest.h"
 #include "device/profileswitch.h"
 #include "device/commandset.h"
 #include "device/deviceaccessadvice.h"
@@ -17,7 +16,6 @@
 #include "device/mouselist.h"
 #include "device/transferoutcome.h"
 #include "device/transport.h"
-#include "device/uploadall.h"
 #include "device/uploadworker.h"
 
 #include <QFileInfo>
@@ -29,29 +27,9 @@ CliSession::CliSession(Device device)
     QString why;
     if (!Paths::ensureConfigs(&why))
         CliOutput::error(QStringLiteral("settings folder: ") + why);
+    // The records as the files hold them: a save writes only the profiles
+    // a command changed.
     m_settings.load();
-    m_loaded = m_settings.editing();
-}
-
-void CliSession::readSnapshot()
-{
-    // What the mouse last received from the command line: an upload sends
-    // the groups that differ from it, and everything when there is none.
-    // Read only when an upload needs it: most commands never do.
-    if (m_snapshotRead)
-        return;
-    m_snapshotRead = true;
-    // The quick way: the settings files are as the last upload left them,
-    // so the record loaded from them is the one the mouse has.
-    // Without the copy itself the record is not known, whatever the digest.
-    const QByteArray digest = SettingsDigest::stored(Paths::lastSentDigestFile());
-    if (!digest.isEmpty() && QFileInfo::exists(Paths::lastSentFile()) && digest == SettingsDigest::of(m_loaded)) {
-        m_settings.lastSent() = m_loaded;
-        m_haveSnapshot = true;
-        return;
-    }
-    m_settings.lastSent() = m_settings.editing();
-    m_haveSnapshot = readRecordSnapshot(m_settings.lastSent(), Paths::lastSentFile(), AppConfig::currentProductName());
 }
 
 CliSession::~CliSession()
@@ -99,13 +77,6 @@ void CliSession::readMouseState()
     noteWriteStatus(snapshot.answer.writeStatus);
 }
 
-void CliSession::adoptLastSent(const MouseConfig &sent)
-{
-    m_settings.lastSent() = sent;
-    m_snapshotRead = true;
-    m_haveSnapshot = true;
-}
-
 void CliSession::followMouse()
 {
     openDevice();
@@ -150,25 +121,15 @@ int CliSession::upload(bool full, bool readState)
         openDevice();
         readMouseState();
     }
-    readSnapshot();
+    // What the mouse holds is shared with the window and earlier runs
+    // through Paths::sentTablesFile(): only the tables whose bytes differ
+    // from it go out, and everything when it is missing.
     UploadWorker worker;
-    worker.setRecords(&m_settings.editing(), &m_settings.lastSent());
-    worker.full = full || !m_haveSnapshot;
+    worker.full = full;
+    m_settings.prepare(worker);
     worker.start();
     worker.wait();
     const int result = worker.result;
-    if (result == kTransferOk) {
-        m_haveSnapshot = writeRecordSnapshot(m_settings.lastSent(), Paths::lastSentFile(), AppConfig::currentProductName());
-        if (!m_haveSnapshot)
-            CliOutput::error(QStringLiteral("%1: cannot be written; the next apply sends everything")
-                                 .arg(Paths::lastSentFile()));
-    }
-    // The digest says that the files hold what the mouse has: true only
-    // after a successful upload whose settings were all saved.
-    const bool certified = result == kTransferOk && worker.settingsSaved && m_haveSnapshot;
-    if (!SettingsDigest::store(certified ? SettingsDigest::of(m_settings.editing()) : QByteArray(),
-                               Paths::lastSentDigestFile()))
-        CliOutput::error(QStringLiteral("%1: cannot be written").arg(Paths::lastSentDigestFile()));
     if (!worker.settingsSaved) {
         CliOutput::error(QStringLiteral("the settings could not be saved in %1").arg(Paths::configsDir()));
         if (result == kTransferOk)
@@ -199,6 +160,10 @@ int CliSession::load(const QString &path)
     case ConfigImport::Incomplete:
         CliOutput::error(QStringLiteral("%1: incomplete configuration (a profile lacks its button or DPI "
                                         "settings); nothing was changed").arg(path));
+        return CliOutput::kDataError;
+    case ConfigImport::DuplicateName:
+        CliOutput::error(QStringLiteral("Profile is Already Used! (%1: two slots are named \"%2\"); nothing was changed")
+                             .arg(path, imported.duplicateName));
         return CliOutput::kDataError;
     case ConfigImport::Imported:
         break;
@@ -338,7 +303,7 @@ int CliSession::commit(bool apply)
 {
     if (apply)
         return upload(false);
-    if (!AppConfig::saveAll(m_settings.editing())) {
+    if (!m_settings.save()) {
         CliOutput::error(QStringLiteral("the settings could not be saved in %1").arg(Paths::configsDir()));
         return CliOutput::kCantCreate;
     }

@@ -8,10 +8,11 @@
 
 // One run of the front end: the settings as stored, the mouse opened on
 // demand, and the commands. Uploads go through the same worker as the
-// window's "Apply", so they send exactly what the window would. What the
-// last successful upload sent is kept (Paths::lastSentFile) and compared
-// with, so that settings edited between two runs reach the mouse; after a
-// failed upload or switch Config/Diff makes the next one send everything.
+// window's "Apply", so they send exactly what the window would. The tables
+// the mouse was last sent (by this program or the window) are kept in
+// Paths::sentTablesFile() and compared with, so that settings edited
+// between two runs reach the mouse; after a failed upload or switch
+// Config/Diff makes the next one send everything.
 class CliSession {
 public:
     // Whose device handles the commands use: their own, opened on demand
@@ -34,10 +35,6 @@ public:
     int profile(int number);   // 1..5
     // The settings as stored, for a command to read and change.
     MouseConfig &record() { return m_settings.editing(); }
-    // What the mouse was last sent. A window that hands a command to a
-    // session gives it its own record of that, and takes it back after.
-    const MouseConfig &lastSent() { return m_settings.lastSent(); }
-    void adoptLastSent(const MouseConfig &sent);
 
     // Writes the settings edited in record() and sends them like
     // "Apply"; with `apply` false only writes them, and the next upload
@@ -63,18 +60,12 @@ private:
     // makes the next upload a full one).
     void readMouseState();
     int upload(bool full, bool readState = true);
-    // Reads the last-sent record, once.
-    void readSnapshot();
     int finish(int result);
 
     Device m_device;
     bool m_opened = false;
     bool m_stateRead = false;
-    // The settings, and in lastSent() the record last sent from the command
-    // line.
+    // The settings, and what the mouse holds as the upload found and left
+    // it.
     SettingsOwner m_settings;
-    bool m_snapshotRead = false;
-    // The record as loaded, before the command edits it.
-    MouseConfig m_loaded;
-    bool m_haveSnapshot = false;
 };
