@@ -114,12 +114,17 @@ MacroLibrary::ImportReport MacroLibrary::importFiles(const QStringList &paths)
             report.notMacro.append(QFileInfo(path).fileName());
             continue;
         }
+        const std::vector<KeyInfo> read = events;
         keepEditableEvents(events);
+        bool changed = events != read;
         if (events.size() > size_t(kEventsPerButton)) {
             events.resize(size_t(kEventsPerButton));
             report.shortened.append(name);
+            changed = true;
         }
-        if (!writeMacroFile(name, options, events)) {
+        // A file the editor takes as it is arrives byte for byte; only one
+        // that had to change is written anew.
+        if (changed ? !writeMacroFile(name, options, events) : !QFile::copy(path, target)) {
             QFile::remove(target);
             report.failed.append(QFileInfo(path).fileName());
             continue;
