@@ -455,6 +455,42 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
         <translation>Replace these files?
 %1</translation>
     </message>
+    <message>
+        <source>wheel up</source>
+        <translation>wheel up</translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation>wheel down</translation>
+    </message>
+    <message>
+        <source>side button %1</source>
+        <translation>side button %1</translation>
+    </message>
+    <message>
+        <source>front button %1</source>
+        <translation>front button %1</translation>
+    </message>
+    <message>
+        <source>Profile %1: %2</source>
+        <translation>Profile %1: %2</translation>
+    </message>
+    <message>
+        <source>Delete the macro &quot;%1&quot;?</source>
+        <translation>Delete the macro &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>These buttons use it and will play nothing: %1</source>
+        <translation>These buttons use it and will play nothing: %1</translation>
+    </message>
+    <message>
+        <source>These files are not macro files: %1</source>
+        <translation>These files are not macro files: %1</translation>
+    </message>
+    <message>
+        <source>A macro holds at most %1 actions; only the first %1 were imported: %2</source>
+        <translation>A macro holds at most %1 actions; only the first %1 were imported: %2</translation>
+    </message>
 </context>
 <context>
     <name>MacroRowEditor</name>
@@ -1185,6 +1221,18 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>Warning</source>
         <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

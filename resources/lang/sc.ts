@@ -455,6 +455,42 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
         <translation>要替换这些文件吗？
 %1</translation>
     </message>
+    <message>
+        <source>wheel up</source>
+        <translation>滚轮上</translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation>滚轮下</translation>
+    </message>
+    <message>
+        <source>side button %1</source>
+        <translation>侧面按键 %1</translation>
+    </message>
+    <message>
+        <source>front button %1</source>
+        <translation>正面按键 %1</translation>
+    </message>
+    <message>
+        <source>Profile %1: %2</source>
+        <translation>配置 %1：%2</translation>
+    </message>
+    <message>
+        <source>Delete the macro &quot;%1&quot;?</source>
+        <translation>要删除宏“%1”吗？</translation>
+    </message>
+    <message>
+        <source>These buttons use it and will play nothing: %1</source>
+        <translation>以下按键使用此宏，删除后将不执行任何操作：%1</translation>
+    </message>
+    <message>
+        <source>These files are not macro files: %1</source>
+        <translation>以下文件不是宏文件：%1</translation>
+    </message>
+    <message>
+        <source>A macro holds at most %1 actions; only the first %1 were imported: %2</source>
+        <translation>一个宏最多包含 %1 个动作，仅导入了前 %1 个：%2</translation>
+    </message>
 </context>
 <context>
     <name>MacroRowEditor</name>
@@ -1185,6 +1221,18 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>Warning</source>
         <translation>警告</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

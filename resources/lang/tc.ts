@@ -455,6 +455,42 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
         <translation>要取代這些檔案嗎？
 %1</translation>
     </message>
+    <message>
+        <source>wheel up</source>
+        <translation>滾輪上</translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation>滾輪下</translation>
+    </message>
+    <message>
+        <source>side button %1</source>
+        <translation>側面按鍵 %1</translation>
+    </message>
+    <message>
+        <source>front button %1</source>
+        <translation>正面按鍵 %1</translation>
+    </message>
+    <message>
+        <source>Profile %1: %2</source>
+        <translation>設定檔 %1：%2</translation>
+    </message>
+    <message>
+        <source>Delete the macro &quot;%1&quot;?</source>
+        <translation>要刪除巨集「%1」嗎？</translation>
+    </message>
+    <message>
+        <source>These buttons use it and will play nothing: %1</source>
+        <translation>以下按鍵使用此巨集，刪除後將不執行任何動作：%1</translation>
+    </message>
+    <message>
+        <source>These files are not macro files: %1</source>
+        <translation>以下檔案不是巨集檔案：%1</translation>
+    </message>
+    <message>
+        <source>A macro holds at most %1 actions; only the first %1 were imported: %2</source>
+        <translation>一個巨集最多包含 %1 個動作，僅匯入了前 %1 個：%2</translation>
+    </message>
 </context>
 <context>
     <name>MacroRowEditor</name>
@@ -1185,6 +1221,18 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>Warning</source>
         <translation>警告</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>捨棄</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

@@ -231,6 +231,10 @@ void MousecfgWidget::connectHelpers()
     connect(m_events.get(), &MouseEventHandler::announce, this, &MousecfgWidget::showOsd);
     connect(m_tray, &TrayController::loadConfigRequested, m_connection, &ConnectionController::showWarning);
     connect(m_tray, &TrayController::activated, this, &MousecfgWidget::iconActivated);
+    connect(m_tray, &TrayController::quitRequested, this, [this] {
+        if (m_pages->settleUnsavedEdits())
+            QCoreApplication::quit();
+    });
 }
 
 void MousecfgWidget::buildControls()
@@ -483,7 +487,8 @@ void MousecfgWidget::onClicked(VeskPushButton *button)
     int group = -1;
     int index = -1;
     if (button == c.close) {
-        hideWindow();
+        if (m_pages->settleUnsavedEdits())
+            hideWindow();
     } else if (button == c.minimise) {
         showMinimized();
     } else if (button == c.library || button == c.model || button == c.language || button == c.profileMenu) {
@@ -495,7 +500,10 @@ void MousecfgWidget::onClicked(VeskPushButton *button)
         upload(false);
         hideWindow();
     } else if (button == c.apply) {
-        apply();
+        // Macro rows not saved yet would not reach the mouse: the user
+        // decides first.
+        if (m_pages->settleUnsavedEdits())
+            apply();
     } else if (button == c.front || button == c.side) {
         showFrontView(button == c.front);
     } else if (c.indicatorIndex(button) >= 0) {
@@ -625,5 +633,6 @@ void MousecfgWidget::closeEvent(QCloseEvent *event)
     // A close request from the desktop (Alt+F4) does what the close button
     // does.
     event->ignore();
-    hideWindow();
+    if (m_pages->settleUnsavedEdits())
+        hideWindow();
 }

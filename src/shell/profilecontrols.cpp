@@ -11,6 +11,7 @@
 #include "config/profilelibraryeditor.h"
 #include "device/profileswitch.h"
 #include "device/settingsowner.h"
+#include "widgets/filedialoglook.h"
 #include "widgets/uitheme.h"
 #include "widgets/vesklineedit.h"
 #include "widgets/veskmessagebox.h"
@@ -164,6 +165,7 @@ QString ProfileControls::runFileDialog(QWidget *parent, FileDialog dialog)
     chooser.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     chooser.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     chooser.setDefaultSuffix(profile ? QStringLiteral("prof") : QStringLiteral("conf"));
+    FileDialogLook::apply(chooser);
     return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles().value(0) : QString();
 }
 

@@ -40,7 +40,7 @@ void TrayController::create(const QString &toolTip)
     connect(m_autostart, &AutostartSetting::changed, m_autostartAction, &QAction::setChecked);
     m_quit = m_menu->addAction(QString());
     connect(m_load, &QAction::triggered, this, &TrayController::loadConfigRequested);
-    connect(m_quit, &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(m_quit, &QAction::triggered, this, &TrayController::quitRequested);
     UiTheme::styleMenu(m_menu, kMenuDesignWidth);
 
     m_icon = new QSystemTrayIcon(this);

@@ -30,6 +30,8 @@ public:
 signals:
     // "&Load Config" was chosen.
     void loadConfigRequested();
+    // "&Quit" was chosen: the window settles unsaved edits, then quits.
+    void quitRequested();
     // The icon was clicked.
     void activated(QSystemTrayIcon::ActivationReason reason);
 

@@ -87,12 +87,30 @@ VeskLabel *pictureLabel(QWidget *parent, const char *objectName, const char *fil
     return label;
 }
 
-void place(QWidget *widget, const QRect &design) { widget->setGeometry(UiScale::scaled(design)); }
+// The focus policy a control had before it was hidden in place, so that a
+// later layout that shows it again gives it back.
+const char kShownFocusPolicy[] = "shownFocusPolicy";
 
-// Present, working, unseen.
+void place(QWidget *widget, const QRect &design)
+{
+    widget->setGeometry(UiScale::scaled(design));
+    const QVariant kept = widget->property(kShownFocusPolicy);
+    if (kept.isValid()) {
+        widget->setFocusPolicy(Qt::FocusPolicy(kept.toInt()));
+        widget->setProperty(kShownFocusPolicy, QVariant());
+    }
+}
+
+// Present, working, unseen. A control nobody can see takes no focus and so
+// no keys: Enter typed anywhere in the window must not reach the name field.
 void hideInPlace(QWidget *widget, const QPoint &design)
 {
     widget->setGeometry(QRect(UiScale::scaled(design), QSize(0, 0)));
+    if (!widget->property(kShownFocusPolicy).isValid())
+        widget->setProperty(kShownFocusPolicy, int(widget->focusPolicy()));
+    widget->setFocusPolicy(Qt::NoFocus);
+    if (widget->hasFocus())
+        widget->clearFocus();
 }
 
 } // namespace

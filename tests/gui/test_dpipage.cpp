@@ -45,6 +45,7 @@ class TestDpiPage : public QObject {
 private slots:
     void rowsFollowTheProduct();
     void linkedRows();
+    void relinkingSendsTheValueShown();
     void stagesThatKeepTheMouseRunning();
     void dpiOnlyEditSendsTheDpiTable();
     void stageFromTheMouseKeepsEdits();
@@ -97,6 +98,32 @@ void TestDpiPage::linkedRows()
     QCOMPARE(f.page->profileData().dpiLevels[2].y, 39);
     QCOMPARE(row->yLabel()->text(), QStringLiteral("Y:2000"));
     QCOMPARE(f.page->profileData().dpiLevels[2].link, uint8_t(0));
+}
+
+void TestDpiPage::relinkingSendsTheValueShown()
+{
+    DpiFixture f;
+    MousecfgWidget &w = f.start();
+    DpiStageRow *row = f.page->row(1);
+    if (row->link() == 1)
+        f.clickBox(row->linkBox());
+    QCOMPARE(row->link(), quint8(0));
+    row->slider()->xSlider()->setValue(519);
+    row->slider()->ySlider()->setValue(0);
+
+    f.clickBox(row->linkBox());
+
+    // One value: the X the row shows, in the row, the page and on the mouse.
+    QCOMPARE(row->dpiLabel()->text(), QStringLiteral("DPI : 26000"));
+    QCOMPARE(row->slider()->linkedSlider()->value(), 519);
+    const DpiLevel &level = f.page->profileData().dpiLevels[1];
+    QCOMPARE(int(level.link), 1);
+    QCOMPARE(level.y, level.x);
+    BoxWatcher boxes;
+    w.apply();
+    QVERIFY(boxes.texts.isEmpty());
+    QCOMPARE(mouseStage(f.mouse->memory(), 1).mid(3), QByteArray("07 02 07 02"));
+    QCOMPARE(currentProfile(f.editing()).dpiLevels[1].y, 519);
 }
 
 void TestDpiPage::stagesThatKeepTheMouseRunning()

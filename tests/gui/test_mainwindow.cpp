@@ -619,12 +619,15 @@ void TestMainWindow::languageSwitch_data()
     QTest::addColumn<QString>("lighting");
     QTest::addColumn<QString>("indicator");
     QTest::addColumn<QString>("buttonText");
+    QTest::addColumn<QString>("lookIn");   // Qt's own file dialog, from Qt's catalogue
     QTest::newRow("simplified") << 1 << QString::fromUtf8("应用") << QString::fromUtf8("灯光")
-                                << QString::fromUtf8("配置 1") << QString::fromUtf8("简体中文");
+                                << QString::fromUtf8("配置 1") << QString::fromUtf8("简体中文")
+                                << QString::fromUtf8("查找范围：");
     QTest::newRow("traditional") << 2 << QString::fromUtf8("套用") << QString::fromUtf8("燈光")
-                                 << QString::fromUtf8("設定檔 1") << QString::fromUtf8("繁體中文");
+                                 << QString::fromUtf8("設定檔 1") << QString::fromUtf8("繁體中文")
+                                 << QString::fromUtf8("尋找於：");
     QTest::newRow("english") << 0 << QStringLiteral("Apply") << QStringLiteral("LIGHTING")
-                             << QStringLiteral("Profile 1") << QStringLiteral("English");
+                             << QStringLiteral("Profile 1") << QStringLiteral("English") << QStringLiteral("Look in:");
 }
 
 void TestMainWindow::languageSwitch()
@@ -658,6 +661,7 @@ void TestMainWindow::languageSwitch()
     QVERIFY(!c.nameField->placeholderText().isEmpty());
     QCOMPARE(c.nameField->placeholderText(), MousecfgWidget::tr("Press Enter To Apply"));
     QCOMPARE(w.tray()->quitAction()->text(), MousecfgWidget::tr("&Quit"));
+    QTEST(QCoreApplication::translate("QFileDialog", "Look in:"), "lookIn");
     // Stored at once.
     QCOMPARE(QSettings(Paths::langConfigFile(), QSettings::IniFormat).value(QStringLiteral("Config/LangID")).toInt(), id);
 }

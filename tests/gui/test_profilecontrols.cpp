@@ -109,6 +109,7 @@ private slots:
     void slotMenuSwitchesTheMouse();
     void mouseButtonSendsTheNewTables();
     void resetAllSendsEverythingAndKeepsLibraryFiles();
+    void hiddenNameFieldTakesNoKeys();
     void resetProfileAsksThenSends();
     void cancelReloadsAMissingFileAsFactory();
     void saveThenLoad();
@@ -290,10 +291,50 @@ void TestProfileControls::resetAllSendsEverythingAndKeepsLibraryFiles()
     for (int block = 0; block < 4; ++block)
         QCOMPARE(m.commits[size_t(block)], commits[size_t(block)] + 1);
     QCOMPARE(readWholeFile(Paths::profileFile(QStringLiteral("Work"))), work);
-    QCOMPARE(f.editing().names[2], QStringLiteral("Profile 3"));
+    // All five slots are the factory profile under their new names, in the
+    // record and on the mouse, whatever their files held before.
+    ProfileData factory;
+    makeDefaultProfile(factory);
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        const ProfileData &profile = f.editing().profiles[size_t(slot)];
+        QCOMPARE(f.editing().names[size_t(slot)], QStringLiteral("Profile %1").arg(slot + 1));
+        QCOMPARE(profile.ProfileName, f.editing().names[size_t(slot)]);
+        QCOMPARE(profile.dpiLevels[1].x, factory.dpiLevels[1].x);
+        QCOMPARE(profile.dpiLevels[1].used, factory.dpiLevels[1].used);
+    }
+    w.apply();
     ProfileData slot3;
     QVERIFY(loadProfileFile(slot3, QStringLiteral("Profile 3")));
-    QCOMPARE(slot3.dpiLevels[1].x, 71);
+    QCOMPARE(slot3.dpiLevels[1].x, factory.dpiLevels[1].x);
+}
+
+void TestProfileControls::hiddenNameFieldTakesNoKeys()
+{
+    ProfileFixture f;
+    AppConfig::setSlotName(0, QStringLiteral("Work"));
+    QVERIFY(saveProfileFile(profileWithStage(70), QStringLiteral("Work")));
+    MousecfgWidget &w = f.start();
+    QTRY_VERIFY(w.connection()->hasStatusThread());
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    BoxWatcher boxes;
+
+    // No control the layout hides can hold the keyboard, so Tab never
+    // lands on one; keys typed into the window reach no name field.
+    for (QWidget *child : w.findChildren<QWidget *>()) {
+        if (child->isVisibleTo(&w) && child->focusPolicy() != Qt::NoFocus && child->window() == &w)
+            QVERIFY2(!child->size().isEmpty(), qPrintable(child->objectName()));
+    }
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
+    QVERIFY(target != w.controls().nameField);
+    QTest::keyClick(target, Qt::Key_Return);
+    QTest::keyClicks(target, QStringLiteral("Gaming"));
+    QTest::keyClick(target, Qt::Key_Return);
+
+    QVERIFY(boxes.texts.isEmpty());
+    QCOMPARE(f.editing().names[0], QStringLiteral("Work"));
+    QVERIFY(!profileFileExists(QStringLiteral("Gaming")));
+    QCOMPARE(w.controls().nameField->focusPolicy(), Qt::NoFocus);
 }
 
 void TestProfileControls::resetProfileAsksThenSends()
