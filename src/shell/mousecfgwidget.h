@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class AppProfileService;
 class ApplyController;
 class DesktopIntegration;
 class AutostartSetting;
@@ -82,6 +83,7 @@ public:
     AutostartSetting *autostart() const { return m_desktop->autostart(); }
     LanguageController *languages() const { return m_languages; }
     ConnectionController *connection() const { return m_connection; }
+    AppProfileService *appProfiles() const { return m_appProfiles; }
     // Where the poller's readings and reports land.
     DeviceStatusPanel &statusPanel() { return *m_status; }
     MouseEventHandler &mouseEvents() { return *m_events; }
@@ -102,6 +104,9 @@ public:
     // Makes slot `slot` the active profile; with `reload` its file is read
     // again first, dropping unsent edits.
     void makeProfileCurrent(int slot, bool reload) override;
+    // The one way a profile is chosen from outside the profile menu: the
+    // indicators, the tray menu and the application rules.
+    void switchProfileTo(int slot);
     void showFrontView(bool front);
     void switchLanguage(int id);
     void startFirmwareUpdate();
@@ -145,6 +150,7 @@ private:
     // a tray nothing could bring it back (and a new start would be refused),
     // so the program ends instead.
     void hideWindow();
+    void startAppProfiles();
 
     WindowControls m_controls;
     MousePicturePanel m_mouse{m_controls};
@@ -159,6 +165,7 @@ private:
     TrayController *m_tray = nullptr;
     DesktopIntegration *m_desktop = nullptr;
     ProfileControls *m_profiles = nullptr;
+    AppProfileService *m_appProfiles = nullptr;
 
     double m_scaleFactor = 1.0;
     int m_scaleLevel = 0;

@@ -1,5 +1,6 @@
 #include "clirun.h"
 
+#include "cliappprofile.h"
 #include "clicommands.h"
 #include "climacro.h"
 #include "clioutput.h"
@@ -50,6 +51,10 @@ int runCommandLine(const QStringList &arguments, const std::function<void(bool v
             return CliOutput::kUsage;
         }
     }
+
+    // The rules file only: no mouse is opened.
+    if (command == QLatin1String("app-profile"))
+        return CliAppProfile::run(parsed);
 
     useVirtualMouse(parsed.virtualMouse);
 
