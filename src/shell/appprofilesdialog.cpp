@@ -19,7 +19,7 @@
 
 namespace {
 
-const QSize kDesignSize(560, 430);
+const QSize kDesignSize(560, 470);
 
 QString controlStyle()
 {
@@ -98,23 +98,23 @@ AppProfilesDialog::AppProfilesDialog(const AppProfileRules &rules, const QString
     m_application->setInsertPolicy(QComboBox::NoInsert);
     m_application->setFont(font);
     m_application->lineEdit()->setPlaceholderText(tr("Window class or program"));
-    m_application->setGeometry(UiScale::scaled(QRect(26, 316, 196, 28)));
+    m_application->setGeometry(UiScale::scaled(QRect(26, 316, 170, 28)));
     m_profile = new QComboBox(this);
     m_profile->setFont(font);
     for (int slot = 0; slot < kProfileCount; ++slot)
         m_profile->addItem(OsdTexts::profile(slot), slot);
-    m_profile->setGeometry(UiScale::scaled(QRect(228, 316, 94, 28)));
+    m_profile->setGeometry(UiScale::scaled(QRect(202, 316, 94, 28)));
     m_trigger = new QComboBox(this);
     m_trigger->setFont(font);
     m_trigger->addItem(triggerText(AppProfileRule::Trigger::Focus), int(AppProfileRule::Trigger::Focus));
     m_trigger->addItem(triggerText(AppProfileRule::Trigger::Running), int(AppProfileRule::Trigger::Running));
-    m_trigger->setGeometry(UiScale::scaled(QRect(328, 316, 98, 28)));
+    m_trigger->setGeometry(UiScale::scaled(QRect(302, 316, 124, 28)));
     m_add = textButton(this, tr("ADD"), QRect(436, 316, 98, 28));
     connect(m_add, &QPushButton::clicked, this, &AppProfilesDialog::addRule);
 
     auto *defaultLabel = new QLabel(tr("When no rule matches:"), this);
     defaultLabel->setFont(font);
-    defaultLabel->setGeometry(UiScale::scaled(QRect(26, 354, 296, 28)));
+    defaultLabel->setGeometry(UiScale::scaled(QRect(26, 356, 270, 28)));
     m_default = new QComboBox(this);
     m_default->setObjectName(QStringLiteral("default"));
     m_default->setFont(font);
@@ -122,7 +122,7 @@ AppProfilesDialog::AppProfilesDialog(const AppProfileRules &rules, const QString
     for (int slot = 0; slot < kProfileCount; ++slot)
         m_default->addItem(OsdTexts::profile(slot), slot);
     m_default->setCurrentIndex(m_default->findData(m_rules.defaultSlot));
-    m_default->setGeometry(UiScale::scaled(QRect(328, 354, 206, 28)));
+    m_default->setGeometry(UiScale::scaled(QRect(302, 356, 232, 28)));
     connect(m_default, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             [this] { m_rules.defaultSlot = m_default->currentData().toInt(); });
 

@@ -24,8 +24,8 @@ namespace {
 
 // Between the pages and the footer buttons.
 const QRect kStatusLine(285, 561, 390, 22);
-// Under the tab column and the profile controls, above the battery.
-const QRect kDialogButton(69, 560, 154, 20);
+// Under the profile indicators, in line with them.
+const QRect kDialogButton(81, 372, 130, 22);
 
 } // namespace
 

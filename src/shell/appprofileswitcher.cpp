@@ -4,12 +4,6 @@
 
 #include <QCoreApplication>
 
-namespace {
-
-QString text(const char *source) { return QCoreApplication::translate("AppProfiles", source); }
-
-} // namespace
-
 AppProfileSwitcher::AppProfileSwitcher(Hooks hooks, QObject *parent)
     : QObject(parent)
     , m_hooks(std::move(hooks))
@@ -84,11 +78,14 @@ void AppProfileSwitcher::attempt()
     }
     const QString profile = OsdTexts::profile(slot);
     if (!m_hooks.mouseAvailable()) {
-        emit status(text("%1 not chosen: the mouse is asleep or not connected.").arg(profile));
+        emit status(QCoreApplication::translate("AppProfiles", "%1 not chosen: the mouse is asleep or not connected.")
+                        .arg(profile));
         return;
     }
     if (m_hooks.unappliedEdits()) {
-        emit status(text("%1 not chosen: the current profile has edits that were not applied.").arg(profile));
+        emit status(QCoreApplication::translate("AppProfiles",
+                                                "%1 not chosen: the current profile has edits that were not applied.")
+                        .arg(profile));
         return;
     }
     m_hooks.switchTo(slot);
