@@ -5,6 +5,7 @@
 // What counts is what the virtual mouse was sent.
 
 #include "test_mainwindowfixture.h"
+#include "tracecommands.h"
 
 #include "config/appprofilerules.h"
 #include "config/paths.h"
@@ -80,21 +81,6 @@ private:
     xcb_atom_t m_active = 0;
     xcb_atom_t m_pid = 0;
 };
-
-// Command bytes written to the mouse since the trace began, without the
-// poller's status queries.
-QList<int> writtenCommands(const QString &trace)
-{
-    QFile file(trace);
-    QList<int> commands;
-    if (!file.open(QIODevice::ReadOnly))
-        return commands;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (line.startsWith("> ") && line.mid(2 + 9, 2).toInt(nullptr, 16) != 0x48)
-            commands << line.mid(2 + 9, 2).toInt(nullptr, 16);
-    }
-    return commands;
-}
 
 struct Fixture : WindowFixture {
     QString trace;
