@@ -3,6 +3,7 @@
 #include "osdtexts.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 AppProfileSwitcher::AppProfileSwitcher(Hooks hooks, QObject *parent)
     : QObject(parent)
@@ -71,9 +72,12 @@ void AppProfileSwitcher::attempt()
         // whatever changed meanwhile.
         if (!m_waitingForIdle) {
             m_waitingForIdle = true;
-            m_hooks.whenIdle([this] {
-                m_waitingForIdle = false;
-                attempt();
+            QPointer<AppProfileSwitcher> self = this;
+            m_hooks.whenIdle([self] {
+                if (!self)
+                    return;
+                self->m_waitingForIdle = false;
+                self->attempt();
             });
         }
         return;
