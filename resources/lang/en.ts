@@ -2,6 +2,100 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>AppProfiles</name>
+    <message>
+        <source>This session does not tell which window has the focus (no X display), so focus rules do not apply here; rules for running programs do.</source>
+        <translation>This session does not tell which window has the focus (no X display), so focus rules do not apply here; rules for running programs do.</translation>
+    </message>
+    <message>
+        <source>Application profiles not read: %1</source>
+        <translation>Application profiles not read: %1</translation>
+    </message>
+    <message>
+        <source>Application profiles</source>
+        <translation>Application profiles</translation>
+    </message>
+    <message>
+        <source>Application profiles...</source>
+        <translation>Application profiles...</translation>
+    </message>
+    <message>
+        <source>%1 not chosen: the mouse is asleep or not connected.</source>
+        <translation>%1 not chosen: the mouse is asleep or not connected.</translation>
+    </message>
+    <message>
+        <source>%1 not chosen: the current profile has edits that were not applied.</source>
+        <translation>%1 not chosen: the current profile has edits that were not applied.</translation>
+    </message>
+</context>
+<context>
+    <name>AppProfilesDialog</name>
+    <message>
+        <source>While running</source>
+        <translation>While running</translation>
+    </message>
+    <message>
+        <source>When focused</source>
+        <translation>When focused</translation>
+    </message>
+    <message>
+        <source>Application profiles</source>
+        <translation>Application profiles</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>When</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Window class or program</source>
+        <translation>Window class or program</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>ADD</translation>
+    </message>
+    <message>
+        <source>When no rule matches:</source>
+        <translation>When no rule matches:</translation>
+    </message>
+    <message>
+        <source>Keep the profile</source>
+        <translation>Keep the profile</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
     <name>BatteryNotifier</name>
     <message>
         <source>Mouse battery low</source>

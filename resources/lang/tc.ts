@@ -2,6 +2,100 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>AppProfiles</name>
+    <message>
+        <source>This session does not tell which window has the focus (no X display), so focus rules do not apply here; rules for running programs do.</source>
+        <translation>此會話無法得知哪個視窗擁有焦點（沒有 X 顯示），焦點規則在此不起作用；執行規則仍然有效。</translation>
+    </message>
+    <message>
+        <source>Application profiles not read: %1</source>
+        <translation>未讀取應用程式配置：%1</translation>
+    </message>
+    <message>
+        <source>Application profiles</source>
+        <translation>應用程式配置</translation>
+    </message>
+    <message>
+        <source>Application profiles...</source>
+        <translation>應用程式配置...</translation>
+    </message>
+    <message>
+        <source>%1 not chosen: the mouse is asleep or not connected.</source>
+        <translation>未切換到%1：滑鼠處於休眠或未連接。</translation>
+    </message>
+    <message>
+        <source>%1 not chosen: the current profile has edits that were not applied.</source>
+        <translation>未切換到%1：目前配置有尚未套用的修改。</translation>
+    </message>
+</context>
+<context>
+    <name>AppProfilesDialog</name>
+    <message>
+        <source>While running</source>
+        <translation>執行時</translation>
+    </message>
+    <message>
+        <source>When focused</source>
+        <translation>取得焦點時</translation>
+    </message>
+    <message>
+        <source>Application profiles</source>
+        <translation>應用程式配置</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>應用程式</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>條件</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Window class or program</source>
+        <translation>視窗類別或程式名稱</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>When no rule matches:</source>
+        <translation>沒有規則符合時：</translation>
+    </message>
+    <message>
+        <source>Keep the profile</source>
+        <translation>保持目前配置</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
     <name>BatteryNotifier</name>
     <message>
         <source>Mouse battery low</source>

@@ -155,6 +155,7 @@ bool ensureConfigs(QString *error)
 QString descriptorFile() { return dataDir() + QStringLiteral("/DefaultProfile.bin"); }
 QString configFile() { return configsDir() + QStringLiteral("/Config.ini"); }
 QString langConfigFile() { return configsDir() + QStringLiteral("/LangConfig.ini"); }
+QString appProfilesFile() { return configsDir() + QStringLiteral("/AppProfiles.ini"); }
 QString profileDir() { return configsDir() + QStringLiteral("/Profile"); }
 QString macroDir() { return configsDir() + QStringLiteral("/MacroDB"); }
 QString skinDir() { return dataDir() + QStringLiteral("/skin"); }

@@ -33,6 +33,7 @@ bool ensureConfigs(QString *error = nullptr);
 QString descriptorFile();        // <data>/DefaultProfile.bin
 QString configFile();            // <Configs>/Config.ini
 QString langConfigFile();        // <Configs>/LangConfig.ini
+QString appProfilesFile();       // <Configs>/AppProfiles.ini
 QString profileDir();            // <Configs>/Profile
 QString macroDir();              // <Configs>/MacroDB
 QString productDir(const QString &product);   // <Configs>/<product>; empty when unsafe

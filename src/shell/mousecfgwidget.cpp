@@ -1,6 +1,7 @@
 #include "mousecfgwidget.h"
 
 #include "applycontroller.h"
+#include "appprofileservice.h"
 #include "batterynotifier.h"
 #include "connectioncontroller.h"
 #include "desktopintegration.h"
@@ -24,6 +25,7 @@
 #include "config/profilefile.h"
 #include "config/profilelibraryeditor.h"
 #include "device/devicehandles.h"
+#include "device/devicestate.h"
 #include "device/discovery.h"
 #include "device/statuspollerthread.h"
 #include "device/statusquery.h"
@@ -130,6 +132,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_desktop->createTray(currentModel(), m_controls.autostart);
     m_tray = m_desktop->tray();
     connectHelpers();
+    startAppProfiles();
 
     // The battery display starts from a low reading until the mouse
     // answers; the window (or the warning) follows a moment later.
@@ -237,8 +240,30 @@ void MousecfgWidget::connectHelpers()
     });
 }
 
+void MousecfgWidget::startAppProfiles()
+{
+    AppProfileSwitcher::Hooks hooks;
+    hooks.activeSlot = [this] { return m_settings.editing().profileIndex(); };
+    hooks.busy = [this] { return m_apply->isBusy(); };
+    hooks.whenIdle = [this](std::function<void()> action) { m_apply->whenIdle(std::move(action)); };
+    hooks.mouseAvailable = [this] { return mouseReady() && !mouseOff(); };
+    hooks.unappliedEdits = [this] { return AppProfileService::unappliedEdits(*this, m_settings); };
+    hooks.switchTo = [this](int slot) { switchProfileTo(slot); };
+    m_appProfiles = new AppProfileService(this, std::move(hooks), QStringLiteral("/proc"), this);
+    m_appProfiles->layout();
+    connect(m_appProfiles, &AppProfileService::announce, this, &MousecfgWidget::showOsd);
+    m_tray->addProfileEntries(
+        [this] { return QStringList(m_settings.editing().names.begin(), m_settings.editing().names.end()); },
+        [this] { return m_settings.editing().profileIndex(); });
+    connect(m_tray, &TrayController::profileChosen, this, &MousecfgWidget::switchProfileTo);
+    connect(m_tray, &TrayController::appProfilesRequested, m_appProfiles, &AppProfileService::openDialog);
+}
+
+void MousecfgWidget::switchProfileTo(int slot) { m_profiles->switchSlot(slot); }
+
 void MousecfgWidget::buildControls()
 {
+    m_controls.profileControlsShown = AppConfig::profileControlsShown();
     m_controls.build(this);
     m_connection->setModelButton(m_controls.model);
     m_languages->buildMenu(m_controls.language);
@@ -274,6 +299,8 @@ void MousecfgWidget::layoutWindow()
         m_pages->layout();
     if (m_status)
         m_status->restyle();
+    if (m_appProfiles)
+        m_appProfiles->layout();
     for (QMenu *menu : {m_languages->menu(), m_connection->modelMenu(), m_profiles->slotMenu(), m_profiles->libraryMenu()})
         UiTheme::styleMenu(menu, kSlotMenuDesignWidth);
     const QBitmap shape = m_scale->mask(m_scaleLevel);
@@ -507,8 +534,12 @@ void MousecfgWidget::onClicked(VeskPushButton *button)
     } else if (button == c.front || button == c.side) {
         showFrontView(button == c.front);
     } else if (c.indicatorIndex(button) >= 0) {
-        // The indicators only show the active profile; they never change it.
-        refreshPages();
+        // Shown, an indicator chooses its profile; in the compact layout it
+        // only shows the active one.
+        if (c.profileControlsShown)
+            switchProfileTo(c.indicatorIndex(button));
+        else
+            refreshPages();
     } else if (c.tabIndex(button) >= 0) {
         selectTab(c.tabIndex(button));
     } else if (c.findSpot(button, &group, &index)) {

@@ -14,6 +14,7 @@
 
 #include <memory>
 
+class AppProfileService;
 class ApplyController;
 class DesktopIntegration;
 class AutostartSetting;
@@ -85,6 +86,7 @@ public:
     AutostartSetting *autostart() const { return m_desktop->autostart(); }
     LanguageController *languages() const { return m_languages; }
     ConnectionController *connection() const { return m_connection; }
+    AppProfileService *appProfiles() const { return m_appProfiles; }
     // Where the poller's readings and reports land.
     DeviceStatusPanel &statusPanel() { return *m_status; }
     MouseEventHandler &mouseEvents() { return *m_events; }
@@ -105,6 +107,9 @@ public:
     // Makes slot `slot` the active profile; with `reload` its file is read
     // again first, dropping unsent edits.
     void makeProfileCurrent(int slot, bool reload) override;
+    // The one way a profile is chosen from outside the profile menu: the
+    // indicators, the tray menu and the application rules.
+    void switchProfileTo(int slot);
     void showFrontView(bool front);
     void switchLanguage(int id);
     void startFirmwareUpdate();
@@ -158,6 +163,7 @@ private:
     // a tray nothing could bring it back (and a new start would be refused),
     // so the program ends instead.
     void hideWindow();
+    void startAppProfiles();
 
     WindowControls m_controls;
     // Before everything that edits or sends the settings, so that it
@@ -176,6 +182,7 @@ private:
     DesktopIntegration *m_desktop = nullptr;
     ProfileControls *m_profiles = nullptr;
     WindowCommandServer *m_commands = nullptr;
+    AppProfileService *m_appProfiles = nullptr;
 
     double m_scaleFactor = 1.0;
     int m_scaleLevel = 0;

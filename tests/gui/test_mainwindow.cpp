@@ -358,6 +358,8 @@ void TestMainWindow::tabs()
 void TestMainWindow::indicatorsNeverChangeTheProfile()
 {
     WindowFixture f;
+    // The compact layout: the indicators only show the active profile.
+    QSettings(Paths::configFile(), QSettings::IniFormat).setValue(QStringLiteral("Config/ProfileControls"), 0);
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
     w.makeProfileCurrent(2, false);

@@ -4,6 +4,7 @@
 // mouse's own button, "Reset All", SAVE and LOAD1, export and import.
 
 #include "test_mainwindowfixture.h"
+#include "tracecommands.h"
 
 #include "config/appconfig.h"
 #include "config/configfile.h"
@@ -47,24 +48,6 @@ QByteArray mouseStage(const SimMemory &m, int stage)
     if (m.dpi.size() < size_t(1 + 5 * (stage + 1)))
         return QByteArray();
     return QByteArray(reinterpret_cast<const char *>(m.dpi.data()) + 1 + 5 * stage, 5).toHex(' ');
-}
-
-// Command bytes of the reports written to the mouse, in order, without the
-// poller's status queries.
-QList<int> writtenCommands(const QString &trace)
-{
-    QFile file(trace);
-    QList<int> commands;
-    if (!file.open(QIODevice::ReadOnly))
-        return commands;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (!line.startsWith("> "))
-            continue;
-        const int command = line.mid(2 + 9, 2).toInt(nullptr, 16);
-        if (command != 0x48)
-            commands << command;
-    }
-    return commands;
 }
 
 struct ProfileFixture : WindowFixture {

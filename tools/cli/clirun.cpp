@@ -1,5 +1,6 @@
 #include "clirun.h"
 
+#include "cliappprofile.h"
 #include "clicommands.h"
 #include "climacro.h"
 #include "clioutput.h"
@@ -74,7 +75,8 @@ int targetProfile(const CliCommands::Parsed &parsed, const MouseConfig &config)
 bool handedToWindow(const CliCommands::Parsed &parsed)
 {
     const QString &command = parsed.command;
-    if (command == QLatin1String("show") || command == QLatin1String("save"))
+    // The rules file of app-profile is the window's to watch, not to write.
+    if (command == QLatin1String("show") || command == QLatin1String("save") || command == QLatin1String("app-profile"))
         return false;
     return !(command == QLatin1String("macro") && parsed.arguments.value(0) == QLatin1String("list"));
 }
@@ -131,6 +133,11 @@ int runCommandLine(const QStringList &arguments, const std::function<void(bool v
         if (answer.reached)
             return printAnswer(answer);
     }
+    // The rules file only: no mouse is opened. Under the lock, so that two
+    // edits of the rules at once both stay.
+    if (parsed.command == QLatin1String("app-profile"))
+        return CliAppProfile::run(parsed);
+
     useVirtualMouse(parsed.virtualMouse);
     CliSession session;
     return runParsedCommand(parsed, session);
