@@ -152,13 +152,13 @@ void AppProfileService::showStatus(const QString &text)
 
 bool AppProfileService::unappliedEdits(ProfileWindow &window, const SettingsOwner &settings)
 {
-    const MouseConfig &storedConfig = settings.stored();
+    const MouseConfig &storedRecord = settings.stored();
     MouseConfig gathered = settings.editing();
     window.gatherPages(gathered);
     const int slot = gathered.profileIndex();
     ProfileData now = gathered.profiles[size_t(slot)];
-    const ProfileData &stored = storedConfig.profiles[size_t(slot)];
+    const ProfileData &stored = storedRecord.profiles[size_t(slot)];
     // The pointer speed is the desktop's, read from it at start: not an edit.
     now.mousespeed = stored.mousespeed;
-    return now != stored || gathered.names[size_t(slot)] != storedConfig.names[size_t(slot)];
+    return now != stored || gathered.names[size_t(slot)] != storedRecord.names[size_t(slot)];
 }
