@@ -87,9 +87,17 @@ public:
     MouseEventHandler &mouseEvents() { return *m_events; }
 
     // Started from the autostart entry: the window stays in the tray, also
-    // when no mouse is there (no disconnect warning). Call before the event
-    // loop runs.
-    void startHidden();
+    // when no mouse is there (no disconnect warning). Without a tray it waits
+    // `trayGraceMs` for one (at log-in the tray's host may start after this
+    // program) and then shows the window as a normal start does, since
+    // nothing else could bring it back. Call before the event loop runs.
+    static constexpr int kTrayGraceMs = 8000;
+    void startHidden(int trayGraceMs = kTrayGraceMs);
+    // The window as a normal start shows it: the window when a mouse is
+    // there, else the disconnect warning.
+    void showAsStarted();
+    // Shows the window, raised and active (the tray's "Show window").
+    void bringToFront();
 
     // Operations of the window that its helpers and the pages run.
     void selectTab(int index) override;

@@ -3,6 +3,8 @@
 // tabs and the minimise button work, a drag on the frameless window is
 // handed to the compositor or moves nothing by hand, an edit on a page sent
 // with Apply reaches the virtual mouse, and the window goes away cleanly.
+// In the compositor's own picture of the screen the window's cut corners
+// show the desktop behind them.
 
 #include "test_mainwindowfixture.h"
 
@@ -10,15 +12,75 @@
 #include "platform/onscreenfeedback.h"
 #include "widgets/veskpushbutton.h"
 
+#include <QDir>
 #include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
 #include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QWindow>
+
+#include <optional>
+
+namespace {
+
+// The compositor's picture of the whole screen (weston-screenshooter);
+// null when it cannot take one.
+QImage screenshot()
+{
+    QTemporaryDir dir;
+    QProcess shooter;
+    shooter.setWorkingDirectory(dir.path());
+    shooter.start(QStringLiteral("weston-screenshooter"), QStringList());
+    if (!shooter.waitForFinished(10000) || shooter.exitCode() != 0)
+        return QImage();
+    const QStringList shots = QDir(dir.path()).entryList({QStringLiteral("*.png")});
+    return shots.isEmpty() ? QImage() : QImage(dir.filePath(shots.first())).convertToFormat(QImage::Format_RGB32);
+}
+
+// Where the window's own picture `own` lies in the screen's picture: the
+// place where a patch from its middle and, on a grid across the whole window,
+// every opaque pixel of its shape match; nothing when nowhere.
+std::optional<QPoint> locate(const QImage &screen, const QImage &own, const QRegion &shape)
+{
+    const QPoint middle(own.width() / 2, own.height() / 2);
+    const auto matches = [&](const QPoint &origin, const QPoint &at) {
+        const QPoint onScreen = origin + at;
+        if (!screen.rect().contains(onScreen))
+            return false;
+        const QRgb pixel = own.pixel(at);
+        return qAlpha(pixel) < 255 || (screen.pixel(onScreen) & 0xffffff) == (pixel & 0xffffff);
+    };
+    for (int y = -middle.y(); y + middle.y() < screen.height(); ++y) {
+        for (int x = -middle.x(); x + middle.x() < screen.width(); ++x) {
+            const QPoint origin(x, y);
+            bool same = true;
+            for (int row = 0; row < 8 && same; ++row) {
+                for (int col = 0; col < 8 && same; ++col)
+                    same = matches(origin, middle + QPoint(col, row));
+            }
+            for (int gy = 0; gy < own.height() && same; gy += 23) {
+                for (int gx = 0; gx < own.width() && same; gx += 23) {
+                    if (shape.contains(QPoint(gx, gy)))
+                        same = matches(origin, QPoint(gx, gy));
+                }
+            }
+            if (same)
+                return origin;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 class TestWaylandWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
     void windowOnWayland();
+    void cornersShowTheDesktop();
 };
 
 void TestWaylandWindow::initTestCase()
@@ -71,6 +133,59 @@ void TestWaylandWindow::windowOnWayland()
     f.window.reset();
     for (QWindow *window : QGuiApplication::topLevelWindows())
         QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+
+    // The window draws into shared memory: no OpenGL driver was needed (its
+    // leaks would otherwise fail the sanitizer run on some machines).
+    QVERIFY2(loadedGraphicsDrivers().isEmpty(), qPrintable(loadedGraphicsDrivers().join(QLatin1Char(' '))));
+}
+
+void TestWaylandWindow::cornersShowTheDesktop()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("weston-screenshooter")).isEmpty())
+        QSKIP("weston-screenshooter is not installed (package weston)");
+    const QImage before = screenshot();
+    if (before.isNull())
+        QSKIP("the compositor takes no screenshots here");
+
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(w.testAttribute(Qt::WA_TranslucentBackground));
+    const QRegion shape = w.mask();
+    QVERIFY2(!shape.isEmpty(), "the window has no shape to cut its corners");
+    QVERIFY(!shape.contains(QPoint(0, 0)));
+
+    // The window's own rendering finds it in the screen's picture, once the
+    // compositor shows it.
+    const QImage own = w.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage after;
+    std::optional<QPoint> found;
+    QVERIFY2(QTest::qWaitFor([&] {
+        after = screenshot();
+        found = after.isNull() ? std::nullopt : locate(after, own, shape);
+        return found.has_value();
+    }, 15000), "the window was not found in the compositor's picture");
+    const QPoint origin = *found;
+
+    // Every pixel cut from the window's corners shows what was there before.
+    int cut = 0;
+    for (const QPoint &corner : {QPoint(0, 0), QPoint(w.width() - 1, 0), QPoint(0, w.height() - 1),
+                                 QPoint(w.width() - 1, w.height() - 1)}) {
+        for (int dy = -3; dy <= 3; ++dy) {
+            for (int dx = -3; dx <= 3; ++dx) {
+                const QPoint inWindow = corner + QPoint(dx, dy);
+                const QPoint onScreen = origin + inWindow;
+                if (!w.rect().contains(inWindow) || shape.contains(inWindow) || !after.rect().contains(onScreen))
+                    continue;
+                ++cut;
+                QVERIFY2(after.pixel(onScreen) == before.pixel(onScreen),
+                         qPrintable(QStringLiteral("corner pixel %1,%2 of the window is painted")
+                                        .arg(inWindow.x()).arg(inWindow.y())));
+            }
+        }
+    }
+    QVERIFY(cut > 0);
 }
 
 QTEST_MAIN(TestWaylandWindow)
