@@ -39,35 +39,41 @@ QImage screenshot()
     return shots.isEmpty() ? QImage() : QImage(dir.filePath(shots.first())).convertToFormat(QImage::Format_RGB32);
 }
 
-// Where the window's own picture `own` lies in the screen's picture: the
-// place where a patch from its middle and, on a grid across the whole window,
-// every opaque pixel of its shape match; nothing when nowhere.
-std::optional<QPoint> locate(const QImage &screen, const QImage &own, const QRegion &shape)
+// Whether the screen's picture shows the window's own picture `own` with its
+// top left at `origin`: a patch from its middle and, on a grid across the
+// whole window, every opaque pixel of its shape.
+bool showsAt(const QImage &screen, const QImage &own, const QRegion &shape, const QPoint &origin)
 {
-    const QPoint middle(own.width() / 2, own.height() / 2);
-    const auto matches = [&](const QPoint &origin, const QPoint &at) {
+    const auto matches = [&](const QPoint &at) {
         const QPoint onScreen = origin + at;
         if (!screen.rect().contains(onScreen))
             return false;
         const QRgb pixel = own.pixel(at);
         return qAlpha(pixel) < 255 || (screen.pixel(onScreen) & 0xffffff) == (pixel & 0xffffff);
     };
-    for (int y = -middle.y(); y + middle.y() < screen.height(); ++y) {
-        for (int x = -middle.x(); x + middle.x() < screen.width(); ++x) {
-            const QPoint origin(x, y);
-            bool same = true;
-            for (int row = 0; row < 8 && same; ++row) {
-                for (int col = 0; col < 8 && same; ++col)
-                    same = matches(origin, middle + QPoint(col, row));
-            }
-            for (int gy = 0; gy < own.height() && same; gy += 23) {
-                for (int gx = 0; gx < own.width() && same; gx += 23) {
-                    if (shape.contains(QPoint(gx, gy)))
-                        same = matches(origin, QPoint(gx, gy));
-                }
-            }
-            if (same)
-                return origin;
+    const QPoint middle(own.width() / 2, own.height() / 2);
+    for (int row = 0; row < 8; ++row) {
+        for (int col = 0; col < 8; ++col) {
+            if (!matches(middle + QPoint(col, row)))
+                return false;
+        }
+    }
+    for (int y = 0; y < own.height(); y += 23) {
+        for (int x = 0; x < own.width(); x += 23) {
+            if (shape.contains(QPoint(x, y)) && !matches(QPoint(x, y)))
+                return false;
+        }
+    }
+    return true;
+}
+
+// Where the screen's picture shows the window; nothing when nowhere.
+std::optional<QPoint> locate(const QImage &screen, const QImage &own, const QRegion &shape)
+{
+    for (int y = -own.height() / 2; y < screen.height() - own.height() / 2; ++y) {
+        for (int x = -own.width() / 2; x < screen.width() - own.width() / 2; ++x) {
+            if (showsAt(screen, own, shape, QPoint(x, y)))
+                return QPoint(x, y);
         }
     }
     return std::nullopt;
@@ -143,8 +149,7 @@ void TestWaylandWindow::cornersShowTheDesktop()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("weston-screenshooter")).isEmpty())
         QSKIP("weston-screenshooter is not installed (package weston)");
-    const QImage before = screenshot();
-    if (before.isNull())
+    if (screenshot().isNull())
         QSKIP("the compositor takes no screenshots here");
 
     WindowFixture f;
@@ -168,20 +173,30 @@ void TestWaylandWindow::cornersShowTheDesktop()
     }, 15000), "the window was not found in the compositor's picture");
     const QPoint origin = *found;
 
-    // Every pixel cut from the window's corners shows what was there before.
+    // The desktop behind the window, once the window is gone from the screen.
+    f.window.reset();
+    QImage behind;
+    QVERIFY2(QTest::qWaitFor([&] {
+        behind = screenshot();
+        return !behind.isNull() && !showsAt(behind, own, shape, origin);
+    }, 15000), "the window stayed on the screen");
+
+    // Every pixel cut from the window's corners showed the desktop.
     int cut = 0;
-    for (const QPoint &corner : {QPoint(0, 0), QPoint(w.width() - 1, 0), QPoint(0, w.height() - 1),
-                                 QPoint(w.width() - 1, w.height() - 1)}) {
+    const QSize size = own.size();
+    for (const QPoint &corner : {QPoint(0, 0), QPoint(size.width() - 1, 0), QPoint(0, size.height() - 1),
+                                 QPoint(size.width() - 1, size.height() - 1)}) {
         for (int dy = -3; dy <= 3; ++dy) {
             for (int dx = -3; dx <= 3; ++dx) {
                 const QPoint inWindow = corner + QPoint(dx, dy);
                 const QPoint onScreen = origin + inWindow;
-                if (!w.rect().contains(inWindow) || shape.contains(inWindow) || !after.rect().contains(onScreen))
+                if (!own.rect().contains(inWindow) || shape.contains(inWindow) || !after.rect().contains(onScreen))
                     continue;
                 ++cut;
-                QVERIFY2(after.pixel(onScreen) == before.pixel(onScreen),
-                         qPrintable(QStringLiteral("corner pixel %1,%2 of the window is painted")
-                                        .arg(inWindow.x()).arg(inWindow.y())));
+                QVERIFY2(after.pixel(onScreen) == behind.pixel(onScreen),
+                         qPrintable(QStringLiteral("corner pixel %1,%2 of the window (at %3,%4) is %5, the desktop %6")
+                                        .arg(inWindow.x()).arg(inWindow.y()).arg(onScreen.x()).arg(onScreen.y())
+                                        .arg(after.pixel(onScreen), 8, 16).arg(behind.pixel(onScreen), 8, 16)));
             }
         }
     }
