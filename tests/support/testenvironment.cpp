@@ -11,22 +11,11 @@
 
 namespace {
 
-void copyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
-        if (it.fileInfo().isDir())
-            QDir().mkpath(target);
-        else
-            QFile::copy(source, target);
-    }
-}
+enum class Mirror { Copy, Link };
 
-// A folder of links to the files of `from` (and of its subfolders).
-void linkFiles(const QString &from, const QString &to)
+// The files of `from` (and of its subfolders) in `to`, as copies or as
+// links to them.
+void mirrorTree(const QString &from, const QString &to, Mirror how = Mirror::Copy)
 {
     if (!QFileInfo(from).isDir())
         return;
@@ -37,8 +26,10 @@ void linkFiles(const QString &from, const QString &to)
         const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
         if (it.fileInfo().isDir())
             QDir().mkpath(target);
-        else
+        else if (how == Mirror::Link)
             QFile::link(source, target);
+        else
+            QFile::copy(source, target);
     }
 }
 
@@ -59,15 +50,15 @@ TestEnvironment::TestEnvironment(Installation installation)
         const QString installation = qEnvironmentVariable("MOUSECFG_TEST_INSTALLATION");
         if (!QFile::copy(installation + QStringLiteral("/DefaultProfile.bin"), dataDir() + QStringLiteral("/DefaultProfile.bin")))
             qFatal("the build's installation data is missing in '%s'", qPrintable(installation));
-        copyTree(installation + QStringLiteral("/Configs"), dataDir() + QStringLiteral("/Configs"));
+        mirrorTree(installation + QStringLiteral("/Configs"), dataDir() + QStringLiteral("/Configs"));
         // The build's skin and translations, in folders of this test's own:
         // a test that writes there (a broken catalogue, a missing picture)
         // must never reach the build's output, which the package ships. The
         // pictures are linked one by one (they are many and only read); the
         // few catalogues are copied.
         const QString bin = buildBinDir();
-        linkFiles(bin + QStringLiteral("/skin"), dataDir() + QStringLiteral("/skin"));
-        copyTree(bin + QStringLiteral("/lang"), dataDir() + QStringLiteral("/lang"));
+        mirrorTree(bin + QStringLiteral("/skin"), dataDir() + QStringLiteral("/skin"), Mirror::Link);
+        mirrorTree(bin + QStringLiteral("/lang"), dataDir() + QStringLiteral("/lang"));
         Paths::ensureConfigs();
     } else {
         QDir().mkpath(configsDir());

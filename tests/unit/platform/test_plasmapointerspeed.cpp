@@ -88,6 +88,14 @@ private:
     QStringList m_sysNames;
 };
 
+// A Plasma Wayland session whose session bus is `bus`.
+void becomePlasmaWayland(const PrivateSessionBus &bus)
+{
+    DesktopPointerSpeed::setPlasmaBus(bus.connect(QStringLiteral("program")));
+    qputenv("XDG_CURRENT_DESKTOP", "KDE");
+    qputenv("XDG_SESSION_TYPE", "wayland");
+}
+
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
@@ -208,6 +216,7 @@ void TestPlasmaPointerSpeed::waylandSessionSetsKWinsMice()
     PrivateSessionBus bus;
     if (!bus.isRunning())
         QSKIP(qPrintable(bus.error()));
+    becomePlasmaWayland(bus);
     StandInKWin kwin(bus.connect(QStringLiteral("kwin")));
     StandInDevice *mouse = kwin.add(QStringLiteral("event4"), QStringLiteral("QORV receiver"), true, false, 0.0);
     StandInDevice *keyboard = kwin.add(QStringLiteral("event2"), QStringLiteral("keyboard"), false, false, 0.25);
@@ -223,9 +232,6 @@ void TestPlasmaPointerSpeed::waylandSessionSetsKWinsMice()
         kwinThread.quit();
         kwinThread.wait();
     });
-    DesktopPointerSpeed::setPlasmaBus(bus.connect(QStringLiteral("program")));
-    qputenv("XDG_CURRENT_DESKTOP", "KDE");
-    qputenv("XDG_SESSION_TYPE", "wayland");
 
     QCOMPARE(DesktopPointerSpeed::read(), 10);
     QVERIFY(DesktopPointerSpeed::apply(5));
@@ -251,9 +257,7 @@ void TestPlasmaPointerSpeed::waylandWithoutKWinKeepsTheProfile()
     PrivateSessionBus bus;
     if (!bus.isRunning())
         QSKIP(qPrintable(bus.error()));
-    DesktopPointerSpeed::setPlasmaBus(bus.connect(QStringLiteral("program")));
-    qputenv("XDG_CURRENT_DESKTOP", "KDE");
-    qputenv("XDG_SESSION_TYPE", "wayland");
+    becomePlasmaWayland(bus);
     QVERIFY(!DesktopPointerSpeed::apply(15));
     QCOMPARE(DesktopPointerSpeed::read(), 0);
     ProfileData profile;
