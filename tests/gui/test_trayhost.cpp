@@ -126,10 +126,11 @@ void TestTrayHost::trayMenuShowsTheWindow()
     MousecfgWidget &w = f.open();
     QTRY_VERIFY(w.tray()->icon());
 
+    // "Show window" heads the program's own entries.
     const QList<QAction *> actions = w.tray()->menu()->actions();
-    QCOMPARE(actions.size(), 4);
-    QCOMPARE(actions.first(), w.tray()->showAction());
-    QCOMPARE(actions.first()->text(), MousecfgWidget::tr("Show window"));
+    QVERIFY(actions.contains(w.tray()->showAction()));
+    QCOMPARE(actions.indexOf(w.tray()->showAction()) + 1, actions.indexOf(w.tray()->loadAction()));
+    QCOMPARE(w.tray()->showAction()->text(), MousecfgWidget::tr("Show window"));
 
     // With a tray the close button hides the window into it.
     QTRY_VERIFY(w.tray()->hasTray());
