@@ -919,6 +919,10 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
         <source>Start with the desktop</source>
         <translation>Start with the desktop</translation>
     </message>
+    <message>
+        <source>Show window</source>
+        <translation>Show window</translation>
+    </message>
 </context>
 <context>
     <name>Paths</name>

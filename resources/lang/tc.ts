@@ -919,6 +919,10 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
         <source>Start with the desktop</source>
         <translation>隨桌面啟動</translation>
     </message>
+    <message>
+        <source>Show window</source>
+        <translation>顯示視窗</translation>
+    </message>
 </context>
 <context>
     <name>Paths</name>

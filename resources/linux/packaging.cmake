@@ -1,7 +1,10 @@
 # The Debian package: `cpack -G DEB` in the build directory (or
 # scripts/package) writes mousecfg_<version>_amd64.deb. Its dependencies on
-# shared libraries come from dpkg-shlibdeps; the Qt Wayland platform plugin,
-# which the program loads by name at run time, is named by hand.
+# shared libraries come from dpkg-shlibdeps. What the program uses when it is
+# there is recommended: the Qt Wayland platform plugin (loaded by name in a
+# Wayland session; without it the window runs through XWayland), the CJK
+# fonts of the Chinese translations, and udev for the rule that lets the
+# seat's user reach the mouse.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mousecfg)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -17,10 +20,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/mousecfg/mousecfg)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qtwayland5")
 # Qt's own catalogues translate the file dialogs; without them they are in
 # English.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "udev, qttranslations5-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qtwayland5, fonts-noto-cjk, udev, qttranslations5-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${CMAKE_CURRENT_LIST_DIR}/postinst
     ${CMAKE_CURRENT_LIST_DIR}/postrm)

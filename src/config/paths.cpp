@@ -115,6 +115,15 @@ QString configsDirFor(const QString &exeDir)
 
 QString cacheDir() { return cacheDirFor(executableDir()); }
 
+QString helperProgram(const QString &name) { return helperProgramFor(executableDir(), name); }
+
+QString helperProgramFor(const QString &exeDir, const QString &name)
+{
+    if (isPortable(exeDir))
+        return exeDir + QLatin1Char('/') + name;
+    return QDir::cleanPath(exeDir + QStringLiteral("/../libexec/mousecfg/") + name);
+}
+
 QString cacheDirFor(const QString &exeDir)
 {
     const QString configs = configsDirFor(exeDir);

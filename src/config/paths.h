@@ -23,6 +23,11 @@ QString configsDir();
 QString dataDirFor(const QString &exeDir);
 QString configsDirFor(const QString &exeDir);
 QString cacheDirFor(const QString &exeDir);
+// A companion program the user does not start (the on-screen display):
+// beside the executable in the portable layout, else in
+// <prefix>/libexec/mousecfg.
+QString helperProgramFor(const QString &exeDir, const QString &name);
+QString helperProgram(const QString &name);
 
 // Creates the writable Configs directory and copies the shipped defaults into
 // it when it has no Config.ini yet; files already there are never

@@ -48,9 +48,11 @@ void setError(QString *error, const QString &text)
 
 } // namespace
 
+bool asksForHidden(const QStringList &arguments) { return arguments.mid(1).contains(hiddenOption()); }
+
 bool startsHidden(const QStringList &arguments, bool trayAvailable)
 {
-    return trayAvailable && arguments.mid(1).contains(hiddenOption());
+    return trayAvailable && asksForHidden(arguments);
 }
 
 QString path()
@@ -64,6 +66,25 @@ bool isEnabled() { return QFileInfo(path()).isFile(); }
 
 QString execLine(const QString &program) { return quoted(program) + QLatin1Char(' ') + hiddenOption(); }
 
+QString tryExecLine(const QString &program)
+{
+    // A plain string value: only its own escapes apply, no quoting.
+    QString out;
+    for (QChar c : program) {
+        if (c == QLatin1Char('\\'))
+            out += QLatin1String("\\\\");
+        else if (c == QLatin1Char('\n'))
+            out += QLatin1String("\\n");
+        else if (c == QLatin1Char('\t'))
+            out += QLatin1String("\\t");
+        else if (c == QLatin1Char('\r'))
+            out += QLatin1String("\\r");
+        else
+            out += c;
+    }
+    return out;
+}
+
 bool enable(const QString &program, QString *error)
 {
     const QString file = path();
@@ -76,6 +97,9 @@ bool enable(const QString &program, QString *error)
     entry += QStringLiteral("Type=Application\n");
     entry += QStringLiteral("Name=") + AppIdentity::appName() + QLatin1Char('\n');
     entry += QStringLiteral("Comment=Mouse configuration in the tray\n");
+    // Without the program (removed with its package) the session manager
+    // skips the entry instead of failing at every log-in.
+    entry += QStringLiteral("TryExec=") + tryExecLine(program) + QLatin1Char('\n');
     entry += QStringLiteral("Exec=") + execLine(program) + QLatin1Char('\n');
     entry += QStringLiteral("Icon=") + AppIdentity::appId() + QLatin1Char('\n');
     entry += QStringLiteral("Terminal=false\n");

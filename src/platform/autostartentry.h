@@ -12,6 +12,8 @@ namespace AutostartEntry {
 // The option the entry passes.
 inline QString hiddenOption() { return QStringLiteral("--hidden"); }
 
+// Whether the arguments ask for a start in the tray (--hidden).
+bool asksForHidden(const QStringList &arguments);
 // Whether a start with these arguments stays in the tray: --hidden asks for
 // it, but without a tray nothing could bring the window back.
 bool startsHidden(const QStringList &arguments, bool trayAvailable);
@@ -28,5 +30,8 @@ bool disable(QString *error = nullptr);
 // The Exec= value for `program` started with --hidden, quoted as desktop
 // entries require when the path holds blanks or reserved characters.
 QString execLine(const QString &program);
+// The TryExec= value: the program's path with the string escapes of desktop
+// entries, so that the entry is ignored once the program is gone.
+QString tryExecLine(const QString &program);
 
 } // namespace AutostartEntry

@@ -1,6 +1,8 @@
 #include "desktoppointerspeed.h"
 
+#include "kwinpointerdevices.h"
 #include "platformlog.h"
+#include "plasmainputrc.h"
 
 #include "config/mouseconfig.h"
 
@@ -16,22 +18,36 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
 const char kSchema[] = "org.gnome.desktop.peripherals.mouse";
 const char kKey[] = "speed";
 
-bool desktopIsGnome()
+bool currentDesktopIs(const char *wanted)
 {
-    // A colon-separated list such as "ubuntu:GNOME" or "GNOME-Classic:GNOME".
+    // A colon-separated list such as "ubuntu:GNOME", "GNOME-Classic:GNOME"
+    // or "KDE".
     const QString desktops = QString::fromLocal8Bit(qgetenv("XDG_CURRENT_DESKTOP"));
     for (const QString &name : desktops.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
-        if (name.compare(QLatin1String("GNOME"), Qt::CaseInsensitive) == 0)
+        if (name.compare(QLatin1String(wanted), Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;
 }
+
+// Set by tests; the session's own otherwise.
+std::optional<QDBusConnection> plasmaBus;
+QString plasmaSettingsFile;
+
+KWinPointerDevices kwin()
+{
+    return KWinPointerDevices(plasmaBus ? *plasmaBus : QDBusConnection::sessionBus());
+}
+
+QString kcminputrc() { return plasmaSettingsFile.isEmpty() ? PlasmaInputRc::path() : plasmaSettingsFile; }
+
 
 bool schemaHasSpeed()
 {
@@ -71,16 +87,71 @@ int DesktopPointerSpeed::fromGnome(double value)
     return std::clamp(int(std::lround(speed)), kMinimum, kMaximum);
 }
 
-bool DesktopPointerSpeed::available() { return desktopIsGnome() && schemaHasSpeed(); }
+DesktopPointerSpeed::Desktop DesktopPointerSpeed::desktop()
+{
+    if (currentDesktopIs("GNOME"))
+        return schemaHasSpeed() ? Desktop::Gnome : Desktop::None;
+    if (currentDesktopIs("KDE"))
+        return qgetenv("XDG_SESSION_TYPE") == "wayland" ? Desktop::PlasmaWayland : Desktop::PlasmaX11;
+    return Desktop::None;
+}
+
+bool DesktopPointerSpeed::available() { return desktop() != Desktop::None; }
+
+void DesktopPointerSpeed::setPlasmaBus(const QDBusConnection &bus) { plasmaBus = bus; }
+void DesktopPointerSpeed::setPlasmaSettingsFile(const QString &path) { plasmaSettingsFile = path; }
+
+namespace {
+
+// The desktop's value on its -1..1 scale, if it has one.
+std::optional<double> desktopValue(DesktopPointerSpeed::Desktop desktop)
+{
+    switch (desktop) {
+    case DesktopPointerSpeed::Desktop::Gnome: {
+        GSettings *settings = g_settings_new(kSchema);
+        const double value = g_settings_get_double(settings, kKey);
+        g_object_unref(settings);
+        return value;
+    }
+    case DesktopPointerSpeed::Desktop::PlasmaWayland:
+        return kwin().readAcceleration();
+    case DesktopPointerSpeed::Desktop::PlasmaX11:
+        // Plasma's default when its settings never changed the mouse.
+        return PlasmaInputRc::readAcceleration(kcminputrc()).value_or(0.0);
+    case DesktopPointerSpeed::Desktop::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+bool setDesktopValue(DesktopPointerSpeed::Desktop desktop, double value)
+{
+    switch (desktop) {
+    case DesktopPointerSpeed::Desktop::Gnome: {
+        GSettings *settings = g_settings_new(kSchema);
+        const bool done = g_settings_set_double(settings, kKey, value);
+        // dconf writes asynchronously; the value must be out before the
+        // program may end.
+        g_settings_sync();
+        g_object_unref(settings);
+        return done;
+    }
+    case DesktopPointerSpeed::Desktop::PlasmaWayland:
+        return kwin().writeAcceleration(value);
+    case DesktopPointerSpeed::Desktop::PlasmaX11:
+        return PlasmaInputRc::writeAcceleration(kcminputrc(), value);
+    case DesktopPointerSpeed::Desktop::None:
+        break;
+    }
+    return false;
+}
+
+} // namespace
 
 int DesktopPointerSpeed::read()
 {
-    if (!available())
-        return 0;
-    GSettings *settings = g_settings_new(kSchema);
-    const double value = g_settings_get_double(settings, kKey);
-    g_object_unref(settings);
-    return fromGnome(value);
+    const std::optional<double> value = desktopValue(desktop());
+    return value ? fromGnome(*value) : 0;
 }
 
 bool DesktopPointerSpeed::apply(int speed)
@@ -89,23 +160,23 @@ bool DesktopPointerSpeed::apply(int speed)
         qCDebug(lcPlatform, "pointer speed %d is not a step of 1..20; the desktop is left as it is\n", speed);
         return false;
     }
-    if (!available()) {
-        qCDebug(lcPlatform, "pointer speed %d kept in the profile only: the desktop is not GNOME or has no "
-                "org.gnome.desktop.peripherals.mouse speed\n",
-                speed);
+    const Desktop where = desktop();
+    if (where == Desktop::None) {
+        static bool told = false;
+        if (!told) {
+            told = true;
+            qCDebug(lcPlatform, "the pointer speed is kept in the profile only: the desktop is neither GNOME "
+                    "(with org.gnome.desktop.peripherals.mouse speed) nor KDE Plasma\n");
+        }
         return false;
     }
-    GSettings *settings = g_settings_new(kSchema);
-    bool done = true;
-    if (fromGnome(g_settings_get_double(settings, kKey)) != speed) {
-        done = g_settings_set_double(settings, kKey, toGnome(speed));
-        // dconf writes asynchronously; the value must be out before the
-        // program may end.
-        g_settings_sync();
-        if (!done)
-            qCDebug(lcPlatform, "the desktop refused pointer speed %d\n", speed);
-    }
-    g_object_unref(settings);
+    // A desktop already on the step asked for keeps its finer value.
+    const std::optional<double> current = desktopValue(where);
+    if (current && fromGnome(*current) == speed)
+        return true;
+    const bool done = setDesktopValue(where, toGnome(speed));
+    if (!done)
+        qCDebug(lcPlatform, "the desktop refused pointer speed %d\n", speed);
     return done;
 }
 

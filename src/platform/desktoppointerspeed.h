@@ -1,12 +1,20 @@
 #pragma once
 
+#include <QDBusConnection>
+#include <QString>
+
 struct ProfileData;
 
 // The desktop pointer speed that goes with a profile (`mousespeed`, 1..20,
-// the Windows scale). On GNOME, X11 or Wayland alike, it is the GSettings
-// key org.gnome.desktop.peripherals.mouse speed (-1..1), read and written in
-// this process through GIO. Elsewhere there is nothing to set: the value
-// stays in the profile and a debug line says why.
+// the Windows scale), on the desktop's own -1..1 scale:
+// - GNOME, X11 or Wayland alike: the GSettings key
+//   org.gnome.desktop.peripherals.mouse speed, through GIO in this process;
+// - KDE Plasma on Wayland: the pointer acceleration of KWin's mice on the
+//   session bus (KWinPointerDevices);
+// - KDE Plasma on X11: [Mouse] XLbInptPointerAcceleration in kcminputrc, as
+//   Plasma's mouse settings write it (applied by Plasma at the next log-in).
+// Elsewhere there is nothing to set: the value stays in the profile and a
+// debug line says so, once.
 class DesktopPointerSpeed {
 public:
     static constexpr int kMinimum = 1;
@@ -20,9 +28,18 @@ public:
     // is not a number gives the middle.
     static int fromGnome(double value);
 
-    // Whether the desktop is GNOME (XDG_CURRENT_DESKTOP) and its schema with
-    // the speed key is installed.
+    // Which desktop holds the speed: GNOME when XDG_CURRENT_DESKTOP names it
+    // and its schema with the speed key is installed, Plasma when it names
+    // KDE (the Wayland or X11 way after XDG_SESSION_TYPE).
+    enum class Desktop { None, Gnome, PlasmaWayland, PlasmaX11 };
+    static Desktop desktop();
     static bool available();
+
+    // Where the Plasma ways read and write; tests point them at a private
+    // bus and a temporary settings file. Defaults: the session bus and
+    // PlasmaInputRc::path().
+    static void setPlasmaBus(const QDBusConnection &bus);
+    static void setPlasmaSettingsFile(const QString &path);
 
     // The desktop's speed on the 1..20 scale, or 0 when there is none.
     static int read();

@@ -8,9 +8,41 @@
 #include <QLocalSocket>
 #include <QProcess>
 
+#include <signal.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+namespace {
+
+// Runs a program that must not outlive this process: the kernel sends it
+// SIGTERM when its parent dies, even by a crash. The flag is set in the child
+// between fork and exec and survives the exec.
+class ChildOfThisProcess : public QProcess {
+public:
+    explicit ChildOfThisProcess(QObject *parent)
+        : QProcess(parent)
+        , m_parentPid(::getpid())
+    {
+    }
+
+protected:
+    void setupChildProcess() override
+    {
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        // The parent may have died before the flag was set.
+        if (::getppid() != m_parentPid)
+            ::_exit(0);
+    }
+
+private:
+    const pid_t m_parentPid;
+};
+
+} // namespace
+
 OsdClient::OsdClient(QObject *parent)
     : QObject(parent)
-    , m_program(Paths::executableDir() + QStringLiteral("/mousecfg-osd"))
+    , m_program(Paths::helperProgram(QStringLiteral("mousecfg-osd")))
     , m_serverName(OsdMessage::serverName())
 {
     m_retryTimer.setSingleShot(true);
@@ -23,7 +55,17 @@ OsdClient::OsdClient(QObject *parent)
     });
 }
 
-OsdClient::~OsdClient() = default;
+OsdClient::~OsdClient()
+{
+    // The display program ends with the program that started it.
+    for (QProcess *program : qAsConst(m_programs)) {
+        program->disconnect(this);
+        program->terminate();
+        if (!program->waitForFinished(1000))
+            program->kill();
+        program->waitForFinished(1000);
+    }
+}
 
 void OsdClient::showOsd(const QString &text, const QColor &themeColour)
 {
@@ -89,11 +131,32 @@ void OsdClient::onConnectFailed()
     }
     ++m_starts;
     emit startingProgram(m_starts);
-    if (!QProcess::startDetached(m_program, QStringList()))
-        qCDebug(lcPlatform) << "cannot start the on-screen display program" << m_program;
+    startProgram();
     m_phase = WaitingForProgram;
     dropSocket();
     m_retryTimer.start(m_retryInterval);
+}
+
+void OsdClient::startProgram()
+{
+    auto *program = new ChildOfThisProcess(this);
+    // Its output is the terminal's, as a program started by hand would have.
+    program->setProcessChannelMode(QProcess::ForwardedChannels);
+    connect(program, &QProcess::errorOccurred, this, [this, program](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        qCDebug(lcPlatform) << "cannot start the on-screen display program" << m_program;
+        m_programs.removeOne(program);
+        program->deleteLater();
+    });
+    // A copy that found another display running ends at once; so does one
+    // that was ended from outside.
+    connect(program, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this, [this, program] {
+        m_programs.removeOne(program);
+        program->deleteLater();
+    });
+    m_programs.append(program);
+    program->start(m_program, QStringList());
 }
 
 void OsdClient::onReadyRead()

@@ -7,12 +7,17 @@
 
 class QColor;
 class QLocalSocket;
+class QProcess;
 
 // Hands short texts to the on-screen display program `mousecfg-osd` over its
-// local socket. When no display program answers, it starts the one beside
-// the executable and looks again after a pause, at most five times. All of
-// it runs from the event loop: the user-interface thread never waits for the
-// display program.
+// local socket. When no display program answers, it starts the program's own
+// copy (Paths::helperProgram) and looks again after a pause, at most five
+// times. All of it runs from the event loop: the user-interface thread never
+// waits for the display program.
+//
+// A display program this client started is its child and ends with it: it is
+// ended when the client goes, and the kernel ends it when the program dies
+// without cleaning up.
 //
 // Protocol: connect, write one 1,044-byte block, read one byte back
 // (1 = shown, 0 = refused), disconnect.
@@ -33,7 +38,7 @@ public:
     // True while a message is on its way (or waiting for the program to start).
     bool isBusy() const { return m_phase != Idle; }
 
-    // Defaults: mousecfg-osd beside the executable, OsdMessage::serverName(),
+    // Defaults: the mousecfg-osd of this installation, OsdMessage::serverName(),
     // 500 ms. Tests point them elsewhere.
     void setProgram(const QString &path) { m_program = path; }
     QString program() const { return m_program; }
@@ -61,6 +66,7 @@ private:
     void onLostConnection();
     void finish();
     void dropSocket();
+    void startProgram();
 
     QString m_program;
     QString m_serverName;
@@ -76,4 +82,6 @@ private:
     QByteArray m_pending;   // only the newest text waits; older ones are stale
     QTimer m_retryTimer;
     QTimer m_replyTimer;
+    // Started display programs that are still running.
+    QList<QProcess *> m_programs;
 };

@@ -8,6 +8,7 @@
 #include "platform/desktopnotifications.h"
 #include "platform/onscreenfeedback.h"
 #include "platform/osdclient.h"
+#include "platform/trayhostwatcher.h"
 #include "widgets/uitheme.h"
 #include "widgets/veskcheckbox.h"
 
@@ -26,7 +27,7 @@ void DesktopIntegration::createTray(const QString &toolTip, VeskCheckBox *autost
     autostartBox->setChecked(m_autostart->isEnabled());
     connect(autostartBox, &QAbstractButton::clicked, m_autostart, &AutostartSetting::setEnabled);
     connect(m_autostart, &AutostartSetting::changed, autostartBox, &QAbstractButton::setChecked);
-    m_tray = new TrayController(m_autostart, this);
+    m_tray = new TrayController(m_autostart, new TrayHostWatcher(QDBusConnection::sessionBus(), this), this);
     m_tray->create(toolTip);
 }
 

@@ -41,6 +41,7 @@
 #include "widgets/veskmessagebox.h"
 #include "widgets/batterybar.h"
 #include "widgets/veskpushbutton.h"
+#include "widgets/windowshape.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,6 +52,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -76,6 +78,12 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_connection = new ConnectionController(this, [this](StatusPollerThread *thread) { connectPoller(thread); });
     m_connection->followPlugEvents(plugSource);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    // The cut corners show the desktop behind them. A mask only shapes the
+    // window on X11 without compositing; on Wayland it shapes input alone,
+    // and the corners would stay as painted: where the desktop composites,
+    // the window is drawn on a transparent background, clipped to its shape.
+    if (WindowShape::desktopComposites())
+        setAttribute(Qt::WA_TranslucentBackground, true);
     new WindowDrag(this);
 
     // The language decides the fonts and the
@@ -149,9 +157,27 @@ MousecfgWidget::~MousecfgWidget()
     ShutdownHid();
 }
 
-void MousecfgWidget::startHidden()
+void MousecfgWidget::startHidden(int trayGraceMs)
 {
     m_connection->cancelWarning();
+    if (m_tray->hasTray())
+        return;
+    QTimer::singleShot(trayGraceMs, this, [this] {
+        if (!m_tray->hasTray() && isHidden()) {
+            qCDebug(lcUi, "no tray appeared: the window shows\n");
+            showAsStarted();
+        }
+    });
+}
+
+void MousecfgWidget::showAsStarted()
+{
+    if (presentModelCount() != 0) {
+        setWindowOpacity(1.0);
+        show();
+    } else {
+        m_connection->showWarning();
+    }
 }
 
 int MousecfgWidget::presentModelCount() const { return m_connection->presentModelCount(); }
@@ -233,6 +259,7 @@ void MousecfgWidget::connectHelpers()
             [this](int rate) { m_pages->showRate(rate, m_settings.editing().LiftHigh); });
     connect(m_events.get(), &MouseEventHandler::announce, this, &MousecfgWidget::showOsd);
     connect(m_tray, &TrayController::loadConfigRequested, m_connection, &ConnectionController::showWarning);
+    connect(m_tray, &TrayController::showWindowRequested, this, &MousecfgWidget::showFromElsewhere);
     connect(m_tray, &TrayController::activated, this, &MousecfgWidget::iconActivated);
     connect(m_tray, &TrayController::quitRequested, this, [this] {
         if (m_pages->settleUnsavedEdits())
@@ -501,7 +528,7 @@ void MousecfgWidget::hideWindow()
 {
     // Without a tray nothing could bring a hidden window back, and the
     // single-instance guard would refuse a new start: end the program then.
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (!m_tray->hasTray()) {
         QCoreApplication::quit();
         return;
     }
@@ -630,6 +657,8 @@ void MousecfgWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    if (testAttribute(Qt::WA_TranslucentBackground) && !mask().isEmpty())
+        painter.setClipRegion(mask());
     const QPixmap &background = m_scale->background(m_scaleLevel);
     if (!background.isNull())
         painter.drawPixmap(0, 0, background);

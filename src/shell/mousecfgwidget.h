@@ -92,9 +92,15 @@ public:
     MouseEventHandler &mouseEvents() { return *m_events; }
 
     // Started from the autostart entry: the window stays in the tray, also
-    // when no mouse is there (no disconnect warning). Call before the event
-    // loop runs.
-    void startHidden();
+    // when no mouse is there (no disconnect warning). Without a tray it waits
+    // `trayGraceMs` for one (at log-in the tray's host may start after this
+    // program) and then shows the window as a normal start does, since
+    // nothing else could bring it back. Call before the event loop runs.
+    static constexpr int kTrayGraceMs = 8000;
+    void startHidden(int trayGraceMs = kTrayGraceMs);
+    // The window as a normal start shows it: the window when a mouse is
+    // there, else the disconnect warning.
+    void showAsStarted();
 
     // Operations of the window that its helpers and the pages run.
     void selectTab(int index) override;
@@ -154,7 +160,8 @@ private:
     // Opens the door through which the command line hands its commands and
     // a second start asks to see the window.
     void serveCommands();
-    // Shows the window (or the disconnect warning) and brings it forward.
+    // Shows the window (or the disconnect warning) and brings it forward:
+    // the tray's "Show window", a second start.
     void showFromElsewhere();
     // The settings files changed behind the window's back: taken in at once
     // without unapplied edits, else after asking.

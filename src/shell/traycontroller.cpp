@@ -2,6 +2,7 @@
 
 #include "autostartsetting.h"
 
+#include "platform/trayhostwatcher.h"
 #include "widgets/skin.h"
 #include "widgets/uitheme.h"
 
@@ -16,9 +17,10 @@ const int kMenuDesignWidth = 150;
 
 } // namespace
 
-TrayController::TrayController(AutostartSetting *autostart, QObject *parent)
+TrayController::TrayController(AutostartSetting *autostart, TrayHostWatcher *trayHost, QObject *parent)
     : QObject(parent)
     , m_autostart(autostart)
+    , m_trayHost(trayHost)
 {
 }
 
@@ -26,12 +28,15 @@ TrayController::~TrayController()
 {
     // The menu has no parent widget (a tray menu must not be clipped to the
     // window); it goes with the controller.
+    delete m_icon;
     delete m_menu;
 }
 
 void TrayController::create(const QString &toolTip)
 {
+    m_toolTip = toolTip;
     m_menu = new QMenu;
+    m_show = m_menu->addAction(QString());
     m_load = m_menu->addAction(QString());
     m_autostartAction = m_menu->addAction(QString());
     m_autostartAction->setCheckable(true);
@@ -40,23 +45,40 @@ void TrayController::create(const QString &toolTip)
     connect(m_autostartAction, &QAction::triggered, m_autostart, &AutostartSetting::setEnabled);
     connect(m_autostart, &AutostartSetting::changed, m_autostartAction, &QAction::setChecked);
     m_quit = m_menu->addAction(QString());
+    connect(m_show, &QAction::triggered, this, &TrayController::showWindowRequested);
     connect(m_load, &QAction::triggered, this, &TrayController::loadConfigRequested);
     connect(m_quit, &QAction::triggered, this, &TrayController::quitRequested);
+    retranslate();
     UiTheme::styleMenu(m_menu, kMenuDesignWidth);
 
-    m_icon = new QSystemTrayIcon(this);
+    connect(m_trayHost, &TrayHostWatcher::availabilityChanged, this, &TrayController::followTray);
+    if (m_trayHost->isAvailable())
+        followTray(true);
+}
+
+bool TrayController::hasTray() const { return m_trayHost->isAvailable(); }
+
+void TrayController::followTray(bool available)
+{
+    // Made only once a tray exists: Qt settles on how it reaches the tray
+    // when its first icon is made.
+    if (available && !m_icon)
+        makeIcon();
+    if (m_icon)
+        m_icon->setVisible(available);
+    emit trayAvailabilityChanged(available);
+}
+
+void TrayController::makeIcon()
+{
+    m_icon = new QSystemTrayIcon;
     m_icon->setContextMenu(m_menu);
     connect(m_icon, &QSystemTrayIcon::activated, this, &TrayController::activated);
     QIcon picture(Skin::path(QStringLiteral("icon.png")));
     if (picture.isNull())
         picture = QIcon(Skin::path(QStringLiteral("icon.ico")));
     m_icon->setIcon(picture);
-    m_icon->setToolTip(toolTip);
-    retranslate();
-    // Desktops without a tray (some Wayland sessions, the test platform)
-    // simply show no icon; the window's own close button still hides it.
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        m_icon->show();
+    m_icon->setToolTip(m_toolTip);
 }
 
 void TrayController::addProfileEntries(std::function<QStringList()> names, std::function<int()> activeSlot)
@@ -101,6 +123,7 @@ void TrayController::refreshProfiles()
 
 void TrayController::setToolTip(const QString &toolTip)
 {
+    m_toolTip = toolTip;
     if (m_icon)
         m_icon->setToolTip(toolTip);
 }
@@ -110,6 +133,7 @@ void TrayController::retranslate()
     if (!m_menu)
         return;
     // The window's texts: their translations live in its context.
+    m_show->setText(QCoreApplication::translate("MousecfgWidget", "Show window"));
     m_load->setText(QCoreApplication::translate("MousecfgWidget", "&Load Config"));
     m_autostartAction->setText(QCoreApplication::translate("MousecfgWidget", "Start with the desktop"));
     m_quit->setText(QCoreApplication::translate("MousecfgWidget", "&Quit"));

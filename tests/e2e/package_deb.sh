@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the build tree and checks it: its name, what
-# it holds (dpkg-deb -c), its control fields, the post-install step (run with
-# a stand-in udevadm that records its calls), and, unpacked into a throw-away
-# root, the desktop entry and AppStream data through their validators and
-# the installed command-line program against the virtual mouse.
+# Builds the Debian package from the build tree and checks it: its name,
+# exactly what it holds (dpkg-deb -c: nothing missing, nothing unexpected),
+# its control fields, Debian's policy checker (lintian --pedantic: no errors,
+# no warnings), the post-install step (run with a stand-in udevadm that
+# records its calls, with and without a running udev, and in a chroot), and,
+# unpacked into a throw-away root, the desktop entry and AppStream data
+# through their validators, the manual pages, and the installed programs
+# against the virtual mouse.
 set -euo pipefail
 build=$(realpath "$1")
+source=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -23,49 +27,108 @@ deb="$work/out/mousecfg_${version}_${arch}.deb"
 fail=0
 bad() { echo "$*"; fail=1; }
 
-# Contents.
-dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' >"$work/contents"
-for path in \
-  /usr/bin/mousecfg /usr/bin/mousecfg-cli /usr/bin/mousecfg-osd \
-  /usr/share/mousecfg/DefaultProfile.bin /usr/share/mousecfg/Configs/Config.ini \
-  /usr/share/mousecfg/skin/icon.png /usr/share/mousecfg/lang/sc.qm \
-  /usr/share/applications/io.github.mousecfg.desktop \
-  /usr/share/metainfo/io.github.mousecfg.metainfo.xml \
-  /usr/share/icons/hicolor/scalable/apps/io.github.mousecfg.svg \
-  /usr/lib/udev/rules.d/70-mousecfg.rules \
-  /usr/share/bash-completion/completions/mousecfg-cli; do
-  grep -qxF "$path" "$work/contents" || bad "missing from the package: $path"
-done
-for size in 16 22 24 32 48 64 128 256; do
-  grep -qxF "/usr/share/icons/hicolor/${size}x${size}/apps/io.github.mousecfg.png" "$work/contents" ||
-    bad "missing from the package: the ${size}x${size} icon"
-done
-# Build helpers and tests stay out.
-if grep -E '/(mousecfg-skingen|mousecfg-mkinstall|mousecfg-iconrender|test_[a-z]+)$' "$work/contents"; then
-  bad "build helpers or tests in the package"
+# Contents: exactly these files. The skin's pictures are those the build
+# made; the catalogues, one per translation source.
+# (The name is all after the fifth column: it may hold blanks.)
+dpkg-deb -c "$deb" | grep -v '^d' | sed -E 's/^([^ ]+ +){5}//; s|^\./|/|' | sort >"$work/contents"
+{
+  printf '%s\n' \
+    /usr/bin/mousecfg /usr/bin/mousecfg-cli /usr/libexec/mousecfg/mousecfg-osd \
+    /usr/share/mousecfg/DefaultProfile.bin \
+    /usr/share/applications/io.github.mousecfg.desktop \
+    /usr/share/metainfo/io.github.mousecfg.metainfo.xml \
+    /usr/share/icons/hicolor/scalable/apps/io.github.mousecfg.svg \
+    /usr/lib/udev/rules.d/70-mousecfg.rules \
+    /usr/share/bash-completion/completions/mousecfg-cli \
+    /usr/share/doc/mousecfg/copyright /usr/share/doc/mousecfg/changelog.gz \
+    /usr/share/man/man1/mousecfg.1.gz /usr/share/man/man1/mousecfg-cli.1.gz
+  for size in 16 22 24 32 48 64 128 256; do
+    echo "/usr/share/icons/hicolor/${size}x${size}/apps/io.github.mousecfg.png"
+  done
+  installation=$(sed -n 's/^MOUSECFG_INSTALLATION_DIR:[A-Z]*=//p' "$build/CMakeCache.txt")
+  [ -n "$installation" ] || installation=$build/installation
+  (cd "$installation" && find Configs -type f) | sed 's|^|/usr/share/mousecfg/|'
+  (cd "$build/bin" && find skin -type f) | sed 's|^|/usr/share/mousecfg/|'
+  for ts in "$source"/resources/lang/*.ts; do
+    echo "/usr/share/mousecfg/lang/$(basename "$ts" .ts).qm"
+  done
+} | sort >"$work/expected"
+if ! diff -u "$work/expected" "$work/contents" >"$work/contents.diff"; then
+  sed -n 's/^+\//  unexpected: \//p; s/^-\//  missing:    \//p' "$work/contents.diff"
+  bad "the package does not hold exactly the expected files"
 fi
 
-# Control fields: shared libraries found by dpkg-shlibdeps, the Wayland plugin.
+# Control fields: shared libraries found by dpkg-shlibdeps; what the program
+# uses when it is there is recommended.
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libhidapi-hidraw0 libudev1 libqt5widgets5 libqt5dbus5 qtwayland5; do
+for dep in libhidapi-hidraw0 libudev1 libqt5widgets5 libqt5dbus5; do
   grep -q "$dep" <<<"$depends" || bad "Depends lacks $dep: $depends"
+done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for rec in qtwayland5 fonts-noto-cjk; do
+  grep -q "$rec" <<<"$recommends" || bad "Recommends lacks $rec: $recommends"
+  grep -q "$rec" <<<"$depends" && bad "$rec is a dependency, not a recommendation"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = mousecfg ] || bad "package name is not mousecfg"
 [ "$(dpkg-deb -f "$deb" Architecture)" = "$arch" ] || bad "architecture is not $arch"
 
-# The post-install step, with a udevadm that records its arguments.
-mkdir -p "$work/control" "$work/fakebin"
+# Debian's policy checker: no errors, no warnings (information and
+# pedantic notes are listed but pass).
+if command -v lintian >/dev/null; then
+  lintian --pedantic --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1
+  if grep -E '^[EW]: ' "$work/lintian.log"; then
+    bad "lintian reports errors or warnings"
+  fi
+else
+  echo "lintian is not installed (scripts/setup-deps installs it): policy check skipped"
+fi
+
+# The post-install step, with a udevadm that records its arguments. udev
+# counts as running when its control socket exists; a mount namespace with a
+# /run of its own stands for a machine where it does.
+mkdir -p "$work/control" "$work/fakebin" "$work/chrootbin" "$work/hostbin"
 dpkg-deb -e "$deb" "$work/control"
 [ -x "$work/control/postinst" ] || bad "postinst missing or not executable"
 cat >"$work/fakebin/udevadm" <<FAKE
 #!/bin/sh
 echo "\$*" >>"$work/udevadm.calls"
+echo "udevadm says something" >&2
 FAKE
-chmod +x "$work/fakebin/udevadm"
-PATH="$work/fakebin:$PATH" sh "$work/control/postinst" configure || bad "postinst configure failed"
-grep -qx "control --reload-rules" "$work/udevadm.calls" 2>/dev/null || bad "postinst does not reload the udev rules"
-grep -qx "trigger --subsystem-match=hidraw --action=change" "$work/udevadm.calls" 2>/dev/null ||
-  bad "postinst does not trigger the hidraw subsystem"
+# ischroot answers for the machine (a mount namespace looks like a chroot to
+# the real one): 0 in a chroot, 1 on the host.
+printf '#!/bin/sh\nexit 0\n' >"$work/chrootbin/ischroot"
+printf '#!/bin/sh\nexit 1\n' >"$work/hostbin/ischroot"
+chmod +x "$work/fakebin/udevadm" "$work/chrootbin/ischroot" "$work/hostbin/ischroot"
+postinst() {   # [--udev-running] PATH-PREFIX: runs postinst configure, prints its output
+  local prepare=:
+  if [ "$1" = --udev-running ]; then
+    prepare='mount -t tmpfs tmpfs /run && mkdir /run/udev && touch /run/udev/control'
+    shift
+  fi
+  rm -f "$work/udevadm.calls"
+  if [ "$prepare" = : ]; then
+    PATH="$1:$PATH" sh "$work/control/postinst" configure 2>&1
+  else
+    unshare -m sh -c "$prepare && PATH='$1':\$PATH sh '$work/control/postinst' configure" 2>&1
+  fi
+}
+if [ ! -e /run/udev/control ]; then
+  out=$(postinst "$work/hostbin:$work/fakebin") || bad "postinst configure failed without udev"
+  [ -z "$out" ] || bad "postinst printed without udev: $out"
+  [ ! -e "$work/udevadm.calls" ] || bad "postinst called udevadm although udev does not run: $(cat "$work/udevadm.calls")"
+fi
+if [ "$(id -u)" -eq 0 ] && unshare -m true 2>/dev/null; then
+  out=$(postinst --udev-running "$work/hostbin:$work/fakebin") || bad "postinst configure failed with udev running"
+  [ -z "$out" ] || bad "postinst printed: $out"
+  grep -qx "control --reload-rules" "$work/udevadm.calls" 2>/dev/null || bad "postinst does not reload the udev rules"
+  grep -qx "trigger --subsystem-match=hidraw --action=change" "$work/udevadm.calls" 2>/dev/null ||
+    bad "postinst does not trigger the hidraw subsystem"
+  # In a chroot the devices are the host's: nothing is triggered.
+  out=$(postinst --udev-running "$work/chrootbin:$work/fakebin") || bad "postinst configure failed in a chroot"
+  [ ! -e "$work/udevadm.calls" ] || bad "postinst called udevadm in a chroot: $(cat "$work/udevadm.calls")"
+else
+  echo "no mount namespace here: postinst checked only without a running udev"
+fi
 # Without udevadm (a container) it still succeeds.
 PATH=/nonexistent /bin/sh "$work/control/postinst" configure || bad "postinst fails without udevadm"
 
@@ -88,6 +151,13 @@ completions=$(bash -c '
 ' _ "$root/usr/share/bash-completion/completions/mousecfg-cli")
 [ "$completions" = "$(printf 'dpi debounce\n125 250 500 1000\non off\n1 2 3 4 5')" ] ||
   bad "bash completion offers: $completions"
+
+# The manual pages are made from the programs' own help.
+for program in mousecfg mousecfg-cli; do
+  page="$root/usr/share/man/man1/$program.1.gz"
+  zcat "$page" 2>/dev/null | grep -q '^\.SH DESCRIPTION\|^\.SH SYNOPSIS' || bad "$program.1.gz is no manual page"
+  zcat "$page" 2>/dev/null | grep -q "^\.TH .*\"$program $version\"" || bad "$program.1.gz does not name the version its --version gives"
+done
 
 # The installed front end finds its data below its prefix.
 home="$work/home"

@@ -11,6 +11,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+
+#include <signal.h>
+
 namespace {
 
 // Sends raw bytes and returns the display's one-byte answer, or -1 when it
@@ -146,8 +150,8 @@ void TestOsdProgram::clientStartsTheProgramWhenNoneRuns()
     m_osd.kill();
     QVERIFY(m_osd.waitForFinished(5000));
 
-    // The client starts it detached; a wrapper that execs it records its
-    // process id, so the test can end exactly that process afterwards.
+    // A wrapper that execs it records its process id, so that the test can
+    // tell that exactly that process ended.
     const QString pidFile = m_runtime.filePath(QStringLiteral("osd.pid"));
     const QString wrapper = m_runtime.filePath(QStringLiteral("start-osd"));
     {
@@ -157,23 +161,32 @@ void TestOsdProgram::clientStartsTheProgramWhenNoneRuns()
     }
     QFile::setPermissions(wrapper, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
-    OsdClient client;
-    client.setProgram(wrapper);
-    QSignalSpy delivered(&client, &OsdClient::delivered);
-    QSignalSpy starting(&client, &OsdClient::startingProgram);
-    client.showOsd(QStringLiteral("Profile 4"), QColor(0, 255, 0));
+    auto client = std::make_unique<OsdClient>();
+    client->setProgram(wrapper);
+    QSignalSpy delivered(client.get(), &OsdClient::delivered);
+    QSignalSpy starting(client.get(), &OsdClient::startingProgram);
+    client->showOsd(QStringLiteral("Profile 4"), QColor(0, 255, 0));
     const bool arrived = delivered.wait(10000);
-
-    // A slow start may have led to a second start, which ends by itself.
-    const QList<QByteArray> pids = readWholeFile(pidFile).split('\n');
-    for (const QByteArray &pid : pids) {
+    QList<pid_t> pids;
+    for (const QByteArray &pid : readWholeFile(pidFile).split('\n')) {
         if (!pid.trimmed().isEmpty())
-            QProcess::execute(QStringLiteral("kill"), {QString::fromLatin1(pid.trimmed())});
+            pids << pid_t(pid.trimmed().toInt());
     }
+
+    // The display program ends with the program that started it (a slow
+    // start may have led to a second start, which ended by itself).
+    client.reset();
+    const auto running = [&pids] {
+        int count = 0;
+        for (pid_t pid : pids)
+            count += ::kill(pid, 0) == 0 ? 1 : 0;
+        return count;
+    };
+    QTRY_COMPARE(running(), 0);
     QVERIFY(arrived);
     QCOMPARE(delivered.first().first().toBool(), true);
     QVERIFY(starting.count() >= 1);
-    QVERIFY(!readWholeFile(pidFile).trimmed().isEmpty());
+    QVERIFY(!pids.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestOsdProgram)

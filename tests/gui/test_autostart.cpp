@@ -87,8 +87,9 @@ void TestAutostart::failedWriteStaysUnticked()
 void TestAutostart::hiddenWithoutATrayStartsShown()
 {
     // The offscreen platform has no tray: --hidden must not leave a window
-    // that nothing can bring back. The program quits after its first paint,
-    // which only a shown window gets.
+    // that nothing can bring back; after its grace period for a late tray
+    // the window shows. The program quits after its first paint, which only
+    // a shown window gets.
     TestEnvironment env;
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

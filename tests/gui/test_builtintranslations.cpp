@@ -45,7 +45,7 @@ void TestBuiltInTranslations::catalogues()
 void TestBuiltInTranslations::switchFallsBackWithoutLangFolder()
 {
     TestEnvironment env;
-    QFile::remove(env.dataDir() + QStringLiteral("/lang"));   // the link to the build's catalogues
+    QDir(env.dataDir() + QStringLiteral("/lang")).removeRecursively();   // this test's copy of the catalogues
     QVERIFY(!QFileInfo::exists(Paths::langDir()));
 
     LanguageCatalog catalog;
@@ -60,7 +60,7 @@ void TestBuiltInTranslations::diskCatalogueComesFirst()
     TestEnvironment env;
     // An installation whose "sc" catalogue is really the Traditional one: the
     // file on disk wins over the built-in catalogue of the same name.
-    QFile::remove(env.dataDir() + QStringLiteral("/lang"));
+    QDir(env.dataDir() + QStringLiteral("/lang")).removeRecursively();
     QVERIFY(QDir().mkpath(Paths::langDir()));
     QVERIFY(QFile::copy(QStringLiteral(":/lang/tc.qm"), Paths::langDir() + QStringLiteral("/sc.qm")));
 

@@ -11,8 +11,14 @@
 
 namespace {
 
-void copyTree(const QString &from, const QString &to)
+enum class Mirror { Copy, Link };
+
+// The files of `from` (and of its subfolders) in `to`, as copies or as
+// links to them.
+void mirrorTree(const QString &from, const QString &to, Mirror how = Mirror::Copy)
 {
+    if (!QFileInfo(from).isDir())
+        return;
     QDir().mkpath(to);
     QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -20,6 +26,8 @@ void copyTree(const QString &from, const QString &to)
         const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
         if (it.fileInfo().isDir())
             QDir().mkpath(target);
+        else if (how == Mirror::Link)
+            QFile::link(source, target);
         else
             QFile::copy(source, target);
     }
@@ -42,13 +50,15 @@ TestEnvironment::TestEnvironment(Installation installation)
         const QString installation = qEnvironmentVariable("MOUSECFG_TEST_INSTALLATION");
         if (!QFile::copy(installation + QStringLiteral("/DefaultProfile.bin"), dataDir() + QStringLiteral("/DefaultProfile.bin")))
             qFatal("the build's installation data is missing in '%s'", qPrintable(installation));
-        copyTree(installation + QStringLiteral("/Configs"), dataDir() + QStringLiteral("/Configs"));
+        mirrorTree(installation + QStringLiteral("/Configs"), dataDir() + QStringLiteral("/Configs"));
+        // The build's skin and translations, in folders of this test's own:
+        // a test that writes there (a broken catalogue, a missing picture)
+        // must never reach the build's output, which the package ships. The
+        // pictures are linked one by one (they are many and only read); the
+        // few catalogues are copied.
         const QString bin = buildBinDir();
-        for (const char *dir : {"skin", "lang"}) {
-            const QString source = bin + QLatin1Char('/') + QLatin1String(dir);
-            if (QFileInfo(source).isDir())
-                QFile::link(source, dataDir() + QLatin1Char('/') + QLatin1String(dir));
-        }
+        mirrorTree(bin + QStringLiteral("/skin"), dataDir() + QStringLiteral("/skin"), Mirror::Link);
+        mirrorTree(bin + QStringLiteral("/lang"), dataDir() + QStringLiteral("/lang"));
         Paths::ensureConfigs();
     } else {
         QDir().mkpath(configsDir());
@@ -105,4 +115,19 @@ QByteArray readWholeFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList loadedGraphicsDrivers()
+{
+    QStringList drivers;
+    const QList<QByteArray> lines = readWholeFile(QStringLiteral("/proc/self/maps")).split('\n');
+    for (const QByteArray &line : lines) {
+        const QByteArray file = line.mid(line.lastIndexOf(' ') + 1);
+        const QByteArray name = file.mid(file.lastIndexOf('/') + 1);
+        const bool driver = name.contains("_dri.so") || name.startsWith("libGLX_mesa") || name.startsWith("libEGL_mesa")
+            || name.startsWith("libgallium");
+        if (driver && !drivers.contains(QString::fromLocal8Bit(file)))
+            drivers << QString::fromLocal8Bit(file);
+    }
+    return drivers;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariantMap>
 
@@ -37,6 +38,11 @@ private:
     QByteArray m_oldData;
     QByteArray m_oldHome;
 };
+
+// The system's OpenGL drivers mapped into this process (Mesa's DRI and GLX/EGL
+// vendor libraries). Tests on a real display platform check that it stays
+// empty: what they show must not depend on the machine's graphics driver.
+QStringList loadedGraphicsDrivers();
 
 // Reads a whole file (empty when missing).
 QByteArray readWholeFile(const QString &path);

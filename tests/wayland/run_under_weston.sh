@@ -3,6 +3,7 @@
 # headless back end on a private runtime folder, points Qt's Wayland platform
 # plugin at it, runs the program and stops weston. Where weston or the plugin
 # is missing, or weston does not come up, it says so and exits 77 (skipped).
+# The compositor's output can be taken with weston-screenshooter.
 set -uo pipefail
 program=$1
 shift
@@ -16,7 +17,9 @@ plugin=$(find /usr/lib -path '*qt5/plugins/platforms/libqwayland-generic.so' -pr
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
 socket=mousecfg-test-$$
-XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
+# The pixman renderer draws the output (the headless back end draws nothing
+# by default), and --debug lets weston-screenshooter take pictures of it.
+XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --use-pixman --debug --socket="$socket" --idle-time=0 \
   --width=1280 --height=800 >"$runtime/weston.log" 2>&1 &
 weston_pid=$!
 cleanup() {

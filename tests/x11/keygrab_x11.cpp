@@ -5,6 +5,7 @@
 // this one started with --typing-window: a text field that prints its text.
 
 #include "keyevents.h"
+#include "testenvironment.h"
 
 #include "editors/combokeydialog.h"
 #include "editors/singlekeydialog.h"
@@ -64,6 +65,13 @@ private slots:
             QSKIP("needs an X display");
         if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
             QSKIP("xdotool is not installed (scripts/setup-deps installs it)");
+    }
+
+    // The dialogs paint with QPainter: no OpenGL driver may be loaded, or
+    // the test would depend on (and leak with) the machine's graphics driver.
+    void cleanupTestCase()
+    {
+        QVERIFY2(loadedGraphicsDrivers().isEmpty(), qPrintable(loadedGraphicsDrivers().join(QLatin1Char(' '))));
     }
 
     void combinationTypedThroughTheGrab()

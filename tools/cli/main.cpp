@@ -25,6 +25,10 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(toErrorStream);
     Logging::enableDebugFromEnvironment();
     QCoreApplication app(argc, argv);
+    if (QCoreApplication::arguments().value(1) == QLatin1String("--version")) {
+        CliOutput::line(QStringLiteral("mousecfg-cli " MOUSECFG_VERSION));
+        return 0;
+    }
     return runCommandLine(QCoreApplication::arguments(), [](bool virtualMouse) {
         if (virtualMouse)
             qputenv("MOUSECFG_SIMULATE", "1");

@@ -79,14 +79,15 @@ void TestPaths::layout_data()
     QTest::addColumn<QString>("expectedData");      // relative to the temp root
     QTest::addColumn<QString>("expectedConfigs");
     QTest::addColumn<QString>("expectedCache");
+    QTest::addColumn<QString>("expectedHelpers");
 
-    QTest::newRow("build tree / portable") << true << false << false << false << "prefix/bin" << "prefix/bin/Configs" << "prefix/bin/cache";
-    QTest::newRow("portable, read-only") << true << true << false << false << "prefix/bin" << "xdg/mousecfg/Configs" << "cache/mousecfg";
-    QTest::newRow("installed") << false << false << false << false << "prefix/share/mousecfg" << "xdg/mousecfg/Configs" << "cache/mousecfg";
-    QTest::newRow("installed, MOUSECFG_HOME") << false << false << true << false << "prefix/share/mousecfg" << "home/Configs" << "home/cache";
-    QTest::newRow("portable, MOUSECFG_HOME") << true << false << true << false << "prefix/bin" << "home/Configs" << "home/cache";
-    QTest::newRow("installed, MOUSECFG_DATA") << false << false << false << true << "data" << "xdg/mousecfg/Configs" << "cache/mousecfg";
-    QTest::newRow("portable, both overrides") << true << false << true << true << "data" << "home/Configs" << "home/cache";
+    QTest::newRow("build tree / portable") << true << false << false << false << "prefix/bin" << "prefix/bin/Configs" << "prefix/bin/cache" << "prefix/bin";
+    QTest::newRow("portable, read-only") << true << true << false << false << "prefix/bin" << "xdg/mousecfg/Configs" << "cache/mousecfg" << "prefix/bin";
+    QTest::newRow("installed") << false << false << false << false << "prefix/share/mousecfg" << "xdg/mousecfg/Configs" << "cache/mousecfg" << "prefix/libexec/mousecfg";
+    QTest::newRow("installed, MOUSECFG_HOME") << false << false << true << false << "prefix/share/mousecfg" << "home/Configs" << "home/cache" << "prefix/libexec/mousecfg";
+    QTest::newRow("portable, MOUSECFG_HOME") << true << false << true << false << "prefix/bin" << "home/Configs" << "home/cache" << "prefix/bin";
+    QTest::newRow("installed, MOUSECFG_DATA") << false << false << false << true << "data" << "xdg/mousecfg/Configs" << "cache/mousecfg" << "prefix/libexec/mousecfg";
+    QTest::newRow("portable, both overrides") << true << false << true << true << "data" << "home/Configs" << "home/cache" << "prefix/bin";
 }
 
 void TestPaths::layout()
@@ -98,6 +99,7 @@ void TestPaths::layout()
     QFETCH(QString, expectedData);
     QFETCH(QString, expectedConfigs);
     QFETCH(QString, expectedCache);
+    QFETCH(QString, expectedHelpers);
 
     if (readOnlyExeDir && ::geteuid() == 0)
         QSKIP("root can write into any directory");
@@ -120,11 +122,14 @@ void TestPaths::layout()
     const QString data = Paths::dataDirFor(exeDir);
     const QString configs = Paths::configsDirFor(exeDir);
     const QString cache = Paths::cacheDirFor(exeDir);
+    const QString helper = Paths::helperProgramFor(exeDir, QStringLiteral("mousecfg-osd"));
     QFile::setPermissions(exeDir, old);
 
     QCOMPARE(data, root.path() + QLatin1Char('/') + expectedData);
     QCOMPARE(configs, root.path() + QLatin1Char('/') + expectedConfigs);
     QCOMPARE(cache, root.path() + QLatin1Char('/') + expectedCache);
+    // Companion programs follow the layout, never the data override.
+    QCOMPARE(helper, root.path() + QLatin1Char('/') + expectedHelpers + QStringLiteral("/mousecfg-osd"));
 }
 
 void TestPaths::relativeOverrideIsMadeAbsolute()

@@ -56,6 +56,8 @@ void TestAutostartEntry::writtenAndRemoved()
     const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     QCOMPARE(lines.first(), QStringLiteral("[Desktop Entry]"));
     QVERIFY(lines.contains(QStringLiteral("Exec=\"/opt/mouse tools/mousecfg\" --hidden")));
+    // Once the program is removed, the session skips the entry.
+    QVERIFY(lines.contains(QStringLiteral("TryExec=/opt/mouse tools/mousecfg")));
     QVERIFY(lines.contains(QStringLiteral("Type=Application")));
 
     const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
@@ -94,21 +96,27 @@ void TestAutostartEntry::execLine_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("exec");
-    QTest::newRow("plain") << "/usr/bin/mousecfg" << "/usr/bin/mousecfg --hidden";
-    QTest::newRow("blank") << "/home/a b/mousecfg" << "\"/home/a b/mousecfg\" --hidden";
-    QTest::newRow("percent") << "/opt/50%/mousecfg" << "/opt/50%%/mousecfg --hidden";
+    // TryExec is a plain string: no quotes, no field codes, only the
+    // string escapes.
+    QTest::addColumn<QString>("tryExec");
+    QTest::newRow("plain") << "/usr/bin/mousecfg" << "/usr/bin/mousecfg --hidden" << "/usr/bin/mousecfg";
+    QTest::newRow("blank") << "/home/a b/mousecfg" << "\"/home/a b/mousecfg\" --hidden" << "/home/a b/mousecfg";
+    QTest::newRow("percent") << "/opt/50%/mousecfg" << "/opt/50%%/mousecfg --hidden" << "/opt/50%/mousecfg";
     // Inside quotes: \$ for the Exec rules, the backslash doubled for the
     // value's string escapes.
-    QTest::newRow("dollar") << "/opt/$x/mousecfg" << "\"/opt/\\\\$x/mousecfg\" --hidden";
-    QTest::newRow("double quote") << "/opt/a\"b/m" << "\"/opt/a\\\\\"b/m\" --hidden";
-    QTest::newRow("backslash") << "/opt/a\\b/m" << "\"/opt/a\\\\\\\\b/m\" --hidden";
+    QTest::newRow("dollar") << "/opt/$x/mousecfg" << "\"/opt/\\\\$x/mousecfg\" --hidden" << "/opt/$x/mousecfg";
+    QTest::newRow("double quote") << "/opt/a\"b/m" << "\"/opt/a\\\\\"b/m\" --hidden" << "/opt/a\"b/m";
+    QTest::newRow("backslash") << "/opt/a\\b/m" << "\"/opt/a\\\\\\\\b/m\" --hidden" << "/opt/a\\\\b/m";
+    QTest::newRow("newline") << "/opt/a\nb/m" << "\"/opt/a\nb/m\" --hidden" << "/opt/a\\nb/m";
 }
 
 void TestAutostartEntry::execLine()
 {
     QFETCH(QString, program);
     QFETCH(QString, exec);
+    QFETCH(QString, tryExec);
     QCOMPARE(AutostartEntry::execLine(program), exec);
+    QCOMPARE(AutostartEntry::tryExecLine(program), tryExec);
 }
 
 void TestAutostartEntry::startsHidden_data()

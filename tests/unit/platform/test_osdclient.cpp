@@ -1,5 +1,7 @@
 #include "platform/osdclient.h"
 
+#include "config/paths.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalServer>
@@ -222,7 +224,7 @@ void TestOsdClient::newestTextWaitsWhileOneIsOnItsWay()
 void TestOsdClient::defaultsPointAtTheProgramBesideTheExecutable()
 {
     OsdClient client;
-    QCOMPARE(client.program(), QCoreApplication::applicationDirPath() + QStringLiteral("/mousecfg-osd"));
+    QCOMPARE(client.program(), Paths::helperProgram(QStringLiteral("mousecfg-osd")));
     QCOMPARE(client.serverName(), OsdMessage::serverName());
 }
 
