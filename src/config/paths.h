@@ -44,6 +44,10 @@ QString cacheDir();
 QString lastSentFile();          // <cache>/last-sent.conf
 QString lastSentDigestFile();    // <cache>/last-sent.digest
 QString langDir();               // <data>/lang
+// The battery history database: in Configs beside the executable (portable
+// layout) or under MOUSECFG_HOME, else $XDG_STATE_HOME/mousecfg (by default
+// ~/.local/state/mousecfg).
+QString batteryHistoryFile();
 
 // A name that becomes a file name must stay inside its directory: no path
 // separators, no "." or "..", no control characters, not empty. Returns false
