@@ -1,5 +1,6 @@
 #include "clirun.h"
 
+#include "clibattery.h"
 #include "clicommands.h"
 #include "climacro.h"
 #include "clioutput.h"
@@ -56,6 +57,8 @@ int runCommandLine(const QStringList &arguments, const std::function<void(bool v
     CliSession session;
     if (command == QLatin1String("status"))
         return session.status(parsed.isSet(QStringLiteral("json")));
+    if (command == QLatin1String("battery"))
+        return CliBattery::run(parsed, session);
     if (command == QLatin1String("show")) {
         const int profile = targetProfile(parsed);
         if (parsed.isSet(QStringLiteral("json")))

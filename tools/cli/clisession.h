@@ -30,10 +30,11 @@ public:
     // sends everything.
     int commit(bool apply);
 
-private:
     // Opens the handles of the current product; false when no command
     // channel could be opened.
     bool openDevice();
+
+private:
     // What the window's poller would have told it before an upload: whether
     // the mouse is off, and whether its memory is whole (write status 0
     // makes the next upload a full one).
