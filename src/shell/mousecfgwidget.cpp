@@ -1,7 +1,9 @@
 #include "mousecfgwidget.h"
 
 #include "applycontroller.h"
+#include "batteryhistorydialog.h"
 #include "batterynotifier.h"
+#include "batteryoutlook.h"
 #include "connectioncontroller.h"
 #include "desktopintegration.h"
 #include "devicestatuspanel.h"
@@ -21,6 +23,7 @@
 #include "config/productdescriptor.h"
 #include "config/profilefile.h"
 #include "config/profilelibraryeditor.h"
+#include "device/batteryrecorder.h"
 #include "device/devicehandles.h"
 #include "device/discovery.h"
 #include "device/statuspollerthread.h"
@@ -201,7 +204,14 @@ void MousecfgWidget::applyScale(int level)
 
 void MousecfgWidget::connectPoller(StatusPollerThread *thread)
 {
-    // Queued: the poller emits on its own thread.
+    // Each reading is stored on the poller's own thread, before its signal
+    // reaches the window, so the outlook below finds it in the history.
+    const int fullMillivolts = m_status->fullMillivolts();
+    thread->setReadingSink([fullMillivolts] { return std::make_unique<BatteryRecorder>(fullMillivolts); });
+    // Queued: the poller emits on its own thread. The outlook first: the
+    // notice names its estimate.
+    connect(thread, &StatusPollerThread::RefreshBatteryStatus, m_desktop->batteryOutlook(), &BatteryOutlook::refresh,
+            Qt::QueuedConnection);
     connect(thread, &StatusPollerThread::RefreshBatteryStatus, m_status.get(), &DeviceStatusPanel::showBattery,
             Qt::QueuedConnection);
     connect(thread, &StatusPollerThread::RefreshBatteryStatus, m_desktop->batteryNotices(), &BatteryNotifier::takeReading,
@@ -231,6 +241,8 @@ void MousecfgWidget::connectHelpers()
     connect(m_events.get(), &MouseEventHandler::announce, this, &MousecfgWidget::showOsd);
     connect(m_tray, &TrayController::loadConfigRequested, m_connection, &ConnectionController::showWarning);
     connect(m_tray, &TrayController::activated, this, &MousecfgWidget::iconActivated);
+    connect(m_controls.battery, &BatteryBar::clicked, this, &MousecfgWidget::showBatteryHistory);
+    connect(m_controls.dongle, &VeskLabel::ClickedSignal, this, &MousecfgWidget::showBatteryHistory);
 }
 
 void MousecfgWidget::buildControls()
@@ -492,6 +504,12 @@ void MousecfgWidget::startFirmwareUpdate()
 void MousecfgWidget::showOsd(const QString &text)
 {
     m_desktop->showText(text);
+}
+
+void MousecfgWidget::showBatteryHistory()
+{
+    BatteryHistoryDialog dialog(m_desktop->batteryOutlook(), this);
+    dialog.exec();
 }
 
 void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)

@@ -50,7 +50,7 @@ void TrayController::create(const QString &toolTip)
     if (picture.isNull())
         picture = QIcon(Skin::path(QStringLiteral("icon.ico")));
     m_icon->setIcon(picture);
-    m_icon->setToolTip(toolTip);
+    setToolTip(toolTip);
     retranslate();
     // Desktops without a tray (some Wayland sessions, the test platform)
     // simply show no icon; the window's own close button still hides it.
@@ -60,8 +60,15 @@ void TrayController::create(const QString &toolTip)
 
 void TrayController::setToolTip(const QString &toolTip)
 {
+    m_toolTip = toolTip;
     if (m_icon)
-        m_icon->setToolTip(toolTip);
+        m_icon->setToolTip(m_batteryLine.isEmpty() ? m_toolTip : m_toolTip + QLatin1Char('\n') + m_batteryLine);
+}
+
+void TrayController::setBatteryLine(const QString &line)
+{
+    m_batteryLine = line;
+    setToolTip(m_toolTip);
 }
 
 void TrayController::retranslate()

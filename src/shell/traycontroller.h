@@ -19,6 +19,8 @@ public:
 
     void create(const QString &toolTip);
     void setToolTip(const QString &toolTip);
+    // A second line under the tool tip: the battery level and the time left.
+    void setBatteryLine(const QString &line);
     void retranslate();
 
     QSystemTrayIcon *icon() const { return m_icon; }
@@ -40,4 +42,6 @@ private:
     QAction *m_load = nullptr;
     QAction *m_quit = nullptr;
     QAction *m_autostartAction = nullptr;
+    QString m_toolTip;
+    QString m_batteryLine;
 };
