@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>BatteryHistoryDialog</name>
+    <message>
+        <source>Battery history</source>
+        <translation>Battery history</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 hours</translation>
+    </message>
+    <message>
+        <source>7 days</source>
+        <translation>7 days</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 days</translation>
+    </message>
+    <message>
+        <source>%1% · %2</source>
+        <translation>%1% · %2</translation>
+    </message>
+    <message>
+        <source> (%1% per hour)</source>
+        <translation> (%1% per hour)</translation>
+    </message>
+</context>
+<context>
     <name>BatteryNotifier</name>
     <message>
         <source>Mouse battery low</source>
@@ -18,6 +49,52 @@
     <message>
         <source>The battery is full.</source>
         <translation>The battery is full.</translation>
+    </message>
+    <message>
+        <source>%1% left, about %2 of use. Connect the charging cable.</source>
+        <translation>%1% left, about %2 of use. Connect the charging cable.</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryOutlook</name>
+    <message>
+        <source>under a minute</source>
+        <translation>under a minute</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>about %1 left</translation>
+    </message>
+    <message>
+        <source>full in about %1</source>
+        <translation>full in about %1</translation>
+    </message>
+    <message>
+        <source>no estimate yet (too little data)</source>
+        <translation>no estimate yet (too little data)</translation>
+    </message>
+    <message>
+        <source>Battery: mouse asleep</source>
+        <translation>Battery: mouse asleep</translation>
+    </message>
+    <message>
+        <source>Battery %1% · %2</source>
+        <translation>Battery %1% · %2</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryPlot</name>
+    <message>
+        <source>No readings in this period</source>
+        <translation>No readings in this period</translation>
     </message>
 </context>
 <context>

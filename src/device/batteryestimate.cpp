@@ -13,11 +13,15 @@ struct Step {
 
 // The index where the last run of readings in the same charging state as
 // the latest awake reading begins. A sleeping mouse (an off reading) does
-// not end a discharge; it ends a charge.
+// not end a discharge; it ends a charge. A discharge also begins after a
+// rise of kUnseenChargeRise points or more without the charging flag: the
+// mouse was charged where the program did not see it (on another computer,
+// or while the program was not running).
 int segmentStart(const BatteryReadings &readings, int lastAwake)
 {
     const bool charging = readings[lastAwake].charging;
     int start = lastAwake;
+    int laterLevel = readings[lastAwake].level;   // of the next awake reading
     for (int i = lastAwake - 1; i >= 0; --i) {
         const BatteryReading &r = readings[i];
         if (r.off()) {
@@ -28,6 +32,9 @@ int segmentStart(const BatteryReadings &readings, int lastAwake)
         }
         if (r.charging != charging)
             break;
+        if (!charging && laterLevel - r.level >= BatteryEstimate::kUnseenChargeRise)
+            break;
+        laterLevel = r.level;
         start = i;
     }
     return start;

@@ -4,7 +4,8 @@
 
 // How long the battery lasts, from the history:
 //
-// Discharging: the readings since the mouse last charged. Each step from one
+// Discharging: the readings since the mouse last charged (or since a rise
+// of kUnseenChargeRise points that no reading saw as charging). Each step from one
 // reading to the next counts when both are awake readings no more than
 // kMaxStepSeconds apart (the program stores one at least every five minutes
 // while it runs): a step across a sleeping mouse, or across a time the
@@ -34,6 +35,9 @@ struct BatteryEstimate {
     static constexpr double kMinDischargeHours = 2.0;
     static constexpr double kMinChargeHours = 0.25;
     static constexpr int kMinChange = 10;
+    // A rise this large without the charging flag was a charge the program
+    // did not see (the gauge may flicker by one step under load).
+    static constexpr int kUnseenChargeRise = 20;
 
     bool known() const { return kind != Kind::None; }
 };

@@ -42,6 +42,8 @@ BatteryHistoryDialog::BatteryHistoryDialog(BatteryOutlook *outlook, QWidget *par
     setThemeFrame(true);
     setDesignSize(QSize(kDesignWidth, kDesignHeight));
     setTitle(tr("Battery history"));
+    // Named for the desktop too (task switchers, screen readers).
+    setWindowTitle(title());
     addAcceptButton(tr("Close"));
 
     const QColor accent = UiTheme::currentColor();

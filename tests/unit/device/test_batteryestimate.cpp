@@ -83,6 +83,21 @@ void TestBatteryEstimate::cases_data()
     series(recharged, 6 * kHour, 16, 12 * kMinute, 90, 1);                      // 90 -> 75
     QTest::newRow("recently charged") << recharged << Kind::UntilEmpty << 5.0 << 15.0 << 1e-9;
 
+    // Charged where the program did not see it: 30 -> 90 without the flag
+    // (an hour asleep between), then 3 hours at 5 %/h; the old discharge at
+    // 20 %/h does not count.
+    BatteryReadings unseen;
+    series(unseen, 0, 13, 15 * kMinute, 90, 5);                       // 90 -> 30
+    unseen << asleep(3 * kHour + 5 * kMinute);
+    series(unseen, 4 * kHour, 16, 12 * kMinute, 90, 1);               // 90 -> 75
+    QTest::newRow("charged unseen") << unseen << Kind::UntilEmpty << 5.0 << 15.0 << 1e-9;
+    // A flicker of one step up under load is no charge: its rise and fall
+    // nearly cancel (5 minutes apart, their weights differ by 1 %).
+    BatteryReadings flicker;
+    series(flicker, 0, 37, 5 * kMinute, 100, 1);                       // 100 -> 64
+    flicker[20].level += 10;
+    QTest::newRow("one-step flicker") << flicker << Kind::UntilEmpty << 12.0 << 64.0 / 12.0 << 0.05;
+
     // Just charged: 40 minutes of use is too little to tell.
     BatteryReadings justCharged;
     series(justCharged, 0, 5, 15 * kMinute, 60, -10, true);
