@@ -6,7 +6,6 @@
 
 #include <QDateTime>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace {
 
@@ -143,26 +142,36 @@ void BatteryPlot::paintEvent(QPaintEvent *)
     }
 
     // The level, broken where the mouse slept or nothing was read for long.
-    QPainterPath path;
-    bool drawing = false;
-    qint64 previous = 0;
-    for (const BatteryReading &r : m_readings) {
-        if (r.off()) {
-            drawing = false;
-            continue;
-        }
-        const QPointF point(xOf(r.at), yOf(r.level));
-        if (drawing && r.at - previous <= kBreakSeconds)
-            path.lineTo(point);
-        else
-            path.moveTo(point);
-        drawing = true;
-        previous = r.at;
-    }
+    // A month holds thousands of readings, mostly repeating the level before
+    // them: a reading between two of the same level adds nothing to the
+    // line and is left out, which keeps the polylines short.
     painter.setPen(QPen(m_accent, qMax(1.5, 2.0 * UiScale::factor()), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.setClipRect(area.adjusted(-2, -2, 2, 2));
-    painter.drawPath(path);
+    QPolygonF run;
+    auto flush = [&] {
+        if (run.size() > 1)
+            painter.drawPolyline(run);
+        run.clear();
+    };
+    qint64 previous = 0;
+    for (int i = 0; i < m_readings.size(); ++i) {
+        const BatteryReading &r = m_readings[i];
+        if (r.off()) {
+            flush();
+            continue;
+        }
+        if (!run.isEmpty() && r.at - previous > kBreakSeconds)
+            flush();
+        const bool last = i + 1 == m_readings.size();
+        const bool inner = !run.isEmpty() && !last && !m_readings[i + 1].off()
+                           && m_readings[i + 1].level == r.level && m_readings[i - 1].level == r.level
+                           && m_readings[i + 1].at - r.at <= kBreakSeconds;
+        if (!inner)
+            run << QPointF(xOf(r.at), yOf(r.level));
+        previous = r.at;
+    }
+    flush();
     painter.setClipping(false);
 
     if (m_readings.isEmpty()) {
