@@ -1,7 +1,8 @@
 # The Debian package: `cpack -G DEB` in the build directory (or
 # scripts/package) writes mousecfg_<version>_amd64.deb. Its dependencies on
-# shared libraries come from dpkg-shlibdeps; the Qt Wayland platform plugin,
-# which the program loads by name at run time, is named by hand.
+# shared libraries come from dpkg-shlibdeps; the plugins the program loads by
+# name at run time (the Qt Wayland platform, the SQLite driver of the battery
+# history) are named by hand.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mousecfg)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -17,7 +18,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/mousecfg/mousecfg)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qtwayland5")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qtwayland5, libqt5sql5-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "udev")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${CMAKE_CURRENT_LIST_DIR}/postinst

@@ -45,9 +45,10 @@ if grep -E '/(mousecfg-skingen|mousecfg-mkinstall|mousecfg-iconrender|test_[a-z]
   bad "build helpers or tests in the package"
 fi
 
-# Control fields: shared libraries found by dpkg-shlibdeps, the Wayland plugin.
+# Control fields: shared libraries found by dpkg-shlibdeps, the plugins
+# loaded by name (Wayland, the SQLite driver of the battery history).
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libhidapi-hidraw0 libudev1 libqt5widgets5 libqt5dbus5 qtwayland5; do
+for dep in libhidapi-hidraw0 libudev1 libqt5widgets5 libqt5dbus5 libqt5sql5 libqt5sql5-sqlite qtwayland5; do
   grep -q "$dep" <<<"$depends" || bad "Depends lacks $dep: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = mousecfg ] || bad "package name is not mousecfg"
@@ -85,8 +86,9 @@ completions=$(bash -c '
   source "$1"
   t() { COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMPREPLY=(); _mousecfg_cli; echo "${COMPREPLY[*]}"; }
   t mousecfg-cli d; t mousecfg-cli rate ""; t mousecfg-cli dpi 2 ""; t mousecfg-cli lighting wave --speed ""
+  t mousecfg-cli battery --history --since ""
 ' _ "$root/usr/share/bash-completion/completions/mousecfg-cli")
-[ "$completions" = "$(printf 'dpi debounce\n125 250 500 1000\non off\n1 2 3 4 5')" ] ||
+[ "$completions" = "$(printf 'dpi debounce\n125 250 500 1000\non off\n1 2 3 4 5\n24h 7d 30d')" ] ||
   bad "bash completion offers: $completions"
 
 # The installed front end finds its data below its prefix.
@@ -95,6 +97,10 @@ mkdir -p "$home"
 out=$(MOUSECFG_HOME="$home" XDG_RUNTIME_DIR="$work" "$root/usr/bin/mousecfg-cli" --virtual status 2>&1) ||
   bad "installed mousecfg-cli status failed: $out"
 [ -f "$home/Configs/Config.ini" ] || bad "installed mousecfg-cli did not seed its settings from /usr/share/mousecfg"
+# The battery reading lands in the history, through the SQLite driver.
+out=$(MOUSECFG_HOME="$home" XDG_RUNTIME_DIR="$work" "$root/usr/bin/mousecfg-cli" --virtual battery 2>&1) ||
+  bad "installed mousecfg-cli battery failed: $out"
+[ -s "$home/Configs/battery-history.db" ] || bad "installed mousecfg-cli battery kept no history: $out"
 
 [ $fail -eq 0 ] && echo "package: $(basename "$deb") checked"
 exit $fail
