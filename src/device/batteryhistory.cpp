@@ -195,18 +195,7 @@ bool BatteryHistory::exec(const QString &statement)
     return false;
 }
 
-bool BatteryHistory::add(const BatteryReading &reading)
-{
-    if (!m_open)
-        return false;
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.prepare(QStringLiteral("INSERT OR REPLACE INTO readings (at, level, charging, raw) VALUES (?, ?, ?, ?)"));
-    query.addBindValue(reading.at);
-    query.addBindValue(reading.level);
-    query.addBindValue(reading.charging ? 1 : 0);
-    query.addBindValue(reading.raw);
-    return exec(query);
-}
+bool BatteryHistory::add(const BatteryReading &reading) { return addAll(BatteryReadings{reading}); }
 
 bool BatteryHistory::addAll(const BatteryReadings &readings)
 {
@@ -247,18 +236,23 @@ bool BatteryHistory::addChargeEvent(const ChargeEvent &event)
     return exec(query);
 }
 
+QSqlQuery BatteryHistory::select(const QString &statement, const QVariantList &values) const
+{
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    if (!m_open || !query.prepare(statement))
+        return query;
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    query.exec();
+    return query;
+}
+
 BatteryReadings BatteryHistory::readings(qint64 from, qint64 to) const
 {
     BatteryReadings list;
-    if (!m_open)
-        return list;
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT at, level, charging, raw FROM readings WHERE at >= ? AND at < ? ORDER BY at"));
-    query.addBindValue(from);
-    query.addBindValue(to);
-    if (!query.exec())
-        return list;
+    QSqlQuery query = select(
+        QStringLiteral("SELECT at, level, charging, raw FROM readings WHERE at >= ? AND at < ? ORDER BY at"), {from, to});
     while (query.next())
         list.append(readingFrom(query));
     return list;
@@ -267,15 +261,8 @@ BatteryReadings BatteryHistory::readings(qint64 from, qint64 to) const
 QVector<ChargeEvent> BatteryHistory::chargeEvents(qint64 from, qint64 to) const
 {
     QVector<ChargeEvent> list;
-    if (!m_open)
-        return list;
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT at, started FROM charge_events WHERE at >= ? AND at < ? ORDER BY at"));
-    query.addBindValue(from);
-    query.addBindValue(to);
-    if (!query.exec())
-        return list;
+    QSqlQuery query =
+        select(QStringLiteral("SELECT at, started FROM charge_events WHERE at >= ? AND at < ? ORDER BY at"), {from, to});
     while (query.next())
         list.append(ChargeEvent{query.value(0).toLongLong(), query.value(1).toInt() != 0});
     return list;
@@ -283,36 +270,26 @@ QVector<ChargeEvent> BatteryHistory::chargeEvents(qint64 from, qint64 to) const
 
 std::optional<BatteryReading> BatteryHistory::latest() const
 {
-    if (!m_open)
-        return std::nullopt;
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    if (!query.exec(QStringLiteral("SELECT at, level, charging, raw FROM readings ORDER BY at DESC LIMIT 1"))
-        || !query.next())
+    QSqlQuery query = select(QStringLiteral("SELECT at, level, charging, raw FROM readings ORDER BY at DESC LIMIT 1"));
+    if (!query.next())
         return std::nullopt;
     return readingFrom(query);
 }
 
 std::optional<BatteryReading> BatteryHistory::latestCharging() const
 {
-    if (!m_open)
-        return std::nullopt;
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    // Newest first by the row id; a year holds a few thousand rows at most.
-    if (!query.exec(QStringLiteral(
-            "SELECT at, level, charging, raw FROM readings WHERE charging = 1 ORDER BY at DESC LIMIT 1"))
-        || !query.next())
+    // Newest first by the row id; a year holds some twenty thousand rows.
+    QSqlQuery query = select(
+        QStringLiteral("SELECT at, level, charging, raw FROM readings WHERE charging = 1 ORDER BY at DESC LIMIT 1"));
+    if (!query.next())
         return std::nullopt;
     return readingFrom(query);
 }
 
 int BatteryHistory::readingCount() const
 {
-    if (!m_open)
-        return 0;
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM readings")) || !query.next())
-        return 0;
-    return query.value(0).toInt();
+    QSqlQuery query = select(QStringLiteral("SELECT count(*) FROM readings"));
+    return query.next() ? query.value(0).toInt() : 0;
 }
 
 bool BatteryHistory::thin(qint64 now, qint64 since)

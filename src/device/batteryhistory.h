@@ -3,6 +3,7 @@
 #include "batteryreading.h"
 
 #include <QString>
+#include <QVariantList>
 
 #include <optional>
 
@@ -72,6 +73,9 @@ public:
 private:
     bool open(Check check);
     bool prepare(Check check);
+    // A prepared, executed statement with `values` bound in order; one that
+    // failed (or a closed history) reads as no rows.
+    QSqlQuery select(const QString &statement, const QVariantList &values = {}) const;
     bool exec(QSqlQuery &query);
     bool exec(const QString &statement);
     void moveAside();
