@@ -292,6 +292,19 @@ int BatteryHistory::readingCount() const
     return query.next() ? query.value(0).toInt() : 0;
 }
 
+void BatteryHistory::setAutoCheckpoint(bool on)
+{
+    if (m_open)
+        exec(on ? QStringLiteral("PRAGMA wal_autocheckpoint=1000") : QStringLiteral("PRAGMA wal_autocheckpoint=0"));
+}
+
+bool BatteryHistory::checkpoint()
+{
+    // Passive: readers and other writers are not waited for; what they
+    // hold is folded in next time.
+    return m_open && exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+}
+
 bool BatteryHistory::thin(qint64 now, qint64 since)
 {
     if (!m_open)

@@ -70,6 +70,14 @@ public:
     // history.
     bool thin(qint64 now, qint64 since = 0);
 
+    // SQLite folds its journal into the file (a checkpoint, with a sync of
+    // the disk) every thousand pages, in whichever write happens to cross
+    // that line. A writer that must stay quick turns that off and calls
+    // checkpoint() at a time of its choosing; the last connection to close
+    // folds in the rest.
+    void setAutoCheckpoint(bool on);
+    bool checkpoint();
+
 private:
     bool open(Check check);
     bool prepare(Check check);

@@ -12,6 +12,9 @@ BatteryRecorder::BatteryRecorder(int fullMillivolts, const QString &file)
     // Carry on from what an earlier run stored, so that a restart neither
     // repeats the last reading nor announces a charge twice.
     m_last = m_history.latest();
+    // The poller's reading must not wait for a disk sync: the journal is
+    // folded in with the daily thinning instead.
+    m_history.setAutoCheckpoint(false);
     if (m_last && !m_last->off())
         m_lastCharging = m_last->charging;
 }
@@ -60,6 +63,7 @@ bool BatteryRecorder::record(const BatteryReading &reading)
         m_lastThin = reading.at;
         if (!m_history.thin(reading.at, since))
             qCDebug(lcDevice, "the battery history could not be thinned: %s", qPrintable(m_history.lastError()));
+        m_history.checkpoint();
     }
     return true;
 }

@@ -8,14 +8,17 @@
 // Keeps the battery readings the program takes: a reading is stored when the
 // level, the charging state or the mouse's sleep changed since the last one
 // stored, else at most every kIntervalSeconds; a charge starting or ending is
-// stored as such. Now and then it thins the history (BatteryHistory::thin).
+// stored as such. Once a day (and at its first reading) it thins the history
+// (BatteryHistory::thin) and folds SQLite's journal into the file, which it
+// leaves undone otherwise, so that an ordinary reading never waits for a disk
+// sync.
 //
 // Lives on the thread that uses it (the status poller's, or the command
 // line's): it holds a database connection.
 class BatteryRecorder : public StatusReadingSink {
 public:
     static constexpr qint64 kIntervalSeconds = 5 * 60;
-    static constexpr qint64 kThinEverySeconds = 6 * 3600;
+    static constexpr qint64 kThinEverySeconds = 24 * 3600;
 
     // `fullMillivolts`: the full-battery voltage the battery bar uses.
     explicit BatteryRecorder(int fullMillivolts, const QString &file = QString());
