@@ -28,8 +28,8 @@
         <translation>%1% · %2</translation>
     </message>
     <message>
-        <source> (%1% per hour)</source>
-        <translation> (%1% per hour)</translation>
+        <source>%1 (%2% per hour)</source>
+        <translation>%1 (%2% per hour)</translation>
     </message>
 </context>
 <context>

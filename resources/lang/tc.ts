@@ -28,8 +28,8 @@
         <translation>%1% · %2</translation>
     </message>
     <message>
-        <source> (%1% per hour)</source>
-        <translation>（每小時 %1%）</translation>
+        <source>%1 (%2% per hour)</source>
+        <translation>%1（每小時 %2%）</translation>
     </message>
 </context>
 <context>

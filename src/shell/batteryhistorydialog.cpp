@@ -111,6 +111,6 @@ void BatteryHistoryDialog::reload()
     if (estimate.level >= 0)
         text = tr("%1% · %2").arg(estimate.level).arg(text);
     if (estimate.known())
-        text += tr(" (%1% per hour)").arg(estimate.ratePerHour, 0, 'f', 1);
+        text = tr("%1 (%2% per hour)").arg(text).arg(estimate.ratePerHour, 0, 'f', 1);
     m_estimate->setText(text);
 }

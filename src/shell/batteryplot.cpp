@@ -122,8 +122,13 @@ void BatteryPlot::paintEvent(QPaintEvent *)
     // Time ticks at whole local hours or days.
     const qint64 step = tickStep(m_to - m_from);
     const QDateTime start = QDateTime::fromSecsSinceEpoch(m_from);
-    const int startHour = start.time().hour() - start.time().hour() % int(qMax<qint64>(1, step / 3600) % 24);
-    QDateTime tick = step < 86400 ? QDateTime(start.date(), QTime(startHour, 0)) : QDateTime(start.date(), QTime(0, 0));
+    // The first tick before the span: a whole multiple of the step's hours
+    // (0:00, 6:00 ...), or midnight for steps of days.
+    QDateTime tick(start.date(), QTime(0, 0));
+    if (step < 86400) {
+        const int hours = int(step / 3600);
+        tick.setTime(QTime(start.time().hour() - start.time().hour() % hours, 0));
+    }
     const QString format = step < 86400 ? QStringLiteral("HH:mm") : QStringLiteral("MM-dd");
     for (int guard = 0; guard < 64; ++guard) {
         tick = tick.addSecs(step);

@@ -13,6 +13,7 @@
 #include "shell/batteryplot.h"
 #include "shell/traycontroller.h"
 #include "widgets/batterybar.h"
+#include "widgets/uiscale.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -118,12 +119,29 @@ void TestBatteryPanel::panelShowsTheSpanChosen()
     QCOMPARE(dialog.shownReadings(), count(86400));
     QVERIFY(dialog.spanButton(BatteryHistoryDialog::Day)->isChecked());
 
+    // Each span is painted too (its own ticks and labels), at both ends of
+    // the scale.
+    QVERIFY(!dialog.grab().isNull());
     QTest::mouseClick(dialog.spanButton(BatteryHistoryDialog::Week), Qt::LeftButton);
     QCOMPARE(dialog.span(), BatteryHistoryDialog::Week);
     QCOMPARE(dialog.shownReadings(), count(7 * 86400));
+    QVERIFY(!dialog.grab().isNull());
     QTest::mouseClick(dialog.spanButton(BatteryHistoryDialog::Month), Qt::LeftButton);
     QCOMPARE(dialog.shownReadings(), count(30 * 86400));
+    QVERIFY(!dialog.grab().isNull());
     QVERIFY(!dialog.spanButton(BatteryHistoryDialog::Day)->isChecked());
+
+    // At scale 2.0 everything doubles.
+    UiScale::setFactor(2.0);
+    {
+        BatteryHistoryDialog large(&outlook);
+        large.setSpan(BatteryHistoryDialog::Month);
+        UiScale::setFactor(1.0);
+        QCOMPARE(large.size(), dialog.size() * 2);
+        QVERIFY(qAbs(large.plot()->width() - 2 * dialog.plot()->width()) <= 2);
+        QCOMPARE(large.shownReadings(), dialog.shownReadings());
+        QVERIFY(!large.grab().isNull());
+    }
 
     // The last 3 hours: 12 %/h, 40 % left: 3 h 20 min.
     QCOMPARE(dialog.estimateLabel()->text(), QStringLiteral("40% · about 3 h 20 min left (12.0% per hour)"));

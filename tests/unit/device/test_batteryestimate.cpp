@@ -165,11 +165,9 @@ void TestBatteryEstimate::recentHoursWeighMore()
 {
     // 8 hours at 4 %/h (a point every 15 minutes), then 2 hours at 16 %/h
     // (4 points every 15 minutes, a game), read every 5 minutes. Plain
-    // averaging gives 64 points / 10 h = 6.4 %/h. With the weights
-    // exp(-age / 8 h) the last 2 hours weigh 8(1 - e^-0.25) = 1.770 h and the
-    // 8 before them 8(e^-0.25 - e^-1.25) = 3.938 h, so the rate is
-    // (16 * 1.770 + 4 * 3.938) / 5.708 = 7.72 %/h; the steps of whole points
-    // move it a little.
+    // averaging gives 64 points / 10 h = 6.4 %/h. Step i (0..119, from
+    // reading i to i + 1) weighs e^(-(119 - i) / 96): the weighted drops sum
+    // to 44.76 points over 5.738 weighted hours, 7.80 %/h.
     BatteryReadings readings;
     int level = 100;
     for (int i = 0; i <= 120; ++i) {
@@ -179,7 +177,7 @@ void TestBatteryEstimate::recentHoursWeighMore()
     }
     const BatteryEstimate estimate = estimateBattery(readings);
     QCOMPARE(estimate.kind, BatteryEstimate::Kind::UntilEmpty);
-    QVERIFY2(estimate.ratePerHour > 7.2 && estimate.ratePerHour < 8.2, qPrintable(QString::number(estimate.ratePerHour)));
+    QVERIFY2(qAbs(estimate.ratePerHour - 7.80) < 0.01, qPrintable(QString::number(estimate.ratePerHour)));
     QCOMPARE(estimate.level, 36);
     QCOMPARE(estimate.since, kStart);
 }
