@@ -52,6 +52,9 @@ bool StatusPollerThread::rest(int milliseconds)
 
 void StatusPollerThread::handleAnswer(const StatusAnswer &answer)
 {
+    // The upload reads this before it sends anything: the poller, which
+    // hears the mouse, is the one to say that it is off.
+    setMouseOff(answer.mouseOff());
     // Kept first, so that whoever the signal reaches finds the reading in
     // the history already.
     if (m_sink)
