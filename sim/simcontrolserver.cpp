@@ -3,6 +3,8 @@
 #include "simfaults.h"
 #include "virtualmouse.h"
 
+#include "device/batteryclock.h"
+
 #include <QJsonDocument>
 #include <QLocalSocket>
 
@@ -38,7 +40,7 @@ bool parseInt(const QString &text, int low, int high, int *value)
 const char kHelp[] = "commands: press profile|dpi|rate; battery <raw> [charging]; sleep; wake; "
                      "plug|unplug receiver|cable; unplugafter receiver|cable <n>; refuse receiver|cable on|off; fault "
                      "drop|header|payload|zero|writefail|foreign [count]; clearfaults; latency <ms>; "
-                     "motion <rate>; writestatus <n>; sensormode <n>; resetcounters; dump";
+                     "motion <rate>; writestatus <n>; sensormode <n>; clock <epoch>|+<seconds>|real; resetcounters; dump";
 
 } // namespace
 
@@ -176,6 +178,25 @@ QString SimControlServer::execute(const QString &line)
         else
             m_mouse->setSensorMode(uint8_t(value));
         return ok;
+    }
+    if (command == QLatin1String("clock") && argc == 1) {
+        // The time the battery history sees: days of readings pass in
+        // seconds. "real" gives the system clock back.
+        bool ok = false;
+        if (words[1] == QLatin1String("real")) {
+            BatteryClock::set(0);
+        } else if (words[1].startsWith(QLatin1Char('+'))) {
+            const qint64 seconds = words[1].mid(1).toLongLong(&ok);
+            if (!ok || seconds < 0 || seconds > 10LL * 365 * 86400)
+                return QStringLiteral("error: clock +<seconds>, at most ten years");
+            BatteryClock::advance(seconds);
+        } else {
+            const qint64 at = words[1].toLongLong(&ok);
+            if (!ok || at <= 0)
+                return QStringLiteral("error: clock <seconds since 1970>|+<seconds>|real");
+            BatteryClock::set(at);
+        }
+        return QString::number(BatteryClock::now());
     }
     if (command == QLatin1String("resetcounters") && argc == 0) {
         m_mouse->resetCounters();

@@ -16,6 +16,7 @@ class VirtualMouse;
 //   sleep | wake                    plug|unplug receiver|cable
 //   fault <kind> [count]            latency <ms>
 //   writestatus <n>                 sensormode <n>
+//   clock <epoch>|+<seconds>|real   the battery history's clock
 //   unplugafter receiver|cable <n>  motion <reports per second>
 //   refuse receiver|cable on|off    (the node refuses to open: no permission)
 //   clearfaults                     resetcounters

@@ -96,6 +96,37 @@
     </message>
 </context>
 <context>
+    <name>BatteryHistoryDialog</name>
+    <message>
+        <source>Battery history</source>
+        <translation>Battery history</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 hours</translation>
+    </message>
+    <message>
+        <source>7 days</source>
+        <translation>7 days</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 days</translation>
+    </message>
+    <message>
+        <source>%1% · %2</source>
+        <translation>%1% · %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2% per hour)</source>
+        <translation>%1 (%2% per hour)</translation>
+    </message>
+</context>
+<context>
     <name>BatteryNotifier</name>
     <message>
         <source>Mouse battery low</source>
@@ -112,6 +143,52 @@
     <message>
         <source>The battery is full.</source>
         <translation>The battery is full.</translation>
+    </message>
+    <message>
+        <source>%1% left, about %2 of use. Connect the charging cable.</source>
+        <translation>%1% left, about %2 of use. Connect the charging cable.</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryOutlook</name>
+    <message>
+        <source>under a minute</source>
+        <translation>under a minute</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>about %1 left</translation>
+    </message>
+    <message>
+        <source>full in about %1</source>
+        <translation>full in about %1</translation>
+    </message>
+    <message>
+        <source>no estimate yet (too little data)</source>
+        <translation>no estimate yet (too little data)</translation>
+    </message>
+    <message>
+        <source>Battery: mouse asleep</source>
+        <translation>Battery: mouse asleep</translation>
+    </message>
+    <message>
+        <source>Battery %1% · %2</source>
+        <translation>Battery %1% · %2</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryPlot</name>
+    <message>
+        <source>No readings in this period</source>
+        <translation>No readings in this period</translation>
     </message>
 </context>
 <context>
@@ -922,6 +999,10 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>Show window</source>
         <translation>Show window</translation>
+    </message>
+    <message>
+        <source>The settings were changed outside this window. Load them and discard your unapplied changes?</source>
+        <translation>The settings were changed outside this window. Load them and discard your unapplied changes?</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,37 @@
     </message>
 </context>
 <context>
+    <name>BatteryHistoryDialog</name>
+    <message>
+        <source>Battery history</source>
+        <translation>电池记录</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 小时</translation>
+    </message>
+    <message>
+        <source>7 days</source>
+        <translation>7 天</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 天</translation>
+    </message>
+    <message>
+        <source>%1% · %2</source>
+        <translation>%1% · %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2% per hour)</source>
+        <translation>%1（每小时 %2%）</translation>
+    </message>
+</context>
+<context>
     <name>BatteryNotifier</name>
     <message>
         <source>Mouse battery low</source>
@@ -112,6 +143,52 @@
     <message>
         <source>The battery is full.</source>
         <translation>电池已充满。</translation>
+    </message>
+    <message>
+        <source>%1% left, about %2 of use. Connect the charging cable.</source>
+        <translation>剩余 %1%，约可使用 %2。请连接充电线。</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryOutlook</name>
+    <message>
+        <source>under a minute</source>
+        <translation>不到一分钟</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 分钟</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 小时 %2 分钟</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>约剩 %1</translation>
+    </message>
+    <message>
+        <source>full in about %1</source>
+        <translation>约 %1 后充满</translation>
+    </message>
+    <message>
+        <source>no estimate yet (too little data)</source>
+        <translation>暂无估计（数据太少）</translation>
+    </message>
+    <message>
+        <source>Battery: mouse asleep</source>
+        <translation>电池：鼠标休眠中</translation>
+    </message>
+    <message>
+        <source>Battery %1% · %2</source>
+        <translation>电量 %1% · %2</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryPlot</name>
+    <message>
+        <source>No readings in this period</source>
+        <translation>此期间没有记录</translation>
     </message>
 </context>
 <context>
@@ -922,6 +999,10 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>Show window</source>
         <translation>显示窗口</translation>
+    </message>
+    <message>
+        <source>The settings were changed outside this window. Load them and discard your unapplied changes?</source>
+        <translation>设置已在此窗口之外被更改。是否载入这些设置并放弃尚未应用的更改？</translation>
     </message>
 </context>
 <context>

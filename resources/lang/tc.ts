@@ -96,6 +96,37 @@
     </message>
 </context>
 <context>
+    <name>BatteryHistoryDialog</name>
+    <message>
+        <source>Battery history</source>
+        <translation>電池記錄</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 小時</translation>
+    </message>
+    <message>
+        <source>7 days</source>
+        <translation>7 天</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 天</translation>
+    </message>
+    <message>
+        <source>%1% · %2</source>
+        <translation>%1% · %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2% per hour)</source>
+        <translation>%1（每小時 %2%）</translation>
+    </message>
+</context>
+<context>
     <name>BatteryNotifier</name>
     <message>
         <source>Mouse battery low</source>
@@ -112,6 +143,52 @@
     <message>
         <source>The battery is full.</source>
         <translation>電池已充飽。</translation>
+    </message>
+    <message>
+        <source>%1% left, about %2 of use. Connect the charging cable.</source>
+        <translation>剩餘 %1%，約可使用 %2。請連接充電線。</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryOutlook</name>
+    <message>
+        <source>under a minute</source>
+        <translation>不到一分鐘</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 分鐘</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 小時 %2 分鐘</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>約剩 %1</translation>
+    </message>
+    <message>
+        <source>full in about %1</source>
+        <translation>約 %1 後充滿</translation>
+    </message>
+    <message>
+        <source>no estimate yet (too little data)</source>
+        <translation>暫無估計（資料太少）</translation>
+    </message>
+    <message>
+        <source>Battery: mouse asleep</source>
+        <translation>電池：滑鼠休眠中</translation>
+    </message>
+    <message>
+        <source>Battery %1% · %2</source>
+        <translation>電量 %1% · %2</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryPlot</name>
+    <message>
+        <source>No readings in this period</source>
+        <translation>此期間沒有記錄</translation>
     </message>
 </context>
 <context>
@@ -922,6 +999,10 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>Show window</source>
         <translation>顯示視窗</translation>
+    </message>
+    <message>
+        <source>The settings were changed outside this window. Load them and discard your unapplied changes?</source>
+        <translation>設定已在此視窗之外被變更。是否載入這些設定並放棄尚未套用的變更？</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,12 @@
 # The Debian package: `cpack -G DEB` in the build directory (or
 # scripts/package) writes mousecfg_<version>_amd64.deb. Its dependencies on
-# shared libraries come from dpkg-shlibdeps. What the program uses when it is
-# there is recommended: the Qt Wayland platform plugin (loaded by name in a
-# Wayland session; without it the window runs through XWayland), the CJK
-# fonts of the Chinese translations, and udev for the rule that lets the
-# seat's user reach the mouse.
+# shared libraries come from dpkg-shlibdeps; the plugins the program loads by
+# name at run time are named by hand: the SQLite driver of the battery
+# history is needed, while what the program uses when it is there is
+# recommended: the Qt Wayland platform plugin (loaded by name in a Wayland
+# session; without it the window runs through XWayland), the CJK fonts of the
+# Chinese translations, udev for the rule that lets the seat's user reach the
+# mouse, and Qt's own catalogues, which translate the file dialogs.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mousecfg)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -20,8 +22,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/mousecfg/mousecfg)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own catalogues translate the file dialogs; without them they are in
-# English.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qtwayland5, fonts-noto-cjk, udev, qttranslations5-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${CMAKE_CURRENT_LIST_DIR}/postinst

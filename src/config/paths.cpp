@@ -139,6 +139,21 @@ QString sentTablesFile()
     return cacheDir() + QStringLiteral("/sent-tables");
 }
 
+QString batteryHistoryFile()
+{
+    const QString configs = configsDir();
+    const QString installed = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/mousecfg/Configs");
+    if (configs != installed)
+        return configs + QStringLiteral("/battery-history.db");
+    // Qt 5 knows no state location; the XDG rule: an absolute
+    // $XDG_STATE_HOME, else ~/.local/state.
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return state + QStringLiteral("/mousecfg/battery-history.db");
+}
+
 bool ensureConfigs(QString *error)
 {
     const QString target = configsDir();

@@ -49,6 +49,10 @@ QString skinDir();               // <data>/skin
 QString cacheDir();
 QString sentTablesFile();        // <cache>/sent-tables: the tables last sent to the mouse
 QString langDir();               // <data>/lang
+// The battery history database: in Configs beside the executable (portable
+// layout) or under MOUSECFG_HOME, else $XDG_STATE_HOME/mousecfg (by default
+// ~/.local/state/mousecfg).
+QString batteryHistoryFile();
 // A file of this user's session that belongs to one settings folder (its
 // lock, the running window's socket): in $XDG_RUNTIME_DIR, else the temp
 // dir with the user id in the name, named from a hash of configsDir(), so

@@ -55,6 +55,10 @@ void StatusPollerThread::handleAnswer(const StatusAnswer &answer)
     // The upload reads this before it sends anything: the poller, which
     // hears the mouse, is the one to say that it is off.
     setMouseOff(answer.mouseOff());
+    // Kept first, so that whoever the signal reaches finds the reading in
+    // the history already.
+    if (m_sink)
+        m_sink->take(answer, g_hCableCmd != nullptr);
     emit RefreshBatteryStatus(answer.charge, answer.lowByte, answer.hiByte);
     // An all-zero reading comes from the receiver, not from the mouse: its
     // write status and sensor mode say nothing about the mouse then.
@@ -103,6 +107,12 @@ bool StatusPollerThread::listen(HidHandle handle, int milliseconds)
 void StatusPollerThread::run()
 {
     qCDebug(lcDevice, "VeskGetBatteryThread.\n");
+    if (m_sinkFactory)
+        m_sink = m_sinkFactory();
+    struct SinkRelease {
+        std::unique_ptr<StatusReadingSink> &sink;
+        ~SinkRelease() { sink.reset(); }
+    } release{m_sink};
     int counter = 0;
     StatusBytes bytes{};
 

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "statusquery.h"
+#include "statusreadingsink.h"
 
 #include <QThread>
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
+#include <memory>
 #include <mutex>
 
 // The status poller: while a mouse is open it listens on the command channel
@@ -36,6 +39,13 @@ public:
     // Cycles run to their end so far (each a read and its listening rest).
     int completedCycles() const { return m_cycles.load(); }
 
+    // Makes the sink that sees every status answer before the signal goes
+    // out. Called on this thread when it starts, and the sink is destroyed
+    // on it when it ends, so that what the sink holds (a database
+    // connection) never crosses threads. Set before start().
+    using SinkFactory = std::function<std::unique_ptr<StatusReadingSink>()>;
+    void setReadingSink(SinkFactory factory) { m_sinkFactory = std::move(factory); }
+
 signals:
     void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
     void RefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
@@ -54,6 +64,8 @@ private:
     // stopping.
     bool listen(HidHandle handle, int milliseconds);
 
+    SinkFactory m_sinkFactory;
+    std::unique_ptr<StatusReadingSink> m_sink;
     std::atomic<bool> m_stop{false};
     std::atomic<int> m_cycles{0};
     std::mutex m_restMutex;

@@ -1,15 +1,17 @@
 #include "batterynotifier.h"
 
+#include "batteryoutlook.h"
 #include "devicestatuspanel.h"
 
 #include "device/statusquery.h"
 #include "platform/desktopnotifications.h"
 
 BatteryNotifier::BatteryNotifier(DesktopNotifications *notifications, int threshold, int fullMillivolts,
-                                 QObject *parent)
+                                 BatteryOutlook *outlook, QObject *parent)
     : QObject(parent)
     , m_notifications(notifications)
     , m_alert(threshold)
+    , m_outlook(outlook)
     , m_fullMillivolts(fullMillivolts)
 {
 }
@@ -28,7 +30,12 @@ void BatteryNotifier::takeReading(quint8 iCharge, quint8 iLowByte, quint8 iHiByt
         return;
     case BatteryAlert::Notice::Low:
         notice.summary = tr("Mouse battery low");
-        notice.body = tr("%1% left. Connect the charging cable.").arg(reading.level);
+        if (m_outlook && m_outlook->estimate().kind == BatteryEstimate::Kind::UntilEmpty)
+            notice.body = tr("%1% left, about %2 of use. Connect the charging cable.")
+                              .arg(reading.level)
+                              .arg(BatteryOutlook::durationText(m_outlook->estimate().hours));
+        else
+            notice.body = tr("%1% left. Connect the charging cable.").arg(reading.level);
         notice.urgency = DesktopNotifications::Urgency::Critical;
         break;
     case BatteryAlert::Notice::Charged:

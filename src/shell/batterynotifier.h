@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class BatteryOutlook;
 class DesktopNotifications;
 
 // Tells the desktop when the mouse's battery runs low and when a charge is
@@ -14,9 +15,10 @@ class BatteryNotifier : public QObject {
     Q_OBJECT
 public:
     // `threshold`: Config/BatteryAlert; `fullMillivolts`: the full-battery
-    // voltage the battery bar uses.
+    // voltage the battery bar uses; `outlook` (may be null): the time left
+    // that the low-battery notice names.
     BatteryNotifier(DesktopNotifications *notifications, int threshold, int fullMillivolts,
-                    QObject *parent = nullptr);
+                    BatteryOutlook *outlook = nullptr, QObject *parent = nullptr);
 
 public slots:
     // A reading of the status poller: all three zero when the mouse is
@@ -26,5 +28,6 @@ public slots:
 private:
     DesktopNotifications *m_notifications;
     BatteryAlert m_alert;
+    BatteryOutlook *m_outlook;
     int m_fullMillivolts;
 };

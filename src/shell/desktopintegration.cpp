@@ -2,6 +2,7 @@
 
 #include "autostartsetting.h"
 #include "batterynotifier.h"
+#include "batteryoutlook.h"
 #include "traycontroller.h"
 
 #include "config/appconfig.h"
@@ -18,7 +19,13 @@ DesktopIntegration::DesktopIntegration(int fullMillivolts, QObject *parent)
 {
     auto *notifications = new DesktopNotifications(this);
     m_feedback = new OnScreenFeedback(m_osd, notifications, this);
-    m_batteryNotices = new BatteryNotifier(notifications, AppConfig::batteryAlert(), fullMillivolts, this);
+    m_outlook = new BatteryOutlook(this);
+    m_batteryNotices =
+        new BatteryNotifier(notifications, AppConfig::batteryAlert(), fullMillivolts, m_outlook, this);
+    connect(m_outlook, &BatteryOutlook::changed, this, [this] {
+        if (m_tray)
+            m_tray->setBatteryLine(m_outlook->trayLine());
+    });
     m_autostart = new AutostartSetting(this);
 }
 
@@ -29,6 +36,7 @@ void DesktopIntegration::createTray(const QString &toolTip, VeskCheckBox *autost
     connect(m_autostart, &AutostartSetting::changed, autostartBox, &QAbstractButton::setChecked);
     m_tray = new TrayController(m_autostart, new TrayHostWatcher(QDBusConnection::sessionBus(), this), this);
     m_tray->create(toolTip);
+    m_tray->setBatteryLine(m_outlook->trayLine());
 }
 
 void DesktopIntegration::showText(const QString &text) { m_feedback->show(text, UiTheme::currentColor()); }

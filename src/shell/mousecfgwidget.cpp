@@ -2,7 +2,9 @@
 
 #include "applycontroller.h"
 #include "appprofileservice.h"
+#include "batteryhistorydialog.h"
 #include "batterynotifier.h"
+#include "batteryoutlook.h"
 #include "connectioncontroller.h"
 #include "desktopintegration.h"
 #include "devicestatuspanel.h"
@@ -24,6 +26,7 @@
 #include "config/productdescriptor.h"
 #include "config/profilefile.h"
 #include "config/profilelibraryeditor.h"
+#include "device/batteryrecorder.h"
 #include "device/devicehandles.h"
 #include "device/devicestate.h"
 #include "device/discovery.h"
@@ -230,7 +233,14 @@ void MousecfgWidget::applyScale(int level)
 
 void MousecfgWidget::connectPoller(StatusPollerThread *thread)
 {
-    // Queued: the poller emits on its own thread.
+    // Each reading is stored on the poller's own thread, before its signal
+    // reaches the window, so the outlook below finds it in the history.
+    const int fullMillivolts = m_status->fullMillivolts();
+    thread->setReadingSink([fullMillivolts] { return std::make_unique<BatteryRecorder>(fullMillivolts); });
+    // Queued: the poller emits on its own thread. The outlook first: the
+    // notice names its estimate.
+    connect(thread, &StatusPollerThread::RefreshBatteryStatus, m_desktop->batteryOutlook(), &BatteryOutlook::refresh,
+            Qt::QueuedConnection);
     connect(thread, &StatusPollerThread::RefreshBatteryStatus, m_status.get(), &DeviceStatusPanel::showBattery,
             Qt::QueuedConnection);
     connect(thread, &StatusPollerThread::RefreshBatteryStatus, m_desktop->batteryNotices(), &BatteryNotifier::takeReading,
@@ -265,6 +275,8 @@ void MousecfgWidget::connectHelpers()
         if (m_pages->settleUnsavedEdits())
             QCoreApplication::quit();
     });
+    connect(m_controls.battery, &BatteryBar::clicked, this, &MousecfgWidget::showBatteryHistory);
+    connect(m_controls.dongle, &VeskLabel::ClickedSignal, this, &MousecfgWidget::showBatteryHistory);
 }
 
 void MousecfgWidget::startAppProfiles()
@@ -625,6 +637,12 @@ void MousecfgWidget::startFirmwareUpdate()
 void MousecfgWidget::showOsd(const QString &text)
 {
     m_desktop->showText(text);
+}
+
+void MousecfgWidget::showBatteryHistory()
+{
+    BatteryHistoryDialog dialog(m_desktop->batteryOutlook(), this);
+    dialog.exec();
 }
 
 void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)

@@ -130,6 +130,8 @@ public:
     void takeStatusReport(quint8 profile, quint8 stage, quint8 rate, quint8 mode);
     // A click on the tray icon: shows a hidden window, hides a shown one.
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    // The battery display was clicked: the battery history panel.
+    void showBatteryHistory();
 
     // The rest of what the profile controls ask of the window.
     QWidget *dialogParent() override { return this; }

@@ -78,7 +78,7 @@ void TrayController::makeIcon()
     if (picture.isNull())
         picture = QIcon(Skin::path(QStringLiteral("icon.ico")));
     m_icon->setIcon(picture);
-    m_icon->setToolTip(m_toolTip);
+    setToolTip(m_toolTip);
 }
 
 void TrayController::addProfileEntries(std::function<QStringList()> names, std::function<int()> activeSlot)
@@ -125,7 +125,13 @@ void TrayController::setToolTip(const QString &toolTip)
 {
     m_toolTip = toolTip;
     if (m_icon)
-        m_icon->setToolTip(toolTip);
+        m_icon->setToolTip(m_batteryLine.isEmpty() ? m_toolTip : m_toolTip + QLatin1Char('\n') + m_batteryLine);
+}
+
+void TrayController::setBatteryLine(const QString &line)
+{
+    m_batteryLine = line;
+    setToolTip(m_toolTip);
 }
 
 void TrayController::retranslate()

@@ -35,6 +35,8 @@ public:
     QList<QAction *> profileActions() const { return m_profiles; }
     QAction *appProfilesAction() const { return m_appProfiles; }
     void setToolTip(const QString &toolTip);
+    // A second line under the tool tip: the battery level and the time left.
+    void setBatteryLine(const QString &line);
     void retranslate();
 
     // Whether the desktop has a tray now, so that a hidden window can be
@@ -81,4 +83,6 @@ private:
     QAction *m_appProfiles = nullptr;
     std::function<QStringList()> m_profileNames;
     std::function<int()> m_activeSlot;
+    QString m_toolTip;
+    QString m_batteryLine;
 };

@@ -1,5 +1,7 @@
 #include "batterybar.h"
 
+#include <QMouseEvent>
+
 BatteryBar::BatteryBar(QWidget *parent)
     : QProgressBar(parent)
 {
@@ -52,3 +54,15 @@ void BatteryBar::applyNormalStyle(const QColor &chunk, int fontPixels)
 }
 
 void BatteryBar::applyOffStyle(int fontPixels) { setStyleSheet(offStyle(fontPixels)); }
+
+void BatteryBar::mousePressEvent(QMouseEvent *event)
+{
+    event->setAccepted(event->button() == Qt::LeftButton);
+}
+
+void BatteryBar::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->pos()))
+        emit clicked();
+    QProgressBar::mouseReleaseEvent(event);
+}

@@ -21,6 +21,15 @@ public:
     void applyNormalStyle(const QColor &chunk, int fontPixels);
     void applyOffStyle(int fontPixels);
 
+signals:
+    // A left click on the bar (it opens the battery history).
+    void clicked();
+
+protected:
+    // The press is taken, so that it does not start a drag of the window.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
 private:
     QString m_barText;
 };

@@ -58,10 +58,11 @@ if ! diff -u "$work/expected" "$work/contents" >"$work/contents.diff"; then
   bad "the package does not hold exactly the expected files"
 fi
 
-# Control fields: shared libraries found by dpkg-shlibdeps; what the program
-# uses when it is there is recommended.
+# Control fields: shared libraries found by dpkg-shlibdeps and the SQLite
+# driver of the battery history, loaded by name; what the program uses when
+# it is there is recommended.
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libhidapi-hidraw0 libudev1 libqt5widgets5 libqt5dbus5; do
+for dep in libhidapi-hidraw0 libudev1 libqt5widgets5 libqt5dbus5 libqt5sql5 libqt5sql5-sqlite; do
   grep -q "$dep" <<<"$depends" || bad "Depends lacks $dep: $depends"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
@@ -148,8 +149,9 @@ completions=$(bash -c '
   source "$1"
   t() { COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMPREPLY=(); _mousecfg_cli; echo "${COMPREPLY[*]}"; }
   t mousecfg-cli d; t mousecfg-cli rate ""; t mousecfg-cli dpi 2 ""; t mousecfg-cli lighting wave --speed ""
+  t mousecfg-cli battery --history --since ""
 ' _ "$root/usr/share/bash-completion/completions/mousecfg-cli")
-[ "$completions" = "$(printf 'dpi debounce\n125 250 500 1000\non off\n1 2 3 4 5')" ] ||
+[ "$completions" = "$(printf 'dpi debounce\n125 250 500 1000\non off\n1 2 3 4 5\n24h 7d 30d')" ] ||
   bad "bash completion offers: $completions"
 
 # The manual pages are made from the programs' own help.
@@ -165,6 +167,10 @@ mkdir -p "$home"
 out=$(MOUSECFG_HOME="$home" XDG_RUNTIME_DIR="$work" "$root/usr/bin/mousecfg-cli" --virtual status 2>&1) ||
   bad "installed mousecfg-cli status failed: $out"
 [ -f "$home/Configs/Config.ini" ] || bad "installed mousecfg-cli did not seed its settings from /usr/share/mousecfg"
+# The battery reading lands in the history, through the SQLite driver.
+out=$(MOUSECFG_HOME="$home" XDG_RUNTIME_DIR="$work" "$root/usr/bin/mousecfg-cli" --virtual battery 2>&1) ||
+  bad "installed mousecfg-cli battery failed: $out"
+[ -s "$home/Configs/battery-history.db" ] || bad "installed mousecfg-cli battery kept no history: $out"
 
 [ $fail -eq 0 ] && echo "package: $(basename "$deb") checked"
 exit $fail

@@ -8,6 +8,8 @@
 #include "notificationrecorder.h"
 #include "privatesessionbus.h"
 
+#include "device/batteryclock.h"
+#include "device/batteryhistory.h"
 #include "platform/onscreenfeedback.h"
 
 #include <memory>
@@ -20,6 +22,7 @@ private slots:
     void cleanupTestCase();
 
     void lowBatteryFromThePoller();
+    void lowBatteryNamesTheTimeLeft();
     void noNoticeForAGoodBattery();
 
 private:
@@ -55,6 +58,34 @@ void TestDesktopNotices::lowBatteryFromThePoller()
     QVERIFY2(call.body.startsWith(QStringLiteral("10%")), qPrintable(call.body));
     QCOMPARE(call.hints.value(QStringLiteral("urgency")).toInt(), 2);
     QCOMPARE(w.lastBatteryLevel(), 10);
+}
+
+void TestDesktopNotices::lowBatteryNamesTheTimeLeft()
+{
+    WindowFixture f;
+    // Three hours at 12 %/h down to 11 % just before the mouse's reading
+    // of 10 %: 10 % lasts 50 minutes.
+    const qint64 now = 1780000000;
+    BatteryClock::set(now);
+    {
+        BatteryHistory history;
+        BatteryReadings rows;
+        for (int k = 36; k >= 1; --k) {
+            BatteryReading r;
+            r.at = now - k * 300;
+            r.level = 10 + k;
+            rows << r;
+        }
+        QVERIFY(history.addAll(rows));
+    }
+    f.mouse->setBattery(700, false);
+    f.mouse->plug(SimLink::Receiver);
+    f.open();
+
+    QTRY_COMPARE_WITH_TIMEOUT(m_service->calls.size(), 1, 10000);
+    BatteryClock::set(0);
+    QCOMPARE(m_service->calls.first().body,
+             QStringLiteral("10% left, about 50 min of use. Connect the charging cable."));
 }
 
 void TestDesktopNotices::noNoticeForAGoodBattery()

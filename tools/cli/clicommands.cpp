@@ -93,6 +93,19 @@ QList<CommandSpec> buildCommands()
                         QStringLiteral("Asks the mouse once; profile, stage and rate come from the settings\n"
                                        "unless the mouse just reported them."),
                         0, 0, {json}, false};
+    list << CommandSpec{QStringLiteral("battery"), QString(),
+                        QStringLiteral("battery level, charging, and the time left; with --history the readings"),
+                        QStringLiteral("Asks the mouse once and keeps the reading in the battery history, as the\n"
+                                       "window does. The time left comes from the discharge since the last\n"
+                                       "charge (the time until full while charging); with too little of it\n"
+                                       "there is none. --history prints the stored readings of the last\n"
+                                       "24 hours (or --since 7d, 30d, any N h or N d up to 365d) without\n"
+                                       "asking the mouse."),
+                        0, 0,
+                        {json, {QStringLiteral("history"), QString(), QStringLiteral("the stored readings")},
+                         {QStringLiteral("since"), QStringLiteral("SPAN"),
+                          QStringLiteral("with --history: 24h (default), 7d, 30d ...")}},
+                        false};
     list << CommandSpec{QStringLiteral("show"), QString(),
                         QStringLiteral("every setting of the active (or given) profile"),
                         QStringLiteral("DPI stages and the active stage, report rate, lift, debounce, scroll,\n"

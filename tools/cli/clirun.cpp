@@ -1,6 +1,7 @@
 #include "clirun.h"
 
 #include "cliappprofile.h"
+#include "clibattery.h"
 #include "clicommands.h"
 #include "climacro.h"
 #include "clioutput.h"
@@ -78,6 +79,9 @@ bool handedToWindow(const CliCommands::Parsed &parsed)
     // The rules file of app-profile is the window's to watch, not to write.
     if (command == QLatin1String("show") || command == QLatin1String("save") || command == QLatin1String("app-profile"))
         return false;
+    // The battery history is read from its file, with or without a window.
+    if (command == QLatin1String("battery") && parsed.isSet(QStringLiteral("history")))
+        return false;
     return !(command == QLatin1String("macro") && parsed.arguments.value(0) == QLatin1String("list"));
 }
 
@@ -148,6 +152,8 @@ int runParsedCommand(const CliCommands::Parsed &parsed, CliSession &session)
     const QString &command = parsed.command;
     if (command == QLatin1String("status"))
         return session.status(parsed.isSet(QStringLiteral("json")));
+    if (command == QLatin1String("battery"))
+        return CliBattery::run(parsed, session);
     if (command == QLatin1String("show")) {
         const int profile = targetProfile(parsed, session.record());
         if (parsed.isSet(QStringLiteral("json")))

@@ -49,12 +49,13 @@ public:
     // only when it changes: a switch nobody heard cannot be followed.
     void followMouse();
 
-private:
-    // Takes what a status report of the mouse says into the settings.
-    void takeReport(const StatusReport &report);
     // Opens the handles of the current product; false when no command
     // channel could be opened.
     bool openDevice();
+
+private:
+    // Takes what a status report of the mouse says into the settings.
+    void takeReport(const StatusReport &report);
     // What the window's poller would have told it before an upload: whether
     // the mouse is off, and whether its memory is whole (write status 0
     // makes the next upload a full one).
