@@ -173,16 +173,17 @@ QString ProfileControls::runFileDialog(QWidget *parent, FileDialog dialog)
 
 void ProfileControls::switchSlot(int slot)
 {
-    m_window->makeProfileCurrent(slot, false);
-    rebuildLibraryMenu();
-    // The mouse is told directly (select, then apply all, whatever the select
-    // gave); the poller must not read meanwhile.
+    // The mouse is told first (select, then apply all, whatever the select
+    // gave), so that the window's refresh does not delay the switch; the
+    // poller must not read meanwhile.
     m_window->stopPoller();
     // From a worker behind the busy dialog: a mouse that does not answer
     // must not hold up the window.
     if (m_window->switchProfile(slot) != 0)
         qCDebug(lcUi, "the mouse did not take the profile switch\n");
     m_window->startPoller();
+    m_window->makeProfileCurrent(slot, false);
+    rebuildLibraryMenu();
     sendProfileTables();
 }
 
