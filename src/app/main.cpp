@@ -1,3 +1,5 @@
+#include "informationoptions.h"
+
 #include "config/logging.h"
 #include "config/paths.h"
 #include "config/productdescriptor.h"
@@ -16,6 +18,9 @@
 
 int main(int argc, char *argv[])
 {
+    if (InformationOptions::handle(argc, argv))
+        return 0;
+
     // The window paints with QPainter only; without this the xcb platform
     // loads the GLX integration and with it the system's OpenGL driver, which
     // doubles the resident memory and slows the start for nothing.

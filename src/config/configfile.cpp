@@ -6,6 +6,7 @@
 #include "profilefastpath.h"
 #include "profilefile.h"
 #include "profilekeys.h"
+#include "settingranges.h"
 #include "settingsfile.h"
 
 #include <QDebug>
@@ -16,6 +17,7 @@
 #include <QTemporaryFile>
 
 #include <array>
+#include <climits>
 #include <cstdio>
 
 namespace {
@@ -148,6 +150,42 @@ bool readWholeFile(MouseConfig &config, const QString &path, QStringList *refuse
     return true;
 }
 
+// The first stored value outside what the setters accept, said as they say
+// it; empty when there is none. The record keeps bytes, so 99999 would be
+// read (and sent) as 159: the raw text is judged before that.
+QString outOfRangeValue(const QString &path)
+{
+    const auto settings = SettingsFile::openForReading(path);
+    const auto number = [&settings](const QString &key, bool *present) {
+        const QVariant value = settings->value(key);
+        *present = value.isValid();
+        bool ok = false;
+        const int n = value.toString().trimmed().toInt(&ok);
+        return ok ? n : INT_MIN;
+    };
+    bool present = false;
+    int value = number(QStringLiteral("Config/Debounce"), &present);
+    if (present && !SettingRanges::isDebounce(value))
+        return QStringLiteral("Config/Debounce=%1: debounce is %2 to %3")
+            .arg(settings->value(QStringLiteral("Config/Debounce")).toString())
+            .arg(SettingRanges::kDebounceMin)
+            .arg(SettingRanges::kDebounceMax);
+    value = number(QStringLiteral("Config/LiftHigh"), &present);
+    if (present && !SettingRanges::isStoredLift(value))
+        return QStringLiteral("Config/LiftHigh=%1: the lift-off distance is 1 or 2 mm")
+            .arg(settings->value(QStringLiteral("Config/LiftHigh")).toString());
+    for (int k = 0; k < kProfileCount; ++k) {
+        const QString key = ProfileKeys::groupName(k) + QStringLiteral("/scrollspeed");
+        value = number(key, &present);
+        if (present && !SettingRanges::isScroll(value))
+            return QStringLiteral("%1=%2: scroll is %3 to %4 lines")
+                .arg(key, settings->value(key).toString())
+                .arg(SettingRanges::kScrollMin)
+                .arg(SettingRanges::kScrollMax);
+    }
+    return QString();
+}
+
 } // namespace
 
 bool exportConfigFile(const MouseConfig &config, const QString &path, const QString &product)
@@ -184,6 +222,11 @@ ConfigImport importConfiguration(MouseConfig &config, const QString &path, const
     const QString stamp = readFileProductName(path);
     if (stamp.isEmpty() || product.isEmpty() || stamp != product) {
         result.outcome = ConfigImport::OtherProduct;
+        return result;
+    }
+    result.outOfRange = outOfRangeValue(path);
+    if (!result.outOfRange.isEmpty()) {
+        result.outcome = ConfigImport::OutOfRange;
         return result;
     }
     result.outcome = importConfigFile(config, path, &result.refusedNames) ? ConfigImport::Imported

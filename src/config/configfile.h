@@ -28,12 +28,14 @@ bool importConfigFile(MouseConfig &config, const QString &path, QStringList *ref
 
 // The one import of a whole configuration, for the command line and the
 // window alike: the file must exist, carry the stamp of `product` (an empty
-// stamp or product never matches) and hold five whole profile groups.
-// Anything else changes nothing in `config`.
+// stamp or product never matches), hold five whole profile groups and only
+// values the pages and setters accept (debounce, lift, scroll). Anything
+// else changes nothing in `config`.
 struct ConfigImport {
-    enum Outcome { Imported, NoFile, OtherProduct, Incomplete };
+    enum Outcome { Imported, NoFile, OtherProduct, Incomplete, OutOfRange };
     Outcome outcome = NoFile;
     QStringList refusedNames;   // slot names kept out of the record
+    QString outOfRange;         // OutOfRange: the value and the range, as the setter says it
 };
 ConfigImport importConfiguration(MouseConfig &config, const QString &path, const QString &product);
 

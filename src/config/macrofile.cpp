@@ -1,5 +1,6 @@
 #include "macrofile.h"
 
+#include "iniscan.h"
 #include "logging.h"
 #include "paths.h"
 #include "settingsfile.h"
@@ -280,10 +281,30 @@ bool renameMacro(const QString &oldName, const QString &wanted, QString *newName
     return renameMacroName(oldName, name);
 }
 
-void deleteMacro(const QString &name)
+bool deleteMacro(const QString &name)
 {
-    removeMacroName(name);
+    // The list first: a name left listed without its file would be offered
+    // and play nothing, a file left without its name is only unseen.
+    if (!removeMacroName(name))
+        return false;
     const QString path = Paths::macroFile(name);
-    if (!path.isEmpty())
-        QFile::remove(path);
+    if (path.isEmpty())
+        return false;
+    return (!QFileInfo::exists(path) || QFile::remove(path)) && findSlot(readList(), name) < 0;
+}
+
+bool isMacroFile(const QString &path)
+{
+    QFile file(path);
+    // A macro file is text of a few hundred kilobytes at most.
+    constexpr qint64 kLargestMacroFile = 4 * 1024 * 1024;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestMacroFile)
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (bytes.isEmpty() || bytes.contains('\0') || !IniScan::inspect(bytes).clean())
+        return false;
+    const auto s = SettingsFile::openForReading(path);
+    bool ok = false;
+    const int count = s->value(kCountKey).toInt(&ok);
+    return ok && count >= 0 && s->status() == QSettings::NoError;
 }

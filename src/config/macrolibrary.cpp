@@ -96,6 +96,10 @@ MacroLibrary::ImportReport MacroLibrary::importFiles(const QStringList &paths)
             report.refused.append(QFileInfo(path).fileName());
             continue;
         }
+        if (!isMacroFile(path)) {
+            report.notMacros.append(QFileInfo(path).fileName());
+            continue;
+        }
         const QString target = Paths::macroFile(name);
         if (QFileInfo::exists(target)) {
             report.existing.append(name);

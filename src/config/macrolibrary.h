@@ -41,6 +41,7 @@ public:
         QStringList existing;   // names whose file is in the library already
         QStringList refused;    // file names that cannot be library names
         QStringList failed;     // files that could not be copied
+        QStringList notMacros;  // files that are no macro files (isMacroFile)
         bool listFull = false;  // the 50 slots filled up: later files were left
     };
     // Copies each file into the library under its import name and lists it.

@@ -285,7 +285,7 @@ bool read(const QByteArray &bytes, const QString &group, ProfileData &profile, b
         }
         if (!inGroup)
             continue;
-        const int index = keys.indexOfEscaped(line.key());
+        const int index = keys.indexOfEscaped(line.begin, line.equals);
         if (index < 0)
             continue;   // a key the profile does not have
         const ProfileKey &key = keys.all()[index];
@@ -328,7 +328,7 @@ bool render(const QByteArray &existing, const QString &group, const ProfileData 
         if (section.isGroup) {
             // The group's old keys are all replaced; one the profile does not
             // have would survive in the library's merge.
-            const int index = keys.indexOfEscaped(line.key());
+            const int index = keys.indexOfEscaped(line.begin, line.equals);
             if (index < 0 || (!withLightingSleep && keys.all()[index].isLightingSleep()))
                 return false;
             continue;

@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QString>
 
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The keys of one profile group, relative to the group (PROFILE_<n>/...),
@@ -53,7 +55,13 @@ public:
     // Indices into all() in the order the settings library writes a group.
     const std::vector<int> &fileOrder() const { return m_fileOrder; }
     // Index of the key written as `escaped` in a file, or -1.
-    int indexOfEscaped(const QByteArray &escaped) const { return m_byEscaped.value(escaped, -1); }
+    int indexOfEscaped(const QByteArray &escaped) const { return indexOfEscaped(escaped.constData(), escaped.size()); }
+    // The same for bytes inside a file, without copying them.
+    int indexOfEscaped(const char *escaped, int size) const
+    {
+        const auto it = m_byEscaped.find(std::string_view(escaped, size_t(size)));
+        return it == m_byEscaped.end() ? -1 : it->second;
+    }
     // Index of the key as the settings library names it in a group, or -1.
     int indexOfKey(const QString &key) const { return m_byKey.value(key, -1); }
     // How many keys are essential (ProfileKey::isEssential).
@@ -64,7 +72,8 @@ private:
 
     std::vector<ProfileKey> m_keys;
     std::vector<int> m_fileOrder;
-    QHash<QByteArray, int> m_byEscaped;
+    // Views into the escaped keys of m_keys, which never change once built.
+    std::unordered_map<std::string_view, int> m_byEscaped;
     QHash<QString, int> m_byKey;
     int m_essentialCount = 0;
 };

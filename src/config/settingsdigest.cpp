@@ -12,6 +12,8 @@ namespace SettingsDigest {
 
 namespace {
 
+constexpr QCryptographicHash::Algorithm kAlgorithm = QCryptographicHash::Md5;
+
 void addFile(QCryptographicHash &hash, const QString &path)
 {
     // The name and the length go in too, so that no two sets of files run
@@ -33,7 +35,11 @@ void addFile(QCryptographicHash &hash, const QString &path)
 
 QByteArray of(const MouseConfig &config)
 {
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    // MD5 tells edited files from saved ones as well as any digest (nobody
+    // forges the user's own settings against this check), at a fraction of
+    // SHA-256's cost in the library's portable code: the six files are
+    // hashed twice on every setter, and with SHA-256 that was most of its run.
+    QCryptographicHash hash(kAlgorithm);
     addFile(hash, Paths::configFile());
     for (const QString &name : config.names)
         addFile(hash, Paths::profileFile(name));
@@ -46,8 +52,9 @@ QByteArray stored(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     const QByteArray digest = file.read(128).trimmed();
-    // A digest is 64 hex digits; anything else is no digest.
-    if (digest.size() != 64 || QByteArray::fromHex(digest).toHex() != digest)
+    // A digest is 32 hex digits; anything else (one of another kind
+    // included) is no digest.
+    if (digest.size() != 2 * QCryptographicHash::hashLength(kAlgorithm) || QByteArray::fromHex(digest).toHex() != digest)
         return QByteArray();
     return digest;
 }

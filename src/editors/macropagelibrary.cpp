@@ -185,8 +185,8 @@ void MacroPage::importMacros()
         problems.append(tr("Macro Exist!") + QLatin1Char(' ') + listed(report.existing));
     if (!report.refused.isEmpty())
         problems.append(tr("These files cannot be macro names: %1").arg(listed(report.refused)));
-    if (!report.failed.isEmpty())
-        problems.append(tr("These files could not be imported: %1").arg(listed(report.failed)));
+    if (!report.failed.isEmpty() || !report.notMacros.isEmpty())
+        problems.append(tr("These files could not be imported: %1").arg(listed(report.failed + report.notMacros)));
     if (report.listFull)
         problems.append(tr("TOO MANY MACROS TO BE CREATE!"));
     if (!problems.isEmpty())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 #include <QVariantMap>
@@ -40,3 +41,7 @@ private:
 
 // Reads a whole file (empty when missing).
 QByteArray readWholeFile(const QString &path);
+
+// Every file below `dir` (sub-folders too) with its bytes: a test compares
+// two of these to see that a refused command changed nothing.
+QMap<QString, QByteArray> filesBelow(const QString &dir);

@@ -1,6 +1,7 @@
 #include "clirun.h"
 
 #include "clicommands.h"
+#include "clicomplete.h"
 #include "climacro.h"
 #include "clioutput.h"
 #include "clisession.h"
@@ -32,24 +33,36 @@ int runCommandLine(const QStringList &arguments, const std::function<void(bool v
 {
     const CliCommands::Parsed parsed = CliCommands::parse(arguments);
     const CliCommands::CommandSpec *spec = CliCommands::find(parsed.command);
-    if (parsed.help && parsed.error.isEmpty()) {
-        CliOutput::line(spec ? CliCommands::commandHelp(*spec) : CliCommands::generalHelp());
+    if (spec && spec->hidden)
+        spec = nullptr;
+    if (!parsed.error.isEmpty()) {
+        CliOutput::usageError(parsed.error, spec ? spec->name : QString());
+        return parsed.errorCode;
+    }
+    if (parsed.version) {
+        CliOutput::line(CliCommands::versionText());
         return 0;
     }
-    if (!parsed.error.isEmpty()) {
-        CliOutput::error(parsed.error);
-        CliOutput::error(spec ? CliCommands::commandHelp(*spec) : CliCommands::generalHelp());
-        return CliOutput::kUsage;
+    if (parsed.help) {
+        CliOutput::line(spec ? CliCommands::commandHelp(*spec) : CliCommands::generalHelp());
+        return 0;
     }
     const QString &command = parsed.command;
     int number = 0;
     if (command == QLatin1String("profile")) {
-        number = profileNumber(parsed.arguments.value(0));
-        if (number == 0) {
-            CliOutput::error(QStringLiteral("profile takes a number from 1 to 5"));
+        bool ok = false;
+        number = parsed.arguments.value(0).toInt(&ok, 10);
+        if (!ok) {
+            CliOutput::usageError(QStringLiteral("profile takes a number from 1 to 5"), command);
             return CliOutput::kUsage;
         }
+        if (profileNumber(parsed.arguments.value(0)) == 0) {
+            CliOutput::error(QStringLiteral("the mouse has profiles 1 to 5"));
+            return CliOutput::kDataError;
+        }
     }
+    if (command == QLatin1String("complete"))
+        return CliComplete::run(parsed.arguments);
 
     useVirtualMouse(parsed.virtualMouse);
 
@@ -69,7 +82,7 @@ int runCommandLine(const QStringList &arguments, const std::function<void(bool v
     if (command == QLatin1String("load"))
         return session.load(parsed.arguments.value(0));
     if (command == QLatin1String("save"))
-        return session.save(parsed.arguments.value(0));
+        return session.save(parsed.arguments.value(0), parsed.isSet(QStringLiteral("force")));
     if (command == QLatin1String("profile"))
         return session.profile(number);
     if (command == QLatin1String("macro"))
@@ -77,6 +90,10 @@ int runCommandLine(const QStringList &arguments, const std::function<void(bool v
 
     // A setter: the value is checked before anything is written.
     const CliSetters::Outcome outcome = CliSetters::apply(parsed, workingConfig, targetProfile(parsed));
+    if (outcome.exitCode == CliOutput::kUsage) {
+        CliOutput::usageError(outcome.message, command);
+        return outcome.exitCode;
+    }
     if (outcome.exitCode != 0) {
         CliOutput::error(outcome.message);
         return outcome.exitCode;

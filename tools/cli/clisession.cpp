@@ -4,6 +4,8 @@
 
 #include "config/appconfig.h"
 #include "config/configfile.h"
+#include "config/configrepair.h"
+#include "config/outputtarget.h"
 #include "config/paths.h"
 #include "config/settingsdigest.h"
 #include "device/profileswitch.h"
@@ -26,6 +28,14 @@ CliSession::CliSession()
     QString why;
     if (!Paths::ensureConfigs(&why))
         CliOutput::error(QStringLiteral("settings folder: ") + why);
+    bool repairFailed = false;
+    const QStringList restored = ConfigRepair::restoreFromShipped(&repairFailed);
+    if (!restored.isEmpty())
+        CliOutput::error(QStringLiteral("%1 named no product or no sensor; restored from the shipped defaults: %2")
+                             .arg(Paths::configFile(), restored.join(QStringLiteral(", "))));
+    else if (repairFailed)
+        CliOutput::error(QStringLiteral("%1 names no product or no sensor and could not be restored from the "
+                                        "shipped defaults").arg(Paths::configFile()));
     AppConfig::loadAll(workingConfig);
     m_loaded = workingConfig;
 }
@@ -111,7 +121,9 @@ int CliSession::upload(bool full, bool readState)
     worker.full = full || !m_haveSnapshot;
     worker.start();
     worker.wait();
-    const int result = worker.result;
+    // Without a command channel nothing could be sent: that is no mouse,
+    // not a failed send.
+    const int result = worker.result != kTransferOk && !CurrentCommandHandle() ? int(kTransferNoDevice) : worker.result;
     if (result == kTransferOk) {
         m_haveSnapshot = writeRecordSnapshot(storedConfig, Paths::lastSentFile(), AppConfig::currentProductName());
         if (!m_haveSnapshot)
@@ -155,6 +167,9 @@ int CliSession::load(const QString &path)
         CliOutput::error(QStringLiteral("%1: incomplete configuration (a profile lacks its button or DPI "
                                         "settings); nothing was changed").arg(path));
         return CliOutput::kDataError;
+    case ConfigImport::OutOfRange:
+        CliOutput::error(QStringLiteral("%1: %2; nothing was changed").arg(path, imported.outOfRange));
+        return CliOutput::kDataError;
     case ConfigImport::Imported:
         break;
     }
@@ -163,8 +178,13 @@ int CliSession::load(const QString &path)
     return upload(false);
 }
 
-int CliSession::save(const QString &path)
+int CliSession::save(const QString &path, bool replace)
 {
+    const OutputTarget::Verdict target = OutputTarget::check(path, replace);
+    if (!OutputTarget::writable(target)) {
+        CliOutput::error(OutputTarget::message(target, path, QStringLiteral("--force")));
+        return CliOutput::kCantCreate;
+    }
     const MouseConfig copy = workingConfig;
     // The file is written whole: the product stamp goes in with it, or a
     // later load would refuse the file as another mouse's.
@@ -178,14 +198,14 @@ int CliSession::save(const QString &path)
 int CliSession::profile(int number)
 {
     const int index = number - 1;
-    openDevice();
+    const bool open = openDevice();
     readMouseState();
 
     // The switch itself, as the window's profile menu makes it. The stored
     // active profile follows whatever the mouse said, so that the settings
     // name the profile the user chose.
-    int result = kTransferMouseOff;
-    if (!mouseOff())
+    int result = open ? int(kTransferMouseOff) : int(kTransferNoDevice);
+    if (open && !mouseOff())
         result = SendProfileSwitch(index);
     // Whatever the mouse did with a switch that failed, the next upload
     // sends everything, the new profile's tables included.
@@ -252,14 +272,15 @@ int CliSession::status(bool asJson)
             {"source", snapshot.reported ? "mouse" : "settings"},
             {"result", result},
         };
-        if (snapshot.answered && !off) {
-            object.insert("battery", QJsonObject{{"level", level},
-                                                 {"raw", answer.rawBattery()},
-                                                 {"millivolts", batteryMillivolts(answer.rawBattery())}});
-            object.insert("charging", answer.charge != 0);
-            object.insert("writeStatus", answer.writeStatus);
-            object.insert("sensorMode", answer.sensorMode);
-        }
+        // What the mouse did not answer is null: the keys are always there.
+        const bool known = snapshot.answered && !off;
+        const auto answered = [known](const QJsonValue &value) { return known ? value : QJsonValue(); };
+        object.insert("battery", answered(QJsonObject{{"level", level},
+                                                      {"raw", answer.rawBattery()},
+                                                      {"millivolts", batteryMillivolts(answer.rawBattery())}}));
+        object.insert("charging", answered(answer.charge != 0));
+        object.insert("writeStatus", answered(answer.writeStatus));
+        object.insert("sensorMode", answered(answer.sensorMode));
         CliOutput::json(object);
     } else {
         CliOutput::line(QStringLiteral("connection: %1").arg(connection));
@@ -280,7 +301,7 @@ int CliSession::status(bool asJson)
     if (!open) {
         // A refused mouse has been explained already; it is not disconnected.
         if (deniedDevicePath().isEmpty())
-            CliOutput::error(QStringLiteral("Dongle Disconnect!"));
+            CliOutput::error(CliOutput::resultMessage(kTransferNoDevice));
         return result;
     }
     return finish(result);

@@ -23,7 +23,8 @@ public:
     int status(bool asJson);
     int apply(bool full);
     int load(const QString &path);
-    int save(const QString &path);
+    // Writes a new file, or replaces a regular one when `replace` is set.
+    int save(const QString &path, bool replace);
     int profile(int number);   // 1..5
     // Writes the settings edited in workingConfig and sends them like
     // "Apply"; with `apply` false only writes them, and the next upload
