@@ -17,7 +17,7 @@
 #include <QTemporaryFile>
 
 #include <array>
-#include <climits>
+#include <vector>
 #include <cstdio>
 
 namespace {
@@ -150,38 +150,37 @@ bool readWholeFile(MouseConfig &config, const QString &path, QStringList *refuse
     return true;
 }
 
-// The first stored value outside what the setters accept, said as they say
-// it; empty when there is none. The record keeps bytes, so 99999 would be
-// read (and sent) as 159: the raw text is judged before that.
+// The first stored value the record cannot take as it is, said as the
+// setter says it; empty when there is none. The record keeps bytes, so
+// Debounce=99999 would be read (and sent) as 159: the raw text is judged
+// before that. Debounce is held to the setter's range; the lift and scroll
+// bytes only to what a byte holds, since files of older versions carry
+// values (lift 0, for one) that the pages show as one of their choices.
 QString outOfRangeValue(const QString &path)
 {
     const auto settings = SettingsFile::openForReading(path);
-    const auto number = [&settings](const QString &key, bool *present) {
-        const QVariant value = settings->value(key);
-        *present = value.isValid();
+    struct Check {
+        QString key;
+        int minimum;
+        int maximum;
+        QString rule;
+    };
+    std::vector<Check> checks{
+        {QStringLiteral("Config/Debounce"), SettingRanges::kDebounceMin, SettingRanges::kDebounceMax,
+         QStringLiteral("debounce is %1 to %2").arg(SettingRanges::kDebounceMin).arg(SettingRanges::kDebounceMax)},
+        {QStringLiteral("Config/LiftHigh"), 0, 255, QStringLiteral("the lift-off distance is 1 or 2 mm")},
+    };
+    for (int k = 0; k < kProfileCount; ++k)
+        checks.push_back({ProfileKeys::groupName(k) + QStringLiteral("/scrollspeed"), 0, 255,
+                          QStringLiteral("scroll is %1 to %2 lines").arg(SettingRanges::kScrollMin).arg(SettingRanges::kScrollMax)});
+    for (const Check &check : checks) {
+        const QVariant value = settings->value(check.key);
+        if (!value.isValid())
+            continue;
         bool ok = false;
         const int n = value.toString().trimmed().toInt(&ok);
-        return ok ? n : INT_MIN;
-    };
-    bool present = false;
-    int value = number(QStringLiteral("Config/Debounce"), &present);
-    if (present && !SettingRanges::isDebounce(value))
-        return QStringLiteral("Config/Debounce=%1: debounce is %2 to %3")
-            .arg(settings->value(QStringLiteral("Config/Debounce")).toString())
-            .arg(SettingRanges::kDebounceMin)
-            .arg(SettingRanges::kDebounceMax);
-    value = number(QStringLiteral("Config/LiftHigh"), &present);
-    if (present && !SettingRanges::isStoredLift(value))
-        return QStringLiteral("Config/LiftHigh=%1: the lift-off distance is 1 or 2 mm")
-            .arg(settings->value(QStringLiteral("Config/LiftHigh")).toString());
-    for (int k = 0; k < kProfileCount; ++k) {
-        const QString key = ProfileKeys::groupName(k) + QStringLiteral("/scrollspeed");
-        value = number(key, &present);
-        if (present && !SettingRanges::isScroll(value))
-            return QStringLiteral("%1=%2: scroll is %3 to %4 lines")
-                .arg(key, settings->value(key).toString())
-                .arg(SettingRanges::kScrollMin)
-                .arg(SettingRanges::kScrollMax);
+        if (!ok || n < check.minimum || n > check.maximum)
+            return QStringLiteral("%1=%2: %3").arg(check.key, value.toString(), check.rule);
     }
     return QString();
 }

@@ -28,9 +28,9 @@ bool importConfigFile(MouseConfig &config, const QString &path, QStringList *ref
 
 // The one import of a whole configuration, for the command line and the
 // window alike: the file must exist, carry the stamp of `product` (an empty
-// stamp or product never matches), hold five whole profile groups and only
-// values the pages and setters accept (debounce, lift, scroll). Anything
-// else changes nothing in `config`.
+// stamp or product never matches), hold five whole profile groups and a
+// debounce the setter accepts, and lift and scroll values that fit their
+// byte. Anything else changes nothing in `config`.
 struct ConfigImport {
     enum Outcome { Imported, NoFile, OtherProduct, Incomplete, OutOfRange };
     Outcome outcome = NoFile;

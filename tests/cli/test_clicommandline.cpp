@@ -310,8 +310,8 @@ void TestCliCommandLine::loadRefusesValuesTheSettersRefuse_data()
     QTest::newRow("debounce past a byte") << "Config/Debounce" << "99999" << 65;
     QTest::newRow("debounce 0") << "Config/Debounce" << "0" << 65;
     QTest::newRow("debounce not a number") << "Config/Debounce" << "fast" << 65;
-    QTest::newRow("lift 3") << "Config/LiftHigh" << "3" << 65;
-    QTest::newRow("scroll 21") << "PROFILE_2/scrollspeed" << "21" << 65;
+    QTest::newRow("lift past a byte") << "Config/LiftHigh" << "258" << 65;
+    QTest::newRow("scroll negative") << "PROFILE_2/scrollspeed" << "-1" << 65;
     QTest::newRow("debounce 255") << "Config/Debounce" << "255" << 0;
     QTest::newRow("shipped lift 0") << "Config/LiftHigh" << "0" << 0;
 }

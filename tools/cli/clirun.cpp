@@ -66,7 +66,7 @@ int runCommandLine(const QStringList &arguments, const std::function<void(bool v
 
     useVirtualMouse(parsed.virtualMouse);
 
-    CliSession session;
+    CliSession session(command != QLatin1String("status"));
     if (command == QLatin1String("status"))
         return session.status(parsed.isSet(QStringLiteral("json")));
     if (command == QLatin1String("show")) {

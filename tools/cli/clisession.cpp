@@ -23,7 +23,7 @@
 #include <QFileInfo>
 #include <QJsonObject>
 
-CliSession::CliSession()
+CliSession::CliSession(bool wholeRecord)
 {
     QString why;
     if (!Paths::ensureConfigs(&why))
@@ -36,7 +36,7 @@ CliSession::CliSession()
     else if (repairFailed)
         CliOutput::error(QStringLiteral("%1 names no product or no sensor and could not be restored from the "
                                         "shipped defaults").arg(Paths::configFile()));
-    AppConfig::loadAll(workingConfig);
+    AppConfig::loadAll(workingConfig, !wholeRecord);
     m_loaded = workingConfig;
 }
 

@@ -13,7 +13,9 @@
 // failed upload or switch Config/Diff makes the next one send everything.
 class CliSession {
 public:
-    CliSession();
+    // `wholeRecord` false: only the active profile is read, for commands
+    // that neither change nor send the record (status).
+    explicit CliSession(bool wholeRecord = true);
     ~CliSession();
 
     CliSession(const CliSession &) = delete;
