@@ -45,8 +45,8 @@ QString buttonDetails()
     const QStringList plain = functionWords(false, true, true);
     const QStringList wheel = functionWords(true, true, true);
     return QStringLiteral(
-               "INDEX: 1..20 the buttons over the front picture, 21..40 those over the side\n"
-               "picture, 41 wheel up, 42 wheel down (as show numbers them).\n"
+               "INDEX: an entry the mouse receives, as show lists them: its buttons from 1,\n"
+               "41 wheel up, 42 wheel down. Other entries are refused.\n"
                "FUNCTION: a text of the button page's menus in any letter case, blanks typed\n"
                "as '-' or left out (\"Play/Pause\", play/pause, dpi+, dpi-switch):\n")
            + wrapped(plain)
@@ -136,7 +136,7 @@ QList<CommandSpec> buildCommands()
                           QStringLiteral("light off while the mouse moves")}},
                         true};
     list << CommandSpec{QStringLiteral("button"), QStringLiteral("INDEX FUNCTION [ARGS]"),
-                        QStringLiteral("give button entry INDEX (1..42) a function of the button menus"),
+                        QStringLiteral("give button entry INDEX a function of the button menus"),
                         buttonDetails(), 2, 8,
                         {profile,
                          {QStringLiteral("times"), QStringLiteral("N"), QStringLiteral("fire: how often, 1..255 (3)")},
