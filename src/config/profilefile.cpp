@@ -11,66 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QLockFile>
-#include <QMutex>
 #include <QSaveFile>
-
-#include <sys/stat.h>
-
-namespace {
-
-// What each slot file held when this process last read or wrote it whole,
-// with how the file looked on disk then. Every apply saves all five slots
-// though it mostly changed one; a slot whose record and file are both as
-// they were is not written again. Any write to the file since, by anyone,
-// changes its change time (and a rename its inode), so the file is then
-// written as before.
-struct KnownFile {
-    ProfileData profile;
-    QByteArray fingerprint;
-};
-
-QMutex g_knownMutex;   // saves run on the upload worker's thread too
-QHash<QString, KnownFile> g_known;
-
-QByteArray fingerprint(const QString &path)
-{
-    struct stat info {};
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
-        return QByteArray();
-    return QByteArray::number(qulonglong(info.st_dev)) + ' ' + QByteArray::number(qulonglong(info.st_ino)) + ' '
-        + QByteArray::number(qlonglong(info.st_size)) + ' ' + QByteArray::number(qlonglong(info.st_mtim.tv_sec)) + '.'
-        + QByteArray::number(qlonglong(info.st_mtim.tv_nsec)) + ' ' + QByteArray::number(qlonglong(info.st_ctim.tv_sec))
-        + '.' + QByteArray::number(qlonglong(info.st_ctim.tv_nsec));
-}
-
-// `seen`: the fingerprint the file had while `profile` was read from it or
-// right after it was written.
-void remember(const QString &path, const ProfileData &profile, const QByteArray &seen)
-{
-    QMutexLocker lock(&g_knownMutex);
-    if (seen.isEmpty())
-        g_known.remove(path);
-    else
-        g_known.insert(path, KnownFile{profile, seen});
-}
-
-void forget(const QString &path)
-{
-    QMutexLocker lock(&g_knownMutex);
-    g_known.remove(path);
-}
-
-bool holdsAlready(const QString &path, const ProfileData &profile)
-{
-    const QByteArray seen = fingerprint(path);
-    QMutexLocker lock(&g_knownMutex);
-    const auto it = g_known.constFind(path);
-    return !seen.isEmpty() && it != g_known.constEnd() && it->fingerprint == seen && it->profile == profile;
-}
-
-} // namespace
 
 void writeProfileKeys(QSettings &s, const ProfileData &p, bool withLightingSleep)
 {
@@ -237,27 +179,15 @@ bool readConfigProfileGroup(int n, ProfileData &profile, const QString &path)
 
 bool saveProfileFile(const ProfileData &profile, const QString &name)
 {
-    const QString path = Paths::profileFile(name);
-    if (holdsAlready(path, profile))
-        return true;
-    if (!writeProfileGroup(0, profile, path)) {
-        forget(path);
-        return false;
-    }
-    remember(path, profile, fingerprint(path));
-    return true;
+    return writeProfileGroup(0, profile, Paths::profileFile(name));
 }
 
 bool loadProfileFile(ProfileData &profile, const QString &name)
 {
     bool whole = false;
     const QString path = Paths::profileFile(name);
-    // Known only when the file stood still while it was read.
-    const QByteArray before = fingerprint(path);
-    if (readGroup(0, profile, path, true, &whole) && whole) {
-        remember(path, profile, before == fingerprint(path) ? before : QByteArray());
+    if (readGroup(0, profile, path, true, &whole) && whole)
         return true;
-    }
     if (QFileInfo(path).isFile())
         qCDebug(lcConfig) << "profile file" << path << "lacks button or DPI keys; it loads as the factory profile";
     makeDefaultProfile(profile);

@@ -6,8 +6,6 @@
 #include <QDir>
 #include <QtTest>
 
-#include <sys/stat.h>
-
 class TestProfileFile : public QObject {
     Q_OBJECT
 
@@ -27,7 +25,6 @@ private slots:
     void partialFileLoadsAsFactory_data();
     void partialFileLoadsAsFactory();
     void dpiStageNeverWritesAPartialFile();
-    void unchangedSlotIsNotRewritten();
 };
 
 void TestProfileFile::roundTrip_data()
@@ -297,47 +294,6 @@ void TestProfileFile::dpiStageNeverWritesAPartialFile()
     QVERIFY(loadProfileFile(read, QStringLiteral("Part")));
     expected.dpi = 3;
     QVERIFY(read == expected);
-}
-
-void TestProfileFile::unchangedSlotIsNotRewritten()
-{
-    TestEnvironment env;
-    const QString name = QStringLiteral("kept");
-    const QString path = Paths::profileFile(name);
-    const ProfileData written = distinctProfile(3);
-    QVERIFY(saveProfileFile(written, name));
-    // Every write replaces the file by a new one (a new inode).
-    const auto inode = [&path] {
-        struct stat info {};
-        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? qulonglong(info.st_ino) : 0ULL;
-    };
-    const qulonglong first = inode();
-    QVERIFY(first != 0);
-
-    // Saved again as it was: the file is left alone.
-    ProfileData loaded;
-    QVERIFY(loadProfileFile(loaded, name));
-    QVERIFY(loaded == written);
-    QVERIFY(saveProfileFile(loaded, name));
-    QCOMPARE(inode(), first);
-
-    // Changed by someone else since: the same record is written again.
-    const QByteArray other = readWholeFile(path).replace("pollrate=", "pollrate=7");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(other), other.size());
-    file.close();
-    QVERIFY(saveProfileFile(loaded, name));
-    ProfileData again;
-    QVERIFY(loadProfileFile(again, name));
-    QVERIFY(again == written);
-
-    // A changed record is written.
-    ProfileData changed = written;
-    changed.scrollspeed = uint8_t(written.scrollspeed + 1);
-    QVERIFY(saveProfileFile(changed, name));
-    QVERIFY(loadProfileFile(again, name));
-    QVERIFY(again == changed);
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)
