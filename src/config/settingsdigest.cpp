@@ -12,8 +12,6 @@ namespace SettingsDigest {
 
 namespace {
 
-constexpr QCryptographicHash::Algorithm kAlgorithm = QCryptographicHash::Md5;
-
 void addFile(QCryptographicHash &hash, const QString &path)
 {
     // The name and the length go in too, so that no two sets of files run
@@ -35,11 +33,7 @@ void addFile(QCryptographicHash &hash, const QString &path)
 
 QByteArray of(const MouseConfig &config)
 {
-    // MD5 tells edited files from saved ones as well as any digest (nobody
-    // forges the user's own settings against this check), at a fraction of
-    // SHA-256's cost in the library's portable code: the six files are
-    // hashed twice on every setter, and with SHA-256 that was most of its run.
-    QCryptographicHash hash(kAlgorithm);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
     addFile(hash, Paths::configFile());
     for (const QString &name : config.names)
         addFile(hash, Paths::profileFile(name));
@@ -52,9 +46,8 @@ QByteArray stored(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     const QByteArray digest = file.read(128).trimmed();
-    // A digest is 32 hex digits; anything else (one of another kind
-    // included) is no digest.
-    if (digest.size() != 2 * QCryptographicHash::hashLength(kAlgorithm) || QByteArray::fromHex(digest).toHex() != digest)
+    // A digest is 64 hex digits; anything else is no digest.
+    if (digest.size() != 64 || QByteArray::fromHex(digest).toHex() != digest)
         return QByteArray();
     return digest;
 }
