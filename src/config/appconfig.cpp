@@ -6,6 +6,7 @@
 #include "settingsfile.h"
 
 #include <QDebug>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -177,7 +178,7 @@ bool loadAll(MouseConfig &config, bool activeOnly)
     return allRead;
 }
 
-bool saveAll(const MouseConfig &config)
+bool saveAll(const MouseConfig &config, const MouseConfig *saved)
 {
     // Every apply saves; Config.ini rarely changes, and a rewrite costs two
     // syncs to disk (lock file and data), so an unchanged file is left alone.
@@ -188,8 +189,12 @@ bool saveAll(const MouseConfig &config)
         writeSlotNames(*settings, config);
         ok = SettingsFile::commit(*settings);
     }
-    for (int k = 0; k < kProfileCount; ++k)
-        ok = saveProfileFile(config.profiles[k], config.names[k]) && ok;
+    for (int k = 0; k < kProfileCount; ++k) {
+        const bool unchanged = saved && saved->names[k] == config.names[k] && saved->profiles[k] == config.profiles[k]
+            && QFileInfo(Paths::profileFile(config.names[k])).isFile();
+        if (!unchanged)
+            ok = saveProfileFile(config.profiles[k], config.names[k]) && ok;
+    }
     return ok;
 }
 

@@ -33,9 +33,14 @@ constexpr int kLanguageSlots = 10;
 bool loadAll(MouseConfig &config, bool activeOnly = false);
 
 // The global options and slot names into Config.ini, then the five slot
-// profile files. Every file is attempted; false when any could not be
-// written or a slot name was refused as a file name.
-bool saveAll(const MouseConfig &config);
+// profile files. With `saved` (the record as the files were last read or
+// written), a slot whose name and profile equal the saved ones is left
+// alone when its file exists: a save for one change never rewrites the
+// other profiles, and a file that did not read as a whole profile stays as
+// it is until that profile is edited. Every file written is attempted;
+// false when any could not be written or a slot name was refused as a file
+// name.
+bool saveAll(const MouseConfig &config, const MouseConfig *saved = nullptr);
 
 // Config/ProfileID, Config/Count and Config/Profile1..5 only.
 bool saveSlotTable(const MouseConfig &config);

@@ -22,6 +22,9 @@
 
 namespace {
 
+// The file carries every key of a profile but LedMoveOFF and LedSleepTime.
+constexpr bool kWithLightingSleep = false;
+
 const QString &stampKey()
 {
     static const QString key = QStringLiteral("MouseName/Name");
@@ -44,14 +47,14 @@ enum class Direct { Done, NotApplicable, Failed };
 // "MouseName"), so the groups follow them, one blank line apart.
 // NotApplicable when the file holds anything else: the library then writes
 // the groups itself.
-Direct writeProfilesDirectly(const QString &path, const MouseConfig &config, bool withLightingSleep)
+Direct writeProfilesDirectly(const QString &path, const MouseConfig &config)
 {
     QByteArray bytes = fileBytes(path);
     if (bytes.isEmpty() || !bytes.endsWith('\n') || bytes.contains("\n[PROFILE_") || bytes.startsWith("[PROFILE_"))
         return Direct::NotApplicable;
     for (int k = 0; k < kProfileCount; ++k) {
         QByteArray group;
-        if (!ProfileFastPath::render(QByteArray(), ProfileKeys::groupName(k), config.profiles[k], withLightingSleep,
+        if (!ProfileFastPath::render(QByteArray(), ProfileKeys::groupName(k), config.profiles[k], kWithLightingSleep,
                                      group))
             return Direct::NotApplicable;
         bytes += '\n';
@@ -63,7 +66,7 @@ Direct writeProfilesDirectly(const QString &path, const MouseConfig &config, boo
     return Direct::Done;
 }
 
-bool writeWholeFile(const MouseConfig &config, const QString &path, const QString &product, bool withLightingSleep)
+bool writeWholeFile(const MouseConfig &config, const QString &path, const QString &product)
 {
     if (path.isEmpty() || QFileInfo(path).isDir())
         return false;
@@ -84,7 +87,7 @@ bool writeWholeFile(const MouseConfig &config, const QString &path, const QStrin
         if (!SettingsFile::commit(settings))
             return false;
     }
-    switch (writeProfilesDirectly(staging.fileName(), config, withLightingSleep)) {
+    switch (writeProfilesDirectly(staging.fileName(), config)) {
     case Direct::Done:
         break;
     case Direct::Failed:
@@ -93,7 +96,7 @@ bool writeWholeFile(const MouseConfig &config, const QString &path, const QStrin
         QSettings settings(staging.fileName(), QSettings::IniFormat);
         for (int k = 0; k < kProfileCount; ++k) {
             settings.beginGroup(ProfileKeys::groupName(k));
-            writeProfileKeys(settings, config.profiles[k], withLightingSleep);
+            writeProfileKeys(settings, config.profiles[k], kWithLightingSleep);
             settings.endGroup();
         }
         if (!SettingsFile::commit(settings))
@@ -107,7 +110,7 @@ bool writeWholeFile(const MouseConfig &config, const QString &path, const QStrin
     return true;
 }
 
-bool readWholeFile(MouseConfig &config, const QString &path, QStringList *refusedNames, bool withLightingSleep)
+bool readWholeFile(MouseConfig &config, const QString &path, QStringList *refusedNames)
 {
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return false;
@@ -122,7 +125,7 @@ bool readWholeFile(MouseConfig &config, const QString &path, QStringList *refuse
     std::array<int, kProfileCount> essentials{};
     bool direct = true;
     for (int k = 0; k < kProfileCount && direct; ++k)
-        direct = ProfileFastPath::read(bytes, ProfileKeys::groupName(k), read.profiles[k], withLightingSleep,
+        direct = ProfileFastPath::read(bytes, ProfileKeys::groupName(k), read.profiles[k], kWithLightingSleep,
                                        &essentials[size_t(k)]);
     QStringList refused;
     for (int k = 0; k < kProfileCount; ++k) {
@@ -134,7 +137,7 @@ bool readWholeFile(MouseConfig &config, const QString &path, QStringList *refuse
         int essential = essentials[size_t(k)];
         if (!direct) {
             settings->beginGroup(ProfileKeys::groupName(k));
-            essential = readProfileKeys(*settings, read.profiles[k], withLightingSleep);
+            essential = readProfileKeys(*settings, read.profiles[k], kWithLightingSleep);
             settings->endGroup();
         }
         if (essential != ProfileKeys::get().essentialCount()) {
@@ -189,26 +192,12 @@ QString outOfRangeValue(const QString &path)
 
 bool exportConfigFile(const MouseConfig &config, const QString &path, const QString &product)
 {
-    return writeWholeFile(config, path, product, false);
+    return writeWholeFile(config, path, product);
 }
 
 bool importConfigFile(MouseConfig &config, const QString &path, QStringList *refusedNames)
 {
-    return readWholeFile(config, path, refusedNames, false);
-}
-
-bool writeRecordSnapshot(const MouseConfig &config, const QString &path, const QString &product)
-{
-    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    return writeWholeFile(config, path, product, true);
-}
-
-bool readRecordSnapshot(MouseConfig &config, const QString &path, const QString &product)
-{
-    if (product.isEmpty() || readFileProductName(path) != product)
-        return false;
-    return readWholeFile(config, path, nullptr, true);
+    return readWholeFile(config, path, refusedNames);
 }
 
 ConfigImport importConfiguration(MouseConfig &config, const QString &path, const QString &product)
@@ -228,8 +217,23 @@ ConfigImport importConfiguration(MouseConfig &config, const QString &path, const
         result.outcome = ConfigImport::OutOfRange;
         return result;
     }
-    result.outcome = importConfigFile(config, path, &result.refusedNames) ? ConfigImport::Imported
-                                                                          : ConfigImport::Incomplete;
+    MouseConfig imported = config;
+    if (!importConfigFile(imported, path, &result.refusedNames)) {
+        result.outcome = ConfigImport::Incomplete;
+        return result;
+    }
+    for (int k = 0; k < kProfileCount; ++k) {
+        for (int j = k + 1; j < kProfileCount; ++j) {
+            if (imported.names[k] == imported.names[j]) {
+                result.outcome = ConfigImport::DuplicateName;
+                result.duplicateName = imported.names[k];
+                result.refusedNames.clear();
+                return result;
+            }
+        }
+    }
+    config = imported;
+    result.outcome = ConfigImport::Imported;
     return result;
 }
 

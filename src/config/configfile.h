@@ -28,23 +28,19 @@ bool importConfigFile(MouseConfig &config, const QString &path, QStringList *ref
 
 // The one import of a whole configuration, for the command line and the
 // window alike: the file must exist, carry the stamp of `product` (an empty
-// stamp or product never matches), hold five whole profile groups and a
-// debounce the setter accepts, and lift and scroll values that fit their
-// byte. Anything else changes nothing in `config`.
+// stamp or product never matches), hold five whole profile groups, give
+// the five slots five different names (two slots with one name would share
+// one profile file: one profile would silently replace the other), and
+// hold a debounce the setter accepts and lift and scroll values that fit
+// their byte. Anything else changes nothing in `config`.
 struct ConfigImport {
-    enum Outcome { Imported, NoFile, OtherProduct, Incomplete, OutOfRange };
+    enum Outcome { Imported, NoFile, OtherProduct, Incomplete, DuplicateName, OutOfRange };
     Outcome outcome = NoFile;
     QStringList refusedNames;   // slot names kept out of the record
-    QString outOfRange;         // OutOfRange: the value and the range, as the setter says it
+    QString duplicateName;      // with DuplicateName: the name two slots would share
+    QString outOfRange;         // with OutOfRange: the value and the range, as the setter says it
 };
 ConfigImport importConfiguration(MouseConfig &config, const QString &path, const QString &product);
-
-// The record the command line last sent to the mouse, in the same form
-// with LedMoveOFF and LedSleepTime, stamped with the product it went to.
-// Reading gives false (and changes nothing) when there is no such file, it
-// was made for another product or lacks keys.
-bool writeRecordSnapshot(const MouseConfig &config, const QString &path, const QString &product);
-bool readRecordSnapshot(MouseConfig &config, const QString &path, const QString &product);
 
 // The product stamp.
 bool writeFileProductName(const QString &name, const QString &path);

@@ -3,12 +3,15 @@
 #include "logging.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace Paths {
 
@@ -73,6 +76,20 @@ QString executableDir()
 QString dataDir() { return dataDirFor(executableDir()); }
 QString configsDir() { return configsDirFor(executableDir()); }
 
+QString sessionFile(const QString &suffix)
+{
+    QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString user;
+    if (dir.isEmpty() || !QFileInfo(dir).isDir()) {
+        dir = QDir::tempPath();
+        user = QStringLiteral("-%1").arg(::getuid());
+    }
+    const QByteArray hash =
+        QCryptographicHash::hash(QDir::cleanPath(configsDir()).toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    return dir + QStringLiteral("/mousecfg") + user + QLatin1Char('-') + QString::fromLatin1(hash) + QLatin1Char('.')
+           + suffix;
+}
+
 QString dataDirFor(const QString &exeDir)
 {
     const QString overridden = envDir("MOUSECFG_DATA");
@@ -108,14 +125,9 @@ QString cacheDirFor(const QString &exeDir)
     return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/mousecfg");
 }
 
-QString lastSentFile()
+QString sentTablesFile()
 {
-    return cacheDir() + QStringLiteral("/last-sent.conf");
-}
-
-QString lastSentDigestFile()
-{
-    return cacheDir() + QStringLiteral("/last-sent.digest");
+    return cacheDir() + QStringLiteral("/sent-tables");
 }
 
 bool ensureConfigs(QString *error)

@@ -37,13 +37,17 @@ QString profileDir();            // <Configs>/Profile
 QString macroDir();              // <Configs>/MacroDB
 QString productDir(const QString &product);   // <Configs>/<product>; empty when unsafe
 QString skinDir();               // <data>/skin
-// Files the program may rebuild (scaled pictures, the command line's
-// last-sent record): "cache" beside Configs in the portable layout and under
+// Files the program may rebuild (scaled pictures, the record of what the
+// mouse holds): "cache" beside Configs in the portable layout and under
 // MOUSECFG_HOME, else $XDG_CACHE_HOME/mousecfg.
 QString cacheDir();
-QString lastSentFile();          // <cache>/last-sent.conf
-QString lastSentDigestFile();    // <cache>/last-sent.digest
+QString sentTablesFile();        // <cache>/sent-tables: the tables last sent to the mouse
 QString langDir();               // <data>/lang
+// A file of this user's session that belongs to one settings folder (its
+// lock, the running window's socket): in $XDG_RUNTIME_DIR, else the temp
+// dir with the user id in the name, named from a hash of configsDir(), so
+// that two settings folders (a test's, the user's) never meet.
+QString sessionFile(const QString &suffix);
 
 // A name that becomes a file name must stay inside its directory: no path
 // separators, no "." or "..", no control characters, not empty. Returns false

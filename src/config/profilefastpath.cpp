@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace ProfileFastPath {
 
@@ -300,6 +301,7 @@ bool read(const QByteArray &bytes, const QString &group, ProfileData &profile, b
     ProfileData result = profile;
     clearProfileFields(result, withLightingSleep);
 
+    std::vector<bool> seen(keys.all().size());
     LineWalker walker(bytes);
     Line line;
     bool inGroup = false;
@@ -320,8 +322,13 @@ bool read(const QByteArray &bytes, const QString &group, ProfileData &profile, b
             continue;
         if (!readValue(line, key, result))
             return false;
-        if (key.isEssential())
+        // A key given twice (a line appended by hand, a section repeated)
+        // reads as the library reads it, the last one winning, and counts
+        // once.
+        if (key.isEssential() && !seen[size_t(index)]) {
+            seen[size_t(index)] = true;
             ++essential;
+        }
     }
     if (!walker.canonical())
         return false;

@@ -1,5 +1,7 @@
 #include "profilefile.h"
 
+#include "reportrate.h"
+
 #include "iniscan.h"
 #include "logging.h"
 #include "paths.h"
@@ -179,7 +181,21 @@ bool readConfigProfileGroup(int n, ProfileData &profile, const QString &path)
 
 bool saveProfileFile(const ProfileData &profile, const QString &name)
 {
-    return writeProfileGroup(0, profile, Paths::profileFile(name));
+    const QString path = Paths::profileFile(name);
+    // A file that did not read as a whole profile was loaded as the factory
+    // profile; what it still holds is kept before it is written over.
+    if (QFileInfo(path).isFile() && !holdsWholeProfile(0, path)) {
+        const QString backup = path + QStringLiteral(".bak");
+        QFile::remove(backup);
+        if (!QFile::copy(path, backup)) {
+            qCWarning(lcConfig) << "profile file" << path << "did not hold a whole profile and could not be kept as"
+                                << backup << "; it is not written over";
+            return false;
+        }
+        qCWarning(lcConfig) << "profile file" << path << "did not hold a whole profile; kept as" << backup
+                            << "before writing";
+    }
+    return writeProfileGroup(0, profile, path);
 }
 
 bool loadProfileFile(ProfileData &profile, const QString &name)
@@ -189,7 +205,9 @@ bool loadProfileFile(ProfileData &profile, const QString &name)
     if (readGroup(0, profile, path, true, &whole) && whole)
         return true;
     if (QFileInfo(path).isFile())
-        qCDebug(lcConfig) << "profile file" << path << "lacks button or DPI keys; it loads as the factory profile";
+        qCWarning(lcConfig) << "profile file" << path
+                            << "lacks button or DPI keys; it loads as the factory profile and is kept as"
+                            << path + QStringLiteral(".bak") << "when it is next written";
     makeDefaultProfile(profile);
     return false;
 }
@@ -225,22 +243,43 @@ bool writeDefaultProfileFile()
     return SettingsFile::commit(*settings);
 }
 
+namespace {
+
+// One value the mouse reported into the slot's file; `field` is the same
+// value in the profile record, for a file that must be written whole.
+bool saveReportedValue(const QString &name, const QString &key, int value, uint8_t ProfileData::*field,
+                       const ProfileData &current)
+{
+    const QString path = Paths::profileFile(name);
+    if (path.isEmpty())
+        return false;
+    if (!holdsWholeProfile(0, path)) {
+        // The value alone would make a file that loads as an empty profile.
+        ProfileData whole = current;
+        whole.*field = uint8_t(value);
+        return saveProfileFile(whole, name);
+    }
+    const auto settings = SettingsFile::openForWriting(path);
+    settings->setValue(ProfileKeys::groupName(0) + QLatin1Char('/') + key, value);
+    return SettingsFile::commit(*settings);
+}
+
+} // namespace
+
 bool saveProfileDpiStage(const QString &name, int stage, const ProfileData &current)
 {
     if (stage < 0 || stage >= kDpiStageCount) {
         qCDebug(lcConfig) << "refused to store the DPI stage" << stage;
         return false;
     }
-    const QString path = Paths::profileFile(name);
-    if (path.isEmpty())
+    return saveReportedValue(name, QStringLiteral("dpi"), stage, &ProfileData::dpi, current);
+}
+
+bool saveProfileReportRate(const QString &name, int rateCode, const ProfileData &current)
+{
+    if (!isReportRateCode(rateCode)) {
+        qCDebug(lcConfig) << "refused to store the report-rate code" << rateCode;
         return false;
-    if (!holdsWholeProfile(0, path)) {
-        // The stage alone would make a file that loads as an empty profile.
-        ProfileData whole = current;
-        whole.dpi = uint8_t(stage);
-        return saveProfileFile(whole, name);
     }
-    const auto settings = SettingsFile::openForWriting(path);
-    settings->setValue(ProfileKeys::groupName(0) + QStringLiteral("/dpi"), stage);
-    return SettingsFile::commit(*settings);
+    return saveReportedValue(name, QStringLiteral("pollrate"), rateCode, &ProfileData::pollrate, current);
 }

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 namespace SettingsFile {
@@ -31,6 +32,51 @@ bool replaceFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+// The settings library keeps one parsed copy of each file per process,
+// shared by every settings object opened on it, and values set on an object
+// whose write failed stay in that copy: every later reader in this process
+// would take them for what the file holds (and "the file already holds the
+// record" would skip the very write that is needed). After a failed write
+// the copy is put back to what the file holds. Those values are written
+// again with the next write that succeeds, as the file held them now.
+void forgetUnwritten(QSettings &settings)
+{
+    // The file is read under another name, which the library caches apart:
+    // a link to it, or a copy where its values cannot be loaded safely. A
+    // link needs no room, so it works where nothing can be written.
+    QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/mousecfg-XXXXXX"));
+    const QString view = dir.path() + QStringLiteral("/view.ini");
+    const QByteArray bytes = fileBytes(settings.fileName());
+    bool readable = dir.isValid();
+    if (readable && IniScan::inspect(bytes).hazardous) {
+        QFile copy(view);
+        readable = copy.open(QIODevice::WriteOnly) && copy.write(IniScan::repaired(bytes)) >= 0 && copy.flush();
+    } else if (readable && !bytes.isEmpty()) {
+        readable = QFile::link(QFileInfo(settings.fileName()).absoluteFilePath(), view);
+    }
+    if (!readable) {
+        qCWarning(lcConfig) << "values that were not written stay in memory for" << settings.fileName();
+        return;
+    }
+    const QSettings disk(view, QSettings::IniFormat);
+
+    const QString group = settings.group();
+    while (!settings.group().isEmpty())
+        settings.endGroup();
+    for (const QString &key : settings.allKeys()) {
+        if (!disk.contains(key))
+            settings.remove(key);
+        else if (settings.value(key) != disk.value(key))
+            settings.setValue(key, disk.value(key));
+    }
+    for (const QString &key : disk.allKeys()) {
+        if (!settings.contains(key))
+            settings.setValue(key, disk.value(key));
+    }
+    if (!group.isEmpty())
+        settings.beginGroup(group);
 }
 
 } // namespace
@@ -78,6 +124,7 @@ bool commit(QSettings &settings)
     settings.sync();
     if (settings.property(kRepairFailed).toBool() || settings.status() == QSettings::AccessError) {
         qCWarning(lcConfig) << "could not write the settings file" << settings.fileName();
+        forgetUnwritten(settings);
         return false;
     }
     return true;

@@ -23,7 +23,8 @@ std::unique_ptr<QSettings> openForWriting(const QString &path);
 
 // Writes what was set on `settings` and tells whether it reached the disk:
 // false when the settings library reports an access error or the malformed
-// file could not be put right before writing.
+// file could not be put right before writing. After a failure, readers in
+// this process read what the file holds, not the values that were set.
 bool commit(QSettings &settings);
 
 // Integer value with a default; text that is not a decimal number reads as 0,

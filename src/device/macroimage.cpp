@@ -87,13 +87,29 @@ MacroImage buildMacroImage(const MacroNumbering &macros, const MacroEventSource 
     return image;
 }
 
+bool macroSlotInUse(const MacroImage &image, int slot)
+{
+    if (slot < 0 || slot >= kMacroSlotCount)
+        return false;
+    const uint8_t *start = image.data() + kMacroSlotSize * slot;
+    return std::any_of(start, start + kSlotInUseBytes, [](uint8_t b) { return b != 0; });
+}
+
 ReportList macroImageReports(const MacroImage &image)
+{
+    std::bitset<kMacroSlotCount> inUse;
+    for (int slot = 0; slot < kMacroSlotCount; ++slot)
+        inUse[size_t(slot)] = macroSlotInUse(image, slot);
+    return macroSlotReports(image, inUse);
+}
+
+ReportList macroSlotReports(const MacroImage &image, const std::bitset<kMacroSlotCount> &chosen)
 {
     ReportList reports;
     for (int slot = 0; slot < kMacroSlotCount; ++slot) {
-        const uint8_t *start = image.data() + kMacroSlotSize * slot;
-        if (std::all_of(start, start + kSlotInUseBytes, [](uint8_t b) { return b == 0; }))
+        if (!chosen[size_t(slot)])
             continue;
+        const uint8_t *start = image.data() + kMacroSlotSize * slot;
         for (int offset = 0; offset < kMacroSlotSize; offset += kMacroChunkSize) {
             const int addr = kMacroSlotSize * slot + offset;
             // Only the chunk at the very start of the memory opens the write.

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -46,10 +47,20 @@ void EncodeMacro(const KeyInfo *events, int count, int slot, MacroImage &image);
 // The image of every numbered macro, each in the slot of its number.
 MacroImage buildMacroImage(const MacroNumbering &macros, const MacroEventSource &source);
 
+// Whether a slot of the image is in use: any of its first five bytes is
+// non-zero.
+bool macroSlotInUse(const MacroImage &image, int slot);
+
 // The block write of an image: every slot whose first five bytes are not all
 // zero, in chunks of 20 bytes, then the end report at 0x0FFF. Nothing at all
 // when no slot is in use.
 ReportList macroImageReports(const MacroImage &image);
+
+// The same for the chosen slots only, whatever they hold: an empty slot that
+// a button still numbers is written as zeros, so that the mouse stops
+// playing what it held there. Bytes of the other slots stay as the mouse has
+// them.
+ReportList macroSlotReports(const MacroImage &image, const std::bitset<kMacroSlotCount> &chosen);
 
 // The events of a macro file (Configs/MacroDB/<name>.MSMACRO).
 MacroEventSource macroFileEvents();

@@ -1,21 +1,9 @@
 #include "uploadall.h"
 
-#include "buttonblock.h"
 #include "commandset.h"
 #include "devicestate.h"
-#include "dpitable.h"
-#include "lightingtable.h"
-#include "macroimage.h"
 #include "pollercontrol.h"
-#include "systemblock.h"
 #include "transport.h"
-#include "uploadgroups.h"
-
-MouseConfig &uploadCopy()
-{
-    static MouseConfig copy;
-    return copy;
-}
 
 int sendReports(const ReportList &reports)
 {
@@ -29,44 +17,18 @@ int sendReports(const ReportList &reports)
 
 namespace {
 
-int sendGroups(const MouseConfig &config, int mask, const DeviceContext &context)
+int sendSelected(const EncodedUpload &upload, const UploadSelection &selection)
 {
-    MouseConfig &copy = uploadCopy();
-    copy = config;
-
     int result = sendReports({uploadMarkReport(UploadMarkKind::Begin)});
     if (result != kTransferOk)
         return result;
 
-    if (mask & UploadGroup::System) {
-        result = sendReports(buildSystemBlock(copy, context));
-        if (result != kTransferOk)
-            return result;
-    }
-
-    // The macros follow the button table that was actually sent: its
-    // numbering says which macro goes into which memory slot. Without a
-    // button table there is nothing to number and no macro is written.
-    MacroNumbering macros;
-    if (mask & UploadGroup::Buttons) {
-        const ButtonTable table = buildButtonTable(copy, context);
-        ProfileData &profile = copy.profiles[activeProfileIndex(copy)];
-        for (int j = 0; j < kButtonEntryCount; ++j) {
-            if (table.macroNumbers[j] >= 0)
-                profile.buttons[j].Res4 = uint8_t(table.macroNumbers[j]);
-        }
-        result = sendReports(buttonTableReports(table));
-        if (result != kTransferOk)
-            return result;
-        macros = table.macros;
-    }
-    if (mask & UploadGroup::Dpi) {
-        result = sendReports(buildDpiTable(copy, context));
-        if (result != kTransferOk)
-            return result;
-    }
-    if (mask & UploadGroup::Lighting) {
-        result = sendReports(buildLightingTable(copy, context));
+    // The order of a whole upload; the macros come after the apply reports,
+    // and only the slots the sent (or already held) button table numbers.
+    for (int group : UploadGroup::kOrder) {
+        if (!(selection.groups & group))
+            continue;
+        result = sendReports(upload.groupReports(group));
         if (result != kTransferOk)
             return result;
     }
@@ -75,7 +37,7 @@ int sendGroups(const MouseConfig &config, int mask, const DeviceContext &context
     if (result != kTransferOk)
         return result;
 
-    result = sendReports(buildMacroUpload(macros));
+    result = sendReports(macroSlotReports(upload.macros, selection.macroSlots));
     if (result != kTransferOk)
         return result;
 
@@ -84,6 +46,21 @@ int sendGroups(const MouseConfig &config, int mask, const DeviceContext &context
 
 } // namespace
 
+int sendUpload(const EncodedUpload &upload, const UploadSelection &selection, PollerControl *poller)
+{
+    if (selection.isEmpty())
+        return kTransferOk;
+    // Nothing may read the command handle while the upload uses it.
+    if (poller)
+        poller->stopPoller();
+    const int result = sendSelected(upload, selection);
+    // The poller comes back whatever the result: battery readings and the
+    // mouse's own button presses must not be lost until the next plug event.
+    if (poller)
+        poller->startPoller();
+    return result;
+}
+
 int UploadAll(const MouseConfig &config, int mask, PollerControl *poller)
 {
     return UploadAll(config, mask, loadDeviceContext(currentSensorMode()), poller);
@@ -91,13 +68,6 @@ int UploadAll(const MouseConfig &config, int mask, PollerControl *poller)
 
 int UploadAll(const MouseConfig &config, int mask, const DeviceContext &context, PollerControl *poller)
 {
-    // Nothing may read the command handle while the upload uses it.
-    if (poller)
-        poller->stopPoller();
-    const int result = sendGroups(config, mask, context);
-    // The poller comes back whatever the result: battery readings and the
-    // mouse's own button presses must not be lost until the next plug event.
-    if (poller)
-        poller->startPoller();
-    return result;
+    const EncodedUpload upload = encodeUpload(config, context);
+    return sendUpload(upload, groupSelection(upload, mask), poller);
 }

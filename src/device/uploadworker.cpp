@@ -1,11 +1,12 @@
 #include "uploadworker.h"
 
 #include "devicelog.h"
+#include "fullupload.h"
 #include "devicestate.h"
 #include "transferoutcome.h"
 #include "transport.h"
 #include "uploadall.h"
-#include "uploadgroups.h"
+#include "uploadplan.h"
 
 #include "config/appconfig.h"
 
@@ -21,43 +22,80 @@ UploadWorker::~UploadWorker()
     wait();
 }
 
-void UploadWorker::setRecords(MouseConfig *live, MouseConfig *lastSent)
+void UploadWorker::setRecords(MouseConfig *live, MouseConfig *saved)
 {
     if (live)
         m_live = live;
-    if (lastSent)
-        m_lastSent = lastSent;
+    if (saved)
+        m_saved = saved;
+}
+
+void UploadWorker::setSentTables(SentTables *tables, const QString &file)
+{
+    m_sent = tables ? tables : &m_ownTables;
+    m_sentFile = file;
 }
 
 void UploadWorker::run()
 {
+    if (!m_live || !m_saved) {
+        qCWarning(lcDevice, "upload without records: nothing sent");
+        result = kTransferNoDevice;
+        emit DoProcessDlg();
+        return;
+    }
     // The settings reach the disk whatever happens to the mouse.
-    settingsSaved = AppConfig::saveAll(*m_live);
-    if (!settingsSaved)
+    settingsSaved = AppConfig::saveAll(*m_live, m_saved);
+    if (settingsSaved)
+        *m_saved = *m_live;
+    else
         qCWarning(lcDevice, "VeskProcessThread: the settings could not all be saved\n");
 
-    if (mouseOff()) {
-        result = kTransferMouseOff;
-    } else {
-        result = kTransferOk;
-        // Computed in every case: it also clears the change marks of edited
-        // macros, which a full upload sends anyway.
-        const int changed = ComputeUploadGroups(*m_live, *m_lastSent);
-        int mask = 0;
-        if (AppConfig::diff() == 1 || full)
-            mask = UploadGroup::All;
-        else
-            mask = changed;
-
-        if (mask != 0) {
-            result = quint8(UploadAll(*m_live, mask, m_poller));
-            *m_lastSent = *m_live;
-            if (result == kTransferOk)
-                AppConfig::setDiff(0);
-        }
-    }
+    result = mouseOff() ? quint8(kTransferMouseOff) : quint8(upload());
     // A failed upload (or none, the mouse being off) leaves the mouse with
     // part of the settings: the next one sends everything.
+    if (result != kTransferOk) {
+        m_sent->clear();
+        if (!m_sentFile.isEmpty())
+            m_sent->saveOrRemove(m_sentFile, AppConfig::currentProductName());
+    }
     recordTransferOutcome(result);
     emit DoProcessDlg();
+}
+
+int UploadWorker::upload()
+{
+    const DeviceContext context = loadDeviceContext(currentSensorMode());
+    if (!m_sentFile.isEmpty())
+        m_sent->load(m_sentFile, context.productName);
+    // Config/Diff is the mark other parts set when the mouse's memory may
+    // not be what was sent (a reconnect, a write status of 0).
+    if (full || FullUpload::due())
+        m_sent->clear();
+
+    const EncodedUpload encoded = encodeUpload(*m_live, context);
+    const UploadSelection selection = changedTables(encoded, *m_sent);
+    if (selection.isEmpty())
+        return kTransferOk;
+
+    // The tables about to go out are forgotten on disk first: whatever
+    // becomes of this upload or of this process, the file never says the
+    // mouse holds bytes it may not hold.
+    SentTables during = *m_sent;
+    forgetSelected(during, selection);
+    if (!m_sentFile.isEmpty() && !during.saveOrRemove(m_sentFile, context.productName))
+        qCWarning(lcDevice) << "VeskProcessThread: the record of what the mouse holds" << m_sentFile
+                            << "could not be replaced";
+
+    reportsSent = reportCount(encoded, selection);
+    const int sent = sendUpload(encoded, selection, m_poller);
+    if (sent != kTransferOk)
+        return sent;
+    noteSent(*m_sent, encoded, selection);
+    if (!m_sentFile.isEmpty() && !m_sent->save(m_sentFile, context.productName))
+        qCDebug(lcDevice) << "VeskProcessThread:" << m_sentFile << "could not be written; the tables just sent go again next time";
+    // Written only when set: a rewrite of Config.ini costs a sync to disk.
+    if (FullUpload::due())
+        FullUpload::clear();
+    return kTransferOk;
 }

@@ -1,26 +1,32 @@
 #pragma once
 
+#include "senttables.h"
+
 #include "config/mouseconfig.h"
 
+#include <QString>
 #include <QThread>
 
 class PollerControl;
 
-// The upload worker: saves the settings, works out what changed since the
-// last upload and sends it, while its owner waits (the main window in its
-// busy dialog, the command-line front end in wait()). One per upload.
+// The upload worker: saves the settings, works out which tables differ from
+// what the mouse holds and sends them, while its owner waits (the main
+// window in its busy dialog, the command-line front end in wait()). One per
+// upload.
 //
 // run():
-//  1. save the live record (Config.ini and the five slot files);
+//  1. save the live record (Config.ini and the slot files that changed
+//     since the saved record);
 //  2. with the mouse-off flag set: result 5, nothing is sent;
-//  3. else find the changed groups; when Config/Diff is 1 or `full` is set
-//     send everything, else the changed groups (nothing when none changed);
-//     after sending, the live record becomes the last-sent one; any result
-//     but 0 (mouse off included) sets Config/Diff, so that the next upload
-//     sends everything (recordTransferOutcome);
+//  3. else encode every table of the live record and send those whose bytes
+//     differ from the sent tables (nothing when none differs); when
+//     Config/Diff is 1 or `full` is set, or no table is known, send
+//     everything. After a successful upload the sent tables hold what went
+//     out; any result but 0 (mouse off included) forgets them and sets
+//     Config/Diff, so that the next upload sends everything
+//     (recordTransferOutcome);
 //  4. emit DoProcessDlg().
-// (Formerly VeskProcessThread; its debug lines
-// keep that name.)
+// (Formerly VeskProcessThread; its debug lines keep that name.)
 class UploadWorker : public QThread {
     Q_OBJECT
 public:
@@ -36,13 +42,22 @@ public:
     // Whether step 1 wrote every settings file. The upload goes ahead
     // either way; the owner tells the user.
     bool settingsSaved = true;
+    // How many reports the upload sent (0 when nothing differed).
+    int reportsSent = 0;
 
     // The poller to stop before the first report and to restart after the
     // upload, whatever its result; none by default.
     void setPollerControl(PollerControl *poller) { m_poller = poller; }
-    // The records to upload from and to compare with; workingConfig and
-    // storedConfig by default. Both must outlive the thread.
-    void setRecords(MouseConfig *live, MouseConfig *lastSent);
+    // The record to upload and save from, and the record as the settings
+    // files hold it (only the profiles that differ from it are written;
+    // it follows what was saved): the owner's editing and stored records.
+    // Both must outlive the thread; without them nothing is sent (result 1).
+    void setRecords(MouseConfig *live, MouseConfig *saved);
+    // What the mouse holds; with a file, the tables are read from it before
+    // the upload and written back after it, so that another process that
+    // uploads to the same mouse knows them. Without tables every upload
+    // sends everything. Must outlive the thread.
+    void setSentTables(SentTables *tables, const QString &file = QString());
 
 signals:
     void DoProcessDlg();
@@ -51,7 +66,12 @@ protected:
     void run() override;
 
 private:
+    int upload();
+
     PollerControl *m_poller = nullptr;
-    MouseConfig *m_live = &workingConfig;
-    MouseConfig *m_lastSent = &storedConfig;
+    MouseConfig *m_live = nullptr;
+    MouseConfig *m_saved = nullptr;
+    SentTables m_ownTables;
+    SentTables *m_sent = &m_ownTables;
+    QString m_sentFile;
 };

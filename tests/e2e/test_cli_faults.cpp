@@ -7,7 +7,6 @@
 #include "config/appconfig.h"
 #include "config/configfile.h"
 #include "config/paths.h"
-#include "config/settingsdigest.h"
 #include "config/profilefile.h"
 
 #include "testenvironment.h"
@@ -104,13 +103,13 @@ QJsonObject TestCliFaults::referenceState()
 {
     const QString fresh = m_dir.filePath(QStringLiteral("reference-%1.json").arg(m_runs));
     QFile::remove(fresh);
-    const QByteArray snapshot = readWholeFile(Paths::lastSentFile());
+    const QByteArray snapshot = readWholeFile(Paths::sentTablesFile());
     const int diff = AppConfig::diff();
     const Run run = cli({"apply", "--full"}, QString(), fresh);
     // Leaves the record of what the mouse under test last got as it was.
-    QFile::remove(Paths::lastSentFile());
+    QFile::remove(Paths::sentTablesFile());
     if (!snapshot.isEmpty())
-        m_env->writeFile(QDir(m_env->root()).relativeFilePath(Paths::lastSentFile()), snapshot);
+        m_env->writeFile(QDir(m_env->root()).relativeFilePath(Paths::sentTablesFile()), snapshot);
     AppConfig::setDiff(diff);
     return run.exitCode == 0 ? mouseState(fresh) : QJsonObject{{"failed", run.exitCode}};
 }
@@ -168,12 +167,12 @@ void TestCliFaults::faultMatrix()
     if (baselineState.isEmpty()) {
         QCOMPARE(cli({"apply", "--full"}).exitCode, 0);
         baselineState = readWholeFile(m_state);
-        baselineSnapshot = readWholeFile(Paths::lastSentFile());
+        baselineSnapshot = readWholeFile(Paths::sentTablesFile());
     } else {
         QFile state(m_state);
         QVERIFY(state.open(QIODevice::WriteOnly) && state.write(baselineState) == baselineState.size());
         state.close();
-        m_env->writeFile(QDir(m_env->root()).relativeFilePath(Paths::lastSentFile()), baselineSnapshot);
+        m_env->writeFile(QDir(m_env->root()).relativeFilePath(Paths::sentTablesFile()), baselineSnapshot);
         QVERIFY(AppConfig::setDiff(0));
     }
     QCOMPARE(AppConfig::diff(), 0);
@@ -253,15 +252,6 @@ void TestCliFaults::applySendsSettingsEditedBetweenRuns()
     QCOMPARE(first.exitCode, 0);
     QVERIFY(first.reportsWritten > 30);
     QCOMPARE(cli({"apply"}).reportsWritten, 1);   // the status query alone
-    // The digest of the files as sent is a shortcut only: a damaged one
-    // leaves the copy of the record to compare with.
-    {
-        QFile digest(Paths::lastSentDigestFile());
-        QVERIFY(digest.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        digest.write("not a digest");
-    }
-    QCOMPARE(cli({"apply"}).reportsWritten, 1);
-    QCOMPARE(SettingsDigest::stored(Paths::lastSentDigestFile()).size(), 64);
 
     // Edited with another tool (or by hand) between two runs.
     MouseConfig config;
@@ -274,8 +264,13 @@ void TestCliFaults::applySendsSettingsEditedBetweenRuns()
     QVERIFY(second.reportsWritten < first.reportsWritten);
     QCOMPARE(mouseState(), referenceState());
 
-    // Without the record of what was sent, everything goes again.
-    QVERIFY(QFile::remove(Paths::lastSentFile()));
+    // Without the record of what the mouse holds, or with a damaged one,
+    // everything goes again.
+    QVERIFY(QFile::remove(Paths::sentTablesFile()));
+    QCOMPARE(cli({"apply"}).reportsWritten, first.reportsWritten);
+    QByteArray damaged = readWholeFile(Paths::sentTablesFile());
+    damaged.replace(damaged.indexOf('\n') + 3, 2, "zz");
+    m_env->writeFile(QDir(m_env->root()).relativeFilePath(Paths::sentTablesFile()), damaged);
     QCOMPARE(cli({"apply"}).reportsWritten, first.reportsWritten);
 }
 

@@ -65,7 +65,7 @@ void TestDpiPage::rowsFollowTheProduct()
     QCOMPARE(row->slider()->linkedSlider()->maximum(), 519);
     QCOMPARE(row->minimumLabel()->text(), QStringLiteral("50"));
     QCOMPARE(row->maximumLabel()->text(), QStringLiteral("26000"));
-    QCOMPARE(f.page->activeBox(currentProfile(workingConfig).dpi)->isChecked(), true);
+    QCOMPARE(f.page->activeBox(currentProfile(f.editing()).dpi)->isChecked(), true);
 }
 
 void TestDpiPage::linkedRows()
@@ -104,7 +104,7 @@ void TestDpiPage::stagesThatKeepTheMouseRunning()
     DpiFixture f;
     MousecfgWidget &w = f.start();
     // Only stages 1 and 3 enabled, 3 active.
-    ProfileData &profile = currentProfile(workingConfig);
+    ProfileData &profile = currentProfile(f.editing());
     for (int k = 0; k < kDpiStageCount; ++k)
         profile.dpiLevels[size_t(k)].used = (k == 1 || k == 3) ? 1 : 0;
     profile.dpi = 3;
@@ -137,7 +137,7 @@ void TestDpiPage::dpiOnlyEditSendsTheDpiTable()
     DpiFixture f;
     MousecfgWidget &w = f.start();
     const std::array<int, 5> commits = f.mouse->memory().commits;
-    const DpiLevel hidden = currentProfile(workingConfig).dpiLevels[7];
+    const DpiLevel hidden = currentProfile(f.editing()).dpiLevels[7];
 
     DpiStageRow *row = f.page->row(1);
     row->setLink(1);
@@ -152,7 +152,7 @@ void TestDpiPage::dpiOnlyEditSendsTheDpiTable()
     QCOMPARE(m.commits[2], commits[2]);
     QCOMPARE(m.commits[3], commits[3]);
     QCOMPARE(mouseStage(m, 1), QByteArray("01 64 00 64 00"));
-    QVERIFY(currentProfile(workingConfig).dpiLevels[7] == hidden);
+    QVERIFY(currentProfile(f.editing()).dpiLevels[7] == hidden);
 }
 
 void TestDpiPage::stageFromTheMouseKeepsEdits()
@@ -161,12 +161,12 @@ void TestDpiPage::stageFromTheMouseKeepsEdits()
     f.start();
     f.page->row(4)->setLink(1);
     f.page->row(4)->slider()->linkedSlider()->setValue(200);
-    const int before = currentProfile(workingConfig).dpi;
+    const int before = currentProfile(f.editing()).dpi;
 
     f.mouse->press(SimButton::Dpi);
 
-    QTRY_VERIFY(int(currentProfile(workingConfig).dpi) != before);
-    const int stage = currentProfile(workingConfig).dpi;
+    QTRY_VERIFY(int(currentProfile(f.editing()).dpi) != before);
+    const int stage = currentProfile(f.editing()).dpi;
     QVERIFY(f.page->activeBox(stage)->isChecked());
     QCOMPARE(int(f.page->profileData().dpi), stage);
     QCOMPARE(f.page->profileData().dpiLevels[4].x, 200);
@@ -177,15 +177,15 @@ void TestDpiPage::outOfRangeCodeIsShownAndKept()
 {
     DpiFixture f;
     MousecfgWidget &w = f.start();
-    currentProfile(workingConfig).dpiLevels[0].x = 900;
-    currentProfile(workingConfig).dpiLevels[0].y = 900;
-    currentProfile(workingConfig).dpi = 9;   // no such stage
+    currentProfile(f.editing()).dpiLevels[0].x = 900;
+    currentProfile(f.editing()).dpiLevels[0].y = 900;
+    currentProfile(f.editing()).dpi = 9;   // no such stage
     w.refreshPages();
     QCOMPARE(f.page->row(0)->slider()->xSlider()->value(), 519);
     QCOMPARE(f.page->row(0)->slider()->linkedSlider()->value(), 519);
     for (int k = 0; k < f.page->stageCount(); ++k)
         QVERIFY(!f.page->activeBox(k)->isChecked());
-    MouseConfig gathered = workingConfig;
+    MouseConfig gathered = f.editing();
     w.pages().gather(gathered);
     QCOMPARE(currentProfile(gathered).dpiLevels[0].x, 900);
     QCOMPARE(int(currentProfile(gathered).dpi), 9);

@@ -63,7 +63,7 @@ void TestMacroApply::recordedMacroReachesTheMouse()
     QCOMPARE(recorded.size(), size_t(7));
 
     // The button page's choice, made in the record.
-    ButtonInfo &button = currentProfile(workingConfig).buttons[2];
+    ButtonInfo &button = currentProfile(f.editing()).buttons[2];
     button.Fun = Fun::Macro;
     button.macroname = page->currentName();
     button.LoopNumber = 1;
@@ -84,8 +84,8 @@ void TestMacroApply::recordedMacroReachesTheMouse()
     // A rename: the button follows and the next Apply still finds the file.
     page->nameEdit()->setText(QStringLiteral("copy paste"));
     page->onClicked(page->button(MacroPage::ChangeName));
-    QCOMPARE(currentProfile(workingConfig).buttons[2].macroname, QStringLiteral("copy paste"));
-    QCOMPARE(currentProfile(storedConfig).buttons[2].macroname, QStringLiteral("copy paste"));
+    QCOMPARE(currentProfile(f.editing()).buttons[2].macroname, QStringLiteral("copy paste"));
+    QCOMPARE(currentProfile(f.stored()).buttons[2].macroname, QStringLiteral("copy paste"));
     page->onClicked(page->button(MacroPage::Top));
     page->onClicked(page->button(MacroPage::Save));
     QCOMPARE(w.apply(), 0);

@@ -95,7 +95,7 @@ int exportMacro(const QString &name, const QString &path, bool force)
     return 0;
 }
 
-int deleteFromLibrary(const QString &name, const MouseConfig &config)
+int deleteFromLibrary(const QString &name, const MouseConfig &config, const std::function<int()> &upload)
 {
     if (const int bad = checkListed(name))
         return bad;
@@ -108,18 +108,19 @@ int deleteFromLibrary(const QString &name, const MouseConfig &config)
         return CliOutput::kCantCreate;
     }
     CliOutput::line(QStringLiteral("deleted: %1").arg(name));
-    for (const MacroAssignment &left : findMacroAssignments(config, name))
+    const std::vector<MacroAssignment> left = findMacroAssignments(config, name);
+    for (const MacroAssignment &button : left)
         CliOutput::error(QStringLiteral("profile %1, button %2 still names %3; it plays nothing until given "
                                         "another function")
-                             .arg(left.profile + 1)
-                             .arg(left.entry + 1)
+                             .arg(button.profile + 1)
+                             .arg(button.entry + 1)
                              .arg(name));
-    return 0;
+    return left.empty() || !upload ? 0 : upload();
 }
 
 } // namespace
 
-int run(const CliCommands::Parsed &parsed, const MouseConfig &config)
+int run(const CliCommands::Parsed &parsed, const MouseConfig &config, const std::function<int()> &upload)
 {
     const QStringList &args = parsed.arguments;
     const QString action = args.value(0);
@@ -138,7 +139,7 @@ int run(const CliCommands::Parsed &parsed, const MouseConfig &config)
     if (action == QLatin1String("export") && args.size() == 3)
         return exportMacro(args.at(1), args.at(2), force);
     if (action == QLatin1String("delete") && args.size() == 2)
-        return deleteFromLibrary(args.at(1), config);
+        return deleteFromLibrary(args.at(1), config, parsed.noApply ? std::function<int()>() : upload);
     CliOutput::usageError(QStringLiteral("macro takes list, import FILE..., export NAME FILE|DIR/ or delete NAME"),
                           parsed.command);
     return CliOutput::kUsage;

@@ -2,6 +2,8 @@
 
 #include "clicommands.h"
 
+#include <functional>
+
 struct MouseConfig;
 
 // `macro list | import FILE... | export NAME FILE | delete NAME`: the macro
@@ -10,7 +12,9 @@ struct MouseConfig;
 namespace CliMacro {
 
 // `config`: the settings as stored, for the buttons a deleted macro leaves
-// naming it.
-int run(const CliCommands::Parsed &parsed, const MouseConfig &config);
+// naming it. `upload` sends the stored settings to the mouse and returns its
+// exit code: a deleted macro that a button still names must stop playing
+// on the mouse too (its slot goes out empty).
+int run(const CliCommands::Parsed &parsed, const MouseConfig &config, const std::function<int()> &upload);
 
 } // namespace CliMacro

@@ -7,23 +7,24 @@
 #include "config/configrepair.h"
 #include "config/outputtarget.h"
 #include "config/paths.h"
-#include "config/settingsdigest.h"
+#include "config/reportrate.h"
 #include "device/profileswitch.h"
 #include "device/commandset.h"
 #include "device/deviceaccessadvice.h"
 #include "device/devicehandles.h"
 #include "device/devicestate.h"
+#include "device/fullupload.h"
 #include "device/discovery.h"
 #include "device/mouselist.h"
 #include "device/transferoutcome.h"
 #include "device/transport.h"
-#include "device/uploadall.h"
 #include "device/uploadworker.h"
 
 #include <QFileInfo>
 #include <QJsonObject>
 
-CliSession::CliSession(bool wholeRecord)
+CliSession::CliSession(Device device)
+    : m_device(device)
 {
     QString why;
     if (!Paths::ensureConfigs(&why))
@@ -36,34 +37,14 @@ CliSession::CliSession(bool wholeRecord)
     else if (repairFailed)
         CliOutput::error(QStringLiteral("%1 names no product or no sensor and could not be restored from the "
                                         "shipped defaults").arg(Paths::configFile()));
-    AppConfig::loadAll(workingConfig, !wholeRecord);
-    m_loaded = workingConfig;
-}
-
-void CliSession::readSnapshot()
-{
-    // What the mouse last received from the command line: an upload sends
-    // the groups that differ from it, and everything when there is none.
-    // Read only when an upload needs it: most commands never do.
-    if (m_snapshotRead)
-        return;
-    m_snapshotRead = true;
-    // The quick way: the settings files are as the last upload left them,
-    // so the record loaded from them is the one the mouse has.
-    // Without the copy itself the record is not known, whatever the digest.
-    const QByteArray digest = SettingsDigest::stored(Paths::lastSentDigestFile());
-    if (!digest.isEmpty() && QFileInfo::exists(Paths::lastSentFile()) && digest == SettingsDigest::of(m_loaded)) {
-        storedConfig = m_loaded;
-        m_haveSnapshot = true;
-        return;
-    }
-    storedConfig = workingConfig;
-    m_haveSnapshot = readRecordSnapshot(storedConfig, Paths::lastSentFile(), AppConfig::currentProductName());
+    // The records as the files hold them: a save writes only the profiles
+    // a command changed.
+    m_settings.load();
 }
 
 CliSession::~CliSession()
 {
-    if (m_opened) {
+    if (m_opened && m_device == Device::Own) {
         CloseDevices();
         ShutdownHid();
     }
@@ -71,7 +52,9 @@ CliSession::~CliSession()
 
 bool CliSession::openDevice()
 {
-    if (!m_opened) {
+    if (!m_opened && m_device == Device::Borrowed) {
+        m_opened = true;
+    } else if (!m_opened) {
         m_opened = true;
         LoadMouseList();
         if (EnumerateMice() == 0)
@@ -85,18 +68,50 @@ bool CliSession::openDevice()
 
 void CliSession::readMouseState()
 {
+    // Once a run: the answer does not change within it.
+    if (m_stateRead)
+        return;
+    m_stateRead = true;
     const HidHandle handle = CurrentCommandHandle();
     if (!handle)
         return;
     const StatusSnapshot snapshot = queryStatusOnce(handle);
+    if (snapshot.reported)
+        takeReport(snapshot.report);
     if (!snapshot.answered)
         return;
     setMouseOff(snapshot.answer.mouseOff());
     if (snapshot.answer.mouseOff())
         return;
     setCurrentSensorMode(snapshot.answer.sensorMode);
-    if (snapshot.answer.writeStatus == 0)
-        AppConfig::setDiff(1);
+    noteWriteStatus(snapshot.answer.writeStatus);
+}
+
+void CliSession::followMouse()
+{
+    openDevice();
+    readMouseState();
+}
+
+void CliSession::takeReport(const StatusReport &report)
+{
+    // The same belief as the window's: values that would index past a table
+    // are not taken.
+    MouseConfig &config = m_settings.editing();
+    if (report.profile >= kProfileCount)
+        return;
+    if (report.profile != config.ProfileID) {
+        config.ProfileID = report.profile;
+        if (!AppConfig::saveActiveProfileIndex(report.profile))
+            CliOutput::error(QStringLiteral("the active profile could not be stored in %1").arg(Paths::configFile()));
+        CliOutput::error(QStringLiteral("the mouse is on profile %1 (switched with its own button); following it")
+                             .arg(report.profile + 1));
+    }
+    ProfileData &profile = currentProfile(config);
+    if (report.dpi < kDpiStageCount)
+        profile.dpi = report.dpi;
+    if (isReportRateCode(report.rate))
+        profile.pollrate = report.rate;
 }
 
 int CliSession::finish(int result)
@@ -116,26 +131,17 @@ int CliSession::upload(bool full, bool readState)
         openDevice();
         readMouseState();
     }
-    readSnapshot();
+    // What the mouse holds is shared with the window and earlier runs
+    // through Paths::sentTablesFile(): only the tables whose bytes differ
+    // from it go out, and everything when it is missing.
     UploadWorker worker;
-    worker.full = full || !m_haveSnapshot;
+    worker.full = full;
+    m_settings.prepare(worker);
     worker.start();
     worker.wait();
     // Without a command channel nothing could be sent: that is no mouse,
     // not a failed send.
     const int result = worker.result != kTransferOk && !CurrentCommandHandle() ? int(kTransferNoDevice) : worker.result;
-    if (result == kTransferOk) {
-        m_haveSnapshot = writeRecordSnapshot(storedConfig, Paths::lastSentFile(), AppConfig::currentProductName());
-        if (!m_haveSnapshot)
-            CliOutput::error(QStringLiteral("%1: cannot be written; the next apply sends everything")
-                                 .arg(Paths::lastSentFile()));
-    }
-    // The digest says that the files hold what the mouse has: true only
-    // after a successful upload whose settings were all saved.
-    const bool certified = result == kTransferOk && worker.settingsSaved && m_haveSnapshot;
-    if (!SettingsDigest::store(certified ? SettingsDigest::of(workingConfig) : QByteArray(),
-                               Paths::lastSentDigestFile()))
-        CliOutput::error(QStringLiteral("%1: cannot be written").arg(Paths::lastSentDigestFile()));
     if (!worker.settingsSaved) {
         CliOutput::error(QStringLiteral("the settings could not be saved in %1").arg(Paths::configsDir()));
         if (result == kTransferOk)
@@ -155,7 +161,7 @@ int CliSession::load(const QString &path)
         CliOutput::error(QStringLiteral("%1: no such file").arg(path));
         return CliOutput::kNoInput;
     }
-    const ConfigImport imported = importConfiguration(workingConfig, path, AppConfig::currentProductName());
+    const ConfigImport imported = importConfiguration(m_settings.editing(), path, AppConfig::currentProductName());
     switch (imported.outcome) {
     case ConfigImport::NoFile:
         CliOutput::error(QStringLiteral("%1: cannot be read").arg(path));
@@ -169,6 +175,10 @@ int CliSession::load(const QString &path)
         return CliOutput::kDataError;
     case ConfigImport::OutOfRange:
         CliOutput::error(QStringLiteral("%1: %2; nothing was changed").arg(path, imported.outOfRange));
+        return CliOutput::kDataError;
+    case ConfigImport::DuplicateName:
+        CliOutput::error(QStringLiteral("Profile is Already Used! (%1: two slots are named \"%2\"); nothing was changed")
+                             .arg(path, imported.duplicateName));
         return CliOutput::kDataError;
     case ConfigImport::Imported:
         break;
@@ -185,7 +195,7 @@ int CliSession::save(const QString &path, bool replace)
         CliOutput::error(OutputTarget::message(target, path, QStringLiteral("--force")));
         return CliOutput::kCantCreate;
     }
-    const MouseConfig copy = workingConfig;
+    const MouseConfig copy = m_settings.editing();
     // The file is written whole: the product stamp goes in with it, or a
     // later load would refuse the file as another mouse's.
     if (!exportConfigFile(copy, path, AppConfig::currentProductName())) {
@@ -210,7 +220,7 @@ int CliSession::profile(int number)
     // Whatever the mouse did with a switch that failed, the next upload
     // sends everything, the new profile's tables included.
     recordTransferOutcome(result);
-    workingConfig.ProfileID = uint8_t(index);
+    m_settings.editing().ProfileID = uint8_t(index);
     const bool stored = AppConfig::saveActiveProfileIndex(index);
     if (!stored)
         CliOutput::error(QStringLiteral("the active profile could not be stored in %1").arg(Paths::configFile()));
@@ -233,13 +243,16 @@ int CliSession::status(bool asJson)
     StatusSnapshot snapshot;
     if (open)
         snapshot = queryStatusOnce(CurrentCommandHandle());
+    // A switch the mouse made on its own becomes the settings' too.
+    if (snapshot.reported)
+        takeReport(snapshot.report);
     const StatusAnswer &answer = snapshot.answer;
     const bool off = snapshot.answered && answer.mouseOff();
 
     // Profile, stage and rate: what the mouse said if it said it just now,
     // else what the settings hold (the mouse reports them only on change).
-    const ProfileData &current = currentProfile(workingConfig);
-    int profile = workingConfig.profileIndex();
+    const ProfileData &current = currentProfile(m_settings.editing());
+    int profile = m_settings.editing().profileIndex();
     int stage = current.dpi;
     int rate = current.pollrate;
     if (snapshot.reported) {
@@ -247,7 +260,7 @@ int CliSession::status(bool asJson)
         stage = snapshot.report.dpi;
         rate = snapshot.report.rate;
     }
-    const QString name = workingConfig.names[(profile >= 0 && profile < kProfileCount) ? profile : 0];
+    const QString name = m_settings.editing().names[(profile >= 0 && profile < kProfileCount) ? profile : 0];
     const int level = batteryLevel(answer.rawBattery(), AppConfig::batteryFull());
 
     int result = kTransferOk;
@@ -311,12 +324,12 @@ int CliSession::commit(bool apply)
 {
     if (apply)
         return upload(false);
-    if (!AppConfig::saveAll(workingConfig)) {
+    if (!m_settings.save()) {
         CliOutput::error(QStringLiteral("the settings could not be saved in %1").arg(Paths::configsDir()));
         return CliOutput::kCantCreate;
     }
     // The mouse has not seen these settings: the next upload sends them all.
-    if (!AppConfig::setDiff(1))
+    if (!FullUpload::require(FullUpload::Reason::NotSent))
         CliOutput::error(QStringLiteral("Config/Diff could not be set; run apply --full to send everything"));
     return 0;
 }

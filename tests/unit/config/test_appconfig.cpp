@@ -39,6 +39,7 @@ private slots:
     void setters();
     void writeFailures();
     void libraryList();
+    void saveForOneChangeLeavesOtherSlotsAlone();
 };
 
 void TestAppConfig::installationValues()
@@ -296,6 +297,28 @@ void TestAppConfig::libraryList()
     QVERIFY(!ProfileLibrary::save(names));
     QVERIFY(AppConfig::setCurrentProductName(QString()));
     QCOMPARE(ProfileLibrary::listFile(), Paths::configFile());
+}
+
+void TestAppConfig::saveForOneChangeLeavesOtherSlotsAlone()
+{
+    TestEnvironment env;
+    MouseConfig config;
+    AppConfig::loadAll(config);
+    QVERIFY(AppConfig::saveAll(config));
+    // Slot 4's file is damaged behind the program's back.
+    const QString damaged = Paths::profileFile(config.names[3]);
+    const QByteArray cut = readWholeFile(damaged).left(200);
+    env.writeFile(QDir(env.root()).relativeFilePath(damaged), cut);
+    MouseConfig loaded;
+    AppConfig::loadAll(loaded);
+    const MouseConfig asLoaded = loaded;
+
+    loaded.profiles[0].dpiLevels[1].x = 42;
+    QVERIFY(AppConfig::saveAll(loaded, &asLoaded));
+    QCOMPARE(readWholeFile(damaged), cut);   // not replaced by the factory profile
+    MouseConfig again;
+    AppConfig::loadAll(again);
+    QCOMPARE(again.profiles[0].dpiLevels[1].x, 42);
 }
 
 QTEST_GUILESS_MAIN(TestAppConfig)

@@ -26,7 +26,6 @@ private slots:
     void stampMustNameTheProduct_data();
     void stampMustNameTheProduct();
     void exportReplacesTheOldFile();
-    void snapshotKeepsLightingSleep();
     void wholeFileAsTheSettingsLibraryWritesIt_data();
     void wholeFileAsTheSettingsLibraryWritesIt();
 };
@@ -249,39 +248,23 @@ void TestConfigFile::exportReplacesTheOldFile()
     QVERIFY(!exportConfigFile(distinctConfig(1), env.root() + QStringLiteral("/dir.conf"), kProduct));
 }
 
-void TestConfigFile::snapshotKeepsLightingSleep()
-{
-    TestEnvironment env;
-    const QString path = env.root() + QStringLiteral("/cache/last.conf");
-    const MouseConfig sent = distinctConfig(3);
-    QVERIFY(writeRecordSnapshot(sent, path, kProduct));
-    MouseConfig read = distinctConfig(4);
-    QVERIFY(!readRecordSnapshot(read, path, QStringLiteral("Another")));
-    QVERIFY(read == distinctConfig(4));
-    QVERIFY(readRecordSnapshot(read, path, kProduct));
-    QVERIFY(read == sent);
-}
-
 void TestConfigFile::wholeFileAsTheSettingsLibraryWritesIt_data()
 {
-    QTest::addColumn<bool>("snapshot");
     QTest::addColumn<QString>("product");
-    QTest::newRow("export") << false << kProduct;
-    QTest::newRow("export without stamp") << false << QString();
-    QTest::newRow("snapshot") << true << kProduct;
+    QTest::newRow("export") << kProduct;
+    QTest::newRow("export without stamp") << QString();
 }
 
 void TestConfigFile::wholeFileAsTheSettingsLibraryWritesIt()
 {
     // The profile groups are written and read straight from their bytes;
     // the file must be exactly the one the settings library writes.
-    QFETCH(bool, snapshot);
     QFETCH(QString, product);
     TestEnvironment env;
     MouseConfig config = distinctConfig(5);
     config.names[2] = QStringLiteral("name, with = signs");
     const QString quick = env.root() + QStringLiteral("/quick.conf");
-    QVERIFY(snapshot ? writeRecordSnapshot(config, quick, product) : exportConfigFile(config, quick, product));
+    QVERIFY(exportConfigFile(config, quick, product));
 
     const QString reference = env.root() + QStringLiteral("/reference.conf");
     {
@@ -292,7 +275,7 @@ void TestConfigFile::wholeFileAsTheSettingsLibraryWritesIt()
         AppConfig::writeSlotNames(settings, config);
         for (int k = 0; k < kProfileCount; ++k) {
             settings.beginGroup(ProfileKeys::groupName(k));
-            writeProfileKeys(settings, config.profiles[k], snapshot);
+            writeProfileKeys(settings, config.profiles[k], false);
             settings.endGroup();
         }
         settings.sync();
@@ -307,14 +290,8 @@ void TestConfigFile::wholeFileAsTheSettingsLibraryWritesIt()
     const QString other = env.writeFile(QStringLiteral("crlf.conf"), crlf);
     MouseConfig fromQuick = distinctConfig(1);
     MouseConfig fromOther = distinctConfig(1);
-    if (snapshot && !product.isEmpty()) {
-        QVERIFY(readRecordSnapshot(fromQuick, quick, product));
-        QVERIFY(readRecordSnapshot(fromOther, other, product));
-        QVERIFY(fromQuick == config);
-    } else {
-        QVERIFY(importConfigFile(fromQuick, quick));
-        QVERIFY(importConfigFile(fromOther, other));
-    }
+    QVERIFY(importConfigFile(fromQuick, quick));
+    QVERIFY(importConfigFile(fromOther, other));
     QVERIFY(fromOther == fromQuick);
 }
 

@@ -438,7 +438,6 @@ void TestMalformedFiles::mutatedFilesThroughTheirReaders()
         if (result.outcome != ConfigImport::Imported)
             QVERIFY(c == untouched);
         QVERIFY(c.profileIndex() == c.ProfileID);
-        readRecordSnapshot(c, confPath, product);
 
         env.writeFile(QStringLiteral("home/Configs/Config.ini"), configs.next(i));
         AppConfig::activeProfileIndex();

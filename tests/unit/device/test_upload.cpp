@@ -1,6 +1,7 @@
-// The upload against the virtual mouse: what the mouse holds afterwards for
-// each kind of change, the full-upload switch after a failure, the mouse-off
-// case, macro change marks, and the tables of the active profile.
+// The upload against the virtual mouse: which tables an edit makes differ
+// from what the mouse holds, what the mouse holds afterwards, the full
+// upload after a failure, the mouse-off case, macros edited on disk, and the
+// tables of the active profile.
 
 #include "config/appconfig.h"
 #include "config/functioncatalogue.h"
@@ -12,7 +13,8 @@
 #include "device/pollercontrol.h"
 #include "device/transport.h"
 #include "device/uploadall.h"
-#include "device/uploadgroups.h"
+#include "device/uploadplan.h"
+#include "device/senttables.h"
 #include "device/uploadworker.h"
 #include "sim/virtualmouse.h"
 #include "testenvironment.h"
@@ -101,18 +103,26 @@ private slots:
     void nothingChangedSendsNothing();
     void failedUploadMakesNextOneFull();
     void mouseOffSendsNothing();
-    void editedMacroUploadsButtons();
+    void editedMacroFileReachesTheMouse();
+    void deletedMacroGoesOutEmpty();
     void activeProfileTablesReachTheMouse();
     void switchingProfileResendsTables();
+    void sentTablesSurviveTheProcess();
     void pollerIsStoppedFirstAndAlwaysRestarted();
 
 private:
     int runUpload(bool full = false);
+    // A whole upload of m_live: the mouse in step with it, the counters reset.
+    void bringInStep();
+    // The commits since bringInStep() or the last call with `rebase`.
+    QVector<int> newCommits(bool rebase = false);
 
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<VirtualMouse> m_mouse;
     MouseConfig m_live;
-    MouseConfig m_sent;
+    MouseConfig m_saved;
+    SentTables m_tables;
+    QVector<int> m_commitBase;
 };
 
 void TestUpload::init()
@@ -127,7 +137,8 @@ void TestUpload::init()
     QVERIFY(CurrentCommandHandle() != nullptr);
 
     m_live = defaultRecord();
-    m_sent = m_live;
+    m_saved = MouseConfig();
+    m_tables.clear();
     QVERIFY(AppConfig::setDiff(0));
     m_mouse->resetCounters();
 }
@@ -145,7 +156,8 @@ int TestUpload::runUpload(bool full)
 {
     UploadWorker worker;
     worker.full = full;
-    worker.setRecords(&m_live, &m_sent);
+    worker.setRecords(&m_live, &m_saved);
+    worker.setSentTables(&m_tables);
     QSignalSpy done(&worker, &UploadWorker::DoProcessDlg);
     worker.start();
     worker.wait();
@@ -154,57 +166,104 @@ int TestUpload::runUpload(bool full)
     return worker.result;
 }
 
+void TestUpload::bringInStep()
+{
+    QCOMPARE(runUpload(), 0);
+    QCOMPARE(commits(*m_mouse).mid(0, 4), QVector<int>({1, 1, 1, 1}));
+    m_mouse->resetCounters();
+    newCommits(true);
+}
+
+QVector<int> TestUpload::newCommits(bool rebase)
+{
+    const QVector<int> now = commits(*m_mouse);
+    QVector<int> added = now;
+    for (int i = 0; i < added.size() && i < m_commitBase.size(); ++i)
+        added[i] -= m_commitBase[i];
+    if (rebase)
+        m_commitBase = now;
+    return added;
+}
+
 void TestUpload::changeDetection_data()
 {
     QTest::addColumn<QString>("product");
     QTest::addColumn<int>("active");
     QTest::addColumn<Edit>("edit");
     QTest::addColumn<int>("expected");
+    QTest::addColumn<int>("slotBits");   // macro slots, one bit each
 
     const QString nimbus = QStringLiteral("QORV Nimbus 6");
     const QString kv52 = QStringLiteral("KV52");
     using namespace UploadGroup;
+    auto combo = [](uint8_t key) {
+        return Edit([key](MouseConfig &c) {
+            ButtonInfo &b = c.profiles[c.ProfileID].buttons[4];
+            b.Fun = Fun::ComboKey;
+            b.KeyInfo[0].map = b.KeyInfo[3].map = 0xE0;   // Ctrl down ... up
+            b.KeyInfo[1].map = b.KeyInfo[2].map = key;
+        });
+    };
 
-    QTest::newRow("nothing") << nimbus << 0 << Edit([](MouseConfig &) {}) << 0;
-    QTest::newRow("rate of another profile") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[4].pollrate = 8; }) << System;
-    QTest::newRow("debounce") << nimbus << 0 << Edit([](MouseConfig &c) { c.Debounce += 2; }) << System;
-    QTest::newRow("stage of the active profile") << nimbus << 1 << Edit([](MouseConfig &c) { c.profiles[1].dpi = 3; }) << System;
-    QTest::newRow("stage of another profile") << nimbus << 1 << Edit([](MouseConfig &c) { c.profiles[0].dpi = 3; }) << 0;
-    QTest::newRow("desktop-only field") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[0].mousespeed = 7; }) << 0;
-    QTest::newRow("stage link only") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[0].dpiLevels[2].link = 1; }) << 0;
-    QTest::newRow("stage y of profile 4") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[4].dpiLevels[7].y = 99; }) << Dpi;
-    QTest::newRow("button Res2") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[3].buttons[5].Res2 = 1; }) << Buttons;
-    QTest::newRow("macro renamed") << nimbus << 0
-                                   << Edit([](MouseConfig &c) { c.profiles[0].buttons[2].macroname = "other"; })
-                                   << Buttons;
-    QTest::newRow("macro events") << nimbus << 0
-                                  << Edit([](MouseConfig &c) { c.profiles[0].buttons[2].KeyInfo[9].DataL = 5; })
-                                  << Buttons;
+    QTest::newRow("nothing") << nimbus << 0 << Edit([](MouseConfig &) {}) << 0 << 0;
+    QTest::newRow("rate of another profile") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[4].pollrate = 8; }) << System << 0;
+    QTest::newRow("debounce") << nimbus << 0 << Edit([](MouseConfig &c) { c.Debounce += 2; }) << System << 0;
+    QTest::newRow("stage of the active profile") << nimbus << 1 << Edit([](MouseConfig &c) { c.profiles[1].dpi = 3; }) << System << 0;
+    QTest::newRow("stage of another profile") << nimbus << 1 << Edit([](MouseConfig &c) { c.profiles[0].dpi = 3; }) << 0 << 0;
+    QTest::newRow("desktop-only field") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[0].mousespeed = 7; }) << 0 << 0;
+    QTest::newRow("stage link only") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[0].dpiLevels[2].link = 1; }) << 0 << 0;
+    // Tables of a profile that is not active are not on the mouse.
+    QTest::newRow("stage y of profile 4") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[4].dpiLevels[7].y = 99; }) << 0 << 0;
+    QTest::newRow("button of profile 4") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[3].buttons[5].Res2 = 1; }) << 0 << 0;
+    QTest::newRow("stage x of the active profile") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[0].dpiLevels[1].x = 99; }) << Dpi << 0;
+    // A new key combination changes the slot bytes alone.
+    QTest::newRow("combination set") << nimbus << 0 << combo(0x06) << Buttons << 0;
+    QTest::newRow("combination changed") << nimbus << 0
+                                         << Edit([combo](MouseConfig &c) { combo(0x06)(c); combo(0x19)(c); })
+                                         << Buttons << 0;
+    // Macros: the bytes of their files, in the slots the buttons number.
+    QTest::newRow("macro renamed to other events") << nimbus << 0
+                                                   << Edit([](MouseConfig &c) { c.profiles[0].buttons[2].macroname = "other"; })
+                                                   << 0 << 0b01;
+    QTest::newRow("macro renamed to the same events") << nimbus << 0
+                                                      << Edit([](MouseConfig &c) { c.profiles[0].buttons[2].macroname = "copy"; })
+                                                      << 0 << 0;
+    QTest::newRow("macro whose file is gone") << nimbus << 0
+                                              << Edit([](MouseConfig &c) { c.profiles[0].buttons[2].macroname = "gone"; })
+                                              << 0 << 0b01;
+    QTest::newRow("events kept in the record only") << nimbus << 0
+                                                    << Edit([](MouseConfig &c) { c.profiles[0].buttons[2].KeyInfo[9].DataL = 5; })
+                                                    << 0 << 0;
     QTest::newRow("recoil file renamed") << nimbus << 0
                                          << Edit([](MouseConfig &c) { c.profiles[0].buttons[3].macroname = "other"; })
-                                         << Buttons;
+                                         << 0 << 0b10;
+    QTest::newRow("macro and recoil swapped") << nimbus << 0
+                                              << Edit([](MouseConfig &c) {
+                                                     std::swap(c.profiles[0].buttons[2], c.profiles[0].buttons[3]);
+                                                 })
+                                              << Buttons << 0b11;
     QTest::newRow("name on a key button") << nimbus << 0
                                           << Edit([](MouseConfig &c) { c.profiles[0].buttons[0].macroname = "x"; })
-                                          << 0;
-    QTest::newRow("effect of another profile") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[2].LedMode = 1; }) << Lighting;
+                                          << 0 << 0;
+    QTest::newRow("effect of another profile") << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[2].LedMode = 1; }) << 0 << 0;
     QTest::newRow("effect of the active profile") << nimbus << 2 << Edit([](MouseConfig &c) { c.profiles[2].LedMode = 1; })
-                                                  << (System | Lighting);
-    QTest::newRow("selected effect's colour") << nimbus << 0
-                                              << Edit([](MouseConfig &c) { c.profiles[0].ledModes[c.profiles[0].LedMode].RGB = QColor(1, 2, 3); })
-                                              << Lighting;
-    QTest::newRow("unselected effect's speed") << nimbus << 0
-                                               << Edit([](MouseConfig &c) { c.profiles[0].ledModes[(c.profiles[0].LedMode + 1) % 14].breath = 9; })
-                                               << 0;
+                                                  << System << 0;
+    QTest::newRow("an effect's colour") << nimbus << 0
+                                        << Edit([](MouseConfig &c) { c.profiles[0].ledModes[1].RGB = QColor(1, 2, 3); })
+                                        << Lighting << 0;
     // A product whose lighting lives in profile 0 whatever profile is active.
-    QTest::newRow("lighting profile's sleep time") << kv52 << 2 << Edit([](MouseConfig &c) { c.profiles[0].LedSleepTime = 9; }) << System;
-    QTest::newRow("lighting profile's light-on-move") << kv52 << 2 << Edit([](MouseConfig &c) { c.profiles[0].LedMoveOFF ^= 1; }) << System;
-    QTest::newRow("lighting profile's effect") << kv52 << 2 << Edit([](MouseConfig &c) { c.profiles[0].LedMode = 2; })
-                                               << (System | Lighting);
-    QTest::newRow("other product, profile 0 sleep time") << nimbus << 2 << Edit([](MouseConfig &c) { c.profiles[0].LedSleepTime = 9; }) << 0;
-    // The tables follow the active profile.
-    QTest::newRow("active profile switched") << nimbus << 0 << Edit([](MouseConfig &c) { c.ProfileID = 3; }) << All;
-    QTest::newRow("active profile switched, lighting fixed") << kv52 << 0 << Edit([](MouseConfig &c) { c.ProfileID = 3; })
-                                                             << (System | Dpi | Buttons);
+    QTest::newRow("lighting profile's sleep time") << kv52 << 2 << Edit([](MouseConfig &c) { c.profiles[0].LedSleepTime = 9; }) << System << 0;
+    QTest::newRow("lighting profile's light-on-move") << kv52 << 2 << Edit([](MouseConfig &c) { c.profiles[0].LedMoveOFF ^= 1; }) << System << 0;
+    QTest::newRow("other product, profile 0 sleep time") << nimbus << 2 << Edit([](MouseConfig &c) { c.profiles[0].LedSleepTime = 9; }) << 0 << 0;
+    // Another active profile sends the tables in which it differs (profile
+    // 0 has a macro and a recoil button, the others have not).
+    QTest::newRow("active profile switched") << nimbus << 0 << Edit([](MouseConfig &c) { c.ProfileID = 3; })
+                                             << (System | Buttons) << 0;
+    QTest::newRow("active profile switched, other stages")
+        << nimbus << 0 << Edit([](MouseConfig &c) { c.profiles[3].dpiLevels[0].x = 55; c.ProfileID = 3; })
+        << (System | Dpi | Buttons) << 0;
+    QTest::newRow("switched between two alike profiles") << nimbus << 1 << Edit([](MouseConfig &c) { c.ProfileID = 4; })
+                                                         << System << 0;
 }
 
 void TestUpload::changeDetection()
@@ -213,6 +272,7 @@ void TestUpload::changeDetection()
     QFETCH(int, active);
     QFETCH(Edit, edit);
     QFETCH(int, expected);
+    QFETCH(int, slotBits);
 
     MouseConfig sent = defaultRecord();
     sent.ProfileID = uint8_t(active);
@@ -222,32 +282,51 @@ void TestUpload::changeDetection()
     MouseConfig live = sent;
     edit(live);
 
-    DeviceContext context;
+    // Macro files as the upload would read them; "gone" has none.
+    const MacroEventSource files = [](const QString &name, MacroEvents &events) {
+        const std::vector<KeyInfo> e = keyEvents(name == "burst" || name == "copy" ? 0x10 : name == "recoil" ? 0x20 : 0x30,
+                                                 name == "gone" ? 0 : 4);
+        std::copy(e.begin(), e.end(), events.begin());
+        return int(e.size());
+    };
+    DeviceContext context = loadDeviceContext();
     context.productName = product;
-    QCOMPARE(ComputeUploadGroups(live, sent, context), expected);
+    const EncodedUpload before = encodeUpload(sent, context, files);
+    SentTables held;
+    noteSent(held, before, groupSelection(before, UploadGroup::All));
+    const UploadSelection selection = changedTables(encodeUpload(live, context, files), held);
+    QCOMPARE(selection.groups, expected);
+    QCOMPARE(int(selection.macroSlots.to_ulong()), slotBits);
+    QVERIFY(!selection.whole);
 }
 
 void TestUpload::onlyDpiChanged()
 {
+    bringInStep();
     m_live.profiles[0].dpiLevels[1].x = 40;
     m_live.profiles[0].dpiLevels[1].y = 300;
     QCOMPARE(runUpload(), 0);
 
     const SimMemory m = m_mouse->memory();
     // System, buttons, lighting and macros untouched; the DPI table once.
-    QCOMPARE(commits(*m_mouse), QVector<int>({0, 1, 0, 0, 0}));
+    QCOMPARE(newCommits(), QVector<int>({0, 1, 0, 0, 0}));
     // Stage 1 of the 3395: enabled, x = 40, y = 300 as (low, high) pairs.
     QCOMPARE(hexOf(m.dpi, 1 + 5 * 1, 5), QByteArray("01 28 00 2c 01"));
-    QCOMPARE(m.uploadMarks, std::vector<int>({0, 1}));
-    QCOMPARE(m.applyGroups, std::vector<int>({0x04, 0x01, 0x02, 0x08, 0x10}));
+    QCOMPARE(m.uploadMarks, std::vector<int>({0, 1, 0, 1}));
+    QCOMPARE(m.applyGroups, std::vector<int>({0x04, 0x01, 0x02, 0x08, 0x10, 0x04, 0x01, 0x02, 0x08, 0x10}));
     QVERIFY(!m.uploading);
     QCOMPARE(m.rejectedReports, 0);
-    QVERIFY(m_sent == m_live);
+    QVERIFY(m_saved == m_live);
     QCOMPARE(AppConfig::diff(), 0);
 }
 
 void TestUpload::nothingChangedSendsNothing()
 {
+    bringInStep();
+    // Edits that change no byte the mouse holds: another profile's tables,
+    // desktop-only fields.
+    m_live.profiles[3].dpiLevels[2].x = 99;
+    m_live.profiles[0].mousespeed = 3;
     QCOMPARE(runUpload(), 0);
     QCOMPARE(m_mouse->writeCount(), 0);
     QCOMPARE(AppConfig::diff(), 0);
@@ -255,45 +334,54 @@ void TestUpload::nothingChangedSendsNothing()
 
 void TestUpload::failedUploadMakesNextOneFull()
 {
+    bringInStep();
     m_live.profiles[0].dpiLevels[0].x = 20;
     m_mouse->injectFault(SimFault::WriteFail, 1);
     QCOMPARE(runUpload(), int(kTransferWriteFailed));
     QCOMPARE(AppConfig::diff(), 1);
-    QVERIFY(m_sent == m_live);   // the attempt counts as sent
-    QCOMPARE(commits(*m_mouse), QVector<int>({0, 0, 0, 0, 0}));
+    QVERIFY(m_tables.isEmpty());
+    QCOMPARE(newCommits(true), QVector<int>({0, 0, 0, 0, 0}));
 
     // Nothing changed since, yet everything goes.
     QCOMPARE(runUpload(), 0);
-    QCOMPARE(commits(*m_mouse), QVector<int>({1, 1, 1, 1, 0}));
+    QCOMPARE(newCommits(true), QVector<int>({1, 1, 1, 1, 0}));
     QCOMPARE(AppConfig::diff(), 0);
     QCOMPARE(m_mouse->memory().dpi[2], uint8_t(20));
+
+    // The same when another part says the mouse's memory is not whole.
+    QVERIFY(AppConfig::setDiff(1));
+    m_mouse->resetCounters();
+    QCOMPARE(runUpload(), 0);
+    QCOMPARE(newCommits(), QVector<int>({1, 1, 1, 1, 0}));
 }
 
 void TestUpload::mouseOffSendsNothing()
 {
+    bringInStep();
     m_live.profiles[0].dpiLevels[0].x = 20;
-    const MouseConfig before = m_sent;
     setMouseOff(true);
     QCOMPARE(runUpload(true), int(kTransferMouseOff));
     QCOMPARE(m_mouse->writeCount(), 0);
     // Nothing reached the mouse: once awake it must get everything, not
     // only what changes after this.
     QCOMPARE(AppConfig::diff(), 1);
-    QVERIFY(m_sent == before);
+    QVERIFY(m_tables.isEmpty());
     // The settings were still saved.
     MouseConfig onDisk;
     AppConfig::loadAll(onDisk);
     QCOMPARE(onDisk.profiles[0].dpiLevels[0].x, 20);
 }
 
-void TestUpload::editedMacroUploadsButtons()
+void TestUpload::editedMacroFileReachesTheMouse()
 {
     assignMacro(m_live.profiles[0].buttons[1], QStringLiteral("burst"));
-    m_sent = m_live;
-    QVERIFY(writeMacroFile(QStringLiteral("burst"), MacroOptions(), keyEvents(0x10, 5)));
+    QVERIFY(writeMacroFile(QStringLiteral("burst"), MacroOptions(), keyEvents(0x20, 2)));
+    bringInStep();
 
+    // Edited in the macro editor: the record does not change, the file does.
+    QVERIFY(writeMacroFile(QStringLiteral("burst"), MacroOptions(), keyEvents(0x10, 5)));
     QCOMPARE(runUpload(), 0);
-    QCOMPARE(commits(*m_mouse), QVector<int>({0, 0, 1, 0, 1}));
+    QCOMPARE(newCommits(), QVector<int>({0, 0, 0, 0, 1}));
     const SimMemory m = m_mouse->memory();
     // Five events without delays of their own: a unit delay after the
     // fourth and after the last.
@@ -302,11 +390,30 @@ void TestUpload::editedMacroUploadsButtons()
     const int slot = loadDeviceContext().keySlots[1];
     QCOMPARE(hexOf(m.buttons, 2 + 4 * slot, 4), QByteArray("91 00 01 00"));
 
-    // The mark was cleared: the next apply has nothing to send.
-    QVERIFY(!takeWriteSign(QStringLiteral("burst")));
-    m_mouse->resetCounters();
+    // Sent once: the next uploads have nothing to send.
+    for (int i = 0; i < 3; ++i) {
+        m_mouse->resetCounters();
+        QCOMPARE(runUpload(), 0);
+        QCOMPARE(m_mouse->writeCount(), 0);
+    }
+}
+
+void TestUpload::deletedMacroGoesOutEmpty()
+{
+    assignMacro(m_live.profiles[0].buttons[1], QStringLiteral("first"));
+    assignMacro(m_live.profiles[0].buttons[2], QStringLiteral("second"));
+    QVERIFY(writeMacroFile(QStringLiteral("first"), MacroOptions(), keyEvents(0x20, 2)));
+    QVERIFY(writeMacroFile(QStringLiteral("second"), MacroOptions(), keyEvents(0x30, 2)));
+    bringInStep();
+
+    // The button still names it; the mouse must stop playing it.
+    deleteMacro(QStringLiteral("second"));
     QCOMPARE(runUpload(), 0);
-    QCOMPARE(m_mouse->writeCount(), 0);
+    QCOMPARE(newCommits(), QVector<int>({0, 0, 0, 0, 1}));
+    const SimMemory m = m_mouse->memory();
+    QCOMPARE(hexOf(m.macro, 0, 9), QByteArray("84 20 00 04 20 00 06 01 00"));   // slot 0 as it was
+    QCOMPARE(hexOf(m.macro, 200, 6), QByteArray("06 01 00 00 00 00"));         // slot 1: nothing to play
+    QCOMPARE(m.rejectedReports, 0);
 }
 
 void TestUpload::activeProfileTablesReachTheMouse()
@@ -345,11 +452,46 @@ void TestUpload::activeProfileTablesReachTheMouse()
 void TestUpload::switchingProfileResendsTables()
 {
     m_live.profiles[2].dpiLevels[0].x = 55;
-    m_sent = m_live;
+    bringInStep();
     m_live.ProfileID = 2;
     QCOMPARE(runUpload(), 0);
-    QCOMPARE(commits(*m_mouse), QVector<int>({1, 1, 1, 1, 0}));
+    // Profile 2 differs from profile 0 in its stages only.
+    QCOMPARE(newCommits(), QVector<int>({1, 1, 0, 0, 0}));
     QCOMPARE(int(m_mouse->memory().dpi[2]), 55);
+    QCOMPARE(int(m_mouse->memory().system[6]), 2);
+}
+
+void TestUpload::sentTablesSurviveTheProcess()
+{
+    // What the mouse holds, kept on disk: another process (a new tables
+    // object) that reads the file sends nothing for the same record.
+    const QString file = m_env->root() + QStringLiteral("/cache/sent-tables");
+    UploadWorker first;
+    first.setRecords(&m_live, &m_saved);
+    first.setSentTables(&m_tables, file);
+    first.start();
+    first.wait();
+    QCOMPARE(int(first.result), 0);
+    QVERIFY(first.reportsSent > 30);
+    QCOMPARE(first.reportsSent, m_mouse->writeCount());
+
+    m_mouse->resetCounters();
+    SentTables other;
+    UploadWorker second;
+    second.setRecords(&m_live, &m_saved);
+    second.setSentTables(&other, file);
+    second.start();
+    second.wait();
+    QCOMPARE(int(second.result), 0);
+    QCOMPARE(m_mouse->writeCount(), 0);
+    QVERIFY(other == m_tables);
+
+    // Another product's record, or none, knows nothing.
+    SentTables read;
+    read.load(file, QStringLiteral("Another mouse"));
+    QVERIFY(read.isEmpty());
+    read.load(file, currentProductName());
+    QVERIFY(read == m_tables);
 }
 
 void TestUpload::pollerIsStoppedFirstAndAlwaysRestarted()
