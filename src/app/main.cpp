@@ -1,3 +1,5 @@
+#include "informationoptions.h"
+
 #include "config/logging.h"
 #include "config/paths.h"
 #include "config/productdescriptor.h"
@@ -15,55 +17,11 @@
 #include <QFile>
 #include <QIcon>
 
-#include <cstdio>
-#include <cstring>
 #include <memory>
-
-namespace {
-
-// What `mousecfg --help` prints (the manual page is made from it).
-const char kHelp[] =
-    "Usage: mousecfg [--hidden]\n"
-    "Configures the QORV wireless gaming mice: profiles, DPI stages, report rate,\n"
-    "button assignments, macros, lighting and sensor options.\n"
-    "\n"
-    "Options:\n"
-    "  --hidden     start in the tray without the window (as the autostart entry\n"
-    "               does); without a tray the window shows after a few seconds\n"
-    "  --help       print this help and exit\n"
-    "  --version    print the version and exit\n"
-    "\n"
-    "Environment:\n"
-    "  MOUSECFG_SIMULATE=1   talk to the virtual mouse instead of the real one\n"
-    "  MOUSECFG_HOME=DIR     keep the writable settings in DIR/Configs\n"
-    "  MOUSECFG_DATA=DIR     read the descriptor, skin and translations from DIR\n"
-    "  MOUSECFG_DEBUG=1      print the debug lines of every layer\n"
-    "\n"
-    "The settings live in $XDG_CONFIG_HOME/mousecfg/Configs. The command-line\n"
-    "front end is mousecfg-cli(1).\n";
-
-// --help and --version are answered before anything of the desktop is
-// touched; 0 when the program goes on.
-bool answeredInformationOption(int argc, char *argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("mousecfg %s\n", MOUSECFG_VERSION);
-            return true;
-        }
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(kHelp, stdout);
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
-    if (answeredInformationOption(argc, argv))
+    if (InformationOptions::handle(argc, argv))
         return 0;
 
     // The window paints with QPainter only; without this the xcb platform

@@ -146,7 +146,7 @@ void writeSlotNames(QSettings &s, const MouseConfig &config)
         s.setValue(keys().names[k], config.names[k]);
 }
 
-bool loadAll(MouseConfig &config)
+bool loadAll(MouseConfig &config, bool activeOnly)
 {
     {
         const auto settings = reader();
@@ -164,6 +164,8 @@ bool loadAll(MouseConfig &config)
             qCDebug(lcConfig) << "slot" << k + 1 << "name" << config.names[k] << "is not a file name; using" << replacement;
             config.names[k] = replacement;
         }
+        if (activeOnly && k != config.profileIndex())
+            continue;
         // A slot that was never saved (a fresh installation ships no slot
         // files) or whose file lacks keys gets the factory profile.
         if (!loadProfileFile(config.profiles[k], config.names[k])) {

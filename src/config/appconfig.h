@@ -27,7 +27,10 @@ constexpr int kLanguageSlots = 10;
 // "Profile <k+1>" and that file, so that it can be saved again. A slot
 // whose file does not exist or lacks keys gets the factory profile
 // (loadProfileFile); loadAll then returns false.
-bool loadAll(MouseConfig &config);
+// With `activeOnly` only the active slot's profile is read (the others stay
+// as they were in `config`): for a reader that needs no more, such as a
+// status line, each profile file being some 8,000 keys.
+bool loadAll(MouseConfig &config, bool activeOnly = false);
 
 // The global options and slot names into Config.ini, then the five slot
 // profile files. With `saved` (the record as the files were last read or

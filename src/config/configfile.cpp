@@ -6,6 +6,7 @@
 #include "profilefastpath.h"
 #include "profilefile.h"
 #include "profilekeys.h"
+#include "settingranges.h"
 #include "settingsfile.h"
 
 #include <QDebug>
@@ -16,6 +17,7 @@
 #include <QTemporaryFile>
 
 #include <array>
+#include <vector>
 #include <cstdio>
 
 namespace {
@@ -151,6 +153,41 @@ bool readWholeFile(MouseConfig &config, const QString &path, QStringList *refuse
     return true;
 }
 
+// The first stored value the record cannot take as it is, said as the
+// setter says it; empty when there is none. The record keeps bytes, so
+// Debounce=99999 would be read (and sent) as 159: the raw text is judged
+// before that. Debounce is held to the setter's range; the lift and scroll
+// bytes only to what a byte holds, since files of older versions carry
+// values (lift 0, for one) that the pages show as one of their choices.
+QString outOfRangeValue(const QString &path)
+{
+    const auto settings = SettingsFile::openForReading(path);
+    struct Check {
+        QString key;
+        int minimum;
+        int maximum;
+        QString rule;
+    };
+    std::vector<Check> checks{
+        {QStringLiteral("Config/Debounce"), SettingRanges::kDebounceMin, SettingRanges::kDebounceMax,
+         QStringLiteral("debounce is %1 to %2").arg(SettingRanges::kDebounceMin).arg(SettingRanges::kDebounceMax)},
+        {QStringLiteral("Config/LiftHigh"), 0, 255, QStringLiteral("the lift-off distance is 1 or 2 mm")},
+    };
+    for (int k = 0; k < kProfileCount; ++k)
+        checks.push_back({ProfileKeys::groupName(k) + QStringLiteral("/scrollspeed"), 0, 255,
+                          QStringLiteral("scroll is %1 to %2 lines").arg(SettingRanges::kScrollMin).arg(SettingRanges::kScrollMax)});
+    for (const Check &check : checks) {
+        const QVariant value = settings->value(check.key);
+        if (!value.isValid())
+            continue;
+        bool ok = false;
+        const int n = value.toString().trimmed().toInt(&ok);
+        if (!ok || n < check.minimum || n > check.maximum)
+            return QStringLiteral("%1=%2: %3").arg(check.key, value.toString(), check.rule);
+    }
+    return QString();
+}
+
 } // namespace
 
 bool exportConfigFile(const MouseConfig &config, const QString &path, const QString &product)
@@ -173,6 +210,11 @@ ConfigImport importConfiguration(MouseConfig &config, const QString &path, const
     const QString stamp = readFileProductName(path);
     if (stamp.isEmpty() || product.isEmpty() || stamp != product) {
         result.outcome = ConfigImport::OtherProduct;
+        return result;
+    }
+    result.outOfRange = outOfRangeValue(path);
+    if (!result.outOfRange.isEmpty()) {
+        result.outcome = ConfigImport::OutOfRange;
         return result;
     }
     MouseConfig imported = config;

@@ -28,15 +28,17 @@ bool importConfigFile(MouseConfig &config, const QString &path, QStringList *ref
 
 // The one import of a whole configuration, for the command line and the
 // window alike: the file must exist, carry the stamp of `product` (an empty
-// stamp or product never matches), hold five whole profile groups and give
+// stamp or product never matches), hold five whole profile groups, give
 // the five slots five different names (two slots with one name would share
-// one profile file: one profile would silently replace the other).
-// Anything else changes nothing in `config`.
+// one profile file: one profile would silently replace the other), and
+// hold a debounce the setter accepts and lift and scroll values that fit
+// their byte. Anything else changes nothing in `config`.
 struct ConfigImport {
-    enum Outcome { Imported, NoFile, OtherProduct, Incomplete, DuplicateName };
+    enum Outcome { Imported, NoFile, OtherProduct, Incomplete, DuplicateName, OutOfRange };
     Outcome outcome = NoFile;
     QStringList refusedNames;   // slot names kept out of the record
     QString duplicateName;      // with DuplicateName: the name two slots would share
+    QString outOfRange;         // with OutOfRange: the value and the range, as the setter says it
 };
 ConfigImport importConfiguration(MouseConfig &config, const QString &path, const QString &product);
 

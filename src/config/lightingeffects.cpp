@@ -38,12 +38,28 @@ QString name(int code)
     return e ? QCoreApplication::translate("LightingPage", e->name) : QString();
 }
 
+namespace {
+
+// Both sides of a comparison in one form, so that a name's own dash
+// ("yo-yo") matches as well as a blank typed as one.
+QString typedForm(const QString &name)
+{
+    return name.trimmed().toLower().replace(QLatin1Char(' '), QLatin1Char('-')).replace(QLatin1Char('_'), QLatin1Char('-'));
+}
+
+} // namespace
+
+QString typedName(int code)
+{
+    const Effect *e = effect(code);
+    return e ? typedForm(QLatin1String(e->name)) : QString();
+}
+
 int codeForName(const QString &name)
 {
-    QString wanted = name.trimmed();
-    wanted.replace(QLatin1Char('-'), QLatin1Char(' ')).replace(QLatin1Char('_'), QLatin1Char(' '));
+    const QString wanted = typedForm(name);
     for (int code = 0; code < kCount; ++code) {
-        if (wanted.compare(QLatin1String(kEffects[code].name), Qt::CaseInsensitive) == 0)
+        if (wanted == typedName(code))
             return code;
     }
     return -1;

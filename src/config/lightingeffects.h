@@ -29,8 +29,11 @@ const Effect *effect(int code);
 // Its translated name; empty outside 0..13.
 QString name(int code);
 
+// The name as typed on a command line: the untranslated name in lower case
+// with '-' for blanks ("full-lighted", "yo-yo"); empty outside 0..13.
+QString typedName(int code);
 // The effect whose untranslated name is `name`, compared without case and
-// with '-' or '_' for blanks ("full-lighted"); -1 when none is.
+// with '-' or '_' for blanks ("full-lighted", "yo-yo"); -1 when none is.
 int codeForName(const QString &name);
 
 // The effects the menu offers, in its order. 5..8 are never offered but a

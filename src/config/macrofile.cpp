@@ -156,21 +156,9 @@ bool readForeignMacroFile(const QString &path, MacroOptions &options, std::vecto
 {
     options = MacroOptions();
     events.clear();
-    QFile file(path);
-    // A macro file of 63 events is a few kilobytes; the limit keeps a huge
-    // file of any kind from being read into memory.
-    const qint64 kLargestReadable = 4 * 1024 * 1024;
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestReadable)
+    if (!isMacroFile(path))
         return false;
-    const QByteArray bytes = file.readAll();
-    if (bytes.contains('\0') || !IniScan::inspect(bytes).clean())
-        return false;
-    const auto s = SettingsFile::openForReading(path);
-    bool whole = false;
-    const int count = s->value(kCountKey).toString().trimmed().toInt(&whole);
-    if (s->status() != QSettings::NoError || !whole || count < 0)
-        return false;
-    readOptionsAndEvents(*s, options, events);
+    readOptionsAndEvents(*SettingsFile::openForReading(path), options, events);
     return true;
 }
 
@@ -355,10 +343,30 @@ bool renameMacro(const QString &oldName, const QString &wanted, QString *newName
     return renameMacroName(oldName, name);
 }
 
-void deleteMacro(const QString &name)
+bool deleteMacro(const QString &name)
 {
-    removeMacroName(name);
+    // The list first: a name left listed without its file would be offered
+    // and play nothing, a file left without its name is only unseen.
+    if (!removeMacroName(name))
+        return false;
     const QString path = Paths::macroFile(name);
-    if (!path.isEmpty())
-        QFile::remove(path);
+    if (path.isEmpty())
+        return false;
+    return (!QFileInfo::exists(path) || QFile::remove(path)) && findSlot(readList(), name) < 0;
+}
+
+bool isMacroFile(const QString &path)
+{
+    QFile file(path);
+    // A macro file is text of a few hundred kilobytes at most.
+    constexpr qint64 kLargestMacroFile = 4 * 1024 * 1024;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestMacroFile)
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (bytes.isEmpty() || bytes.contains('\0') || !IniScan::inspect(bytes).clean())
+        return false;
+    const auto s = SettingsFile::openForReading(path);
+    bool ok = false;
+    const int count = s->value(kCountKey).toString().trimmed().toInt(&ok);
+    return ok && count >= 0 && s->status() == QSettings::NoError;
 }

@@ -98,4 +98,10 @@ QString freeMacroName(const QString &wanted, int firstNumber = 1);
 bool renameMacro(const QString &oldName, const QString &wanted, QString *newName = nullptr);
 
 // Removes the name from the list and deletes the file.
-void deleteMacro(const QString &name);
+// True only when the name left the list and the file is gone.
+bool deleteMacro(const QString &name);
+
+// Whether the file at `path` reads as a macro file: settings text that the
+// library parses cleanly, with an event count. Empty and binary files and
+// other settings files (Config.ini) are not.
+bool isMacroFile(const QString &path);

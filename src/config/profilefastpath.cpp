@@ -248,6 +248,31 @@ void appendGroup(const ProfileData &profile, bool withLightingSleep, QByteArray 
         const ProfileKey &key = keys.all()[index];
         if (!withLightingSleep && key.isLightingSleep())
             continue;
+        // Nearly every key holds a number: its whole line goes in with one
+        // append (8,000 lines a profile, five profiles a save).
+        char line[96];
+        const int keyLength = key.escaped.size();
+        if (key.kind() == ValueKind::Number && keyLength + 14 <= int(sizeof line)) {
+            std::memcpy(line, key.escaped.constData(), size_t(keyLength));
+            char *p = line + keyLength;
+            *p++ = '=';
+            const int value = numberOf(profile, key);
+            qint64 magnitude = value < 0 ? -qint64(value) : qint64(value);
+            char digits[12];
+            char *d = digits + sizeof digits;
+            do {
+                *--d = char('0' + magnitude % 10);
+                magnitude /= 10;
+            } while (magnitude);
+            if (value < 0)
+                *p++ = '-';
+            const size_t count = size_t(digits + sizeof digits - d);
+            std::memcpy(p, d, count);
+            p += count;
+            *p++ = '\n';
+            out.append(line, int(p - line));
+            continue;
+        }
         out += key.escaped;
         out += '=';
         switch (key.kind()) {
@@ -280,14 +305,16 @@ bool read(const QByteArray &bytes, const QString &group, ProfileData &profile, b
     LineWalker walker(bytes);
     Line line;
     bool inGroup = false;
+    size_t position = 0;   // in the order the settings library writes the keys
     while (walker.next(line)) {
         if (line.header) {
             inGroup = line.sectionName() == groupName;
+            position = 0;
             continue;
         }
         if (!inGroup)
             continue;
-        const int index = keys.indexOfEscaped(line.key());
+        const int index = keys.indexInFileOrder(position, line.begin, line.equals);
         if (index < 0)
             continue;   // a key the profile does not have
         const ProfileKey &key = keys.all()[index];
@@ -322,8 +349,10 @@ bool render(const QByteArray &existing, const QString &group, const ProfileData 
     QVector<Section> sections;
     LineWalker walker(existing);
     Line line;
+    size_t position = 0;   // in the order the settings library writes the keys
     while (walker.next(line)) {
         if (line.header) {
+            position = 0;
             const QByteArray name = line.sectionName();
             auto same = [&name](const Section &s) { return s.name == name; };
             if (std::any_of(sections.begin(), sections.end(), same))
@@ -335,7 +364,7 @@ bool render(const QByteArray &existing, const QString &group, const ProfileData 
         if (section.isGroup) {
             // The group's old keys are all replaced; one the profile does not
             // have would survive in the library's merge.
-            const int index = keys.indexOfEscaped(line.key());
+            const int index = keys.indexInFileOrder(position, line.begin, line.equals);
             if (index < 0 || (!withLightingSleep && keys.all()[index].isLightingSleep()))
                 return false;
             continue;

@@ -1,9 +1,9 @@
 #include "profilekeys.h"
 
-#include "initext.h"
-
 #include <algorithm>
+#include <cstring>
 #include <numeric>
+#include <string>
 
 using F = ProfileField;
 
@@ -47,81 +47,116 @@ bool ProfileKey::isEssential() const
 
 ProfileKeys::ProfileKeys()
 {
-    // The order of the Windows tool's own loops; the file order is sorted.
-    auto add = [this](const QString &key, F field, int index = 0, int event = 0) {
-        m_keys.push_back(ProfileKey{key, QByteArray(), field, uint8_t(index), uint8_t(event)});
+    // Every short command builds this table, so it is built from plain
+    // bytes: the keys are ASCII letters, digits, '_' and the '/' of the
+    // nesting, which the settings library escapes as a backslash and nothing else.
+    std::vector<std::string> names;
+    auto add = [this, &names](std::string key, F field, int index = 0, int event = 0) {
+        m_keys.push_back(ProfileKey{QString(), QByteArray(), field, uint8_t(index), uint8_t(event)});
+        names.push_back(std::move(key));
     };
-    add(QStringLiteral("pollrate"), F::pollrate);
-    add(QStringLiteral("dpi"), F::dpi);
+    const auto number = [](int n) { return std::to_string(n); };
+
+    // The order of the Windows tool's own loops; the file order is sorted.
+    add("pollrate", F::pollrate);
+    add("dpi", F::dpi);
     for (int i = 0; i < kDpiStageCount; ++i) {
-        const QString prefix = QStringLiteral("DPI_INFO_%1_").arg(i);
-        add(prefix + QLatin1String("used"), F::StageUsed, i);
-        add(prefix + QLatin1String("link"), F::StageLink, i);
-        add(prefix + QLatin1String("xy"), F::StageXy, i);
-        add(prefix + QLatin1String("x"), F::StageX, i);
-        add(prefix + QLatin1String("y"), F::StageY, i);
+        const std::string prefix = "DPI_INFO_" + number(i) + "_";
+        add(prefix + "used", F::StageUsed, i);
+        add(prefix + "link", F::StageLink, i);
+        add(prefix + "xy", F::StageXy, i);
+        add(prefix + "x", F::StageX, i);
+        add(prefix + "y", F::StageY, i);
     }
-    add(QStringLiteral("mousespeed"), F::mousespeed);
-    add(QStringLiteral("dbclickspeed"), F::dbclickspeed);
-    add(QStringLiteral("scrollispage"), F::scrollispage);
-    add(QStringLiteral("scrollspeed"), F::scrollspeed);
-    add(QStringLiteral("accelenable"), F::accelenable);
-    add(QStringLiteral("acee"), F::acee);
+    add("mousespeed", F::mousespeed);
+    add("dbclickspeed", F::dbclickspeed);
+    add("scrollispage", F::scrollispage);
+    add("scrollspeed", F::scrollspeed);
+    add("accelenable", F::accelenable);
+    add("acee", F::acee);
     for (int j = 0; j < kButtonEntryCount; ++j) {
-        const QString prefix = QStringLiteral("BUTTON_INFO_%1_").arg(j);
-        add(prefix + QLatin1String("ID"), F::ButtonID, j);
-        add(prefix + QLatin1String("Fun"), F::ButtonFun, j);
-        add(prefix + QLatin1String("LoopNumber"), F::ButtonLoopNumber, j);
-        add(prefix + QLatin1String("KeyNumber"), F::ButtonKeyNumber, j);
-        add(prefix + QLatin1String("Res1"), F::ButtonRes1, j);
-        add(prefix + QLatin1String("Res2"), F::ButtonRes2, j);
-        add(prefix + QLatin1String("Res3"), F::ButtonRes3, j);
-        add(prefix + QLatin1String("Res4"), F::ButtonRes4, j);
-        add(prefix + QLatin1String("macroname"), F::ButtonMacroname, j);
+        const std::string prefix = "BUTTON_INFO_" + number(j) + "_";
+        add(prefix + "ID", F::ButtonID, j);
+        add(prefix + "Fun", F::ButtonFun, j);
+        add(prefix + "LoopNumber", F::ButtonLoopNumber, j);
+        add(prefix + "KeyNumber", F::ButtonKeyNumber, j);
+        add(prefix + "Res1", F::ButtonRes1, j);
+        add(prefix + "Res2", F::ButtonRes2, j);
+        add(prefix + "Res3", F::ButtonRes3, j);
+        add(prefix + "Res4", F::ButtonRes4, j);
+        add(prefix + "macroname", F::ButtonMacroname, j);
         for (int e = 0; e < kEventsPerButton; ++e) {
-            const QString event = prefix + QStringLiteral("KeyInfo_%1_").arg(e);
-            add(event + QLatin1String("map"), F::EventMap, j, e);
+            const std::string event = prefix + "KeyInfo_" + number(e) + "_";
+            add(event + "map", F::EventMap, j, e);
             add(event, F::EventLow, j, e);   // nothing after the last underscore
-            add(event + QLatin1String("H"), F::EventHigh, j, e);
+            add(event + "H", F::EventHigh, j, e);
         }
     }
-    add(QStringLiteral("ProfileName"), F::ProfileName);
-    add(QStringLiteral("ProfilePath"), F::ProfilePath);
-    add(QStringLiteral("LedMode"), F::LedMode);
-    add(QStringLiteral("LedMoveOFF"), F::LedMoveOFF);
-    add(QStringLiteral("LedSleepTime"), F::LedSleepTime);
+    add("ProfileName", F::ProfileName);
+    add("ProfilePath", F::ProfilePath);
+    add("LedMode", F::LedMode);
+    add("LedMoveOFF", F::LedMoveOFF);
+    add("LedSleepTime", F::LedSleepTime);
     // Nested below the LedMode value: the settings library stores these as
     // LedMode\LED_MODE_<m>_... inside the group.
     for (int m = 0; m < kLedModeCount; ++m) {
-        const QString prefix = QStringLiteral("LedMode/LED_MODE_%1_").arg(m);
-        add(prefix + QLatin1String("RGB"), F::LedRGB, m);
-        add(prefix + QLatin1String("h"), F::LedH, m);
-        add(prefix + QLatin1String("s"), F::LedS, m);
-        add(prefix + QLatin1String("v"), F::LedV, m);
-        add(prefix + QLatin1String("bright"), F::LedBright, m);
-        add(prefix + QLatin1String("breath"), F::LedBreath, m);
+        const std::string prefix = "LedMode/LED_MODE_" + number(m) + "_";
+        add(prefix + "RGB", F::LedRGB, m);
+        add(prefix + "h", F::LedH, m);
+        add(prefix + "s", F::LedS, m);
+        add(prefix + "v", F::LedV, m);
+        add(prefix + "bright", F::LedBright, m);
+        add(prefix + "breath", F::LedBreath, m);
     }
 
-    m_byEscaped.reserve(int(m_keys.size()));
+    m_byEscaped.reserve(m_keys.size());
     m_byKey.reserve(int(m_keys.size()));
-    for (int i = 0; i < int(m_keys.size()); ++i) {
-        IniText::appendEscapedKey(m_keys[i].key, m_keys[i].escaped);
-        m_byEscaped.insert(m_keys[i].escaped, i);
-        m_byKey.insert(m_keys[i].key, i);
-        if (m_keys[i].isEssential())
+    for (size_t i = 0; i < m_keys.size(); ++i) {
+        ProfileKey &key = m_keys[i];
+        const std::string &name = names[i];
+        key.key = QString::fromLatin1(name.data(), int(name.size()));
+        key.escaped = QByteArray(name.data(), int(name.size())).replace('/', '\\');
+        m_byKey.insert(key.key, int(i));
+        if (key.isEssential())
             ++m_essentialCount;
     }
+    // After the last change to the escaped keys: the views point into them.
+    for (size_t i = 0; i < m_keys.size(); ++i)
+        m_byEscaped.emplace(std::string_view(m_keys[i].escaped.constData(), size_t(m_keys[i].escaped.size())), int(i));
     // The settings library writes the keys of a group sorted as strings
-    // (UTF-16 code units, '/' for the nesting).
+    // (UTF-16 code units, '/' for the nesting); ASCII bytes sort the same.
     m_fileOrder.resize(m_keys.size());
     std::iota(m_fileOrder.begin(), m_fileOrder.end(), 0);
-    std::sort(m_fileOrder.begin(), m_fileOrder.end(), [this](int a, int b) { return m_keys[a].key < m_keys[b].key; });
+    std::sort(m_fileOrder.begin(), m_fileOrder.end(),
+              [&names](int a, int b) { return names[size_t(a)] < names[size_t(b)]; });
+    m_filePosition.resize(m_keys.size());
+    for (size_t position = 0; position < m_fileOrder.size(); ++position)
+        m_filePosition[size_t(m_fileOrder[position])] = int(position);
+}
+
+int ProfileKeys::indexInFileOrder(size_t &position, const char *escaped, int size) const
+{
+    if (position < m_fileOrder.size()) {
+        const int guess = m_fileOrder[position];
+        const QByteArray &expected = m_keys[size_t(guess)].escaped;
+        if (expected.size() == size && std::memcmp(expected.constData(), escaped, size_t(size)) == 0) {
+            ++position;
+            return guess;
+        }
+    }
+    const int index = indexOfEscaped(escaped, size);
+    if (index >= 0)
+        position = size_t(m_filePosition[size_t(index)]) + 1;
+    return index;
 }
 
 const ProfileKeys &ProfileKeys::get()
 {
-    static const ProfileKeys keys;
-    return keys;
+    // Built once and never torn down: a short command would otherwise spend
+    // a good part of its run freeing 8,000 keys on the way out. The table
+    // stays reachable through this pointer to the end.
+    static const ProfileKeys *keys = new ProfileKeys;
+    return *keys;
 }
 
 QString ProfileKeys::groupName(int n)

@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QString>
 
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The keys of one profile group, relative to the group (PROFILE_<n>/...),
@@ -53,7 +55,18 @@ public:
     // Indices into all() in the order the settings library writes a group.
     const std::vector<int> &fileOrder() const { return m_fileOrder; }
     // Index of the key written as `escaped` in a file, or -1.
-    int indexOfEscaped(const QByteArray &escaped) const { return m_byEscaped.value(escaped, -1); }
+    int indexOfEscaped(const QByteArray &escaped) const { return indexOfEscaped(escaped.constData(), escaped.size()); }
+    // The same for bytes inside a file, without copying them.
+    int indexOfEscaped(const char *escaped, int size) const
+    {
+        const auto it = m_byEscaped.find(std::string_view(escaped, size_t(size)));
+        return it == m_byEscaped.end() ? -1 : it->second;
+    }
+    // The same, looked for first at `position` of the file order, where a
+    // file the settings library wrote has it: a group is then read with one
+    // comparison a key. `position` moves past the key found, so that a file
+    // that leaves a key out is followed again from the next one on.
+    int indexInFileOrder(size_t &position, const char *escaped, int size) const;
     // Index of the key as the settings library names it in a group, or -1.
     int indexOfKey(const QString &key) const { return m_byKey.value(key, -1); }
     // How many keys are essential (ProfileKey::isEssential).
@@ -64,7 +77,9 @@ private:
 
     std::vector<ProfileKey> m_keys;
     std::vector<int> m_fileOrder;
-    QHash<QByteArray, int> m_byEscaped;
+    std::vector<int> m_filePosition;   // inverse of m_fileOrder
+    // Views into the escaped keys of m_keys, which never change once built.
+    std::unordered_map<std::string_view, int> m_byEscaped;
     QHash<QString, int> m_byKey;
     int m_essentialCount = 0;
 };

@@ -12,12 +12,17 @@ constexpr int kDebounceMax = 255;
 constexpr int kScrollMin = 1;
 constexpr int kScrollMax = 20;
 
-// Config/LiftHigh: 1 = 1 mm, 2 = 2 mm.
+// Config/LiftHigh: 1 = 1 mm, 2 = 2 mm. The shipped defaults hold 0 (the
+// mouse's own default), which the pages show and keep as 2 mm.
 constexpr int kLiftLow = 1;
 constexpr int kLiftHigh = 2;
 
 inline bool isDebounce(int value) { return value >= kDebounceMin && value <= kDebounceMax; }
 inline bool isScroll(int value) { return value >= kScrollMin && value <= kScrollMax; }
 inline bool isLift(int value) { return value == kLiftLow || value == kLiftHigh; }
+// The distance in mm a stored lift byte stands for: 1 for 1, else 2.
+inline int liftMillimetres(int stored) { return stored == kLiftLow ? kLiftLow : kLiftHigh; }
+// A lift byte a stored file may hold: the two choices and the shipped 0.
+inline bool isStoredLift(int stored) { return stored == 0 || isLift(stored); }
 
 } // namespace SettingRanges

@@ -130,7 +130,7 @@ void PointerOptionsPage::show(ProfileData &profile, const PageContext &context)
         m_scroll->setValue(profile.scrollspeed);
     }
     showChoice(Sync, m_chosen[Sync].value_or(config.Sync) != 0);
-    showChoice(Lift, config.LiftHigh == 1);
+    showChoice(Lift, SettingRanges::liftMillimetres(config.LiftHigh) == 1);
     showChoice(Angle, m_chosen[Angle].value_or(config.AngleValue) != 0);
     showChoice(Jitter, m_chosen[Jitter].value_or(config.Jitter) != 0);
     placeControls();
@@ -151,7 +151,7 @@ void PointerOptionsPage::onChoiceClicked(Choice choice, bool on)
     m_chosen[size_t(choice)] = uint8_t(on ? 1 : 0);
 }
 
-void PointerOptionsPage::showRate(int, int liftHigh) { showChoice(Lift, liftHigh == 1); }
+void PointerOptionsPage::showRate(int, int liftHigh) { showChoice(Lift, SettingRanges::liftMillimetres(liftHigh) == 1); }
 
 void PointerOptionsPage::gather(ProfileData &, MouseConfig &config)
 {

@@ -3,6 +3,7 @@
 #include "pageevents.h"
 
 #include "config/reportrate.h"
+#include "config/settingranges.h"
 #include "widgets/languagefont.h"
 #include "widgets/skin.h"
 #include "widgets/uilog.h"
@@ -87,7 +88,7 @@ void ReportRatePage::showRate(int, int liftHigh)
     // The record holds the rate already (a choice here or the mouse's own
     // button put it there).
     showRateLabel();
-    m_iLift = liftHigh == 1 ? 1 : 2;
+    m_iLift = uint8_t(SettingRanges::liftMillimetres(liftHigh));
     m_liftGroup->button(m_iLift - 1)->setChecked(true);
 }
 

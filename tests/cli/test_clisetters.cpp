@@ -11,6 +11,7 @@
 
 #include "config/appconfig.h"
 #include "config/buttonassignment.h"
+#include "config/buttonrules.h"
 #include "config/functioncatalogue.h"
 #include "config/functionmenus.h"
 #include "config/keytables.h"
@@ -40,16 +41,7 @@
 namespace {
 
 // Every settings file below Configs with its bytes.
-QMap<QString, QByteArray> settingsFiles()
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(Paths::configsDir(), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files.insert(path, readWholeFile(path));
-    }
-    return files;
-}
+QMap<QString, QByteArray> settingsFiles() { return filesBelow(Paths::configsDir()); }
 
 // The JSON `show` prints for the stored settings, parsed back from its text.
 QJsonObject shown(int profileIndex)
@@ -58,6 +50,16 @@ QJsonObject shown(int profileIndex)
     AppConfig::loadAll(config);
     const QByteArray text = QJsonDocument(CliShow::toJson(config, profileIndex)).toJson();
     return QJsonDocument::fromJson(text).object();
+}
+
+// The entry `number` (from 1) of `show`'s buttons; empty when not listed.
+QJsonObject shownButton(const QJsonObject &show, int number)
+{
+    for (const QJsonValue &button : show.value("buttons").toArray()) {
+        if (button.toObject().value("index").toInt() == number)
+            return button.toObject();
+    }
+    return QJsonObject();
 }
 
 QJsonObject stage(const QJsonObject &show, int number)
@@ -163,7 +165,11 @@ void TestCliSetters::settersReachFilesAndMouse()
     // The global options travel in the system block.
     QVERIFY(m_mouse->memory().commits[0] > systemCommits);
     QVERIFY(!m_mouse->memory().uploading);
-    QCOMPARE(all.value("buttons").toArray().size(), kButtonEntryCount);
+    // The entries this mouse receives, no others.
+    int received = 0;
+    for (int entry = 0; entry < kButtonEntryCount; ++entry)
+        received += entryReachesMouse(entry, ProductDescriptor::buttonCount()) ? 1 : 0;
+    QCOMPARE(all.value("buttons").toArray().size(), received);
 
     // Another profile than the active one.
     const int other = (active + 2) % kProfileCount;
@@ -211,7 +217,7 @@ void TestCliSetters::badValuesChangeNothing_data()
     QTest::newRow("lift 0") << QStringList{"lift", "0"} << 65;
     QTest::newRow("debounce 0") << QStringList{"debounce", "0"} << 65;
     QTest::newRow("debounce 256") << QStringList{"debounce", "256"} << 65;
-    QTest::newRow("debounce negative") << QStringList{"debounce", "-3"} << 64;
+    QTest::newRow("debounce negative") << QStringList{"debounce", "-3"} << 65;
     QTest::newRow("scroll 21") << QStringList{"scroll", "21"} << 65;
     QTest::newRow("scroll 1.5") << QStringList{"scroll", "1.5"} << 64;
     QTest::newRow("angle yes") << QStringList{"angle", "yes"} << 64;
@@ -223,7 +229,11 @@ void TestCliSetters::badValuesChangeNothing_data()
     QTest::newRow("dpi Y not a step") << QStringList{"dpi", "1", "800", "810"} << 65;
     QTest::newRow("dpi word") << QStringList{"dpi", "1", "high"} << 64;
     QTest::newRow("dpi too many") << QStringList{"dpi", "1", "800", "800", "800"} << 64;
-    QTest::newRow("scroll --profile 6") << QStringList{"scroll", "3", "--profile", "6"} << 64;
+    QTest::newRow("scroll --profile 6") << QStringList{"scroll", "3", "--profile", "6"} << 65;
+    QTest::newRow("profile 6") << QStringList{"profile", "6"} << 65;
+    QTest::newRow("profile 0") << QStringList{"profile", "0"} << 65;
+    QTest::newRow("dpi negative") << QStringList{"dpi", "1", "-800"} << 65;
+    QTest::newRow("dpi negative stage") << QStringList{"dpi", "-1", "800"} << 65;
     QTest::newRow("--no-apply on show") << QStringList{"--no-apply", "show"} << 64;
     QTest::newRow("unknown option") << QStringList{"rate", "500", "--fast"} << 64;
     QTest::newRow("no such effect") << QStringList{"lighting", "sparkle"} << 65;
@@ -237,6 +247,7 @@ void TestCliSetters::badValuesChangeNothing_data()
     QTest::newRow("sleep 1000") << QStringList{"lighting", "breathing", "--sleep", "1000"} << 65;
     QTest::newRow("button 0") << QStringList{"button", "0", "copy"} << 65;
     QTest::newRow("button 43") << QStringList{"button", "43", "copy"} << 65;
+    QTest::newRow("an entry the mouse never receives") << QStringList{"button", "21", "copy"} << 65;
     QTest::newRow("button word") << QStringList{"button", "one", "copy"} << 64;
     QTest::newRow("no such function") << QStringList{"button", "3", "teleport"} << 65;
     QTest::newRow("function in no menu") << QStringList{"button", "3", "profile-switch"} << 65;
@@ -283,7 +294,7 @@ void TestCliSetters::lighting()
                   "--move-off", "on"}),
              0);
     const QJsonObject lit = shown(AppConfig::activeProfileIndex()).value("lighting").toObject();
-    QCOMPARE(lit.value("effectName").toString(), QStringLiteral("BREATHING"));
+    QCOMPARE(lit.value("effectName").toString(), QStringLiteral("breathing"));
     QCOMPARE(lit.value("colour").toString(), QStringLiteral("#00ff80"));
     QCOMPARE(lit.value("speed").toInt(), 2);
     QCOMPARE(lit.value("sleep").toInt(), maximum);
@@ -293,7 +304,7 @@ void TestCliSetters::lighting()
     // Blanks as '-', any case; the other settings of the effect stay.
     QCOMPARE(run({"lighting", "Full-Lighted", "--brightness", "1"}), 0);
     const QJsonObject full = shown(AppConfig::activeProfileIndex()).value("lighting").toObject();
-    QCOMPARE(full.value("effectName").toString(), QStringLiteral("FULL LIGHTED"));
+    QCOMPARE(full.value("effectName").toString(), QStringLiteral("full-lighted"));
     QCOMPARE(full.value("brightness").toInt(), 1);
     QCOMPARE(full.value("sleep").toInt(), maximum);
 }
@@ -321,7 +332,7 @@ void TestCliSetters::buttonFunctions_data()
     QTest::newRow("blank left out") << QStringList{"5", "dpi+"} << 4 << Fun::DpiUp << "DPI +" << -1 << -1;
     QTest::newRow("blank as '-'") << QStringList{"5", "dpi--"} << 4 << Fun::DpiDown << "DPI -" << -1 << -1;
     QTest::newRow("quoted text") << QStringList{"5", "Play/Pause"} << 4 << 39 << "Play/Pause" << -1 << -1;
-    QTest::newRow("second row") << QStringList{"25", "rate switch"} << 24 << Fun::RateSwitch << "Rate Switch" << -1 << -1;
+    QTest::newRow("blank typed as blank") << QStringList{"5", "rate switch"} << 4 << Fun::RateSwitch << "Rate Switch" << -1 << -1;
     QTest::newRow("wheel scroll") << QStringList{"41", "scroll-down"} << 40 << Fun::ScrollDown << "Scroll Down" << -1 << -1;
     QTest::newRow("single key") << QStringList{"42", "key", "Page Up"} << 41 << Fun::SingleKey << "SINGLE KEY Page Up" << 73 << -1;
     QTest::newRow("keypad key") << QStringList{"3", "single-key", "num-1"} << 2 << Fun::SingleKey << "SINGLE KEY Num 1" << 230 << -1;
@@ -341,7 +352,7 @@ void TestCliSetters::buttonFunctions_data()
                                    << "Macro Manager \"burst\"" << int(ButtonAssignment::LoopCount) << 7;
     QTest::newRow("macro while held") << QStringList{"3", "Macro Manager", "reload", "--mode", "while-held"} << 2
                                       << Fun::Macro << "Macro Manager \"reload\"" << int(ButtonAssignment::RepeatWhileHeld) << 1;
-    QTest::newRow("recoil file, second row") << QStringList{"21", "gunfile", "burst", "--mode", "until-pressed"} << 20
+    QTest::newRow("recoil file") << QStringList{"4", "gunfile", "burst", "--mode", "until-pressed"} << 3
                                              << Fun::GunFile << "GunFile Manager \"burst\""
                                              << int(ButtonAssignment::RepeatUntilPressedAgain) << 1;
 }
@@ -358,7 +369,7 @@ void TestCliSetters::buttonFunctions()
     const int active = AppConfig::activeProfileIndex();
     QCOMPARE(run(QStringList{"button"} + arguments), 0);
 
-    const QJsonObject entryShown = shown(active).value("buttons").toArray().at(entry).toObject();
+    const QJsonObject entryShown = shownButton(shown(active), entry + 1);
     QCOMPARE(entryShown.value("function").toInt(), fun);
     QCOMPARE(entryShown.value("name").toString(), shownAs);
     MouseConfig stored;
@@ -386,19 +397,22 @@ void TestCliSetters::buttonRules_data()
 {
     // Each row: a command that must pass first, then one the page's rules refuse.
     QTest::addColumn<QStringList>("before");
+    QTest::addColumn<int>("storedLeft");   // an entry given Left in the settings first; -1: none
     QTest::addColumn<QStringList>("refused");
-    QTest::newRow("last left click") << QStringList{} << QStringList{"button", "1", "copy"};
+    QTest::newRow("last left click") << QStringList{} << -1 << QStringList{"button", "1", "copy"};
+    // The command line gives no function to such an entry: the settings hold it.
     QTest::newRow("a left click the mouse never receives does not count")
-        << QStringList{"button", "21", "left"} << QStringList{"button", "1", "copy"};
+        << QStringList{} << 20 << QStringList{"button", "1", "copy"};
     QTest::newRow("recoil file on the first button")
-        << QStringList{"button", "2", "left"} << QStringList{"button", "1", "gunfile", "burst"};
-    QTest::newRow("unknown macro") << QStringList{} << QStringList{"button", "3", "macro", "nothing"};
-    QTest::newRow("macro name leaving its folder") << QStringList{} << QStringList{"button", "3", "macro", "../Config"};
+        << QStringList{"button", "2", "left"} << -1 << QStringList{"button", "1", "gunfile", "burst"};
+    QTest::newRow("unknown macro") << QStringList{} << -1 << QStringList{"button", "3", "macro", "nothing"};
+    QTest::newRow("macro name leaving its folder") << QStringList{} << -1 << QStringList{"button", "3", "macro", "../Config"};
 }
 
 void TestCliSetters::buttonRules()
 {
     QFETCH(QStringList, before);
+    QFETCH(int, storedLeft);
     QFETCH(QStringList, refused);
     makeMacros();
     const int active = AppConfig::activeProfileIndex();
@@ -413,6 +427,11 @@ void TestCliSetters::buttonRules()
     }
     if (!before.isEmpty())
         QCOMPARE(run(before), 0);
+    if (storedLeft >= 0) {
+        AppConfig::loadAll(config);
+        config.profiles[size_t(active)].buttons[size_t(storedLeft)].Fun = Fun::Left;
+        QVERIFY(AppConfig::saveAll(config));
+    }
     const QMap<QString, QByteArray> files = settingsFiles();
     const size_t marks = m_mouse->memory().uploadMarks.size();
     QCOMPARE(run(refused), 65);
@@ -433,7 +452,7 @@ void TestCliSetters::switchedOffFunctions()
     QCOMPARE(run({"show"}), 0);
     const QMap<QString, QByteArray> files = settingsFiles();
     QCOMPARE(run({"button", "3", "macro", "burst"}), 65);
-    QCOMPARE(run({"button", "21", "gunfile", "burst"}), 65);
+    QCOMPARE(run({"button", "4", "gunfile", "burst"}), 65);
     QCOMPARE(run({"button", "3", "led-switch"}), 65);
     QVERIFY(settingsFiles() == files);
     QVERIFY(m_mouse->memory().uploadMarks.empty());
@@ -572,6 +591,8 @@ void TestCliSetters::noApplyOnlyWrites()
 void TestCliSetters::everyCommandHasItsHelp()
 {
     for (const CliCommands::CommandSpec &spec : CliCommands::commands()) {
+        if (spec.hidden)
+            continue;
         const QString help = CliCommands::commandHelp(spec);
         QVERIFY2(help.startsWith(QStringLiteral("Usage: mousecfg-cli ") + spec.name), qPrintable(help));
         for (const CliCommands::OptionSpec &option : spec.options)

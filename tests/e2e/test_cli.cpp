@@ -4,6 +4,7 @@
 #include "config/appconfig.h"
 #include "config/functioncatalogue.h"
 #include "config/macrofile.h"
+#include "config/productdescriptor.h"
 #include "device/buttonblock.h"
 #include "device/commandset.h"
 #include "device/devicecontext.h"
@@ -75,6 +76,11 @@ private slots:
     void profileSwitch();
     void usageErrors_data();
     void usageErrors();
+    void noMouse_data();
+    void noMouse();
+    void versionAndHelpOfBothPrograms();
+    void completion_data();
+    void completion();
 
 private:
     Run cli(const QStringList &arguments, const QString &links = QStringLiteral("receiver"));
@@ -303,22 +309,162 @@ void TestCli::profileSwitch()
 void TestCli::usageErrors_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("no command") << QStringList{};
-    QTest::newRow("unknown command") << QStringList{"reboot"};
-    QTest::newRow("unknown option") << QStringList{"status", "--fast"};
-    QTest::newRow("profile 0") << QStringList{"profile", "0"};
-    QTest::newRow("profile 6") << QStringList{"profile", "6"};
-    QTest::newRow("profile word") << QStringList{"profile", "two"};
-    QTest::newRow("load without file") << QStringList{"load"};
-    QTest::newRow("full on status") << QStringList{"status", "--full"};
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("help");   // where the second line points
+    QTest::newRow("no command") << QStringList{} << 64 << "mousecfg-cli --help";
+    QTest::newRow("unknown command") << QStringList{"reboot"} << 64 << "mousecfg-cli --help";
+    QTest::newRow("unknown option") << QStringList{"status", "--fast"} << 64 << "mousecfg-cli status --help";
+    QTest::newRow("profile 0") << QStringList{"profile", "0"} << 65 << "";
+    QTest::newRow("profile 6") << QStringList{"profile", "6"} << 65 << "";
+    QTest::newRow("profile word") << QStringList{"profile", "two"} << 64 << "mousecfg-cli profile --help";
+    QTest::newRow("load without file") << QStringList{"load"} << 64 << "mousecfg-cli load --help";
+    QTest::newRow("full on status") << QStringList{"status", "--full"} << 64 << "mousecfg-cli status --help";
+    QTest::newRow("malformed value") << QStringList{"rate", "fast"} << 64 << "mousecfg-cli rate --help";
+    QTest::newRow("negative DPI") << QStringList{"dpi", "1", "-800"} << 65 << "";
 }
 
 void TestCli::usageErrors()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, help);
     const Run run = cli(arguments);
-    QCOMPARE(run.exitCode, 64);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY(run.out.isEmpty());
+    // One line that says what is wrong; for a malformed line a second that
+    // says where the help is, never the help itself.
+    const QList<QByteArray> lines = run.err.trimmed().split('\n');
+    QCOMPARE(lines.size(), help.isEmpty() ? 1 : 2);
+    if (!help.isEmpty())
+        QCOMPARE(QString::fromUtf8(lines.at(1)), QStringLiteral("see %1").arg(help));
+    QVERIFY(!run.err.contains("Unknown options"));
     QVERIFY(writtenReports().isEmpty());
+}
+
+void TestCli::noMouse_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("status") << QStringList{"status"};
+    QTest::newRow("setter") << QStringList{"rate", "500"};
+    QTest::newRow("apply") << QStringList{"apply"};
+    QTest::newRow("profile") << QStringList{"profile", "2"};
+}
+
+void TestCli::noMouse()
+{
+    QFETCH(QStringList, arguments);
+    const Run run = cli(arguments, QString());
+    QCOMPARE(run.exitCode, 1);
+    // Says that no mouse was found and how a normal user is let reach one.
+    QVERIFY2(run.err.contains("No mouse found") && run.err.contains("70-mousecfg.rules")
+                 && run.err.contains("udevadm control --reload"),
+             run.err.constData());
+    QVERIFY(!run.err.contains("Send data failed") && !run.err.contains("Dongle Disconnect"));
+
+    // What the mouse did not answer is null, never left out.
+    const Run status = cli({"status", "--json"}, QString());
+    const QJsonObject object = QJsonDocument::fromJson(status.out).object();
+    QCOMPARE(object.value("connection").toString(), QStringLiteral("none"));
+    for (const char *key : {"battery", "charging", "writeStatus", "sensorMode"}) {
+        QVERIFY2(object.contains(QLatin1String(key)), key);
+        QVERIFY2(object.value(QLatin1String(key)).isNull(), key);
+    }
+}
+
+void TestCli::versionAndHelpOfBothPrograms()
+{
+    const Run version = cli({"--version"});
+    QCOMPARE(version.exitCode, 0);
+    QCOMPARE(version.out, QByteArray("mousecfg-cli " MOUSECFG_VERSION "\n"));
+
+    // The window's program answers without a display and opens no window.
+    for (const char *option : {"--help", "--version"}) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        process.setProcessEnvironment(env);
+        process.start(TestEnvironment::buildBinDir() + QStringLiteral("/mousecfg"), {QLatin1String(option)});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 0);
+        const QByteArray out = process.readAllStandardOutput();
+        QVERIFY2(option == QByteArray("--help") ? out.startsWith("Usage: mousecfg") : out == "mousecfg " MOUSECFG_VERSION "\n",
+                 out.constData());
+    }
+
+    // Help columns: every description of lighting's options starts in one
+    // column, two blanks after the longest option.
+    const QByteArray help = cli({"lighting", "--help"}).out;
+    QList<QByteArray> lines = help.mid(help.indexOf("Options:\n") + 9).split('\n');
+    lines.removeAll(QByteArray());
+    QVERIFY(lines.size() > 5);
+    int column = 0;
+    for (const QByteArray &line : lines)
+        column = std::max(column, int(line.indexOf("  ", 4)) + 2);
+    for (const QByteArray &line : lines)
+        QVERIFY2(line.mid(column - 2, 2) == "  " && line.at(column) != ' ', line.constData());
+}
+
+void TestCli::completion_data()
+{
+    QTest::addColumn<QString>("line");       // the words before the cursor, the last one being completed
+    QTest::addColumn<QString>("offers");     // what is offered, '|' between; empty: check `has`
+    QTest::addColumn<QString>("has");        // one word that must be among many
+    QTest::addColumn<QString>("hasNot");
+    QTest::newRow("commands") << "d" << "dpi|debounce" << "" << "";
+    QTest::newRow("this mouse's stages") << "dpi " << "" << "STAGES" << "STAGES+1";
+    QTest::newRow("active stage") << "dpi active " << "" << "1" << "active";
+    QTest::newRow("wheel functions") << "button 41 " << "" << "scroll-up" << "copy";
+    QTest::newRow("button functions") << "button 2 " << "" << "copy" << "scroll-up";
+    QTest::newRow("key names") << "button 3 key page-" << "page-up|page-down" << "" << "";
+    QTest::newRow("key names to quote") << "button 3 key " << "" << "\\[" << "[";
+    QTest::newRow("combo keys") << "button 3 combo ctrl+page-u" << "ctrl+page-up" << "" << "";
+    QTest::newRow("effects") << "lighting yo" << "yo-yo" << "" << "";
+    QTest::newRow("no option twice") << "lighting wave --speed 2 --s" << "--sleep" << "" << "";
+    QTest::newRow("option values") << "lighting wave --speed " << "1|2|3|4|5" << "" << "";
+}
+
+void TestCli::completion()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, offers);
+    QFETCH(QString, has);
+    QFETCH(QString, hasNot);
+    const int stages = ProductDescriptor::boundedDpiStageCount();
+    has.replace(QStringLiteral("STAGES"), QString::number(stages));
+    hasNot.replace(QStringLiteral("STAGES+1"), QString::number(stages + 1));
+    // bash-completion's helpers stood in for; the program found on PATH.
+    const QString script = QStringLiteral(
+        "_init_completion() { words=(\"${COMP_WORDS[@]}\"); cword=$COMP_CWORD; cur=${COMP_WORDS[COMP_CWORD]}; "
+        "prev=${COMP_WORDS[COMP_CWORD-1]}; }\n"
+        "compopt() { :; }\n"
+        "source \"$1\"\n"
+        "read -ra COMP_WORDS <<<\"mousecfg-cli $2\"\n"
+        "[[ $2 == *' ' ]] && COMP_WORDS+=('')\n"
+        "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); COMPREPLY=(); _mousecfg_cli\n"
+        "printf '%s\\n' \"${COMPREPLY[@]}\"\n");
+    QProcess bash;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PATH"), TestEnvironment::buildBinDir() + QLatin1Char(':') + env.value("PATH"));
+    bash.setProcessEnvironment(env);
+    bash.start(QStringLiteral("bash"),
+               {"-c", script, "_",
+                qEnvironmentVariable("MOUSECFG_SOURCE_DIR") + QStringLiteral("/resources/linux/completion/mousecfg-cli"),
+                line});
+    QVERIFY(bash.waitForFinished(30000));
+    QCOMPARE(bash.exitCode(), 0);
+    QStringList offered = QString::fromUtf8(bash.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (!offers.isEmpty()) {
+        offered.sort();
+        QStringList expected = offers.split(QLatin1Char('|'));
+        expected.sort();
+        QCOMPARE(offered, expected);
+    }
+    if (!has.isEmpty())
+        QVERIFY2(offered.contains(has), qPrintable(offered.join(' ')));
+    if (!hasNot.isEmpty())
+        QVERIFY2(!offered.contains(hasNot), qPrintable(offered.join(' ')));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

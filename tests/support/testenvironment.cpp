@@ -131,3 +131,14 @@ QStringList loadedGraphicsDrivers()
     }
     return drivers;
 }
+
+QMap<QString, QByteArray> filesBelow(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(path, readWholeFile(path));
+    }
+    return files;
+}

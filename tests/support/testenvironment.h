@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -46,3 +47,7 @@ QStringList loadedGraphicsDrivers();
 
 // Reads a whole file (empty when missing).
 QByteArray readWholeFile(const QString &path);
+
+// Every file below `dir` (sub-folders too) with its bytes: a test compares
+// two of these to see that a refused command changed nothing.
+QMap<QString, QByteArray> filesBelow(const QString &dir);

@@ -301,6 +301,22 @@ QString notOffered(int entry, int code, const QString &word)
     return QStringLiteral("%1 is in no menu of the button page").arg(label);
 }
 
+// "1-6, 41, 42": the entries the mouse receives, runs joined.
+QString receivedEntries(int buttonCount)
+{
+    QStringList runs;
+    for (int entry = 0; entry < kButtonEntryCount; ++entry) {
+        if (!entryReachesMouse(entry, buttonCount))
+            continue;
+        int last = entry;
+        while (last + 1 < kButtonEntryCount && entryReachesMouse(last + 1, buttonCount))
+            ++last;
+        runs << (last == entry ? QString::number(entry + 1) : QStringLiteral("%1-%2").arg(entry + 1).arg(last + 1));
+        entry = last;
+    }
+    return runs.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 Outcome assign(const CliCommands::Parsed &parsed, ProfileData &profile)
@@ -310,9 +326,11 @@ Outcome assign(const CliCommands::Parsed &parsed, ProfileData &profile)
     const int number = args.at(0).toInt(&ok, 10);
     if (!ok)
         return malformed(QStringLiteral("button takes the entry number 1..%1 first").arg(kButtonEntryCount));
-    if (number < 1 || number > kButtonEntryCount)
-        return refused(QStringLiteral("the button entries are 1 to %1").arg(kButtonEntryCount));
+    const int buttonCount = ProductDescriptor::buttonCount();
     const int entry = number - 1;
+    if (number < 1 || number > kButtonEntryCount || !entryReachesMouse(entry, buttonCount))
+        return refused(QStringLiteral("this mouse has no button entry %1; its entries are %2")
+                           .arg(args.at(0), receivedEntries(buttonCount)));
     const int code = functionCode(args.at(1));
     const QString why = notOffered(entry, code, args.at(1));
     if (!why.isEmpty())
@@ -321,7 +339,6 @@ Outcome assign(const CliCommands::Parsed &parsed, ProfileData &profile)
     if (!stray.isEmpty())
         return malformed(stray);
 
-    const int buttonCount = ProductDescriptor::buttonCount();
     switch (assignmentRefusal(profile.buttons, entry, code, buttonCount, countMacros())) {
     case AssignmentRefusal::LastLeftClick: return refused(QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
     case AssignmentRefusal::GunFileOnFirstButton: return refused(QStringLiteral("Left Button Can not be Gun Function."));
@@ -350,10 +367,7 @@ Outcome assign(const CliCommands::Parsed &parsed, ProfileData &profile)
     if (result.exitCode != 0)
         return result;
     profile.buttons[size_t(entry)] = button;
-    QString text = QStringLiteral("button %1: %2").arg(number).arg(what);
-    if (!entryReachesMouse(entry, buttonCount))
-        text += QStringLiteral(" (kept in the settings; this mouse does not receive entry %1)").arg(number);
-    return {0, text};
+    return {0, QStringLiteral("button %1: %2").arg(number).arg(what)};
 }
 
 } // namespace CliButton

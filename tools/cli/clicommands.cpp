@@ -1,11 +1,14 @@
 #include "clicommands.h"
 
 #include "cliappprofile.h"
+#include "clioutput.h"
+#include "clisuggest.h"
 
 #include "config/functioncatalogue.h"
 #include "config/functionmenus.h"
 
-#include <QCommandLineParser>
+#include <algorithm>
+
 
 namespace CliCommands {
 
@@ -40,22 +43,11 @@ QString wrapped(const QStringList &words)
 
 QString buttonDetails()
 {
-    QStringList plain;
-    for (const FunctionMenuSection &section : mainFunctionMenu(true, true)) {
-        for (int code : section.codes) {
-            if (!findFunction(code) || findFunction(code)->fields == UsesNoField)
-                plain << typedLabel(code);
-        }
-    }
-    QStringList wheel;
-    for (int code : wheelFunctionMenu()) {
-        wheel << (code == Fun::SingleKey  ? QStringLiteral("key")
-                  : code == Fun::ComboKey ? QStringLiteral("combo")
-                                          : typedLabel(code));
-    }
+    const QStringList plain = functionWords(false, true, true);
+    const QStringList wheel = functionWords(true, true, true);
     return QStringLiteral(
-               "INDEX: 1..20 the buttons over the front picture, 21..40 those over the side\n"
-               "picture, 41 wheel up, 42 wheel down (as show numbers them).\n"
+               "INDEX: an entry the mouse receives, as show lists them: its buttons from 1,\n"
+               "41 wheel up, 42 wheel down. Other entries are refused.\n"
                "FUNCTION: a text of the button page's menus in any letter case, blanks typed\n"
                "as '-' or left out (\"Play/Pause\", play/pause, dpi+, dpi-switch):\n")
            + wrapped(plain)
@@ -116,7 +108,10 @@ QList<CommandSpec> buildCommands()
                         QStringLiteral("Only what changed, or everything with --full."), 0, 0,
                         {{QStringLiteral("full"), QString(), QStringLiteral("send everything")}}, false};
     list << CommandSpec{QStringLiteral("save"), QStringLiteral("FILE.conf"),
-                        QStringLiteral("export the whole configuration"), QString(), 1, 1, {}, false};
+                        QStringLiteral("export the whole configuration"),
+                        QStringLiteral("Writes a new file; an existing file is replaced only with --force, and\n"
+                                       "nothing but a regular file is ever replaced."),
+                        1, 1, {{QStringLiteral("force"), QString(), QStringLiteral("replace an existing file")}}, false};
     list << CommandSpec{QStringLiteral("load"), QStringLiteral("FILE.conf"),
                         QStringLiteral("import a whole configuration and send it"), QString(), 1, 1, {}, false};
     list << CommandSpec{QStringLiteral("profile"), QStringLiteral("N"),
@@ -155,7 +150,7 @@ QList<CommandSpec> buildCommands()
                           QStringLiteral("light off while the mouse moves")}},
                         true};
     list << CommandSpec{QStringLiteral("button"), QStringLiteral("INDEX FUNCTION [ARGS]"),
-                        QStringLiteral("give button entry INDEX (1..42) a function of the button menus"),
+                        QStringLiteral("give button entry INDEX a function of the button menus"),
                         buttonDetails(), 2, 8,
                         {profile,
                          {QStringLiteral("times"), QStringLiteral("N"), QStringLiteral("fire: how often, 1..255 (3)")},
@@ -165,12 +160,15 @@ QList<CommandSpec> buildCommands()
                          {QStringLiteral("mode"), QStringLiteral("MODE"),
                           QStringLiteral("macro, gunfile: count, while-held or until-pressed")}},
                         true};
-    list << CommandSpec{QStringLiteral("macro"), QStringLiteral("list | import FILE... | export NAME FILE | delete NAME"),
+    list << CommandSpec{QStringLiteral("macro"), QStringLiteral("list | import FILE... | export NAME FILE|DIR/ | delete NAME"),
                         QStringLiteral("the macro library: list, import, export or delete macros"),
                         QStringLiteral("import copies .MSMACRO files into the library under their file names; a\n"
-                                       "name the library holds already is refused (\"Macro Exist!\").\n"
-                                       "export copies a macro to FILE (.MSMACRO is added when missing); an\n"
-                                       "existing file is replaced only with --force.\n"
+                                       "name the library holds already is refused (\"Macro Exist!\"), and so is\n"
+                                       "a file that is no macro file. When some files went in and others not,\n"
+                                       "the exit code is 3.\n"
+                                       "export copies a macro to FILE (.MSMACRO is added when missing), or into\n"
+                                       "the folder DIR as NAME.MSMACRO; an existing file is replaced only with\n"
+                                       "--force, and nothing but a regular file is ever replaced.\n"
                                        "delete removes the macro from the list and its file, as the macro page\n"
                                        "does; buttons that name it are listed and play nothing until they are\n"
                                        "given another function. Nothing is sent to the mouse."),
@@ -178,12 +176,32 @@ QList<CommandSpec> buildCommands()
                         {{QStringLiteral("force"), QString(), QStringLiteral("export: replace an existing file")}},
                         false};
     list << CliAppProfile::spec();
+    list << CommandSpec{QStringLiteral("complete"), QStringLiteral("WHAT [ENTRY]"),
+                        QStringLiteral("words for the shell completion"), QString(), 1, 2, {}, false, true};
     return list;
 }
 
-int toInt(const QString &text, bool *ok) { return text.toInt(ok, 10); }
-
 } // namespace
+
+QStringList functionWords(bool wheel, bool macroEnabled, bool ledEnabled)
+{
+    QStringList words;
+    if (wheel) {
+        for (int code : wheelFunctionMenu()) {
+            words << (code == Fun::SingleKey  ? QStringLiteral("key")
+                      : code == Fun::ComboKey ? QStringLiteral("combo")
+                                              : typedLabel(code));
+        }
+        return words;
+    }
+    for (const FunctionMenuSection &section : mainFunctionMenu(macroEnabled, ledEnabled)) {
+        for (int code : section.codes) {
+            if (!findFunction(code) || findFunction(code)->fields == UsesNoField)
+                words << typedLabel(code);
+        }
+    }
+    return words;
+}
 
 const QList<CommandSpec> &commands()
 {
@@ -220,79 +238,158 @@ QString Parsed::value(const QString &option) const
     return QString();
 }
 
+namespace {
+
+// The options every command takes besides its own.
+const QStringList &generalOptions()
+{
+    static const QStringList names{QStringLiteral("help"), QStringLiteral("version"), QStringLiteral("virtual"),
+                                   QStringLiteral("no-apply")};
+    return names;
+}
+
+// "-800": a negative number, which a setter refuses as out of range, not
+// three short options.
+bool negativeNumber(const QString &word)
+{
+    bool ok = false;
+    return word.size() > 1 && word.startsWith(QLatin1Char('-')) && (word.toLongLong(&ok), ok);
+}
+
+QString dashed(const QString &name) { return QStringLiteral("--") + name; }
+
+} // namespace
+
+QStringList commandNames()
+{
+    QStringList names;
+    for (const CommandSpec &spec : commands()) {
+        if (!spec.hidden)
+            names << spec.name;
+    }
+    return names;
+}
+
+QStringList optionNames(const CommandSpec *spec)
+{
+    QStringList names;
+    for (const QString &name : generalOptions()) {
+        if (spec == nullptr || name != QLatin1String("no-apply") || spec->writes)
+            names << dashed(name);
+    }
+    if (spec) {
+        for (const OptionSpec &option : spec->options)
+            names << dashed(option.name);
+    }
+    return names;
+}
+
 Parsed parse(const QStringList &arguments)
 {
     Parsed parsed;
-    const QString program = arguments.value(0, QStringLiteral("mousecfg-cli"));
-
-    // The options of every command, up to the command word.
-    QCommandLineParser general;
-    general.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
-    const QCommandLineOption virtualMouse(QStringLiteral("virtual"), QString());
-    const QCommandLineOption noApply(QStringLiteral("no-apply"), QString());
-    general.addOptions({help, virtualMouse, noApply});
-    if (!general.parse(arguments)) {
-        parsed.error = general.errorText();
-        return parsed;
-    }
-    parsed.help = general.isSet(help);
-    parsed.virtualMouse = general.isSet(virtualMouse);
-    parsed.noApply = general.isSet(noApply);
-    const QStringList rest = general.positionalArguments();
-    if (rest.isEmpty()) {
-        if (!parsed.help)
-            parsed.error = QStringLiteral("no command given");
-        return parsed;
-    }
-    parsed.command = rest.first();
-    const CommandSpec *spec = find(parsed.command);
-    if (!spec) {
-        parsed.error = QStringLiteral("unknown command %1").arg(parsed.command);
-        return parsed;
-    }
-
-    // The command's own options, anywhere after it.
-    QCommandLineParser own;
-    own.addOptions({help, virtualMouse});
-    if (spec->writes)
-        own.addOption(noApply);
-    QList<QCommandLineOption> specific;
-    for (const OptionSpec &option : spec->options)
-        specific << QCommandLineOption(option.name, option.description, option.valueName);
-    own.addOptions(specific);
-    if (!own.parse(QStringList{program} + rest.mid(1))) {
-        parsed.error = QStringLiteral("%1: %2").arg(parsed.command, own.errorText());
-        return parsed;
-    }
-    parsed.help = parsed.help || own.isSet(help);
-    parsed.virtualMouse = parsed.virtualMouse || own.isSet(virtualMouse);
-    parsed.noApply = parsed.noApply || (spec->writes && own.isSet(noApply));
-    for (int i = 0; i < specific.size(); ++i) {
-        if (!own.isSet(specific[i]))
+    const CommandSpec *spec = nullptr;
+    const auto fail = [&parsed](const QString &text) {
+        if (parsed.error.isEmpty())
+            parsed.error = text;
+    };
+    bool optionsEnded = false;
+    for (int i = 1; i < arguments.size() && parsed.error.isEmpty(); ++i) {
+        const QString &word = arguments.at(i);
+        if (optionsEnded || word == QLatin1String("-") || !word.startsWith(QLatin1Char('-'))
+            || (spec && negativeNumber(word))) {
+            if (!spec) {
+                spec = find(word);
+                parsed.command = word;
+                if (!spec)
+                    fail(CliSuggest::withHint(QStringLiteral("unknown command \"%1\"").arg(word), word, commandNames()));
+            } else {
+                parsed.arguments << word;
+            }
             continue;
-        if (spec->options[i].valueName.isEmpty())
-            parsed.switches << spec->options[i].name;
-        else
-            parsed.values << qMakePair(spec->options[i].name, own.value(specific[i]));
+        }
+        if (word == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (word == QLatin1String("-h")) {
+            parsed.help = true;
+            continue;
+        }
+        // --name, --name=value or --name value.
+        const int equals = int(word.indexOf(QLatin1Char('=')));
+        const QString name = word.mid(2, equals < 0 ? -1 : equals - 2);
+        const bool inline_ = equals >= 0;
+        if (!word.startsWith(QLatin1String("--")) || !optionNames(spec).contains(dashed(name))) {
+            const QString where = spec ? QStringLiteral("%1: ").arg(spec->name) : QString();
+            if (spec && name == QLatin1String("no-apply") && !spec->writes)
+                fail(where + QStringLiteral("--no-apply belongs to the commands that change a setting"));
+            else
+                fail(CliSuggest::withHint(where + QStringLiteral("unknown option %1").arg(word.left(equals < 0 ? -1 : equals)),
+                                          word.left(equals < 0 ? -1 : equals), optionNames(spec)));
+            continue;
+        }
+        const OptionSpec *option = nullptr;
+        if (spec) {
+            for (const OptionSpec &candidate : spec->options) {
+                if (candidate.name == name)
+                    option = &candidate;
+            }
+        }
+        if (!option || option->valueName.isEmpty()) {
+            if (inline_)
+                fail(QStringLiteral("%1 takes no value").arg(dashed(name)));
+            else if (name == QLatin1String("help"))
+                parsed.help = true;
+            else if (name == QLatin1String("version"))
+                parsed.version = true;
+            else if (name == QLatin1String("virtual"))
+                parsed.virtualMouse = true;
+            else if (name == QLatin1String("no-apply"))
+                parsed.noApply = true;
+            else if (parsed.switches.contains(name))
+                fail(QStringLiteral("%1 is given twice").arg(dashed(name)));
+            else
+                parsed.switches << name;
+            continue;
+        }
+        if (!inline_ && i + 1 >= arguments.size()) {
+            fail(QStringLiteral("%1 takes %2").arg(dashed(name), option->valueName));
+            continue;
+        }
+        if (parsed.isSet(name)) {
+            fail(QStringLiteral("%1 is given twice").arg(dashed(name)));
+            continue;
+        }
+        parsed.values << qMakePair(name, inline_ ? word.mid(equals + 1) : arguments.at(++i));
     }
-    parsed.arguments = own.positionalArguments();
-    if (parsed.help)
+    if (!parsed.error.isEmpty() || parsed.help || parsed.version)
         return parsed;
-
-    if (parsed.noApply && !spec->writes)
-        parsed.error = QStringLiteral("--no-apply belongs to the commands that change a setting");
-    else if (parsed.arguments.size() < spec->minArguments || parsed.arguments.size() > spec->maxArguments)
-        parsed.error = QStringLiteral("%1 takes %2").arg(parsed.command,
-                                                         spec->arguments.isEmpty() ? QStringLiteral("no argument")
-                                                                                   : spec->arguments);
-    else if (parsed.isSet(QStringLiteral("profile"))) {
+    if (!spec) {
+        fail(QStringLiteral("no command given"));
+        return parsed;
+    }
+    if (parsed.noApply && !spec->writes) {
+        fail(QStringLiteral("--no-apply belongs to the commands that change a setting"));
+        return parsed;
+    }
+    if (parsed.arguments.size() < spec->minArguments || parsed.arguments.size() > spec->maxArguments) {
+        fail(QStringLiteral("%1 takes %2").arg(parsed.command, spec->arguments.isEmpty() ? QStringLiteral("no argument")
+                                                                                         : spec->arguments));
+    } else if (parsed.isSet(QStringLiteral("profile"))) {
         bool ok = false;
-        const int n = toInt(parsed.value(QStringLiteral("profile")), &ok);
-        if (!ok || n < 1 || n > 5)
-            parsed.error = QStringLiteral("--profile takes a number from 1 to 5");
+        const int n = parsed.value(QStringLiteral("profile")).toInt(&ok, 10);
+        if (!ok || n < 1 || n > 5) {
+            fail(QStringLiteral("--profile takes a number from 1 to 5"));
+            // A number that names no profile is a value out of range.
+            parsed.errorCode = ok ? CliOutput::kDataError : CliOutput::kUsage;
+        }
     }
     return parsed;
+}
+
+QString versionText()
+{
+    return QStringLiteral("mousecfg-cli " MOUSECFG_VERSION);
 }
 
 QString generalHelp()
@@ -300,6 +397,8 @@ QString generalHelp()
     QString text = QStringLiteral("Usage: mousecfg-cli [--virtual] [--no-apply] COMMAND [ARGUMENTS] [OPTIONS]\n"
                                   "       mousecfg-cli COMMAND --help\n\nCommands:\n");
     for (const CommandSpec &spec : commands()) {
+        if (spec.hidden)
+            continue;
         const QString head = spec.arguments.isEmpty() ? spec.name : spec.name + QLatin1Char(' ') + spec.arguments;
         text += QStringLiteral("  %1\n      %2\n").arg(head, spec.summary);
     }
@@ -308,11 +407,13 @@ QString generalHelp()
         "  --virtual     use the virtual mouse (the same as MOUSECFG_SIMULATE=1)\n"
         "  --no-apply    only write the settings; the next apply sends them\n"
         "  -h, --help    this text, or a command's own with COMMAND --help\n"
+        "  --version     the program's version\n"
         "\n"
         "Profiles and DPI stages are counted from 1.\n"
-        "Exit codes: 0 done, 1 no mouse, 2 the mouse did not confirm, 4 write failed,\n"
-        "5 mouse sleeping or off, 64 usage, 65 a value the mouse does not take or a file\n"
-        "not for this mouse (nothing written), 66 file not found, 73 file not written.\n");
+        "Exit codes: 0 done, 1 no mouse, 2 the mouse did not confirm, 3 some files\n"
+        "imported, others not, 4 write failed, 5 mouse sleeping or off, 64 usage,\n"
+        "65 a value the mouse does not take or a file not for this mouse (nothing\n"
+        "written), 66 file not found, 73 file not written.\n");
     return text;
 }
 
@@ -323,17 +424,22 @@ QString commandHelp(const CommandSpec &spec)
                             spec.summary.left(1).toUpper() + spec.summary.mid(1));
     if (!spec.details.isEmpty())
         text += spec.details + QLatin1Char('\n');
-    text += QStringLiteral("\nOptions:\n");
-    for (const OptionSpec &option : spec.options) {
-        const QString head = option.valueName.isEmpty() ? QStringLiteral("--") + option.name
-                                                        : QStringLiteral("--%1 %2").arg(option.name, option.valueName);
-        text += QStringLiteral("  %1%2\n").arg(head.leftJustified(16), option.description);
-    }
+    QList<QPair<QString, QString>> rows;
+    for (const OptionSpec &option : spec.options)
+        rows << qMakePair(option.valueName.isEmpty() ? dashed(option.name)
+                                                     : QStringLiteral("--%1 %2").arg(option.name, option.valueName),
+                          option.description);
     if (spec.writes)
-        text += QStringLiteral("  %1only write the settings; the next apply sends them\n")
-                    .arg(QStringLiteral("--no-apply").leftJustified(16));
-    text += QStringLiteral("  %1the virtual mouse\n").arg(QStringLiteral("--virtual").leftJustified(16));
-    text += QStringLiteral("  %1this text\n").arg(QStringLiteral("-h, --help").leftJustified(16));
+        rows << qMakePair(QStringLiteral("--no-apply"), QStringLiteral("only write the settings; the next apply sends them"));
+    rows << qMakePair(QStringLiteral("--virtual"), QStringLiteral("the virtual mouse"));
+    rows << qMakePair(QStringLiteral("-h, --help"), QStringLiteral("this text"));
+    // The descriptions start in one column, two blanks after the longest head.
+    int width = 0;
+    for (const auto &row : rows)
+        width = std::max(width, int(row.first.size()));
+    text += QStringLiteral("\nOptions:\n");
+    for (const auto &row : rows)
+        text += QStringLiteral("  %1  %2\n").arg(row.first.leftJustified(width), row.second);
     return text;
 }
 

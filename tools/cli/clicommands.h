@@ -24,6 +24,7 @@ struct CommandSpec {
     int maxArguments = 0;
     QList<OptionSpec> options;
     bool writes = false;   // takes --no-apply
+    bool hidden = false;   // a helper for the shell completion, not listed
 };
 
 const QList<CommandSpec> &commands();
@@ -38,7 +39,9 @@ struct Parsed {
     bool virtualMouse = false;
     bool noApply = false;
     bool help = false;                // --help: of the command, or the general one
-    QString error;                    // a usage error (exit 64)
+    bool version = false;             // --version
+    QString error;                    // a usage error, one line
+    int errorCode = 64;               // 64 malformed, 65 a number out of range
 
     bool isSet(const QString &option) const;
     QString value(const QString &option) const;
@@ -46,6 +49,17 @@ struct Parsed {
 
 Parsed parse(const QStringList &arguments);
 
+// The names of the listed commands, and "--NAME" of every option `spec`
+// takes (the general ones included; null: those before a command).
+QStringList commandNames();
+QStringList optionNames(const CommandSpec *spec);
+
+// The function words `button` takes without more arguments, as typed
+// ("browser-home", "dpi+"): those of the buttons' menus, or the wheel's
+// (with "key" and "combo" for its two that take a key).
+QStringList functionWords(bool wheel, bool macroEnabled, bool ledEnabled);
+
+QString versionText();
 QString generalHelp();
 QString commandHelp(const CommandSpec &spec);
 

@@ -6,9 +6,13 @@
 #include "config/macrofile.h"
 #include "config/macrolibrary.h"
 #include "config/mouseconfig.h"
+#include "config/outputtarget.h"
 #include "config/paths.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace CliMacro {
 
@@ -46,33 +50,41 @@ int importFiles(const QStringList &paths)
     const MacroLibrary::ImportReport report = MacroLibrary::importFiles(paths);
     for (const QString &name : report.imported)
         CliOutput::line(QStringLiteral("imported: %1").arg(name));
-    int result = 0;
-    if (!report.existing.isEmpty()) {
-        CliOutput::error(QStringLiteral("Macro Exist! %1").arg(listed(report.existing)));
-        result = CliOutput::kDataError;
-    }
-    if (!report.refused.isEmpty()) {
-        CliOutput::error(QStringLiteral("These files cannot be macro names: %1").arg(listed(report.refused)));
-        result = CliOutput::kDataError;
-    }
+    // What was refused, each with its reason; the worst reason decides the
+    // code when nothing was imported.
+    int refusal = 0;
+    const auto refuse = [&refusal](const QStringList &files, const QString &text, int code) {
+        if (files.isEmpty())
+            return;
+        CliOutput::error(text.arg(listed(files)));
+        refusal = std::max(refusal, code);
+    };
+    refuse(report.existing, QStringLiteral("Macro Exist! %1"), CliOutput::kDataError);
+    refuse(report.refused, QStringLiteral("These files cannot be macro names: %1"), CliOutput::kDataError);
+    refuse(report.notMacro, QStringLiteral("These files are not macro files: %1"), CliOutput::kDataError);
     if (report.listFull) {
         CliOutput::error(QStringLiteral("TOO MANY MACROS TO BE CREATE!"));
-        result = CliOutput::kDataError;
+        refusal = std::max(refusal, int(CliOutput::kDataError));
     }
-    if (!report.failed.isEmpty()) {
-        CliOutput::error(QStringLiteral("These files could not be imported: %1").arg(listed(report.failed)));
-        result = CliOutput::kCantCreate;
-    }
-    return result;
+    refuse(report.failed, QStringLiteral("These files could not be imported: %1"), CliOutput::kCantCreate);
+    if (refusal == 0)
+        return 0;
+    // Some went in: the library changed, which 65 ("nothing written") would deny.
+    return report.imported.isEmpty() ? refusal : CliOutput::kPartial;
 }
 
 int exportMacro(const QString &name, const QString &path, bool force)
 {
     if (const int bad = checkListed(name))
         return bad;
-    const QString target = MacroLibrary::withMacroSuffix(path);
-    if (QFileInfo::exists(target) && !force) {
-        CliOutput::error(QStringLiteral("%1 exists; --force replaces it").arg(target));
+    // A folder (or a path ending in '/') receives NAME.MSMACRO, as the macro
+    // page's export into a folder names it.
+    const bool folder = path.endsWith(QLatin1Char('/')) || QFileInfo(path).isDir();
+    const QString target = folder ? QDir(path).filePath(MacroLibrary::withMacroSuffix(name))
+                                  : MacroLibrary::withMacroSuffix(path);
+    const OutputTarget::Verdict verdict = OutputTarget::check(target, force);
+    if (!OutputTarget::writable(verdict)) {
+        CliOutput::error(OutputTarget::message(verdict, target, QStringLiteral("--force")));
         return CliOutput::kCantCreate;
     }
     if (!MacroLibrary::exportTo(name, target)) {
@@ -89,7 +101,12 @@ int deleteFromLibrary(const QString &name, const MouseConfig &config, const std:
         return bad;
     // As on the macro page: the file and its list slot go; buttons that name
     // the macro keep their entry and play nothing until given another.
-    deleteMacro(name);
+    if (!deleteMacro(name)) {
+        CliOutput::error(QStringLiteral("%1 could not be deleted: the list in %2 or the file in %3 could not be "
+                                        "changed")
+                             .arg(name, Paths::configFile(), Paths::macroDir()));
+        return CliOutput::kCantCreate;
+    }
     CliOutput::line(QStringLiteral("deleted: %1").arg(name));
     const std::vector<MacroAssignment> left = findMacroAssignments(config, name);
     for (const MacroAssignment &button : left)
@@ -109,7 +126,7 @@ int run(const CliCommands::Parsed &parsed, const MouseConfig &config, const std:
     const QString action = args.value(0);
     const bool force = parsed.isSet(QStringLiteral("force"));
     if (force && action != QLatin1String("export")) {
-        CliOutput::error(QStringLiteral("--force belongs to macro export"));
+        CliOutput::usageError(QStringLiteral("--force belongs to macro export"), parsed.command);
         return CliOutput::kUsage;
     }
     if (action == QLatin1String("list") && args.size() == 1) {
@@ -123,7 +140,8 @@ int run(const CliCommands::Parsed &parsed, const MouseConfig &config, const std:
         return exportMacro(args.at(1), args.at(2), force);
     if (action == QLatin1String("delete") && args.size() == 2)
         return deleteFromLibrary(args.at(1), config, parsed.noApply ? std::function<int()>() : upload);
-    CliOutput::error(QStringLiteral("macro takes list, import FILE..., export NAME FILE or delete NAME"));
+    CliOutput::usageError(QStringLiteral("macro takes list, import FILE..., export NAME FILE|DIR/ or delete NAME"),
+                          parsed.command);
     return CliOutput::kUsage;
 }
 

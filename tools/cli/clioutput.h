@@ -8,6 +8,7 @@
 namespace CliOutput {
 
 // Exit codes besides the device result codes 0, 1, 2, 4 and 5.
+constexpr int kPartial = 3;      // some of several files were taken, others not
 constexpr int kUsage = 64;       // bad command line
 constexpr int kDataError = 65;   // a file that is not for this mouse, a value the mouse does not take
 constexpr int kNoInput = 66;     // the file to load does not exist
@@ -30,8 +31,12 @@ public:
 void line(const QString &text);
 void error(const QString &text);
 void json(const QJsonObject &object);
+// A usage error: its one line, then where the help is ("mousecfg-cli
+// COMMAND --help" when a command was recognised).
+void usageError(const QString &text, const QString &command = QString());
 
 // The message the program shows for a device result code; empty for 0.
+// No mouse found comes with how a normal user is given access to it.
 QString resultMessage(int result);
 
 } // namespace CliOutput

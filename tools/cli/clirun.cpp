@@ -3,6 +3,7 @@
 #include "cliappprofile.h"
 #include "clibattery.h"
 #include "clicommands.h"
+#include "clicomplete.h"
 #include "climacro.h"
 #include "clioutput.h"
 #include "clisession.h"
@@ -104,19 +105,35 @@ int runCommandLine(const QStringList &arguments, const std::function<void(bool v
 {
     const CliCommands::Parsed parsed = CliCommands::parse(arguments);
     const CliCommands::CommandSpec *spec = CliCommands::find(parsed.command);
-    if (parsed.help && parsed.error.isEmpty()) {
+    if (spec && spec->hidden)
+        spec = nullptr;
+    if (!parsed.error.isEmpty()) {
+        CliOutput::usageError(parsed.error, spec ? spec->name : QString());
+        return parsed.errorCode;
+    }
+    if (parsed.version) {
+        CliOutput::line(CliCommands::versionText());
+        return 0;
+    }
+    if (parsed.help) {
         CliOutput::line(spec ? CliCommands::commandHelp(*spec) : CliCommands::generalHelp());
         return 0;
     }
-    if (!parsed.error.isEmpty()) {
-        CliOutput::error(parsed.error);
-        CliOutput::error(spec ? CliCommands::commandHelp(*spec) : CliCommands::generalHelp());
-        return CliOutput::kUsage;
+    const QString &command = parsed.command;
+    if (command == QLatin1String("profile")) {
+        bool ok = false;
+        parsed.arguments.value(0).toInt(&ok, 10);
+        if (!ok) {
+            CliOutput::usageError(QStringLiteral("profile takes a number from 1 to 5"), command);
+            return CliOutput::kUsage;
+        }
+        if (profileNumber(parsed.arguments.value(0)) == 0) {
+            CliOutput::error(QStringLiteral("the mouse has profiles 1 to 5"));
+            return CliOutput::kDataError;
+        }
     }
-    if (parsed.command == QLatin1String("profile") && profileNumber(parsed.arguments.value(0)) == 0) {
-        CliOutput::error(QStringLiteral("profile takes a number from 1 to 5"));
-        return CliOutput::kUsage;
-    }
+    if (command == QLatin1String("complete"))
+        return CliComplete::run(parsed.arguments);
 
     const bool handed = handedToWindow(parsed);
     if (handed) {
@@ -167,7 +184,7 @@ int runParsedCommand(const CliCommands::Parsed &parsed, CliSession &session)
     if (command == QLatin1String("load"))
         return session.load(parsed.arguments.value(0));
     if (command == QLatin1String("save"))
-        return session.save(parsed.arguments.value(0));
+        return session.save(parsed.arguments.value(0), parsed.isSet(QStringLiteral("force")));
     if (command == QLatin1String("profile"))
         return session.profile(profileNumber(parsed.arguments.value(0)));
     if (command == QLatin1String("macro"))
@@ -183,6 +200,10 @@ int runParsedCommand(const CliCommands::Parsed &parsed, CliSession &session)
         outcome = CliSetters::apply(parsed, session.record(), targetProfile(parsed, session.record()));
     } else if (outcome.exitCode == 0) {
         session.record() = trial;
+    }
+    if (outcome.exitCode == CliOutput::kUsage) {
+        CliOutput::usageError(outcome.message, command);
+        return outcome.exitCode;
     }
     if (outcome.exitCode != 0) {
         CliOutput::error(outcome.message);

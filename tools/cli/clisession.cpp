@@ -4,6 +4,8 @@
 
 #include "config/appconfig.h"
 #include "config/configfile.h"
+#include "config/configrepair.h"
+#include "config/outputtarget.h"
 #include "config/paths.h"
 #include "config/reportrate.h"
 #include "device/profileswitch.h"
@@ -27,6 +29,14 @@ CliSession::CliSession(Device device)
     QString why;
     if (!Paths::ensureConfigs(&why))
         CliOutput::error(QStringLiteral("settings folder: ") + why);
+    bool repairFailed = false;
+    const QStringList restored = ConfigRepair::restoreFromShipped(&repairFailed);
+    if (!restored.isEmpty())
+        CliOutput::error(QStringLiteral("%1 named no product or no sensor; restored from the shipped defaults: %2")
+                             .arg(Paths::configFile(), restored.join(QStringLiteral(", "))));
+    else if (repairFailed)
+        CliOutput::error(QStringLiteral("%1 names no product or no sensor and could not be restored from the "
+                                        "shipped defaults").arg(Paths::configFile()));
     // The records as the files hold them: a save writes only the profiles
     // a command changed.
     m_settings.load();
@@ -129,7 +139,9 @@ int CliSession::upload(bool full, bool readState)
     m_settings.prepare(worker);
     worker.start();
     worker.wait();
-    const int result = worker.result;
+    // Without a command channel nothing could be sent: that is no mouse,
+    // not a failed send.
+    const int result = worker.result != kTransferOk && !CurrentCommandHandle() ? int(kTransferNoDevice) : worker.result;
     if (!worker.settingsSaved) {
         CliOutput::error(QStringLiteral("the settings could not be saved in %1").arg(Paths::configsDir()));
         if (result == kTransferOk)
@@ -161,6 +173,9 @@ int CliSession::load(const QString &path)
         CliOutput::error(QStringLiteral("%1: incomplete configuration (a profile lacks its button or DPI "
                                         "settings); nothing was changed").arg(path));
         return CliOutput::kDataError;
+    case ConfigImport::OutOfRange:
+        CliOutput::error(QStringLiteral("%1: %2; nothing was changed").arg(path, imported.outOfRange));
+        return CliOutput::kDataError;
     case ConfigImport::DuplicateName:
         CliOutput::error(QStringLiteral("Profile is Already Used! (%1: two slots are named \"%2\"); nothing was changed")
                              .arg(path, imported.duplicateName));
@@ -173,8 +188,13 @@ int CliSession::load(const QString &path)
     return upload(false);
 }
 
-int CliSession::save(const QString &path)
+int CliSession::save(const QString &path, bool replace)
 {
+    const OutputTarget::Verdict target = OutputTarget::check(path, replace);
+    if (!OutputTarget::writable(target)) {
+        CliOutput::error(OutputTarget::message(target, path, QStringLiteral("--force")));
+        return CliOutput::kCantCreate;
+    }
     const MouseConfig copy = m_settings.editing();
     // The file is written whole: the product stamp goes in with it, or a
     // later load would refuse the file as another mouse's.
@@ -188,14 +208,14 @@ int CliSession::save(const QString &path)
 int CliSession::profile(int number)
 {
     const int index = number - 1;
-    openDevice();
+    const bool open = openDevice();
     readMouseState();
 
     // The switch itself, as the window's profile menu makes it. The stored
     // active profile follows whatever the mouse said, so that the settings
     // name the profile the user chose.
-    int result = kTransferMouseOff;
-    if (!mouseOff())
+    int result = open ? int(kTransferMouseOff) : int(kTransferNoDevice);
+    if (open && !mouseOff())
         result = SendProfileSwitch(index);
     // Whatever the mouse did with a switch that failed, the next upload
     // sends everything, the new profile's tables included.
@@ -265,14 +285,15 @@ int CliSession::status(bool asJson)
             {"source", snapshot.reported ? "mouse" : "settings"},
             {"result", result},
         };
-        if (snapshot.answered && !off) {
-            object.insert("battery", QJsonObject{{"level", level},
-                                                 {"raw", answer.rawBattery()},
-                                                 {"millivolts", batteryMillivolts(answer.rawBattery())}});
-            object.insert("charging", answer.charge != 0);
-            object.insert("writeStatus", answer.writeStatus);
-            object.insert("sensorMode", answer.sensorMode);
-        }
+        // What the mouse did not answer is null: the keys are always there.
+        const bool known = snapshot.answered && !off;
+        const auto answered = [known](const QJsonValue &value) { return known ? value : QJsonValue(); };
+        object.insert("battery", answered(QJsonObject{{"level", level},
+                                                      {"raw", answer.rawBattery()},
+                                                      {"millivolts", batteryMillivolts(answer.rawBattery())}}));
+        object.insert("charging", answered(answer.charge != 0));
+        object.insert("writeStatus", answered(answer.writeStatus));
+        object.insert("sensorMode", answered(answer.sensorMode));
         CliOutput::json(object);
     } else {
         CliOutput::line(QStringLiteral("connection: %1").arg(connection));
@@ -293,7 +314,7 @@ int CliSession::status(bool asJson)
     if (!open) {
         // A refused mouse has been explained already; it is not disconnected.
         if (deniedDevicePath().isEmpty())
-            CliOutput::error(QStringLiteral("Dongle Disconnect!"));
+            CliOutput::error(CliOutput::resultMessage(kTransferNoDevice));
         return result;
     }
     return finish(result);

@@ -31,7 +31,8 @@ public:
     int status(bool asJson);
     int apply(bool full);
     int load(const QString &path);
-    int save(const QString &path);
+    // Writes a new file, or replaces a regular one when `replace` is set.
+    int save(const QString &path, bool replace);
     int profile(int number);   // 1..5
     // The settings as stored, for a command to read and change.
     MouseConfig &record() { return m_settings.editing(); }

@@ -168,7 +168,7 @@ Outcome setLighting(const CliCommands::Parsed &parsed, MouseConfig &config)
     profile.ledModes[size_t(code)] = led;
     profile.LedSleepTime = sleep;
     profile.LedMoveOFF = moveOff;
-    return done(QStringLiteral("lighting: %1").arg(QLatin1String(effect->name)));
+    return done(QStringLiteral("lighting: %1").arg(LightingEffects::typedName(code)));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "config/appconfig.h"
 #include "config/buttonassignment.h"
+#include "config/buttonrules.h"
 #include "config/dpicode.h"
 #include "config/functioncatalogue.h"
 #include "config/keytables.h"
@@ -9,6 +10,7 @@
 #include "config/mouseconfig.h"
 #include "config/productdescriptor.h"
 #include "config/profilerules.h"
+#include "config/settingranges.h"
 
 #include <QJsonArray>
 
@@ -82,7 +84,11 @@ QJsonObject toJson(const MouseConfig &config, int profileIndex)
     const ProfileData &lit = config.profiles[size_t(lightingProfileIndex(config, AppConfig::currentProductName()))];
     const LedModeInfo &led = lit.ledModes[size_t(lit.ledModeIndex())];
     QJsonArray buttons;
+    // Only the entries this mouse receives: the others are settings it never sees.
+    const int buttonCount = ProductDescriptor::buttonCount();
     for (int i = 0; i < kButtonEntryCount; ++i) {
+        if (!entryReachesMouse(i, buttonCount))
+            continue;
         const ButtonInfo &b = profile.buttons[size_t(i)];
         QJsonObject entry{{"index", i + 1}, {"function", b.Fun}, {"name", buttonText(b)}};
         if (b.Fun == Fun::Macro || b.Fun == Fun::GunFile)
@@ -96,16 +102,14 @@ QJsonObject toJson(const MouseConfig &config, int profileIndex)
         {"dpiStages", stages},
         {"activeDpiStage", profile.dpi + 1},
         {"reportRate", QJsonObject{{"code", profile.pollrate}, {"hz", rateHz(profile.pollrate)}}},
-        {"lift", config.LiftHigh},
+        {"lift", SettingRanges::liftMillimetres(config.LiftHigh)},
         {"debounce", config.Debounce},
         {"scroll", profile.scrollspeed},
         {"angle", config.AngleValue != 0},
         {"jitter", config.Jitter != 0},
         {"sync", config.Sync != 0},
         {"lighting", QJsonObject{{"effect", lit.LedMode},
-                                 {"effectName", LightingEffects::effect(lit.LedMode)
-                                                    ? QString::fromLatin1(LightingEffects::effect(lit.LedMode)->name)
-                                                    : QString()},
+                                 {"effectName", LightingEffects::typedName(lit.LedMode)},
                                  {"colour", led.RGB.isValid() ? led.RGB.name() : QString()},
                                  {"brightness", led.bright},
                                  {"speed", led.breath},
@@ -132,7 +136,7 @@ QStringList toLines(const MouseConfig &config, int profileIndex)
                      .arg(s.value("stage").toInt() == o.value("activeDpiStage").toInt() ? " (active)" : "");
     }
     lines << QStringLiteral("report rate: %1 Hz").arg(o.value("reportRate").toObject().value("hz").toInt());
-    lines << QStringLiteral("lift: %1 mm").arg(config.LiftHigh);
+    lines << QStringLiteral("lift: %1 mm").arg(o.value("lift").toInt());
     lines << QStringLiteral("debounce: %1").arg(config.Debounce);
     lines << QStringLiteral("scroll: %1").arg(o.value("scroll").toInt());
     lines << QStringLiteral("angle: %1").arg(onOff(config.AngleValue));
