@@ -180,6 +180,10 @@ int VirtualMouse::write(HidHandle handle, const unsigned char *data, size_t leng
             if (link(l).node == h->node)
                 which = l;
         }
+        if (m_pressAtQuery && report[3] == 0x48) {
+            sendUnsolicitedLocked(m_firmware.press(*m_pressAtQuery));
+            m_pressAtQuery.reset();
+        }
         const SimFirmware::Answer answer = m_firmware.receive(report, which == SimLink::Receiver);
         if (answer.refused)
             return -1;
@@ -353,6 +357,12 @@ void VirtualMouse::press(SimButton button)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     sendUnsolicitedLocked(m_firmware.press(button));
+}
+
+void VirtualMouse::pressAtNextQuery(SimButton button)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_pressAtQuery = button;
 }
 
 void VirtualMouse::sendUnsolicitedLocked(const SimFirmware::Report &report)

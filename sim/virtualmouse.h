@@ -15,6 +15,7 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <unordered_map>
 
 class SimControlServer;
@@ -85,6 +86,9 @@ public:
     // status report (0x49) over the link it is reached by (the cable when
     // plugged). Wakes a sleeping mouse.
     void press(SimButton button);
+    // The same press, made when the next status query arrives, before its
+    // answer: the user pressing while a program listens to the mouse.
+    void pressAtNextQuery(SimButton button);
 
     // Trouble on demand: the next `count` exchanges suffer the fault.
     // WriteFail fails writes; the others act on replies to written reports:
@@ -144,6 +148,7 @@ private:
     Link m_links[2];
     std::unordered_map<HidHandle, std::shared_ptr<SimHandle>> m_handles;
     SimFirmware m_firmware;
+    std::optional<SimButton> m_pressAtQuery;
     SimFaults m_faults;
     SimTrace m_trace;
     int m_lastOpenError = 0;

@@ -60,9 +60,9 @@ int main(int argc, char **argv)
         window.selectTab(2);
         // Five different profiles, as files and in memory.
         for (int k = 0; k < kProfileCount; ++k) {
-            makeDefaultProfile(workingConfig.profiles[k]);
-            workingConfig.profiles[k].dpiLevels[1].x = 10 + k;
-            workingConfig.profiles[k].dpi = uint8_t(k % 3);
+            makeDefaultProfile(window.settings().editing().profiles[k]);
+            window.settings().editing().profiles[k].dpiLevels[1].x = 10 + k;
+            window.settings().editing().profiles[k].dpi = uint8_t(k % 3);
         }
         app.processEvents();
 
@@ -75,7 +75,7 @@ int main(int argc, char **argv)
         for (int i = 0; i < switches; ++i) {
             const int slot = (i + 1) % kProfileCount;
             clock.start();
-            workingConfig.ProfileID = uint8_t(slot);
+            window.settings().editing().ProfileID = uint8_t(slot);
             window.refreshPages();
             refresh.push_back(double(clock.nsecsElapsed()) / 1e6);
             app.processEvents();

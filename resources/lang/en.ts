@@ -2,6 +2,100 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>AppProfiles</name>
+    <message>
+        <source>This session does not tell which window has the focus (no X display), so focus rules do not apply here; rules for running programs do.</source>
+        <translation>This session does not tell which window has the focus (no X display), so focus rules do not apply here; rules for running programs do.</translation>
+    </message>
+    <message>
+        <source>Application profiles not read: %1</source>
+        <translation>Application profiles not read: %1</translation>
+    </message>
+    <message>
+        <source>Application profiles</source>
+        <translation>Application profiles</translation>
+    </message>
+    <message>
+        <source>Application profiles...</source>
+        <translation>Application profiles...</translation>
+    </message>
+    <message>
+        <source>%1 not chosen: the mouse is asleep or not connected.</source>
+        <translation>%1 not chosen: the mouse is asleep or not connected.</translation>
+    </message>
+    <message>
+        <source>%1 not chosen: the current profile has edits that were not applied.</source>
+        <translation>%1 not chosen: the current profile has edits that were not applied.</translation>
+    </message>
+</context>
+<context>
+    <name>AppProfilesDialog</name>
+    <message>
+        <source>While running</source>
+        <translation>While running</translation>
+    </message>
+    <message>
+        <source>When focused</source>
+        <translation>When focused</translation>
+    </message>
+    <message>
+        <source>Application profiles</source>
+        <translation>Application profiles</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>When</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Window class or program</source>
+        <translation>Window class or program</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>ADD</translation>
+    </message>
+    <message>
+        <source>When no rule matches:</source>
+        <translation>When no rule matches:</translation>
+    </message>
+    <message>
+        <source>Keep the profile</source>
+        <translation>Keep the profile</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
     <name>BatteryNotifier</name>
     <message>
         <source>Mouse battery low</source>
@@ -454,6 +548,42 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
 %1</source>
         <translation>Replace these files?
 %1</translation>
+    </message>
+    <message>
+        <source>wheel up</source>
+        <translation>wheel up</translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation>wheel down</translation>
+    </message>
+    <message>
+        <source>side button %1</source>
+        <translation>side button %1</translation>
+    </message>
+    <message>
+        <source>front button %1</source>
+        <translation>front button %1</translation>
+    </message>
+    <message>
+        <source>Profile %1: %2</source>
+        <translation>Profile %1: %2</translation>
+    </message>
+    <message>
+        <source>Delete the macro &quot;%1&quot;?</source>
+        <translation>Delete the macro &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>These buttons use it and will play nothing: %1</source>
+        <translation>These buttons use it and will play nothing: %1</translation>
+    </message>
+    <message>
+        <source>These files are not macro files: %1</source>
+        <translation>These files are not macro files: %1</translation>
+    </message>
+    <message>
+        <source>A macro holds at most %1 actions; only the first %1 were imported: %2</source>
+        <translation>A macro holds at most %1 actions; only the first %1 were imported: %2</translation>
     </message>
 </context>
 <context>
@@ -1185,6 +1315,18 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>Warning</source>
         <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

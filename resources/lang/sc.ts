@@ -2,6 +2,100 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>AppProfiles</name>
+    <message>
+        <source>This session does not tell which window has the focus (no X display), so focus rules do not apply here; rules for running programs do.</source>
+        <translation>此会话无法得知哪个窗口拥有焦点（没有 X 显示），焦点规则在此不起作用；运行规则仍然有效。</translation>
+    </message>
+    <message>
+        <source>Application profiles not read: %1</source>
+        <translation>未读取应用程序配置：%1</translation>
+    </message>
+    <message>
+        <source>Application profiles</source>
+        <translation>应用程序配置</translation>
+    </message>
+    <message>
+        <source>Application profiles...</source>
+        <translation>应用程序配置...</translation>
+    </message>
+    <message>
+        <source>%1 not chosen: the mouse is asleep or not connected.</source>
+        <translation>未切换到%1：鼠标处于休眠或未连接。</translation>
+    </message>
+    <message>
+        <source>%1 not chosen: the current profile has edits that were not applied.</source>
+        <translation>未切换到%1：当前配置有尚未应用的修改。</translation>
+    </message>
+</context>
+<context>
+    <name>AppProfilesDialog</name>
+    <message>
+        <source>While running</source>
+        <translation>运行时</translation>
+    </message>
+    <message>
+        <source>When focused</source>
+        <translation>获得焦点时</translation>
+    </message>
+    <message>
+        <source>Application profiles</source>
+        <translation>应用程序配置</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>应用程序</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>条件</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Window class or program</source>
+        <translation>窗口类或程序名</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>When no rule matches:</source>
+        <translation>没有规则匹配时：</translation>
+    </message>
+    <message>
+        <source>Keep the profile</source>
+        <translation>保持当前配置</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
     <name>BatteryNotifier</name>
     <message>
         <source>Mouse battery low</source>
@@ -454,6 +548,42 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
 %1</source>
         <translation>要替换这些文件吗？
 %1</translation>
+    </message>
+    <message>
+        <source>wheel up</source>
+        <translation>滚轮上</translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation>滚轮下</translation>
+    </message>
+    <message>
+        <source>side button %1</source>
+        <translation>侧面按键 %1</translation>
+    </message>
+    <message>
+        <source>front button %1</source>
+        <translation>正面按键 %1</translation>
+    </message>
+    <message>
+        <source>Profile %1: %2</source>
+        <translation>配置 %1：%2</translation>
+    </message>
+    <message>
+        <source>Delete the macro &quot;%1&quot;?</source>
+        <translation>要删除宏“%1”吗？</translation>
+    </message>
+    <message>
+        <source>These buttons use it and will play nothing: %1</source>
+        <translation>以下按键使用此宏，删除后将不执行任何操作：%1</translation>
+    </message>
+    <message>
+        <source>These files are not macro files: %1</source>
+        <translation>以下文件不是宏文件：%1</translation>
+    </message>
+    <message>
+        <source>A macro holds at most %1 actions; only the first %1 were imported: %2</source>
+        <translation>一个宏最多包含 %1 个动作，仅导入了前 %1 个：%2</translation>
     </message>
 </context>
 <context>
@@ -1185,6 +1315,18 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>Warning</source>
         <translation>警告</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

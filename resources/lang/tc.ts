@@ -2,6 +2,100 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>AppProfiles</name>
+    <message>
+        <source>This session does not tell which window has the focus (no X display), so focus rules do not apply here; rules for running programs do.</source>
+        <translation>此會話無法得知哪個視窗擁有焦點（沒有 X 顯示），焦點規則在此不起作用；執行規則仍然有效。</translation>
+    </message>
+    <message>
+        <source>Application profiles not read: %1</source>
+        <translation>未讀取應用程式配置：%1</translation>
+    </message>
+    <message>
+        <source>Application profiles</source>
+        <translation>應用程式配置</translation>
+    </message>
+    <message>
+        <source>Application profiles...</source>
+        <translation>應用程式配置...</translation>
+    </message>
+    <message>
+        <source>%1 not chosen: the mouse is asleep or not connected.</source>
+        <translation>未切換到%1：滑鼠處於休眠或未連接。</translation>
+    </message>
+    <message>
+        <source>%1 not chosen: the current profile has edits that were not applied.</source>
+        <translation>未切換到%1：目前配置有尚未套用的修改。</translation>
+    </message>
+</context>
+<context>
+    <name>AppProfilesDialog</name>
+    <message>
+        <source>While running</source>
+        <translation>執行時</translation>
+    </message>
+    <message>
+        <source>When focused</source>
+        <translation>取得焦點時</translation>
+    </message>
+    <message>
+        <source>Application profiles</source>
+        <translation>應用程式配置</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>應用程式</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>條件</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Window class or program</source>
+        <translation>視窗類別或程式名稱</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>When no rule matches:</source>
+        <translation>沒有規則符合時：</translation>
+    </message>
+    <message>
+        <source>Keep the profile</source>
+        <translation>保持目前配置</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
     <name>BatteryNotifier</name>
     <message>
         <source>Mouse battery low</source>
@@ -454,6 +548,42 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
 %1</source>
         <translation>要取代這些檔案嗎？
 %1</translation>
+    </message>
+    <message>
+        <source>wheel up</source>
+        <translation>滾輪上</translation>
+    </message>
+    <message>
+        <source>wheel down</source>
+        <translation>滾輪下</translation>
+    </message>
+    <message>
+        <source>side button %1</source>
+        <translation>側面按鍵 %1</translation>
+    </message>
+    <message>
+        <source>front button %1</source>
+        <translation>正面按鍵 %1</translation>
+    </message>
+    <message>
+        <source>Profile %1: %2</source>
+        <translation>設定檔 %1：%2</translation>
+    </message>
+    <message>
+        <source>Delete the macro &quot;%1&quot;?</source>
+        <translation>要刪除巨集「%1」嗎？</translation>
+    </message>
+    <message>
+        <source>These buttons use it and will play nothing: %1</source>
+        <translation>以下按鍵使用此巨集，刪除後將不執行任何動作：%1</translation>
+    </message>
+    <message>
+        <source>These files are not macro files: %1</source>
+        <translation>以下檔案不是巨集檔案：%1</translation>
+    </message>
+    <message>
+        <source>A macro holds at most %1 actions; only the first %1 were imported: %2</source>
+        <translation>一個巨集最多包含 %1 個動作，僅匯入了前 %1 個：%2</translation>
     </message>
 </context>
 <context>
@@ -1185,6 +1315,18 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>Warning</source>
         <translation>警告</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>捨棄</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,8 @@
 #include "config/logging.h"
 #include "config/paths.h"
 #include "config/productdescriptor.h"
+#include "config/settingslock.h"
+#include "device/ownerchannel.h"
 #include "platform/appidentity.h"
 #include "platform/autostartentry.h"
 #include "platform/singleinstance.h"
@@ -13,6 +15,8 @@
 #include <QFile>
 #include <QIcon>
 #include <QSystemTrayIcon>
+
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -39,13 +43,23 @@ int main(int argc, char *argv[])
 
     const QString productName = ProductDescriptor::productName();
 
-    // A second copy for the same product ends at once, silently.
+    // A second copy for the same product asks the running one to show its
+    // window (it may be hidden in the tray), then ends.
     static SingleInstanceGuard guard(SingleInstanceGuard::mutexNameFor(productName));
-    if (!guard.acquired())
+    if (!guard.acquired()) {
+        OwnerChannel::Request show;
+        show.kind = OwnerChannel::Request::Kind::Show;
+        if (!OwnerChannel::ask(show, 5000).reached)
+            qCDebug(lcUi, "another copy runs, but its window could not be asked to show itself");
         return 1;
+    }
 
-    // Only the instance that holds the guard seeds the writable settings, so
-    // two starts never copy the shipped defaults over each other.
+    // A command of the command line that runs now finishes before the
+    // window reads the settings; one that comes later is handed to the
+    // window. The seeding of the settings folder is under the same lock, so
+    // that a command and the window never copy the shipped defaults over
+    // each other.
+    auto settingsLock = std::make_unique<SettingsLock>();
     QString error;
     if (!Paths::ensureConfigs(&error))
         qCWarning(lcUi) << "settings folder:" << error;
@@ -58,6 +72,7 @@ int main(int argc, char *argv[])
         qCDebug(lcUi, "using the virtual mouse (MOUSECFG_SIMULATE=1)\n");
 
     MousecfgWidget window(virtualMouse);
+    settingsLock.reset();
     // The autostart entry starts the program in the tray.
     const bool hidden =
         AutostartEntry::startsHidden(QCoreApplication::arguments(), QSystemTrayIcon::isSystemTrayAvailable());

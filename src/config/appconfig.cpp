@@ -249,6 +249,8 @@ bool setBattery(int level) { return writeKey(QStringLiteral("Config/Battery"), l
 int batteryFull() { return intKey(QStringLiteral("Config/BatteryFull"), 4200); }
 int batteryAlert() { return intKey(QStringLiteral("Config/BatteryAlert"), kDefaultBatteryAlert); }
 
+bool profileControlsShown() { return intKey(QStringLiteral("Config/ProfileControls"), 1) != 0; }
+
 int colourThemeIndex()
 {
     const int index = intKey(QStringLiteral("Config/GColorID"));

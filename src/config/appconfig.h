@@ -74,6 +74,10 @@ int batteryFull();                               // millivolts, 4200 by default
 // unbounded: the alert decides what a value outside 0..100 means.
 constexpr int kDefaultBatteryAlert = 15;
 int batteryAlert();
+// Config/ProfileControls: 1 (the default) shows the profile controls in the
+// window (indicators, name field, library and the small profile buttons),
+// 0 the compact layout in which they take no room, focus or keys.
+bool profileControlsShown();
 int colourThemeIndex();                          // Config/GColorID, 0 when outside the 7 themes
 QString model();
 int sensorType();                                // MouseSenSor/1

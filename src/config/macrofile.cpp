@@ -1,5 +1,6 @@
 #include "macrofile.h"
 
+#include "iniscan.h"
 #include "logging.h"
 #include "paths.h"
 #include "settingsfile.h"
@@ -115,6 +116,31 @@ bool writeMacroFile(const QString &name, const MacroOptions &options, const std:
     return true;
 }
 
+namespace {
+
+void readOptionsAndEvents(const QSettings &s, MacroOptions &options, std::vector<KeyInfo> &events)
+{
+    options.DefaultDelay = readInt(s, QStringLiteral("Setting/DefaultDelay"));
+    options.DelayType = readInt(s, QStringLiteral("Setting/DelayType"));
+    options.LoopType = readInt(s, QStringLiteral("Setting/LoopType"));
+    options.LoopTime = readInt(s, QStringLiteral("Setting/LoopTime"));
+    const int count = std::clamp(readInt(s, kCountKey), 0, kMacroFileEventLimit);
+    events.reserve(count);
+    for (int i = 0; i < count; ++i)
+        events.push_back(readEvent(s, i));
+}
+
+// A movement step as the editor reads it (a signed byte), held to 1..120
+// and stored again.
+uint8_t heldStep(uint8_t stored)
+{
+    const int step = int8_t(stored);
+    const int distance = std::min(step < 0 ? -step : step, 120);
+    return uint8_t(step < 0 ? 256 - distance : distance);
+}
+
+} // namespace
+
 bool readMacroFile(const QString &name, MacroOptions &options, std::vector<KeyInfo> &events)
 {
     options = MacroOptions();
@@ -122,16 +148,65 @@ bool readMacroFile(const QString &name, MacroOptions &options, std::vector<KeyIn
     const QString path = existingMacroFile(name);
     if (path.isEmpty())
         return false;
-    const auto s = SettingsFile::openForReading(path);
-    options.DefaultDelay = readInt(*s, QStringLiteral("Setting/DefaultDelay"));
-    options.DelayType = readInt(*s, QStringLiteral("Setting/DelayType"));
-    options.LoopType = readInt(*s, QStringLiteral("Setting/LoopType"));
-    options.LoopTime = readInt(*s, QStringLiteral("Setting/LoopTime"));
-    const int count = std::clamp(readInt(*s, kCountKey), 0, kMacroFileEventLimit);
-    events.reserve(count);
-    for (int i = 0; i < count; ++i)
-        events.push_back(readEvent(*s, i));
+    readOptionsAndEvents(*SettingsFile::openForReading(path), options, events);
     return true;
+}
+
+bool readForeignMacroFile(const QString &path, MacroOptions &options, std::vector<KeyInfo> &events)
+{
+    options = MacroOptions();
+    events.clear();
+    QFile file(path);
+    // A macro file of 63 events is a few kilobytes; the limit keeps a huge
+    // file of any kind from being read into memory.
+    const qint64 kLargestReadable = 4 * 1024 * 1024;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestReadable)
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (bytes.contains('\0') || !IniScan::inspect(bytes).clean())
+        return false;
+    const auto s = SettingsFile::openForReading(path);
+    bool whole = false;
+    const int count = s->value(kCountKey).toString().trimmed().toInt(&whole);
+    if (s->status() != QSettings::NoError || !whole || count < 0)
+        return false;
+    readOptionsAndEvents(*s, options, events);
+    return true;
+}
+
+int keepEditableEvents(std::vector<KeyInfo> &events)
+{
+    const size_t before = events.size();
+    std::vector<KeyInfo> kept;
+    kept.reserve(events.size());
+    for (KeyInfo event : events) {
+        switch (event.map) {
+        case MacroEvent::KeyDown:
+        case MacroEvent::KeyUp:
+            event.DataH = 0;
+            break;
+        case MacroEvent::ButtonDown:
+        case MacroEvent::ButtonUp:
+            if (event.DataL != 1 && event.DataL != 2 && event.DataL != 4 && event.DataL != 8 && event.DataL != 16)
+                continue;
+            break;
+        case MacroEvent::Move:
+            if (event.DataL != 0) {
+                event.DataL = heldStep(event.DataL);
+                event.DataH = 0;
+            } else {
+                event.DataH = heldStep(event.DataH);
+            }
+            break;
+        case MacroEvent::Delay:
+            break;
+        default:
+            continue;
+        }
+        kept.push_back(event);
+    }
+    events = std::move(kept);
+    return int(before - events.size());
 }
 
 int readMacroEvents(const QString &name, std::array<KeyInfo, kEventsPerButton> &events, int *storedCount)

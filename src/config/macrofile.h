@@ -50,6 +50,19 @@ bool writeMacroFile(const QString &name, const MacroOptions &options, const std:
 // A missing file or an unsafe name gives default options, no events and false.
 bool readMacroFile(const QString &name, MacroOptions &options, std::vector<KeyInfo> &events);
 
+// A file from outside the library (an import), read as readMacroFile reads a
+// library file. False, with default options and no events, when it is not a
+// macro file: not INI text the settings library reads whole (a binary file),
+// or no whole number Setting/Count of at least 0.
+bool readForeignMacroFile(const QString &path, MacroOptions &options, std::vector<KeyInfo> &events);
+
+// What the editor keeps of events read from a file, in order: key rows (high
+// byte 0), button rows of the five buttons 1, 2, 4, 8 and 16, movements
+// rebuilt on one axis (the horizontal step when it is non-zero, else the
+// vertical one; 1..120 either way) and delay rows. Rows of any other kind and
+// presses of other buttons are dropped. Returns the number dropped.
+int keepEditableEvents(std::vector<KeyInfo> &events);
+
 // Setting/Count (as stored) and at most the first 63 events into `events`;
 // returns the number of events placed (0..63). Entries beyond them are zeroed.
 int readMacroEvents(const QString &name, std::array<KeyInfo, kEventsPerButton> &events, int *storedCount = nullptr);

@@ -105,7 +105,27 @@ MacroLibrary::ImportReport MacroLibrary::importFiles(const QStringList &paths)
             report.listFull = true;
             break;
         }
-        if (!QFile::copy(path, target)) {
+        // The library takes what the editor can show and the mouse can
+        // play: a file that is no macro file is refused, rows the editor
+        // cannot show are left out, and no more than a macro slot holds.
+        MacroOptions options;
+        std::vector<KeyInfo> events;
+        if (!readForeignMacroFile(path, options, events)) {
+            report.notMacro.append(QFileInfo(path).fileName());
+            continue;
+        }
+        const std::vector<KeyInfo> read = events;
+        keepEditableEvents(events);
+        bool changed = events != read;
+        if (events.size() > size_t(kEventsPerButton)) {
+            events.resize(size_t(kEventsPerButton));
+            report.shortened.append(name);
+            changed = true;
+        }
+        // A file the editor takes as it is arrives byte for byte; only one
+        // that had to change is written anew.
+        if (changed ? !writeMacroFile(name, options, events) : !QFile::copy(path, target)) {
+            QFile::remove(target);
             report.failed.append(QFileInfo(path).fileName());
             continue;
         }

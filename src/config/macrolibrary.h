@@ -41,9 +41,13 @@ public:
         QStringList existing;   // names whose file is in the library already
         QStringList refused;    // file names that cannot be library names
         QStringList failed;     // files that could not be copied
+        QStringList notMacro;   // file names of files that are not macro files
+        QStringList shortened;  // library names of files cut to the 63 events of a macro slot
         bool listFull = false;  // the 50 slots filled up: later files were left
     };
-    // Copies each file into the library under its import name and lists it.
+    // Takes each macro file into the library under its import name and
+    // lists it: its events as the editor keeps them (keepEditableEvents), at
+    // most the 63 a macro slot holds.
     static ImportReport importFiles(const QStringList &paths);
 
     // `path` with the macro suffix when it has none (in any letter case).

@@ -2,8 +2,6 @@
 
 #include "productdescriptor.h"
 
-MouseConfig storedConfig;
-MouseConfig workingConfig;
 
 bool DpiLevel::operator==(const DpiLevel &o) const
 {
@@ -115,7 +113,3 @@ const ProfileData &currentProfile(const MouseConfig &config)
     return config.profiles[config.profileIndex()];
 }
 
-ProfileData &currentProfile()
-{
-    return currentProfile(workingConfig);
-}

@@ -123,8 +123,3 @@ void makeDefaultConfig(MouseConfig &config);
 // stored index is out of range).
 ProfileData &currentProfile(MouseConfig &config);
 const ProfileData &currentProfile(const MouseConfig &config);
-ProfileData &currentProfile();   // of workingConfig
-
-// What is on disk, and what the pages edit and the upload sends.
-extern MouseConfig storedConfig;
-extern MouseConfig workingConfig;

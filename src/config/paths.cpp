@@ -3,12 +3,15 @@
 #include "logging.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace Paths {
 
@@ -72,6 +75,20 @@ QString executableDir()
 
 QString dataDir() { return dataDirFor(executableDir()); }
 QString configsDir() { return configsDirFor(executableDir()); }
+
+QString sessionFile(const QString &suffix)
+{
+    QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString user;
+    if (dir.isEmpty() || !QFileInfo(dir).isDir()) {
+        dir = QDir::tempPath();
+        user = QStringLiteral("-%1").arg(::getuid());
+    }
+    const QByteArray hash =
+        QCryptographicHash::hash(QDir::cleanPath(configsDir()).toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    return dir + QStringLiteral("/mousecfg") + user + QLatin1Char('-') + QString::fromLatin1(hash) + QLatin1Char('.')
+           + suffix;
+}
 
 QString dataDirFor(const QString &exeDir)
 {
@@ -138,6 +155,7 @@ bool ensureConfigs(QString *error)
 QString descriptorFile() { return dataDir() + QStringLiteral("/DefaultProfile.bin"); }
 QString configFile() { return configsDir() + QStringLiteral("/Config.ini"); }
 QString langConfigFile() { return configsDir() + QStringLiteral("/LangConfig.ini"); }
+QString appProfilesFile() { return configsDir() + QStringLiteral("/AppProfiles.ini"); }
 QString profileDir() { return configsDir() + QStringLiteral("/Profile"); }
 QString macroDir() { return configsDir() + QStringLiteral("/MacroDB"); }
 QString skinDir() { return dataDir() + QStringLiteral("/skin"); }

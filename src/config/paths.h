@@ -33,6 +33,7 @@ bool ensureConfigs(QString *error = nullptr);
 QString descriptorFile();        // <data>/DefaultProfile.bin
 QString configFile();            // <Configs>/Config.ini
 QString langConfigFile();        // <Configs>/LangConfig.ini
+QString appProfilesFile();       // <Configs>/AppProfiles.ini
 QString profileDir();            // <Configs>/Profile
 QString macroDir();              // <Configs>/MacroDB
 QString productDir(const QString &product);   // <Configs>/<product>; empty when unsafe
@@ -43,6 +44,11 @@ QString skinDir();               // <data>/skin
 QString cacheDir();
 QString sentTablesFile();        // <cache>/sent-tables: the tables last sent to the mouse
 QString langDir();               // <data>/lang
+// A file of this user's session that belongs to one settings folder (its
+// lock, the running window's socket): in $XDG_RUNTIME_DIR, else the temp
+// dir with the user id in the name, named from a hash of configsDir(), so
+// that two settings folders (a test's, the user's) never meet.
+QString sessionFile(const QString &suffix);
 
 // A name that becomes a file name must stay inside its directory: no path
 // separators, no "." or "..", no control characters, not empty. Returns false

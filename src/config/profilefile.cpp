@@ -1,5 +1,7 @@
 #include "profilefile.h"
 
+#include "reportrate.h"
+
 #include "iniscan.h"
 #include "logging.h"
 #include "paths.h"
@@ -246,22 +248,43 @@ bool writeDefaultProfileFile()
     return SettingsFile::commit(*settings);
 }
 
+namespace {
+
+// One value the mouse reported into the slot's file; `field` is the same
+// value in the profile record, for a file that must be written whole.
+bool saveReportedValue(const QString &name, const QString &key, int value, uint8_t ProfileData::*field,
+                       const ProfileData &current)
+{
+    const QString path = Paths::profileFile(name);
+    if (path.isEmpty())
+        return false;
+    if (!holdsWholeProfile(0, path)) {
+        // The value alone would make a file that loads as an empty profile.
+        ProfileData whole = current;
+        whole.*field = uint8_t(value);
+        return saveProfileFile(whole, name);
+    }
+    const auto settings = SettingsFile::openForWriting(path);
+    settings->setValue(ProfileKeys::groupName(0) + QLatin1Char('/') + key, value);
+    return SettingsFile::commit(*settings);
+}
+
+} // namespace
+
 bool saveProfileDpiStage(const QString &name, int stage, const ProfileData &current)
 {
     if (stage < 0 || stage >= kDpiStageCount) {
         qCDebug(lcConfig) << "refused to store the DPI stage" << stage;
         return false;
     }
-    const QString path = Paths::profileFile(name);
-    if (path.isEmpty())
+    return saveReportedValue(name, QStringLiteral("dpi"), stage, &ProfileData::dpi, current);
+}
+
+bool saveProfileReportRate(const QString &name, int rateCode, const ProfileData &current)
+{
+    if (!isReportRateCode(rateCode)) {
+        qCDebug(lcConfig) << "refused to store the report-rate code" << rateCode;
         return false;
-    if (!holdsWholeProfile(0, path)) {
-        // The stage alone would make a file that loads as an empty profile.
-        ProfileData whole = current;
-        whole.dpi = uint8_t(stage);
-        return saveProfileFile(whole, name);
     }
-    const auto settings = SettingsFile::openForWriting(path);
-    settings->setValue(ProfileKeys::groupName(0) + QStringLiteral("/dpi"), stage);
-    return SettingsFile::commit(*settings);
+    return saveReportedValue(name, QStringLiteral("pollrate"), rateCode, &ProfileData::pollrate, current);
 }

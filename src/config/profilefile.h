@@ -51,6 +51,10 @@ QString defaultProfileName();   // "DefaultProfile"
 // alone: `current` (the slot's profile as the program holds it) is written
 // whole, with that stage.
 bool saveProfileDpiStage(const QString &name, int stage, const ProfileData &current);
+// The same for the report-rate code the mouse reported (PROFILE_0/pollrate),
+// so that the files keep saying what the mouse runs. Codes other than 1, 2,
+// 4 and 8 are refused.
+bool saveProfileReportRate(const QString &name, int rateCode, const ProfileData &current);
 
 // The keys of one group written into or read from settings already opened
 // and positioned inside the group (the whole-configuration file writes five

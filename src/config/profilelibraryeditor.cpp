@@ -250,10 +250,13 @@ ProfileLibraryEditor::Outcome ProfileLibraryEditor::importProfile(const QString 
 void ProfileLibraryEditor::resetAll()
 {
     makeDefaultConfig(m_config);
-    // The other slots now carry the names "Profile 2" .. "Profile 5": their
-    // contents come from those files, so that the next save does not write
-    // another profile's settings over them.
-    m_config.profiles[0].ProfileName = m_config.names[0];
-    for (int k = 1; k < kProfileCount; ++k)
-        loadOrFactory(m_config.profiles[size_t(k)], m_config.names[size_t(k)]);
+    // Every slot returns to the factory profile under its new name "Profile
+    // 1" .. "Profile 5"; the next save writes those files. Library profiles
+    // under other names keep their files.
+    for (int k = 0; k < kProfileCount; ++k) {
+        ProfileData &profile = m_config.profiles[size_t(k)];
+        if (k > 0)
+            makeDefaultProfile(profile);
+        profile.ProfileName = m_config.names[size_t(k)];
+    }
 }

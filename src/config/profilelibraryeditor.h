@@ -57,8 +57,8 @@ public:
     // Copies the profile file at `path` (already checked) into the library
     // under its base name and makes it the active slot's profile.
     Outcome importProfile(const QString &path, QString *name);
-    // The factory configuration: global options, profile 0 and the slot
-    // names; profiles 1..4 are read from the files of their new names.
+    // The factory configuration: global options, the slot names "Profile 1"
+    // .. "Profile 5" and the factory profile in all five slots.
     void resetAll();
 
     // Reads profile `name` into `profile`; a missing file gives the factory

@@ -52,6 +52,9 @@ bool StatusPollerThread::rest(int milliseconds)
 
 void StatusPollerThread::handleAnswer(const StatusAnswer &answer)
 {
+    // The upload reads this before it sends anything: the poller, which
+    // hears the mouse, is the one to say that it is off.
+    setMouseOff(answer.mouseOff());
     emit RefreshBatteryStatus(answer.charge, answer.lowByte, answer.hiByte);
     // An all-zero reading comes from the receiver, not from the mouse: its
     // write status and sensor mode say nothing about the mouse then.

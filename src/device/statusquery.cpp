@@ -2,6 +2,7 @@
 
 #include "commandset.h"
 #include "devicelog.h"
+#include "fullupload.h"
 
 #include "config/appconfig.h"
 
@@ -105,10 +106,7 @@ bool noteWriteStatus(uint8_t writeStatus)
 {
     if (writeStatus != 0)
         return true;
-    if (AppConfig::setDiff(1))
-        return true;
-    qCWarning(lcDevice, "Config/Diff could not be set\n");
-    return false;
+    return FullUpload::require(FullUpload::Reason::MouseMemoryLost);
 }
 
 int batteryFullMillivolts()

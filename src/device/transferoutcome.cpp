@@ -1,9 +1,8 @@
 #include "transferoutcome.h"
 
 #include "devicelog.h"
+#include "fullupload.h"
 #include "transport.h"
-
-#include "config/appconfig.h"
 
 #include <QDebug>
 
@@ -11,8 +10,6 @@ bool recordTransferOutcome(int result)
 {
     if (result == kTransferOk)
         return true;
-    if (AppConfig::setDiff(1))
-        return true;
-    qCWarning(lcDevice, "result %d: Config/Diff could not be set; the next upload may not send everything", result);
-    return false;
+    qCDebug(lcDevice, "transfer result %d", result);
+    return FullUpload::require(FullUpload::Reason::TransferFailed);
 }

@@ -1,6 +1,7 @@
 #include "uploadworker.h"
 
 #include "devicelog.h"
+#include "fullupload.h"
 #include "devicestate.h"
 #include "transferoutcome.h"
 #include "transport.h"
@@ -38,6 +39,12 @@ void UploadWorker::setSentTables(SentTables *tables, const QString &file)
 
 void UploadWorker::run()
 {
+    if (!m_live || !m_saved) {
+        qCWarning(lcDevice, "upload without records: nothing sent");
+        result = kTransferNoDevice;
+        emit DoProcessDlg();
+        return;
+    }
     // The settings reach the disk whatever happens to the mouse.
     settingsSaved = AppConfig::saveAll(*m_live, m_saved);
     if (settingsSaved)
@@ -64,7 +71,7 @@ int UploadWorker::upload()
         m_sent->load(m_sentFile, context.productName);
     // Config/Diff is the mark other parts set when the mouse's memory may
     // not be what was sent (a reconnect, a write status of 0).
-    if (full || AppConfig::diff() == 1)
+    if (full || FullUpload::due())
         m_sent->clear();
 
     const EncodedUpload encoded = encodeUpload(*m_live, context);
@@ -88,7 +95,7 @@ int UploadWorker::upload()
     if (!m_sentFile.isEmpty() && !m_sent->save(m_sentFile, context.productName))
         qCDebug(lcDevice) << "VeskProcessThread:" << m_sentFile << "could not be written; the tables just sent go again next time";
     // Written only when set: a rewrite of Config.ini costs a sync to disk.
-    if (AppConfig::diff() != 0)
-        AppConfig::setDiff(0);
+    if (FullUpload::due())
+        FullUpload::clear();
     return kTransferOk;
 }

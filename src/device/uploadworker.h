@@ -50,8 +50,8 @@ public:
     void setPollerControl(PollerControl *poller) { m_poller = poller; }
     // The record to upload and save from, and the record as the settings
     // files hold it (only the profiles that differ from it are written;
-    // it follows what was saved); workingConfig and storedConfig by default.
-    // Both must outlive the thread.
+    // it follows what was saved): the owner's editing and stored records.
+    // Both must outlive the thread; without them nothing is sent (result 1).
     void setRecords(MouseConfig *live, MouseConfig *saved);
     // What the mouse holds; with a file, the tables are read from it before
     // the upload and written back after it, so that another process that
@@ -69,8 +69,8 @@ private:
     int upload();
 
     PollerControl *m_poller = nullptr;
-    MouseConfig *m_live = &workingConfig;
-    MouseConfig *m_saved = &storedConfig;
+    MouseConfig *m_live = nullptr;
+    MouseConfig *m_saved = nullptr;
     SentTables m_ownTables;
     SentTables *m_sent = &m_ownTables;
     QString m_sentFile;

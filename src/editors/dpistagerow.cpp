@@ -113,7 +113,14 @@ void DpiStageRow::onStateChanged(int state)
 {
     const quint8 checked = state == Qt::Checked ? 1 : 0;
     if (sender() == m_linkBox) {
+        // A linked stage has one value, the X the row shows: Y follows it
+        // before the link is reported, so the mouse is sent what is shown.
+        const bool yFollows = checked == 1 && m_y != m_x;
+        if (yFollows)
+            setValues(m_x, m_x);
         setLink(checked);
+        if (yFollows)
+            emit DPISignal(m_x, m_y, m_stage);
         emit LinkSignal(m_link, m_stage);
     } else if (sender() == m_enableBox) {
         m_enable = checked;

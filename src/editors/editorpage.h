@@ -39,6 +39,10 @@ public:
     // Apply: the values the page holds outside the record go into it.
     virtual void gather(ProfileData &profile, MouseConfig &config) { (void)profile; (void)config; }
     virtual void retranslate() {}
+    // Before Apply, closing and quitting: a page that holds edits the record
+    // does not carry (macro rows live in their files) asks the user whether
+    // to keep them. False: the user chose to stay, and nothing goes on.
+    virtual bool settleUnsavedEdits() { return true; }
     // The scale factor changed: the host has set the base geometry already.
     virtual void setScale(double factor) { (void)factor; }
 

@@ -8,8 +8,8 @@
 #include "widgets/uitheme.h"
 #include "widgets/veskcheckbox.h"
 #include "widgets/vesklineedit.h"
+#include "widgets/rangevalidator.h"
 
-#include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QToolButton>
@@ -69,7 +69,7 @@ QLineEdit *FireKeyDialog::makeNumberEdit(int value)
 {
     auto *edit = new VeskLineEdit(this);
     edit->applyTheme(UiTheme::currentColor(), UiScale::factor());
-    edit->setValidator(new QIntValidator(ButtonAssignment::kCountMin, ButtonAssignment::kCountMax, edit));
+    edit->setValidator(new RangeValidator(ButtonAssignment::kCountMin, ButtonAssignment::kCountMax, edit));
     edit->setMaxLength(3);
     edit->setAlignment(Qt::AlignCenter);
     edit->setText(QString::number(value));

@@ -72,7 +72,22 @@ KeyDialog::~KeyDialog()
 
 void KeyDialog::setHint(const QString &text) { m_hint->setText(text); }
 
-void KeyDialog::showKeyText(const QString &text) { m_keyField->setText(text); }
+void KeyDialog::showKeyText(const QString &text)
+{
+    // A long combination ("LCtr + LAlt + LShift + Print Screen") centred in
+    // the field would lose both of its ends: it is drawn smaller first, and
+    // only what still does not fit loses its middle. The whole text is the
+    // tool-tip.
+    QFont font = LanguageFont::current();
+    const int room = m_keyField->contentsRect().width() - UiScale::scaled(8);
+    const int smallest = qMax(1, font.pixelSize() * 3 / 4);
+    while (font.pixelSize() > smallest && QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    m_keyField->setFont(font);
+    const QString shown = QFontMetrics(font).elidedText(text, Qt::ElideMiddle, qMax(0, room));
+    m_keyField->setText(room > 0 ? shown : text);
+    m_keyField->setToolTip(shown == text ? QString() : text);
+}
 
 void KeyDialog::placeKeyField(const QRect &design) { m_keyField->setGeometry(UiScale::scaled(design)); }
 

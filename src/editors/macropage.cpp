@@ -19,10 +19,10 @@
 #include "widgets/veskcheckbox.h"
 #include "widgets/vesklineedit.h"
 #include "widgets/veskpushbutton.h"
+#include "widgets/rangevalidator.h"
 
 #include <QDebug>
 #include <QHeaderView>
-#include <QIntValidator>
 #include <QLabel>
 #include <QListWidget>
 #include <QTableView>
@@ -138,6 +138,7 @@ void MacroPage::buildControls()
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setShowGrid(false);
     m_table->setFocusPolicy(Qt::NoFocus);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &MacroPage::CurrentChanged);
@@ -148,7 +149,7 @@ void MacroPage::buildControls()
     for (VeskCheckBox *box : {m_recordDelays, m_defaultDelays})
         connect(box, &QCheckBox::clicked, this, &MacroPage::checkbtn_clicked);
     m_defaultDelay = new VeskLineEdit(m_options);
-    m_defaultDelay->setValidator(new QIntValidator(0, kMaxDefaultDelayMs, m_defaultDelay));
+    m_defaultDelay->setValidator(new RangeValidator(m_unitMs, kMaxDefaultDelayMs, m_defaultDelay));
     m_defaultDelay->setMaxLength(5);
     connect(m_defaultDelay, &QLineEdit::textEdited, this, &MacroPage::DefDelayChanged);
     m_msLabel = new QLabel(QStringLiteral("ms"), m_options);
@@ -165,7 +166,7 @@ void MacroPage::buildControls()
         m_loops[i] = box;
     }
     m_loopTime = new VeskLineEdit(m_options);
-    m_loopTime->setValidator(new QIntValidator(0, kMaxLoopTime, m_loopTime));
+    m_loopTime->setValidator(new RangeValidator(1, kMaxLoopTime, m_loopTime));
     m_loopTime->setMaxLength(3);
     connect(m_loopTime, &QLineEdit::textEdited, this, &MacroPage::LoopTimeChanged);
 
@@ -225,15 +226,24 @@ void MacroPage::placeTable()
     widths.fill(kColumnWidth);
     if (!m_mousePanel->isHidden()) {
         // Beside the panel: the action and delay columns as narrow as their
-        // headers allow, the key names take the rest.
+        // headers allow.
         table.setRight(kMousePanel.left() - 1);
         widths[MacroTableModel::ActionColumn] = 62;
         widths[MacroTableModel::DelayColumn] = 92;
-        widths[MacroTableModel::KeyColumn] = table.width() - 2 - 62 - 92;
     }
     m_table->setGeometry(UiScale::scaled(table));
-    for (int c = 0; c < MacroTableModel::ColumnCount; ++c)
-        m_table->setColumnWidth(c, UiScale::scaled(widths[size_t(c)]));
+    // The key column takes what the other two leave of the visible width
+    // (less the frame and a vertical bar), so no horizontal bar is ever
+    // needed; a header text is never cut, in any language or scale.
+    QHeaderView *header = m_table->horizontalHeader();
+    const QFontMetrics metrics(header->font());
+    for (int c : {int(MacroTableModel::ActionColumn), int(MacroTableModel::DelayColumn)}) {
+        const QString text = m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int needed = metrics.horizontalAdvance(text) + UiScale::scaled(12);
+        header->setSectionResizeMode(c, QHeaderView::Fixed);
+        m_table->setColumnWidth(c, std::max(UiScale::scaled(widths[size_t(c)]), needed));
+    }
+    header->setSectionResizeMode(MacroTableModel::KeyColumn, QHeaderView::Stretch);
 }
 
 void MacroPage::layoutControls()
@@ -247,7 +257,6 @@ void MacroPage::layoutControls()
     m_name->setGeometry(UiScale::scaled(kName));
     m_list->setGeometry(UiScale::scaled(kList));
     m_batch->setGeometry(UiScale::scaled(kBatch));
-    placeTable();
     m_table->verticalHeader()->setDefaultSectionSize(UiScale::scaled(24));
     m_mousePanel->setGeometry(UiScale::scaled(kMousePanel));
     m_options->setGeometry(UiScale::scaled(kOptions));
@@ -289,13 +298,15 @@ void MacroPage::layoutControls()
                                .arg(frame));
     m_mousePanel->applyScale();
     m_rowEditor->applyScale();
+    // Last: the columns are measured in the header's font.
+    placeTable();
 }
 
 void MacroPage::show(ProfileData &profile, const PageContext &context)
 {
     // The macros live in their files; the profile is not the page's.
     (void)profile;
-    (void)context;
+    m_config = context.config;
 }
 
 void MacroPage::retranslate()

@@ -53,6 +53,9 @@ public:
     using QWidget::show;
     void retranslate() override;
     void setScale(double factor) override;
+    // Rows or options changed and not saved: asks Save / Discard / Cancel.
+    // False when the user cancels or the save fails.
+    bool settleUnsavedEdits() override;
 
     void setDialogs(const MacroPageDialogs &dialogs) { m_dialogs = dialogs; }
 
@@ -116,9 +119,11 @@ private:
     void refillList(const QString &select);
     bool loadMacro(const QString &name);
     bool saveCurrent();
-    bool confirmDropEdits();
     void newMacro();
     void deleteMacro();
+    // "Profile 2: front button 3" for each button of the five profiles that
+    // plays macro `name`.
+    QStringList buttonsUsing(const QString &name) const;
     void changeName();
     void importMacros();
     void exportMacros();
@@ -160,6 +165,9 @@ private:
     MacroRowEditor *m_rowEditor = nullptr;
     KeyCapture *m_capture = nullptr;
 
+    // The configuration of the last show(): the host keeps it for as long as
+    // the page shows it. Read only, to name the buttons that use a macro.
+    const MouseConfig *m_config = nullptr;
     QString m_current;
     bool m_recording = false;
     bool m_editing = false;

@@ -2,6 +2,7 @@
 
 #include "gunsetdialog.h"
 
+#include "widgets/filedialoglook.h"
 #include "widgets/veskmessagebox.h"
 
 #include <QCoreApplication>
@@ -10,24 +11,53 @@
 MacroPageDialogs MacroPageDialogs::standard()
 {
     MacroPageDialogs d;
-    d.openFile = [](QWidget *parent) {
-        return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("MacroPage", "Load Macro File"), QString(), QCoreApplication::translate("MacroPage", "Macro File(*.MSMACRO)"));
+    // Qt's own dialogs, at the window's scale; each asks before it replaces
+    // a file (the export then replaces it).
+    const auto run = [](QWidget *parent, const QString &title, QFileDialog::FileMode mode, bool saving,
+                        const QString &proposed) {
+        QFileDialog chooser(parent, title, proposed,
+                            mode == QFileDialog::Directory
+                                ? QString()
+                                : QCoreApplication::translate("MacroPage", "Macro File(*.MSMACRO)"));
+        chooser.setFileMode(mode);
+        chooser.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        if (mode == QFileDialog::Directory)
+            chooser.setOption(QFileDialog::ShowDirsOnly, true);
+        FileDialogLook::apply(chooser);
+        return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles() : QStringList();
     };
-    d.openFiles = [](QWidget *parent) {
-        return QFileDialog::getOpenFileNames(parent, QCoreApplication::translate("MacroPage", "Load Macro File"), QString(), QCoreApplication::translate("MacroPage", "Macro File(*.MSMACRO)"));
+    d.openFile = [run](QWidget *parent) {
+        return run(parent, QCoreApplication::translate("MacroPage", "Load Macro File"), QFileDialog::ExistingFile,
+                   false, QString())
+            .value(0);
     };
-    // The dialog asks before it replaces a file; the export then replaces it.
-    d.saveFile = [](QWidget *parent, const QString &proposed) {
-        return QFileDialog::getSaveFileName(parent, QCoreApplication::translate("MacroPage", "Save Macro File"), proposed, QCoreApplication::translate("MacroPage", "Macro File(*.MSMACRO)"));
+    d.openFiles = [run](QWidget *parent) {
+        return run(parent, QCoreApplication::translate("MacroPage", "Load Macro File"), QFileDialog::ExistingFiles,
+                   false, QString());
     };
-    d.chooseFolder = [](QWidget *parent) {
-        return QFileDialog::getExistingDirectory(parent, QCoreApplication::translate("MacroPage", "Save Macro File"), QStringLiteral("./"));
+    d.saveFile = [run](QWidget *parent, const QString &proposed) {
+        return run(parent, QCoreApplication::translate("MacroPage", "Save Macro File"), QFileDialog::AnyFile, true,
+                   proposed)
+            .value(0);
+    };
+    d.chooseFolder = [run](QWidget *parent) {
+        return run(parent, QCoreApplication::translate("MacroPage", "Save Macro File"), QFileDialog::Directory, false,
+                   QStringLiteral("./"))
+            .value(0);
     };
     d.warn = [](QWidget *parent, const QString &title, const QString &text) {
         VeskMessageBox::show(VeskMessageBox::Warning, title, text, parent);
     };
     d.ask = [](QWidget *parent, const QString &text) {
         return VeskMessageBox::show(VeskMessageBox::Question, QCoreApplication::translate("MacroPage", "WARNING"), text, parent) == QDialog::Accepted;
+    };
+    d.askUnsaved = [](QWidget *parent, const QString &text) {
+        switch (VeskMessageBox::show(VeskMessageBox::SaveQuestion, QCoreApplication::translate("MacroPage", "WARNING"),
+                                     text, parent)) {
+        case QDialog::Accepted: return Unsaved::Save;
+        case VeskMessageBox::Discarded: return Unsaved::Discard;
+        default: return Unsaved::Cancel;
+        }
     };
     d.recoil = [](QWidget *parent) {
         Recoil result;

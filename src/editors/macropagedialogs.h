@@ -26,6 +26,9 @@ struct MacroPageDialogs {
     std::function<QString(QWidget *parent)> chooseFolder;
     std::function<void(QWidget *parent, const QString &title, const QString &text)> warn;
     std::function<bool(QWidget *parent, const QString &text)> ask;
+    // Unsaved edits: keep them in the file, drop them, or stay where one is.
+    enum class Unsaved { Save, Discard, Cancel };
+    std::function<Unsaved(QWidget *parent, const QString &text)> askUnsaved;
     std::function<Recoil(QWidget *parent)> recoil;
 
     static MacroPageDialogs standard();

@@ -6,9 +6,11 @@
 #include "macrotablemodel.h"
 #include "pageevents.h"
 
+#include "config/macroassignments.h"
 #include "config/macrofile.h"
 #include "config/macrolibrary.h"
 #include "config/paths.h"
+#include "config/productdescriptor.h"
 
 #include "widgets/veskcheckbox.h"
 #include "widgets/vesklineedit.h"
@@ -21,6 +23,24 @@
 namespace {
 
 QString listed(const QStringList &names) { return names.join(QStringLiteral(", ")); }
+
+// Entries 0..19 are the buttons of the front picture, 20..39 those of the
+// side picture.
+constexpr int kButtonRowSize = 20;
+
+// The number the button page shows beside button `index` of a row: the
+// buttons the product hides are not counted. 0 for a button it does not show.
+int shownButtonNumber(int index)
+{
+    ProductDescriptor::Matrix matrix{};
+    const int count = std::clamp(ProductDescriptor::pageMatrix(matrix), 0, int(kDescriptorButtonCount));
+    if (index >= count || matrix[size_t(index)] == 255)
+        return 0;
+    int number = 1;
+    for (int b = 0; b < index; ++b)
+        number += matrix[size_t(b)] != 255;
+    return number;
+}
 
 } // namespace
 
@@ -56,6 +76,8 @@ bool MacroPage::loadMacro(const QString &name)
     std::vector<KeyInfo> events;
     // A missing file loads as an empty macro.
     const bool read = !name.isEmpty() && readMacroFile(name, options, events);
+    // Rows the editor cannot show (a hand-edited file) are left out.
+    keepEditableEvents(events);
     m_recordDelays->setChecked(options.DelayType == MacroRecorder::RecordedDelays);
     m_defaultDelays->setChecked(options.DelayType == MacroRecorder::DefaultDelay);
     m_defaultDelay->setText(QString::number(name.isEmpty() ? MacroLibrary::kDefaultDelayMs : options.DefaultDelay));
@@ -89,18 +111,30 @@ bool MacroPage::saveCurrent()
         warn(tr("The macro file could not be written."));
         return false;
     }
+    // The fields show what the file now holds (an empty field took its
+    // default, a number below the range its minimum).
+    m_defaultDelay->setText(QString::number(options.DefaultDelay));
+    m_loopTime->setText(QString::number(options.LoopTime));
     m_dirty = false;
     return true;
 }
 
-bool MacroPage::confirmDropEdits()
+bool MacroPage::settleUnsavedEdits()
 {
     if (!m_dirty || m_current.isEmpty())
         return true;
-    if (m_dialogs.ask(this, tr("The macro \"%1\" has changes that are not saved. Save them?").arg(m_current)))
-        saveCurrent();
-    m_dirty = false;
-    return true;
+    const QString text = tr("The macro \"%1\" has changes that are not saved. Save them?").arg(m_current);
+    switch (m_dialogs.askUnsaved(this, text)) {
+    case MacroPageDialogs::Unsaved::Save:
+        return saveCurrent();
+    case MacroPageDialogs::Unsaved::Discard:
+        // The page shows the file again: what the mouse is sent.
+        loadMacro(m_current);
+        return true;
+    case MacroPageDialogs::Unsaved::Cancel:
+        break;
+    }
+    return false;
 }
 
 void MacroPage::itemClicked(const QModelIndex &index)
@@ -110,7 +144,13 @@ void MacroPage::itemClicked(const QModelIndex &index)
     const QString name = index.data().toString();
     if (name == m_current)
         return;
-    confirmDropEdits();
+    if (!settleUnsavedEdits()) {
+        // The user stays with the macro being edited.
+        const auto found = m_list->findItems(m_current, Qt::MatchExactly);
+        if (!found.isEmpty())
+            m_list->setCurrentItem(found.first());
+        return;
+    }
     loadMacro(name);
 }
 
@@ -120,7 +160,8 @@ void MacroPage::newMacro()
         warn(tr("TOO MANY MACROS TO BE CREATE!"), true);
         return;
     }
-    confirmDropEdits();
+    if (!settleUnsavedEdits())
+        return;
     QString name;
     if (MacroLibrary::createMacro(&name) != MacroLibrary::Done) {
         warn(tr("The macro file could not be written."));
@@ -129,9 +170,39 @@ void MacroPage::newMacro()
     refillList(name);
 }
 
+QStringList MacroPage::buttonsUsing(const QString &name) const
+{
+    QStringList buttons;
+    if (!m_config)
+        return buttons;
+    for (const MacroAssignment &use : findMacroAssignments(*m_config, name)) {
+        QString button;
+        if (use.entry == kWheelUpEntry) {
+            button = tr("wheel up");
+        } else if (use.entry == kWheelDownEntry) {
+            button = tr("wheel down");
+        } else {
+            const bool side = use.entry >= kButtonRowSize;
+            const int number = shownButtonNumber(use.entry % kButtonRowSize);
+            if (number == 0)
+                continue;   // not a button of this product: it plays nothing anyway
+            button = (side ? tr("side button %1") : tr("front button %1")).arg(number);
+        }
+        buttons.append(tr("Profile %1: %2").arg(use.profile + 1).arg(button));
+    }
+    return buttons;
+}
+
 void MacroPage::deleteMacro()
 {
     if (m_current.isEmpty())
+        return;
+    // The file goes for good: ask first, and say which buttons lose it.
+    QString question = tr("Delete the macro \"%1\"?").arg(m_current);
+    const QStringList users = buttonsUsing(m_current);
+    if (!users.isEmpty())
+        question += QLatin1Char('\n') + tr("These buttons use it and will play nothing: %1").arg(listed(users));
+    if (!m_dialogs.ask(this, question))
         return;
     const int row = m_list->currentRow();
     ::deleteMacro(m_current);
@@ -178,13 +249,20 @@ void MacroPage::importMacros()
         warn(tr("TOO MANY MACROS TO BE CREATE!"), true);
         return;
     }
-    confirmDropEdits();
+    if (!settleUnsavedEdits())
+        return;
     const MacroLibrary::ImportReport report = MacroLibrary::importFiles(files);
     QStringList problems;
     if (!report.existing.isEmpty())
         problems.append(tr("Macro Exist!") + QLatin1Char(' ') + listed(report.existing));
     if (!report.refused.isEmpty())
         problems.append(tr("These files cannot be macro names: %1").arg(listed(report.refused)));
+    if (!report.notMacro.isEmpty())
+        problems.append(tr("These files are not macro files: %1").arg(listed(report.notMacro)));
+    if (!report.shortened.isEmpty())
+        problems.append(tr("A macro holds at most %1 actions; only the first %1 were imported: %2")
+                            .arg(kEventsPerButton)
+                            .arg(listed(report.shortened)));
     if (!report.failed.isEmpty())
         problems.append(tr("These files could not be imported: %1").arg(listed(report.failed)));
     if (report.listFull)
@@ -234,7 +312,8 @@ void MacroPage::gunSet()
     const MacroPageDialogs::Recoil recoil = m_dialogs.recoil(this);
     if (!recoil.accepted)
         return;
-    confirmDropEdits();
+    if (!settleUnsavedEdits())
+        return;
     QString name;
     QString why;
     const auto result = MacroLibrary::createRecoil(recoil.name, buildRecoilEvents(recoil.bullets, m_model->delayUnit()),

@@ -6,9 +6,9 @@
 #include "widgets/languagefont.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
+#include "widgets/rangevalidator.h"
 
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -64,9 +64,9 @@ MacroRowEditor::MacroRowEditor(QWidget *parent)
             change(moveRow(Direction(d), distance));
         });
     }
-    m_distance->setValidator(new QIntValidator(1, kMaxMoveDistance, m_distance));
+    m_distance->setValidator(new RangeValidator(1, kMaxMoveDistance, m_distance));
     m_distance->setMaxLength(3);
-    m_delay->setValidator(new QIntValidator(0, kMaxDelayMs, m_delay));
+    m_delay->setValidator(new RangeValidator(kMinDelayMs, kMaxDelayMs, m_delay));
     m_delay->setMaxLength(5);
     connect(m_distance, &QLineEdit::textEdited, this, &MacroRowEditor::EditMoveChanged);
     connect(m_delay, &QLineEdit::textEdited, this, &MacroRowEditor::EditDelayChanged);

@@ -9,8 +9,8 @@
 #include "widgets/veskcheckbox.h"
 #include "widgets/vesklineedit.h"
 #include "widgets/veskpushbutton.h"
+#include "widgets/rangevalidator.h"
 
-#include <QIntValidator>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
@@ -56,7 +56,7 @@ MacroSelectDialog::MacroSelectDialog(const QString &title, const QString &name, 
 
     auto *loop = new VeskLineEdit(this);
     loop->applyTheme(UiTheme::currentColor(), UiScale::factor());
-    loop->setValidator(new QIntValidator(ButtonAssignment::kCountMin, ButtonAssignment::kCountMax, loop));
+    loop->setValidator(new RangeValidator(ButtonAssignment::kCountMin, ButtonAssignment::kCountMax, loop));
     loop->setMaxLength(3);
     loop->setAlignment(Qt::AlignCenter);
     loop->setText(QString::number(qBound(ButtonAssignment::kCountMin, loopCount, ButtonAssignment::kCountMax)));

@@ -3,9 +3,9 @@
 #include "widgets/languagefont.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
+#include "widgets/rangevalidator.h"
 
 #include <QHeaderView>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -49,7 +49,7 @@ MouseCommandPanel::MouseCommandPanel(QWidget *parent)
         auto *item = new QTreeWidgetItem(m_tree);
         item->setData(0, MoveRole, d + 1);
         auto *edit = new QLineEdit(QStringLiteral("1"));
-        edit->setValidator(new QIntValidator(1, MacroRows::kMaxMoveDistance, edit));
+        edit->setValidator(new RangeValidator(1, MacroRows::kMaxMoveDistance, edit));
         edit->setMaxLength(3);
         edit->setAlignment(Qt::AlignCenter);
         m_tree->setItemWidget(item, 1, edit);

@@ -3,8 +3,8 @@
 #include "pagehost.h"
 
 #include "config/mouseconfig.h"
-#include "config/paths.h"
-#include "device/senttables.h"
+#include "device/pollercontrol.h"
+#include "device/settingsowner.h"
 #include "device/profileswitch.h"
 #include "device/transferoutcome.h"
 #include "device/transport.h"
@@ -15,12 +15,14 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QEventLoop>
 #include <QThread>
 
 #include <memory>
 
-ApplyController::ApplyController(QWidget *window, PageHost &pages, PollerControl *poller)
+ApplyController::ApplyController(QWidget *window, SettingsOwner &settings, PageHost &pages, PollerControl *poller)
     : m_window(window)
+    , m_settings(settings)
     , m_pages(pages)
     , m_poller(poller)
 {
@@ -50,7 +52,7 @@ int ApplyController::apply()
     }
     // Most fields are edited in place by their pages; the DPI, performance
     // and report-rate pages keep theirs until now.
-    m_pages.gather(workingConfig);
+    m_pages.gather(m_settings.editing());
     return upload(false);
 }
 
@@ -72,7 +74,7 @@ int ApplyController::upload(bool full)
         const bool queuedFull = m_queuedFull;
         m_queued = m_queuedGather = m_queuedFull = false;
         if (gather)
-            m_pages.gather(workingConfig);
+            m_pages.gather(m_settings.editing());
         result = uploadOnce(queuedFull);
         runDeferred();
     }
@@ -95,9 +97,12 @@ void ApplyController::runDeferred()
     std::vector<std::function<void()>> actions;
     actions.swap(m_deferred);
     const bool busy = m_busy;
+    const bool nested = m_runningDeferred;
     m_busy = false;
+    m_runningDeferred = true;
     for (const auto &action : actions)
         action();
+    m_runningDeferred = nested;
     m_busy = busy;
 }
 
@@ -107,9 +112,7 @@ int ApplyController::uploadOnce(bool full)
     UploadWorker worker;
     worker.full = full;
     worker.setPollerControl(m_poller);
-    // What the mouse holds, shared with the command line through the file.
-    static SentTables sent;
-    worker.setSentTables(&sent, Paths::sentTablesFile());
+    m_settings.prepare(worker);
     // Connected before the worker starts: with nothing to send it finishes
     // at once, and a signal emitted before the connection would leave the
     // dialog open for ever.
@@ -131,6 +134,44 @@ int ApplyController::uploadOnce(bool full)
         VeskMessageBox box(VeskMessageBox::Warning, QCoreApplication::translate("MousecfgWidget", "Warning"),
                            unsavedMessage(), m_window);
         box.exec();
+    }
+    return result;
+}
+
+int ApplyController::runExclusive(const std::function<int()> &job, bool showDialog)
+{
+    m_busy = true;
+    if (m_poller)
+        m_poller->stopPoller();
+    int result = 0;
+    const std::unique_ptr<QThread> worker(QThread::create([&result, &job] { result = job(); }));
+    if (showDialog) {
+        BusyDialog dialog(m_window);
+        QObject::connect(worker.get(), &QThread::finished, &dialog, &BusyDialog::slotProcessDlg,
+                         Qt::QueuedConnection);
+        worker->start(QThread::InheritPriority);
+        dialog.exec();
+    } else {
+        QEventLoop loop;
+        QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+        worker->start(QThread::InheritPriority);
+        loop.exec();
+    }
+    worker->wait();
+    if (m_poller)
+        m_poller->startPoller();
+    runDeferred();
+    m_busy = false;
+    // An Apply or upload asked for meanwhile; inside an upload's deferred
+    // actions that upload's own loop runs it.
+    if (m_queued && !m_runningDeferred) {
+        const bool full = m_queuedFull;
+        const bool gather = m_queuedGather;
+        m_queued = m_queuedFull = m_queuedGather = false;
+        if (gather)
+            apply();
+        else
+            upload(full);
     }
     return result;
 }

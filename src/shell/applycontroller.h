@@ -7,10 +7,11 @@
 
 class PageHost;
 class PollerControl;
+class SettingsOwner;
 class QWidget;
 
 // The way from the edited settings to the mouse: gathering the pages' values
-// into workingConfig, then the upload on a worker thread behind the modal
+// into the owner's editing record, then the upload on a worker thread behind the modal
 // busy dialog, and the one message the user sees when it failed.
 //
 // One upload at a time. An "Apply" or upload asked for while one runs (a
@@ -22,11 +23,11 @@ public:
     // What apply() and upload() return for a request that was queued.
     static constexpr int kQueued = -1;
 
-    ApplyController(QWidget *window, PageHost &pages, PollerControl *poller);
+    ApplyController(QWidget *window, SettingsOwner &settings, PageHost &pages, PollerControl *poller);
 
     // "Apply": gather, then upload.
     int apply();
-    // Uploads workingConfig (everything when `full`, as after "reset all");
+    // Uploads the editing record (everything when `full`, as after "reset all");
     // returns the worker's result code, after the message for a failure has
     // been shown and closed. With requests queued meanwhile, the result of
     // the last upload.
@@ -41,6 +42,14 @@ public:
     // non-zero transfer result, or 0. The caller stops the poller first.
     int switchProfile(int slot);
 
+    // Runs `job` on a worker thread with the poller stopped and nothing
+    // else touching the settings or the mouse meanwhile (uploads and the
+    // mouse's reports wait, as during an upload); behind the busy dialog
+    // when `showDialog`, else without anything on screen. The window stays
+    // responsive either way. Returns what the job returned. Call it when no
+    // upload runs (through whenIdle).
+    int runExclusive(const std::function<int()> &job, bool showDialog);
+
     // The message for a result code: empty for 0.
     static QString messageFor(int result);
     // The message shown when an upload could not save the settings.
@@ -54,9 +63,11 @@ private:
     void runDeferred();
 
     QWidget *m_window;
+    SettingsOwner &m_settings;
     PageHost &m_pages;
     PollerControl *m_poller;
     bool m_busy = false;
+    bool m_runningDeferred = false;
     bool m_queued = false;
     bool m_queuedGather = false;
     bool m_queuedFull = false;

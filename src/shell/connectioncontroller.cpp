@@ -5,6 +5,7 @@
 #include "device/devicehandles.h"
 #include "device/devicewatcher.h"
 #include "device/discovery.h"
+#include "device/fullupload.h"
 #include "device/mouselist.h"
 #include "device/statuspollerthread.h"
 #include "platform/hotplugmonitor.h"
@@ -235,8 +236,8 @@ void ConnectionController::onDeviceChanged(const DeviceChange &change)
                 QTimer::singleShot(kFirstArrivalDelayMs, this, &ConnectionController::firstMouseArrived);
             }
         }
-        if (change.flagsChanged && !AppConfig::setDiff(1))
-            qCWarning(lcUi, "Config/Diff could not be set\n");
+        if (change.flagsChanged)
+            FullUpload::require(FullUpload::Reason::ConnectionChanged);
     } else {
         if (!change.flagsChanged)
             return;

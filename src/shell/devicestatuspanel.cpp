@@ -84,12 +84,10 @@ void DeviceStatusPanel::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiB
         bar->applyOffStyle(fittedPixels(bar, bar->barText()));
         m_controls.charge->hide();
         m_mouseOff = true;
-        setMouseOff(true);
         return;
     }
 
     m_mouseOff = false;
-    setMouseOff(false);
     const bool cable = cablePresent();
     bar->setBarText(QString());
     bar->setTextVisible(true);

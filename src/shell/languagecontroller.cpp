@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QLibraryInfo>
 #include <QMenu>
 
 namespace {
@@ -31,7 +32,38 @@ bool LanguageController::startUp()
     const bool loaded = m_catalog.loadInto(&m_translator, id);
     if (loaded)
         QCoreApplication::installTranslator(&m_translator);
+    loadQtCatalogue(id);
     return loaded;
+}
+
+QString LanguageController::qtLocaleFor(const QString &catalogueFile)
+{
+    const QString file = catalogueFile.toLower();
+    if (file == QLatin1String("sc"))
+        return QStringLiteral("zh_CN");
+    if (file == QLatin1String("tc"))
+        return QStringLiteral("zh_TW");
+    return QString();
+}
+
+void LanguageController::loadQtCatalogue(int id)
+{
+    // The dialogs Qt draws itself (the file dialogs) speak the program's
+    // language, not the desktop's: their texts come from Qt's catalogue of
+    // that language, or stay English where the system has none.
+    QCoreApplication::removeTranslator(&m_qtTranslator);
+    const QString locale = qtLocaleFor(m_catalog.file(id));
+    if (locale.isEmpty()) {
+        m_qtTranslator.load(QString());
+        return;
+    }
+    const QString folder = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    if (m_qtTranslator.load(QStringLiteral("qtbase_") + locale, folder)
+        || m_qtTranslator.load(QStringLiteral("qt_") + locale, folder)) {
+        QCoreApplication::installTranslator(&m_qtTranslator);
+    } else {
+        qCDebug(lcUi) << "no Qt catalogue for" << locale << "in" << folder << "; file dialogs stay in English";
+    }
 }
 
 void LanguageController::buildMenu(VeskPushButton *button)
@@ -58,6 +90,7 @@ bool LanguageController::switchTo(int id, bool *loaded)
         return false;
     }
     const bool ok = m_catalog.switchTo(id, &m_translator);
+    loadQtCatalogue(id);
     if (loaded)
         *loaded = ok;
     return true;

@@ -35,6 +35,13 @@ public:
     QString currentName() const { return m_catalog.name(currentId()); }
     const LanguageCatalog &catalog() const { return m_catalog; }
     QTranslator *translator() { return &m_translator; }
+    // Qt's own catalogue for the language (file dialogs, standard buttons),
+    // when the system has it; empty while the language needs none.
+    QTranslator *qtTranslator() { return &m_qtTranslator; }
+
+    // The locale of Qt's catalogue for a language catalogue file name: the
+    // two Chinese catalogues "sc" and "tc" have one, English needs none.
+    static QString qtLocaleFor(const QString &catalogueFile);
     QMenu *menu() const { return m_menu; }
 
 signals:
@@ -42,7 +49,10 @@ signals:
     void languageChosen(int id);
 
 private:
+    void loadQtCatalogue(int id);
+
     LanguageCatalog m_catalog;
     QTranslator m_translator;
+    QTranslator m_qtTranslator;
     QMenu *m_menu = nullptr;
 };

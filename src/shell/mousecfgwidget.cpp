@@ -1,6 +1,7 @@
 #include "mousecfgwidget.h"
 
 #include "applycontroller.h"
+#include "appprofileservice.h"
 #include "batterynotifier.h"
 #include "connectioncontroller.h"
 #include "desktopintegration.h"
@@ -12,6 +13,8 @@
 #include "pageregistry.h"
 #include "profilecontrols.h"
 #include "traycontroller.h"
+#include "settingswatcher.h"
+#include "windowcommandserver.h"
 #include "windowdrag.h"
 #include "windowscale.h"
 
@@ -22,6 +25,7 @@
 #include "config/profilefile.h"
 #include "config/profilelibraryeditor.h"
 #include "device/devicehandles.h"
+#include "device/devicestate.h"
 #include "device/discovery.h"
 #include "device/statuspollerthread.h"
 #include "device/statusquery.h"
@@ -94,16 +98,13 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_profiles->reloadLibrary();
     m_status = std::make_unique<DeviceStatusPanel>(m_controls, this);
     m_status->loadSettings();
-    m_events = std::make_unique<MouseEventHandler>();
+    m_events = std::make_unique<MouseEventHandler>(m_settings);
     m_desktop = new DesktopIntegration(m_status->fullMillivolts(), this);
     m_connection->openCurrentModel();
     m_connection->startStatusThread();
 
     // The settings on disk.
-    if (!AppConfig::loadAll(storedConfig))
-        qCDebug(lcUi, "some profile files are missing; their profiles start empty\n");
-    workingConfig = storedConfig;
-    DesktopPointerSpeed::readInto(currentProfile(workingConfig));
+    loadSettings();
 
     // Pages.
     m_pages = std::make_unique<PageHost>(this);
@@ -111,7 +112,8 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     connectPageEvents();
     m_pages->build(ProductDescriptor::boundedButtonCount(),
                    m_ledDisable ? PageTab::Customize : PageTab::Lighting);
-    m_apply = std::make_unique<ApplyController>(this, *m_pages, m_connection->poller());
+    m_apply = std::make_unique<ApplyController>(this, m_settings, *m_pages, m_connection->poller());
+    serveCommands();
 
     // First look.
     selectTab(WindowControls::TabLighting);
@@ -130,6 +132,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_desktop->createTray(currentModel(), m_controls.autostart);
     m_tray = m_desktop->tray();
     connectHelpers();
+    startAppProfiles();
 
     // The battery display starts from a low reading until the mouse
     // answers; the window (or the warning) follows a moment later.
@@ -227,21 +230,47 @@ void MousecfgWidget::connectHelpers()
     connect(m_events.get(), &MouseEventHandler::profileTablesDue, m_profiles, &ProfileControls::sendProfileTables);
     connect(m_events.get(), &MouseEventHandler::dpiStageChanged, this, [this](int stage) { m_pages->showDpiStage(stage); });
     connect(m_events.get(), &MouseEventHandler::rateChanged, this,
-            [this](int rate) { m_pages->showRate(rate, workingConfig.LiftHigh); });
+            [this](int rate) { m_pages->showRate(rate, m_settings.editing().LiftHigh); });
     connect(m_events.get(), &MouseEventHandler::announce, this, &MousecfgWidget::showOsd);
     connect(m_tray, &TrayController::loadConfigRequested, m_connection, &ConnectionController::showWarning);
     connect(m_tray, &TrayController::activated, this, &MousecfgWidget::iconActivated);
+    connect(m_tray, &TrayController::quitRequested, this, [this] {
+        if (m_pages->settleUnsavedEdits())
+            QCoreApplication::quit();
+    });
 }
+
+void MousecfgWidget::startAppProfiles()
+{
+    AppProfileSwitcher::Hooks hooks;
+    hooks.activeSlot = [this] { return m_settings.editing().profileIndex(); };
+    hooks.busy = [this] { return m_apply->isBusy(); };
+    hooks.whenIdle = [this](std::function<void()> action) { m_apply->whenIdle(std::move(action)); };
+    hooks.mouseAvailable = [this] { return mouseReady() && !mouseOff(); };
+    hooks.unappliedEdits = [this] { return AppProfileService::unappliedEdits(*this, m_settings); };
+    hooks.switchTo = [this](int slot) { switchProfileTo(slot); };
+    m_appProfiles = new AppProfileService(this, std::move(hooks), QStringLiteral("/proc"), this);
+    m_appProfiles->layout();
+    connect(m_appProfiles, &AppProfileService::announce, this, &MousecfgWidget::showOsd);
+    m_tray->addProfileEntries(
+        [this] { return QStringList(m_settings.editing().names.begin(), m_settings.editing().names.end()); },
+        [this] { return m_settings.editing().profileIndex(); });
+    connect(m_tray, &TrayController::profileChosen, this, &MousecfgWidget::switchProfileTo);
+    connect(m_tray, &TrayController::appProfilesRequested, m_appProfiles, &AppProfileService::openDialog);
+}
+
+void MousecfgWidget::switchProfileTo(int slot) { m_profiles->switchSlot(slot); }
 
 void MousecfgWidget::buildControls()
 {
+    m_controls.profileControlsShown = AppConfig::profileControlsShown();
     m_controls.build(this);
     m_connection->setModelButton(m_controls.model);
     m_languages->buildMenu(m_controls.language);
     connect(m_languages, &LanguageController::languageChosen, this, &MousecfgWidget::switchLanguage);
     if (!m_languages->offersChoice())
         m_controls.language->hide();
-    m_profiles = new ProfileControls(*this, m_controls, this);
+    m_profiles = new ProfileControls(*this, m_settings, m_controls, this);
     connectControls();
 }
 
@@ -270,6 +299,8 @@ void MousecfgWidget::layoutWindow()
         m_pages->layout();
     if (m_status)
         m_status->restyle();
+    if (m_appProfiles)
+        m_appProfiles->layout();
     for (QMenu *menu : {m_languages->menu(), m_connection->modelMenu(), m_profiles->slotMenu(), m_profiles->libraryMenu()})
         UiTheme::styleMenu(menu, kSlotMenuDesignWidth);
     const QBitmap shape = m_scale->mask(m_scaleLevel);
@@ -322,7 +353,7 @@ void MousecfgWidget::refreshPages()
 {
     for (VeskPushButton *indicator : m_controls.indicators)
         indicator->setState(0);
-    m_controls.indicators[size_t(workingConfig.profileIndex())]->setState(1);
+    m_controls.indicators[size_t(m_settings.editing().profileIndex())]->setState(1);
     if (!m_pages)
         return;
     PageContext context;
@@ -331,7 +362,7 @@ void MousecfgWidget::refreshPages()
     context.scale = m_scaleFactor;
     context.languageId = LangConfig::currentLangID();
     context.languageFont = LanguageFont::current();
-    m_pages->refresh(workingConfig, context);
+    m_pages->refresh(m_settings.editing(), context);
 }
 
 void MousecfgWidget::connectPageEvents()
@@ -347,15 +378,16 @@ void MousecfgWidget::connectPageEvents()
     connect(&events, &PageEvents::oneClickWarning, this, &MousecfgWidget::showOneClickWarning);
     connect(&events, &PageEvents::enableWindowButtons, this, &MousecfgWidget::enableButtons);
     connect(&events, &PageEvents::liftChanged, this, [this](int liftHigh) {
-        workingConfig.LiftHigh = uint8_t(liftHigh);
-        m_pages->showRate(currentProfile(workingConfig).pollrate, liftHigh);
+        m_settings.editing().LiftHigh = uint8_t(liftHigh);
+        m_pages->showRate(currentProfile(m_settings.editing()).pollrate, liftHigh);
     });
     // A renamed macro: the buttons that name it follow, in the edited record
     // and in the stored one with its files, so that neither an Apply nor a
     // restart looks for the old file.
     connect(&events, &PageEvents::macroRenamed, this, [this](const QString &oldName, const QString &newName) {
-        renameMacroAssignments(workingConfig, oldName, newName);
-        if (renameMacroAssignments(storedConfig, oldName, newName) > 0 && !AppConfig::saveAll(storedConfig))
+        int renamed = 0;
+        m_settings.changeBoth([&](MouseConfig &config) { renamed = renameMacroAssignments(config, oldName, newName); });
+        if (renamed > 0 && !AppConfig::saveAll(m_settings.stored()))
             qCDebug(lcUi, "profile files could not be written after a macro rename\n");
         refreshPages();
     });
@@ -367,10 +399,7 @@ void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
     showFrontView(true);
     layoutWindow();
     m_mouse.setModel(currentModel());
-    if (!AppConfig::loadAll(storedConfig))
-        qCDebug(lcUi, "some profile files are missing; their profiles start empty\n");
-    workingConfig = storedConfig;
-    DesktopPointerSpeed::readInto(currentProfile(workingConfig));
+    loadSettings();
     m_profiles->showCurrent();
     m_profiles->reloadLibrary();
     if (!writeDefaultProfileFile())
@@ -384,19 +413,88 @@ void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
         m_tray->setToolTip(currentModel());
 }
 
+void MousecfgWidget::loadSettings()
+{
+    if (!m_settings.load())
+        qCDebug(lcUi, "some profile files are missing; their profiles start empty\n");
+    // The desktop's own pointer speed is no edit of the user's.
+    m_settings.changeBoth([](MouseConfig &config) { DesktopPointerSpeed::readInto(currentProfile(config)); });
+}
+
 void MousecfgWidget::makeProfileCurrent(int slot, bool reload)
 {
     if (slot < 0 || slot >= kProfileCount)
         return;
-    workingConfig.ProfileID = uint8_t(slot);
-    ProfileData &profile = workingConfig.profiles[size_t(slot)];
+    m_settings.editing().ProfileID = uint8_t(slot);
+    ProfileData &profile = m_settings.editing().profiles[size_t(slot)];
     if (reload)
-        ProfileLibraryEditor::loadOrFactory(profile, workingConfig.names[size_t(slot)]);
+        ProfileLibraryEditor::loadOrFactory(profile, m_settings.editing().names[size_t(slot)]);
     m_profiles->showCurrent();
     refreshPages();
     DesktopPointerSpeed::applyFrom(profile);
     if (!AppConfig::saveActiveProfileIndex(slot))
         qCWarning(lcUi, "the active profile could not be stored\n");
+}
+
+void MousecfgWidget::serveCommands()
+{
+    WindowCommandServer::Window window;
+    window.isVisible = [this] { return isVisible(); };
+    window.show = [this] { showFromElsewhere(); };
+    window.settingsReplaced = [this](bool profileChanged) {
+        if (profileChanged)
+            DesktopPointerSpeed::applyFrom(currentProfile(m_settings.editing()));
+        m_profiles->showProfileChange();
+    };
+    m_commands = new WindowCommandServer(m_settings, *m_apply, *m_pages, window, this);
+    if (!m_commands->listen())
+        qCWarning(lcUi, "the command line cannot reach this window; it works on the settings files itself");
+
+    auto *watcher = new SettingsWatcher(300, this);
+    watcher->setBusyCheck([this] { return m_apply->isBusy(); });
+    connect(watcher, &SettingsWatcher::changed, this, &MousecfgWidget::takeChangedFiles);
+}
+
+void MousecfgWidget::takeChangedFiles()
+{
+    MouseConfig files;
+    AppConfig::loadAll(files);
+    // The window's own writes leave the files as it stored them.
+    if (files == m_settings.stored())
+        return;
+    MouseConfig seen = m_settings.editing();
+    m_pages->gather(seen);
+    bool keepEdits = false;
+    if (m_settings.differsFromStored(seen)) {
+        VeskMessageBox box(VeskMessageBox::Question, tr("Warning"),
+                           tr("The settings were changed outside this window. Load them and discard your "
+                              "unapplied changes?"),
+                           this);
+        keepEdits = box.exec() != QDialog::Accepted;
+        // The box runs its own event loop: the files may have changed again.
+        AppConfig::loadAll(files);
+    }
+    qCDebug(lcUi, "settings files changed outside the window; %s", keepEdits ? "edits kept" : "taken in");
+    const int profileBefore = m_settings.editing().profileIndex();
+    // Kept edits include the pages' own, which the refresh below would
+    // otherwise replace with the record's values.
+    if (keepEdits)
+        m_settings.editing() = seen;
+    m_settings.filesChanged(files, keepEdits);
+    if (m_settings.editing().profileIndex() != profileBefore)
+        DesktopPointerSpeed::applyFrom(currentProfile(m_settings.editing()));
+    m_profiles->showProfileChange();
+}
+
+void MousecfgWidget::showFromElsewhere()
+{
+    if (isHidden() || isMinimized()) {
+        showNormal();
+        m_connection->showWarning();
+        return;
+    }
+    raise();
+    activateWindow();
 }
 
 void MousecfgWidget::hideWindow()
@@ -416,24 +514,32 @@ void MousecfgWidget::onClicked(VeskPushButton *button)
     int group = -1;
     int index = -1;
     if (button == c.close) {
-        hideWindow();
+        if (m_pages->settleUnsavedEdits())
+            hideWindow();
     } else if (button == c.minimise) {
         showMinimized();
     } else if (button == c.library || button == c.model || button == c.language || button == c.profileMenu) {
         // These carry drop-down menus, which open on the press.
     } else if (button == c.cancel) {
         hideWindow();
-        makeProfileCurrent(workingConfig.profileIndex(), true);
+        makeProfileCurrent(m_settings.editing().profileIndex(), true);
     } else if (button == c.ok) {
         upload(false);
         hideWindow();
     } else if (button == c.apply) {
-        apply();
+        // Macro rows not saved yet would not reach the mouse: the user
+        // decides first.
+        if (m_pages->settleUnsavedEdits())
+            apply();
     } else if (button == c.front || button == c.side) {
         showFrontView(button == c.front);
     } else if (c.indicatorIndex(button) >= 0) {
-        // The indicators only show the active profile; they never change it.
-        refreshPages();
+        // Shown, an indicator chooses its profile; in the compact layout it
+        // only shows the active one.
+        if (c.profileControlsShown)
+            switchProfileTo(c.indicatorIndex(button));
+        else
+            refreshPages();
     } else if (c.tabIndex(button) >= 0) {
         selectTab(c.tabIndex(button));
     } else if (c.findSpot(button, &group, &index)) {
@@ -558,5 +664,6 @@ void MousecfgWidget::closeEvent(QCloseEvent *event)
     // A close request from the desktop (Alt+F4) does what the close button
     // does.
     event->ignore();
-    hideWindow();
+    if (m_pages->settleUnsavedEdits())
+        hideWindow();
 }

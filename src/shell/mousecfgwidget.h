@@ -4,6 +4,7 @@
 #include "mousepicturepanel.h"
 #include "profilewindow.h"
 #include "desktopintegration.h"
+#include "device/settingsowner.h"
 #include "windowcontrols.h"
 
 #include <QSize>
@@ -13,6 +14,7 @@
 
 #include <memory>
 
+class AppProfileService;
 class ApplyController;
 class DesktopIntegration;
 class AutostartSetting;
@@ -29,6 +31,7 @@ class QMenu;
 class StatusPollerThread;
 class TrayController;
 class VeskPushButton;
+class WindowCommandServer;
 class WindowScale;
 
 // The one top-level window: frameless, shaped by its skin, scaled by its own
@@ -73,6 +76,7 @@ public:
     QStringList libraryNames() const;
 
     const WindowControls &controls() const { return m_controls; }
+    SettingsOwner &settings() { return m_settings; }
     PageHost &pages();
     ProfileControls &profiles();
     HotplugMonitor *hotplugMonitor() const;
@@ -82,6 +86,7 @@ public:
     AutostartSetting *autostart() const { return m_desktop->autostart(); }
     LanguageController *languages() const { return m_languages; }
     ConnectionController *connection() const { return m_connection; }
+    AppProfileService *appProfiles() const { return m_appProfiles; }
     // Where the poller's readings and reports land.
     DeviceStatusPanel &statusPanel() { return *m_status; }
     MouseEventHandler &mouseEvents() { return *m_events; }
@@ -102,6 +107,9 @@ public:
     // Makes slot `slot` the active profile; with `reload` its file is read
     // again first, dropping unsent edits.
     void makeProfileCurrent(int slot, bool reload) override;
+    // The one way a profile is chosen from outside the profile menu: the
+    // indicators, the tray menu and the application rules.
+    void switchProfileTo(int slot);
     void showFrontView(bool front);
     void switchLanguage(int id);
     void startFirmwareUpdate();
@@ -129,6 +137,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Reads the settings files into the owner.
+    void loadSettings();
     void chooseInitialScale();
     void applyScale(int level);
     void buildControls();
@@ -141,12 +151,24 @@ private:
     void onClicked(VeskPushButton *button);
     void onPressed(VeskPushButton *button);
     void onProfileOperation(VeskPushButton *button);
+    // Opens the door through which the command line hands its commands and
+    // a second start asks to see the window.
+    void serveCommands();
+    // Shows the window (or the disconnect warning) and brings it forward.
+    void showFromElsewhere();
+    // The settings files changed behind the window's back: taken in at once
+    // without unapplied edits, else after asking.
+    void takeChangedFiles();
     // Every hide of the window but a click on the tray icon itself: without
     // a tray nothing could bring it back (and a new start would be refused),
     // so the program ends instead.
     void hideWindow();
+    void startAppProfiles();
 
     WindowControls m_controls;
+    // Before everything that edits or sends the settings, so that it
+    // outlives them.
+    SettingsOwner m_settings;
     MousePicturePanel m_mouse{m_controls};
     FirstPaintProbe m_firstPaint;
     std::unique_ptr<WindowScale> m_scale;
@@ -159,6 +181,8 @@ private:
     TrayController *m_tray = nullptr;
     DesktopIntegration *m_desktop = nullptr;
     ProfileControls *m_profiles = nullptr;
+    WindowCommandServer *m_commands = nullptr;
+    AppProfileService *m_appProfiles = nullptr;
 
     double m_scaleFactor = 1.0;
     int m_scaleLevel = 0;

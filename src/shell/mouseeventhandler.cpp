@@ -4,6 +4,7 @@
 #include "config/dpicode.h"
 #include "config/mouseconfig.h"
 #include "config/profilefile.h"
+#include "device/settingsowner.h"
 #include "osdtexts.h"
 #include "widgets/uilog.h"
 
@@ -23,12 +24,13 @@ void MouseEventHandler::refreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate
         qCDebug(lcUi, "status report ignored: profile %d is out of range\n", iProfile);
         return;
     }
-    const bool switched = iProfile != workingConfig.ProfileID;
+    const MouseConfig &config = m_settings.editing();
+    const bool switched = iProfile != config.ProfileID;
     if (switched)
         takeProfile(iProfile);
-    if (iDPI != workingConfig.profiles[iProfile].dpi)
+    if (iDPI != config.profiles[iProfile].dpi)
         refreshDpiStage(iDPI);
-    if (iRate != currentProfile(workingConfig).pollrate)
+    if (iRate != currentProfile(config).pollrate)
         refreshRate(iRate);
     // The new profile's tables go out once the record holds the stage and
     // rate the mouse runs, so that sending them does not undo either.
@@ -60,11 +62,14 @@ void MouseEventHandler::refreshDpiStage(quint8 iDPI)
         qCDebug(lcUi, "DPI stage %d from the mouse ignored\n", iDPI);
         return;
     }
-    ProfileData &profile = currentProfile(workingConfig);
-    profile.dpi = iDPI;
+    // The stage goes into the profile file too, so the stored record
+    // follows: the mouse's own change is no unapplied edit.
+    m_settings.changeBoth([iDPI](MouseConfig &config) { currentProfile(config).dpi = iDPI; });
+    const MouseConfig &config = m_settings.editing();
+    const ProfileData &profile = currentProfile(config);
     emit dpiStageChanged(iDPI);
     // The next start shows the stage the mouse is in.
-    const QString slotName = workingConfig.names[size_t(workingConfig.profileIndex())];
+    const QString slotName = config.names[size_t(config.profileIndex())];
     if (!saveProfileDpiStage(slotName, iDPI, profile))
         qCWarning(lcUi) << "the DPI stage could not be stored in" << slotName;
     const int dpi = dpiCodeToDpi(profile.dpiLevels[iDPI].y, AppConfig::sensorType());
@@ -77,8 +82,12 @@ void MouseEventHandler::refreshRate(quint8 iRate)
         qCDebug(lcUi, "report rate code %d from the mouse ignored\n", iRate);
         return;
     }
-    ProfileData &profile = currentProfile(workingConfig);
-    profile.pollrate = iRate;
+    // Into the files too, so that they keep saying what the mouse runs.
+    m_settings.changeBoth([iRate](MouseConfig &config) { currentProfile(config).pollrate = iRate; });
+    const MouseConfig &config = m_settings.editing();
+    const QString slotName = config.names[size_t(config.profileIndex())];
+    if (!saveProfileReportRate(slotName, iRate, currentProfile(config)))
+        qCWarning(lcUi) << "the report rate could not be stored in" << slotName;
     emit rateChanged(iRate);
     emit announce(OsdTexts::reportRate(iRate));
 }

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+class SettingsOwner;
+
 // What the mouse changed with its own buttons, as the status poller reports
 // it: the active profile, the DPI stage of that profile and the report rate.
 // Each change is taken into the settings and announced by signals: the
@@ -16,7 +18,13 @@
 class MouseEventHandler : public QObject {
     Q_OBJECT
 public:
-    using QObject::QObject;
+    // `settings`: whose records the mouse's changes go into; it must
+    // outlive the handler.
+    explicit MouseEventHandler(SettingsOwner &settings, QObject *parent = nullptr)
+        : QObject(parent)
+        , m_settings(settings)
+    {
+    }
 
     static bool isProfile(int value);
     static bool isDpiStage(int value);
@@ -45,4 +53,6 @@ private:
     // Makes the profile the mouse switched to current; false when the value
     // is not believed.
     bool takeProfile(quint8 iProfile);
+
+    SettingsOwner &m_settings;
 };

@@ -191,6 +191,15 @@ void PageHost::gather(MouseConfig &config)
     }
 }
 
+bool PageHost::settleUnsavedEdits()
+{
+    for (EditorPage *page : m_pages) {
+        if (page && !page->settleUnsavedEdits())
+            return false;
+    }
+    return true;
+}
+
 void PageHost::showDpiStage(int stage)
 {
     forEachBuilt([&](EditorPage &page) { page.showDpiStage(stage); });

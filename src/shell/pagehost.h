@@ -53,6 +53,9 @@ public:
     // the others with the current profile of `config`.
     void refresh(MouseConfig &config, const PageContext &context);
     // Apply: the pages' values into the current (and lighting) profile.
+    // Every built page settles the edits it holds outside the record
+    // (EditorPage::settleUnsavedEdits); false as soon as one is kept.
+    bool settleUnsavedEdits();
     void gather(MouseConfig &config);
 
     // What the mouse changed, the hot spot chosen, the view shown.

@@ -10,6 +10,8 @@
 #include "config/profilelibrary.h"
 #include "config/profilelibraryeditor.h"
 #include "device/profileswitch.h"
+#include "device/settingsowner.h"
+#include "widgets/filedialoglook.h"
 #include "widgets/uitheme.h"
 #include "widgets/vesklineedit.h"
 #include "widgets/veskmessagebox.h"
@@ -32,9 +34,11 @@ QString escapedForMenu(QString name) { return name.replace(QLatin1Char('&'), QSt
 
 } // namespace
 
-ProfileControls::ProfileControls(ProfileWindow &window, WindowControls &controls, QObject *parent)
+ProfileControls::ProfileControls(ProfileWindow &window, SettingsOwner &settings, WindowControls &controls,
+                                 QObject *parent)
     : QObject(parent)
     , m_window(&window)
+    , m_settings(settings)
     , m_controls(controls)
 {
     m_slotMenu = new QMenu(m_controls.profileMenu);
@@ -87,10 +91,10 @@ void ProfileControls::rebuildLibraryMenu()
 
 void ProfileControls::showCurrent()
 {
-    const int slot = workingConfig.profileIndex();
+    const int slot = m_settings.editing().profileIndex();
     if (slot < m_slotMenu->actions().size())
         m_controls.profileMenu->setText(m_slotMenu->actions().at(slot)->text());
-    m_controls.nameField->setText(workingConfig.names[size_t(slot)]);
+    m_controls.nameField->setText(m_settings.editing().names[size_t(slot)]);
 }
 
 void ProfileControls::showProfileChange()
@@ -161,6 +165,7 @@ QString ProfileControls::runFileDialog(QWidget *parent, FileDialog dialog)
     chooser.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     chooser.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     chooser.setDefaultSuffix(profile ? QStringLiteral("prof") : QStringLiteral("conf"));
+    FileDialogLook::apply(chooser);
     return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles().value(0) : QString();
 }
 
@@ -197,7 +202,7 @@ void ProfileControls::sendProfileTables()
 
 void ProfileControls::takeLibraryProfile(const QString &name)
 {
-    ProfileLibraryEditor editor(workingConfig, m_library);
+    ProfileLibraryEditor editor(m_settings.editing(), m_library);
     switch (editor.take(name)) {
     case ProfileLibraryEditor::Outcome::Done:
         showProfileChange();
@@ -214,7 +219,7 @@ void ProfileControls::takeLibraryProfile(const QString &name)
 void ProfileControls::renameFromField()
 {
     const QString wanted = m_controls.nameField->text();
-    ProfileLibraryEditor editor(workingConfig, m_library);
+    ProfileLibraryEditor editor(m_settings.editing(), m_library);
     switch (editor.rename(wanted)) {
     case ProfileLibraryEditor::Outcome::Done:
         showCurrent();
@@ -240,7 +245,7 @@ void ProfileControls::renameFromField()
 
 void ProfileControls::add()
 {
-    ProfileLibraryEditor editor(workingConfig, m_library);
+    ProfileLibraryEditor editor(m_settings.editing(), m_library);
     if (editor.add(nullptr) != ProfileLibraryEditor::Outcome::Done) {
         warn(windowText("The profile file could not be written."));
         return;
@@ -251,7 +256,7 @@ void ProfileControls::add()
 void ProfileControls::remove()
 {
     const QString name = m_controls.nameField->text();
-    ProfileLibraryEditor editor(workingConfig, m_library);
+    ProfileLibraryEditor editor(m_settings.editing(), m_library);
     using Outcome = ProfileLibraryEditor::Outcome;
     switch (editor.checkRemove(name, nullptr)) {
     case Outcome::Done:
@@ -282,7 +287,7 @@ void ProfileControls::remove()
 
 void ProfileControls::copy()
 {
-    ProfileLibraryEditor editor(workingConfig, m_library);
+    ProfileLibraryEditor editor(m_settings.editing(), m_library);
     switch (editor.copy(nullptr)) {
     case ProfileLibraryEditor::Outcome::Done:
         showCurrent();
@@ -301,11 +306,11 @@ void ProfileControls::resetProfile()
 {
     if (!ask(windowText("Are you sure you want reset this profile?")))
         return;
-    const int slot = workingConfig.profileIndex();
+    const int slot = m_settings.editing().profileIndex();
     qCDebug(lcUi, "Accepted %d", slot);
-    ProfileData &profile = currentProfile(workingConfig);
+    ProfileData &profile = currentProfile(m_settings.editing());
     makeDefaultProfile(profile);
-    profile.ProfileName = workingConfig.names[size_t(slot)];
+    profile.ProfileName = m_settings.editing().names[size_t(slot)];
     m_window->retranslate();
     m_window->refreshPages();
     showCurrent();
@@ -316,8 +321,8 @@ void ProfileControls::resetAll()
 {
     if (!ask(windowText("Are you sure you want reset all profiles?")))
         return;
-    ProfileLibraryEditor(workingConfig, m_library).resetAll();
-    if (!AppConfig::saveActiveProfileIndex(workingConfig.profileIndex()))
+    ProfileLibraryEditor(m_settings.editing(), m_library).resetAll();
+    if (!AppConfig::saveActiveProfileIndex(m_settings.editing().profileIndex()))
         qCDebug(lcUi, "the active profile could not be stored\n");
     showProfileChange();
     m_window->upload(true);
@@ -328,7 +333,7 @@ void ProfileControls::exportProfile()
     const QString path = chooseFile(FileDialog::ExportProfile);
     if (path.isEmpty())
         return;
-    const QString name = workingConfig.names[size_t(workingConfig.profileIndex())];
+    const QString name = m_settings.editing().names[size_t(m_settings.editing().profileIndex())];
     if (!ProfileExchange::exportProfile(name, AppConfig::currentProductName(), path))
         warn(windowText("The file could not be written."));
 }
@@ -342,7 +347,7 @@ void ProfileControls::importProfile()
         warn(windowText("The file is not match current mouse!"));
         return;
     }
-    ProfileLibraryEditor editor(workingConfig, m_library);
+    ProfileLibraryEditor editor(m_settings.editing(), m_library);
     switch (editor.importProfile(path, nullptr)) {
     case ProfileLibraryEditor::Outcome::Done:
         break;
@@ -366,7 +371,7 @@ void ProfileControls::saveConfiguration()
     if (path.isEmpty())
         return;
     // What the pages show, unapplied edits included.
-    MouseConfig copy = workingConfig;
+    MouseConfig copy = m_settings.editing();
     m_window->gatherPages(copy);
     if (!exportConfigFile(copy, path, AppConfig::currentProductName()))
         warn(windowText("The file could not be written."));
@@ -378,7 +383,7 @@ void ProfileControls::loadConfiguration()
     if (path.isEmpty())
         return;
     // The one import of a whole configuration, shared with the command line.
-    const ConfigImport result = importConfiguration(workingConfig, path, AppConfig::currentProductName());
+    const ConfigImport result = importConfiguration(m_settings.editing(), path, AppConfig::currentProductName());
     if (result.outcome != ConfigImport::Imported) {
         warn(windowText("The file is not match current mouse!"));
         return;

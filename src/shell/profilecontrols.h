@@ -7,6 +7,7 @@
 #include <functional>
 
 class ProfileWindow;
+class SettingsOwner;
 class QMenu;
 class QWidget;
 class VeskPushButton;
@@ -29,7 +30,8 @@ public:
     enum class FileDialog { ExportProfile, ImportProfile, SaveConfig, LoadConfig };
     using FileChooser = std::function<QString(FileDialog dialog)>;
 
-    ProfileControls(ProfileWindow &window, WindowControls &controls, QObject *parent = nullptr);
+    ProfileControls(ProfileWindow &window, SettingsOwner &settings, WindowControls &controls,
+                    QObject *parent = nullptr);
 
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
 
@@ -64,16 +66,19 @@ public:
     void importProfile();
     void saveConfiguration();
     void loadConfiguration();
+    // The settings changed under the controls: the name, the slot menu, the
+    // library menu and the pages show them again.
+    void showProfileChange();
 
 private:
     static QString runFileDialog(QWidget *parent, FileDialog dialog);
     void rebuildSlotMenu();
     void warn(const QString &text);
     bool ask(const QString &text);
-    void showProfileChange();
     QString chooseFile(FileDialog dialog);
 
     ProfileWindow *m_window;
+    SettingsOwner &m_settings;
     WindowControls &m_controls;
     QMenu *m_slotMenu = nullptr;
     QMenu *m_libraryMenu = nullptr;

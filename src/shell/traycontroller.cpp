@@ -5,6 +5,7 @@
 #include "widgets/skin.h"
 #include "widgets/uitheme.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QIcon>
 #include <QMenu>
@@ -40,7 +41,7 @@ void TrayController::create(const QString &toolTip)
     connect(m_autostart, &AutostartSetting::changed, m_autostartAction, &QAction::setChecked);
     m_quit = m_menu->addAction(QString());
     connect(m_load, &QAction::triggered, this, &TrayController::loadConfigRequested);
-    connect(m_quit, &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(m_quit, &QAction::triggered, this, &TrayController::quitRequested);
     UiTheme::styleMenu(m_menu, kMenuDesignWidth);
 
     m_icon = new QSystemTrayIcon(this);
@@ -58,6 +59,46 @@ void TrayController::create(const QString &toolTip)
         m_icon->show();
 }
 
+void TrayController::addProfileEntries(std::function<QStringList()> names, std::function<int()> activeSlot)
+{
+    m_profileNames = std::move(names);
+    m_activeSlot = std::move(activeSlot);
+    QAction *first = m_menu->actions().value(0);
+    auto *group = new QActionGroup(m_menu);
+    for (int slot = 0; slot < m_profileNames().size(); ++slot) {
+        QAction *action = new QAction(m_menu);
+        action->setCheckable(true);
+        group->addAction(action);
+        // The window switches; the check follows the profile it makes active.
+        connect(action, &QAction::triggered, this, [this, slot] {
+            emit profileChosen(slot);
+            refreshProfiles();
+        });
+        m_profiles.append(action);
+    }
+    m_appProfiles = new QAction(m_menu);
+    connect(m_appProfiles, &QAction::triggered, this, &TrayController::appProfilesRequested);
+    m_menu->insertActions(first, m_profiles);
+    m_menu->insertAction(first, m_appProfiles);
+    m_menu->insertSeparator(first);
+    connect(m_menu, &QMenu::aboutToShow, this, &TrayController::refreshProfiles);
+    refreshProfiles();
+    retranslate();
+}
+
+void TrayController::refreshProfiles()
+{
+    if (!m_profileNames)
+        return;
+    const QStringList names = m_profileNames();
+    const int active = m_activeSlot();
+    for (int slot = 0; slot < m_profiles.size(); ++slot) {
+        // A name with "&" is shown as typed, not as a shortcut.
+        m_profiles.at(slot)->setText(QString(names.value(slot)).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        m_profiles.at(slot)->setChecked(slot == active);
+    }
+}
+
 void TrayController::setToolTip(const QString &toolTip)
 {
     if (m_icon)
@@ -72,5 +113,7 @@ void TrayController::retranslate()
     m_load->setText(QCoreApplication::translate("MousecfgWidget", "&Load Config"));
     m_autostartAction->setText(QCoreApplication::translate("MousecfgWidget", "Start with the desktop"));
     m_quit->setText(QCoreApplication::translate("MousecfgWidget", "&Quit"));
+    if (m_appProfiles)
+        m_appProfiles->setText(QCoreApplication::translate("AppProfiles", "Application profiles..."));
     UiTheme::styleMenu(m_menu, kMenuDesignWidth);
 }

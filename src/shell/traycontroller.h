@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QList>
 #include <QSystemTrayIcon>
+
+#include <functional>
 
 class AutostartSetting;
 class QAction;
@@ -18,6 +21,13 @@ public:
     ~TrayController() override;
 
     void create(const QString &toolTip);
+    // The five profiles by name at the top of the menu, the active one
+    // checked (read each time the menu opens), and "Application
+    // profiles...". Call after create().
+    void addProfileEntries(std::function<QStringList()> names, std::function<int()> activeSlot);
+    void refreshProfiles();
+    QList<QAction *> profileActions() const { return m_profiles; }
+    QAction *appProfilesAction() const { return m_appProfiles; }
     void setToolTip(const QString &toolTip);
     void retranslate();
 
@@ -30,6 +40,11 @@ public:
 signals:
     // "&Load Config" was chosen.
     void loadConfigRequested();
+    // "&Quit" was chosen: the window settles unsaved edits, then quits.
+    void quitRequested();
+    // A profile of the menu was chosen.
+    void profileChosen(int slot);
+    void appProfilesRequested();
     // The icon was clicked.
     void activated(QSystemTrayIcon::ActivationReason reason);
 
@@ -40,4 +55,8 @@ private:
     QAction *m_load = nullptr;
     QAction *m_quit = nullptr;
     QAction *m_autostartAction = nullptr;
+    QList<QAction *> m_profiles;
+    QAction *m_appProfiles = nullptr;
+    std::function<QStringList()> m_profileNames;
+    std::function<int()> m_activeSlot;
 };

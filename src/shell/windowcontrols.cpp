@@ -52,6 +52,19 @@ const QPoint kWheelUp(792, 215), kWheelDown(792, 261);
 const QPoint kFirstFrontSpots[7] = {{756, 233}, {826, 233}, {791, 238}, {729, 239},
                                     {792, 282}, {790, 304}, {790, 304}};
 
+// Where the profile controls stand when they are shown: the indicators in
+// a column under the tabs, the name with its label and the library button,
+// then the small buttons. Import and export wear pictures; the four text
+// buttons take two rows, so that their words fit in every language.
+const QSize kIndicatorSize(130, 22);
+const QRect kNameLabelShown(69, 456, 104, 20);
+const QRect kImportShown(177, 455, 22, 22);
+const QRect kExportShown(201, 455, 22, 22);
+const QRect kNameFieldShown(69, 479, 128, 22);
+const QRect kLibraryShown(201, 479, 22, 22);
+const QRect kAddShown(69, 506, 75, 24), kDeleteShown(148, 506, 75, 24);
+const QRect kCopyShown(69, 534, 75, 24), kResetShown(148, 534, 75, 24);
+
 const int kTextSliceBorder = 8;
 
 QStringList skinFiles(std::initializer_list<const char *> names)
@@ -87,12 +100,30 @@ VeskLabel *pictureLabel(QWidget *parent, const char *objectName, const char *fil
     return label;
 }
 
-void place(QWidget *widget, const QRect &design) { widget->setGeometry(UiScale::scaled(design)); }
+// The focus policy a control had before it was hidden in place, so that a
+// later layout that shows it again gives it back.
+const char kShownFocusPolicy[] = "shownFocusPolicy";
 
-// Present, working, unseen.
+void place(QWidget *widget, const QRect &design)
+{
+    widget->setGeometry(UiScale::scaled(design));
+    const QVariant kept = widget->property(kShownFocusPolicy);
+    if (kept.isValid()) {
+        widget->setFocusPolicy(Qt::FocusPolicy(kept.toInt()));
+        widget->setProperty(kShownFocusPolicy, QVariant());
+    }
+}
+
+// Present, working, unseen. A control nobody can see takes no focus and so
+// no keys: Enter typed anywhere in the window must not reach the name field.
 void hideInPlace(QWidget *widget, const QPoint &design)
 {
     widget->setGeometry(QRect(UiScale::scaled(design), QSize(0, 0)));
+    if (!widget->property(kShownFocusPolicy).isValid())
+        widget->setProperty(kShownFocusPolicy, int(widget->focusPolicy()));
+    widget->setFocusPolicy(Qt::NoFocus);
+    if (widget->hasFocus())
+        widget->clearFocus();
 }
 
 } // namespace
@@ -194,17 +225,7 @@ void WindowControls::layout(bool disableMacro, bool ledDisable)
     if (ledDisable)
         hideInPlace(tabs[TabLighting], QPoint(kTabX, kTabY[TabLighting]));
 
-    for (int i = 0; i < kProfileSlots; ++i)
-        hideInPlace(indicators[size_t(i)], QPoint(kIndicatorX, kIndicatorY[i]));
-    hideInPlace(add, kAdd);
-    hideInPlace(remove, kDelete);
-    hideInPlace(importProfile, kImport);
-    hideInPlace(exportProfile, kExport);
-    hideInPlace(copy, kCopy);
-    hideInPlace(reset, kReset);
-    hideInPlace(nameField, kNameField);
-    hideInPlace(nameLabel, kNameLabel);
-    hideInPlace(library, kLibrary);
+    layoutProfileControls();
     hideInPlace(profileMenu, kNameField);
     hideInPlace(firmware, kReset);
     hideInPlace(ok, kOk);
@@ -233,6 +254,44 @@ void WindowControls::layout(bool disableMacro, bool ledDisable)
     place(close, kClose);
     place(version, kVersion);
     place(autostart, kAutostart);
+}
+
+void WindowControls::layoutProfileControls()
+{
+    const QList<QWidget *> controls = {indicators[0], indicators[1], indicators[2], indicators[3], indicators[4],
+                                       add, remove, importProfile, exportProfile, copy, reset, nameField, library};
+    for (QWidget *control : controls)
+        control->setFocusPolicy(profileControlsShown ? Qt::StrongFocus : Qt::NoFocus);
+    // A control of empty size that kept the focus would still take keys.
+    for (QWidget *control : controls) {
+        if (!profileControlsShown && control->hasFocus())
+            control->clearFocus();
+    }
+    if (!profileControlsShown) {
+        for (int i = 0; i < kProfileSlots; ++i)
+            hideInPlace(indicators[size_t(i)], QPoint(kIndicatorX, kIndicatorY[i]));
+        hideInPlace(add, kAdd);
+        hideInPlace(remove, kDelete);
+        hideInPlace(importProfile, kImport);
+        hideInPlace(exportProfile, kExport);
+        hideInPlace(copy, kCopy);
+        hideInPlace(reset, kReset);
+        hideInPlace(nameField, kNameField);
+        hideInPlace(nameLabel, kNameLabel);
+        hideInPlace(library, kLibrary);
+        return;
+    }
+    for (int i = 0; i < kProfileSlots; ++i)
+        place(indicators[size_t(i)], QRect(QPoint(kIndicatorX, kIndicatorY[i]), kIndicatorSize));
+    place(nameLabel, kNameLabelShown);
+    place(importProfile, kImportShown);
+    place(exportProfile, kExportShown);
+    place(nameField, kNameFieldShown);
+    place(library, kLibraryShown);
+    place(add, kAddShown);
+    place(remove, kDeleteShown);
+    place(copy, kCopyShown);
+    place(reset, kResetShown);
 }
 
 void WindowControls::retranslate(const QString &productVersion)

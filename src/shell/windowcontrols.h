@@ -36,6 +36,12 @@ public:
     // features the product does not have.
     void layout(bool disableMacro, bool ledDisable);
 
+    // With the profile controls shown (Config/ProfileControls), the layout
+    // places the indicators, the name field with its label and the library
+    // button and the small profile buttons under the tab column; without,
+    // they keep an empty size and take neither focus nor keys.
+    bool profileControlsShown = false;
+
     // Every text of the controls, in the current language.
     void retranslate(const QString &productVersion);
     // "Profile" and " %d" with the number: "Profile 3".
@@ -112,5 +118,7 @@ public:
     static const QRect kSidePicture;
 
 private:
+    void layoutProfileControls();
+
     QWidget *m_window = nullptr;
 };

@@ -56,6 +56,16 @@ QToolButton *SkinnedDialog::addRejectButton(const QString &text)
     return m_reject;
 }
 
+QToolButton *SkinnedDialog::addMiddleButton(const QString &text, int result)
+{
+    if (!m_middle) {
+        m_middle = makeButton(text);
+        connect(m_middle, &QToolButton::clicked, this, [this, result] { done(result); });
+        placeChrome();
+    }
+    return m_middle;
+}
+
 void SkinnedDialog::setThemeFrame(bool on)
 {
     m_themeFrame = on;
@@ -95,7 +105,7 @@ void SkinnedDialog::placeChrome()
     const int buttonWidth = UiScale::scaled(kButtonWidth);
     int x = width() - margin - buttonWidth;
     const int y = height() - margin - UiScale::scaled(kButtonHeight);
-    for (QToolButton *button : {m_reject, m_accept}) {
+    for (QToolButton *button : {m_reject, m_middle, m_accept}) {
         if (!button)
             continue;
         button->move(x, y);

@@ -10,7 +10,7 @@ class QToolButton;
 // The look every dialog of the program shares: frameless and translucent,
 // drawn on the skin picture dlg.png (sliced, so that its title band keeps its
 // height), a title in the language's font beside a mark in the theme colour,
-// optionally a 2-pixel frame in the theme colour, and up to two buttons in
+// optionally a 2-pixel frame in the theme colour, and up to three buttons in
 // the bottom right corner that take no keyboard focus. It is moved by
 // dragging it anywhere.
 //
@@ -41,6 +41,10 @@ public:
     QToolButton *addRejectButton(const QString &text);
     QToolButton *acceptButton() const { return m_accept; }
     QToolButton *rejectButton() const { return m_reject; }
+    // A third answer between the two, which ends the dialog with `result`
+    // ("Save" "Discard" "Cancel").
+    QToolButton *addMiddleButton(const QString &text, int result);
+    QToolButton *middleButton() const { return m_middle; }
 
     // A frame of 2 pixels in the theme colour around the picture.
     void setThemeFrame(bool on);
@@ -69,6 +73,7 @@ private:
     QLabel *m_title = nullptr;
     QToolButton *m_accept = nullptr;
     QToolButton *m_reject = nullptr;
+    QToolButton *m_middle = nullptr;
     bool m_themeFrame = false;
     QString m_background = QStringLiteral("dlg.png");
     bool m_dragging = false;

@@ -99,11 +99,21 @@ void UiTheme::styleSpinBox(QAbstractSpinBox *box)
 
 QString UiTheme::dialogButtonStyle(const QColor &accent)
 {
+    // A button that cannot be used now wears the kit's disabled look: grey
+    // text on a grey frame, so that it never reads as ready.
+    const QColor grey = disabledTextColor();
     return QStringLiteral(
                "QToolButton{background: rgb(0, 0, 0); color: rgb(255, 255, 255);"
                "                    border-radius: 3px;  border: 1px rgb(%1, %2, %3);"
-               "                    border-style: outset;}")
+               "                    border-style: outset;}"
+               "QToolButton:disabled{color: rgb(%4, %5, %6); border: 1px rgb(62, 67, 76);"
+               " border-style: solid; background: rgb(20, 22, 26);}")
         .arg(accent.red())
         .arg(accent.green())
-        .arg(accent.blue());
+        .arg(accent.blue())
+        .arg(grey.red())
+        .arg(grey.green())
+        .arg(grey.blue());
 }
+
+QColor UiTheme::disabledTextColor() { return QColor(110, 114, 120); }

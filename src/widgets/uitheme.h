@@ -33,6 +33,9 @@ public:
     // style sheet would make the style drop the arrows at small sizes.
     static void styleSpinBox(QAbstractSpinBox *box);
 
-    // Black dialog buttons with white text and an outset frame in `accent`.
+    // Black dialog buttons with white text and an outset frame in `accent`;
+    // disabled ones grey.
     static QString dialogButtonStyle(const QColor &accent);
+    // The text colour of every control of the kit that cannot be used now.
+    static QColor disabledTextColor();
 };

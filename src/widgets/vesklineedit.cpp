@@ -26,9 +26,10 @@ QString VeskLineEdit::styleSheetFor(const QColor &accent, double scale)
                "border:1px solid rgb(62,67,76);border-radius:%1px;padding:0px %2px;"
                "selection-background-color:%3;selection-color:black;}"
                "QLineEdit:focus{border:1px solid %3;}"
-               "QLineEdit:disabled{color:rgb(110,114,120);}"
+               "QLineEdit:disabled{color:%4;}"
                "QToolTip{background-color:black;color:white;border:1px solid %3;}")
         .arg(radius)
         .arg(padding)
-        .arg(rgb);
+        .arg(rgb)
+        .arg(UiTheme::disabledTextColor().name());
 }

@@ -156,5 +156,9 @@ int VeskMenuStyle::styleHint(StyleHint hint, const QStyleOption *option, const Q
     // plain dark rectangles that sit flush under their buttons.
     if (hint == SH_Menu_Mask)
         return 0;
+    // A menu taller than the screen (fifty macro names) is cut to the
+    // screen and scrolls, so that every entry can be reached.
+    if (hint == SH_Menu_Scrollable)
+        return 1;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }

@@ -54,6 +54,10 @@ VeskMessageBox::VeskMessageBox(int kind, const QString &title, const QString &te
     if (kind == Question) {
         addAcceptButton(tr("Yes"));
         addRejectButton(tr("No"));
+    } else if (kind == SaveQuestion) {
+        addAcceptButton(tr("Save"));
+        addMiddleButton(tr("Discard"), Discarded);
+        addRejectButton(tr("Cancel"));
     } else {
         addAcceptButton(tr("Ok"));
     }
@@ -82,6 +86,7 @@ QString VeskMessageBox::pictureFor(int kind)
 {
     switch (kind) {
     case Question:
+    case SaveQuestion:
         return QStringLiteral("ask.png");
     case Warning:
         return QStringLiteral("warn.png");

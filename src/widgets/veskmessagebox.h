@@ -11,8 +11,9 @@ class QToolButton;
 // The program's own modal message box on the shared dialog look
 // (SkinnedDialog), 478 design units wide.
 //
-// Kind 1 asks, with "Yes" (accepts) and "No" (rejects); every other kind has
-// one "Ok" (accepts). Kind 2 shows warn.png, kind 4 (the receiver warning)
+// Kind 1 asks, with "Yes" (accepts) and "No" (rejects); kind 5 asks about
+// unsaved edits, with "Save" (accepts), "Discard" (ends with Discarded) and
+// "Cancel" (rejects); every other kind has one "Ok" (accepts). Kind 2 shows warn.png, kind 4 (the receiver warning)
 // dongle2.png. Title and text come translated from the caller.
 //
 // With close-on-plug-in set, the box asks every 100 ms whether the main
@@ -22,7 +23,9 @@ class QToolButton;
 class VeskMessageBox : public SkinnedDialog {
     Q_OBJECT
 public:
-    enum Kind { Question = 1, Warning = 2, Receiver = 4 };
+    enum Kind { Question = 1, Warning = 2, Receiver = 4, SaveQuestion = 5 };
+    // The result of "Discard" in a SaveQuestion box.
+    static constexpr int Discarded = 2;
     static constexpr int kDesignWidth = 478;
     static constexpr int kPlugInCheckMs = 100;
 
@@ -39,8 +42,11 @@ public:
 
     // The buttons the kind has; null where the kind has none.
     QToolButton *yesButton() const { return m_kind == Question ? acceptButton() : nullptr; }
-    QToolButton *noButton() const { return rejectButton(); }
-    QToolButton *okButton() const { return m_kind == Question ? nullptr : acceptButton(); }
+    QToolButton *noButton() const { return m_kind == Question ? rejectButton() : nullptr; }
+    QToolButton *okButton() const { return m_kind == Question || m_kind == SaveQuestion ? nullptr : acceptButton(); }
+    QToolButton *saveButton() const { return m_kind == SaveQuestion ? acceptButton() : nullptr; }
+    QToolButton *discardButton() const { return middleButton(); }
+    QToolButton *cancelButton() const { return m_kind == SaveQuestion ? rejectButton() : nullptr; }
 
     // Picture name (below the skin folder) shown for a kind, empty for none.
     static QString pictureFor(int kind);

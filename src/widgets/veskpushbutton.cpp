@@ -5,6 +5,8 @@
 #include "uiscale.h"
 #include "uitheme.h"
 
+#include <QCursor>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
@@ -191,7 +193,22 @@ void VeskPushButton::mousePressEvent(QMouseEvent *event)
     // own event loop until the menu closes).
     if (event->button() == Qt::LeftButton)
         emit EnterSignal(this);
+    // The open menu takes the pointer: no leave event reaches the button
+    // when an entry is chosen away from it, so the hover look is settled
+    // when the menu closes.
+    if (QMenu *dropDown = menu())
+        connect(dropDown, &QMenu::aboutToHide, this, &VeskPushButton::settleHover, Qt::UniqueConnection);
     QPushButton::mousePressEvent(event);
+}
+
+void VeskPushButton::settleHover()
+{
+    const bool over = isVisible() && rect().contains(mapFromGlobal(QCursor::pos()));
+    if (over == m_hovered)
+        return;
+    m_hovered = over;
+    update();
+    emit OverSignal(this, over);
 }
 
 void VeskPushButton::enterEvent(QEvent *event)

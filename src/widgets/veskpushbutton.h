@@ -68,6 +68,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void settleHover();
     QPixmap pictureFor(int index, const QSize &size) const;
     void paintFallback(QPainter &painter, bool active);
 

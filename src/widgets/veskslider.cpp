@@ -27,8 +27,11 @@ QString VeskSlider::styleSheetFor(const QColor &accent, double scale)
     // overhangs the groove by 5 units above and below.
     const int groove = qMax(2, UiScale::scaled(6, scale));
     const int grooveRadius = groove / 2;
-    const int handle = qMax(6, UiScale::scaled(16, scale));
-    const int overhang = (handle - groove) / 2;
+    const int overhang = (qMax(6, UiScale::scaled(16, scale)) - groove) / 2;
+    // The handle is exactly as high as it is wide: the groove and its
+    // overhang. A radius above half the height would make the style sheet
+    // drop the rounding and draw a square (an odd difference at 1.5).
+    const int handle = groove + 2 * overhang;
     const QColor start = accent.darker(260);
     return QStringLiteral(
                "QSlider{background: qrgb(0,0,0,0%);}QSlider::groove:horizontal{height:%1px;"

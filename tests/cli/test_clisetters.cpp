@@ -74,6 +74,7 @@ private slots:
     void cleanup();
 
     void settersReachFilesAndMouse();
+    void settersFollowTheMousesOwnSwitch();
     void badValuesChangeNothing_data();
     void badValuesChangeNothing();
     void lighting();
@@ -170,6 +171,34 @@ void TestCliSetters::settersReachFilesAndMouse()
     QCOMPARE(shown(other).value("scroll").toInt(), 4);
     QCOMPARE(shown(active).value("scroll").toInt(), 7);
     QCOMPARE(AppConfig::activeProfileIndex(), active);
+}
+
+void TestCliSetters::settersFollowTheMousesOwnSwitch()
+{
+    QCOMPARE(run({"apply", "--full"}), 0);
+    const int stored = AppConfig::activeProfileIndex();
+    const int before = stage(shown(stored), 2).value("x").toInt();
+    // The mouse's profile button, pressed while the command listens.
+    m_mouse->pressAtNextQuery(SimButton::Profile);
+    QCOMPARE(run({"dpi", "2", before == 850 ? "900" : "850"}), 0);
+    const int followed = m_mouse->memory().activeProfile;
+    QVERIFY(followed != stored);
+    QCOMPARE(AppConfig::activeProfileIndex(), followed);
+    QCOMPARE(stage(shown(followed), 2).value("x").toInt(), before == 850 ? 900 : 850);
+    QCOMPARE(stage(shown(stored), 2).value("x").toInt(), before);
+    // The mouse stays where it went and holds that profile's stages: a full
+    // upload of the settings changes nothing there.
+    QCOMPARE(m_mouse->memory().activeProfile, followed);
+    const auto dpi = m_mouse->memory().dpi;
+    const auto system = m_mouse->memory().system;
+    QCOMPARE(run({"apply", "--full"}), 0);
+    QVERIFY(m_mouse->memory().dpi == dpi);
+    QVERIFY(m_mouse->memory().system == system);
+
+    // status says what the mouse said.
+    m_mouse->pressAtNextQuery(SimButton::Profile);
+    QCOMPARE(run({"status", "--json"}), 0);
+    QCOMPARE(AppConfig::activeProfileIndex(), m_mouse->memory().activeProfile);
 }
 
 void TestCliSetters::badValuesChangeNothing_data()

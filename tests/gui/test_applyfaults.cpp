@@ -41,7 +41,7 @@ void TestApplyFaults::failedApplyThenFullUploadAndPollerBack()
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
     QVERIFY(AppConfig::setDiff(0));
-    workingConfig.profiles[workingConfig.profileIndex()].dpiLevels[1].x += 3;
+    f.editing().profiles[f.editing().profileIndex()].dpiLevels[1].x += 3;
 
     // Echoes that keep coming back wrong (status answers carry no payload,
     // so the poller is not hit).
@@ -52,9 +52,9 @@ void TestApplyFaults::failedApplyThenFullUploadAndPollerBack()
     QCOMPARE(AppConfig::diff(), 1);
 
     // The poller is back: a press of the mouse's DPI button reaches the window.
-    const int stage = currentProfile(workingConfig).dpi;
+    const int stage = currentProfile(f.editing()).dpi;
     f.mouse->press(SimButton::Dpi);
-    QTRY_VERIFY_WITH_TIMEOUT(currentProfile(workingConfig).dpi != stage, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(currentProfile(f.editing()).dpi != stage, 5000);
 
     // Nothing changed since, yet everything goes again.
     const int commitsBefore = f.mouse->memory().commits[0];
@@ -90,7 +90,7 @@ void TestApplyFaults::unsavedSettingsAreSaid()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
-    const QString blocked = Paths::profileFile(workingConfig.names[3]);
+    const QString blocked = Paths::profileFile(f.editing().names[3]);
     QFile::remove(blocked);
     QVERIFY(QDir().mkpath(blocked));
 
@@ -122,20 +122,20 @@ void TestApplyFaults::reportsDuringAnUploadWaitForIt()
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
     f.mouse->setReplyLatency(5);
-    QCOMPARE(int(workingConfig.ProfileID), AppConfig::activeProfileIndex());
-    const int active = workingConfig.profileIndex();
+    QCOMPARE(int(f.editing().ProfileID), AppConfig::activeProfileIndex());
+    const int active = f.editing().profileIndex();
     const int reported = (active + 1) % kProfileCount;
 
     // The mouse's own profile button, reported while the worker saves and
     // sends the record.
     int seenDuring = -1;
     QTimer::singleShot(0, &w, [&] {
-        w.takeStatusReport(quint8(reported), 0, currentProfile(workingConfig).pollrate, 0);
-        seenDuring = workingConfig.ProfileID;
+        w.takeStatusReport(quint8(reported), 0, currentProfile(f.editing()).pollrate, 0);
+        seenDuring = f.editing().ProfileID;
     });
     QCOMPARE(w.upload(true), int(kTransferOk));
     QCOMPARE(seenDuring, active);
-    QCOMPARE(int(workingConfig.ProfileID), reported);
+    QCOMPARE(int(f.editing().ProfileID), reported);
 }
 
 void TestApplyFaults::noTrayOkOnDisconnectEndsTheProgram()

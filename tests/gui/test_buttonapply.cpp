@@ -105,23 +105,23 @@ private slots:
         QTRY_VERIFY(f.mouse->readCount() > 0);
         auto *page = dynamic_cast<ButtonPage *>(w.pages().page(EditorPage::Buttons));
         QVERIFY(page);
-        const int before = workingConfig.profileIndex();
-        const MouseConfig configBefore = workingConfig;
+        const int before = f.editing().profileIndex();
+        const MouseConfig configBefore = f.editing();
 
         // The mouse's own profile button while the single-key dialog is open:
         // the key typed afterwards belongs to the profile that was left.
         whenShown<SingleKeyDialog>([&](SingleKeyDialog &d) {
             f.mouse->press(SimButton::Profile);
-            QTRY_VERIFY(workingConfig.profileIndex() != before);
+            QTRY_VERIFY(f.editing().profileIndex() != before);
             sendNativeKey(d.keyField(), QEvent::KeyPress, 30, 10);
             d.accept();
         });
         page->setSelection(ButtonPage::FirstRow, 4);
         page->menus().action(Fun::SingleKey)->trigger();
         for (int p = 0; p < kProfileCount; ++p)
-            QVERIFY2(workingConfig.profiles[size_t(p)].buttons == configBefore.profiles[size_t(p)].buttons,
+            QVERIFY2(f.editing().profiles[size_t(p)].buttons == configBefore.profiles[size_t(p)].buttons,
                      qPrintable(QString::number(p)));
-        QCOMPARE(page->labelOf(4), page->menus().label(workingConfig.profiles[size_t(workingConfig.profileIndex())].buttons[4].Fun, false));
+        QCOMPARE(page->labelOf(4), page->menus().label(f.editing().profiles[size_t(f.editing().profileIndex())].buttons[4].Fun, false));
     }
 };
 

@@ -81,14 +81,14 @@ void TestConnection::secondModelArrivesAndIsChosen()
 
     QAction *second = menuEntry(w, QLatin1String(kSecond));
     QVERIFY(second);
-    workingConfig.profiles[0].dpi = 99;   // an unsent edit, dropped by the switch
+    f.editing().profiles[0].dpi = 99;   // an unsent edit, dropped by the switch
     second->trigger();
     QCOMPARE(w.currentModel(), QLatin1String(kSecond));
     QCOMPARE(AppConfig::currentProductName(), QLatin1String(kSecond));
     QCOMPARE(w.controls().model->text(), QLatin1String(kSecond));
     QVERIFY(g_hReceiverCmd != nullptr);
     QVERIFY(w.connection()->hasStatusThread());
-    QVERIFY(workingConfig == storedConfig);
+    QVERIFY(f.editing() == f.stored());
     QCOMPARE(w.currentTab(), 0);
     QVERIFY(w.frontView());
     QTRY_COMPARE(w.connection()->hasStatusThread(), true);
@@ -114,7 +114,7 @@ void TestConnection::removingTheCurrentModelSwitchesToTheOther()
     QVERIFY(w.controls().model->isHidden());
     QCOMPARE(w.currentTab(), 0);
     QVERIFY(g_hReceiverCmd != nullptr);
-    QVERIFY(workingConfig == storedConfig);
+    QVERIFY(f.editing() == f.stored());
     // No warning may follow: whatever showing of the window is still due
     // (the start-up one) has run, and no box came with it.
     QTRY_VERIFY(!w.connection()->warningPending());

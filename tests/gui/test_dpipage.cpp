@@ -45,6 +45,7 @@ class TestDpiPage : public QObject {
 private slots:
     void rowsFollowTheProduct();
     void linkedRows();
+    void relinkingSendsTheValueShown();
     void stagesThatKeepTheMouseRunning();
     void dpiOnlyEditSendsTheDpiTable();
     void stageFromTheMouseKeepsEdits();
@@ -65,7 +66,7 @@ void TestDpiPage::rowsFollowTheProduct()
     QCOMPARE(row->slider()->linkedSlider()->maximum(), 519);
     QCOMPARE(row->minimumLabel()->text(), QStringLiteral("50"));
     QCOMPARE(row->maximumLabel()->text(), QStringLiteral("26000"));
-    QCOMPARE(f.page->activeBox(currentProfile(workingConfig).dpi)->isChecked(), true);
+    QCOMPARE(f.page->activeBox(currentProfile(f.editing()).dpi)->isChecked(), true);
 }
 
 void TestDpiPage::linkedRows()
@@ -99,12 +100,38 @@ void TestDpiPage::linkedRows()
     QCOMPARE(f.page->profileData().dpiLevels[2].link, uint8_t(0));
 }
 
+void TestDpiPage::relinkingSendsTheValueShown()
+{
+    DpiFixture f;
+    MousecfgWidget &w = f.start();
+    DpiStageRow *row = f.page->row(1);
+    if (row->link() == 1)
+        f.clickBox(row->linkBox());
+    QCOMPARE(row->link(), quint8(0));
+    row->slider()->xSlider()->setValue(519);
+    row->slider()->ySlider()->setValue(0);
+
+    f.clickBox(row->linkBox());
+
+    // One value: the X the row shows, in the row, the page and on the mouse.
+    QCOMPARE(row->dpiLabel()->text(), QStringLiteral("DPI : 26000"));
+    QCOMPARE(row->slider()->linkedSlider()->value(), 519);
+    const DpiLevel &level = f.page->profileData().dpiLevels[1];
+    QCOMPARE(int(level.link), 1);
+    QCOMPARE(level.y, level.x);
+    BoxWatcher boxes;
+    w.apply();
+    QVERIFY(boxes.texts.isEmpty());
+    QCOMPARE(mouseStage(f.mouse->memory(), 1).mid(3), QByteArray("07 02 07 02"));
+    QCOMPARE(currentProfile(f.editing()).dpiLevels[1].y, 519);
+}
+
 void TestDpiPage::stagesThatKeepTheMouseRunning()
 {
     DpiFixture f;
     MousecfgWidget &w = f.start();
     // Only stages 1 and 3 enabled, 3 active.
-    ProfileData &profile = currentProfile(workingConfig);
+    ProfileData &profile = currentProfile(f.editing());
     for (int k = 0; k < kDpiStageCount; ++k)
         profile.dpiLevels[size_t(k)].used = (k == 1 || k == 3) ? 1 : 0;
     profile.dpi = 3;
@@ -137,7 +164,7 @@ void TestDpiPage::dpiOnlyEditSendsTheDpiTable()
     DpiFixture f;
     MousecfgWidget &w = f.start();
     const std::array<int, 5> commits = f.mouse->memory().commits;
-    const DpiLevel hidden = currentProfile(workingConfig).dpiLevels[7];
+    const DpiLevel hidden = currentProfile(f.editing()).dpiLevels[7];
 
     DpiStageRow *row = f.page->row(1);
     row->setLink(1);
@@ -152,7 +179,7 @@ void TestDpiPage::dpiOnlyEditSendsTheDpiTable()
     QCOMPARE(m.commits[2], commits[2]);
     QCOMPARE(m.commits[3], commits[3]);
     QCOMPARE(mouseStage(m, 1), QByteArray("01 64 00 64 00"));
-    QVERIFY(currentProfile(workingConfig).dpiLevels[7] == hidden);
+    QVERIFY(currentProfile(f.editing()).dpiLevels[7] == hidden);
 }
 
 void TestDpiPage::stageFromTheMouseKeepsEdits()
@@ -161,12 +188,12 @@ void TestDpiPage::stageFromTheMouseKeepsEdits()
     f.start();
     f.page->row(4)->setLink(1);
     f.page->row(4)->slider()->linkedSlider()->setValue(200);
-    const int before = currentProfile(workingConfig).dpi;
+    const int before = currentProfile(f.editing()).dpi;
 
     f.mouse->press(SimButton::Dpi);
 
-    QTRY_VERIFY(int(currentProfile(workingConfig).dpi) != before);
-    const int stage = currentProfile(workingConfig).dpi;
+    QTRY_VERIFY(int(currentProfile(f.editing()).dpi) != before);
+    const int stage = currentProfile(f.editing()).dpi;
     QVERIFY(f.page->activeBox(stage)->isChecked());
     QCOMPARE(int(f.page->profileData().dpi), stage);
     QCOMPARE(f.page->profileData().dpiLevels[4].x, 200);
@@ -177,15 +204,15 @@ void TestDpiPage::outOfRangeCodeIsShownAndKept()
 {
     DpiFixture f;
     MousecfgWidget &w = f.start();
-    currentProfile(workingConfig).dpiLevels[0].x = 900;
-    currentProfile(workingConfig).dpiLevels[0].y = 900;
-    currentProfile(workingConfig).dpi = 9;   // no such stage
+    currentProfile(f.editing()).dpiLevels[0].x = 900;
+    currentProfile(f.editing()).dpiLevels[0].y = 900;
+    currentProfile(f.editing()).dpi = 9;   // no such stage
     w.refreshPages();
     QCOMPARE(f.page->row(0)->slider()->xSlider()->value(), 519);
     QCOMPARE(f.page->row(0)->slider()->linkedSlider()->value(), 519);
     for (int k = 0; k < f.page->stageCount(); ++k)
         QVERIFY(!f.page->activeBox(k)->isChecked());
-    MouseConfig gathered = workingConfig;
+    MouseConfig gathered = f.editing();
     w.pages().gather(gathered);
     QCOMPARE(currentProfile(gathered).dpiLevels[0].x, 900);
     QCOMPARE(int(currentProfile(gathered).dpi), 9);

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QSettings>
 #include <QSlider>
 #include <QToolButton>
@@ -136,6 +137,25 @@ private slots:
         QCOMPARE(QList<int>(got.begin(), got.end()), codes);
     }
 
+    // Four modifiers and Print Screen in every language's font: the text
+    // shown fits its field, and the whole of it is the tool-tip.
+    void longCombinationFitsItsField()
+    {
+        ComboKeyDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        ulong time = 100;
+        for (int key : {kLeftCtrl, kLeftShift, 56 /* left Alt */, 125 /* left Meta */, 99 /* Print Screen */})
+            sendNativeKey(dialog.keyField(), QEvent::KeyPress, key, time += 30);
+        QLabel *field = dialog.keyField();
+        QTRY_VERIFY(field->text().contains(QLatin1String("LCtr")) || field->toolTip().contains(QLatin1String("LCtr")));
+        const QString whole = field->toolTip().isEmpty() ? field->text() : field->toolTip();
+        QVERIFY2(whole.contains(QLatin1String("LCtr")) && whole.endsWith(QLatin1String("Print Screen")),
+                 qPrintable(whole));
+        QVERIFY2(QFontMetrics(field->font()).horizontalAdvance(field->text()) <= field->contentsRect().width(),
+                 qPrintable(field->text()));
+    }
+
     void grabFailureIsSaid()
     {
         // Offscreen there is no keyboard grab: the dialog says so.
@@ -206,6 +226,34 @@ private slots:
         QCOMPARE(dialog.delay(), typed.isEmpty() ? 10 : times);
     }
 
+    // Keys typed into the number fields of both dialogs: a number the
+    // field cannot keep never stands in it.
+    void numberFieldsTakeOnlyTheirRange_data()
+    {
+        QTest::addColumn<int>("field");   // 0 fire times, 1 fire delay, 2 selection loop count
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        for (int field = 0; field < 3; ++field) {
+            const char *name = field == 0 ? "times" : field == 1 ? "delay" : "loop";
+            QTest::newRow(qPrintable(QStringLiteral("%1 256 stops at 25").arg(name))) << field << "256" << "25";
+            QTest::newRow(qPrintable(QStringLiteral("%1 999 stops at 99").arg(name))) << field << "999" << "99";
+            QTest::newRow(qPrintable(QStringLiteral("%1 255 kept").arg(name))) << field << "255" << "255";
+            QTest::newRow(qPrintable(QStringLiteral("%1 0 refused").arg(name))) << field << "0" << "";
+            QTest::newRow(qPrintable(QStringLiteral("%1 letters refused").arg(name))) << field << "1x-2" << "12";
+        }
+    }
+    void numberFieldsTakeOnlyTheirRange()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        FireKeyDialog fire;
+        MacroSelectDialog select(QStringLiteral("MACRO SELECT"), QString(), 1, 0);
+        QLineEdit *edit = field == 0 ? fire.timesEdit() : field == 1 ? fire.delayEdit() : select.loopEdit();
+        edit->clear();
+        QTest::keyClicks(edit, typed);
+        QTEST(edit->text(), "shown");
+    }
+
     void fireKeyPresets_data()
     {
         QTest::addColumn<int>("res1");
@@ -233,6 +281,27 @@ private slots:
         QTEST(dialog.key(), "key");
         QTEST(dialog.timesEdit()->text(), "times");
         QTEST(dialog.delayEdit()->text(), "delay");
+    }
+
+    // A button that cannot be used looks it: the disabled accept button of
+    // both dialogs is drawn unlike the enabled one.
+    void disabledAcceptButtonsLookDisabled()
+    {
+        FireKeyDialog fire;
+        fire.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fire));
+        const QImage enabled = fire.acceptButton()->grab().toImage();
+        fire.choose(FireKeyDialog::KeyboardKey);
+        QVERIFY(!fire.acceptButton()->isEnabled());
+        QVERIFY(fire.acceptButton()->grab().toImage() != enabled);
+
+        MacroSelectDialog select(QStringLiteral("MACRO SELECT"), QString(), 1, 0);
+        select.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&select));
+        QVERIFY(!select.acceptButton()->isEnabled());   // no name yet
+        const QImage disabled = select.acceptButton()->grab().toImage();
+        select.acceptButton()->setEnabled(true);
+        QVERIFY(select.acceptButton()->grab().toImage() != disabled);
     }
 
     void sniperRanges_data()
@@ -272,6 +341,32 @@ private slots:
         dialog.slider()->setValue(8);
         QCOMPARE(dialog.code(), 8);
         QCOMPARE(dialog.dpiText(), QStringLiteral("800"));
+    }
+
+    // Fifty macro names: the menu fits the screen and scrolls to its last
+    // entry.
+    void longNameMenuFitsTheScreen()
+    {
+        {
+            QSettings config(Paths::configFile(), QSettings::IniFormat);
+            for (int i = 0; i < kMacroListSize; ++i)
+                config.setValue(QStringLiteral("MACRO_LIST/%1").arg(i), QStringLiteral("macro %1").arg(i));
+        }
+        MacroSelectDialog dialog(QStringLiteral("MACRO SELECT"), QString(), 1, 0);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QMenu *menu = dialog.nameMenu();
+        QCOMPARE(menu->actions().size(), kMacroListSize);
+        const QRect screen = dialog.screen()->availableGeometry();
+        menu->popup(screen.topLeft() + QPoint(10, 40));
+        QTRY_VERIFY(menu->isVisible());
+        QVERIFY(screen.contains(menu->geometry()));
+        // Every entry can be brought into the menu's fixed width and height.
+        for (QAction *entry : menu->actions()) {
+            menu->setActiveAction(entry);
+            QVERIFY2(menu->rect().contains(menu->actionGeometry(entry)), qPrintable(entry->text()));
+        }
+        menu->close();
     }
 
     void macroSelection()

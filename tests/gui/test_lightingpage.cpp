@@ -134,14 +134,14 @@ void TestLightingPage::effectControls()
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
     LightingPage *page = lightingPage(w);
-    ProfileData &profile = currentProfile(workingConfig);
+    ProfileData &profile = currentProfile(f.editing());
     profile.LedMode = uint8_t(code);
     // Stored values the sliders cannot show.
     for (LedModeInfo &led : profile.ledModes) {
         led.bright = 9;
         led.breath = 0;
     }
-    const MouseConfig before = workingConfig;
+    const MouseConfig before = f.editing();
     w.refreshPages();
 
     QCOMPARE(page->effectButton()->text(), name);
@@ -153,7 +153,7 @@ void TestLightingPage::effectControls()
     if (speed)
         QCOMPARE(page->speedSlider()->value(), 1);
     // Showing wrote nothing, whatever the values.
-    QVERIFY(workingConfig == before);
+    QVERIFY(f.editing() == before);
 }
 
 void TestLightingPage::lightingProfileFollowsProduct_data()
@@ -175,12 +175,12 @@ void TestLightingPage::lightingProfileFollowsProduct()
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
     QCOMPARE(w.currentModel(), product);
-    QCOMPARE(int(workingConfig.ProfileID), 3);
+    QCOMPARE(int(f.editing().ProfileID), 3);
     const int other = edited == 0 ? 3 : 0;
-    workingConfig.profiles[size_t(edited)].LedMode = 1;
-    workingConfig.profiles[size_t(other)].LedMode = 1;
+    f.editing().profiles[size_t(edited)].LedMode = 1;
+    f.editing().profiles[size_t(other)].LedMode = 1;
     w.refreshPages();
-    const ProfileData untouched = workingConfig.profiles[size_t(other)];
+    const ProfileData untouched = f.editing().profiles[size_t(other)];
 
     LightingPage *page = lightingPage(w);
     effectAction(page, 2)->trigger();   // BREATHING
@@ -188,11 +188,11 @@ void TestLightingPage::lightingProfileFollowsProduct()
     page->sleepSlider()->setValue(page->sleepSlider()->maximum());
     QTest::mouseClick(page->moveOffBox(), Qt::LeftButton);
 
-    const ProfileData &p = workingConfig.profiles[size_t(edited)];
+    const ProfileData &p = f.editing().profiles[size_t(edited)];
     QCOMPARE(int(p.LedMode), 2);
     QCOMPARE(p.ledModes[2].breath, 4);
     QCOMPARE(int(p.LedSleepTime), page->sleepSlider()->maximum());
-    QVERIFY(workingConfig.profiles[size_t(other)] == untouched);
+    QVERIFY(f.editing().profiles[size_t(other)] == untouched);
 
     BoxWatcher boxes;
     QCOMPARE(w.apply(), 0);
@@ -248,7 +248,7 @@ void TestLightingPage::moveToLightOff()
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
     LightingPage *page = lightingPage(w);
-    ProfileData &profile = currentProfile(workingConfig);
+    ProfileData &profile = currentProfile(f.editing());
     profile.LedMoveOFF = 1;
     profile.LedSleepTime = 0;   // below the slider's range
     w.refreshPages();
@@ -270,13 +270,13 @@ void TestLightingPage::effectFromTheMouse()
     MousecfgWidget &w = f.open();
     LightingPage *page = lightingPage(w);
     w.pages().showLightMode(11);
-    QCOMPARE(int(currentProfile(workingConfig).LedMode), 11);
+    QCOMPARE(int(currentProfile(f.editing()).LedMode), 11);
     QCOMPARE(page->effectButton()->text(), QStringLiteral("REACTIVE"));
     QVERIFY(!page->speedSlider()->isVisible());
     QVERIFY(page->brightnessSlider()->isVisible());
     // A mode the page does not know changes nothing.
     w.pages().showLightMode(40);
-    QCOMPARE(int(currentProfile(workingConfig).LedMode), 11);
+    QCOMPARE(int(currentProfile(f.editing()).LedMode), 11);
     QCOMPARE(page->effectButton()->text(), QStringLiteral("REACTIVE"));
 }
 
@@ -286,7 +286,7 @@ void TestLightingPage::colourDialogCancelUndoesEverything()
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
     LightingPage *page = lightingPage(w);
-    ProfileData &profile = currentProfile(workingConfig);
+    ProfileData &profile = currentProfile(f.editing());
     profile.LedMode = 1;
     profile.ledModes[1].RGB = QColor(10, 20, 30);
     w.refreshPages();
@@ -353,7 +353,7 @@ void TestLightingPage::colourDialogApplyStoresOpaqueColour()
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
     LightingPage *page = lightingPage(w);
-    ProfileData &profile = currentProfile(workingConfig);
+    ProfileData &profile = currentProfile(f.editing());
     profile.LedMode = 2;
     profile.ledModes[2].RGB = stored;
     w.refreshPages();

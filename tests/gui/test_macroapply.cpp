@@ -9,6 +9,9 @@
 #include "test_mainwindowfixture.h"
 #include "widgets/veskcheckbox.h"
 #include "widgets/vesklineedit.h"
+#include "widgets/veskpushbutton.h"
+
+#include <QToolButton>
 
 #include <QtTest>
 
@@ -27,6 +30,16 @@ QByteArray expectedSlot(const std::vector<KeyInfo> &rows)
     return QByteArray(reinterpret_cast<const char *>(bytes.data()), kMacroSlotSize).toHex(' ');
 }
 
+// The window on a mouse behind its receiver, and its macro page.
+struct MacroWindow : WindowFixture {
+    MacroWindow()
+    {
+        mouse->plug(SimLink::Receiver);
+        open();
+    }
+    MacroPage *page() const { return dynamic_cast<MacroPage *>(window->pages().page(EditorPage::Macros)); }
+};
+
 } // namespace
 
 class TestMacroApply : public QObject {
@@ -34,15 +47,15 @@ class TestMacroApply : public QObject {
 
 private slots:
     void recordedMacroReachesTheMouse();
+    void unsavedRowsAreSettledBeforeApplyAndClose();
 };
 
 void TestMacroApply::recordedMacroReachesTheMouse()
 {
-    WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MacroWindow f;
+    MousecfgWidget &w = *f.window;
     QTRY_VERIFY_WITH_TIMEOUT(w.mouseReady(), 10000);
-    auto *page = dynamic_cast<MacroPage *>(w.pages().page(EditorPage::Macros));
+    MacroPage *page = f.page();
     QVERIFY(page);
     MacroPageDialogs dialogs = MacroPageDialogs::standard();
     QStringList warnings;
@@ -63,7 +76,7 @@ void TestMacroApply::recordedMacroReachesTheMouse()
     QCOMPARE(recorded.size(), size_t(7));
 
     // The button page's choice, made in the record.
-    ButtonInfo &button = currentProfile(workingConfig).buttons[2];
+    ButtonInfo &button = currentProfile(f.editing()).buttons[2];
     button.Fun = Fun::Macro;
     button.macroname = page->currentName();
     button.LoopNumber = 1;
@@ -84,13 +97,74 @@ void TestMacroApply::recordedMacroReachesTheMouse()
     // A rename: the button follows and the next Apply still finds the file.
     page->nameEdit()->setText(QStringLiteral("copy paste"));
     page->onClicked(page->button(MacroPage::ChangeName));
-    QCOMPARE(currentProfile(workingConfig).buttons[2].macroname, QStringLiteral("copy paste"));
-    QCOMPARE(currentProfile(storedConfig).buttons[2].macroname, QStringLiteral("copy paste"));
+    QCOMPARE(currentProfile(f.editing()).buttons[2].macroname, QStringLiteral("copy paste"));
+    QCOMPARE(currentProfile(f.stored()).buttons[2].macroname, QStringLiteral("copy paste"));
     page->onClicked(page->button(MacroPage::Top));
     page->onClicked(page->button(MacroPage::Save));
     QCOMPARE(w.apply(), 0);
     QCOMPARE(slotBytes(*f.mouse, 0), expectedSlot(page->model()->rows()));
     QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join(QLatin1Char('|'))));
+}
+
+void TestMacroApply::unsavedRowsAreSettledBeforeApplyAndClose()
+{
+    MacroWindow f;
+    MousecfgWidget &w = *f.window;
+    QTRY_VERIFY_WITH_TIMEOUT(w.mouseReady(), 10000);
+    MacroPage *page = f.page();
+    QVERIFY(page);
+    page->onClicked(page->button(MacroPage::New));
+    page->onClicked(page->button(MacroPage::InsertDelay));
+    page->onClicked(page->button(MacroPage::Save));
+    const std::vector<KeyInfo> stored = page->model()->rows();
+    ButtonInfo &button = currentProfile(f.editing()).buttons[2];
+    button.Fun = Fun::Macro;
+    button.macroname = page->currentName();
+    button.LoopNumber = 1;
+    QCOMPARE(w.apply(), 0);
+    QCOMPARE(slotBytes(*f.mouse, 0), expectedSlot(stored));
+
+    // Rows added and not saved.
+    for (int i = 0; i < 3; ++i)
+        page->onClicked(page->button(MacroPage::InsertDelay));
+    const std::vector<KeyInfo> shown = page->model()->rows();
+    QCOMPARE(shown.size(), stored.size() + 3);
+
+    // The answer each box gets: Cancel leaves everything as it is, Save
+    // writes the rows that Apply then sends, Discard shows the file again.
+    QString answer;
+    BoxWatcher boxes;
+    boxes.onBox = [&answer](VeskMessageBox *box) {
+        QCOMPARE(box->kind(), int(VeskMessageBox::SaveQuestion));
+        QToolButton *button = answer == QLatin1String("cancel") ? box->cancelButton()
+                              : answer == QLatin1String("save") ? box->saveButton()
+                                                                : box->discardButton();
+        button->click();
+    };
+
+    answer = QStringLiteral("cancel");
+    QTest::mouseClick(w.controls().apply, Qt::LeftButton);
+    QCOMPARE(boxes.texts.size(), 1);
+    QVERIFY(page->hasUnsavedRows());
+    QCOMPARE(slotBytes(*f.mouse, 0), expectedSlot(stored));
+
+    answer = QStringLiteral("save");
+    QTest::mouseClick(w.controls().apply, Qt::LeftButton);
+    QCOMPARE(boxes.texts.size(), 2);
+    QVERIFY(!page->hasUnsavedRows());
+    QTRY_COMPARE(slotBytes(*f.mouse, 0), expectedSlot(shown));
+
+    // Closing the window asks too; Cancel keeps it open.
+    page->onClicked(page->button(MacroPage::Clear));
+    answer = QStringLiteral("cancel");
+    w.close();
+    QCOMPARE(boxes.texts.size(), 3);
+    QVERIFY(w.isVisible());
+    answer = QStringLiteral("discard");
+    QTest::mouseClick(w.controls().close, Qt::LeftButton);
+    QCOMPARE(boxes.texts.size(), 4);
+    QVERIFY(page->model()->rows() == shown);
+    QVERIFY(!page->hasUnsavedRows());
 }
 
 QTEST_MAIN(TestMacroApply)

@@ -9,6 +9,7 @@
 #include "editors/macropage.h"
 #include "editors/macrorecorder.h"
 #include "editors/macrorows.h"
+#include "editors/macroroweditor.h"
 #include "editors/macrotablemodel.h"
 #include "editors/mousecommandpanel.h"
 #include "editors/pageevents.h"
@@ -20,11 +21,14 @@
 #include "widgets/veskpushbutton.h"
 
 #include <QFile>
+#include <QHeaderView>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -74,6 +78,10 @@ struct PageFixture {
             questions.append(text);
             return answer;
         };
+        d.askUnsaved = [this](QWidget *, const QString &text) {
+            questions.append(text);
+            return unsaved;
+        };
         d.recoil = [this](QWidget *) { return recoil; };
         page.setDialogs(d);
     }
@@ -103,6 +111,7 @@ struct PageFixture {
     QStringList warnings;
     QStringList questions;
     bool answer = true;
+    MacroPageDialogs::Unsaved unsaved = MacroPageDialogs::Unsaved::Save;
     MacroPageDialogs::Recoil recoil;
 };
 
@@ -119,10 +128,14 @@ private slots:
     void insertLimit();
     void numberingAndLimit();
     void deleteMacroKeepsSlots();
+    void deleteMacroAsksAndNamesItsButtons();
     void importNames();
+    void importTakesOnlyWhatAMacroHolds();
     void batchImportStopsAtLimit();
     void exportReplacesAndReports();
     void renameKeepsAssignments();
+    void numberFieldsTakeOnlyTheirRange_data();
+    void numberFieldsTakeOnlyTheirRange();
     void unsavedEditsAsk_data();
     void unsavedEditsAsk();
     void recordingThroughPage();
@@ -173,12 +186,23 @@ void TestMacroPage::mousePanelCoversNoColumn()
     PageFixture f;
     f.click(MacroPage::New);
     QTableView *table = f.page.table();
+    f.page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.page));
+    // Enough rows for a vertical bar, which takes its width from the columns.
+    f.page.model()->setRows(keyTaps(40));
     const int fullWidth = table->width();
+    // Every column inside the visible width, no horizontal bar, and each
+    // header's text whole.
     auto columnsFit = [table] {
+        QApplication::processEvents();
         int sum = 0;
-        for (int c = 0; c < MacroTableModel::ColumnCount; ++c)
+        for (int c = 0; c < MacroTableModel::ColumnCount; ++c) {
             sum += table->columnWidth(c);
-        return sum <= table->width();
+            const QString header = table->model()->headerData(c, Qt::Horizontal).toString();
+            if (QFontMetrics(table->horizontalHeader()->font()).horizontalAdvance(header) > table->columnWidth(c))
+                return false;
+        }
+        return sum <= table->viewport()->width() && !table->horizontalScrollBar()->isVisible();
     };
     QVERIFY(columnsFit());
     // Open: the table ends where the panel starts, every column inside it.
@@ -339,6 +363,44 @@ void TestMacroPage::deleteMacroKeepsSlots()
     QVERIFY(!f.page.button(MacroPage::Start)->isEnabled());
 }
 
+void TestMacroPage::deleteMacroAsksAndNamesItsButtons()
+{
+    PageFixture f;
+    f.click(MacroPage::New);
+    f.click(MacroPage::New);
+    MouseConfig config;
+    config.profiles[0].buttons[2].Fun = 200;
+    config.profiles[0].buttons[2].macroname = QStringLiteral("name_2");
+    config.profiles[3].buttons[kWheelDownEntry].Fun = 510;
+    config.profiles[3].buttons[kWheelDownEntry].macroname = QStringLiteral("name_2");
+    config.profiles[4].buttons[5].Fun = 200;
+    config.profiles[4].buttons[5].macroname = QStringLiteral("name_1");
+    PageContext context;
+    context.config = &config;
+    f.page.show(config.profiles[0], context);
+    f.selectMacro(QStringLiteral("name_2"));
+
+    // "No" keeps the file and the list.
+    f.answer = false;
+    f.click(MacroPage::DeleteMacro);
+    QCOMPARE(f.questions.size(), 1);
+    const QString question = f.questions.first();
+    QVERIFY2(question.contains(QLatin1String("name_2")), qPrintable(question));
+    QVERIFY2(question.contains(QLatin1String("Profile 1: front button")), qPrintable(question));
+    QVERIFY2(question.contains(QLatin1String("Profile 4: wheel down")), qPrintable(question));
+    QVERIFY2(!question.contains(QLatin1String("Profile 5")), qPrintable(question));
+    QVERIFY(QFile::exists(Paths::macroFile(QStringLiteral("name_2"))));
+    QCOMPARE(listMacros(), (QStringList{"name_1", "name_2"}));
+    QCOMPARE(f.page.currentName(), QStringLiteral("name_2"));
+
+    // "Yes" deletes it.
+    f.answer = true;
+    f.click(MacroPage::DeleteMacro);
+    QCOMPARE(f.questions.size(), 2);
+    QVERIFY(!QFile::exists(Paths::macroFile(QStringLiteral("name_2"))));
+    QCOMPARE(listMacros(), QStringList{QStringLiteral("name_1")});
+}
+
 void TestMacroPage::importNames()
 {
     PageFixture f;
@@ -381,6 +443,47 @@ void TestMacroPage::importNames()
     f.click(MacroPage::Import);
     QCOMPARE(f.warnings, QStringList{QStringLiteral("Macro Exist! x")});
     QCOMPARE(f.saved(QStringLiteral("x")), Rows());
+}
+
+void TestMacroPage::importTakesOnlyWhatAMacroHolds()
+{
+    PageFixture f;
+    QTemporaryDir outside;
+    auto write = [&](const QString &file, const QByteArray &bytes) {
+        QFile out(outside.filePath(file));
+        if (!out.open(QIODevice::WriteOnly))
+            return QString();
+        out.write(bytes);
+        return out.fileName();
+    };
+
+    // Not a macro file: refused with a message, nothing listed.
+    f.files = QStringList{write(QStringLiteral("picture.MSMACRO"), QByteArray("\x89PNG\r\n\x1a\n\x00\x00", 10))};
+    f.click(MacroPage::Import);
+    QCOMPARE(f.warnings.size(), 1);
+    QVERIFY2(f.warnings.first().contains(QLatin1String("not macro files: picture.MSMACRO")),
+             qPrintable(f.warnings.first()));
+    QVERIFY(listMacros().isEmpty());
+    QVERIFY(!QFile::exists(Paths::macroFile(QStringLiteral("picture"))));
+
+    // Seventy delays and rows the editor cannot show: those rows are left
+    // out, the first 63 events kept, and the user is told.
+    QByteArray text = "[Setting]\nCount=72\n";
+    text += "Map_0=129\nDataH_0=0\nDataL_0=3\n";     // two buttons at once
+    text += "Map_1=99\nDataH_1=0\nDataL_1=0\n";      // no such kind
+    for (int i = 2; i < 72; ++i)
+        text += QStringLiteral("Map_%1=6\nDataH_%1=0\nDataL_%1=%1\n").arg(i).toUtf8();
+    f.warnings.clear();
+    f.files = QStringList{write(QStringLiteral("long.MSMACRO"), text)};
+    f.click(MacroPage::Import);
+    QCOMPARE(f.warnings.size(), 1);
+    QVERIFY2(f.warnings.first().contains(QLatin1String("63")), qPrintable(f.warnings.first()));
+    QCOMPARE(f.page.currentName(), QStringLiteral("long"));
+    QCOMPARE(f.page.model()->count(), kEventsPerButton);
+    const Rows saved = f.saved(QStringLiteral("long"));
+    QCOMPARE(saved.size(), kEventsPerButton);
+    QCOMPARE(saved.first(), (QVector<int>{6, 0, 2}));
+    QCOMPARE(saved.last(), (QVector<int>{6, 0, 64}));
 }
 
 void TestMacroPage::batchImportStopsAtLimit()
@@ -481,16 +584,65 @@ void TestMacroPage::renameKeepsAssignments()
     QVERIFY(!QFile::exists(Paths::macroDir() + QStringLiteral("/../escape.MSMACRO")));
 }
 
+void TestMacroPage::numberFieldsTakeOnlyTheirRange_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");        // while typed
+    QTest::addColumn<QString>("afterSave");    // empty: the field is not saved
+    QTest::newRow("loop time 999") << "loop" << "999" << "99" << "99";
+    QTest::newRow("loop time 256") << "loop" << "256" << "25" << "25";
+    QTest::newRow("loop time 0 gives the default") << "loop" << "0" << "" << "1";
+    QTest::newRow("default delay 0 gives the default") << "delay" << "0" << "" << "10";
+    QTest::newRow("default delay below one unit") << "delay" << "5" << "5" << "10";
+    QTest::newRow("default delay 70000") << "delay" << "70000" << "7000" << "7000";
+    QTest::newRow("panel distance 125") << "panel" << "125" << "12" << "";
+    QTest::newRow("panel distance 120") << "panel" << "120" << "120" << "";
+    QTest::newRow("row distance 125") << "rowMove" << "125" << "12" << "";
+    QTest::newRow("row delay 99999") << "rowDelay" << "99999" << "9999" << "";
+}
+
+void TestMacroPage::numberFieldsTakeOnlyTheirRange()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, afterSave);
+    PageFixture f;
+    f.click(MacroPage::New);
+    QLineEdit *edit = field == QLatin1String("loop")      ? f.page.loopTimeEdit()
+                      : field == QLatin1String("delay")   ? f.page.defaultDelayEdit()
+                      : field == QLatin1String("panel")   ? f.page.mousePanel()->distanceEdit(MacroRows::Left)
+                      : field == QLatin1String("rowMove") ? f.page.rowEditor()->distanceEdit()
+                                                          : f.page.rowEditor()->delayEdit();
+    edit->clear();
+    QTest::keyClicks(edit, typed);
+    QTEST(edit->text(), "shown");
+    if (afterSave.isEmpty())
+        return;
+    f.click(MacroPage::Save);
+    QCOMPARE(edit->text(), afterSave);
+    MacroOptions options;
+    std::vector<KeyInfo> events;
+    QVERIFY(readMacroFile(f.page.currentName(), options, events));
+    QCOMPARE(QString::number(field == QLatin1String("loop") ? options.LoopTime : options.DefaultDelay), afterSave);
+}
+
 void TestMacroPage::unsavedEditsAsk_data()
 {
-    QTest::addColumn<bool>("answer");
-    QTest::newRow("save") << true;
-    QTest::newRow("drop") << false;
+    using Unsaved = MacroPageDialogs::Unsaved;
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("shownAfter");
+    QTest::addColumn<int>("savedRows");
+    QTest::newRow("save") << int(Unsaved::Save) << "name_2" << 1;
+    QTest::newRow("discard") << int(Unsaved::Discard) << "name_2" << 0;
+    QTest::newRow("cancel stays") << int(Unsaved::Cancel) << "name_1" << 0;
 }
 
 void TestMacroPage::unsavedEditsAsk()
 {
-    QFETCH(bool, answer);
+    QFETCH(int, answer);
+    QFETCH(QString, shownAfter);
+    QFETCH(int, savedRows);
     PageFixture f;
     f.click(MacroPage::New);
     f.click(MacroPage::New);
@@ -498,11 +650,13 @@ void TestMacroPage::unsavedEditsAsk()
     QVERIFY(f.questions.isEmpty());   // nothing changed yet
     f.page.selectRow(-1);
     f.click(MacroPage::InsertDelay);
-    f.answer = answer;
+    f.unsaved = MacroPageDialogs::Unsaved(answer);
     f.selectMacro(QStringLiteral("name_2"));
     QCOMPARE(f.questions.size(), 1);
-    QCOMPARE(f.page.currentName(), QStringLiteral("name_2"));
-    QCOMPARE(f.saved(QStringLiteral("name_1")).size(), answer ? 1 : 0);
+    QCOMPARE(f.page.currentName(), shownAfter);
+    QCOMPARE(f.page.macroList()->currentItem()->text(), shownAfter);
+    QCOMPARE(f.saved(QStringLiteral("name_1")).size(), savedRows);
+    QCOMPARE(f.page.hasUnsavedRows(), answer == int(MacroPageDialogs::Unsaved::Cancel));
 }
 
 void TestMacroPage::recordingThroughPage()

@@ -358,14 +358,16 @@ void TestMainWindow::tabs()
 void TestMainWindow::indicatorsNeverChangeTheProfile()
 {
     WindowFixture f;
+    // The compact layout: the indicators only show the active profile.
+    QSettings(Paths::configFile(), QSettings::IniFormat).setValue(QStringLiteral("Config/ProfileControls"), 0);
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
     w.makeProfileCurrent(2, false);
-    QCOMPARE(int(workingConfig.ProfileID), 2);
+    QCOMPARE(int(f.editing().ProfileID), 2);
 
     for (VeskPushButton *indicator : w.controls().indicators) {
         indicator->click();
-        QCOMPARE(int(workingConfig.ProfileID), 2);
+        QCOMPARE(int(f.editing().ProfileID), 2);
         QCOMPARE(AppConfig::activeProfileIndex(), 2);
         for (int i = 0; i < WindowControls::kProfileSlots; ++i)
             QCOMPARE(w.controls().indicators[size_t(i)]->state(), i == 2 ? 1 : 0);
@@ -379,7 +381,7 @@ void TestMainWindow::applyReachesTheMouse()
     MousecfgWidget &w = f.open();
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
 
-    DpiLevel &stage = currentProfile(workingConfig).dpiLevels[1];
+    DpiLevel &stage = currentProfile(f.editing()).dpiLevels[1];
     stage.used = 1;
     stage.x = 40;
     stage.y = 300;
@@ -391,7 +393,7 @@ void TestMainWindow::applyReachesTheMouse()
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(m.dpi.data()) + 1 + 5 * 1 + 1, 4).toHex(' '),
              QByteArray("28 00 2c 01"));
     QVERIFY(!m.uploading);
-    QVERIFY(storedConfig == workingConfig);
+    QVERIFY(f.stored() == f.editing());
     // A successful upload leaves a poller running again.
     QVERIFY(w.connection()->hasStatusThread());
 }
@@ -448,7 +450,7 @@ void TestMainWindow::profileMenuTellsTheMouseOffTheWindowsThread()
     w.connection()->stopStatusThread();
     setHidBackend(f.mouse.get());
 
-    QCOMPARE(int(workingConfig.ProfileID), 3);
+    QCOMPARE(int(f.editing().ProfileID), 3);
     std::lock_guard<std::mutex> lock(noting.m_mutex);
     QVERIFY2(noting.onWindowThread.isEmpty(), qPrintable(QString::number(noting.onWindowThread.size())));
     // The select (0x44), then the apply reports (0x40).
@@ -480,7 +482,7 @@ void TestMainWindow::uploadFailures()
         f.mouse->injectFault(SimFault::WriteFail, 1000);
     }
     QVERIFY(AppConfig::setDiff(1));   // something to send
-    currentProfile(workingConfig).dpiLevels[0].x = 77;
+    currentProfile(f.editing()).dpiLevels[0].x = 77;
     f.mouse->resetCounters();
 
     BoxWatcher boxes;
@@ -619,12 +621,15 @@ void TestMainWindow::languageSwitch_data()
     QTest::addColumn<QString>("lighting");
     QTest::addColumn<QString>("indicator");
     QTest::addColumn<QString>("buttonText");
+    QTest::addColumn<QString>("lookIn");   // Qt's own file dialog, from Qt's catalogue
     QTest::newRow("simplified") << 1 << QString::fromUtf8("应用") << QString::fromUtf8("灯光")
-                                << QString::fromUtf8("配置 1") << QString::fromUtf8("简体中文");
+                                << QString::fromUtf8("配置 1") << QString::fromUtf8("简体中文")
+                                << QString::fromUtf8("查找范围：");
     QTest::newRow("traditional") << 2 << QString::fromUtf8("套用") << QString::fromUtf8("燈光")
-                                 << QString::fromUtf8("設定檔 1") << QString::fromUtf8("繁體中文");
+                                 << QString::fromUtf8("設定檔 1") << QString::fromUtf8("繁體中文")
+                                 << QString::fromUtf8("尋找於：");
     QTest::newRow("english") << 0 << QStringLiteral("Apply") << QStringLiteral("LIGHTING")
-                             << QStringLiteral("Profile 1") << QStringLiteral("English");
+                             << QStringLiteral("Profile 1") << QStringLiteral("English") << QStringLiteral("Look in:");
 }
 
 void TestMainWindow::languageSwitch()
@@ -658,6 +663,7 @@ void TestMainWindow::languageSwitch()
     QVERIFY(!c.nameField->placeholderText().isEmpty());
     QCOMPARE(c.nameField->placeholderText(), MousecfgWidget::tr("Press Enter To Apply"));
     QCOMPARE(w.tray()->quitAction()->text(), MousecfgWidget::tr("&Quit"));
+    QTEST(QCoreApplication::translate("QFileDialog", "Look in:"), "lookIn");
     // Stored at once.
     QCOMPARE(QSettings(Paths::langConfigFile(), QSettings::IniFormat).value(QStringLiteral("Config/LangID")).toInt(), id);
 }

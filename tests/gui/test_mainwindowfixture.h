@@ -48,6 +48,10 @@ public:
         return *window;
     }
 
+    // The window's settings: what the pages edit, and what the files hold.
+    MouseConfig &editing() { return window->settings().editing(); }
+    const MouseConfig &stored() const { return window->settings().stored(); }
+
     std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<VirtualMouse> mouse;
     std::unique_ptr<MousecfgWidget> window;

@@ -209,16 +209,16 @@ void TestPageHost::windowPagesKeepOutOfRangeValues()
     // Every page built, then every page filled from the damaged record.
     for (int tab = 0; tab < kPageTabCount; ++tab)
         w.pages().showForTab(PageTab(tab));
-    fillRecord(workingConfig, uint8_t(fill));
-    const MouseConfig before = workingConfig;
+    fillRecord(f.editing(), uint8_t(fill));
+    const MouseConfig before = f.editing();
     w.refreshPages();
     for (int tab = 0; tab < kPageTabCount; ++tab) {
         w.selectTab(tab);
         w.refreshPages();
     }
     for (int p = 0; p < kProfileCount; ++p)
-        QVERIFY2(workingConfig.profiles[size_t(p)] == before.profiles[size_t(p)], qPrintable(QString::number(p)));
-    QVERIFY(workingConfig == before);
+        QVERIFY2(f.editing().profiles[size_t(p)] == before.profiles[size_t(p)], qPrintable(QString::number(p)));
+    QVERIFY(f.editing() == before);
 }
 
 QTEST_MAIN(TestPageHost)

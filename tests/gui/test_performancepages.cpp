@@ -81,20 +81,20 @@ void TestPerformancePages::liftIsOneValue()
 
     // "1mm" on the pointer page: the record and the report-rate page follow.
     click(p.pointer->onBox(PointerOptionsPage::Lift));
-    QCOMPARE(int(workingConfig.LiftHigh), 1);
+    QCOMPARE(int(f.editing().LiftHigh), 1);
     QVERIFY(p.rate->liftBox(0)->isChecked());
     QVERIFY(!p.rate->liftBox(1)->isChecked());
 
     // "2 mm" on the report-rate page: the other way round.
     click(p.rate->liftBox(1));
-    QCOMPARE(int(workingConfig.LiftHigh), 2);
+    QCOMPARE(int(f.editing().LiftHigh), 2);
     QVERIFY(p.pointer->offBox(PointerOptionsPage::Lift)->isChecked());
     QVERIFY(!p.pointer->onBox(PointerOptionsPage::Lift)->isChecked());
 
     // Apply keeps the last click, whichever page had it.
-    QCOMPARE(applyAndReadSystemByte(w, f, 5), int(sensorOptionByte(workingConfig, ProductDescriptor::syncMode())));
-    QCOMPARE(int(workingConfig.LiftHigh), 2);
-    QCOMPARE(int(storedConfig.LiftHigh), 2);
+    QCOMPARE(applyAndReadSystemByte(w, f, 5), int(sensorOptionByte(f.editing(), ProductDescriptor::syncMode())));
+    QCOMPARE(int(f.editing().LiftHigh), 2);
+    QCOMPARE(int(f.stored().LiftHigh), 2);
 }
 
 void TestPerformancePages::exclusivePairs()
@@ -102,8 +102,8 @@ void TestPerformancePages::exclusivePairs()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
-    workingConfig.Jitter = 1;
-    workingConfig.AngleValue = 0;
+    f.editing().Jitter = 1;
+    f.editing().AngleValue = 0;
     w.refreshPages();
     Pages p = performancePages(w);
     VeskCheckBox *on = p.pointer->onBox(PointerOptionsPage::Jitter);
@@ -120,15 +120,15 @@ void TestPerformancePages::exclusivePairs()
     click(p.pointer->onBox(PointerOptionsPage::Angle));
     // Only Apply takes the pairs; a profile switch by the mouse's own button
     // keeps them, since they are not the profile's.
-    QCOMPARE(int(workingConfig.Jitter), 1);
+    QCOMPARE(int(f.editing().Jitter), 1);
     w.mouseEvents().refreshProfile(2);
-    QCOMPARE(int(workingConfig.ProfileID), 2);
+    QCOMPARE(int(f.editing().ProfileID), 2);
     QVERIFY(off->isChecked());
-    QCOMPARE(int(workingConfig.Jitter), 1);
+    QCOMPARE(int(f.editing().Jitter), 1);
     BoxWatcher boxes;
     QCOMPARE(w.apply(), 0);
-    QCOMPARE(int(workingConfig.Jitter), 0);
-    QCOMPARE(int(workingConfig.AngleValue), 1);
+    QCOMPARE(int(f.editing().Jitter), 0);
+    QCOMPARE(int(f.editing().AngleValue), 1);
 }
 
 void TestPerformancePages::rateMenu()
@@ -136,7 +136,7 @@ void TestPerformancePages::rateMenu()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
-    ProfileData &profile = currentProfile(workingConfig);
+    ProfileData &profile = currentProfile(f.editing());
     profile.pollrate = 16;
     w.refreshPages();
     Pages p = performancePages(w);
@@ -150,7 +150,7 @@ void TestPerformancePages::rateMenu()
     // unknown code until a rate is chosen.
     click(p.rate->liftBox(0));
     QCOMPARE(int(profile.pollrate), 16);
-    const int active = workingConfig.profileIndex();
+    const int active = f.editing().profileIndex();
     QCOMPARE(applyAndReadSystemByte(w, f, 11 + active), 16);
 
     rateAction(p.rate, 2)->trigger();
@@ -169,10 +169,10 @@ void TestPerformancePages::outOfRangeValuesKept()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
-    workingConfig.Debounce = 0;
-    workingConfig.Sync = 7;
-    workingConfig.LiftHigh = 0;
-    currentProfile(workingConfig).scrollspeed = 0;
+    f.editing().Debounce = 0;
+    f.editing().Sync = 7;
+    f.editing().LiftHigh = 0;
+    currentProfile(f.editing()).scrollspeed = 0;
     w.refreshPages();
     Pages p = performancePages(w);
     QCOMPARE(p.pointer->responseSlider()->value(), 1);
@@ -184,16 +184,16 @@ void TestPerformancePages::outOfRangeValuesKept()
 
     BoxWatcher boxes;
     QCOMPARE(w.apply(), 0);
-    QCOMPARE(int(workingConfig.Debounce), 0);
-    QCOMPARE(int(workingConfig.Sync), 7);
-    QCOMPARE(int(workingConfig.LiftHigh), 0);
-    QCOMPARE(int(currentProfile(workingConfig).scrollspeed), 0);
+    QCOMPARE(int(f.editing().Debounce), 0);
+    QCOMPARE(int(f.editing().Sync), 7);
+    QCOMPARE(int(f.editing().LiftHigh), 0);
+    QCOMPARE(int(currentProfile(f.editing()).scrollspeed), 0);
 
     // A move of the slider is the user's: Apply takes it.
     p.pointer->responseSlider()->setValue(40);
-    QCOMPARE(int(workingConfig.Debounce), 0);
+    QCOMPARE(int(f.editing().Debounce), 0);
     QCOMPARE(w.apply(), 0);
-    QCOMPARE(int(workingConfig.Debounce), 40);
+    QCOMPARE(int(f.editing().Debounce), 40);
     QCOMPARE(int(f.mouse->memory().system.at(9)), 40);
 }
 
@@ -202,13 +202,13 @@ void TestPerformancePages::scrollSpeedAtOnce()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MousecfgWidget &w = f.open();
-    currentProfile(workingConfig).scrollspeed = 5;
+    currentProfile(f.editing()).scrollspeed = 5;
     w.refreshPages();
     Pages p = performancePages(w);
     p.pointer->scrollBox()->stepUp();
-    QCOMPARE(int(currentProfile(workingConfig).scrollspeed), 6);
+    QCOMPARE(int(currentProfile(f.editing()).scrollspeed), 6);
     p.pointer->scrollBox()->setValue(99);
-    QCOMPARE(int(currentProfile(workingConfig).scrollspeed), 20);
+    QCOMPARE(int(currentProfile(f.editing()).scrollspeed), 20);
 }
 
 void TestPerformancePages::rowsFit_data()

@@ -4,6 +4,7 @@
 // mouse's own button, "Reset All", SAVE and LOAD1, export and import.
 
 #include "test_mainwindowfixture.h"
+#include "tracecommands.h"
 
 #include "config/appconfig.h"
 #include "config/configfile.h"
@@ -49,24 +50,6 @@ QByteArray mouseStage(const SimMemory &m, int stage)
     return QByteArray(reinterpret_cast<const char *>(m.dpi.data()) + 1 + 5 * stage, 5).toHex(' ');
 }
 
-// Command bytes of the reports written to the mouse, in order, without the
-// poller's status queries.
-QList<int> writtenCommands(const QString &trace)
-{
-    QFile file(trace);
-    QList<int> commands;
-    if (!file.open(QIODevice::ReadOnly))
-        return commands;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (!line.startsWith("> "))
-            continue;
-        const int command = line.mid(2 + 9, 2).toInt(nullptr, 16);
-        if (command != 0x48)
-            commands << command;
-    }
-    return commands;
-}
-
 struct ProfileFixture : WindowFixture {
     QString trace;
 
@@ -109,6 +92,7 @@ private slots:
     void slotMenuSwitchesTheMouse();
     void mouseButtonSendsTheNewTables();
     void resetAllSendsEverythingAndKeepsLibraryFiles();
+    void hiddenNameFieldTakesNoKeys();
     void resetProfileAsksThenSends();
     void cancelReloadsAMissingFileAsFactory();
     void saveThenLoad();
@@ -138,7 +122,7 @@ void TestProfileControls::libraryOperationsStayOffTheMouse()
     QVERIFY(profileFileExists(QStringLiteral("Profile 6 copy")));
 
     f.enterName(QStringLiteral("Work"));
-    QCOMPARE(workingConfig.names[0], QStringLiteral("Work"));
+    QCOMPARE(f.editing().names[0], QStringLiteral("Work"));
     QVERIFY(profileFileExists(QStringLiteral("Work")));
     QVERIFY(!profileFileExists(QStringLiteral("Profile 6 copy")));
     QCOMPARE(AppConfig::slotName(0), QStringLiteral("Work"));
@@ -163,7 +147,7 @@ void TestProfileControls::libraryOperationsStayOffTheMouse()
             action->trigger();
     }
     QCOMPARE(boxes.texts, QStringList{QStringLiteral("Profile is Already Used!")});
-    QCOMPARE(workingConfig.names[0], QStringLiteral("Profile 6"));
+    QCOMPARE(f.editing().names[0], QStringLiteral("Profile 6"));
 
     // None of these reaches the mouse.
     QCOMPARE(f.mouse->memory().commits, commits);
@@ -204,7 +188,7 @@ void TestProfileControls::deleteAndRenameRefusals()
     QVERIFY(saveProfileFile(profileWithStage(41), QStringLiteral("Other")));
     QVERIFY(ProfileLibrary::save({QStringLiteral("Profile 1"), QStringLiteral("Work"), QStringLiteral("Other")}));
     MousecfgWidget &w = f.start();
-    const MouseConfig before = workingConfig;
+    const MouseConfig before = f.editing();
     BoxWatcher boxes;
     if (rename) {
         f.enterName(typed);
@@ -214,7 +198,7 @@ void TestProfileControls::deleteAndRenameRefusals()
     }
     QCOMPARE(boxes.texts, message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(w.controls().nameField->text(), fieldAfter);
-    QVERIFY(workingConfig == before);
+    QVERIFY(f.editing() == before);
     QVERIFY(profileFileExists(QStringLiteral("Work")));
     QVERIFY(profileFileExists(QStringLiteral("Other")));
 }
@@ -231,7 +215,7 @@ void TestProfileControls::slotMenuSwitchesTheMouse()
     w.profiles().slotMenu()->actions().at(2)->trigger();
 
     QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join(QLatin1Char('|'))));
-    QCOMPARE(int(workingConfig.ProfileID), 2);
+    QCOMPARE(int(f.editing().ProfileID), 2);
     QCOMPARE(AppConfig::activeProfileIndex(), 2);
     QCOMPARE(w.controls().profileMenu->text(), QStringLiteral("Mode 3"));
     // Select and apply, the five apply groups, then an upload that carries
@@ -245,7 +229,7 @@ void TestProfileControls::slotMenuSwitchesTheMouse()
     const SimMemory m = f.mouse->memory();
     QCOMPARE(m.activeProfile, 2);
     QCOMPARE(mouseStage(m, 1), QByteArray("01 28 00 28 00"));
-    QVERIFY(storedConfig == workingConfig);
+    QVERIFY(f.stored() == f.editing());
 }
 
 void TestProfileControls::mouseButtonSendsTheNewTables()
@@ -260,9 +244,9 @@ void TestProfileControls::mouseButtonSendsTheNewTables()
 
     f.mouse->press(SimButton::Profile);
 
-    QTRY_COMPARE(int(storedConfig.ProfileID), 1);
+    QTRY_COMPARE(int(f.stored().ProfileID), 1);
     QTRY_COMPARE(mouseStage(f.mouse->memory(), 1), QByteArray("01 3c 00 3c 00"));
-    QCOMPARE(int(workingConfig.ProfileID), 1);
+    QCOMPARE(int(f.editing().ProfileID), 1);
     QCOMPARE(AppConfig::activeProfileIndex(), 1);
     const QList<int> commands = writtenCommands(f.trace);
     QVERIFY(!commands.contains(0x44));
@@ -290,10 +274,50 @@ void TestProfileControls::resetAllSendsEverythingAndKeepsLibraryFiles()
     for (int block = 0; block < 4; ++block)
         QCOMPARE(m.commits[size_t(block)], commits[size_t(block)] + 1);
     QCOMPARE(readWholeFile(Paths::profileFile(QStringLiteral("Work"))), work);
-    QCOMPARE(workingConfig.names[2], QStringLiteral("Profile 3"));
+    // All five slots are the factory profile under their new names, in the
+    // record and on the mouse, whatever their files held before.
+    ProfileData factory;
+    makeDefaultProfile(factory);
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        const ProfileData &profile = f.editing().profiles[size_t(slot)];
+        QCOMPARE(f.editing().names[size_t(slot)], QStringLiteral("Profile %1").arg(slot + 1));
+        QCOMPARE(profile.ProfileName, f.editing().names[size_t(slot)]);
+        QCOMPARE(profile.dpiLevels[1].x, factory.dpiLevels[1].x);
+        QCOMPARE(profile.dpiLevels[1].used, factory.dpiLevels[1].used);
+    }
+    w.apply();
     ProfileData slot3;
     QVERIFY(loadProfileFile(slot3, QStringLiteral("Profile 3")));
-    QCOMPARE(slot3.dpiLevels[1].x, 71);
+    QCOMPARE(slot3.dpiLevels[1].x, factory.dpiLevels[1].x);
+}
+
+void TestProfileControls::hiddenNameFieldTakesNoKeys()
+{
+    ProfileFixture f;
+    AppConfig::setSlotName(0, QStringLiteral("Work"));
+    QVERIFY(saveProfileFile(profileWithStage(70), QStringLiteral("Work")));
+    MousecfgWidget &w = f.start();
+    QTRY_VERIFY(w.connection()->hasStatusThread());
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    BoxWatcher boxes;
+
+    // No control the layout hides can hold the keyboard, so Tab never
+    // lands on one; keys typed into the window reach no name field.
+    for (QWidget *child : w.findChildren<QWidget *>()) {
+        if (child->isVisibleTo(&w) && child->focusPolicy() != Qt::NoFocus && child->window() == &w)
+            QVERIFY2(!child->size().isEmpty(), qPrintable(child->objectName()));
+    }
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
+    QVERIFY(target != w.controls().nameField);
+    QTest::keyClick(target, Qt::Key_Return);
+    QTest::keyClicks(target, QStringLiteral("Gaming"));
+    QTest::keyClick(target, Qt::Key_Return);
+
+    QVERIFY(boxes.texts.isEmpty());
+    QCOMPARE(f.editing().names[0], QStringLiteral("Work"));
+    QVERIFY(!profileFileExists(QStringLiteral("Gaming")));
+    QCOMPARE(w.controls().nameField->focusPolicy(), Qt::NoFocus);
 }
 
 void TestProfileControls::resetProfileAsksThenSends()
@@ -308,7 +332,7 @@ void TestProfileControls::resetProfileAsksThenSends()
     BoxWatcher boxes;
     boxes.onBox = [](VeskMessageBox *box) { box->reject(); };
     f.click(w.controls().reset);
-    QCOMPARE(currentProfile(workingConfig).dpiLevels[1].x, 90);
+    QCOMPARE(currentProfile(f.editing()).dpiLevels[1].x, 90);
 
     boxes.onBox = nullptr;
     f.click(w.controls().reset);
@@ -316,8 +340,8 @@ void TestProfileControls::resetProfileAsksThenSends()
                                        QStringLiteral("Are you sure you want reset this profile?")}));
     ProfileData factory;
     makeDefaultProfile(factory);
-    QCOMPARE(currentProfile(workingConfig).dpiLevels[1].x, factory.dpiLevels[1].x);
-    QCOMPARE(currentProfile(workingConfig).ProfileName, QStringLiteral("Profile 1"));
+    QCOMPARE(currentProfile(f.editing()).dpiLevels[1].x, factory.dpiLevels[1].x);
+    QCOMPARE(currentProfile(f.editing()).ProfileName, QStringLiteral("Profile 1"));
     const QByteArray code = QByteArray::number(factory.dpiLevels[1].x & 0xff, 16).rightJustified(2, '0');
     QCOMPARE(mouseStage(f.mouse->memory(), 1).mid(3, 2), code);
 }
@@ -326,16 +350,16 @@ void TestProfileControls::cancelReloadsAMissingFileAsFactory()
 {
     ProfileFixture f;
     MousecfgWidget &w = f.start();
-    currentProfile(workingConfig).dpiLevels[1].x = 5;
-    currentProfile(workingConfig).buttons[0].Fun = 0;
-    QFile::remove(Paths::profileFile(workingConfig.names[0]));
+    currentProfile(f.editing()).dpiLevels[1].x = 5;
+    currentProfile(f.editing()).buttons[0].Fun = 0;
+    QFile::remove(Paths::profileFile(f.editing().names[0]));
     // What "Cancel" does besides hiding the window (which, without a tray,
     // would end the test program).
     w.makeProfileCurrent(0, true);
     ProfileData factory;
     makeDefaultProfile(factory);
-    QVERIFY(currentProfile(workingConfig).dpiLevels == factory.dpiLevels);
-    QCOMPARE(currentProfile(workingConfig).buttons[0].Fun, factory.buttons[0].Fun);
+    QVERIFY(currentProfile(f.editing()).dpiLevels == factory.dpiLevels);
+    QCOMPARE(currentProfile(f.editing()).buttons[0].Fun, factory.buttons[0].Fun);
 }
 
 void TestProfileControls::saveThenLoad()
@@ -344,8 +368,8 @@ void TestProfileControls::saveThenLoad()
     MousecfgWidget &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     const QString path = f.env->root() + QStringLiteral("/setup");   // the suffix is added
-    workingConfig.profiles[3].dpiLevels[2].x = 99;
-    workingConfig.Debounce = 7;
+    f.editing().profiles[3].dpiLevels[2].x = 99;
+    f.editing().Debounce = 7;
     // An edit on the DPI page, not applied yet, is saved too.
     w.selectTab(WindowControls::TabDpi);
     auto *page = dynamic_cast<DpiPage *>(w.pages().page(EditorPage::Dpi));
@@ -356,20 +380,20 @@ void TestProfileControls::saveThenLoad()
     f.click(w.controls().save);
     QCOMPARE(readFileProductName(path + QStringLiteral(".conf")), kProduct);
 
-    workingConfig.profiles[3].dpiLevels[2].x = 1;
-    workingConfig.Debounce = 20;
-    workingConfig.ProfileID = 3;
+    f.editing().profiles[3].dpiLevels[2].x = 1;
+    f.editing().Debounce = 20;
+    f.editing().ProfileID = 3;
     f.chooseFile(path + QStringLiteral(".conf"));
     const std::array<int, 5> commits = f.mouse->memory().commits;
     BoxWatcher boxes;
     f.click(w.controls().load);
     QVERIFY(boxes.texts.isEmpty());
-    QCOMPARE(workingConfig.profiles[3].dpiLevels[2].x, 99);
-    QCOMPARE(workingConfig.profiles[0].dpiLevels[0].x, 33);
-    QCOMPARE(int(workingConfig.Debounce), 7);
+    QCOMPARE(f.editing().profiles[3].dpiLevels[2].x, 99);
+    QCOMPARE(f.editing().profiles[0].dpiLevels[0].x, 33);
+    QCOMPARE(int(f.editing().Debounce), 7);
     QCOMPARE(w.currentTab(), int(WindowControls::TabLighting));
     QVERIFY(f.mouse->memory().commits != commits);   // uploaded
-    QVERIFY(storedConfig == workingConfig);
+    QVERIFY(f.stored() == f.editing());
 }
 
 void TestProfileControls::loadRefusals_data()
@@ -386,12 +410,12 @@ void TestProfileControls::loadRefusals()
     MousecfgWidget &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     f.chooseFile(f.env->writeFile(QStringLiteral("picked.conf"), contents));
-    const MouseConfig before = workingConfig;
+    const MouseConfig before = f.editing();
     const std::array<int, 5> commits = f.mouse->memory().commits;
     BoxWatcher boxes;
     f.click(w.controls().load);
     QCOMPARE(boxes.texts, QStringList{QStringLiteral("The file is not match current mouse!")});
-    QVERIFY(workingConfig == before);
+    QVERIFY(f.editing() == before);
     QCOMPARE(f.mouse->memory().commits, commits);
 }
 
@@ -444,7 +468,7 @@ void TestProfileControls::importProfile()
     f.chooseFile(good);
     f.click(w.controls().importProfile);
     QVERIFY(boxes.texts.isEmpty());
-    QCOMPARE(workingConfig.names[0], QStringLiteral("My.Work"));
+    QCOMPARE(f.editing().names[0], QStringLiteral("My.Work"));
     QCOMPARE(w.controls().nameField->text(), QStringLiteral("My.Work"));
     QVERIFY(ProfileLibrary::load().contains(QStringLiteral("My.Work")));
     QCOMPARE(mouseStage(f.mouse->memory(), 1), QByteArray("01 32 00 32 00"));   // uploaded
@@ -467,8 +491,8 @@ void TestProfileControls::libraryMenuEntries()
     QCOMPARE(w.libraryNames().size(), 205);
     QCOMPARE(actions.at(7)->text(), QStringLiteral("P&&7"));
     actions.at(7)->trigger();
-    QCOMPARE(workingConfig.names[0], QStringLiteral("P&7"));
-    QCOMPARE(currentProfile(workingConfig).dpiLevels[1].x, 44);
+    QCOMPARE(f.editing().names[0], QStringLiteral("P&7"));
+    QCOMPARE(currentProfile(f.editing()).dpiLevels[1].x, 44);
 }
 
 QTEST_MAIN(TestProfileControls)

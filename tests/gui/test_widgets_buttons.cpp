@@ -161,6 +161,29 @@ private slots:
         QTRY_COMPARE(order, (QStringList{QStringLiteral("enter"), QStringLiteral("menu")}));
     }
 
+    // An entry chosen away from the button: the menu closes with the
+    // pointer elsewhere, and the button no longer looks hovered.
+    void hoverEndsWhenItsMenuClosesWithAChoice()
+    {
+        QMenu menu;
+        QAction *entry = menu.addAction(QStringLiteral("250 HZ"));
+        QSignalSpy chosen(entry, &QAction::triggered);
+        m_button->setMenu(&menu);
+        hover(m_button);
+        QCOMPARE(m_button->shownPicture(), int(VeskPushButton::HoverPicture));
+        connect(&menu, &QMenu::aboutToShow, this, [&menu, entry, this] {
+            QTimer::singleShot(0, &menu, [&menu, entry, this] {
+                QCursor::setPos(m_window->mapToGlobal(QPoint(2, 190)));
+                entry->trigger();
+                menu.close();
+            });
+        });
+        QTest::mousePress(m_button, Qt::LeftButton, Qt::NoModifier, m_button->rect().center());
+        QTRY_COMPARE(chosen.count(), 1);
+        QTRY_VERIFY(!menu.isVisible());
+        QTRY_COMPARE(m_button->shownPicture(), int(VeskPushButton::NormalPicture));
+    }
+
     void sizeHintFollowsPictureAndScale()
     {
         UiScale::setFactor(2.0);

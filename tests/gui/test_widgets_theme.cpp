@@ -9,10 +9,12 @@
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
 #include "widgets/batterybar.h"
+#include "widgets/filedialoglook.h"
 #include "widgets/veskslider.h"
 #include "widgets/veskmenustyle.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSettings>
@@ -269,6 +271,48 @@ private slots:
         QVERIFY(BatteryBar::normalStyle(QColor(1, 2, 3), 32).contains(QLatin1String("rgb(1,2,3)")));
         QVERIFY(BatteryBar::normalStyle(QColor(1, 2, 3), 32).contains(QLatin1String("font-size:32px")));
         QVERIFY(BatteryBar::offStyle(16).contains(QLatin1String("font-size:16px")));
+    }
+
+    // The handle is as high as it is wide at every scale the DPI rows use
+    // (the X and Y sliders draw at three quarters of the window's scale):
+    // a radius above half the height makes Qt draw a square.
+    void sliderHandlesStayRound_data()
+    {
+        QTest::addColumn<double>("scale");
+        for (double window = 1.0; window <= 3.0; window += 0.25) {
+            QTest::newRow(qPrintable(QStringLiteral("%1").arg(window))) << window;
+            QTest::newRow(qPrintable(QStringLiteral("%1 x 0.75").arg(window))) << window * 0.75;
+        }
+    }
+    void sliderHandlesStayRound()
+    {
+        QFETCH(double, scale);
+        const QString sheet = VeskSlider::styleSheetFor(QColor(255, 125, 0), scale);
+        const QRegularExpressionMatch groove =
+            QRegularExpression(QStringLiteral("groove:horizontal\\{height:(\\d+)px")).match(sheet);
+        const QRegularExpressionMatch handle =
+            QRegularExpression(QStringLiteral("handle:horizontal\\{width:(\\d+)px;.*margin:-(\\d+)px 0px -(\\d+)px 0px;"
+                                              "border-radius:(\\d+)px"))
+                .match(sheet);
+        QVERIFY(groove.hasMatch() && handle.hasMatch());
+        const int height = groove.captured(1).toInt() + handle.captured(2).toInt() + handle.captured(3).toInt();
+        const int width = handle.captured(1).toInt();
+        QCOMPARE(height, width);
+        QVERIFY(2 * handle.captured(4).toInt() <= height);
+    }
+
+    // Qt's file dialog grows with the window's scale and takes its font.
+    void fileDialogsFollowTheScale()
+    {
+        QFileDialog atOne;
+        FileDialogLook::apply(atOne);
+        UiScale::setFactor(2.0);
+        QFileDialog atTwo;
+        FileDialogLook::apply(atTwo);
+        QCOMPARE(atTwo.width(), 2 * atOne.width());
+        QCOMPARE(atTwo.height(), 2 * atOne.height());
+        QCOMPARE(atTwo.font().pixelSize(), LanguageFont::current().pixelSize());
+        QVERIFY(atTwo.font().pixelSize() > atOne.font().pixelSize());
     }
 
     void batteryBarShowsItsOwnText()

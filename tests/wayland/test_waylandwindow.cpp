@@ -60,8 +60,8 @@ void TestWaylandWindow::windowOnWayland()
     BoxWatcher boxes;
     QTest::mouseClick(const_cast<VeskPushButton *>(w.controls().apply), Qt::LeftButton);
     QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join(QLatin1Char('|'))));
-    QCOMPARE(f.mouse->memory().scrollspeed[size_t(workingConfig.profileIndex())], lines);
-    QVERIFY(storedConfig == workingConfig);
+    QCOMPARE(f.mouse->memory().scrollspeed[size_t(f.editing().profileIndex())], lines);
+    QVERIFY(f.stored() == f.editing());
 
     // Minimise asks the compositor; the window stays alive.
     QTest::mouseClick(const_cast<VeskPushButton *>(w.controls().minimise), Qt::LeftButton);

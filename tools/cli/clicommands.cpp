@@ -1,5 +1,7 @@
 #include "clicommands.h"
 
+#include "cliappprofile.h"
+
 #include "config/functioncatalogue.h"
 #include "config/functionmenus.h"
 
@@ -162,6 +164,7 @@ QList<CommandSpec> buildCommands()
                         1, 64,
                         {{QStringLiteral("force"), QString(), QStringLiteral("export: replace an existing file")}},
                         false};
+    list << CliAppProfile::spec();
     return list;
 }
 

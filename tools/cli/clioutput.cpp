@@ -8,22 +8,46 @@
 
 namespace CliOutput {
 
+namespace {
+
+Capture *g_capture = nullptr;
+
+void write(const QString &text, FILE *stream, QString Capture::*kept, bool utf8 = false)
+{
+    if (g_capture) {
+        g_capture->*kept += text;
+        return;
+    }
+    std::fputs((utf8 ? text.toUtf8() : text.toLocal8Bit()).constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+Capture::Capture()
+{
+    Q_ASSERT(!g_capture);
+    g_capture = this;
+}
+
+Capture::~Capture()
+{
+    g_capture = nullptr;
+}
+
 void line(const QString &text)
 {
-    std::fputs(qPrintable(text + QLatin1Char('\n')), stdout);
-    std::fflush(stdout);
+    write(text + QLatin1Char('\n'), stdout, &Capture::out);
 }
 
 void error(const QString &text)
 {
-    std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);
-    std::fflush(stderr);
+    write(text + QLatin1Char('\n'), stderr, &Capture::err);
 }
 
 void json(const QJsonObject &object)
 {
-    std::fputs(QJsonDocument(object).toJson(QJsonDocument::Indented).constData(), stdout);
-    std::fflush(stdout);
+    write(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)), stdout, &Capture::out, true);
 }
 
 QString resultMessage(int result)

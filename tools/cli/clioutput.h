@@ -13,6 +13,20 @@ constexpr int kDataError = 65;   // a file that is not for this mouse, a value t
 constexpr int kNoInput = 66;     // the file to load does not exist
 constexpr int kCantCreate = 73;  // a file could not be written
 
+// While one exists, what the commands print is kept in it instead of going
+// to the process's streams: the running window answers a command handed to
+// it with what the command would have printed. One at a time.
+class Capture {
+public:
+    Capture();
+    ~Capture();
+    Capture(const Capture &) = delete;
+    Capture &operator=(const Capture &) = delete;
+
+    QString out;
+    QString err;
+};
+
 void line(const QString &text);
 void error(const QString &text);
 void json(const QJsonObject &object);

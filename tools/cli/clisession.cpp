@@ -5,11 +5,13 @@
 #include "config/appconfig.h"
 #include "config/configfile.h"
 #include "config/paths.h"
+#include "config/reportrate.h"
 #include "device/profileswitch.h"
 #include "device/commandset.h"
 #include "device/deviceaccessadvice.h"
 #include "device/devicehandles.h"
 #include "device/devicestate.h"
+#include "device/fullupload.h"
 #include "device/discovery.h"
 #include "device/mouselist.h"
 #include "device/transferoutcome.h"
@@ -19,20 +21,20 @@
 #include <QFileInfo>
 #include <QJsonObject>
 
-CliSession::CliSession()
+CliSession::CliSession(Device device)
+    : m_device(device)
 {
     QString why;
     if (!Paths::ensureConfigs(&why))
         CliOutput::error(QStringLiteral("settings folder: ") + why);
-    AppConfig::loadAll(workingConfig);
-    // The record as the files hold it: a save writes only the profiles a
-    // command changed.
-    storedConfig = workingConfig;
+    // The records as the files hold them: a save writes only the profiles
+    // a command changed.
+    m_settings.load();
 }
 
 CliSession::~CliSession()
 {
-    if (m_opened) {
+    if (m_opened && m_device == Device::Own) {
         CloseDevices();
         ShutdownHid();
     }
@@ -40,7 +42,9 @@ CliSession::~CliSession()
 
 bool CliSession::openDevice()
 {
-    if (!m_opened) {
+    if (!m_opened && m_device == Device::Borrowed) {
+        m_opened = true;
+    } else if (!m_opened) {
         m_opened = true;
         LoadMouseList();
         if (EnumerateMice() == 0)
@@ -54,18 +58,50 @@ bool CliSession::openDevice()
 
 void CliSession::readMouseState()
 {
+    // Once a run: the answer does not change within it.
+    if (m_stateRead)
+        return;
+    m_stateRead = true;
     const HidHandle handle = CurrentCommandHandle();
     if (!handle)
         return;
     const StatusSnapshot snapshot = queryStatusOnce(handle);
+    if (snapshot.reported)
+        takeReport(snapshot.report);
     if (!snapshot.answered)
         return;
     setMouseOff(snapshot.answer.mouseOff());
     if (snapshot.answer.mouseOff())
         return;
     setCurrentSensorMode(snapshot.answer.sensorMode);
-    if (snapshot.answer.writeStatus == 0)
-        AppConfig::setDiff(1);
+    noteWriteStatus(snapshot.answer.writeStatus);
+}
+
+void CliSession::followMouse()
+{
+    openDevice();
+    readMouseState();
+}
+
+void CliSession::takeReport(const StatusReport &report)
+{
+    // The same belief as the window's: values that would index past a table
+    // are not taken.
+    MouseConfig &config = m_settings.editing();
+    if (report.profile >= kProfileCount)
+        return;
+    if (report.profile != config.ProfileID) {
+        config.ProfileID = report.profile;
+        if (!AppConfig::saveActiveProfileIndex(report.profile))
+            CliOutput::error(QStringLiteral("the active profile could not be stored in %1").arg(Paths::configFile()));
+        CliOutput::error(QStringLiteral("the mouse is on profile %1 (switched with its own button); following it")
+                             .arg(report.profile + 1));
+    }
+    ProfileData &profile = currentProfile(config);
+    if (report.dpi < kDpiStageCount)
+        profile.dpi = report.dpi;
+    if (isReportRateCode(report.rate))
+        profile.pollrate = report.rate;
 }
 
 int CliSession::finish(int result)
@@ -90,7 +126,7 @@ int CliSession::upload(bool full, bool readState)
     // from it go out, and everything when it is missing.
     UploadWorker worker;
     worker.full = full;
-    worker.setSentTables(&m_sent, Paths::sentTablesFile());
+    m_settings.prepare(worker);
     worker.start();
     worker.wait();
     const int result = worker.result;
@@ -113,7 +149,7 @@ int CliSession::load(const QString &path)
         CliOutput::error(QStringLiteral("%1: no such file").arg(path));
         return CliOutput::kNoInput;
     }
-    const ConfigImport imported = importConfiguration(workingConfig, path, AppConfig::currentProductName());
+    const ConfigImport imported = importConfiguration(m_settings.editing(), path, AppConfig::currentProductName());
     switch (imported.outcome) {
     case ConfigImport::NoFile:
         CliOutput::error(QStringLiteral("%1: cannot be read").arg(path));
@@ -139,7 +175,7 @@ int CliSession::load(const QString &path)
 
 int CliSession::save(const QString &path)
 {
-    const MouseConfig copy = workingConfig;
+    const MouseConfig copy = m_settings.editing();
     // The file is written whole: the product stamp goes in with it, or a
     // later load would refuse the file as another mouse's.
     if (!exportConfigFile(copy, path, AppConfig::currentProductName())) {
@@ -164,7 +200,7 @@ int CliSession::profile(int number)
     // Whatever the mouse did with a switch that failed, the next upload
     // sends everything, the new profile's tables included.
     recordTransferOutcome(result);
-    workingConfig.ProfileID = uint8_t(index);
+    m_settings.editing().ProfileID = uint8_t(index);
     const bool stored = AppConfig::saveActiveProfileIndex(index);
     if (!stored)
         CliOutput::error(QStringLiteral("the active profile could not be stored in %1").arg(Paths::configFile()));
@@ -187,13 +223,16 @@ int CliSession::status(bool asJson)
     StatusSnapshot snapshot;
     if (open)
         snapshot = queryStatusOnce(CurrentCommandHandle());
+    // A switch the mouse made on its own becomes the settings' too.
+    if (snapshot.reported)
+        takeReport(snapshot.report);
     const StatusAnswer &answer = snapshot.answer;
     const bool off = snapshot.answered && answer.mouseOff();
 
     // Profile, stage and rate: what the mouse said if it said it just now,
     // else what the settings hold (the mouse reports them only on change).
-    const ProfileData &current = currentProfile(workingConfig);
-    int profile = workingConfig.profileIndex();
+    const ProfileData &current = currentProfile(m_settings.editing());
+    int profile = m_settings.editing().profileIndex();
     int stage = current.dpi;
     int rate = current.pollrate;
     if (snapshot.reported) {
@@ -201,7 +240,7 @@ int CliSession::status(bool asJson)
         stage = snapshot.report.dpi;
         rate = snapshot.report.rate;
     }
-    const QString name = workingConfig.names[(profile >= 0 && profile < kProfileCount) ? profile : 0];
+    const QString name = m_settings.editing().names[(profile >= 0 && profile < kProfileCount) ? profile : 0];
     const int level = batteryLevel(answer.rawBattery(), AppConfig::batteryFull());
 
     int result = kTransferOk;
@@ -264,12 +303,12 @@ int CliSession::commit(bool apply)
 {
     if (apply)
         return upload(false);
-    if (!AppConfig::saveAll(workingConfig, &storedConfig)) {
+    if (!m_settings.save()) {
         CliOutput::error(QStringLiteral("the settings could not be saved in %1").arg(Paths::configsDir()));
         return CliOutput::kCantCreate;
     }
     // The mouse has not seen these settings: the next upload sends them all.
-    if (!AppConfig::setDiff(1))
+    if (!FullUpload::require(FullUpload::Reason::NotSent))
         CliOutput::error(QStringLiteral("Config/Diff could not be set; run apply --full to send everything"));
     return 0;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/mouseconfig.h"
-#include "device/senttables.h"
+#include "device/settingsowner.h"
 #include "device/statusquery.h"
 
 #include <QString>
@@ -15,7 +15,13 @@
 // Config/Diff makes the next one send everything.
 class CliSession {
 public:
-    CliSession();
+    // Whose device handles the commands use: their own, opened on demand
+    // and closed at the end (the command-line program), or those of the
+    // running window, which hands a command to the same code (its poller
+    // stopped meanwhile).
+    enum class Device { Own, Borrowed };
+
+    explicit CliSession(Device device = Device::Own);
     ~CliSession();
 
     CliSession(const CliSession &) = delete;
@@ -27,12 +33,25 @@ public:
     int load(const QString &path);
     int save(const QString &path);
     int profile(int number);   // 1..5
-    // Writes the settings edited in workingConfig and sends them like
+    // The settings as stored, for a command to read and change.
+    MouseConfig &record() { return m_settings.editing(); }
+
+    // Writes the settings edited in record() and sends them like
     // "Apply"; with `apply` false only writes them, and the next upload
     // sends everything.
     int commit(bool apply);
 
+    // Before a command changes the active profile's settings: asks the
+    // mouse for its status and, when it reports having switched profile on
+    // its own (its profile button), takes that profile, its DPI stage and
+    // report rate into the settings, as the window does, so that the change
+    // goes to the profile the mouse runs. The mouse reports its profile
+    // only when it changes: a switch nobody heard cannot be followed.
+    void followMouse();
+
 private:
+    // Takes what a status report of the mouse says into the settings.
+    void takeReport(const StatusReport &report);
     // Opens the handles of the current product; false when no command
     // channel could be opened.
     bool openDevice();
@@ -43,7 +62,10 @@ private:
     int upload(bool full, bool readState = true);
     int finish(int result);
 
+    Device m_device;
     bool m_opened = false;
-    // What the mouse holds, as the upload found and left it.
-    SentTables m_sent;
+    bool m_stateRead = false;
+    // The settings, and what the mouse holds as the upload found and left
+    // it.
+    SettingsOwner m_settings;
 };

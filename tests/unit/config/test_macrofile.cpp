@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace QTest {
@@ -72,6 +73,9 @@ private slots:
     void malformedValues();
     void garbageFile();
     void longFileIsCutAt63();
+    void foreignFiles_data();
+    void foreignFiles();
+    void editableEvents();
     void shorterRewriteDropsOldTail();
     void writeFailureIsReported();
     void missingFile();
@@ -215,6 +219,79 @@ void TestMacroFile::longFileIsCutAt63()
     QVERIFY(readMacroFile(QStringLiteral("long"), options, all));
     QCOMPARE(int(all.size()), 70);
     QCOMPARE(all[69], ev(6, 0, 69));
+}
+
+void TestMacroFile::foreignFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("macro");
+    QTest::addColumn<int>("count");
+    QTest::newRow("macro file") << QByteArray("[Setting]\nCount=2\nMap_0=132\nDataL_0=4\nMap_1=4\nDataL_1=4\n") << true
+                                << 2;
+    QTest::newRow("empty macro") << QByteArray("[Setting]\nDelayType=1\nCount=0\n") << true << 0;
+    QTest::newRow("count with spaces") << QByteArray("[Setting]\nCount= 1 \nMap_0=6\n") << true << 1;
+    QTest::newRow("binary") << QByteArray("\x00\xff[Set\x01ting\n=\n\x80\x81", 16) << false << 0;
+    QTest::newRow("binary with a count line") << QByteArray("[Setting]\nCount=1\n\x00\x01\x02", 22) << false << 0;
+    QTest::newRow("text without a count") << QByteArray("[Setting]\nMap_0=132\n") << false << 0;
+    QTest::newRow("count is text") << QByteArray("[Setting]\nCount=many\n") << false << 0;
+    QTest::newRow("negative count") << QByteArray("[Setting]\nCount=-3\n") << false << 0;
+    QTest::newRow("count outside its group") << QByteArray("Count=1\nMap_0=132\n") << false << 0;
+    QTest::newRow("lines that are not settings") << QByteArray("hello world\n[Setting]\nCount=1\n") << false << 0;
+    QTest::newRow("empty file") << QByteArray() << false << 0;
+}
+
+void TestMacroFile::foreignFiles()
+{
+    QFETCH(QByteArray, bytes);
+    TestEnvironment env(TestEnvironment::Empty);
+    QTemporaryDir outside;
+    const QString path = outside.filePath(QStringLiteral("file.MSMACRO"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    MacroOptions options;
+    std::vector<KeyInfo> events;
+    QTEST(readForeignMacroFile(path, options, events), "macro");
+    QTEST(int(events.size()), "count");
+    QVERIFY(!readForeignMacroFile(outside.filePath(QStringLiteral("missing")), options, events));
+}
+
+void TestMacroFile::editableEvents()
+{
+    // Rows as a file may hold them, and what the editor keeps of each.
+    struct Case {
+        KeyInfo stored;
+        bool kept;
+        KeyInfo shown;
+    };
+    const Case cases[] = {
+        {ev(0x84, 7, 4), true, ev(0x84, 0, 4)},          // key press: high byte cleared
+        {ev(0x04, 0, 4), true, ev(0x04, 0, 4)},
+        {ev(0x81, 0, 1), true, ev(0x81, 0, 1)},          // left button
+        {ev(0x01, 0, 16), true, ev(0x01, 0, 16)},        // backward button
+        {ev(0x81, 0, 3), false, {}},                      // two buttons at once
+        {ev(0x01, 0, 32), false, {}},                     // no such button
+        {ev(0x02, 5, 251), true, ev(0x02, 0, 251)},       // diagonal: the horizontal step stays
+        {ev(0x02, 5, 0), true, ev(0x02, 5, 0)},           // down 5
+        {ev(0x02, 0, 125), true, ev(0x02, 0, 120)},       // right 125 held to 120
+        {ev(0x02, 0x80, 0), true, ev(0x02, 136, 0)},      // up 128 held to up 120
+        {ev(0x06, 1, 44), true, ev(0x06, 1, 44)},         // delay
+        {ev(0x85, 0, 4), false, {}},                      // unknown kinds
+        {ev(0x00, 0, 0), false, {}},
+        {ev(0x07, 0, 1), false, {}},
+    };
+    std::vector<KeyInfo> events;
+    std::vector<KeyInfo> expected;
+    for (const Case &c : cases) {
+        events.push_back(c.stored);
+        if (c.kept)
+            expected.push_back(c.shown);
+    }
+    QCOMPARE(keepEditableEvents(events), int(std::size(cases) - expected.size()));
+    QCOMPARE(events.size(), expected.size());
+    for (size_t i = 0; i < events.size(); ++i)
+        QCOMPARE(events[i], expected[i]);
 }
 
 void TestMacroFile::shorterRewriteDropsOldTail()

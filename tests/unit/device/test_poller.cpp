@@ -131,6 +131,7 @@ void TestPoller::firstCycleQueriesTheBattery()
     m_mouse->setBattery(raw, charging);
     m_mouse->setSensorMode(8);
     setCurrentSensorMode(3);
+    setMouseOff(awake);   // the opposite of what the answer will say
 
     SignalLog log;
     StatusPollerThread poller;
@@ -145,8 +146,10 @@ void TestPoller::firstCycleQueriesTheBattery()
     QCOMPARE(log.count("write"), writeStatusSignals);
     if (writeStatusSignals)
         QCOMPARE(log.first("write"), QVector<int>{1});
-    // A reading from the receiver alone leaves the sensor mode as it was.
+    // A reading from the receiver alone leaves the sensor mode as it was,
+    // and says that the mouse is off: the upload then sends nothing.
     QCOMPARE(int(currentSensorMode()), awake ? 8 : 3);
+    QCOMPARE(mouseOff(), !awake);
     poller.stop();
     m_mouse->setTraceFile(QString());
 

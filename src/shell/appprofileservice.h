@@ -1,0 +1,78 @@
+#pragma once
+
+#include "appprofileswitcher.h"
+
+#include "config/appprofilerules.h"
+
+#include <QObject>
+#include <QString>
+
+class ActiveWindowWatcher;
+class ProfileWindow;
+class SettingsOwner;
+class QFileSystemWatcher;
+class QWidget;
+class RunningPrograms;
+class VeskLabel;
+class VeskPushButton;
+
+// The profile per application: reads the rules from Configs/AppProfiles.ini
+// (again whenever the file changes, as after the command line's
+// app-profile), follows the focused window and the running programs, and
+// lets the switcher pick the profile. Its status line in the window tells
+// why a switch did not happen.
+class AppProfileService : public QObject {
+    Q_OBJECT
+public:
+    // `window`: where the status line and the dialog go. `procRoot`: the
+    // process table ("/proc"; tests give their own).
+    AppProfileService(QWidget *window, AppProfileSwitcher::Hooks hooks,
+                      const QString &procRoot = QStringLiteral("/proc"), QObject *parent = nullptr);
+    ~AppProfileService() override;
+
+    // Whether the current session can follow the focused window, and if
+    // not, why (said once in the log, and in the rules dialog).
+    bool focusFollowed() const;
+    QString focusUnavailableReason() const;
+
+    // Reads the rules file again; false (with the reason shown in the status
+    // line and logged) when it is malformed: the rules in force stay and the
+    // file is left as it is.
+    bool reloadRules();
+    QString ruleError() const { return m_ruleError; }
+
+    // The "Application profiles" dialog, modal; writes the file when
+    // accepted.
+    void openDialog();
+
+    // Places the status line and the dialog's button (after every layout
+    // pass of the window) and sets their texts.
+    void layout();
+    QString statusText() const;
+    VeskPushButton *dialogButton() const { return m_open; }
+
+    AppProfileSwitcher &switcher() { return *m_switcher; }
+    ActiveWindowWatcher &watcher() { return *m_watcher; }
+    RunningPrograms &running() { return *m_running; }
+
+    // Whether the window holds edits of the current profile that were not
+    // applied: what the pages show against what was last stored.
+    static bool unappliedEdits(ProfileWindow &window, const SettingsOwner &settings);
+
+signals:
+    // An on-screen text, as for the mouse's own profile button.
+    void announce(const QString &text);
+
+private:
+    void showStatus(const QString &text);
+    void takeRules(const AppProfileRules &rules);
+
+    QWidget *m_window;
+    AppProfileSwitcher *m_switcher = nullptr;
+    ActiveWindowWatcher *m_watcher = nullptr;
+    RunningPrograms *m_running = nullptr;
+    QFileSystemWatcher *m_fileWatcher = nullptr;
+    VeskLabel *m_status = nullptr;
+    VeskPushButton *m_open = nullptr;
+    QString m_ruleError;
+};

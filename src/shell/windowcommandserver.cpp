@@ -1,0 +1,97 @@
+#include "windowcommandserver.h"
+
+#include "applycontroller.h"
+#include "pagehost.h"
+
+#include "clioutput.h"
+#include "clirun.h"
+#include "clisession.h"
+#include "clisetters.h"
+#include "config/appconfig.h"
+#include "device/ownerchannel.h"
+#include "device/settingsowner.h"
+#include "widgets/uilog.h"
+
+#include <QDebug>
+#include <QTimer>
+
+WindowCommandServer::WindowCommandServer(SettingsOwner &settings, ApplyController &apply, PageHost &pages,
+                                         Window window, QObject *parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_apply(apply)
+    , m_pages(pages)
+    , m_window(std::move(window))
+{
+    m_server = new OwnerChannel::Server(
+        [this](const OwnerChannel::Request &request, OwnerChannel::Server::Reply reply) {
+            if (request.kind == OwnerChannel::Request::Kind::Show) {
+                // Answered first: showing may open a modal warning.
+                reply(OwnerChannel::Answer{true, QString(), 0, QString(), QString()});
+                QTimer::singleShot(0, this, [this] { m_window.show(); });
+                return;
+            }
+            // Queued behind a running upload, like the mouse's own reports.
+            const QStringList arguments = request.arguments;
+            m_apply.whenIdle([this, arguments, reply] {
+                OwnerChannel::Answer answer;
+                answer.reached = true;
+                answer.exitCode = run(arguments, &answer.out, &answer.err);
+                reply(answer);
+            });
+        },
+        this);
+}
+
+WindowCommandServer::~WindowCommandServer() = default;
+
+bool WindowCommandServer::listen()
+{
+    return m_server->listen();
+}
+
+int WindowCommandServer::run(const QStringList &arguments, QString *out, QString *err)
+{
+    const CliCommands::Parsed parsed = CliCommands::parse(QStringList{QStringLiteral("mousecfg-cli")} + arguments);
+    if (!parsed.error.isEmpty() || parsed.help) {
+        // The command line answers these itself; a request that still has
+        // one is not from it.
+        *err = parsed.error.isEmpty() ? QStringLiteral("help is not handed to the window\n") : parsed.error + '\n';
+        return 64;
+    }
+    qCDebug(lcUi) << "command from the command line:" << arguments;
+
+    // What the user sees, unapplied values of the pages included.
+    MouseConfig seen = m_settings.editing();
+    m_pages.gather(seen);
+    const bool unapplied = m_settings.differsFromStored(seen);
+    const int profileBefore = m_settings.editing().profileIndex();
+
+    // What the mouse holds goes through the sent-tables file, which the
+    // session's upload reads and writes as the window's does.
+    const int exitCode = m_apply.runExclusive(
+        [&] {
+            CliOutput::Capture capture;
+            CliSession session(CliSession::Device::Borrowed);
+            const int code = runParsedCommand(parsed, session);
+            *out = capture.out;
+            *err = capture.err;
+            return code;
+        },
+        m_window.isVisible());
+
+    // The files now hold what the command left.
+    MouseConfig stored;
+    if (!AppConfig::loadAll(stored))
+        qCDebug(lcUi, "a profile file is missing after a command from the command line");
+    MouseConfig editing = stored;
+    if (unapplied && CliSetters::isSetter(parsed.command)) {
+        // The user's unapplied edits stay; the command's change joins them.
+        editing = seen;
+        CliSetters::apply(parsed, editing, targetProfile(parsed, editing));
+    }
+    m_settings.takeStored(stored);
+    m_settings.editing() = editing;
+    m_window.settingsReplaced(m_settings.editing().profileIndex() != profileBefore);
+    return exitCode;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class ApplyController;
+class PageHost;
+class SettingsOwner;
+namespace OwnerChannel {
+class Server;
+}
+
+// The running window's side of the settings socket: it carries out the
+// commands that mousecfg-cli hands it, through the same command code as the
+// command line and the window's own upload path, so that neither front end
+// undoes the other; and it shows the window when a second start asks.
+//
+// A command runs when no upload runs, with the poller stopped, behind the
+// busy dialog when the window is visible. Afterwards the window holds what
+// the command stored; unapplied edits of the window survive a setter that
+// touched other settings, while a command that replaces the settings (load,
+// profile) drops them, as a profile switch does.
+class WindowCommandServer : public QObject {
+    Q_OBJECT
+public:
+    struct Window {
+        std::function<bool()> isVisible;
+        std::function<void()> show;
+        // The settings were replaced: controls and pages show them again.
+        std::function<void(bool profileChanged)> settingsReplaced;
+    };
+
+    WindowCommandServer(SettingsOwner &settings, ApplyController &apply, PageHost &pages, Window window,
+                        QObject *parent = nullptr);
+    ~WindowCommandServer() override;
+
+    // False when the socket could not be made (another window of the same
+    // settings listens); the window then works on its own.
+    bool listen();
+
+private:
+    // Returns the exit code, with what the command printed in `out`/`err`.
+    int run(const QStringList &arguments, QString *out, QString *err);
+
+    SettingsOwner &m_settings;
+    ApplyController &m_apply;
+    PageHost &m_pages;
+    Window m_window;
+    OwnerChannel::Server *m_server = nullptr;
+};

@@ -1,0 +1,268 @@
+// The window and the command line on one mouse: while the window runs, the
+// command line hands it its commands and neither undoes the other; without a
+// window, commands run at once take turns; a second start shows the running
+// window; settings files changed behind the window's back are taken in.
+
+#include "test_mainwindowfixture.h"
+
+#include "config/appconfig.h"
+#include "config/dpicode.h"
+#include "config/paths.h"
+#include "config/productdescriptor.h"
+#include "platform/singleinstance.h"
+#include "shell/pagehost.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Starts the real command line with the test's environment (its settings
+// folder). The virtual mouse is not asked for: a command that is not handed
+// to the window finds no mouse, as real devices are forbidden in tests.
+QProcess *startCli(const QStringList &arguments, QObject *parent, const QProcessEnvironment &extra = {})
+{
+    auto *process = new QProcess(parent);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("MOUSECFG_SIMULATE"));
+    for (const QString &key : extra.keys())
+        env.insert(key, extra.value(key));
+    process->setProcessEnvironment(env);
+    process->start(TestEnvironment::buildBinDir() + QStringLiteral("/mousecfg-cli"), arguments);
+    return process;
+}
+
+// Waits with the event loop running, so that an in-process window serves
+// the command.
+Run finish(QProcess *process)
+{
+    Run run;
+    if (process->state() != QProcess::NotRunning) {
+        QSignalSpy done(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished));
+        if (!done.wait(60000))
+            return run;
+    }
+    run.exitCode = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
+    run.out = process->readAllStandardOutput();
+    run.err = process->readAllStandardError();
+    return run;
+}
+
+Run cli(const QStringList &arguments, QObject *parent, const QProcessEnvironment &extra = {})
+{
+    return finish(startCli(arguments, parent, extra));
+}
+
+MouseConfig filesNow()
+{
+    MouseConfig config;
+    AppConfig::loadAll(config);
+    return config;
+}
+
+int dpiOf(const MouseConfig &config, int profile, int stage)
+{
+    return dpiCodeToDpi(config.profiles[size_t(profile)].dpiLevels[size_t(stage)].x, AppConfig::sensorType());
+}
+
+// The mouse's memory blocks, to compare before and after a full upload: a
+// full upload of the stored settings changes nothing in a mouse that holds
+// them already.
+std::vector<std::vector<uint8_t>> blocks(const VirtualMouse &mouse)
+{
+    const SimMemory m = mouse.memory();
+    return {m.system, m.dpi, m.buttons, m.lighting, m.macro};
+}
+
+} // namespace
+
+class TestOneOwner : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { qRegisterMetaType<QProcess::ExitStatus>(); }
+    void commandLineChangesSurviveTheWindow();
+    void windowKeepsUnappliedEditsBesideACommand();
+    void parallelCommandsTakeTurns();
+    void secondStartShowsTheWindow();
+    void filesChangedBehindTheWindow();
+};
+
+void TestOneOwner::commandLineChangesSurviveTheWindow()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
+    const int active = f.editing().profileIndex();
+    const int other = (active + 1) % kProfileCount;
+
+    // Handed to the window: without it no mouse would be found.
+    Run run = cli({"dpi", "1", "800"}, this);
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QCOMPARE(cli({"button", "4", "copy"}, this).exitCode, 0);
+    QCOMPARE(cli({"rate", "250", "--profile", QString::number(other + 1)}, this).exitCode, 0);
+    // The window shows them at once.
+    QCOMPARE(dpiOf(f.editing(), active, 0), 800);
+    QCOMPARE(f.editing().profiles[size_t(active)].buttons[3].Fun, 18);   // Copy
+    QCOMPARE(int(f.editing().profiles[size_t(other)].pollrate), 4);
+
+    // Neither the window's Apply nor the mouse's own profile button undoes
+    // them, in the files or in the mouse.
+    QCOMPARE(w.apply(), 0);
+    f.mouse->press(SimButton::Profile);
+    QTRY_COMPARE(f.editing().profileIndex(), other);
+    const MouseConfig files = filesNow();
+    QCOMPARE(dpiOf(files, active, 0), 800);
+    QCOMPARE(files.profiles[size_t(active)].buttons[3].Fun, 18);
+    QCOMPARE(int(files.profiles[size_t(other)].pollrate), 4);
+    QCOMPARE(f.mouse->memory().pollrate[size_t(other)], 4);
+
+    // A profile chosen on the command line stays chosen.
+    const int third = (other + 1) % kProfileCount;
+    QCOMPARE(cli({"profile", QString::number(third + 1)}, this).exitCode, 0);
+    QCOMPARE(f.editing().profileIndex(), third);
+    QCOMPARE(w.apply(), 0);
+    QCOMPARE(AppConfig::activeProfileIndex(), third);
+    QCOMPARE(f.mouse->memory().activeProfile, third);
+
+    // The mouse holds what the files say.
+    const auto before = blocks(*f.mouse);
+    QCOMPARE(w.upload(true), 0);
+    QVERIFY(blocks(*f.mouse) == before);
+}
+
+void TestOneOwner::windowKeepsUnappliedEditsBesideACommand()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
+    const int active = f.editing().profileIndex();
+
+    // An edit the user has not applied yet, and a command on another setting.
+    f.editing().profiles[size_t(active)].scrollspeed = 7;
+    QCOMPARE(cli({"debounce", "33"}, this).exitCode, 0);
+    QCOMPARE(int(f.editing().Debounce), 33);
+    QCOMPARE(int(f.editing().profiles[size_t(active)].scrollspeed), 7);
+    QCOMPARE(int(f.stored().profiles[size_t(active)].scrollspeed), int(filesNow().profiles[size_t(active)].scrollspeed));
+    QVERIFY(filesNow().profiles[size_t(active)].scrollspeed != 7);
+
+    // A command that fails says so through the window too, and changes nothing.
+    const Run refused = cli({"debounce", "0"}, this);
+    QCOMPARE(refused.exitCode, 65);
+    QVERIFY(!refused.err.isEmpty());
+    QCOMPARE(int(filesNow().Debounce), 33);
+}
+
+void TestOneOwner::parallelCommandsTakeTurns()
+{
+    TestEnvironment env;
+    QTemporaryDir dir;
+    QProcessEnvironment sim;
+    sim.insert(QStringLiteral("MOUSECFG_SIM_STATE"), dir.filePath(QStringLiteral("mouse.json")));
+    QCOMPARE(cli({"--virtual", "apply", "--full"}, this, sim).exitCode, 0);
+    const int active = AppConfig::activeProfileIndex();
+
+    for (int round = 0; round < 20; ++round) {
+        const int dpi = 400 + 50 * (round % 10);
+        const QString rate = round % 2 ? QStringLiteral("500") : QStringLiteral("250");
+        QProcess *a = startCli({"--virtual", "dpi", "1", QString::number(dpi)}, this, sim);
+        QProcess *b = startCli({"--virtual", "rate", rate}, this, sim);
+        QCOMPARE(finish(a).exitCode, 0);
+        QCOMPARE(finish(b).exitCode, 0);
+        const MouseConfig files = filesNow();
+        QCOMPARE(dpiOf(files, active, 0), dpi);
+        QCOMPARE(int(files.profiles[size_t(active)].pollrate), round % 2 ? 2 : 4);
+    }
+
+    // Three imports at once: every name arrives.
+    QStringList names;
+    QList<QProcess *> imports;
+    for (const char *name : {"alpha", "beta", "gamma"}) {
+        const QString file = dir.filePath(QString::fromLatin1(name) + QStringLiteral(".MSMACRO"));
+        // One key press and release: a macro file as the macro page writes it.
+        QSettings macro(file, QSettings::IniFormat);
+        macro.setValue(QStringLiteral("Setting/Count"), 2);
+        macro.setValue(QStringLiteral("Setting/Map_0"), QStringLiteral("132"));
+        macro.setValue(QStringLiteral("Setting/DataL_0"), QStringLiteral("4"));
+        macro.setValue(QStringLiteral("Setting/Map_1"), QStringLiteral("4"));
+        macro.setValue(QStringLiteral("Setting/DataL_1"), QStringLiteral("4"));
+        macro.sync();
+        imports << startCli({"macro", "import", file}, this);
+        names << QString::fromLatin1(name);
+    }
+    for (QProcess *p : imports)
+        QCOMPARE(finish(p).exitCode, 0);
+    const QByteArray listed = cli({"macro", "list"}, this).out;
+    for (const QString &name : names)
+        QVERIFY2(listed.contains(name.toUtf8()), listed.constData());
+}
+
+void TestOneOwner::secondStartShowsTheWindow()
+{
+    // The single-instance lock and the socket live in the session's runtime
+    // folder: a private one, so that a real running copy is never asked.
+    QTemporaryDir runtime;
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    {
+        WindowFixture f;
+        f.mouse->plug(SimLink::Receiver);
+        MousecfgWidget &w = f.open();
+        w.hide();
+        // The first copy holds the lock, as its start-up took it.
+        SingleInstanceGuard first(SingleInstanceGuard::mutexNameFor(ProductDescriptor::productName()));
+        QVERIFY(first.acquired());
+
+        QProcess second;
+        second.start(TestEnvironment::buildBinDir() + QStringLiteral("/mousecfg"), QStringList());
+        QSignalSpy done(&second, qOverload<int, QProcess::ExitStatus>(&QProcess::finished));
+        QVERIFY(done.wait(30000));
+        QCOMPARE(second.exitCode(), 1);
+        QTRY_VERIFY(w.isVisible());
+    }
+    qputenv("XDG_RUNTIME_DIR", oldRuntime);
+}
+
+void TestOneOwner::filesChangedBehindTheWindow()
+{
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    MousecfgWidget &w = f.open();
+    // Every profile file whole, as after the first Apply.
+    QCOMPARE(w.upload(true), 0);
+    const int active = f.editing().profileIndex();
+    const QString file = Paths::profileFile(f.editing().names[size_t(active)]);
+    const auto edit = [&](int lines) {
+        QSettings profile(file, QSettings::IniFormat);
+        profile.setValue(QStringLiteral("PROFILE_0/scrollspeed"), lines);
+        profile.sync();
+    };
+
+    // Nothing unapplied: taken in as it comes.
+    edit(9);
+    QTRY_COMPARE(int(f.editing().profiles[size_t(active)].scrollspeed), 9);
+    QCOMPARE(int(f.stored().profiles[size_t(active)].scrollspeed), 9);
+
+    // An unapplied edit: the window asks; "No" keeps the edit.
+    f.editing().Debounce = 44;
+    BoxWatcher boxes(false);
+    boxes.onBox = [](VeskMessageBox *box) { box->reject(); };
+    edit(3);
+    QTRY_COMPARE(int(f.stored().profiles[size_t(active)].scrollspeed), 3);
+    QCOMPARE(boxes.texts.size(), 1);
+    QVERIFY(boxes.texts.first().contains(QStringLiteral("changed outside")));
+    QCOMPARE(int(f.editing().Debounce), 44);
+    QCOMPARE(int(f.editing().profiles[size_t(active)].scrollspeed), 9);
+}
+
+QTEST_MAIN(TestOneOwner)
+#include "test_oneowner.moc"
