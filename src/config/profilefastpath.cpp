@@ -338,6 +338,32 @@ bool read(const QByteArray &bytes, const QString &group, ProfileData &profile, b
     return true;
 }
 
+bool checkWhole(const QByteArray &bytes, const QString &group, bool &whole)
+{
+    const ProfileKeys &keys = ProfileKeys::get();
+    const QByteArray groupName = group.toLatin1();
+    std::vector<bool> seen(keys.all().size());
+    int essential = 0;
+    LineWalker walker(bytes);
+    Line line;
+    bool inGroup = false;
+    while (walker.next(line)) {
+        if (line.header) {
+            inGroup = line.sectionName() == groupName;
+            continue;
+        }
+        const int index = inGroup ? keys.indexOfEscaped(line.key()) : -1;
+        if (index >= 0 && keys.all()[size_t(index)].isEssential() && !seen[size_t(index)]) {
+            seen[size_t(index)] = true;
+            ++essential;
+        }
+    }
+    if (!walker.canonical())
+        return false;
+    whole = essential == keys.essentialCount();
+    return true;
+}
+
 bool render(const QByteArray &existing, const QString &group, const ProfileData &profile, bool withLightingSleep,
             QByteArray &out)
 {

@@ -27,6 +27,11 @@ namespace ProfileFastPath {
 bool read(const QByteArray &bytes, const QString &group, ProfileData &profile, bool withLightingSleep,
           int *essentialSeen = nullptr);
 
+// Whether group `group` of `bytes` holds every essential key (each counted
+// once), looking at the key names only. False when the bytes are not in the
+// canonical form; `whole` then tells nothing.
+bool checkWhole(const QByteArray &bytes, const QString &group, bool &whole);
+
 // The bytes QSettings would write after every key of the profile was set in
 // `group` of a file holding `existing` (empty: no file). False when
 // `existing` is not in a form whose other content can be carried over

@@ -183,8 +183,13 @@ bool saveProfileFile(const ProfileData &profile, const QString &name)
 {
     const QString path = Paths::profileFile(name);
     // A file that did not read as a whole profile was loaded as the factory
-    // profile; what it still holds is kept before it is written over.
-    if (QFileInfo(path).isFile() && !holdsWholeProfile(0, path)) {
+    // profile; what it still holds is kept before it is written over. (The
+    // key names tell, in the library's own form; reading every value would
+    // cost more than the write.)
+    bool whole = true;
+    if (QFileInfo(path).isFile() && !ProfileFastPath::checkWhole(fileBytes(path), ProfileKeys::groupName(0), whole))
+        whole = holdsWholeProfile(0, path);
+    if (!whole) {
         const QString backup = path + QStringLiteral(".bak");
         QFile::remove(backup);
         if (!QFile::copy(path, backup)) {

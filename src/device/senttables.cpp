@@ -83,11 +83,3 @@ bool SentTables::save(const QString &path, const QString &product) const
     }
     return true;
 }
-
-bool SentTables::saveOrRemove(const QString &path, const QString &product) const
-{
-    if (save(path, product))
-        return true;
-    // Better no record than one that says the mouse holds what it may not.
-    return QFile::remove(path) || !QFileInfo::exists(path);
-}

@@ -39,9 +39,6 @@ public:
     void load(const QString &path, const QString &product);
     // Replaces the file in one step; false when that could not be done.
     bool save(const QString &path, const QString &product) const;
-    // The same, removing the file when it cannot be replaced; false when
-    // even that failed and the file may still name older tables.
-    bool saveOrRemove(const QString &path, const QString &product) const;
 
     bool operator==(const SentTables &o) const { return m_bytes == o.m_bytes; }
     bool operator!=(const SentTables &o) const { return !(*this == o); }

@@ -110,11 +110,7 @@ int reportCount(const EncodedUpload &upload, const UploadSelection &selection)
     return count + int(macroSlotReports(upload.macros, selection.macroSlots).size());
 }
 
-namespace {
-
-// Sets every table of `selection` in `sent` to what `bytesOf` gives it.
-template<typename BytesOf>
-void setSelected(SentTables &sent, const UploadSelection &selection, BytesOf bytesOf)
+void noteSent(SentTables &sent, const EncodedUpload &upload, const UploadSelection &selection)
 {
     // After a whole upload the mouse holds what it was sent and, in the
     // slots no button numbered, whatever it held before.
@@ -122,22 +118,10 @@ void setSelected(SentTables &sent, const UploadSelection &selection, BytesOf byt
         sent.clear();
     for (const auto &[group, table] : kGroupTables) {
         if (selection.groups & group)
-            sent.set(table, bytesOf(table));
+            sent.set(table, upload.tableBytes(table));
     }
     for (int slot = 0; slot < kMacroSlotCount; ++slot) {
         if (selection.macroSlots[size_t(slot)])
-            sent.set(SentTables::macroSlot(slot), bytesOf(SentTables::macroSlot(slot)));
+            sent.set(SentTables::macroSlot(slot), upload.tableBytes(SentTables::macroSlot(slot)));
     }
-}
-
-} // namespace
-
-void forgetSelected(SentTables &sent, const UploadSelection &selection)
-{
-    setSelected(sent, selection, [](int) { return QByteArray(); });
-}
-
-void noteSent(SentTables &sent, const EncodedUpload &upload, const UploadSelection &selection)
-{
-    setSelected(sent, selection, [&upload](int table) { return upload.tableBytes(table); });
 }

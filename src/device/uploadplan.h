@@ -74,10 +74,6 @@ UploadSelection changedTables(const EncodedUpload &upload, const SentTables &sen
 // How many reports sendUpload writes for `selection` when none fails.
 int reportCount(const EncodedUpload &upload, const UploadSelection &selection);
 
-// Forgets in `sent` the tables of `selection` (all of them for a whole
-// upload): what the mouse holds there is not known while they go out.
-void forgetSelected(SentTables &sent, const UploadSelection &selection);
-
 // Records in `sent` what a successful upload of `selection` left on the
 // mouse.
 void noteSent(SentTables &sent, const EncodedUpload &upload, const UploadSelection &selection);

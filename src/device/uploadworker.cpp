@@ -11,6 +11,7 @@
 #include "config/appconfig.h"
 
 #include <QDebug>
+#include <QFile>
 
 UploadWorker::UploadWorker(QObject *parent)
     : QThread(parent)
@@ -57,7 +58,7 @@ void UploadWorker::run()
     if (result != kTransferOk) {
         m_sent->clear();
         if (!m_sentFile.isEmpty())
-            m_sent->saveOrRemove(m_sentFile, AppConfig::currentProductName());
+            QFile::remove(m_sentFile);
     }
     recordTransferOutcome(result);
     emit DoProcessDlg();
@@ -78,14 +79,13 @@ int UploadWorker::upload()
     if (selection.isEmpty())
         return kTransferOk;
 
-    // The tables about to go out are forgotten on disk first: whatever
-    // becomes of this upload or of this process, the file never says the
-    // mouse holds bytes it may not hold.
-    SentTables during = *m_sent;
-    forgetSelected(during, selection);
-    if (!m_sentFile.isEmpty() && !during.saveOrRemove(m_sentFile, context.productName))
+    // The record on disk goes first and comes back once the upload has
+    // succeeded: whatever becomes of this upload or of this process, the
+    // file never says the mouse holds bytes it may not hold (without it the
+    // next upload sends everything).
+    if (!m_sentFile.isEmpty() && QFile::exists(m_sentFile) && !QFile::remove(m_sentFile))
         qCWarning(lcDevice) << "VeskProcessThread: the record of what the mouse holds" << m_sentFile
-                            << "could not be replaced";
+                            << "could not be removed";
 
     reportsSent = reportCount(encoded, selection);
     const int sent = sendUpload(encoded, selection, m_poller);
