@@ -385,6 +385,11 @@ void ProfileControls::loadConfiguration()
         return;
     // The one import of a whole configuration, shared with the command line.
     const ConfigImport result = importConfiguration(m_settings.editing(), path, AppConfig::currentProductName());
+    if (result.outcome == ConfigImport::DuplicateName) {
+        // Two slots of one name would share one profile file.
+        warn(windowText("Profile is Already Used!"));
+        return;
+    }
     if (result.outcome != ConfigImport::Imported) {
         warn(windowText("The file is not match current mouse!"));
         return;
