@@ -83,6 +83,5 @@ private:
     QAction *m_appProfiles = nullptr;
     std::function<QStringList()> m_profileNames;
     std::function<int()> m_activeSlot;
-    QString m_toolTip;
     QString m_batteryLine;
 };
