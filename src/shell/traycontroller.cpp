@@ -121,11 +121,16 @@ void TrayController::refreshProfiles()
     }
 }
 
+QString TrayController::toolTip() const
+{
+    return m_batteryLine.isEmpty() ? m_toolTip : m_toolTip + QLatin1Char('\n') + m_batteryLine;
+}
+
 void TrayController::setToolTip(const QString &toolTip)
 {
     m_toolTip = toolTip;
     if (m_icon)
-        m_icon->setToolTip(m_batteryLine.isEmpty() ? m_toolTip : m_toolTip + QLatin1Char('\n') + m_batteryLine);
+        m_icon->setToolTip(this->toolTip());
 }
 
 void TrayController::setBatteryLine(const QString &line)

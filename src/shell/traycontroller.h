@@ -35,6 +35,8 @@ public:
     QList<QAction *> profileActions() const { return m_profiles; }
     QAction *appProfilesAction() const { return m_appProfiles; }
     void setToolTip(const QString &toolTip);
+    // What the icon shows when hovered (the icon exists only with a tray).
+    QString toolTip() const;
     // A second line under the tool tip: the battery level and the time left.
     void setBatteryLine(const QString &line);
     void retranslate();

@@ -477,7 +477,7 @@ void TestMainWindow::uploadFailures()
     if (asleep) {
         // The poller's first query finds the mouse asleep.
         QTRY_VERIFY_WITH_TIMEOUT(mouseOff(), 10000);
-        QCOMPARE(w.controls().battery->text(), QStringLiteral("MOUSE OFF"));
+        QTRY_COMPARE(w.controls().battery->text(), QStringLiteral("MOUSE OFF"));
     } else {
         f.mouse->injectFault(SimFault::WriteFail, 1000);
     }

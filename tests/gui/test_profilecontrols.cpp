@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QFile>
 #include <QMenu>
+#include <QSettings>
 
 namespace {
 
@@ -294,6 +295,8 @@ void TestProfileControls::resetAllSendsEverythingAndKeepsLibraryFiles()
 void TestProfileControls::hiddenNameFieldTakesNoKeys()
 {
     ProfileFixture f;
+    // The compact layout, in which the name field has no size.
+    QSettings(Paths::configFile(), QSettings::IniFormat).setValue(QStringLiteral("Config/ProfileControls"), 0);
     AppConfig::setSlotName(0, QStringLiteral("Work"));
     QVERIFY(saveProfileFile(profileWithStage(70), QStringLiteral("Work")));
     MousecfgWidget &w = f.start();
