@@ -7,7 +7,6 @@
 #include "clirun.h"
 #include "clisession.h"
 #include "clisetters.h"
-#include "config/appconfig.h"
 #include "device/ownerchannel.h"
 #include "device/settingsowner.h"
 #include "widgets/uilog.h"
@@ -36,8 +35,12 @@ WindowCommandServer::WindowCommandServer(SettingsOwner &settings, ApplyControlle
             m_apply.whenIdle([this, arguments, reply] {
                 OwnerChannel::Answer answer;
                 answer.reached = true;
-                answer.exitCode = run(arguments, &answer.out, &answer.err);
+                Outcome outcome;
+                answer.exitCode = run(arguments, &answer.out, &answer.err, &outcome);
+                // The command line waits for the answer, not for the pages.
                 reply(answer);
+                if (outcome.ran)
+                    takeOutcome(outcome);
             });
         },
         this);
@@ -50,7 +53,7 @@ bool WindowCommandServer::listen()
     return m_server->listen();
 }
 
-int WindowCommandServer::run(const QStringList &arguments, QString *out, QString *err)
+int WindowCommandServer::run(const QStringList &arguments, QString *out, QString *err, Outcome *outcome)
 {
     const CliCommands::Parsed parsed = CliCommands::parse(QStringList{QStringLiteral("mousecfg-cli")} + arguments);
     if (!parsed.error.isEmpty() || parsed.help) {
@@ -62,10 +65,10 @@ int WindowCommandServer::run(const QStringList &arguments, QString *out, QString
     qCDebug(lcUi) << "command from the command line:" << arguments;
 
     // What the user sees, unapplied values of the pages included.
-    MouseConfig seen = m_settings.editing();
-    m_pages.gather(seen);
-    const bool unapplied = m_settings.differsFromStored(seen);
-    const int profileBefore = m_settings.editing().profileIndex();
+    outcome->parsed = parsed;
+    outcome->seen = m_settings.editing();
+    m_pages.gather(outcome->seen);
+    outcome->profileBefore = m_settings.editing().profileIndex();
 
     // What the mouse holds goes through the sent-tables file, which the
     // session's upload reads and writes as the window's does.
@@ -74,24 +77,26 @@ int WindowCommandServer::run(const QStringList &arguments, QString *out, QString
             CliOutput::Capture capture;
             CliSession session(CliSession::Device::Borrowed);
             const int code = runParsedCommand(parsed, session);
+            // What the session stored: the files hold it now.
+            outcome->stored = session.record();
             *out = capture.out;
             *err = capture.err;
             return code;
         },
         m_window.isVisible());
-
-    // The files now hold what the command left.
-    MouseConfig stored;
-    if (!AppConfig::loadAll(stored))
-        qCDebug(lcUi, "a profile file is missing after a command from the command line");
-    MouseConfig editing = stored;
-    if (unapplied && CliSetters::isSetter(parsed.command)) {
-        // The user's unapplied edits stay; the command's change joins them.
-        editing = seen;
-        CliSetters::apply(parsed, editing, targetProfile(parsed, editing));
-    }
-    m_settings.takeStored(stored);
-    m_settings.editing() = editing;
-    m_window.settingsReplaced(m_settings.editing().profileIndex() != profileBefore);
+    outcome->ran = true;
     return exitCode;
+}
+
+void WindowCommandServer::takeOutcome(const Outcome &outcome)
+{
+    MouseConfig editing = outcome.stored;
+    if (m_settings.differsFromStored(outcome.seen) && CliSetters::isSetter(outcome.parsed.command)) {
+        // The user's unapplied edits stay; the command's change joins them.
+        editing = outcome.seen;
+        CliSetters::apply(outcome.parsed, editing, targetProfile(outcome.parsed, editing));
+    }
+    m_settings.takeStored(outcome.stored);
+    m_settings.editing() = editing;
+    m_window.settingsReplaced(m_settings.editing().profileIndex() != outcome.profileBefore);
 }

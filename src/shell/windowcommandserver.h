@@ -1,5 +1,8 @@
 #pragma once
 
+#include "clicommands.h"
+#include "config/mouseconfig.h"
+
 #include <QObject>
 
 #include <functional>
@@ -40,8 +43,18 @@ public:
     bool listen();
 
 private:
+    // What a command left, for the window to take in after answering.
+    struct Outcome {
+        bool ran = false;
+        CliCommands::Parsed parsed;
+        MouseConfig seen;     // the window's record with its pages' values, before
+        MouseConfig stored;   // what the command stored
+        int profileBefore = 0;
+    };
+
     // Returns the exit code, with what the command printed in `out`/`err`.
-    int run(const QStringList &arguments, QString *out, QString *err);
+    int run(const QStringList &arguments, QString *out, QString *err, Outcome *outcome);
+    void takeOutcome(const Outcome &outcome);
 
     SettingsOwner &m_settings;
     ApplyController &m_apply;
