@@ -5,10 +5,10 @@
 #include "config/appconfig.h"
 #include "config/paths.h"
 
-bool SettingsOwner::load()
+bool SettingsOwner::load(bool activeOnly)
 {
     MouseConfig loaded;
-    const bool complete = AppConfig::loadAll(loaded);
+    const bool complete = AppConfig::loadAll(loaded, activeOnly);
     takeStored(loaded);
     return complete;
 }

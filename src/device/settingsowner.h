@@ -26,9 +26,11 @@ public:
     const MouseConfig &editing() const { return m_editing; }
     SentTables &sent() { return m_sent; }
 
-    // Reads the settings files into the stored and the editing record.
-    // False when a profile file was missing or unreadable.
-    bool load();
+    // Reads the settings files into the stored and the editing record;
+    // with `activeOnly` only the active profile's file (for a command that
+    // only reports, never saves). False when a profile file was missing or
+    // unreadable.
+    bool load(bool activeOnly = false);
     // Replaces both records with `config`, as read from the files after
     // someone else changed and saved them.
     void takeStored(const MouseConfig &config);

@@ -23,7 +23,7 @@
 #include <QFileInfo>
 #include <QJsonObject>
 
-CliSession::CliSession(Device device)
+CliSession::CliSession(Device device, bool reportOnly)
     : m_device(device)
 {
     QString why;
@@ -39,7 +39,7 @@ CliSession::CliSession(Device device)
                                         "shipped defaults").arg(Paths::configFile()));
     // The records as the files hold them: a save writes only the profiles
     // a command changed.
-    m_settings.load();
+    m_settings.load(reportOnly);
 }
 
 CliSession::~CliSession()

@@ -21,7 +21,9 @@ public:
     // stopped meanwhile).
     enum class Device { Own, Borrowed };
 
-    explicit CliSession(Device device = Device::Own);
+    // `reportOnly`: the command reads and prints, never saves (status):
+    // only the active profile is read.
+    explicit CliSession(Device device = Device::Own, bool reportOnly = false);
     ~CliSession();
 
     CliSession(const CliSession &) = delete;
