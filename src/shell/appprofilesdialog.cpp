@@ -20,6 +20,8 @@
 namespace {
 
 const QSize kDesignSize(560, 470);
+// The height the focus note takes above the list.
+const int kNoteSpace = 44;
 
 QString controlStyle()
 {
@@ -61,7 +63,10 @@ AppProfilesDialog::AppProfilesDialog(const AppProfileRules &rules, const QString
 {
     setObjectName(QStringLiteral("AppProfilesDialog"));
     setThemeFrame(true);
-    setDesignSize(kDesignSize);
+    // Without a note the rows move up into its place: no empty band.
+    const int lift = focusNote.isEmpty() ? kNoteSpace : 0;
+    const auto place = [lift](const QRect &design) { return design.translated(0, -lift); };
+    setDesignSize(kDesignSize - QSize(0, lift));
     setTitle(tr("Application profiles"));
     addAcceptButton(tr("OK"));
     addRejectButton(tr("Cancel"));
@@ -81,12 +86,12 @@ AppProfilesDialog::AppProfilesDialog(const AppProfileRules &rules, const QString
     m_list->setColumnCount(3);
     m_list->setHeaderLabels({tr("Application"), tr("Profile"), tr("When")});
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_list->setGeometry(UiScale::scaled(QRect(26, 92, 400, 214)));
+    m_list->setGeometry(UiScale::scaled(place(QRect(26, 92, 400, 214))));
     connect(m_list, &QTreeWidget::currentItemChanged, this, [this] { takeSelection(); });
 
-    m_up = textButton(this, tr("Up"), QRect(436, 92, 98, 28));
-    m_down = textButton(this, tr("Down"), QRect(436, 126, 98, 28));
-    m_remove = textButton(this, tr("Remove"), QRect(436, 160, 98, 28));
+    m_up = textButton(this, tr("Up"), place(QRect(436, 92, 98, 28)));
+    m_down = textButton(this, tr("Down"), place(QRect(436, 126, 98, 28)));
+    m_remove = textButton(this, tr("Remove"), place(QRect(436, 160, 98, 28)));
     connect(m_up, &QPushButton::clicked, this, [this] { moveRule(-1); });
     connect(m_down, &QPushButton::clicked, this, [this] { moveRule(1); });
     connect(m_remove, &QPushButton::clicked, this, &AppProfilesDialog::removeRule);
@@ -98,23 +103,23 @@ AppProfilesDialog::AppProfilesDialog(const AppProfileRules &rules, const QString
     m_application->setInsertPolicy(QComboBox::NoInsert);
     m_application->setFont(font);
     m_application->lineEdit()->setPlaceholderText(tr("Window class or program"));
-    m_application->setGeometry(UiScale::scaled(QRect(26, 316, 170, 28)));
+    m_application->setGeometry(UiScale::scaled(place(QRect(26, 316, 186, 28))));
     m_profile = new QComboBox(this);
     m_profile->setFont(font);
     for (int slot = 0; slot < kProfileCount; ++slot)
         m_profile->addItem(OsdTexts::profile(slot), slot);
-    m_profile->setGeometry(UiScale::scaled(QRect(202, 316, 94, 28)));
+    m_profile->setGeometry(UiScale::scaled(place(QRect(218, 316, 82, 28))));
     m_trigger = new QComboBox(this);
     m_trigger->setFont(font);
     m_trigger->addItem(triggerText(AppProfileRule::Trigger::Focus), int(AppProfileRule::Trigger::Focus));
     m_trigger->addItem(triggerText(AppProfileRule::Trigger::Running), int(AppProfileRule::Trigger::Running));
-    m_trigger->setGeometry(UiScale::scaled(QRect(302, 316, 124, 28)));
-    m_add = textButton(this, tr("ADD"), QRect(436, 316, 98, 28));
+    m_trigger->setGeometry(UiScale::scaled(place(QRect(306, 316, 120, 28))));
+    m_add = textButton(this, tr("ADD"), place(QRect(436, 316, 98, 28)));
     connect(m_add, &QPushButton::clicked, this, &AppProfilesDialog::addRule);
 
     auto *defaultLabel = new QLabel(tr("When no rule matches:"), this);
     defaultLabel->setFont(font);
-    defaultLabel->setGeometry(UiScale::scaled(QRect(26, 356, 270, 28)));
+    defaultLabel->setGeometry(UiScale::scaled(place(QRect(26, 356, 270, 28))));
     m_default = new QComboBox(this);
     m_default->setObjectName(QStringLiteral("default"));
     m_default->setFont(font);
@@ -122,7 +127,7 @@ AppProfilesDialog::AppProfilesDialog(const AppProfileRules &rules, const QString
     for (int slot = 0; slot < kProfileCount; ++slot)
         m_default->addItem(OsdTexts::profile(slot), slot);
     m_default->setCurrentIndex(m_default->findData(m_rules.defaultSlot));
-    m_default->setGeometry(UiScale::scaled(QRect(302, 356, 232, 28)));
+    m_default->setGeometry(UiScale::scaled(place(QRect(302, 356, 232, 28))));
     connect(m_default, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             [this] { m_rules.defaultSlot = m_default->currentData().toInt(); });
 
