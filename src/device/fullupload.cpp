@@ -17,7 +17,6 @@ const char *describe(Reason why)
     case Reason::MouseMemoryLost: return "the mouse reports its settings memory lost";
     case Reason::ConnectionChanged: return "a connection came or went";
     case Reason::NotSent: return "settings were saved without being sent";
-    case Reason::Requested: return "everything was asked for";
     }
     return "unknown";
 }

@@ -10,7 +10,6 @@ enum class Reason {
     MouseMemoryLost,    // the mouse says its settings memory is not whole
     ConnectionChanged,  // a connection came or went: the mouse may be another
     NotSent,            // settings were saved without being sent
-    Requested,          // the user asked for everything ("reset all", apply --full)
 };
 
 // Sets the mark and says why in the debug log; false (with a warning) when

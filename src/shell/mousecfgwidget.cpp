@@ -456,8 +456,11 @@ void MousecfgWidget::loadSettings()
 {
     if (!m_settings.load())
         qCDebug(lcUi, "some profile files are missing; their profiles start empty\n");
-    // The desktop's own pointer speed is no edit of the user's.
-    m_settings.changeBoth([](MouseConfig &config) { DesktopPointerSpeed::readInto(currentProfile(config)); });
+    // The desktop's own pointer speed is no edit of the user's: read once,
+    // into both records.
+    const int speed = DesktopPointerSpeed::read();
+    if (speed != 0)
+        m_settings.changeBoth([speed](MouseConfig &config) { currentProfile(config).mousespeed = uint8_t(speed); });
 }
 
 void MousecfgWidget::makeProfileCurrent(int slot, bool reload)
