@@ -1,14 +1,10 @@
 #include "profileswitch.h"
 
 #include "commandset.h"
+#include "mouselink.h"
 #include "transport.h"
 
 namespace {
-
-int send(const ReportBuffer &report)
-{
-    return TransferReport(report.bytes.data(), kReportLength);
-}
 
 int firstFailure(int first, int next)
 {
@@ -17,26 +13,21 @@ int firstFailure(int first, int next)
 
 } // namespace
 
-int SendSelectProfile(int profile)
+int SendSelectProfile(const MouseLink &link, int profile)
 {
     int result = kTransferOk;
     for (const ReportBuffer &report : selectProfileReports(profile))
-        result = firstFailure(result, send(report));
+        result = firstFailure(result, sendReports(link, {report}));
     return result;
 }
 
-int SendApplyAll()
+int SendApplyAll(const MouseLink &link)
 {
-    for (const ReportBuffer &report : applyAllReports()) {
-        const int result = send(report);
-        if (result != kTransferOk)
-            return result;
-    }
-    return kTransferOk;
+    return sendReports(link, applyAllReports());
 }
 
-int SendProfileSwitch(int profile)
+int SendProfileSwitch(const MouseLink &link, int profile)
 {
-    const int selected = SendSelectProfile(profile);
-    return firstFailure(selected, SendApplyAll());
+    const int selected = SendSelectProfile(link, profile);
+    return firstFailure(selected, SendApplyAll(link));
 }

@@ -1,8 +1,7 @@
 #include "statuspollerthread.h"
 
-#include "devicehandles.h"
 #include "devicelog.h"
-#include "devicestate.h"
+#include "mouselink.h"
 
 #include <QDebug>
 #include <QElapsedTimer>
@@ -24,8 +23,9 @@ constexpr int kCounterWrap = 57;
 
 } // namespace
 
-StatusPollerThread::StatusPollerThread(QObject *parent)
+StatusPollerThread::StatusPollerThread(MouseLink &link, QObject *parent)
     : QThread(parent)
+    , m_link(link)
 {
 }
 
@@ -54,16 +54,15 @@ void StatusPollerThread::handleAnswer(const StatusAnswer &answer)
 {
     // The upload reads this before it sends anything: the poller, which
     // hears the mouse, is the one to say that it is off.
-    setMouseOff(answer.mouseOff());
+    m_link.takeStatus(answer);
     // Kept first, so that whoever the signal reaches finds the reading in
     // the history already.
     if (m_sink)
-        m_sink->take(answer, g_hCableCmd != nullptr);
+        m_sink->take(answer, m_link.cableOpen());
     emit RefreshBatteryStatus(answer.charge, answer.lowByte, answer.hiByte);
     // An all-zero reading comes from the receiver, not from the mouse: its
     // write status and sensor mode say nothing about the mouse then.
     if (!answer.mouseOff()) {
-        setCurrentSensorMode(answer.sensorMode);
         emit RefreshWriteStatus(answer.writeStatus);
     }
 }
@@ -117,7 +116,7 @@ void StatusPollerThread::run()
     StatusBytes bytes{};
 
     while (!m_stop.load()) {
-        const HidHandle handle = CurrentCommandHandle();
+        const HidHandle handle = m_link.commandHandle();
         if (!handle)
             return;   // no mouse: the owner starts a new poller at the next connection
 

@@ -3,6 +3,8 @@
 #include "statusquery.h"
 #include "statusreadingsink.h"
 
+class MouseLink;
+
 #include <QThread>
 
 #include <atomic>
@@ -27,7 +29,9 @@
 class StatusPollerThread : public QThread {
     Q_OBJECT
 public:
-    explicit StatusPollerThread(QObject *parent = nullptr);
+    // Polls through `link`, which must outlive the thread, and records
+    // each status answer in it.
+    explicit StatusPollerThread(MouseLink &link, QObject *parent = nullptr);
     // Stops and waits: a poller never outlives its object.
     ~StatusPollerThread() override;
 
@@ -64,6 +68,7 @@ private:
     // stopping.
     bool listen(HidHandle handle, int milliseconds);
 
+    MouseLink &m_link;
     SinkFactory m_sinkFactory;
     std::unique_ptr<StatusReadingSink> m_sink;
     std::atomic<bool> m_stop{false};

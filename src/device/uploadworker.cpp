@@ -2,7 +2,7 @@
 
 #include "devicelog.h"
 #include "fullupload.h"
-#include "devicestate.h"
+#include "mouselink.h"
 #include "transferoutcome.h"
 #include "transport.h"
 #include "uploadall.h"
@@ -39,8 +39,8 @@ void UploadWorker::setSentTables(SentTables *tables, const QString &file)
 
 void UploadWorker::run()
 {
-    if (!m_live || !m_saved) {
-        qCWarning(lcDevice, "upload without records: nothing sent");
+    if (!m_live || !m_saved || !m_link) {
+        qCWarning(lcDevice, "upload without records or mouse: nothing sent");
         result = kTransferNoDevice;
         emit DoProcessDlg();
         return;
@@ -52,7 +52,7 @@ void UploadWorker::run()
     else
         qCWarning(lcDevice, "VeskProcessThread: the settings could not all be saved\n");
 
-    result = mouseOff() ? quint8(kTransferMouseOff) : quint8(upload());
+    result = m_link->mouseOff() ? quint8(kTransferMouseOff) : quint8(upload());
     // A failed upload (or none, the mouse being off) leaves the mouse with
     // part of the settings: the next one sends everything.
     if (result != kTransferOk) {
@@ -66,7 +66,7 @@ void UploadWorker::run()
 
 int UploadWorker::upload()
 {
-    const DeviceContext context = loadDeviceContext(currentSensorMode());
+    const DeviceContext context = loadDeviceContext(m_link->sensorMode());
     if (!m_sentFile.isEmpty())
         m_sent->load(m_sentFile, context.productName);
     // Config/Diff is the mark other parts set when the mouse's memory may
@@ -88,7 +88,7 @@ int UploadWorker::upload()
                             << "could not be removed";
 
     reportsSent = reportCount(encoded, selection);
-    const int sent = sendUpload(encoded, selection, m_poller);
+    const int sent = sendUpload(*m_link, encoded, selection, m_poller);
     if (sent != kTransferOk)
         return sent;
     noteSent(*m_sent, encoded, selection);

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QThread>
 
+class MouseLink;
 class PollerControl;
 
 // The upload worker: saves the settings, works out which tables differ from
@@ -58,6 +59,9 @@ public:
     // uploads to the same mouse knows them. Without tables every upload
     // sends everything. Must outlive the thread.
     void setSentTables(SentTables *tables, const QString &file = QString());
+    // The mouse to send to; without it nothing is sent (result 1). Must
+    // outlive the thread.
+    void setLink(const MouseLink *link) { m_link = link; }
 
 signals:
     void DoProcessDlg();
@@ -69,6 +73,7 @@ private:
     int upload();
 
     PollerControl *m_poller = nullptr;
+    const MouseLink *m_link = nullptr;
     MouseConfig *m_live = nullptr;
     MouseConfig *m_saved = nullptr;
     SentTables m_ownTables;

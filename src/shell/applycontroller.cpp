@@ -185,7 +185,7 @@ int ApplyController::switchProfile(int slot)
     m_busy = true;
     BusyDialog dialog(m_window);
     int result = kTransferOk;
-    const std::unique_ptr<QThread> worker(QThread::create([&result, slot] { result = SendProfileSwitch(slot); }));
+    const std::unique_ptr<QThread> worker(QThread::create([this, &result, slot] { result = SendProfileSwitch(m_settings.mouse(), slot); }));
     QObject::connect(worker.get(), &QThread::finished, &dialog, &BusyDialog::slotProcessDlg,
                      Qt::QueuedConnection);
     worker->start(QThread::InheritPriority);

@@ -2,7 +2,7 @@
 
 #include "config/appconfig.h"
 #include "device/deviceaccessadvice.h"
-#include "device/devicehandles.h"
+#include "device/mouselink.h"
 #include "device/devicewatcher.h"
 #include "device/discovery.h"
 #include "device/fullupload.h"
@@ -27,10 +27,11 @@ const int kMenuDesignWidth = 150;
 
 } // namespace
 
-ConnectionController::ConnectionController(QWidget *window, StatusPoller::Connector connector)
+ConnectionController::ConnectionController(QWidget *window, MouseLink &link, StatusPoller::Connector connector)
     : QObject(window)
     , m_window(window)
-    , m_poller(std::move(connector))
+    , m_link(link)
+    , m_poller(link, std::move(connector))
 {
     qRegisterMetaType<quint8>("quint8");
     m_monitor = new HotplugMonitor(this);
@@ -122,7 +123,7 @@ void ConnectionController::rebuildModelMenu()
 
 void ConnectionController::openCurrentModel()
 {
-    OpenDevicesByName(m_currentModel);
+    m_link.openByName(m_currentModel);
     adviseOnRefusedAccess();
 }
 
@@ -130,8 +131,8 @@ void ConnectionController::openCurrentModel()
 // the user is told, once per device path, why nothing answers and what to do.
 void ConnectionController::adviseOnRefusedAccess()
 {
-    const QString advice = currentDeviceAccessAdvice();
-    const QString denied = advice.isEmpty() ? QString() : deniedDevicePath();
+    const QString advice = currentDeviceAccessAdvice(m_link);
+    const QString denied = advice.isEmpty() ? QString() : m_link.deniedPath();
     if (denied == m_advisedPath)
         return;
     m_advisedPath = denied;
@@ -163,7 +164,7 @@ void ConnectionController::switchModel(const QString &name)
     m_settleTimer.stop();
     stopStatusThread();
     QThread::msleep(kModelSwitchPauseMs);
-    CloseDevices();
+    m_link.close();
     QThread::msleep(kModelSwitchPauseMs);
     if (m_modelButton)
         m_modelButton->setText(name);
@@ -248,7 +249,7 @@ void ConnectionController::onDeviceChanged(const DeviceChange &change)
                 if (wasCurrent) {
                     m_settleTimer.stop();
                     stopStatusThread();
-                    CloseDevices();
+                    m_link.close();
                     openCurrentModel();
                     startStatusThread();
                     emit modelEntered(false);
@@ -257,7 +258,7 @@ void ConnectionController::onDeviceChanged(const DeviceChange &change)
             } else {
                 m_settleTimer.stop();
                 stopStatusThread();
-                CloseDevices();
+                m_link.close();
                 m_mouseReady = false;
                 m_warningShown = true;
                 showWarningSoon();
@@ -276,7 +277,7 @@ void ConnectionController::onDeviceChanged(const DeviceChange &change)
 void ConnectionController::reopenDevice()
 {
     stopStatusThread();
-    CloseDevices();
+    m_link.close();
     openCurrentModel();
     // The poller starts once the device has settled.
     m_settleTimer.start();

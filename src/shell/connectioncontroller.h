@@ -9,6 +9,7 @@
 
 class DeviceWatcher;
 class HotplugMonitor;
+class MouseLink;
 class QMenu;
 class QWidget;
 class VeskMessageBox;
@@ -37,9 +38,10 @@ public:
     static constexpr int kReopenSettleMs = 500;
 
     // `window` is shown, raised or hidden with the warning and parents it;
+    // `link` is opened and closed here (it must outlive this object);
     // `connector` connects each new poller thread's signals to whoever acts
     // on them.
-    ConnectionController(QWidget *window, StatusPoller::Connector connector);
+    ConnectionController(QWidget *window, MouseLink &link, StatusPoller::Connector connector);
     ~ConnectionController() override;
 
     // Device notifications: the plug signals of `plugSource` (an object with
@@ -106,6 +108,7 @@ private:
     void adviseOnRefusedAccess();
 
     QWidget *m_window;
+    MouseLink &m_link;
     VeskPushButton *m_modelButton = nullptr;
     HotplugMonitor *m_monitor = nullptr;
     DeviceWatcher *m_watcher = nullptr;

@@ -3,7 +3,6 @@
 #include "windowcontrols.h"
 
 #include "config/appconfig.h"
-#include "device/devicestate.h"
 #include "device/mouselist.h"
 #include "device/statusquery.h"
 #include "widgets/uilog.h"

@@ -27,8 +27,7 @@
 #include "config/profilefile.h"
 #include "config/profilelibraryeditor.h"
 #include "device/batteryrecorder.h"
-#include "device/devicehandles.h"
-#include "device/devicestate.h"
+#include "device/hidbackend.h"
 #include "device/discovery.h"
 #include "device/statuspollerthread.h"
 #include "device/statusquery.h"
@@ -78,7 +77,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
 
     // Device notifications before the first enumeration, so that a mouse
     // plugged in meanwhile is not missed.
-    m_connection = new ConnectionController(this, [this](StatusPollerThread *thread) { connectPoller(thread); });
+    m_connection = new ConnectionController(this, m_settings.mouse(), [this](StatusPollerThread *thread) { connectPoller(thread); });
     m_connection->followPlugEvents(plugSource);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     // The cut corners show the desktop behind them. A mask only shapes the
@@ -156,8 +155,8 @@ MousecfgWidget::~MousecfgWidget()
 {
     // The poller first: it must be gone before the handles close.
     m_connection->stopStatusThread();
-    CloseDevices();
-    ShutdownHid();
+    m_settings.mouse().close();
+    hidBackend().exit();
 }
 
 void MousecfgWidget::startHidden(int trayGraceMs)
@@ -285,7 +284,7 @@ void MousecfgWidget::startAppProfiles()
     hooks.activeSlot = [this] { return m_settings.editing().profileIndex(); };
     hooks.busy = [this] { return m_apply->isBusy(); };
     hooks.whenIdle = [this](std::function<void()> action) { m_apply->whenIdle(std::move(action)); };
-    hooks.mouseAvailable = [this] { return mouseReady() && !mouseOff(); };
+    hooks.mouseAvailable = [this] { return mouseReady() && !m_settings.mouse().mouseOff(); };
     hooks.unappliedEdits = [this] { return AppProfileService::unappliedEdits(*this, m_settings); };
     hooks.switchTo = [this](int slot) { switchProfileTo(slot); };
     m_appProfiles = new AppProfileService(this, std::move(hooks), QStringLiteral("/proc"), this);

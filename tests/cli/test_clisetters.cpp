@@ -22,7 +22,6 @@
 #include "config/productdescriptor.h"
 #include "device/buttonblock.h"
 #include "device/devicecontext.h"
-#include "device/devicestate.h"
 #include "device/hidbackend.h"
 #include "sim/virtualmouse.h"
 
@@ -112,7 +111,6 @@ void TestCliSetters::init()
 void TestCliSetters::cleanup()
 {
     setHidBackend(nullptr);
-    setMouseOff(false);
     m_mouse.reset();
     m_env.reset();
 }

@@ -7,7 +7,6 @@
 
 #include "config/appconfig.h"
 #include "device/deviceaccessadvice.h"
-#include "device/devicehandles.h"
 #include "device/mouselist.h"
 #include "shell/devicestatuspanel.h"
 #include "widgets/veskpushbutton.h"
@@ -86,7 +85,7 @@ void TestConnection::secondModelArrivesAndIsChosen()
     QCOMPARE(w.currentModel(), QLatin1String(kSecond));
     QCOMPARE(AppConfig::currentProductName(), QLatin1String(kSecond));
     QCOMPARE(w.controls().model->text(), QLatin1String(kSecond));
-    QVERIFY(g_hReceiverCmd != nullptr);
+    QVERIFY(f.link().receiverCommandHandle() != nullptr);
     QVERIFY(w.connection()->hasStatusThread());
     QVERIFY(f.editing() == f.stored());
     QCOMPARE(w.currentTab(), 0);
@@ -113,7 +112,7 @@ void TestConnection::removingTheCurrentModelSwitchesToTheOther()
     QCOMPARE(AppConfig::currentProductName(), QLatin1String(kFirst));
     QVERIFY(w.controls().model->isHidden());
     QCOMPARE(w.currentTab(), 0);
-    QVERIFY(g_hReceiverCmd != nullptr);
+    QVERIFY(f.link().receiverCommandHandle() != nullptr);
     QVERIFY(f.editing() == f.stored());
     // No warning may follow: whatever showing of the window is still due
     // (the start-up one) has run, and no box came with it.
@@ -128,15 +127,15 @@ void TestConnection::oneOfTwoConnectionsLeaves()
     f.mouse->plug(SimLink::Receiver);
     f.mouse->plug(SimLink::Cable);
     MousecfgWidget &w = f.open();
-    QVERIFY(g_hCableCmd != nullptr);
-    QVERIFY(g_hReceiverCmd != nullptr);
+    QVERIFY(f.link().cableCommandHandle() != nullptr);
+    QVERIFY(f.link().receiverCommandHandle() != nullptr);
     w.statusPanel().showBattery(0, 0xe8, 0x03);
     QCOMPARE(w.statusMode(), 1);
 
     f.mouse->unplug(SimLink::Cable);
     // The handles are reopened over what is left: the receiver.
-    QTRY_VERIFY(g_hCableCmd == nullptr);
-    QVERIFY(g_hReceiverCmd != nullptr);
+    QTRY_VERIFY(f.link().cableCommandHandle() == nullptr);
+    QVERIFY(f.link().receiverCommandHandle() != nullptr);
     QCOMPARE(w.presentModelCount(), 1);
     QCOMPARE(w.statusMode(), 2);
     // The poller comes back once the reopened device has settled, and reads
@@ -164,7 +163,7 @@ void TestConnection::lastMouseLeavesAndComesBack()
     bool closedOnLeave = false;
     boxes.onBox = [&](VeskMessageBox *) {
         boxAt = clock.elapsed();
-        closedOnLeave = CurrentCommandHandle() == nullptr && !w.mouseReady();
+        closedOnLeave = f.link().commandHandle() == nullptr && !w.mouseReady();
         // Posted from inside the box's modal loop: the mouse comes back
         // while the box is up.
         QTimer::singleShot(0, [&] { f.mouse->plug(SimLink::Receiver); });
@@ -180,7 +179,7 @@ void TestConnection::lastMouseLeavesAndComesBack()
     QVERIFY(w.mouseReady());
     QVERIFY(w.isVisible());
     QVERIFY(!w.warningShown());
-    QVERIFY(CurrentCommandHandle() != nullptr);
+    QVERIFY(f.link().commandHandle() != nullptr);
     QCOMPARE(w.selectedGroup(), 0);
     QCOMPARE(w.selectedSpot(), 0);
     QCOMPARE(AppConfig::diff(), 1);
@@ -200,13 +199,13 @@ void TestConnection::mouseThatMayNotBeOpenedIsExplained()
     QCOMPARE(boxes.kinds, QList<int>{VeskMessageBox::Warning});
     QCOMPARE(boxes.texts[0], deviceAccessAdvice(QString::fromStdString(VirtualMouse::nodePath(SimLink::Receiver))));
     QCOMPARE(w.presentModelCount(), 1);
-    QVERIFY(CurrentCommandHandle() == nullptr);
+    QVERIFY(f.link().commandHandle() == nullptr);
 
     // With access granted, a replug opens the mouse.
     f.mouse->setOpenRefused(SimLink::Receiver, false);
     f.mouse->unplug(SimLink::Receiver);
     f.mouse->plug(SimLink::Receiver);
-    QTRY_VERIFY_WITH_TIMEOUT(CurrentCommandHandle() != nullptr && w.mouseReady(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(f.link().commandHandle() != nullptr && w.mouseReady(), 5000);
 }
 
 QTEST_MAIN(TestConnection)

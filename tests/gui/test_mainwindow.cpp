@@ -7,7 +7,6 @@
 
 #include "config/appconfig.h"
 #include "config/paths.h"
-#include "device/devicehandles.h"
 #include "platform/firmwareupdater.h"
 #include "shell/languagecontroller.h"
 #include "shell/pagehost.h"
@@ -209,7 +208,7 @@ void TestMainWindow::startsWithMouse()
     QCOMPARE(w.presentModelCount(), 1);
     QCOMPARE(w.currentModel(), QStringLiteral("QORV Nimbus 6"));
     QVERIFY(w.mouseReady());
-    QVERIFY(CurrentCommandHandle() != nullptr);
+    QVERIFY(f.link().commandHandle() != nullptr);
     QVERIFY(w.connection()->hasStatusThread());
     // One model: nothing to choose; three languages: a choice.
     QVERIFY(w.controls().model->isHidden());
@@ -270,7 +269,7 @@ void TestMainWindow::startsWithoutMouseThenPlugIn()
     QVERIFY(w.isVisible());
     QVERIFY(!w.warningShown());
     QCOMPARE(w.presentModelCount(), 1);
-    QVERIFY(CurrentCommandHandle() != nullptr);
+    QVERIFY(f.link().commandHandle() != nullptr);
 }
 
 void TestMainWindow::startedHiddenWithoutMouseStaysQuiet()
@@ -476,7 +475,7 @@ void TestMainWindow::uploadFailures()
     MousecfgWidget &w = f.open();
     if (asleep) {
         // The poller's first query finds the mouse asleep.
-        QTRY_VERIFY_WITH_TIMEOUT(mouseOff(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(f.link().mouseOff(), 10000);
         QTRY_COMPARE(w.controls().battery->text(), QStringLiteral("MOUSE OFF"));
     } else {
         f.mouse->injectFault(SimFault::WriteFail, 1000);
@@ -611,7 +610,7 @@ void TestMainWindow::firmwareHandOff()
     // The program goes on, and so does its poller.
     QVERIFY(w.isVisible());
     QVERIFY(w.connection()->hasStatusThread());
-    QVERIFY(CurrentCommandHandle() != nullptr);
+    QVERIFY(f.link().commandHandle() != nullptr);
 }
 
 void TestMainWindow::languageSwitch_data()

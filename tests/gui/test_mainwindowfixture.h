@@ -3,7 +3,6 @@
 // A main window against an in-process virtual mouse in a private
 // installation, and helpers for the modal boxes it opens.
 
-#include "device/devicestate.h"
 #include "device/hidbackend.h"
 #include "shell/connectioncontroller.h"
 #include "shell/mousecfgwidget.h"
@@ -34,7 +33,6 @@ public:
     ~WindowFixture()
     {
         window.reset();
-        setMouseOff(false);
         setHidBackend(nullptr);
         mouse.reset();
         env.reset();
@@ -51,6 +49,7 @@ public:
     // The window's settings: what the pages edit, and what the files hold.
     MouseConfig &editing() { return window->settings().editing(); }
     const MouseConfig &stored() const { return window->settings().stored(); }
+    MouseLink &link() { return window->settings().mouse(); }
 
     std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<VirtualMouse> mouse;

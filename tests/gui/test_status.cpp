@@ -173,7 +173,7 @@ void TestStatus::batteryDisplay()
     QCOMPARE(w.controls().battery->text(), QStringLiteral("%1%").arg(level));
     QCOMPARE(w.lastBatteryLevel(), level);
     QCOMPARE(AppConfig::battery(), level);
-    QVERIFY(!mouseOff());
+    QVERIFY(!f.link().mouseOff());
 }
 
 void TestStatus::mouseOffLeavesTheLevel()

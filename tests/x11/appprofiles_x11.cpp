@@ -9,7 +9,6 @@
 
 #include "config/appprofilerules.h"
 #include "config/paths.h"
-#include "device/devicestate.h"
 #include "platform/activewindowwatcher.h"
 #include "shell/appprofileservice.h"
 #include "shell/appprofileswitcher.h"
@@ -265,7 +264,7 @@ void TestAppProfilesX11::unappliedEditsHoldTheSwitch()
     // A sleeping mouse: no switch either, and the line says why.
     currentProfile(f.editing()).LedMode ^= 1;
     f.mouse->setAwake(false);
-    setMouseOff(true);
+    f.link().setMouseOff(true);
     f.x.activate(f.editor);
     f.settledOn(f.editor);
     f.x.activate(f.shooter);

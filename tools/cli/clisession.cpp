@@ -11,10 +11,9 @@
 #include "device/profileswitch.h"
 #include "device/commandset.h"
 #include "device/deviceaccessadvice.h"
-#include "device/devicehandles.h"
-#include "device/devicestate.h"
 #include "device/fullupload.h"
 #include "device/discovery.h"
+#include "device/mouselink.h"
 #include "device/mouselist.h"
 #include "device/transferoutcome.h"
 #include "device/transport.h"
@@ -23,8 +22,21 @@
 #include <QFileInfo>
 #include <QJsonObject>
 
-CliSession::CliSession(Device device, bool reportOnly)
-    : m_device(device)
+CliSession::CliSession(bool reportOnly)
+    : m_link(m_settings.mouse())
+{
+    prepareSettings(reportOnly);
+}
+
+CliSession::CliSession(MouseLink &windowLink)
+    : m_link(windowLink)
+    , m_ownsLink(false)
+    , m_opened(true)
+{
+    prepareSettings(false);
+}
+
+void CliSession::prepareSettings(bool reportOnly)
 {
     QString why;
     if (!Paths::ensureConfigs(&why))
@@ -44,26 +56,24 @@ CliSession::CliSession(Device device, bool reportOnly)
 
 CliSession::~CliSession()
 {
-    if (m_opened && m_device == Device::Own) {
-        CloseDevices();
-        ShutdownHid();
+    if (m_opened && m_ownsLink) {
+        m_link.close();
+        hidBackend().exit();
     }
 }
 
 bool CliSession::openDevice()
 {
-    if (!m_opened && m_device == Device::Borrowed) {
-        m_opened = true;
-    } else if (!m_opened) {
+    if (!m_opened) {
         m_opened = true;
         LoadMouseList();
         if (EnumerateMice() == 0)
-            OpenDevicesByName(AppConfig::currentProductName());
-        const QString advice = currentDeviceAccessAdvice();
+            m_link.openByName(AppConfig::currentProductName());
+        const QString advice = currentDeviceAccessAdvice(m_link);
         if (!advice.isEmpty())
             CliOutput::error(advice);
     }
-    return CurrentCommandHandle() != nullptr;
+    return m_link.commandHandle() != nullptr;
 }
 
 void CliSession::readMouseState()
@@ -72,7 +82,7 @@ void CliSession::readMouseState()
     if (m_stateRead)
         return;
     m_stateRead = true;
-    const HidHandle handle = CurrentCommandHandle();
+    const HidHandle handle = m_link.commandHandle();
     if (!handle)
         return;
     const StatusSnapshot snapshot = queryStatusOnce(handle);
@@ -80,10 +90,9 @@ void CliSession::readMouseState()
         takeReport(snapshot.report);
     if (!snapshot.answered)
         return;
-    setMouseOff(snapshot.answer.mouseOff());
+    m_link.takeStatus(snapshot.answer);
     if (snapshot.answer.mouseOff())
         return;
-    setCurrentSensorMode(snapshot.answer.sensorMode);
     noteWriteStatus(snapshot.answer.writeStatus);
 }
 
@@ -117,7 +126,7 @@ void CliSession::takeReport(const StatusReport &report)
 int CliSession::finish(int result)
 {
     // A mouse that may not be opened has been explained already.
-    if (result == kTransferNoDevice && !deniedDevicePath().isEmpty())
+    if (result == kTransferNoDevice && !m_link.deniedPath().isEmpty())
         return result;
     const QString message = CliOutput::resultMessage(result);
     if (!message.isEmpty())
@@ -137,11 +146,12 @@ int CliSession::upload(bool full, bool readState)
     UploadWorker worker;
     worker.full = full;
     m_settings.prepare(worker);
+    worker.setLink(&m_link);
     worker.start();
     worker.wait();
     // Without a command channel nothing could be sent: that is no mouse,
     // not a failed send.
-    const int result = worker.result != kTransferOk && !CurrentCommandHandle() ? int(kTransferNoDevice) : worker.result;
+    const int result = worker.result != kTransferOk && !m_link.commandHandle() ? int(kTransferNoDevice) : worker.result;
     if (!worker.settingsSaved) {
         CliOutput::error(QStringLiteral("the settings could not be saved in %1").arg(Paths::configsDir()));
         if (result == kTransferOk)
@@ -215,8 +225,8 @@ int CliSession::profile(int number)
     // active profile follows whatever the mouse said, so that the settings
     // name the profile the user chose.
     int result = open ? int(kTransferMouseOff) : int(kTransferNoDevice);
-    if (open && !mouseOff())
-        result = SendProfileSwitch(index);
+    if (open && !m_link.mouseOff())
+        result = SendProfileSwitch(m_link, index);
     // Whatever the mouse did with a switch that failed, the next upload
     // sends everything, the new profile's tables included.
     recordTransferOutcome(result);
@@ -236,13 +246,13 @@ int CliSession::profile(int number)
 int CliSession::status(bool asJson)
 {
     const bool open = openDevice();
-    const bool cable = g_hCableCmd != nullptr;
-    const bool receiver = g_hReceiverCmd != nullptr;
+    const bool cable = m_link.cableOpen();
+    const bool receiver = m_link.receiverOpen();
     const QString connection = cable ? QStringLiteral("cable") : receiver ? QStringLiteral("receiver") : QStringLiteral("none");
 
     StatusSnapshot snapshot;
     if (open)
-        snapshot = queryStatusOnce(CurrentCommandHandle());
+        snapshot = queryStatusOnce(m_link.commandHandle());
     // A switch the mouse made on its own becomes the settings' too.
     if (snapshot.reported)
         takeReport(snapshot.report);
@@ -313,7 +323,7 @@ int CliSession::status(bool asJson)
 
     if (!open) {
         // A refused mouse has been explained already; it is not disconnected.
-        if (deniedDevicePath().isEmpty())
+        if (m_link.deniedPath().isEmpty())
             CliOutput::error(CliOutput::resultMessage(kTransferNoDevice));
         return result;
     }
