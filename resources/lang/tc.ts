@@ -783,7 +783,7 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     </message>
 </context>
 <context>
-    <name>MousecfgWidget</name>
+    <name>MainWindow</name>
     <message>
         <source>Profile</source>
         <translation>設定檔</translation>
@@ -1117,7 +1117,7 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     </message>
 </context>
 <context>
-    <name>VeskBtnWindow</name>
+    <name>ButtonMenus</name>
     <message>
         <source>Left</source>
         <translation>左鍵</translation>
@@ -1384,7 +1384,7 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     </message>
 </context>
 <context>
-    <name>VeskMessageBox</name>
+    <name>SkinMessageBox</name>
     <message>
         <source>Yes</source>
         <translation>是</translation>

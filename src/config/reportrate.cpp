@@ -10,13 +10,13 @@ QString reportRateText(int code)
     // show the same words.
     switch (code) {
     case 8:
-        return QCoreApplication::translate("MousecfgWidget", "125 HZ");
+        return QCoreApplication::translate("MainWindow", "125 HZ");
     case 4:
-        return QCoreApplication::translate("MousecfgWidget", "250 HZ");
+        return QCoreApplication::translate("MainWindow", "250 HZ");
     case 2:
-        return QCoreApplication::translate("MousecfgWidget", "500 HZ");
+        return QCoreApplication::translate("MainWindow", "500 HZ");
     case 1:
-        return QCoreApplication::translate("MousecfgWidget", "1000 HZ");
+        return QCoreApplication::translate("MainWindow", "1000 HZ");
     default:
         return QString();
     }

@@ -59,11 +59,11 @@ void StatusPollerThread::handleAnswer(const StatusAnswer &answer)
     // the history already.
     if (m_sink)
         m_sink->take(answer, m_link.cableOpen());
-    emit RefreshBatteryStatus(answer.charge, answer.lowByte, answer.hiByte);
+    emit batteryRead(answer.charge, answer.lowByte, answer.hiByte);
     // An all-zero reading comes from the receiver, not from the mouse: its
     // write status and sensor mode say nothing about the mouse then.
     if (!answer.mouseOff()) {
-        emit RefreshWriteStatus(answer.writeStatus);
+        emit writeStatusRead(answer.writeStatus);
     }
 }
 
@@ -73,7 +73,7 @@ StatusReply::Kind StatusPollerThread::handleReply(const StatusBytes &bytes)
     if (reply.kind == StatusReply::Answer)
         handleAnswer(reply.answer);
     else if (reply.kind == StatusReply::Report)
-        emit RefreshStatus(reply.report.profile, reply.report.dpi, reply.report.rate, reply.report.mode);
+        emit statusReported(reply.report.profile, reply.report.dpi, reply.report.rate, reply.report.mode);
     return reply.kind;
 }
 
@@ -105,7 +105,7 @@ bool StatusPollerThread::listen(HidHandle handle, int milliseconds)
 
 void StatusPollerThread::run()
 {
-    qCDebug(lcDevice, "VeskGetBatteryThread.\n");
+    qCDebug(lcDevice, "StatusPollerThread.");
     if (m_sinkFactory)
         m_sink = m_sinkFactory();
     struct SinkRelease {
@@ -122,15 +122,15 @@ void StatusPollerThread::run()
 
         if (counter == 0) {
             if (writeStatusQuery(handle) < 0)
-                qCDebug(lcDevice, "Unable to send a feature report.\n");
+                qCDebug(lcDevice, "Unable to send a feature report.");
             if (!rest(kSettleMs))
                 break;
             const int n = readStatusReply(handle, bytes, kReadWindowMs);
             if (n < 0) {
                 // No answer at all: shown as a mouse that is off.
-                emit RefreshBatteryStatus(0, 0, 0);
+                emit batteryRead(0, 0, 0);
             } else {
-                qCDebug(lcDevice, "Threadread bat - %x %x %x %x %x %x %x %x\n", bytes[0], bytes[1], bytes[2],
+                qCDebug(lcDevice, "Threadread bat - %x %x %x %x %x %x %x %x", bytes[0], bytes[1], bytes[2],
                         bytes[3], bytes[4], bytes[5], bytes[6], bytes[7]);
                 // A status report that crossed the query is passed on too,
                 // rather than lost.
@@ -145,7 +145,7 @@ void StatusPollerThread::run()
 
         const int n = readStatusReply(handle, bytes, kReadWindowMs);
         if (n < 0) {
-            qCDebug(lcDevice, "Unable to read a feature report 1.\n");
+            qCDebug(lcDevice, "Unable to read a feature report 1.");
             if (!rest(kRestAfterErrorMs))
                 break;
         } else {
@@ -158,5 +158,5 @@ void StatusPollerThread::run()
             counter = 0;
         ++m_cycles;
     }
-    qCDebug(lcDevice, "VeskGetBatteryThread Stop.\n");
+    qCDebug(lcDevice, "StatusPollerThread Stop.");
 }

@@ -24,8 +24,6 @@ class MouseLink;
 // node's queue behind mouse motion; after a read error it sleeps 450 ms.
 // The first cycle and then every 56th one start with the status query. The
 // thread ends by itself when no command handle is open.
-// (Formerly VeskGetBatteryThread; its debug lines
-// keep that name.)
 class StatusPollerThread : public QThread {
     Q_OBJECT
 public:
@@ -51,9 +49,9 @@ public:
     void setReadingSink(SinkFactory factory) { m_sinkFactory = std::move(factory); }
 
 signals:
-    void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
-    void RefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
-    void RefreshWriteStatus(quint8 iStatus);
+    void batteryRead(quint8 charge, quint8 lowByte, quint8 highByte);
+    void statusReported(quint8 profileIndex, quint8 stage, quint8 rateCode, quint8 mode);
+    void writeStatusRead(quint8 writeStatus);
 
 protected:
     void run() override;

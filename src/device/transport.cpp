@@ -152,7 +152,7 @@ int TransferReport(HidHandle handle, const uint8_t *buffer, int length)
         if (write) {
             discardQueuedReports(handle);
             if (hidBackend().write(handle, written, static_cast<size_t>(length)) < 0) {
-                qCDebug(lcDevice, "Unable to send a feature report.\n");
+                qCDebug(lcDevice, "Unable to send a feature report.");
                 TransportTrace::note(TransferEvent::WriteFailed);
                 return kTransferWriteFailed;
             }

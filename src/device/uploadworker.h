@@ -26,8 +26,7 @@ class PollerControl;
 //     out; any result but 0 (mouse off included) forgets them and sets
 //     Config/Diff, so that the next upload sends everything
 //     (recordTransferOutcome);
-//  4. emit DoProcessDlg().
-// (Formerly VeskProcessThread; its debug lines keep that name.)
+//  4. emit uploadDone().
 class UploadWorker : public QThread {
     Q_OBJECT
 public:
@@ -36,7 +35,7 @@ public:
 
     // Result code of the upload (0 sent or nothing to send, 1 no device,
     // 2 read-back failed, 4 write failed, 5 mouse off). Read it after
-    // DoProcessDlg() or after wait().
+    // uploadDone() or after wait().
     quint8 result = 0;
     // Send every group whatever changed ("reset all profiles").
     bool full = false;
@@ -64,7 +63,7 @@ public:
     void setLink(const MouseLink *link) { m_link = link; }
 
 signals:
-    void DoProcessDlg();
+    void uploadDone();
 
 protected:
     void run() override;

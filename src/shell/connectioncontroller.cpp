@@ -11,8 +11,8 @@
 #include "platform/hotplugmonitor.h"
 #include "widgets/uilog.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskmessagebox.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinmessagebox.h"
+#include "widgets/skinbutton.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -62,14 +62,14 @@ void ConnectionController::followPlugEvents(QObject *plugSource)
         return;
     }
     if (!m_monitor->startUdev())
-        qCDebug(lcUi, "device notifications are not available: arrival and removal are not seen\n");
+        qCDebug(lcUi, "device notifications are not available: arrival and removal are not seen");
 }
 
 void ConnectionController::discover()
 {
     LoadMouseList();
     if (EnumerateMice() != 0)
-        qCWarning(lcUi, "the HID library did not start: no mouse can be found\n");
+        qCWarning(lcUi, "the HID library did not start: no mouse can be found");
     rebuildModelMenu();
 }
 
@@ -90,7 +90,7 @@ void ConnectionController::rebuildModelMenu()
             m_modelNames.append(entry.displayName());
     }
 
-    VeskPushButton *button = m_modelButton;
+    SkinButton *button = m_modelButton;
     if (!button)
         return;
     // One menu for the whole run, refilled: a plug event may arrive while it
@@ -143,7 +143,7 @@ void ConnectionController::adviseOnRefusedAccess()
     QTimer::singleShot(kWarningDelayMs, this, [this, advice] {
         if (m_advisedPath.isEmpty())
             return;   // opened in the meantime
-        VeskMessageBox box(VeskMessageBox::Warning, QCoreApplication::translate("MousecfgWidget", "Warning"), advice,
+        SkinMessageBox box(SkinMessageBox::Warning, QCoreApplication::translate("MainWindow", "Warning"), advice,
                            m_window);
         box.exec();
     });
@@ -190,8 +190,8 @@ void ConnectionController::showWarning()
     }
     m_warningShown = true;
     // The window's texts: their translations live in its context.
-    VeskMessageBox box(VeskMessageBox::Receiver, QCoreApplication::translate("MousecfgWidget", "Warning"),
-                       QCoreApplication::translate("MousecfgWidget", "Dongle Disconnect!"), m_window, true);
+    SkinMessageBox box(SkinMessageBox::Receiver, QCoreApplication::translate("MainWindow", "Warning"),
+                       QCoreApplication::translate("MainWindow", "Dongle Disconnect!"), m_window, true);
     box.setMouseReadyCheck([this] { return m_mouseReady; });
     m_warningBox = &box;
     const int answer = box.exec();
@@ -207,7 +207,7 @@ void ConnectionController::firstMouseArrived()
 {
     if (presentModelCount() == 0) {
         // The mouse left again within the arrival delay.
-        qCDebug(lcUi, "first arrival: the mouse is gone again\n");
+        qCDebug(lcUi, "first arrival: the mouse is gone again");
         return;
     }
     stopStatusThread();

@@ -12,8 +12,8 @@ class HotplugMonitor;
 class MouseLink;
 class QMenu;
 class QWidget;
-class VeskMessageBox;
-class VeskPushButton;
+class SkinMessageBox;
+class SkinButton;
 struct DeviceChange;
 
 // The half of the main window that follows the mouse: which supported models
@@ -51,7 +51,7 @@ public:
     HotplugMonitor *hotplugMonitor() const { return m_monitor; }
 
     // The button that carries the model menu and names the current model.
-    void setModelButton(VeskPushButton *button) { m_modelButton = button; }
+    void setModelButton(SkinButton *button) { m_modelButton = button; }
     // Start-up: the mouse list, the devices present, the model menu.
     void discover();
     // Walks the mouse list and rebuilds the model menu; settles the current
@@ -109,7 +109,7 @@ private:
 
     QWidget *m_window;
     MouseLink &m_link;
-    VeskPushButton *m_modelButton = nullptr;
+    SkinButton *m_modelButton = nullptr;
     HotplugMonitor *m_monitor = nullptr;
     DeviceWatcher *m_watcher = nullptr;
     StatusPoller m_poller;
@@ -118,7 +118,7 @@ private:
     QString m_currentModel;
     bool m_mouseReady = false;
     bool m_warningShown = false;
-    QPointer<VeskMessageBox> m_warningBox;
+    QPointer<SkinMessageBox> m_warningBox;
     QString m_advisedPath;   // the refused device the user was last told about
     // A reopened device is given a moment before the poller talks to it.
     QTimer m_settleTimer;

@@ -8,7 +8,7 @@
 #include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
-#include "widgets/vesklabel.h"
+#include "widgets/skinlabel.h"
 #include "widgets/batterybar.h"
 #include "widgets/skin.h"
 
@@ -73,12 +73,12 @@ void DeviceStatusPanel::applyNormalLook()
     m_controls.battery->applyNormalStyle(UiTheme::currentColor(), UiScale::scaled(kBarFontPixels));
 }
 
-void DeviceStatusPanel::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
+void DeviceStatusPanel::showBattery(quint8 charge, quint8 lowByte, quint8 highByte)
 {
     BatteryBar *bar = m_controls.battery;
-    if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
+    if (charge == 0 && lowByte == 0 && highByte == 0) {
         // The receiver answered for a mouse that is asleep or switched off.
-        bar->setBarText(QCoreApplication::translate("MousecfgWidget", "MOUSE OFF"));
+        bar->setBarText(QCoreApplication::translate("MainWindow", "MOUSE OFF"));
         bar->setTextVisible(true);
         bar->applyOffStyle(fittedPixels(bar, bar->barText()));
         m_controls.charge->hide();
@@ -93,13 +93,13 @@ void DeviceStatusPanel::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiB
     // Over the cable the mouse charges: the bar stands full, without a number.
     bar->setFormat(cable ? QString() : QStringLiteral("%p%"));
     applyNormalLook();
-    m_charging = iCharge;
+    m_charging = charge;
 
-    const int level = batteryLevel(iHiByte * 256 + iLowByte, m_fullMillivolts);
+    const int level = batteryLevel(highByte * 256 + lowByte, m_fullMillivolts);
     if (level != m_lastLevel) {
         m_lastLevel = level;
         if (!AppConfig::setBattery(level))
-            qCDebug(lcUi, "the battery level could not be stored\n");
+            qCDebug(lcUi, "the battery level could not be stored");
     }
     bar->setValue(cable ? 100 : level);
     updateMode();

@@ -13,9 +13,9 @@
 #include "device/settingsowner.h"
 #include "widgets/filedialoglook.h"
 #include "widgets/uitheme.h"
-#include "widgets/vesklineedit.h"
-#include "widgets/veskmessagebox.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinlineedit.h"
+#include "widgets/skinmessagebox.h"
+#include "widgets/skinbutton.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -28,7 +28,7 @@ namespace {
 const int kMenuDesignWidth = 150;
 
 // The texts are the window's: they keep its catalogue context.
-QString windowText(const char *text) { return QCoreApplication::translate("MousecfgWidget", text); }
+QString windowText(const char *text) { return QCoreApplication::translate("MainWindow", text); }
 
 QString escapedForMenu(QString name) { return name.replace(QLatin1Char('&'), QStringLiteral("&&")); }
 
@@ -80,7 +80,7 @@ void ProfileControls::rebuildLibraryMenu()
 {
     m_libraryMenu->clear();
     if (m_library.size() > kLibraryMenuLimit)
-        qCDebug(lcUi, "the library holds %d profiles; the menu offers the first %d\n", int(m_library.size()),
+        qCDebug(lcUi, "the library holds %d profiles; the menu offers the first %d", int(m_library.size()),
                kLibraryMenuLimit);
     for (const QString &name : m_library.mid(0, kLibraryMenuLimit)) {
         QAction *action = m_libraryMenu->addAction(escapedForMenu(name));
@@ -104,7 +104,7 @@ void ProfileControls::showProfileChange()
     m_window->refreshPages();
 }
 
-void ProfileControls::run(const VeskPushButton *button)
+void ProfileControls::run(const SkinButton *button)
 {
     const WindowControls &c = m_controls;
     if (button == c.add)
@@ -129,13 +129,13 @@ void ProfileControls::run(const VeskPushButton *button)
 
 void ProfileControls::warn(const QString &text)
 {
-    VeskMessageBox box(VeskMessageBox::Warning, windowText("Warning"), text, m_window->dialogParent());
+    SkinMessageBox box(SkinMessageBox::Warning, windowText("Warning"), text, m_window->dialogParent());
     box.exec();
 }
 
 bool ProfileControls::ask(const QString &text)
 {
-    VeskMessageBox box(VeskMessageBox::Question, windowText("Warning"), text, m_window->dialogParent());
+    SkinMessageBox box(SkinMessageBox::Question, windowText("Warning"), text, m_window->dialogParent());
     return box.exec() == QDialog::Accepted;
 }
 
@@ -180,7 +180,7 @@ void ProfileControls::switchSlot(int slot)
     // From a worker behind the busy dialog: a mouse that does not answer
     // must not hold up the window.
     if (m_window->switchProfile(slot) != 0)
-        qCDebug(lcUi, "the mouse did not take the profile switch\n");
+        qCDebug(lcUi, "the mouse did not take the profile switch");
     m_window->startPoller();
     m_window->makeProfileCurrent(slot, false);
     rebuildLibraryMenu();
@@ -324,7 +324,7 @@ void ProfileControls::resetAll()
         return;
     ProfileLibraryEditor(m_settings.editing(), m_library).resetAll();
     if (!AppConfig::saveActiveProfileIndex(m_settings.editing().profileIndex()))
-        qCDebug(lcUi, "the active profile could not be stored\n");
+        qCDebug(lcUi, "the active profile could not be stored");
     showProfileChange();
     m_window->upload(true);
 }

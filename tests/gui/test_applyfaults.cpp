@@ -11,7 +11,7 @@
 #include "device/transport.h"
 #include "shell/applycontroller.h"
 #include "shell/windowcontrols.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinbutton.h"
 
 #include <QDir>
 #include <QSystemTrayIcon>
@@ -39,7 +39,7 @@ void TestApplyFaults::failedApplyThenFullUploadAndPollerBack()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QVERIFY(AppConfig::setDiff(0));
     f.editing().profiles[f.editing().profileIndex()].dpiLevels[1].x += 3;
 
@@ -67,7 +67,7 @@ void TestApplyFaults::failedProfileSwitchMakesNextUploadFull()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QVERIFY(AppConfig::setDiff(0));
 
     // The poller stopped first, as the profile menu does, so that the fault
@@ -89,7 +89,7 @@ void TestApplyFaults::unsavedSettingsAreSaid()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     const QString blocked = Paths::profileFile(f.editing().names[3]);
     QFile::remove(blocked);
     QVERIFY(QDir().mkpath(blocked));
@@ -103,7 +103,7 @@ void TestApplyFaults::secondUploadWaitsItsTurn()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     f.mouse->setReplyLatency(5);
     const int before = uploadsBegun(*f.mouse);
 
@@ -120,7 +120,7 @@ void TestApplyFaults::reportsDuringAnUploadWaitForIt()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     f.mouse->setReplyLatency(5);
     QCOMPARE(int(f.editing().ProfileID), AppConfig::activeProfileIndex());
     const int active = f.editing().profileIndex();

@@ -9,7 +9,7 @@
 #include "device/deviceaccessadvice.h"
 #include "device/mouselist.h"
 #include "shell/devicestatuspanel.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinbutton.h"
 
 #include <QElapsedTimer>
 #include <QMenu>
@@ -38,7 +38,7 @@ void addSecondModel(VirtualMouse &mouse)
     list.count = 2;
 }
 
-QAction *menuEntry(MousecfgWidget &w, const QString &name)
+QAction *menuEntry(MainWindow &w, const QString &name)
 {
     for (QAction *action : w.connection()->modelMenu()->actions()) {
         if (action->text() == name)
@@ -63,7 +63,7 @@ void TestConnection::secondModelArrivesAndIsChosen()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     addSecondModel(*f.mouse);
     QVERIFY(w.controls().model->isHidden());
 
@@ -97,7 +97,7 @@ void TestConnection::removingTheCurrentModelSwitchesToTheOther()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     addSecondModel(*f.mouse);
     f.mouse->plug(SimLink::Cable);
     QTRY_COMPARE(w.presentModelCount(), 2);
@@ -126,7 +126,7 @@ void TestConnection::oneOfTwoConnectionsLeaves()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     f.mouse->plug(SimLink::Cable);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QVERIFY(f.link().cableCommandHandle() != nullptr);
     QVERIFY(f.link().receiverCommandHandle() != nullptr);
     w.statusPanel().showBattery(0, 0xe8, 0x03);
@@ -150,7 +150,7 @@ void TestConnection::lastMouseLeavesAndComesBack()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
     // The start-up showing has run before the unplug below: the warning's
     // delay is then the unplug's alone.
@@ -161,7 +161,7 @@ void TestConnection::lastMouseLeavesAndComesBack()
     BoxWatcher boxes(false);
     qint64 boxAt = -1;
     bool closedOnLeave = false;
-    boxes.onBox = [&](VeskMessageBox *) {
+    boxes.onBox = [&](SkinMessageBox *) {
         boxAt = clock.elapsed();
         closedOnLeave = f.link().commandHandle() == nullptr && !w.mouseReady();
         // Posted from inside the box's modal loop: the mouse comes back
@@ -192,11 +192,11 @@ void TestConnection::mouseThatMayNotBeOpenedIsExplained()
     f.mouse->plug(SimLink::Receiver);
     f.mouse->setOpenRefused(SimLink::Receiver, true);
     BoxWatcher boxes;
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
 
     // Present, not disconnected: the user is told why nothing answers.
     QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 1, 5000);
-    QCOMPARE(boxes.kinds, QList<int>{VeskMessageBox::Warning});
+    QCOMPARE(boxes.kinds, QList<int>{SkinMessageBox::Warning});
     QCOMPARE(boxes.texts[0], deviceAccessAdvice(QString::fromStdString(VirtualMouse::nodePath(SimLink::Receiver))));
     QCOMPARE(w.presentModelCount(), 1);
     QVERIFY(f.link().commandHandle() == nullptr);

@@ -17,9 +17,9 @@
 #include "shell/pagehost.h"
 #include "shell/profilecontrols.h"
 #include "shell/windowcontrols.h"
-#include "widgets/vesklineedit.h"
-#include "widgets/veskpushbutton.h"
-#include "widgets/veskslider.h"
+#include "widgets/skinlineedit.h"
+#include "widgets/skinbutton.h"
+#include "widgets/skinslider.h"
 
 #include <QAction>
 #include <QFile>
@@ -54,10 +54,10 @@ QByteArray mouseStage(const SimMemory &m, int stage)
 struct ProfileFixture : WindowFixture {
     QString trace;
 
-    MousecfgWidget &start()
+    MainWindow &start()
     {
         mouse->plug(SimLink::Receiver);
-        MousecfgWidget &w = open();
+        MainWindow &w = open();
         trace = env->root() + QStringLiteral("/trace.txt");
         return w;
     }
@@ -69,10 +69,10 @@ struct ProfileFixture : WindowFixture {
     }
     // The per-profile buttons exist with an empty size in the standard
     // layout: they are clicked through their function, not the pointer.
-    void click(VeskPushButton *button) { button->click(); }
+    void click(SkinButton *button) { button->click(); }
     void enterName(const QString &name)
     {
-        VeskLineEdit *field = window->controls().nameField;
+        SkinLineEdit *field = window->controls().nameField;
         field->setText(name);
         emit field->returnPressed();
     }
@@ -107,7 +107,7 @@ private slots:
 void TestProfileControls::libraryOperationsStayOffTheMouse()
 {
     ProfileFixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     const WindowControls &c = w.controls();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     const std::array<int, 5> commits = f.mouse->memory().commits;
@@ -129,7 +129,7 @@ void TestProfileControls::libraryOperationsStayOffTheMouse()
     QCOMPARE(AppConfig::slotName(0), QStringLiteral("Work"));
 
     // Delete asks first; "No" keeps everything.
-    boxes.onBox = [](VeskMessageBox *box) { box->reject(); };
+    boxes.onBox = [](SkinMessageBox *box) { box->reject(); };
     f.click(c.remove);
     QVERIFY(profileFileExists(QStringLiteral("Work")));
     boxes.onBox = nullptr;
@@ -188,7 +188,7 @@ void TestProfileControls::deleteAndRenameRefusals()
     QVERIFY(saveProfileFile(profileWithStage(40), QStringLiteral("Work")));
     QVERIFY(saveProfileFile(profileWithStage(41), QStringLiteral("Other")));
     QVERIFY(ProfileLibrary::save({QStringLiteral("Profile 1"), QStringLiteral("Work"), QStringLiteral("Other")}));
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     const MouseConfig before = f.editing();
     BoxWatcher boxes;
     if (rename) {
@@ -208,7 +208,7 @@ void TestProfileControls::slotMenuSwitchesTheMouse()
 {
     ProfileFixture f;
     QVERIFY(saveProfileFile(profileWithStage(40), QStringLiteral("Profile 3")));
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     f.traceFromNow();
     BoxWatcher boxes;
@@ -237,7 +237,7 @@ void TestProfileControls::mouseButtonSendsTheNewTables()
 {
     ProfileFixture f;
     QVERIFY(saveProfileFile(profileWithStage(60), QStringLiteral("Profile 2")));
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     w.apply();   // the mouse holds profile 1's tables
     f.traceFromNow();
@@ -261,7 +261,7 @@ void TestProfileControls::resetAllSendsEverythingAndKeepsLibraryFiles()
     AppConfig::setSlotName(2, QStringLiteral("Work"));
     QVERIFY(saveProfileFile(profileWithStage(70), QStringLiteral("Work")));
     QVERIFY(saveProfileFile(profileWithStage(71), QStringLiteral("Profile 3")));
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     w.apply();
     const QByteArray work = readWholeFile(Paths::profileFile(QStringLiteral("Work")));
@@ -299,7 +299,7 @@ void TestProfileControls::hiddenNameFieldTakesNoKeys()
     QSettings(Paths::configFile(), QSettings::IniFormat).setValue(QStringLiteral("Config/ProfileControls"), 0);
     AppConfig::setSlotName(0, QStringLiteral("Work"));
     QVERIFY(saveProfileFile(profileWithStage(70), QStringLiteral("Work")));
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -327,13 +327,13 @@ void TestProfileControls::resetProfileAsksThenSends()
 {
     ProfileFixture f;
     QVERIFY(saveProfileFile(profileWithStage(90), QStringLiteral("Profile 1")));
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     w.apply();
     QCOMPARE(mouseStage(f.mouse->memory(), 1), QByteArray("01 5a 00 5a 00"));
 
     BoxWatcher boxes;
-    boxes.onBox = [](VeskMessageBox *box) { box->reject(); };
+    boxes.onBox = [](SkinMessageBox *box) { box->reject(); };
     f.click(w.controls().reset);
     QCOMPARE(currentProfile(f.editing()).dpiLevels[1].x, 90);
 
@@ -352,7 +352,7 @@ void TestProfileControls::resetProfileAsksThenSends()
 void TestProfileControls::cancelReloadsAMissingFileAsFactory()
 {
     ProfileFixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     currentProfile(f.editing()).dpiLevels[1].x = 5;
     currentProfile(f.editing()).buttons[0].Fun = 0;
     QFile::remove(Paths::profileFile(f.editing().names[0]));
@@ -368,7 +368,7 @@ void TestProfileControls::cancelReloadsAMissingFileAsFactory()
 void TestProfileControls::saveThenLoad()
 {
     ProfileFixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     const QString path = f.env->root() + QStringLiteral("/setup");   // the suffix is added
     f.editing().profiles[3].dpiLevels[2].x = 99;
@@ -410,7 +410,7 @@ void TestProfileControls::loadRefusals()
 {
     QFETCH(QByteArray, contents);
     ProfileFixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     f.chooseFile(f.env->writeFile(QStringLiteral("picked.conf"), contents));
     const MouseConfig before = f.editing();
@@ -426,7 +426,7 @@ void TestProfileControls::exportOverAnExistingFile()
 {
     ProfileFixture f;
     QVERIFY(saveProfileFile(profileWithStage(40), QStringLiteral("Profile 1")));
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     const QString path = f.env->writeFile(QStringLiteral("out.prof"), "[Stale]\nold=1\n");
     f.chooseFile(path);
     BoxWatcher boxes;
@@ -447,7 +447,7 @@ void TestProfileControls::exportOverAnExistingFile()
 void TestProfileControls::importProfile()
 {
     ProfileFixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     const QString good = f.env->root() + QStringLiteral("/My.Work.prof");
     QVERIFY(writeProfileGroup(0, profileWithStage(50), good));
@@ -488,7 +488,7 @@ void TestProfileControls::libraryMenuEntries()
         names << QStringLiteral("P&%1").arg(i);
     QVERIFY(ProfileLibrary::save(names));
     QVERIFY(saveProfileFile(profileWithStage(44), QStringLiteral("P&7")));
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     const QList<QAction *> actions = w.profiles().libraryMenu()->actions();
     QCOMPARE(actions.size(), ProfileControls::kLibraryMenuLimit);
     QCOMPARE(w.libraryNames().size(), 205);

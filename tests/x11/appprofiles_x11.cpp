@@ -13,7 +13,7 @@
 #include "shell/appprofileservice.h"
 #include "shell/appprofileswitcher.h"
 #include "shell/pagehost.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinbutton.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -89,13 +89,13 @@ struct Fixture : WindowFixture {
 
     // Rules: ShooterGame focus -> profile 3; the program's own class
     // "mousecfg-itself" -> profile 2; default as given.
-    MousecfgWidget &start(const QString &defaultSlot = QStringLiteral("stay"))
+    MainWindow &start(const QString &defaultSlot = QStringLiteral("stay"))
     {
         writeRules(defaultSlot);
         shooter = x.window("shooter", "ShooterGame");
         editor = x.window("editor", "EditorApp");
         mouse->plug(SimLink::Receiver);
-        MousecfgWidget &w = open();
+        MainWindow &w = open();
         trace = env->root() + QStringLiteral("/trace.txt");
         return w;
     }
@@ -146,7 +146,7 @@ void TestAppProfilesX11::initTestCase()
 void TestAppProfilesX11::focusSwitchesAfterTheWait()
 {
     Fixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     QVERIFY(f.service().focusFollowed());
     f.traceFromNow();
@@ -168,7 +168,7 @@ void TestAppProfilesX11::focusSwitchesAfterTheWait()
 void TestAppProfilesX11::quickAltTabSendsNothing()
 {
     Fixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     f.traceFromNow();
 
@@ -183,7 +183,7 @@ void TestAppProfilesX11::quickAltTabSendsNothing()
 void TestAppProfilesX11::noRuleStaysOrTakesTheDefault()
 {
     Fixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     f.x.activate(f.shooter);
     QTRY_COMPARE_WITH_TIMEOUT(f.mouse->memory().activeProfile, 2, 5000);
@@ -206,7 +206,7 @@ void TestAppProfilesX11::noRuleStaysOrTakesTheDefault()
 void TestAppProfilesX11::ownWindowIsNeutral()
 {
     Fixture f;
-    MousecfgWidget &w = f.start(QStringLiteral("4"));
+    MainWindow &w = f.start(QStringLiteral("4"));
     QTRY_VERIFY(w.connection()->hasStatusThread());
     f.x.activate(f.shooter);
     QTRY_COMPARE_WITH_TIMEOUT(f.mouse->memory().activeProfile, 2, 5000);
@@ -225,7 +225,7 @@ void TestAppProfilesX11::ownWindowIsNeutral()
 void TestAppProfilesX11::switchDuringAnUploadWaitsForIt()
 {
     Fixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     f.traceFromNow();
     // Slow replies: the upload outlasts the wait.
@@ -249,7 +249,7 @@ void TestAppProfilesX11::switchDuringAnUploadWaitsForIt()
 void TestAppProfilesX11::unappliedEditsHoldTheSwitch()
 {
     Fixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     f.traceFromNow();
     // An edit the lighting page makes in place, not applied yet.

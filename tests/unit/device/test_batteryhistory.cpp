@@ -426,7 +426,7 @@ void TestBatteryHistory::pollerStoresSimulatedDays()
     auto poll = [&] {
         StatusPollerThread poller(link);
         poller.setReadingSink([path] { return std::make_unique<BatteryRecorder>(4200, path); });
-        connect(&poller, &StatusPollerThread::RefreshBatteryStatus, this, [&] { ++signalsSeen; }, Qt::QueuedConnection);
+        connect(&poller, &StatusPollerThread::batteryRead, this, [&] { ++signalsSeen; }, Qt::QueuedConnection);
         const int before = signalsSeen;
         poller.start();
         QTRY_VERIFY_WITH_TIMEOUT(signalsSeen > before, 3000);

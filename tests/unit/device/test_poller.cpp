@@ -31,13 +31,13 @@ public:
 
     void attach(StatusPollerThread *poller)
     {
-        connect(poller, &StatusPollerThread::RefreshBatteryStatus, this,
+        connect(poller, &StatusPollerThread::batteryRead, this,
                 [this](quint8 c, quint8 l, quint8 h) { entries.push_back({"battery", {c, l, h}}); },
                 Qt::QueuedConnection);
-        connect(poller, &StatusPollerThread::RefreshStatus, this,
+        connect(poller, &StatusPollerThread::statusReported, this,
                 [this](quint8 p, quint8 d, quint8 r, quint8 m) { entries.push_back({"status", {p, d, r, m}}); },
                 Qt::QueuedConnection);
-        connect(poller, &StatusPollerThread::RefreshWriteStatus, this,
+        connect(poller, &StatusPollerThread::writeStatusRead, this,
                 [this](quint8 s) { entries.push_back({"write", {s}}); }, Qt::QueuedConnection);
     }
     int count(const QString &name) const
@@ -213,7 +213,7 @@ void TestPoller::noHandleEndsBeforeWriting()
 {
     m_link.close();
     StatusPollerThread poller(m_link);
-    QSignalSpy battery(&poller, &StatusPollerThread::RefreshBatteryStatus);
+    QSignalSpy battery(&poller, &StatusPollerThread::batteryRead);
     poller.start();
     QVERIFY(poller.wait(1000));
     QCOMPARE(m_mouse->writeCount(), 0);

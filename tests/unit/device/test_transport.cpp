@@ -441,13 +441,13 @@ void TestTransport::failedWriteIsNotRetried()
 {
     m_script.writesFail = true;
     const ReportBuffer report = dpiChunk();
-    QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.\n");
+    QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.");
     QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 4);
     QCOMPARE(m_script.echoReads, 0);
 
     openVirtualMouse(true, false);
     m_mouse->injectFault(SimFault::WriteFail, 1);
-    QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.\n");
+    QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.");
     QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 4);
     QCOMPARE(m_mouse->writeCount(), 0);
     // The fault was for one exchange only.

@@ -159,7 +159,7 @@ int TestUpload::runUpload(bool full)
     worker.setRecords(&m_live, &m_saved);
     worker.setLink(&m_link);
     worker.setSentTables(&m_tables);
-    QSignalSpy done(&worker, &UploadWorker::DoProcessDlg);
+    QSignalSpy done(&worker, &UploadWorker::uploadDone);
     worker.start();
     worker.wait();
     if (done.count() != 1)

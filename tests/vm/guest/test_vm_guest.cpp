@@ -14,7 +14,7 @@
 #include "device/transport.h"
 #include "platform/hotplugmonitor.h"
 #include "shell/connectioncontroller.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinbutton.h"
 
 #include <QDir>
 #include <QMenu>
@@ -278,7 +278,7 @@ void TestVmGuest::windowFollowsPlugEvents()
     QTRY_VERIFY_WITH_TIMEOUT(uhid.listening(), kNodeTimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(readyNodes(kReceiverId).size() == 1, kNodeTimeoutMs);
 
-    MousecfgWidget window(nullptr);   // no plug source: the real udev monitor
+    MainWindow window(nullptr);   // no plug source: the real udev monitor
     QVERIFY(window.connection()->hotplugMonitor()->isFollowingUdev());
     QTRY_VERIFY_WITH_TIMEOUT(window.isVisible() && window.settings().mouse().commandHandle() != nullptr, 10000);
     // The poller's queries reach the mouse through the kernel.
@@ -292,7 +292,7 @@ void TestVmGuest::windowFollowsPlugEvents()
         int writes = -1;
         QElapsedTimer clock;
         qint64 warnedAt = -1;
-        boxes.onBox = [&](VeskMessageBox *) {
+        boxes.onBox = [&](SkinMessageBox *) {
             warnedAt = clock.elapsed();
             closedOnLeave = window.settings().mouse().commandHandle() == nullptr && !window.mouseReady();
             writes = uhid.dump().value("writes").toInt();
@@ -319,7 +319,7 @@ void TestVmGuest::windowStaysResponsiveWhenMouseStopsAnswering()
     QTRY_VERIFY_WITH_TIMEOUT(readyNodes(kReceiverId).size() == 1, kNodeTimeoutMs);
     WatchedHid hid;
     setHidBackend(&hid);
-    MousecfgWidget window(nullptr);
+    MainWindow window(nullptr);
     QTRY_VERIFY_WITH_TIMEOUT(window.mouseReady() && window.connection()->hasStatusThread(), 10000);
 
     uhid.freeze();
@@ -364,7 +364,7 @@ void TestVmGuest::windowExplainsMouseItMayNotOpen()
     QTRY_VERIFY_WITH_TIMEOUT(readyNodes(kReceiverId).size() == 1, kNodeTimeoutMs);
     const QString node = readyNodes(kReceiverId).first();
     BoxWatcher boxes;
-    MousecfgWidget window(nullptr);
+    MainWindow window(nullptr);
     QTRY_VERIFY_WITH_TIMEOUT(!boxes.texts.isEmpty(), 10000);
     QCOMPARE(boxes.texts, QStringList{deviceAccessAdvice(node)});
     QCOMPARE(window.presentModelCount(), 1);
