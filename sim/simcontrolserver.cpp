@@ -182,17 +182,17 @@ QString SimControlServer::execute(const QString &line)
     if (command == QLatin1String("clock") && argc == 1) {
         // The time the battery history sees: days of readings pass in
         // seconds. "real" gives the system clock back.
-        bool ok = false;
+        bool valid = false;
         if (words[1] == QLatin1String("real")) {
             BatteryClock::set(0);
         } else if (words[1].startsWith(QLatin1Char('+'))) {
-            const qint64 seconds = words[1].mid(1).toLongLong(&ok);
-            if (!ok || seconds < 0 || seconds > 10LL * 365 * 86400)
+            const qint64 seconds = words[1].mid(1).toLongLong(&valid);
+            if (!valid || seconds < 0 || seconds > 10LL * 365 * 86400)
                 return QStringLiteral("error: clock +<seconds>, at most ten years");
             BatteryClock::advance(seconds);
         } else {
-            const qint64 at = words[1].toLongLong(&ok);
-            if (!ok || at <= 0)
+            const qint64 at = words[1].toLongLong(&valid);
+            if (!valid || at <= 0)
                 return QStringLiteral("error: clock <seconds since 1970>|+<seconds>|real");
             BatteryClock::set(at);
         }

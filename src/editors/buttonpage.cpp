@@ -59,12 +59,18 @@ QLabel *makeMark(QWidget *parent, const QString &text)
 
 } // namespace
 
+PagePlace ButtonPage::placement()
+{
+    // The scroll area around the page stands at the base geometry.
+    return {PageTab::Customize, QRect(285, 90, 332, 442), "VeskBtnWindow", true};
+}
+
 ButtonPage::ButtonPage(PageEvents &events, QWidget *parent)
     : QWidget(parent)
     , m_events(events)
     , m_menus(std::make_unique<ButtonMenus>())
 {
-    setObjectName(QString::fromLatin1(objectNameOf(kSlot)));
+    setObjectName(QLatin1String(placement().objectName));
     setAttribute(Qt::WA_TranslucentBackground, true);
     m_buttonCount = ProductDescriptor::buttonCount();
     buildButtons();

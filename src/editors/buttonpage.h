@@ -28,7 +28,7 @@ class SkinButton;
 class ButtonPage : public QWidget, public EditorPage {
     Q_OBJECT
 public:
-    static constexpr EditorPage::Slot kSlot = EditorPage::Buttons;
+    static PagePlace placement();
     enum Group { FirstRow = 0, SecondRow = 1, Wheel = 2 };
     static constexpr int kRowSize = 20;
     static constexpr int kNoSelection = 0xFF;
@@ -36,7 +36,6 @@ public:
     ButtonPage(PageEvents &events, QWidget *parent);
     ~ButtonPage() override;
 
-    Slot slot() const override { return kSlot; }
     QWidget *widget() override { return this; }
     void show(ProfileData &profile, const PageContext &context) override;
     void retranslate() override;

@@ -24,6 +24,11 @@ const int kTopMargin = 4;
 
 } // namespace
 
+PagePlace DpiPage::placement()
+{
+    return {PageTab::Performance, QRect(285, 90, 456, 460), "VeskDPIWindow"};
+}
+
 DpiPage::DpiPage(PageEvents &events, QWidget *parent)
     : QWidget(parent)
     , m_stageCount(ProductDescriptor::boundedDpiStageCount())
@@ -31,7 +36,7 @@ DpiPage::DpiPage(PageEvents &events, QWidget *parent)
     , m_group(new QButtonGroup(this))
 {
     (void)events;
-    setObjectName(QLatin1String(EditorPage::objectNameOf(kSlot)));
+    setObjectName(QLatin1String(placement().objectName));
     setAttribute(Qt::WA_TranslucentBackground, true);
     m_group->setExclusive(true);
     for (int k = 0; k < m_stageCount; ++k) {

@@ -23,13 +23,12 @@ class DpiStageRow;
 class DpiPage : public QWidget, public EditorPage {
     Q_OBJECT
 public:
-    static constexpr EditorPage::Slot kSlot = EditorPage::Dpi;
+    static PagePlace placement();
     static constexpr int kRowPitch = 57;   // design units from one row to the next
 
     DpiPage(PageEvents &events, QWidget *parent = nullptr);
 
     // EditorPage
-    Slot slot() const override { return kSlot; }
     QWidget *widget() override { return this; }
     void show(ProfileData &profile, const PageContext &context) override;
     void gather(ProfileData &profile, MouseConfig &config) const override;

@@ -9,9 +9,26 @@
 
 class QWidget;
 
-// One editing page of the main window. A page is a widget placed at its base
-// geometry (design units of the 999 x 640 window, scaled by the host) and
-// shown on its tab. The window talks to it through this interface only; the
+// Where a page stands in the window and what it edits, known before the
+// page is built: until its tab is first shown, the host keeps a placeholder
+// of the page's size and object name in its place. Every page class states
+// its place in `static PagePlace placement()`.
+struct PagePlace {
+    PageTab tab;
+    QRect baseGeometry;       // design units of the 999 x 640 window
+    // The page's object name, and its placeholder's, so that tests and
+    // style sheets find it before and after it is built.
+    const char *objectName;
+    // The page scrolls inside the host's scroll area, which stands at the
+    // base geometry; the page is EditorPage::kButtonPageWidth wide and as
+    // high as the product's buttons need (EditorPage::buttonPageHeight).
+    bool scrolls = false;
+    // The page edits the lighting profile rather than the current one.
+    bool editsLighting = false;
+};
+
+// One editing page of the main window. A page is a widget placed at the base
+// geometry of its place (scaled by the host) and shown on its tab. The window talks to it through this interface only; the
 // page talks back through the PageEvents it was created with.
 //
 // Filling never writes: show() fills the controls with their signals blocked
@@ -25,17 +42,9 @@ class QWidget;
 // the record gathers them into it first.
 class EditorPage {
 public:
-    // The places in the window, in the order the pages are built and
-    // refreshed.
-    enum Slot { Lighting, Buttons, Performance, ReportRate, Dpi, Macros, SlotCount };
-
     virtual ~EditorPage();
 
-    virtual Slot slot() const = 0;
     virtual QWidget *widget() = 0;
-    // The tab and base geometry of the page; by default those of its slot.
-    virtual PageTab tab() const { return tabOf(slot()); }
-    virtual QRect baseGeometry() const { return baseGeometryOf(slot()); }
 
     // Fills the page from `profile`, which the page edits until the next
     // call, and drops what the page held outside the record. The lighting
@@ -67,12 +76,6 @@ public:
     // The hot spot chosen over the mouse picture, and the view shown.
     virtual void selectButton(int index, int group) { (void)index; (void)group; }
     virtual void showView(bool frontView) { (void)frontView; }
-
-    static PageTab tabOf(Slot slot);
-    static QRect baseGeometryOf(Slot slot);
-    // The object name of the page class a slot stands for, so that tests and
-    // style sheets find a page before and after its class exists.
-    static const char *objectNameOf(Slot slot);
 
     // The button page is 332 wide and 440 high, or taller when the product
     // has more buttons than fit: 50 units per button plus 20.

@@ -54,10 +54,15 @@ void setSliderQuietly(SkinSlider *slider, int value)
 
 } // namespace
 
+PagePlace LightingPage::placement()
+{
+    return {PageTab::Lighting, QRect(285, 90, 351, 440), "VeskColorWindow", false, true};
+}
+
 LightingPage::LightingPage(PageEvents &, QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QLatin1String(EditorPage::objectNameOf(kSlot)));
+    setObjectName(QLatin1String(placement().objectName));
     setAttribute(Qt::WA_StyledBackground, true);
     setStyleSheet(QStringLiteral("#VeskColorWindow{background-color: rgba(33,35,35,0.5)}"));
 

@@ -27,14 +27,13 @@ class SkinSlider;
 class LightingPage : public QWidget, public EditorPage {
     Q_OBJECT
 public:
-    static constexpr EditorPage::Slot kSlot = EditorPage::Lighting;
+    static PagePlace placement();
     static constexpr int kBrightnessMax = LightingEffects::kBrightnessMax;
     static constexpr int kSpeedMax = LightingEffects::kSpeedMax;
 
     LightingPage(PageEvents &events, QWidget *parent = nullptr);
     ~LightingPage() override;
 
-    Slot slot() const override { return kSlot; }
     QWidget *widget() override { return this; }
     void show(ProfileData &profile, const PageContext &context) override;
     void retranslate() override;

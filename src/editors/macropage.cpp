@@ -83,6 +83,11 @@ int readClamped(const QString &text, int minimum, int maximum, int empty)
 
 } // namespace
 
+PagePlace MacroPage::placement()
+{
+    return {PageTab::Macro, QRect(285, 90, 665, 467), "MacroDialog"};
+}
+
 MacroPage::MacroPage(PageEvents &events, QWidget *parent)
     : QWidget(parent)
     , m_events(events)
@@ -90,7 +95,7 @@ MacroPage::MacroPage(PageEvents &events, QWidget *parent)
     , m_model(new MacroTableModel(this))
     , m_unitMs(ProductDescriptor::macroDelayUnit())
 {
-    setObjectName(QLatin1String(objectNameOf(kSlot)));
+    setObjectName(QLatin1String(placement().objectName));
     m_model->setDelayUnit(m_unitMs);
     connect(this, &MacroPage::enableWindowButtons, &m_events, &PageEvents::enableWindowButtons);
     buildControls();

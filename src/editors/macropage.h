@@ -33,7 +33,7 @@ class SkinButton;
 class MacroPage : public QWidget, public EditorPage {
     Q_OBJECT
 public:
-    static constexpr EditorPage::Slot kSlot = EditorPage::Macros;
+    static PagePlace placement();
 
     enum Button {
         Start, Stop, New, DeleteMacro, ChangeName, Save, Cancel, Import, Export, GunSet,
@@ -47,7 +47,6 @@ public:
     MacroPage(PageEvents &events, QWidget *parent = nullptr);
     ~MacroPage() override;
 
-    Slot slot() const override { return kSlot; }
     QWidget *widget() override { return this; }
     void show(ProfileData &profile, const PageContext &context) override;
     using QWidget::show;

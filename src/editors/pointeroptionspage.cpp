@@ -36,11 +36,16 @@ const int kSecondBoxX = kLeft + 105;
 
 } // namespace
 
+PagePlace PointerOptionsPage::placement()
+{
+    return {PageTab::Performance, QRect(746, 185, 229, 366), "VeskPointSpeed"};
+}
+
 PointerOptionsPage::PointerOptionsPage(PageEvents &events, QWidget *parent)
     : QWidget(parent)
     , m_events(events)
 {
-    setObjectName(QLatin1String(EditorPage::objectNameOf(kSlot)));
+    setObjectName(QLatin1String(placement().objectName));
     setAttribute(Qt::WA_StyledBackground, true);
     setStyleSheet(QStringLiteral("#VeskPointSpeed{background-color: rgba(33,35,35,0.5)}"));
 

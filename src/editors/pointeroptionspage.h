@@ -30,13 +30,12 @@ class SkinSlider;
 class PointerOptionsPage : public QWidget, public EditorPage {
     Q_OBJECT
 public:
-    static constexpr EditorPage::Slot kSlot = EditorPage::Performance;
+    static PagePlace placement();
     enum Choice { Sync, Lift, Angle, Jitter, ChoiceCount };
 
     PointerOptionsPage(PageEvents &events, QWidget *parent = nullptr);
     ~PointerOptionsPage() override;
 
-    Slot slot() const override { return kSlot; }
     QWidget *widget() override { return this; }
     void show(ProfileData &profile, const PageContext &context) override;
     void gather(ProfileData &profile, MouseConfig &config) const override;

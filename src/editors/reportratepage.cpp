@@ -33,11 +33,16 @@ const int kTextSliceBorder = 8;
 
 } // namespace
 
+PagePlace ReportRatePage::placement()
+{
+    return {PageTab::Performance, QRect(746, 90, 229, 90), "VeskReportRate"};
+}
+
 ReportRatePage::ReportRatePage(PageEvents &events, QWidget *parent)
     : QWidget(parent)
     , m_events(events)
 {
-    setObjectName(QLatin1String(EditorPage::objectNameOf(kSlot)));
+    setObjectName(QLatin1String(placement().objectName));
     setAttribute(Qt::WA_StyledBackground, true);
     setStyleSheet(QStringLiteral("#VeskReportRate{background-color: rgba(33,35,35,0.5)}"));
 

@@ -26,12 +26,11 @@ class SkinButton;
 class ReportRatePage : public QWidget, public EditorPage {
     Q_OBJECT
 public:
-    static constexpr EditorPage::Slot kSlot = EditorPage::ReportRate;
+    static PagePlace placement();
 
     ReportRatePage(PageEvents &events, QWidget *parent = nullptr);
     ~ReportRatePage() override;
 
-    Slot slot() const override { return kSlot; }
     QWidget *widget() override { return this; }
     void show(ProfileData &profile, const PageContext &context) override;
     void gather(ProfileData &profile, MouseConfig &config) const override;

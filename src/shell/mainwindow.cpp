@@ -11,6 +11,7 @@
 #include "firmwarelaunch.h"
 #include "languagecontroller.h"
 #include "statusreporthandler.h"
+#include "pageeditcontroller.h"
 #include "pagehost.h"
 #include "pageregistry.h"
 #include "profilecontrols.h"
@@ -22,7 +23,6 @@
 
 #include "config/appconfig.h"
 #include "config/langconfig.h"
-#include "config/macroassignments.h"
 #include "config/productdescriptor.h"
 #include "config/profilefile.h"
 #include "config/profilelibraryeditor.h"
@@ -454,20 +454,7 @@ void MainWindow::connectPageEvents()
     connect(&events, &PageEvents::showMacroTab, this, [this] { selectTab(PageTab::Macro); });
     connect(&events, &PageEvents::oneClickWarning, this, &MainWindow::showOneClickWarning);
     connect(&events, &PageEvents::enableWindowButtons, this, &MainWindow::enableButtons);
-    connect(&events, &PageEvents::liftChanged, this, [this](int liftHigh) {
-        m_settings.editing().LiftHigh = uint8_t(liftHigh);
-        m_pages->showLift(liftHigh);
-    });
-    // A renamed macro: the buttons that name it follow, in the edited record
-    // and in the stored one with its files, so that neither an Apply nor a
-    // restart looks for the old file.
-    connect(&events, &PageEvents::macroRenamed, this, [this](const QString &oldName, const QString &newName) {
-        int renamed = 0;
-        m_settings.changeBoth([&](MouseConfig &config) { renamed = renameMacroAssignments(config, oldName, newName); });
-        if (renamed > 0 && !AppConfig::saveAll(m_settings.stored()))
-            qCDebug(lcUi, "profile files could not be written after a macro rename");
-        reshowPages();
-    });
+    new PageEditController(m_settings, *m_pages, [this] { reshowPages(); }, this);
 }
 
 void MainWindow::enterCurrentModel(bool selectFirstSpot)

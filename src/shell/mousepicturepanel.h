@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editors/pagetab.h"
+
 #include "scaledpicturecache.h"
 
 #include <QString>

@@ -12,23 +12,24 @@ PageHost::PageHost(QWidget *window)
 {
 }
 
-// The pages are the host's: a page that is a widget goes with the window
-// anyway, but a page object beside its widget would be lost.
-PageHost::~PageHost()
+PageHost::~PageHost() = default;
+
+void PageHost::add(const PagePlace &place, std::type_index type, Factory factory)
 {
-    for (size_t s = 0; s < m_pages.size(); ++s) {
-        EditorPage *page = m_pages[s];
-        if (!page)
-            continue;
-        if (!m_pageIsObject[s] || m_pageObjects[s])
-            delete page;
-    }
+    const int i = indexOf(type);
+    if (i >= 0)
+        m_entries[size_t(i)].factory = std::move(factory);
+    else
+        m_entries.push_back(Entry{place, type, std::move(factory)});
 }
 
-void PageHost::add(EditorPage::Slot slot, Factory factory)
+int PageHost::indexOf(std::type_index type) const
 {
-    if (slot >= 0 && slot < EditorPage::SlotCount)
-        m_factories[size_t(slot)] = std::move(factory);
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i].type == type)
+            return int(i);
+    }
+    return -1;
 }
 
 void PageHost::build(int buttonCount, PageTab firstTab)
@@ -36,115 +37,97 @@ void PageHost::build(int buttonCount, PageTab firstTab)
     m_buttonCount = buttonCount;
     m_tab = firstTab;
 
-    // The button page scrolls when the product has many buttons; the area is
-    // invisible around it.
-    m_buttonArea = new QScrollArea(m_window);
-    m_buttonArea->setObjectName(QStringLiteral("buttonArea"));
-    m_buttonArea->setWindowFlags(Qt::FramelessWindowHint);
-    m_buttonArea->setFrameShape(QFrame::NoFrame);
-    m_buttonArea->setStyleSheet(QStringLiteral("QScrollArea{background-color:transparent;margin:0px;border:0px}"));
-    m_buttonArea->viewport()->setStyleSheet(QStringLiteral("background-color:transparent;margin:0px;"));
-    m_buttonArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_buttonArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A page with more buttons than fit scrolls; the area is invisible
+    // around it.
+    m_scrollArea = new QScrollArea(m_window);
+    m_scrollArea->setObjectName(QStringLiteral("buttonArea"));
+    m_scrollArea->setWindowFlags(Qt::FramelessWindowHint);
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setStyleSheet(QStringLiteral("QScrollArea{background-color:transparent;margin:0px;border:0px}"));
+    m_scrollArea->viewport()->setStyleSheet(QStringLiteral("background-color:transparent;margin:0px;"));
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    for (int s = 0; s < EditorPage::SlotCount; ++s) {
-        const auto slot = EditorPage::Slot(s);
-        if (m_factories[size_t(s)] && EditorPage::tabOf(slot) == firstTab) {
-            ensureBuilt(slot);
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        Entry &entry = m_entries[i];
+        if (entry.place.tab == firstTab) {
+            ensureBuilt(int(i));
             continue;
         }
-        // The slot of a page not built (yet): transparent, named after the
-        // page it stands for.
+        // The place of a page not built yet: transparent, named after it.
         auto *placeholder = new QWidget;
-        placeholder->setObjectName(QLatin1String(EditorPage::objectNameOf(slot)));
+        placeholder->setObjectName(QLatin1String(entry.place.objectName));
         placeholder->setAttribute(Qt::WA_TranslucentBackground, true);
-        place(slot, placeholder);
+        put(entry, placeholder);
     }
+    layout();
 }
 
-void PageHost::place(EditorPage::Slot slot, QWidget *widget)
+void PageHost::put(Entry &entry, QWidget *widget)
 {
-    QWidget *old = m_widgets[size_t(slot)];
-    m_widgets[size_t(slot)] = widget;
-    if (slot == EditorPage::Buttons) {
+    QWidget *old = entry.widget;
+    entry.widget = widget;
+    if (entry.place.scrolls) {
         if (old)
-            m_buttonArea->takeWidget();
-        m_buttonArea->setWidget(widget);
+            m_scrollArea->takeWidget();
+        m_scrollArea->setWidget(widget);
     } else {
         widget->setParent(m_window);
     }
     if (old)
         old->deleteLater();
-    const QRect base = m_pages[size_t(slot)] ? m_pages[size_t(slot)]->baseGeometry() : EditorPage::baseGeometryOf(slot);
-    if (slot == EditorPage::Buttons)
-        widget->setFixedSize(UiScale::scaled(EditorPage::kButtonPageWidth),
-                             UiScale::scaled(EditorPage::buttonPageHeight(m_buttonCount)));
-    else
-        widget->setGeometry(UiScale::scaled(base));
-    const bool visible = EditorPage::tabOf(slot) == m_tab;
-    widget->setVisible(visible);
+    setGeometry(entry);
+    widget->setVisible(entry.place.tab == m_tab);
 }
 
-EditorPage *PageHost::ensureBuilt(EditorPage::Slot slot)
+void PageHost::setGeometry(const Entry &entry)
 {
-    if (EditorPage *page = m_pages[size_t(slot)])
-        return page;
-    const Factory &factory = m_factories[size_t(slot)];
-    if (!factory || !m_buttonArea)
-        return nullptr;
-    EditorPage *page = factory(*m_events, m_window);
-    m_pages[size_t(slot)] = page;
-    m_pageObjects[size_t(slot)] = dynamic_cast<QObject *>(page);
-    m_pageIsObject[size_t(slot)] = m_pageObjects[size_t(slot)] != nullptr;
-    place(slot, page->widget());
+    if (entry.place.scrolls) {
+        m_scrollArea->setGeometry(UiScale::scaled(entry.place.baseGeometry));
+        entry.widget->setFixedSize(UiScale::scaled(EditorPage::kButtonPageWidth),
+                                   UiScale::scaled(EditorPage::buttonPageHeight(m_buttonCount)));
+    } else {
+        entry.widget->setGeometry(UiScale::scaled(entry.place.baseGeometry));
+    }
+}
+
+ProfileData &PageHost::profileFor(const Entry &entry, MouseConfig &config) const
+{
+    return entry.place.editsLighting ? lightingProfile(config, m_context.modelName) : currentProfile(config);
+}
+
+EditorPage *PageHost::ensureBuilt(int index)
+{
+    Entry &entry = m_entries[size_t(index)];
+    if (entry.page || !entry.factory || !m_scrollArea)
+        return entry.page;
+    EditorPage *page = entry.factory(*m_events, m_window);
+    entry.page = page;
+    put(entry, page->widget());
     page->setScale(UiScale::factor());
     page->retranslate();
     if (m_config)
-        page->show(slot == EditorPage::Lighting ? lightingProfile(*m_config, m_context.modelName)
-                                                : currentProfile(*m_config),
-                   m_context);
+        page->show(profileFor(entry, *m_config), m_context);
     return page;
-}
-
-EditorPage *PageHost::page(EditorPage::Slot slot)
-{
-    if (slot < 0 || slot >= EditorPage::SlotCount)
-        return nullptr;
-    return ensureBuilt(slot);
-}
-
-QWidget *PageHost::slotWidget(EditorPage::Slot slot) const
-{
-    if (slot < 0 || slot >= EditorPage::SlotCount)
-        return nullptr;
-    return m_widgets[size_t(slot)];
 }
 
 template <class Call>
 void PageHost::forEachBuilt(Call call)
 {
-    for (EditorPage *page : m_pages) {
-        if (page)
-            call(*page);
+    for (Entry &entry : m_entries) {
+        if (entry.page)
+            call(*entry.page);
     }
 }
 
 void PageHost::layout()
 {
-    if (!m_buttonArea)
-        return;
-    m_buttonArea->setGeometry(UiScale::scaled(EditorPage::baseGeometryOf(EditorPage::Buttons)));
-    for (int s = 0; s < EditorPage::SlotCount; ++s) {
-        const auto slot = EditorPage::Slot(s);
-        QWidget *widget = m_widgets[size_t(s)];
-        EditorPage *page = m_pages[size_t(s)];
-        if (slot == EditorPage::Buttons)
-            widget->setFixedSize(UiScale::scaled(EditorPage::kButtonPageWidth),
-                                 UiScale::scaled(EditorPage::buttonPageHeight(m_buttonCount)));
-        else
-            widget->setGeometry(UiScale::scaled(page ? page->baseGeometry() : EditorPage::baseGeometryOf(slot)));
-        if (page)
-            page->setScale(UiScale::factor());
+    for (const Entry &entry : m_entries) {
+        if (!entry.widget)
+            continue;
+        setGeometry(entry);
+        if (entry.page)
+            entry.page->setScale(UiScale::factor());
     }
 }
 
@@ -156,16 +139,17 @@ void PageHost::retranslate()
 void PageHost::showForTab(PageTab tab)
 {
     m_tab = tab;
-    for (int s = 0; s < EditorPage::SlotCount; ++s) {
-        const auto slot = EditorPage::Slot(s);
-        const bool visible = EditorPage::tabOf(slot) == tab;
+    bool scrolling = false;
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        const bool visible = m_entries[i].place.tab == tab;
         if (visible)
-            ensureBuilt(slot);
-        if (QWidget *widget = m_widgets[size_t(s)])
+            ensureBuilt(int(i));
+        if (QWidget *widget = m_entries[i].widget)
             widget->setVisible(visible);
+        scrolling = scrolling || (visible && m_entries[i].place.scrolls);
     }
-    if (m_buttonArea)
-        m_buttonArea->setVisible(tab == PageTab::Customize);
+    if (m_scrollArea)
+        m_scrollArea->setVisible(scrolling);
 }
 
 void PageHost::refresh(MouseConfig &config, const PageContext &context)
@@ -173,21 +157,17 @@ void PageHost::refresh(MouseConfig &config, const PageContext &context)
     m_config = &config;
     m_context = context;
     m_context.config = &config;
-    ProfileData &lighting = lightingProfile(config, context.modelName);
-    ProfileData &current = currentProfile(config);
-    for (int s = 0; s < EditorPage::SlotCount; ++s) {
-        if (EditorPage *page = m_pages[size_t(s)])
-            page->show(s == EditorPage::Lighting ? lighting : current, m_context);
+    for (Entry &entry : m_entries) {
+        if (entry.page)
+            entry.page->show(profileFor(entry, config), m_context);
     }
 }
 
 void PageHost::gather(MouseConfig &config) const
 {
-    ProfileData &lighting = lightingProfile(config, m_context.modelName);
-    ProfileData &current = currentProfile(config);
-    for (int s = 0; s < EditorPage::SlotCount; ++s) {
-        if (EditorPage *page = m_pages[size_t(s)])
-            page->gather(s == EditorPage::Lighting ? lighting : current, config);
+    for (const Entry &entry : m_entries) {
+        if (entry.page)
+            entry.page->gather(profileFor(entry, config), config);
     }
 }
 
@@ -198,8 +178,8 @@ void PageHost::discardUnsavedEdits()
 
 bool PageHost::settleUnsavedEdits()
 {
-    for (EditorPage *page : m_pages) {
-        if (page && !page->settleUnsavedEdits())
+    for (const Entry &entry : m_entries) {
+        if (entry.page && !entry.page->settleUnsavedEdits())
             return false;
     }
     return true;
@@ -227,8 +207,11 @@ void PageHost::showLightMode(int mode)
 
 void PageHost::selectButton(int index, int group)
 {
-    if (EditorPage *page = ensureBuilt(EditorPage::Buttons))
-        page->selectButton(index, group);
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i].place.tab == PageTab::Customize)
+            ensureBuilt(int(i));
+    }
+    forEachBuilt([&](EditorPage &page) { page.selectButton(index, group); });
 }
 
 void PageHost::showView(bool frontView)

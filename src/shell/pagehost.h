@@ -3,11 +3,10 @@
 #include "editors/editorpage.h"
 #include "editors/pageevents.h"
 
-#include <QPointer>
-
-#include <array>
 #include <functional>
 #include <memory>
+#include <typeindex>
+#include <vector>
 
 class QScrollArea;
 class QWidget;
@@ -16,12 +15,15 @@ class QWidget;
 // them: show a profile, hand back what the user edited, follow what the mouse
 // changed by itself, scale and translate.
 //
-// A page is registered as a factory for its slot (see pageregistry.cpp).
-// A slot without a page holds a plain transparent widget of the page's size,
-// so that the window lays out and works the same with or without it. Pages
-// of the first tab are built at once; the others when their tab is first
-// shown (or a test asks for them), which keeps the start fast. A page that
-// is built later is shown the profile the others were shown last.
+// A page class is registered with one line, `host.add<Page>()` (see
+// pageregistry.cpp): the class states its place (`static PagePlace
+// placement()`) and takes (PageEvents &, QWidget *parent) in its constructor.
+// Until a page is built its place holds a plain transparent widget of the
+// page's size and object name, so that the window lays out and works the
+// same either way. Pages of the first tab are built at once; the others when
+// their tab is first shown (or a test asks for them), which keeps the start
+// fast. A page that is built later is shown the profile the others were
+// shown last. A page is a widget: it goes with the window.
 class PageHost {
 public:
     using Factory = std::function<EditorPage *(PageEvents &events, QWidget *parent)>;
@@ -31,16 +33,18 @@ public:
 
     PageEvents &events() { return *m_events; }
 
-    // Registers the page of a slot; the last registration of a slot wins.
-    void add(EditorPage::Slot slot, Factory factory);
+    // Registers a page class; a later registration of the same class
+    // replaces the earlier one. Pages are built, shown and asked in the
+    // order of their registration.
     template <class Page>
     void add()
     {
-        add(Page::kSlot, [](PageEvents &events, QWidget *parent) -> EditorPage * { return new Page(events, parent); });
+        add(Page::placement(), typeid(Page),
+            [](PageEvents &events, QWidget *parent) -> EditorPage * { return new Page(events, parent); });
     }
 
-    // Creates the slots (placeholders and the scroll area of the button
-    // page) and the pages of `firstTab`. `buttonCount` sizes the button page.
+    // Creates the places (placeholders and the scroll area of a scrolling
+    // page) and the pages of `firstTab`. `buttonCount` sizes a scrolling page.
     void build(int buttonCount, PageTab firstTab);
     // Base geometry at the process-wide scale factor.
     void layout();
@@ -49,8 +53,8 @@ public:
     // Shows the pages of `tab`, hides the others; builds them first if needed.
     void showForTab(PageTab tab);
 
-    // Fills every built page: the lighting page with the lighting profile,
-    // the others with the current profile of `config`.
+    // Fills every built page: a page that edits the lighting profile with
+    // that, the others with the current profile of `config`.
     void refresh(MouseConfig &config, const PageContext &context);
     // Apply: the pages' values into the current (and lighting) profile.
     // Every built page settles the edits it holds outside the record
@@ -60,7 +64,9 @@ public:
     void discardUnsavedEdits();
     void gather(MouseConfig &config) const;
 
-    // What the mouse changed, the hot spot chosen, the view shown.
+    // What the mouse changed, the hot spot chosen, the view shown. A hot
+    // spot chooses a button of the Customize tab, whose pages are built for
+    // it.
     void showDpiStage(int stage);
     void showRate(int rateCode);
     void showLift(int liftHigh);
@@ -68,29 +74,45 @@ public:
     void selectButton(int index, int group);
     void showView(bool frontView);
 
-    // The page of `slot`, built now if it was registered and not built yet;
-    // null when no page is registered for it.
-    EditorPage *page(EditorPage::Slot slot);
-    // What stands in `slot`: the page or its placeholder.
-    QWidget *slotWidget(EditorPage::Slot slot) const;
-    QScrollArea *buttonArea() const { return m_buttonArea; }
+    // The page of class `Page`, built now if it was registered and not built
+    // yet; null when it is not registered.
+    template <class Page>
+    Page *page()
+    {
+        const int i = indexOf(typeid(Page));
+        return i < 0 ? nullptr : dynamic_cast<Page *>(ensureBuilt(i));
+    }
+    // What stands in the place of `Page`: the page or its placeholder.
+    template <class Page>
+    QWidget *placeOf() const
+    {
+        const int i = indexOf(typeid(Page));
+        return i < 0 ? nullptr : m_entries[size_t(i)].widget;
+    }
+    QScrollArea *buttonArea() const { return m_scrollArea; }
 
 private:
-    EditorPage *ensureBuilt(EditorPage::Slot slot);
-    void place(EditorPage::Slot slot, QWidget *widget);
+    struct Entry {
+        PagePlace place;
+        std::type_index type;
+        Factory factory;
+        EditorPage *page = nullptr;
+        QWidget *widget = nullptr;   // the page's widget or its placeholder
+    };
+
+    void add(const PagePlace &place, std::type_index type, Factory factory);
+    int indexOf(std::type_index type) const;
+    EditorPage *ensureBuilt(int index);
+    void put(Entry &entry, QWidget *widget);
+    void setGeometry(const Entry &entry);
+    ProfileData &profileFor(const Entry &entry, MouseConfig &config) const;
     template <class Call>
     void forEachBuilt(Call call);
 
     QWidget *m_window;
     std::unique_ptr<PageEvents> m_events;
-    std::array<Factory, EditorPage::SlotCount> m_factories;
-    std::array<EditorPage *, EditorPage::SlotCount> m_pages{};
-    // For a page that is a QObject: null once Qt has deleted it with its
-    // parent, so that the host never deletes it twice.
-    std::array<QPointer<QObject>, EditorPage::SlotCount> m_pageObjects{};
-    std::array<bool, EditorPage::SlotCount> m_pageIsObject{};
-    std::array<QWidget *, EditorPage::SlotCount> m_widgets{};
-    QScrollArea *m_buttonArea = nullptr;
+    std::vector<Entry> m_entries;
+    QScrollArea *m_scrollArea = nullptr;
     int m_buttonCount = 0;
     PageTab m_tab = PageTab::Lighting;
 

@@ -54,7 +54,7 @@ private slots:
         }
         MainWindow &w = f.open();
         QTRY_VERIFY(f.mouse->readCount() > 0);
-        auto *page = dynamic_cast<ButtonPage *>(w.pages().page(EditorPage::Buttons));
+        auto *page = w.pages().page<ButtonPage>();
         QVERIFY(page);
 
         // Descriptor buttons 1..3 sit in key slots 1..3.
@@ -103,7 +103,7 @@ private slots:
         f.mouse->plug(SimLink::Receiver);
         MainWindow &w = f.open();
         QTRY_VERIFY(f.mouse->readCount() > 0);
-        auto *page = dynamic_cast<ButtonPage *>(w.pages().page(EditorPage::Buttons));
+        auto *page = w.pages().page<ButtonPage>();
         QVERIFY(page);
         const int before = f.editing().profileIndex();
         const MouseConfig configBefore = f.editing();

@@ -32,7 +32,7 @@ struct DpiFixture : WindowFixture {
         MainWindow &w = open();
         w.apply();
         w.selectTab(PageTab::Performance);
-        page = dynamic_cast<DpiPage *>(w.pages().page(EditorPage::Dpi));
+        page = w.pages().page<DpiPage>();
         return w;
     }
     void clickBox(SkinCheckBox *box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2)); }

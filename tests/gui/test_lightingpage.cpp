@@ -45,7 +45,7 @@ namespace {
 
 LightingPage *lightingPage(MainWindow &w)
 {
-    return dynamic_cast<LightingPage *>(w.pages().page(EditorPage::Lighting));
+    return w.pages().page<LightingPage>();
 }
 
 QAction *effectAction(LightingPage *page, int code)

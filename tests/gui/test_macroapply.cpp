@@ -37,7 +37,7 @@ struct MacroWindow : WindowFixture {
         mouse->plug(SimLink::Receiver);
         open();
     }
-    MacroPage *page() const { return dynamic_cast<MacroPage *>(window->pages().page(EditorPage::Macros)); }
+    MacroPage *page() const { return window->pages().page<MacroPage>(); }
 };
 
 } // namespace
@@ -136,10 +136,10 @@ void TestMacroApply::unsavedRowsAreSettledBeforeApplyAndClose()
     BoxWatcher boxes;
     boxes.onBox = [&answer](SkinMessageBox *box) {
         QCOMPARE(box->kind(), int(SkinMessageBox::SaveQuestion));
-        QToolButton *button = answer == QLatin1String("cancel") ? box->cancelButton()
+        QToolButton *choice = answer == QLatin1String("cancel") ? box->cancelButton()
                               : answer == QLatin1String("save") ? box->saveButton()
                                                                 : box->discardButton();
-        button->click();
+        choice->click();
     };
 
     answer = QStringLiteral("cancel");

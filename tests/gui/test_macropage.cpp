@@ -97,9 +97,9 @@ struct PageFixture {
     Rows saved(const QString &name) const
     {
         MacroOptions options;
-        std::vector<KeyInfo> events;
-        readMacroFile(name, options, events);
-        return rowsOf(events);
+        std::vector<KeyInfo> stored;
+        readMacroFile(name, options, stored);
+        return rowsOf(stored);
     }
 
     TestEnvironment env;

@@ -9,6 +9,12 @@
 #include "config/paths.h"
 #include "platform/firmwareupdater.h"
 #include "shell/languagecontroller.h"
+#include "editors/buttonpage.h"
+#include "editors/dpipage.h"
+#include "editors/lightingpage.h"
+#include "editors/macropage.h"
+#include "editors/pointeroptionspage.h"
+#include "editors/reportratepage.h"
 #include "shell/pagehost.h"
 #include "shell/scaledpicturecache.h"
 #include "shell/traycontroller.h"
@@ -334,13 +340,13 @@ void TestMainWindow::tabs()
         QCOMPARE(c.tabs[size_t(i)]->state(), i == expected ? 1 : 0);
 
     PageHost &p = w.pages();
-    QCOMPARE(p.slotWidget(EditorPage::Lighting)->isVisible(), expected == 0);
+    QCOMPARE(p.placeOf<LightingPage>()->isVisible(), expected == 0);
     QCOMPARE(p.buttonArea()->isVisible(), expected == 1);
-    QCOMPARE(p.slotWidget(EditorPage::Buttons)->isVisible(), expected == 1);
-    QCOMPARE(p.slotWidget(EditorPage::Dpi)->isVisible(), expected == 2);
-    QCOMPARE(p.slotWidget(EditorPage::Performance)->isVisible(), expected == 2);
-    QCOMPARE(p.slotWidget(EditorPage::ReportRate)->isVisible(), expected == 2);
-    QCOMPARE(p.slotWidget(EditorPage::Macros)->isVisible(), expected == 3);
+    QCOMPARE(p.placeOf<ButtonPage>()->isVisible(), expected == 1);
+    QCOMPARE(p.placeOf<DpiPage>()->isVisible(), expected == 2);
+    QCOMPARE(p.placeOf<PointerOptionsPage>()->isVisible(), expected == 2);
+    QCOMPARE(p.placeOf<ReportRatePage>()->isVisible(), expected == 2);
+    QCOMPARE(p.placeOf<MacroPage>()->isVisible(), expected == 3);
     QCOMPARE(c.frontPicture->isVisible(), expected <= 1);
     QCOMPARE(c.modelLabel->isVisible(), expected <= 1);
     QVERIFY(!c.sidePicture->isVisible());
@@ -349,7 +355,7 @@ void TestMainWindow::tabs()
     // tab stays closed to a product without lighting however it is asked for.
     emit p.events().showMacroTab();
     QCOMPARE(w.currentTab(), PageTab::Macro);
-    QVERIFY(p.slotWidget(EditorPage::Macros)->isVisible());
+    QVERIFY(p.placeOf<MacroPage>()->isVisible());
     w.selectTab(PageTab::Lighting);
     QCOMPARE(w.currentTab(), ledDisable ? PageTab::Customize : PageTab::Lighting);
 }
@@ -494,22 +500,33 @@ void TestMainWindow::uploadFailures()
     QVERIFY(w.isVisible());
 }
 
+namespace {
+
+// A page of the Customize tab that records what it is asked to select.
+struct RecordingPage : QWidget, EditorPage {
+    RecordingPage(PageEvents &, QWidget *parent) : QWidget(parent) {}
+    static PagePlace placement() { return {PageTab::Customize, QRect(0, 0, 10, 10), "RecordingPage"}; }
+    static QList<QPair<int, int>> &chosen()
+    {
+        static QList<QPair<int, int>> list;
+        return list;
+    }
+    QWidget *widget() override { return this; }
+    void show(ProfileData &, const PageContext &) override {}
+    void selectButton(int index, int group) override { chosen().append({index, group}); }
+};
+
+} // namespace
+
 void TestMainWindow::hotSpots()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    QList<QPair<int, int>> chosen;
-    // A button page that records what it is asked to select.
-    struct RecordingPage : QWidget, EditorPage {
-        explicit RecordingPage(QList<QPair<int, int>> &chosen) : chosen(chosen) {}
-        Slot slot() const override { return Buttons; }
-        QWidget *widget() override { return this; }
-        void show(ProfileData &, const PageContext &) override {}
-        void selectButton(int index, int group) override { chosen.append({index, group}); }
-        QList<QPair<int, int>> &chosen;
-    };
-    w.pages().add(EditorPage::Buttons, [&](PageEvents &, QWidget *) { return new RecordingPage(chosen); });
+    // Adding a page is its class and one line.
+    RecordingPage::chosen().clear();
+    w.pages().add<RecordingPage>();
+    const QList<QPair<int, int>> &chosen = RecordingPage::chosen();
     const WindowControls &c = w.controls();
     auto selectedOnly = [&](SkinButton *selected) {
         for (int g = 0; g < WindowControls::SpotGroupCount; ++g) {

@@ -322,9 +322,9 @@ void TestOneOwner::switchFromOutsideDropsEdits()
     const int next = (left + 1) % kProfileCount;
 
     // The report rate and a DPI stage changed on their pages, not applied.
-    w.selectTab(WindowControls::TabDpi);
-    auto *ratePage = dynamic_cast<ReportRatePage *>(w.pages().page(EditorPage::ReportRate));
-    auto *dpiPage = dynamic_cast<DpiPage *>(w.pages().page(EditorPage::Dpi));
+    w.selectTab(PageTab::Performance);
+    auto *ratePage = w.pages().page<ReportRatePage>();
+    auto *dpiPage = w.pages().page<DpiPage>();
     QVERIFY(ratePage && dpiPage);
     const int rateBefore = before.profiles[size_t(left)].pollrate;
     const int rate = rateBefore == 1 ? 2 : 1;

@@ -18,27 +18,27 @@
 namespace {
 
 // A page with one slider (0..100) for the scroll speed; what it was shown and
-// what it holds outside the record are kept for the test.
-template <EditorPage::Slot kPageSlot>
-class ProbePage : public EditorPage {
+// what it holds outside the record are kept for the test. Each kind is a page
+// of its own, added to the host with one line like the window's pages.
+template <PageTab kTab, bool kLighting>
+class ProbePage : public QWidget, public EditorPage {
 public:
-    static constexpr EditorPage::Slot kSlot = kPageSlot;
     static int built;
+    static PagePlace placement() { return {kTab, QRect(10, 10, 100, 50), kLighting ? "LightingProbe" : "RateProbe", false, kLighting}; }
 
     ProbePage(PageEvents &, QWidget *parent)
-        : m_widget(new QWidget(parent))
-        , m_slider(new QSlider(m_widget))
+        : QWidget(parent)
+        , m_slider(new QSlider(this))
     {
         ++built;
         m_slider->setRange(0, 100);
-        QObject::connect(m_slider, &QSlider::valueChanged, m_widget, [this](int value) {
+        QObject::connect(m_slider, &QSlider::valueChanged, this, [this](int value) {
             if (m_profile)
                 m_profile->scrollspeed = uint8_t(value);
         });
     }
 
-    Slot slot() const override { return kSlot; }
-    QWidget *widget() override { return m_widget; }
+    QWidget *widget() override { return this; }
     void show(ProfileData &profile, const PageContext &context) override
     {
         m_profile = &profile;
@@ -55,16 +55,15 @@ public:
     uint8_t pending = 0;
 
 private:
-    QWidget *m_widget;
     QSlider *m_slider;
     ProfileData *m_profile = nullptr;
 };
 
-template <EditorPage::Slot kPageSlot>
-int ProbePage<kPageSlot>::built = 0;
+template <PageTab kTab, bool kLighting>
+int ProbePage<kTab, kLighting>::built = 0;
 
-using LightingProbe = ProbePage<EditorPage::Lighting>;
-using RateProbe = ProbePage<EditorPage::ReportRate>;
+using LightingProbe = ProbePage<PageTab::Lighting, true>;
+using RateProbe = ProbePage<PageTab::Performance, false>;
 
 PageContext contextFor(const QString &model)
 {
@@ -118,13 +117,13 @@ void TestPageHost::pagesAreHandedTheirProfileOnEveryShow()
     host.build(5, PageTab::Lighting);
     QCOMPARE(LightingProbe::built, 1);
     QCOMPARE(RateProbe::built, 0);   // off the first tab: not built yet
-    QCOMPARE(host.slotWidget(EditorPage::ReportRate)->objectName(),
-             QLatin1String(EditorPage::objectNameOf(EditorPage::ReportRate)));
+    QCOMPARE(host.placeOf<RateProbe>()->objectName(), QStringLiteral("RateProbe"));
+    QCOMPARE(host.placeOf<RateProbe>()->geometry(), QRect(10, 10, 100, 50));
 
     MouseConfig config;
     config.ProfileID = 2;
     host.refresh(config, contextFor(QStringLiteral("KV52")));
-    auto *lighting = dynamic_cast<LightingProbe *>(host.page(EditorPage::Lighting));
+    auto *lighting = host.page<LightingProbe>();
     QVERIFY(lighting);
     // The "KV52" keeps its lighting in profile 0.
     QCOMPARE(lighting->shown.back(), &config.profiles[0]);
@@ -132,7 +131,7 @@ void TestPageHost::pagesAreHandedTheirProfileOnEveryShow()
     // Built when its tab is first shown, and shown the last profile then.
     host.showForTab(PageTab::Performance);
     QCOMPARE(RateProbe::built, 1);
-    auto *rate = dynamic_cast<RateProbe *>(host.page(EditorPage::ReportRate));
+    auto *rate = host.page<RateProbe>();
     QVERIFY(rate);
     QCOMPARE(rate->shown.size(), size_t(1));
     QCOMPARE(rate->shown.back(), &config.profiles[2]);
@@ -160,8 +159,8 @@ void TestPageHost::gatherFillsTheBlocksThePagesEdit()
     MouseConfig config;
     config.ProfileID = 3;
     host.refresh(config, contextFor(QStringLiteral("KV52")));
-    static_cast<LightingProbe *>(host.page(EditorPage::Lighting))->pending = 11;
-    static_cast<RateProbe *>(host.page(EditorPage::ReportRate))->pending = 22;
+    host.page<LightingProbe>()->pending = 11;
+    host.page<RateProbe>()->pending = 22;
     host.gather(config);
     QCOMPARE(int(config.profiles[0].acee), 11);
     QCOMPARE(int(config.profiles[3].acee), 22);
@@ -179,7 +178,7 @@ void TestPageHost::fillingClampsButNeverWrites()
     config.ProfileID = 1;
     config.profiles[1].scrollspeed = 250;
     host.refresh(config, contextFor(QString()));
-    auto *rate = static_cast<RateProbe *>(host.page(EditorPage::ReportRate));
+    auto *rate = host.page<RateProbe>();
     QCOMPARE(rate->slider()->value(), 100);        // shown clamped
     QCOMPARE(int(config.profiles[1].scrollspeed), 250);   // kept
     host.refresh(config, contextFor(QString()));

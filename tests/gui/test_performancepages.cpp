@@ -46,8 +46,8 @@ struct Pages {
 Pages performancePages(MainWindow &w)
 {
     w.selectTab(PageTab::Performance);
-    return {dynamic_cast<PointerOptionsPage *>(w.pages().page(EditorPage::Performance)),
-            dynamic_cast<ReportRatePage *>(w.pages().page(EditorPage::ReportRate))};
+    return {w.pages().page<PointerOptionsPage>(),
+            w.pages().page<ReportRatePage>()};
 }
 
 QAction *rateAction(ReportRatePage *page, int code)
@@ -233,7 +233,7 @@ void TestPerformancePages::rowsFit()
     UiScale::setLevel(level);
     w.pages().layout();
     Pages p = performancePages(w);
-    LightingPage *lighting = dynamic_cast<LightingPage *>(w.pages().page(EditorPage::Lighting));
+    LightingPage *lighting = w.pages().page<LightingPage>();
     for (QWidget *page : {static_cast<QWidget *>(p.pointer), static_cast<QWidget *>(p.rate),
                           static_cast<QWidget *>(lighting)}) {
         QList<QRect> taken;

@@ -95,9 +95,9 @@ struct ProfileFixture : WindowFixture {
         window->profiles().setFileChooser([path](ProfileControls::FileDialog) { return path; });
     }
     template <class Page>
-    Page *page(EditorPage::Slot slot)
+    Page *page()
     {
-        return dynamic_cast<Page *>(window->pages().page(slot));
+        return window->pages().page<Page>();
     }
     // What the mouse holds, block by block.
     std::vector<std::vector<uint8_t>> mouseBlocks() const
@@ -126,12 +126,12 @@ int editEveryPage(ProfileFixture &f, const MouseConfig &record)
     ProfileData factory;
     makeDefaultProfile(factory);
 
-    auto *pointer = f.page<PointerOptionsPage>(EditorPage::Performance);
+    auto *pointer = f.page<PointerOptionsPage>();
     pointer->responseSlider()->setValue(kEditedDebounce);
     (record.AngleValue ? pointer->offBox(PointerOptionsPage::Angle) : pointer->onBox(PointerOptionsPage::Angle))->click();
 
     int rate = 0;
-    for (QAction *action : f.page<ReportRatePage>(EditorPage::ReportRate)->rateMenu()->actions()) {
+    for (QAction *action : f.page<ReportRatePage>()->rateMenu()->actions()) {
         rate = action->data().toInt();
         if (rate != profile.pollrate && rate != factory.pollrate) {
             action->trigger();
@@ -139,17 +139,17 @@ int editEveryPage(ProfileFixture &f, const MouseConfig &record)
         }
     }
 
-    DpiStageRow *row = f.page<DpiPage>(EditorPage::Dpi)->row(0);
+    DpiStageRow *row = f.page<DpiPage>()->row(0);
     row->setLink(1);
     row->slider()->linkedSlider()->setValue(kEditedDpiCode);
 
-    f.page<LightingPage>(EditorPage::Lighting)->moveOffBox()->click();
+    f.page<LightingPage>()->moveOffBox()->click();
 
-    auto *buttons = f.page<ButtonPage>(EditorPage::Buttons);
+    auto *buttons = f.page<ButtonPage>();
     buttons->setSelection(ButtonPage::FirstRow, 3);
     buttons->menus().action(profile.buttons[3].Fun == Fun::DpiUp ? Fun::DpiDown : Fun::DpiUp)->trigger();
 
-    auto *macros = f.page<MacroPage>(EditorPage::Macros);
+    auto *macros = f.page<MacroPage>();
     macros->onClicked(macros->button(MacroPage::InsertDelay));
     return rate;
 }
@@ -453,7 +453,7 @@ void TestProfileControls::saveThenLoad()
     f.editing().Debounce = 7;
     // An edit on the DPI page, not applied yet, is saved too.
     w.selectTab(PageTab::Performance);
-    auto *page = dynamic_cast<DpiPage *>(w.pages().page(EditorPage::Dpi));
+    auto *page = w.pages().page<DpiPage>();
     QVERIFY(page);
     page->row(0)->setLink(1);
     page->row(0)->slider()->linkedSlider()->setValue(33);
@@ -603,9 +603,9 @@ void TestProfileControls::replacedRecordTakesThePagesAlong()
     const QString prof = f.env->root() + QStringLiteral("/Imported.prof");
     QVERIFY(writeProfileGroup(0, profileWithStage(50), prof));
     QVERIFY(writeFileProductName(kProduct, prof));
-    for (int tab = 0; tab < WindowControls::TabCount; ++tab)
-        w.selectTab(tab);
-    auto *macros = f.page<MacroPage>(EditorPage::Macros);
+    for (int tab = 0; tab < kPageTabCount; ++tab)
+        w.selectTab(PageTab(tab));
+    auto *macros = f.page<MacroPage>();
     macros->onClicked(macros->button(MacroPage::New));
     macros->onClicked(macros->button(MacroPage::InsertDelay));
     macros->onClicked(macros->button(MacroPage::Save));
@@ -641,12 +641,12 @@ void TestProfileControls::replacedRecordTakesThePagesAlong()
     MouseConfig seen = replaced;
     w.gatherPages(seen);
     QVERIFY(seen == replaced);
-    auto *pointer = f.page<PointerOptionsPage>(EditorPage::Performance);
+    auto *pointer = f.page<PointerOptionsPage>();
     QCOMPARE(pointer->responseSlider()->value(), int(replaced.Debounce));
     QCOMPARE(pointer->onBox(PointerOptionsPage::Angle)->isChecked(), replaced.AngleValue != 0);
-    QCOMPARE(f.page<ReportRatePage>(EditorPage::ReportRate)->rateButton()->text(),
+    QCOMPARE(f.page<ReportRatePage>()->rateButton()->text(),
              reportRateText(currentProfile(replaced).pollrate));
-    QCOMPARE(f.page<DpiPage>(EditorPage::Dpi)->row(0)->xCode(), currentProfile(replaced).dpiLevels[0].x);
+    QCOMPARE(f.page<DpiPage>()->row(0)->xCode(), currentProfile(replaced).dpiLevels[0].x);
     QCOMPARE(macros->hasUnsavedRows(), way != Replacement::Cancel);
 
     const ProfileData &edited = replaced.profiles[size_t(left)];

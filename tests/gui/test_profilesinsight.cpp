@@ -12,6 +12,7 @@
 #include "config/profilelibrary.h"
 #include "shell/appprofileservice.h"
 #include "shell/appprofilesdialog.h"
+#include "editors/dpipage.h"
 #include "shell/pagehost.h"
 #include "shell/profilecontrols.h"
 #include "shell/traycontroller.h"
@@ -81,7 +82,7 @@ void TestProfilesInSight::controlsStandApart()
         const QRect box = controls.at(i)->geometry();
         QVERIFY2(!box.isEmpty(), qPrintable(controls.at(i)->objectName()));
         QVERIFY(w.rect().contains(box));
-        QVERIFY2(box.right() < w.pages().slotWidget(EditorPage::Dpi)->geometry().left(),
+        QVERIFY2(box.right() < w.pages().placeOf<DpiPage>()->geometry().left(),
                  qPrintable(controls.at(i)->objectName()));
         for (QWidget *other : others)
             QVERIFY2(!box.intersects(other->geometry()),

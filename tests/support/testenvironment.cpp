@@ -47,10 +47,10 @@ TestEnvironment::TestEnvironment(Installation installation)
     qputenv("MOUSECFG_HOME", QFile::encodeName(homeDir()));
 
     if (installation == CopyInstallation) {
-        const QString installation = qEnvironmentVariable("MOUSECFG_TEST_INSTALLATION");
-        if (!QFile::copy(installation + QStringLiteral("/DefaultProfile.bin"), dataDir() + QStringLiteral("/DefaultProfile.bin")))
-            qFatal("the build's installation data is missing in '%s'", qPrintable(installation));
-        mirrorTree(installation + QStringLiteral("/Configs"), dataDir() + QStringLiteral("/Configs"));
+        const QString built = qEnvironmentVariable("MOUSECFG_TEST_INSTALLATION");
+        if (!QFile::copy(built + QStringLiteral("/DefaultProfile.bin"), dataDir() + QStringLiteral("/DefaultProfile.bin")))
+            qFatal("the build's installation data is missing in '%s'", qPrintable(built));
+        mirrorTree(built + QStringLiteral("/Configs"), dataDir() + QStringLiteral("/Configs"));
         // The build's skin and translations, in folders of this test's own:
         // a test that writes there (a broken catalogue, a missing picture)
         // must never reach the build's output, which the package ships. The

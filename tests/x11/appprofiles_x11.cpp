@@ -115,10 +115,10 @@ struct Fixture : WindowFixture {
     }
     int selects() const { return int(writtenCommands(trace).count(kSelectProfile)); }
     AppProfileService &service() { return *window->appProfiles(); }
-    // The watcher has seen `window` focused and the wait has run out.
-    void settledOn(xcb_window_t window)
+    // The watcher has seen `focused` focused and the wait has run out.
+    void settledOn(xcb_window_t focused)
     {
-        QTRY_COMPARE(service().watcher().active().window, quint32(window));
+        QTRY_COMPARE(service().watcher().active().window, quint32(focused));
         QTRY_VERIFY(!service().switcher().settling());
     }
 };

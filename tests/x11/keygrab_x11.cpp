@@ -132,7 +132,8 @@ static int typingWindow(int argc, char **argv)
     });
     window.show();
     edit->setFocus();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        std::fprintf(stderr, "the window was not exposed\n");
     std::printf("window %llu\n", static_cast<unsigned long long>(window.winId()));
     std::fflush(stdout);
     return app.exec();

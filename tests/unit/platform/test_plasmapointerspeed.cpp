@@ -29,8 +29,8 @@ class StandInDevice : public QObject {
     Q_PROPERTY(bool touchpad READ touchpad)
     Q_PROPERTY(double pointerAcceleration READ pointerAcceleration WRITE setPointerAcceleration)
 public:
-    StandInDevice(const QString &name, bool pointer, bool touchpad, double acceleration)
-        : acceleration(acceleration), m_name(name), m_pointer(pointer), m_touchpad(touchpad)
+    StandInDevice(const QString &name, bool pointer, bool touchpad, double initialAcceleration)
+        : acceleration(initialAcceleration), m_name(name), m_pointer(pointer), m_touchpad(touchpad)
     {
     }
     QString name() const { return m_name; }
