@@ -3,6 +3,7 @@
 #include "device/report.h"
 
 #include <QJsonArray>
+#include <QThread>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -170,11 +171,13 @@ int VirtualMouse::write(HidHandle handle, const unsigned char *data, size_t leng
         // refuses any other.
         if (data[0] != kReportId)
             return -1;
-        if (m_faults.take(SimFault::WriteFail))
-            return -1;
-
         SimFirmware::Report report{};
         std::memcpy(report.data(), data, std::min(length, report.size()));
+        if (m_faults.take(SimFault::WriteFail)) {
+            noteWriteLocked(report, false);
+            return -1;
+        }
+
         SimLink which = SimLink::Receiver;
         for (SimLink l : kLinks) {
             if (link(l).node == h->node)
@@ -185,6 +188,7 @@ int VirtualMouse::write(HidHandle handle, const unsigned char *data, size_t leng
             m_pressAtQuery.reset();
         }
         const SimFirmware::Answer answer = m_firmware.receive(report, which == SimLink::Receiver);
+        noteWriteLocked(report, !answer.refused);
         if (answer.refused)
             return -1;
         ++m_writes;
@@ -199,6 +203,13 @@ int VirtualMouse::write(HidHandle handle, const unsigned char *data, size_t leng
     if (!gone.empty())
         emit deviceUnplugged(QString::fromStdString(gone));
     return int(length);
+}
+
+void VirtualMouse::noteWriteLocked(const SimFirmware::Report &report, bool accepted)
+{
+    if (m_writeLog.size() == kKeptWrites)
+        m_writeLog.pop_front();
+    m_writeLog.push_back({report, accepted, QThread::currentThread()});
 }
 
 void VirtualMouse::sendReplyLocked(SimNode &node, const SimFirmware::Answer &answer)
@@ -446,6 +457,12 @@ int VirtualMouse::writeCount() const
     return m_writes;
 }
 
+std::vector<VirtualMouse::Write> VirtualMouse::writes() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return std::vector<Write>(m_writeLog.begin(), m_writeLog.end());
+}
+
 int VirtualMouse::readCount() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -474,6 +491,7 @@ void VirtualMouse::resetCounters()
     std::lock_guard<std::mutex> lock(m_mutex);
     m_writes = 0;
     m_reads = 0;
+    m_writeLog.clear();
 }
 
 QJsonObject VirtualMouse::dump() const

@@ -13,11 +13,13 @@
 #include <QString>
 
 #include <condition_variable>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <unordered_map>
 
+class QThread;
 class SimControlServer;
 
 // The virtual mouse: a receiver and a cable link, each a hidraw-like node,
@@ -112,6 +114,18 @@ public:
     QJsonObject firmwareState() const;
     bool restoreFirmwareState(const QJsonObject &state);
     int writeCount() const;  // reports accepted
+    // A report a program wrote to a link, whether the mouse took it (a
+    // failed write fault or a refusal did not), and the thread that wrote
+    // it: the order on the wire, and which thread the calls came from.
+    struct Write {
+        SimFirmware::Report report{};
+        bool accepted = false;
+        QThread *thread = nullptr;
+    };
+    // The writes since the counters were last reset, oldest first; only the
+    // last kKeptWrites are kept, so that a long simulated session stays small.
+    static constexpr size_t kKeptWrites = 4096;
+    std::vector<Write> writes() const;
     int readCount() const;   // reads that returned a report
     // Reads blocked now, waiting for a report (or for their timeout).
     int waitingReads() const;
@@ -139,6 +153,7 @@ private:
     const Link &link(SimLink which) const { return m_links[which == SimLink::Cable ? 1 : 0]; }
     // Under the lock: the path of the node to announce as gone, or empty.
     std::string unplugLocked(SimLink which);
+    void noteWriteLocked(const SimFirmware::Report &report, bool accepted);
     void sendReplyLocked(SimNode &node, const SimFirmware::Answer &answer);
     void sendUnsolicitedLocked(const SimFirmware::Report &report);
     std::shared_ptr<SimHandle> findLocked(HidHandle handle) const;
@@ -155,6 +170,7 @@ private:
     int m_latencyMs = 0;
     int m_motionRate = 0;
     int m_writes = 0;
+    std::deque<Write> m_writeLog;
     int m_reads = 0;
     int m_waitingReads = 0;
     int m_enumerations = 0;

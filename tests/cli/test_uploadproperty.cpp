@@ -13,15 +13,10 @@
 #include "config/macrofile.h"
 #include "config/paths.h"
 #include "device/commandset.h"
-#include "device/mouselink.h"
-#include "device/discovery.h"
-#include "device/mouselist.h"
 #include "device/uploadplan.h"
 #include "device/uploadworker.h"
+#include "openedmouse.h"
 #include "sim/simfirmware.h"
-#include "sim/virtualmouse.h"
-
-#include "testenvironment.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -73,34 +68,23 @@ private:
     void randomEdit(QRandomGenerator &random);
     void setter(const QStringList &arguments, int profile);
 
-    std::unique_ptr<TestEnvironment> m_env;
-    std::unique_ptr<VirtualMouse> m_mouse;
+    std::unique_ptr<OpenedMouse> m_device;
     MouseConfig m_live;
     MouseConfig m_saved;
     SentTables m_tables;
-    MouseLink m_link;
 };
 
 void TestUploadProperty::init()
 {
-    m_env = std::make_unique<TestEnvironment>();
-    m_mouse = std::make_unique<VirtualMouse>();
-    m_mouse->plug(SimLink::Receiver);
-    setHidBackend(m_mouse.get());
-    LoadMouseList();
-    QCOMPARE(EnumerateMice(), 0);
-    m_link.openByName(AppConfig::currentProductName());
-    QVERIFY(m_link.commandHandle() != nullptr);
+    m_device = std::make_unique<OpenedMouse>();
+    QVERIFY(m_device->open());
     AppConfig::loadAll(m_live);
     m_saved = m_live;
 }
 
 void TestUploadProperty::cleanup()
 {
-    m_link.close();
-    setHidBackend(nullptr);
-    m_mouse.reset();
-    m_env.reset();
+    m_device.reset();
 }
 
 void TestUploadProperty::setter(const QStringList &arguments, int profile)
@@ -170,19 +154,19 @@ void TestUploadProperty::randomEditsSendExactlyWhatDiffers()
             for (int n = 1 + random.bounded(2); n > 0; --n)
                 randomEdit(random);
         }
-        const SimMemory before = m_mouse->memory();
-        m_mouse->resetCounters();
+        const SimMemory before = m_device->mouse.memory();
+        m_device->mouse.resetCounters();
         UploadWorker worker;
         worker.setRecords(&m_live, &m_saved);
-        worker.setLink(&m_link);
+        worker.setLink(&m_device->link);
         worker.setSentTables(&m_tables);
         worker.start();
         worker.wait();
         QCOMPARE(int(worker.result), 0);
 
-        const EncodedUpload encoded = encodeUpload(m_live, loadDeviceContext(m_link.sensorMode()));
+        const EncodedUpload encoded = encodeUpload(m_live, loadDeviceContext(m_device->link.sensorMode()));
         const SimMemory reference = wholeUploadMemory(encoded);
-        const SimMemory after = m_mouse->memory();
+        const SimMemory after = m_device->mouse.memory();
         const QString where = QStringLiteral("round %1").arg(round);
         int expected = 0;
         bool anyTable = false;
@@ -207,8 +191,8 @@ void TestUploadProperty::randomEditsSendExactlyWhatDiffers()
             continue;   // the first upload sends everything
         if (anyTable || slotsSent > 0)
             expected += 2 + int(applyAllReports().size()) + (slotsSent ? slotsSent * 10 + 1 : 0);
-        QVERIFY2(m_mouse->writeCount() == expected,
-                 qPrintable(where + QStringLiteral(": %1 reports, %2 expected").arg(m_mouse->writeCount()).arg(expected)));
+        QVERIFY2(m_device->mouse.writeCount() == expected,
+                 qPrintable(where + QStringLiteral(": %1 reports, %2 expected").arg(m_device->mouse.writeCount()).arg(expected)));
     }
 }
 

@@ -24,11 +24,7 @@
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = ProgramRun;
 
 QByteArray hexLine(const ReportBuffer &report)
 {
@@ -107,20 +103,11 @@ void TestCli::cleanup()
 
 Run TestCli::cli(const QStringList &arguments, const QString &links)
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // --virtual must bring the mouse alone.
+    QProcessEnvironment env = m_env->childEnvironment(TestEnvironment::MouseOnRequest);
     env.insert(QStringLiteral("MOUSECFG_SIM_TRACE"), m_trace);
     env.insert(QStringLiteral("MOUSECFG_SIM_LINKS"), links);
-    env.remove(QStringLiteral("MOUSECFG_SIMULATE"));   // --virtual must do it alone
-    process.setProcessEnvironment(env);
-    process.start(TestEnvironment::buildBinDir() + QStringLiteral("/mousecfg-cli"), QStringList{"--virtual"} + arguments);
-    Run run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return runProgram(QStringLiteral("mousecfg-cli"), QStringList{"--virtual"} + arguments, env);
 }
 
 QList<QByteArray> TestCli::writtenReports(bool *echoesMatch) const
@@ -379,16 +366,13 @@ void TestCli::versionAndHelpOfBothPrograms()
 
     // The window's program answers without a display and opens no window.
     for (const char *option : {"--help", "--version"}) {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = m_env->childEnvironment(TestEnvironment::MouseOnRequest);
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        process.setProcessEnvironment(env);
-        process.start(TestEnvironment::buildBinDir() + QStringLiteral("/mousecfg"), {QLatin1String(option)});
-        QVERIFY(process.waitForFinished(30000));
-        QCOMPARE(process.exitCode(), 0);
-        const QByteArray out = process.readAllStandardOutput();
+        const ProgramRun run = runProgram(QStringLiteral("mousecfg"), {QLatin1String(option)}, env);
+        QCOMPARE(run.exitCode, 0);
+        const QByteArray out = run.out;
         QVERIFY2(option == QByteArray("--help") ? out.startsWith("Usage: mousecfg") : out == "mousecfg " MOUSECFG_VERSION "\n",
                  out.constData());
     }

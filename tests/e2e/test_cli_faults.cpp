@@ -14,16 +14,13 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray err;
+struct Run : ProgramRun {
     int reportsWritten = 0;
 };
 
@@ -78,18 +75,11 @@ void TestCliFaults::cleanup()
 Run TestCliFaults::cli(const QStringList &arguments, const QString &faults, const QString &state)
 {
     QFile::remove(m_trace);
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = m_env->childEnvironment(TestEnvironment::MouseOnRequest);
     env.insert(QStringLiteral("MOUSECFG_SIM_STATE"), state.isEmpty() ? m_state : state);
     env.insert(QStringLiteral("MOUSECFG_SIM_FAULTS"), faults);
     env.insert(QStringLiteral("MOUSECFG_SIM_TRACE"), m_trace);
-    process.setProcessEnvironment(env);
-    process.start(TestEnvironment::buildBinDir() + QStringLiteral("/mousecfg-cli"), QStringList{"--virtual"} + arguments);
-    Run run;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.err = process.readAllStandardError();
+    Run run{runProgram(QStringLiteral("mousecfg-cli"), QStringList{"--virtual"} + arguments, env, 120000), 0};
     run.reportsWritten = readWholeFile(m_trace).count("\n> ") + (readWholeFile(m_trace).startsWith("> ") ? 1 : 0);
     return run;
 }

@@ -10,31 +10,17 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = ProgramRun;
 
 Run cli(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(TestEnvironment::buildBinDir() + QStringLiteral("/mousecfg-cli"),
-                  QStringList{QStringLiteral("app-profile")} + arguments);
-    Run run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return runProgram(QStringLiteral("mousecfg-cli"), QStringList{QStringLiteral("app-profile")} + arguments);
 }
 
 AppProfileRules stored()

@@ -11,34 +11,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QtTest>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
+struct Run : ProgramRun {
     QJsonObject json;
-    QByteArray out;
-    QByteArray err;
 };
-
-Run cli(const QStringList &arguments, const QString &links = QStringLiteral("receiver"))
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("MOUSECFG_SIM_LINKS"), links);
-    process.setProcessEnvironment(env);
-    process.start(TestEnvironment::buildBinDir() + QStringLiteral("/mousecfg-cli"), QStringList{"--virtual"} + arguments);
-    Run run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    run.json = QJsonDocument::fromJson(run.out).object();
-    return run;
-}
 
 // Three hours at 12 %/h down to 81 %, the last five minutes ago: the virtual
 // mouse's 80 % continues the line.
@@ -71,8 +50,19 @@ private slots:
     void usageErrors();
 
 private:
+    Run cli(const QStringList &arguments, const QString &links = QStringLiteral("receiver")) const;
+
     std::unique_ptr<TestEnvironment> m_env;
 };
+
+Run TestCliBattery::cli(const QStringList &arguments, const QString &links) const
+{
+    QProcessEnvironment env = m_env->childEnvironment(TestEnvironment::MouseOnRequest);
+    env.insert(QStringLiteral("MOUSECFG_SIM_LINKS"), links);
+    Run run{runProgram(QStringLiteral("mousecfg-cli"), QStringList{"--virtual"} + arguments, env), {}};
+    run.json = QJsonDocument::fromJson(run.out).object();
+    return run;
+}
 
 void TestCliBattery::levelAndEstimateAsJson()
 {

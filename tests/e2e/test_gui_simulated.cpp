@@ -129,15 +129,9 @@ void TestGuiSimulated::mouseButtonsReachTheProgram()
     QVERIFY(osd.listen(osdName));
 
     QProcess program;
-    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-    e.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    e.insert(QStringLiteral("MOUSECFG_DATA"), env.dataDir());
-    e.insert(QStringLiteral("MOUSECFG_HOME"), env.homeDir());
-    e.insert(QStringLiteral("MOUSECFG_SIMULATE"), QStringLiteral("1"));
+    QProcessEnvironment e = env.childEnvironment(TestEnvironment::SimulatedMouse, runtime);
     e.insert(QStringLiteral("MOUSECFG_SIM_LINKS"), links);
     e.insert(QStringLiteral("MOUSECFG_SIM_CONTROL"), control);
-    e.insert(QStringLiteral("MOUSECFG_FORBID_REAL_HID"), QStringLiteral("1"));
-    e.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     program.setProcessEnvironment(e);
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     program.start(TestEnvironment::buildBinDir() + QStringLiteral("/mousecfg"), QStringList());

@@ -78,14 +78,9 @@ void TestMacroTyping::typedSequenceIsRecorded()
     QVERIFY(QDir().mkpath(runtime));
     QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QProcess program;
-    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment e = env.childEnvironment(TestEnvironment::SimulatedMouse, runtime);
     e.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     e.insert(QStringLiteral("DISPLAY"), display);
-    e.insert(QStringLiteral("MOUSECFG_DATA"), env.dataDir());
-    e.insert(QStringLiteral("MOUSECFG_HOME"), env.homeDir());
-    e.insert(QStringLiteral("MOUSECFG_SIMULATE"), QStringLiteral("1"));
-    e.insert(QStringLiteral("MOUSECFG_FORBID_REAL_HID"), QStringLiteral("1"));
-    e.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     program.setProcessEnvironment(e);
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     program.start(TestEnvironment::buildBinDir() + QStringLiteral("/mousecfg"), QStringList());

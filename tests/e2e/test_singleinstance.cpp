@@ -84,13 +84,7 @@ public:
     QProcess *start(const TestEnvironment &env, const QString &runtimeDir)
     {
         auto process = std::make_unique<QProcess>();
-        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        e.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        e.insert(QStringLiteral("MOUSECFG_DATA"), env.dataDir());
-        e.insert(QStringLiteral("MOUSECFG_HOME"), env.homeDir());
-        e.insert(QStringLiteral("MOUSECFG_SIMULATE"), QStringLiteral("1"));
-        e.insert(QStringLiteral("MOUSECFG_FORBID_REAL_HID"), QStringLiteral("1"));
-        e.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
+        QProcessEnvironment e = env.childEnvironment(TestEnvironment::SimulatedMouse, runtimeDir);
         e.insert(QStringLiteral("LSAN_OPTIONS"), childLsanOptions(env.root()));
         process->setProcessEnvironment(e);
         process->setWorkingDirectory(env.root());

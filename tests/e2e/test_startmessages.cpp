@@ -29,10 +29,8 @@ void TestStartMessages::startPrintsNoFlood()
 
     QTemporaryDir runtime;
     QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("MOUSECFG_SIMULATE"), QStringLiteral("1"));
+    QProcessEnvironment environment = env.childEnvironment(TestEnvironment::SimulatedMouse, runtime.path());
     environment.insert(QStringLiteral("MOUSECFG_QUIT_AFTER_SHOW"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=true"));
     QProcess process;
     process.setProcessEnvironment(environment);

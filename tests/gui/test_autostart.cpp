@@ -92,12 +92,10 @@ void TestAutostart::hiddenWithoutATrayStartsShown()
     // a shown window gets.
     TestEnvironment env;
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("MOUSECFG_SIMULATE"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("MOUSECFG_QUIT_AFTER_SHOW"), QStringLiteral("1"));
     // A lock folder of its own: another program's instance must not refuse it.
     QTemporaryDir runtime;
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    QProcessEnvironment environment = env.childEnvironment(TestEnvironment::SimulatedMouse, runtime.path());
+    environment.insert(QStringLiteral("MOUSECFG_QUIT_AFTER_SHOW"), QStringLiteral("1"));
     program.setProcessEnvironment(environment);
     program.start(TestEnvironment::buildBinDir() + QStringLiteral("/mousecfg"), {QStringLiteral("--hidden")});
     QVERIFY(program.waitForStarted(10000));

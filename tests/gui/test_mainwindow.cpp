@@ -25,7 +25,6 @@
 #include "widgets/skinbutton.h"
 
 #include <QAction>
-#include <QThread>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QScrollArea>
@@ -403,40 +402,6 @@ void TestMainWindow::applyReachesTheMouse()
     QVERIFY(w.connection()->hasStatusThread());
 }
 
-namespace {
-
-// The virtual mouse, noting which thread wrote each report.
-class ThreadNotingBackend : public HidBackend {
-public:
-    explicit ThreadNotingBackend(VirtualMouse *mouse) : m_mouse(mouse) {}
-    int init() override { return m_mouse->init(); }
-    int exit() override { return m_mouse->exit(); }
-    std::vector<HidDeviceInfo> enumerate(uint16_t v, uint16_t p) override { return m_mouse->enumerate(v, p); }
-    HidHandle open(const std::string &path) override { return m_mouse->open(path); }
-    void close(HidHandle handle) override { m_mouse->close(handle); }
-    int write(HidHandle handle, const unsigned char *data, size_t length) override
-    {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            (QThread::currentThread() == qApp->thread() ? onWindowThread : elsewhere).append(data[3]);
-        }
-        return m_mouse->write(handle, data, length);
-    }
-    int readTimeout(HidHandle handle, unsigned char *data, size_t length, int milliseconds) override
-    {
-        return m_mouse->readTimeout(handle, data, length, milliseconds);
-    }
-
-    std::mutex m_mutex;
-    QList<int> onWindowThread;   // command bytes of the reports written there
-    QList<int> elsewhere;
-
-private:
-    VirtualMouse *m_mouse;
-};
-
-} // namespace
-
 // A mouse that stops answering must not hold up the window: the select and
 // apply reports of the profile menu go out from a worker.
 void TestMainWindow::profileMenuTellsTheMouseOffTheWindowsThread()
@@ -445,21 +410,22 @@ void TestMainWindow::profileMenuTellsTheMouseOffTheWindowsThread()
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
     QTRY_VERIFY(w.connection()->hasStatusThread());
-    ThreadNotingBackend noting(f.mouse.get());
-    setHidBackend(&noting);
+    f.mouse->resetCounters();
 
     QMenu *menu = w.controls().profileMenu->menu();
     QVERIFY(menu && menu->actions().size() == kProfileCount);
     menu->actions().at(3)->trigger();
-    // No thread may be inside the noting backend when it goes.
+    // Joins the worker: every report it had to send is written.
     w.connection()->stopStatusThread();
-    setHidBackend(f.mouse.get());
 
     QCOMPARE(int(f.editing().ProfileID), 3);
-    std::lock_guard<std::mutex> lock(noting.m_mutex);
-    QVERIFY2(noting.onWindowThread.isEmpty(), qPrintable(QString::number(noting.onWindowThread.size())));
+    QList<int> onWindowThread;   // command bytes of the reports written there
+    QList<int> elsewhere;
+    for (const VirtualMouse::Write &write : f.mouse->writes())
+        (write.thread == qApp->thread() ? onWindowThread : elsewhere).append(write.report[3]);
+    QVERIFY2(onWindowThread.isEmpty(), qPrintable(QString::number(onWindowThread.size())));
     // The select (0x44), then the apply reports (0x40).
-    QVERIFY(noting.elsewhere.contains(0x44) && noting.elsewhere.contains(0x40));
+    QVERIFY(elsewhere.contains(0x44) && elsewhere.contains(0x40));
 }
 
 void TestMainWindow::uploadFailures_data()

@@ -39,17 +39,17 @@ struct Run {
     QByteArray err;
 };
 
-// Starts the real command line with the test's environment (its settings
-// folder). The virtual mouse is not asked for: a command that is not handed
-// to the window finds no mouse, as real devices are forbidden in tests.
-QProcess *startCli(const QStringList &arguments, QObject *parent, const QProcessEnvironment &extra = {})
+// Starts the real command line in the test's installation. The virtual mouse
+// is not asked for: a command that is not handed to the window finds no
+// mouse, as real devices are forbidden in tests. With `mouseState` the mouse
+// of --virtual is kept in that file between runs.
+QProcess *startCli(const TestEnvironment &env, const QStringList &arguments, QObject *parent, const QString &mouseState = {})
 {
     auto *process = new QProcess(parent);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("MOUSECFG_SIMULATE"));
-    for (const QString &key : extra.keys())
-        env.insert(key, extra.value(key));
-    process->setProcessEnvironment(env);
+    QProcessEnvironment e = env.childEnvironment(TestEnvironment::MouseOnRequest);
+    if (!mouseState.isEmpty())
+        e.insert(QStringLiteral("MOUSECFG_SIM_STATE"), mouseState);
+    process->setProcessEnvironment(e);
     process->start(TestEnvironment::buildBinDir() + QStringLiteral("/mousecfg-cli"), arguments);
     return process;
 }
@@ -70,9 +70,9 @@ Run finish(QProcess *process)
     return run;
 }
 
-Run cli(const QStringList &arguments, QObject *parent, const QProcessEnvironment &extra = {})
+Run cli(const TestEnvironment &env, const QStringList &arguments, QObject *parent, const QString &mouseState = {})
 {
-    return finish(startCli(arguments, parent, extra));
+    return finish(startCli(env, arguments, parent, mouseState));
 }
 
 MouseConfig filesNow()
@@ -121,10 +121,10 @@ void TestOneOwner::commandLineChangesSurviveTheWindow()
     const int other = (active + 1) % kProfileCount;
 
     // Handed to the window: without it no mouse would be found.
-    Run run = cli({"dpi", "1", "800"}, this);
+    Run run = cli(*f.env, {"dpi", "1", "800"}, this);
     QVERIFY2(run.exitCode == 0, run.err.constData());
-    QCOMPARE(cli({"button", "4", "copy"}, this).exitCode, 0);
-    QCOMPARE(cli({"rate", "250", "--profile", QString::number(other + 1)}, this).exitCode, 0);
+    QCOMPARE(cli(*f.env, {"button", "4", "copy"}, this).exitCode, 0);
+    QCOMPARE(cli(*f.env, {"rate", "250", "--profile", QString::number(other + 1)}, this).exitCode, 0);
     // The window shows them at once.
     QCOMPARE(dpiOf(f.editing(), active, 0), 800);
     QCOMPARE(f.editing().profiles[size_t(active)].buttons[3].Fun, 18);   // Copy
@@ -143,7 +143,7 @@ void TestOneOwner::commandLineChangesSurviveTheWindow()
 
     // A profile chosen on the command line stays chosen.
     const int third = (other + 1) % kProfileCount;
-    QCOMPARE(cli({"profile", QString::number(third + 1)}, this).exitCode, 0);
+    QCOMPARE(cli(*f.env, {"profile", QString::number(third + 1)}, this).exitCode, 0);
     QCOMPARE(f.editing().profileIndex(), third);
     QCOMPARE(w.apply(), 0);
     QCOMPARE(AppConfig::activeProfileIndex(), third);
@@ -165,14 +165,14 @@ void TestOneOwner::windowKeepsUnappliedEditsBesideACommand()
 
     // An edit the user has not applied yet, and a command on another setting.
     f.editing().profiles[size_t(active)].scrollspeed = 7;
-    QCOMPARE(cli({"debounce", "33"}, this).exitCode, 0);
+    QCOMPARE(cli(*f.env, {"debounce", "33"}, this).exitCode, 0);
     QCOMPARE(int(f.editing().Debounce), 33);
     QCOMPARE(int(f.editing().profiles[size_t(active)].scrollspeed), 7);
     QCOMPARE(int(f.stored().profiles[size_t(active)].scrollspeed), int(filesNow().profiles[size_t(active)].scrollspeed));
     QVERIFY(filesNow().profiles[size_t(active)].scrollspeed != 7);
 
     // A command that fails says so through the window too, and changes nothing.
-    const Run refused = cli({"debounce", "0"}, this);
+    const Run refused = cli(*f.env, {"debounce", "0"}, this);
     QCOMPARE(refused.exitCode, 65);
     QVERIFY(!refused.err.isEmpty());
     QCOMPARE(int(filesNow().Debounce), 33);
@@ -182,16 +182,15 @@ void TestOneOwner::parallelCommandsTakeTurns()
 {
     TestEnvironment env;
     QTemporaryDir dir;
-    QProcessEnvironment sim;
-    sim.insert(QStringLiteral("MOUSECFG_SIM_STATE"), dir.filePath(QStringLiteral("mouse.json")));
-    QCOMPARE(cli({"--virtual", "apply", "--full"}, this, sim).exitCode, 0);
+    const QString sim = dir.filePath(QStringLiteral("mouse.json"));
+    QCOMPARE(cli(env, {"--virtual", "apply", "--full"}, this, sim).exitCode, 0);
     const int active = AppConfig::activeProfileIndex();
 
     for (int round = 0; round < 20; ++round) {
         const int dpi = 400 + 50 * (round % 10);
         const QString rate = round % 2 ? QStringLiteral("500") : QStringLiteral("250");
-        QProcess *a = startCli({"--virtual", "dpi", "1", QString::number(dpi)}, this, sim);
-        QProcess *b = startCli({"--virtual", "rate", rate}, this, sim);
+        QProcess *a = startCli(env, {"--virtual", "dpi", "1", QString::number(dpi)}, this, sim);
+        QProcess *b = startCli(env, {"--virtual", "rate", rate}, this, sim);
         QCOMPARE(finish(a).exitCode, 0);
         QCOMPARE(finish(b).exitCode, 0);
         const MouseConfig files = filesNow();
@@ -212,12 +211,12 @@ void TestOneOwner::parallelCommandsTakeTurns()
         macro.setValue(QStringLiteral("Setting/Map_1"), QStringLiteral("4"));
         macro.setValue(QStringLiteral("Setting/DataL_1"), QStringLiteral("4"));
         macro.sync();
-        imports << startCli({"macro", "import", file}, this);
+        imports << startCli(env, {"macro", "import", file}, this);
         names << QString::fromLatin1(name);
     }
     for (QProcess *p : imports)
         QCOMPARE(finish(p).exitCode, 0);
-    const QByteArray listed = cli({"macro", "list"}, this).out;
+    const QByteArray listed = cli(env, {"macro", "list"}, this).out;
     for (const QString &name : names)
         QVERIFY2(listed.contains(name.toUtf8()), listed.constData());
 }

@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSettings>
 #include <QtTest>
 
@@ -105,10 +106,44 @@ QString TestEnvironment::writeFile(const QString &relativePath, const QByteArray
     return path;
 }
 
+QProcessEnvironment TestEnvironment::childEnvironment(ChildMouse mouse, const QString &runtimeDir) const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MOUSECFG_DATA"), dataDir());
+    env.insert(QStringLiteral("MOUSECFG_HOME"), homeDir());
+    env.insert(QStringLiteral("MOUSECFG_FORBID_REAL_HID"), QStringLiteral("1"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (mouse == SimulatedMouse)
+        env.insert(QStringLiteral("MOUSECFG_SIMULATE"), QStringLiteral("1"));
+    else
+        env.remove(QStringLiteral("MOUSECFG_SIMULATE"));
+    if (!runtimeDir.isEmpty())
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
+    return env;
+}
+
 QString TestEnvironment::buildBinDir()
 {
     const QString bin = qEnvironmentVariable("MOUSECFG_TEST_BIN");
     return bin.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/../bin") : bin;
+}
+
+ProgramRun runProgram(const QString &name, const QStringList &arguments, const QProcessEnvironment &env, int timeoutMs)
+{
+    QProcess process;
+    if (!env.isEmpty())
+        process.setProcessEnvironment(env);
+    process.start(TestEnvironment::buildBinDir() + QLatin1Char('/') + name, arguments);
+    ProgramRun run;
+    if (!process.waitForFinished(timeoutMs) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished(5000);
+        return run;
+    }
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
 }
 
 QByteArray readWholeFile(const QString &path)

@@ -8,12 +8,9 @@
 #include "device/batteryestimate.h"
 #include "device/batteryhistory.h"
 #include "device/batteryrecorder.h"
-#include "device/discovery.h"
-#include "device/mouselink.h"
-#include "device/mouselist.h"
 #include "device/statuspollerthread.h"
+#include "openedmouse.h"
 #include "sim/simcontrolserver.h"
-#include "sim/virtualmouse.h"
 #include "testenvironment.h"
 
 #include <QElapsedTimer>
@@ -401,16 +398,11 @@ QString TestBatteryHistory::send(QLocalSocket &socket, const QString &command)
 
 void TestBatteryHistory::pollerStoresSimulatedDays()
 {
-    VirtualMouse mouse;
-    mouse.plug(SimLink::Receiver);
-    setHidBackend(&mouse);
-    LoadMouseList();
-    QCOMPARE(EnumerateMice(), 0);
-    MouseLink link;
-    link.openByName(currentProductName());
-    QVERIFY(link.commandHandle() != nullptr);
+    OpenedMouse device;
+    QVERIFY(device.open());
+    MouseLink &link = device.link;
 
-    SimControlServer server(&mouse);
+    SimControlServer server(&device.mouse);
     const QString socketPath = m_dir->filePath(QStringLiteral("control"));
     QVERIFY(server.listen(socketPath));
     QLocalSocket socket;
@@ -457,7 +449,6 @@ void TestBatteryHistory::pollerStoresSimulatedDays()
     send(socket, QStringLiteral("clock +60"));
     poll();
     link.close();
-    setHidBackend(nullptr);
 
     const BatteryHistory history(path);
     const BatteryReadings rows = history.readings(0, BatteryClock::now() + 1);

@@ -4,13 +4,9 @@
 #include "config/logging.h"
 #include "device/deviceaccessadvice.h"
 #include "device/devicewatcher.h"
-#include "device/discovery.h"
-#include "device/mouselink.h"
-#include "device/mouselist.h"
 #include "device/report.h"
 #include "device/transport.h"
-#include "sim/virtualmouse.h"
-#include "testenvironment.h"
+#include "openedmouse.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -19,7 +15,9 @@
 
 namespace {
 
-// A machine whose HID devices the test lists by hand.
+// A machine whose HID devices the test lists by hand: lists that no mouse
+// of ours makes (repeated entries, collections split over nodes, another
+// system's interface paths) and a HID library that cannot start.
 class ListedDevices : public HidBackend {
 public:
     std::vector<HidDeviceInfo> devices;
@@ -100,13 +98,9 @@ private slots:
     void refusedOpenIsExplained();
 
 private:
-    void startWith(bool receiver, bool cable);
-
-    std::unique_ptr<TestEnvironment> m_env;
-    std::unique_ptr<VirtualMouse> m_mouse;
+    std::unique_ptr<OpenedMouse> m_device;
     std::unique_ptr<DeviceWatcher> m_watcher;
     ListedDevices m_listed;
-    MouseLink m_link;
 };
 
 void TestDiscovery::init()
@@ -114,43 +108,27 @@ void TestDiscovery::init()
     // Some cases check the debug lines.
     Logging::enableDebug();
     qRegisterMetaType<DeviceChange>();
-    m_env = std::make_unique<TestEnvironment>();
-    m_mouse = std::make_unique<VirtualMouse>();
-    m_mouse->setReleaseNumber(SimLink::Cable, 0x0321);
+    m_device = std::make_unique<OpenedMouse>();
+    m_device->mouse.setReleaseNumber(SimLink::Cable, 0x0321);
     m_watcher = std::make_unique<DeviceWatcher>();
-    connect(m_mouse.get(), &VirtualMouse::devicePlugged, m_watcher.get(), &DeviceWatcher::nodeAdded);
-    connect(m_mouse.get(), &VirtualMouse::deviceUnplugged, m_watcher.get(), &DeviceWatcher::nodeRemoved);
-    setHidBackend(m_mouse.get());
+    connect(&m_device->mouse, &VirtualMouse::devicePlugged, m_watcher.get(), &DeviceWatcher::nodeAdded);
+    connect(&m_device->mouse, &VirtualMouse::deviceUnplugged, m_watcher.get(), &DeviceWatcher::nodeRemoved);
     m_listed = ListedDevices();
 }
 
 void TestDiscovery::cleanup()
 {
-    m_link.close();
-    setHidBackend(nullptr);
     m_watcher.reset();
-    m_mouse.reset();
-    m_env.reset();
+    m_device.reset();
     mouseList().clear();
-}
-
-void TestDiscovery::startWith(bool receiver, bool cable)
-{
-    if (receiver)
-        m_mouse->plug(SimLink::Receiver);
-    if (cable)
-        m_mouse->plug(SimLink::Cable);
-    LoadMouseList();
-    QCOMPARE(EnumerateMice(), 0);
-    m_link.openByName(currentProductName());
 }
 
 void TestDiscovery::listIsFilledFromDescriptorAndConfiguration()
 {
-    m_env->writeDescriptor({{"vid1", 0x1111}, {"pid1", 0x2222}});
+    m_device->env.writeDescriptor({{"vid1", 0x1111}, {"pid1", 0x2222}});
     const QString longName = QString(300, QLatin1Char('n')) + QChar(0x263A);
     {
-        QSettings config(m_env->configsDir() + "/Config.ini", QSettings::IniFormat);
+        QSettings config(m_device->env.configsDir() + "/Config.ini", QSettings::IniFormat);
         config.setValue("Mouse_List/0", longName);
     }
     LoadMouseList();
@@ -171,31 +149,31 @@ void TestDiscovery::listIsFilledFromDescriptorAndConfiguration()
 
 void TestDiscovery::receiverOnly()
 {
-    startWith(true, false);
+    QVERIFY(m_device->open({SimLink::Receiver}));
     QVERIFY(found(MouseCollection::ReceiverMouse));
     QVERIFY(found(MouseCollection::ReceiverCommand));
     QVERIFY(!found(MouseCollection::CableMouse));
     QVERIFY(!found(MouseCollection::CableCommand));
     QCOMPARE(QString::fromStdString(entry0().collection(MouseCollection::ReceiverCommand).path), node(SimLink::Receiver));
-    QVERIFY(m_link.receiverMouseHandle() && m_link.receiverCommandHandle());
-    QVERIFY(!m_link.cableMouseHandle() && !m_link.cableCommandHandle());
-    QCOMPARE(m_link.commandHandle(), m_link.receiverCommandHandle());
-    QCOMPARE(statusQuery(m_link), 0);
+    QVERIFY(m_device->link.receiverMouseHandle() && m_device->link.receiverCommandHandle());
+    QVERIFY(!m_device->link.cableMouseHandle() && !m_device->link.cableCommandHandle());
+    QCOMPARE(m_device->link.commandHandle(), m_device->link.receiverCommandHandle());
+    QCOMPARE(statusQuery(m_device->link), 0);
     QCOMPARE(cableReleaseNumber(), 0u);
 
     // Another product name opens nothing.
-    m_link.close();
-    m_link.openByName("Another Mouse");
-    QVERIFY(!m_link.commandHandle());
+    m_device->link.close();
+    m_device->link.openByName("Another Mouse");
+    QVERIFY(!m_device->link.commandHandle());
 }
 
 void TestDiscovery::cableArrivesLaterAndIsUsed()
 {
-    startWith(true, false);
+    QVERIFY(m_device->open({SimLink::Receiver}));
     QSignalSpy changed(m_watcher.get(), &DeviceWatcher::deviceChanged);
     QSignalSpy applied(m_watcher.get(), &DeviceWatcher::changesApplied);
 
-    m_mouse->plug(SimLink::Cable);
+    m_device->mouse.plug(SimLink::Cable);
     QCOMPARE(changed.count(), 1);
     QCOMPARE(applied.count(), 1);
     const auto change = changed.at(0).at(0).value<DeviceChange>();
@@ -207,14 +185,14 @@ void TestDiscovery::cableArrivesLaterAndIsUsed()
     QCOMPARE(cableReleaseNumber(), 0x0321u);
 
     // The main window opens by name again; the cable becomes the channel.
-    const HidHandle receiverCmd = m_link.receiverCommandHandle();
-    m_link.openByName(currentProductName());
-    QVERIFY(m_link.cableCommandHandle());
-    QVERIFY(m_link.receiverCommandHandle() && m_link.receiverCommandHandle() != receiverCmd);
-    QCOMPARE(m_link.commandHandle(), m_link.cableCommandHandle());
-    m_mouse->resetCounters();
-    QCOMPARE(statusQuery(m_link), 0);
-    QCOMPARE(m_mouse->writeCount(), 1);
+    const HidHandle receiverCmd = m_device->link.receiverCommandHandle();
+    m_device->link.openByName(currentProductName());
+    QVERIFY(m_device->link.cableCommandHandle());
+    QVERIFY(m_device->link.receiverCommandHandle() && m_device->link.receiverCommandHandle() != receiverCmd);
+    QCOMPARE(m_device->link.commandHandle(), m_device->link.cableCommandHandle());
+    m_device->mouse.resetCounters();
+    QCOMPARE(statusQuery(m_device->link), 0);
+    QCOMPARE(m_device->mouse.writeCount(), 1);
 }
 
 void TestDiscovery::removalKeepsTheOtherConnection_data()
@@ -229,10 +207,10 @@ void TestDiscovery::removalKeepsTheOtherConnection()
     QFETCH(bool, removeCable);
     const SimLink leaving = removeCable ? SimLink::Cable : SimLink::Receiver;
     const SimLink staying = removeCable ? SimLink::Receiver : SimLink::Cable;
-    startWith(true, true);
+    QVERIFY(m_device->open({SimLink::Receiver, SimLink::Cable}));
     QSignalSpy changed(m_watcher.get(), &DeviceWatcher::deviceChanged);
 
-    m_mouse->unplug(leaving);
+    m_device->mouse.unplug(leaving);
     QCOMPARE(changed.count(), 1);
     auto change = changed.takeFirst().at(0).value<DeviceChange>();
     QVERIFY(change.group == (removeCable ? LinkGroup::Cable : LinkGroup::Receiver));
@@ -244,25 +222,25 @@ void TestDiscovery::removalKeepsTheOtherConnection()
     QCOMPARE(cableReleaseNumber(), removeCable ? 0u : 0x0321u);
 
     // Reopened, only the remaining connection is open and it answers.
-    m_link.close();
-    m_link.openByName(currentProductName());
-    QCOMPARE(bool(m_link.cableCommandHandle()), !removeCable);
-    QCOMPARE(bool(m_link.receiverCommandHandle()), removeCable);
-    QCOMPARE(statusQuery(m_link), 0);
+    m_device->link.close();
+    m_device->link.openByName(currentProductName());
+    QCOMPARE(bool(m_device->link.cableCommandHandle()), !removeCable);
+    QCOMPARE(bool(m_device->link.receiverCommandHandle()), removeCable);
+    QCOMPARE(statusQuery(m_device->link), 0);
 
-    m_mouse->unplug(staying);
+    m_device->mouse.unplug(staying);
     QCOMPARE(changed.count(), 1);
     change = changed.takeFirst().at(0).value<DeviceChange>();
     QVERIFY(change.allGone);
     QVERIFY(!change.remainingMustReopen);
-    m_link.close();
-    m_link.openByName(currentProductName());
-    QCOMPARE(statusQuery(m_link), 1);
+    m_device->link.close();
+    m_device->link.openByName(currentProductName());
+    QCOMPARE(statusQuery(m_device->link), 1);
 }
 
 void TestDiscovery::eventsThatChangeNothing()
 {
-    startWith(true, false);
+    QVERIFY(m_device->open({SimLink::Receiver}));
     QSignalSpy changed(m_watcher.get(), &DeviceWatcher::deviceChanged);
     QSignalSpy applied(m_watcher.get(), &DeviceWatcher::changesApplied);
 
@@ -281,13 +259,13 @@ void TestDiscovery::eventsThatChangeNothing()
     QVERIFY(change.groupComplete);
 
     // A removal repeated: the second finds the flags clear already.
-    m_mouse->unplug(SimLink::Receiver);
+    m_device->mouse.unplug(SimLink::Receiver);
     m_watcher->nodeRemoved(node(SimLink::Receiver));
     QCOMPARE(changed.count(), 1);
 
     // An entry that is not the current product is never reopened.
-    m_mouse->plug(SimLink::Receiver);
-    m_mouse->plug(SimLink::Cable);
+    m_device->mouse.plug(SimLink::Receiver);
+    m_device->mouse.plug(SimLink::Cable);
     const auto changes = OnDevicePath(node(SimLink::Cable), false, "Another Mouse");
     QCOMPARE(changes.size(), size_t(1));
     QVERIFY(!changes[0].allGone);
@@ -339,33 +317,32 @@ void TestDiscovery::usagePairsTellTheCollections()
 
 void TestDiscovery::releaseNumberOfTheCable()
 {
-    startWith(false, true);
+    QVERIFY(m_device->open({SimLink::Cable}));
     QCOMPARE(cableReleaseNumber(), 0x0321u);
     QCOMPARE(hid_get_release_number(VirtualMouse::nodePath(SimLink::Cable).c_str()), 0x0321);
     QCOMPARE(hid_get_release_number("/dev/hidraw-absent"), 0);
     QCOMPARE(hid_get_release_number(nullptr), 0);
 
     // A fresh enumeration without the cable forgets it.
-    m_mouse->unplug(SimLink::Cable);
-    m_mouse->plug(SimLink::Receiver);
+    m_device->mouse.unplug(SimLink::Cable);
+    m_device->mouse.plug(SimLink::Receiver);
     EnumerateMice();
     QCOMPARE(cableReleaseNumber(), 0u);
 }
 
 void TestDiscovery::releaseRangeIsApplied()
 {
-    m_listed.add("/dev/hidraw4", kCablePid, 1, 2, 0x0200);
-    m_listed.add("/dev/hidraw4", kCablePid, 1, 0, 0x0200);
-    setHidBackend(&m_listed);
+    m_device->mouse.setReleaseNumber(SimLink::Cable, 0x0200);
+    m_device->mouse.plug(SimLink::Cable);
     LoadMouseList();
     mouseList().entries[0].group(LinkGroup::Cable).releaseMin = 0x0100;
     mouseList().entries[0].group(LinkGroup::Cable).releaseMax = 0x0150;
     EnumerateMice();
     QVERIFY(!entry0().anyFound());
-    QVERIFY(OnDevicePath("/dev/hidraw4", true, QString()).empty());
+    QVERIFY(OnDevicePath(node(SimLink::Cable), true, QString()).empty());
 
     mouseList().entries[0].group(LinkGroup::Cable).releaseMax = 0x0200;
-    QCOMPARE(OnDevicePath("/dev/hidraw4", true, QString()).size(), size_t(1));
+    QCOMPARE(OnDevicePath(node(SimLink::Cable), true, QString()).size(), size_t(1));
     QVERIFY(entry0().groupPresent(LinkGroup::Cable));
     QCOMPARE(cableReleaseNumber(), 0x0200u);
 }
@@ -465,21 +442,21 @@ void TestDiscovery::openingDependsOnTheLibraryAndNeverLeaks()
     m_listed.initResult = 0;
     EnumerateMice();
     m_listed.initResult = -1;
-    m_link.openByName(mouseListName());
+    m_device->link.openByName(mouseListName());
     QCOMPARE(m_listed.opens, 0);
     m_listed.initResult = 0;
-    m_link.openByName(mouseListName());
+    m_device->link.openByName(mouseListName());
     QCOMPARE(m_listed.opens, 2);
 
     // Opening over open handles (as on a cable's arrival) replaces them; the
     // replaced ones are closed with the rest, not leaked.
-    m_link.openByName(mouseListName());
+    m_device->link.openByName(mouseListName());
     QCOMPARE(m_listed.opens, 4);
     QCOMPARE(m_listed.closes, 0);
-    m_link.close();
+    m_device->link.close();
     QCOMPARE(m_listed.closes, 4);
-    QVERIFY(!m_link.receiverMouseHandle() && !m_link.receiverCommandHandle());
-    m_link.close();
+    QVERIFY(!m_device->link.receiverMouseHandle() && !m_device->link.receiverCommandHandle());
+    m_device->link.close();
     QCOMPARE(m_listed.closes, 4);
 }
 
@@ -505,14 +482,15 @@ void TestDiscovery::refusedOpenIsExplained()
     QFETCH(QString, denied);
     QFETCH(bool, advised);
 
-    m_mouse->setOpenRefused(SimLink::Receiver, refuseReceiver);
-    m_mouse->setOpenRefused(SimLink::Cable, refuseCable);
-    startWith(true, cable);
+    m_device->mouse.setOpenRefused(SimLink::Receiver, refuseReceiver);
+    m_device->mouse.setOpenRefused(SimLink::Cable, refuseCable);
+    m_device->open(cable ? std::initializer_list<SimLink>{SimLink::Receiver, SimLink::Cable}
+                         : std::initializer_list<SimLink>{SimLink::Receiver});
     const QString deniedPath = denied.isEmpty() ? QString()
                                                 : node(denied == QLatin1String("cable") ? SimLink::Cable : SimLink::Receiver);
-    QCOMPARE(m_link.deniedPath(), deniedPath);
-    QCOMPARE(m_link.commandHandle() == nullptr, refuseReceiver && (!cable || refuseCable));
-    const QString advice = currentDeviceAccessAdvice(m_link);
+    QCOMPARE(m_device->link.deniedPath(), deniedPath);
+    QCOMPARE(m_device->link.commandHandle() == nullptr, refuseReceiver && (!cable || refuseCable));
+    const QString advice = currentDeviceAccessAdvice(m_device->link);
     QCOMPARE(!advice.isEmpty(), advised);
     if (advised) {
         QVERIFY(advice.contains(deniedPath));
@@ -520,13 +498,13 @@ void TestDiscovery::refusedOpenIsExplained()
     }
 
     // Access granted (the rule installed): the next open clears the refusal.
-    m_mouse->setOpenRefused(SimLink::Receiver, false);
-    m_mouse->setOpenRefused(SimLink::Cable, false);
-    m_link.close();
-    m_link.openByName(currentProductName());
-    QVERIFY(m_link.commandHandle());
-    QVERIFY(m_link.deniedPath().isEmpty());
-    QVERIFY(currentDeviceAccessAdvice(m_link).isEmpty());
+    m_device->mouse.setOpenRefused(SimLink::Receiver, false);
+    m_device->mouse.setOpenRefused(SimLink::Cable, false);
+    m_device->link.close();
+    m_device->link.openByName(currentProductName());
+    QVERIFY(m_device->link.commandHandle());
+    QVERIFY(m_device->link.deniedPath().isEmpty());
+    QVERIFY(currentDeviceAccessAdvice(m_device->link).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestDiscovery)

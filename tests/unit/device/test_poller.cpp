@@ -2,14 +2,10 @@
 // mouse's replies into, the query it writes, reads that skip mouse motion,
 // and how it ends.
 
-#include "device/mouselink.h"
-#include "device/discovery.h"
-#include "device/mouselist.h"
 #include "device/statuspoller.h"
 #include "device/statusquery.h"
 #include "device/statuspollerthread.h"
-#include "sim/virtualmouse.h"
-#include "testenvironment.h"
+#include "openedmouse.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -75,32 +71,20 @@ private slots:
     void batteryLevels();
 
 private:
-    std::unique_ptr<TestEnvironment> m_env;
-    std::unique_ptr<VirtualMouse> m_mouse;
+    std::unique_ptr<OpenedMouse> m_device;
     QTemporaryDir m_traceDir;
-    MouseLink m_link;
 };
 
 void TestPoller::init()
 {
-    m_env = std::make_unique<TestEnvironment>();
-    m_mouse = std::make_unique<VirtualMouse>();
-    m_mouse->plug(SimLink::Receiver);
-    setHidBackend(m_mouse.get());
-    LoadMouseList();
-    QCOMPARE(EnumerateMice(), 0);
-    m_link.openByName(currentProductName());
-    QVERIFY(m_link.commandHandle() != nullptr);
-    m_mouse->resetCounters();
-    m_link.setSensorMode(0);
+    m_device = std::make_unique<OpenedMouse>();
+    QVERIFY(m_device->open());
+    m_device->link.setSensorMode(0);
 }
 
 void TestPoller::cleanup()
 {
-    m_link.close();
-    setHidBackend(nullptr);
-    m_mouse.reset();
-    m_env.reset();
+    m_device.reset();
 }
 
 void TestPoller::firstCycleQueriesTheBattery_data()
@@ -126,15 +110,15 @@ void TestPoller::firstCycleQueriesTheBattery()
     QFETCH(int, writeStatusSignals);
 
     const QString trace = m_traceDir.filePath(QStringLiteral("trace-%1.txt").arg(QTest::currentDataTag()));
-    QVERIFY(m_mouse->setTraceFile(trace));
-    m_mouse->setAwake(awake);
-    m_mouse->setBattery(raw, charging);
-    m_mouse->setSensorMode(8);
-    m_link.setSensorMode(3);
-    m_link.setMouseOff(awake);   // the opposite of what the answer will say
+    QVERIFY(m_device->mouse.setTraceFile(trace));
+    m_device->mouse.setAwake(awake);
+    m_device->mouse.setBattery(raw, charging);
+    m_device->mouse.setSensorMode(8);
+    m_device->link.setSensorMode(3);
+    m_device->link.setMouseOff(awake);   // the opposite of what the answer will say
 
     SignalLog log;
-    StatusPollerThread poller(m_link);
+    StatusPollerThread poller(m_device->link);
     log.attach(&poller);
     poller.start();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
@@ -148,10 +132,10 @@ void TestPoller::firstCycleQueriesTheBattery()
         QCOMPARE(log.first("write"), QVector<int>{1});
     // A reading from the receiver alone leaves the sensor mode as it was,
     // and says that the mouse is off: the upload then sends nothing.
-    QCOMPARE(int(m_link.sensorMode()), awake ? 8 : 3);
-    QCOMPARE(m_link.mouseOff(), !awake);
+    QCOMPARE(int(m_device->link.sensorMode()), awake ? 8 : 3);
+    QCOMPARE(m_device->link.mouseOff(), !awake);
     poller.stop();
-    m_mouse->setTraceFile(QString());
+    m_device->mouse.setTraceFile(QString());
 
     // The query is written as it is, checksum included.
     const QByteArray first = readWholeFile(trace).split('\n').value(0);
@@ -161,15 +145,15 @@ void TestPoller::firstCycleQueriesTheBattery()
 void TestPoller::statusReportIsPassedOnInOrder()
 {
     SignalLog log;
-    StatusPollerThread poller(m_link);
+    StatusPollerThread poller(m_device->link);
     log.attach(&poller);
     poller.start();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
 
     // The mouse's DPI button: profile, stage, rate and lighting mode follow.
-    m_mouse->press(SimButton::Dpi);
+    m_device->mouse.press(SimButton::Dpi);
     QTRY_COMPARE_WITH_TIMEOUT(log.count("status"), 1, 2000);
-    const SimMemory m = m_mouse->memory();
+    const SimMemory m = m_device->mouse.memory();
     const int p = m.activeProfile;
     const QVector<int> expected{p, m.dpiStage[p], m.pollrate[p], m.lightingMode};
     QCOMPARE(log.first("status"), expected);
@@ -180,27 +164,27 @@ void TestPoller::statusReportIsPassedOnInOrder()
 void TestPoller::motionReportsAreSkipped()
 {
     // The node delivers mouse motion between the replies.
-    m_mouse->setMotionRate(1000);
+    m_device->mouse.setMotionRate(1000);
     SignalLog log;
-    StatusPollerThread poller(m_link);
+    StatusPollerThread poller(m_device->link);
     log.attach(&poller);
     poller.start();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
     QCOMPARE(log.first("battery"), (QVector<int>{0, 0xD4, 0x03}));
-    m_mouse->press(SimButton::Rate);
+    m_device->mouse.press(SimButton::Rate);
     QTRY_COMPARE_WITH_TIMEOUT(log.count("status"), 1, 2000);
-    const SimMemory m = m_mouse->memory();
+    const SimMemory m = m_device->mouse.memory();
     QCOMPARE(log.first("status").value(2), m.pollrate[m.activeProfile]);
     poller.stop();
-    m_mouse->setMotionRate(0);
+    m_device->mouse.setMotionRate(0);
 }
 
 void TestPoller::readErrorReadsAsMouseOff()
 {
     // A node that went away: writes and reads fail on its handle.
-    m_mouse->unplug(SimLink::Receiver);
+    m_device->mouse.unplug(SimLink::Receiver);
     SignalLog log;
-    StatusPollerThread poller(m_link);
+    StatusPollerThread poller(m_device->link);
     log.attach(&poller);
     poller.start();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
@@ -211,42 +195,42 @@ void TestPoller::readErrorReadsAsMouseOff()
 
 void TestPoller::noHandleEndsBeforeWriting()
 {
-    m_link.close();
-    StatusPollerThread poller(m_link);
+    m_device->link.close();
+    StatusPollerThread poller(m_device->link);
     QSignalSpy battery(&poller, &StatusPollerThread::batteryRead);
     poller.start();
     QVERIFY(poller.wait(1000));
-    QCOMPARE(m_mouse->writeCount(), 0);
+    QCOMPARE(m_device->mouse.writeCount(), 0);
     QCOMPARE(battery.count(), 0);
 }
 
 void TestPoller::stopJoinsPromptly()
 {
     SignalLog log;
-    StatusPollerThread poller(m_link);
+    StatusPollerThread poller(m_device->link);
     log.attach(&poller);
     poller.start();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
     // The cycle that asked and the next one, a listening cycle: the query is
     // not repeated within them.
     QTRY_VERIFY_WITH_TIMEOUT(poller.completedCycles() >= 2, 5000);
-    QCOMPARE(m_mouse->writeCount(), 1);
+    QCOMPARE(m_device->mouse.writeCount(), 1);
 
     QElapsedTimer timer;
     timer.start();
     poller.stop();
     QVERIFY2(timer.elapsed() < 200, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(poller.isFinished());
-    const int reads = m_mouse->readCount();
+    const int reads = m_device->mouse.readCount();
     // Its thread has finished: nothing reads the report of a press.
-    m_mouse->press(SimButton::Profile);
-    QCOMPARE(m_mouse->readCount(), reads);
+    m_device->mouse.press(SimButton::Profile);
+    QCOMPARE(m_device->mouse.readCount(), reads);
 }
 
 void TestPoller::ownedPollerRestartsFromAnotherThread()
 {
     SignalLog log;
-    StatusPoller owner(m_link, [&log](StatusPollerThread *poller) { log.attach(poller); });
+    StatusPoller owner(m_device->link, [&log](StatusPollerThread *poller) { log.attach(poller); });
     owner.startPoller();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
 

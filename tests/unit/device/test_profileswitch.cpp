@@ -10,56 +10,20 @@
 
 #include <QtTest>
 
-#include <deque>
+#include <memory>
 #include <vector>
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
-// A command channel that records every report written to it, refuses the
-// writes of one command code and echoes everything else.
-class RecordingBackend : public HidBackend {
-public:
-    int refusedCommand = -1;
-    std::vector<Bytes> writes;
-    std::deque<Bytes> queue;
-
-    int init() override { return 0; }
-    int exit() override { return 0; }
-    std::vector<HidDeviceInfo> enumerate(uint16_t, uint16_t) override { return {}; }
-    HidHandle open(const std::string &) override { return nullptr; }
-    void close(HidHandle) override {}
-    int write(HidHandle, const unsigned char *data, size_t length) override
-    {
-        writes.emplace_back(data, data + length);
-        if (length > 3 && data[3] == refusedCommand)
-            return -1;
-        queue.push_back(writes.back());
-        return int(length);
-    }
-    int readTimeout(HidHandle, unsigned char *data, size_t length, int) override
-    {
-        if (queue.empty())
-            return 0;
-        const Bytes reply = queue.front();
-        queue.pop_front();
-        const size_t n = std::min(length, reply.size());
-        std::copy_n(reply.begin(), n, data);
-        return int(n);
-    }
-
-    // Every report written, in order, as hex of its first bytes.
-    QStringList writtenHeads(int count = 6) const
-    {
-        QStringList heads;
-        for (const Bytes &w : writes)
-            heads << QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(w.data()), count).toHex(' '));
-        return heads;
-    }
-};
-
-HidHandle fakeHandle() { return reinterpret_cast<HidHandle>(static_cast<uintptr_t>(0x4242)); }
+// Every report written to the mouse, refused ones too, in order, as hex of
+// its first bytes.
+QStringList writtenHeads(const VirtualMouse &mouse, int count = 6)
+{
+    QStringList heads;
+    for (const VirtualMouse::Write &w : mouse.writes())
+        heads << QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(w.report.data()), count).toHex(' '));
+    return heads;
+}
 
 } // namespace
 
@@ -73,29 +37,33 @@ private slots:
     void virtualMouseTakesTheSwitch();
 
 private:
-    RecordingBackend m_backend;
+    std::unique_ptr<VirtualMouse> m_mouse;
     MouseLink m_link;
 };
 
 void TestProfileSwitch::init()
 {
-    m_backend = RecordingBackend();
-    setHidBackend(&m_backend);
-    m_link.useCommandHandle(fakeHandle(), true);
+    m_mouse = std::make_unique<VirtualMouse>();
+    m_mouse->plug(SimLink::Receiver);
+    setHidBackend(m_mouse.get());
+    const HidHandle handle = m_mouse->open(VirtualMouse::nodePath(SimLink::Receiver));
+    QVERIFY(handle);
+    m_link.useCommandHandle(handle, true);
 }
 
 void TestProfileSwitch::cleanup()
 {
     m_link.close();
     setHidBackend(nullptr);
+    m_mouse.reset();
 }
 
 void TestProfileSwitch::selectIsFollowedByApplyWhateverItsResult()
 {
     // Checksums: (FA + 44 + 03) & FF ^ 66 = 27; (FA + 40 + F3 + 01) & FF ^ 66 = 48.
-    m_backend.refusedCommand = 0x44;
+    m_mouse->injectFault(SimFault::WriteFail, 1);
     QCOMPARE(SendSelectProfile(m_link, 3), int(kTransferWriteFailed));
-    QCOMPARE(m_backend.writtenHeads(8), (QStringList{"05 27 fa 44 03 00 00 00", "05 48 fa 40 f3 01 00 00"}));
+    QCOMPARE(writtenHeads(*m_mouse, 8), (QStringList{"05 27 fa 44 03 00 00 00", "05 48 fa 40 f3 01 00 00"}));
 }
 
 void TestProfileSwitch::profileSwitchSendsEveryApply()
@@ -103,35 +71,27 @@ void TestProfileSwitch::profileSwitchSendsEveryApply()
     // The select and its own apply, then the five apply groups of a whole
     // upload in their order.
     QCOMPARE(SendProfileSwitch(m_link, 4), int(kTransferOk));
-    QCOMPARE(m_backend.writtenHeads(),
+    QCOMPARE(writtenHeads(*m_mouse),
              (QStringList{"05 24 fa 44 04 00", "05 48 fa 40 f3 01", "05 57 fa 40 f3 04", "05 48 fa 40 f3 01",
                           "05 49 fa 40 f3 02", "05 53 fa 40 f3 08", "05 5b fa 40 f3 10"}));
 
     // A refused apply after the select: the apply-all sequence still starts,
     // and ends at its own first failure.
-    m_backend = RecordingBackend();
-    m_backend.refusedCommand = 0x40;
+    m_mouse->resetCounters();
+    m_mouse->injectFault(SimFault::WriteFail, 2, 2);
     QCOMPARE(SendProfileSwitch(m_link, 1), int(kTransferWriteFailed));
-    QCOMPARE(m_backend.writtenHeads(), (QStringList{"05 59 fa 44 01 00", "05 48 fa 40 f3 01", "05 57 fa 40 f3 04"}));
+    QCOMPARE(writtenHeads(*m_mouse), (QStringList{"05 59 fa 44 01 00", "05 48 fa 40 f3 01", "05 57 fa 40 f3 04"}));
+    QCOMPARE(m_mouse->writeCount(), 1);
 }
 
 void TestProfileSwitch::virtualMouseTakesTheSwitch()
 {
-    VirtualMouse mouse;
-    mouse.plug(SimLink::Receiver);
-    setHidBackend(&mouse);
-    const HidHandle handle = mouse.open(VirtualMouse::nodePath(SimLink::Receiver));
-    QVERIFY(handle);
-    m_link.useCommandHandle(handle, true);
-
     QCOMPARE(SendProfileSwitch(m_link, 2), int(kTransferOk));
-    const VirtualMouse::Memory m = mouse.memory();
+    const VirtualMouse::Memory m = m_mouse->memory();
     QCOMPARE(m.rejectedReports, 0);
     QCOMPARE(m.activeProfile, 2);
     QCOMPARE(m.profileSelects, std::vector<int>{2});
     QCOMPARE(m.applyGroups, (std::vector<int>{0x01, 0x04, 0x01, 0x02, 0x08, 0x10}));
-    m_link.close();
-    mouse.close(handle);
 }
 
 QTEST_GUILESS_MAIN(TestProfileSwitch)

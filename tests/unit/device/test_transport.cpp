@@ -2,14 +2,10 @@
 // faults) and against a scripted link whose echo is bent byte by byte.
 
 #include "config/logging.h"
-#include "device/discovery.h"
-#include "device/mouselink.h"
-#include "device/mouselist.h"
 #include "device/report.h"
 #include "device/transport.h"
 #include "device/transporttrace.h"
-#include "sim/virtualmouse.h"
-#include "testenvironment.h"
+#include "openedmouse.h"
 
 #include <QtTest>
 
@@ -113,11 +109,10 @@ private slots:
     void failedWriteIsNotRetried();
 
 private:
-    void openVirtualMouse(bool receiver, bool cable);
+    bool openVirtualMouse(SimLink via);
 
     ScriptedBackend m_script;
-    std::unique_ptr<TestEnvironment> m_env;
-    std::unique_ptr<VirtualMouse> m_mouse;
+    std::unique_ptr<OpenedMouse> m_device;
     MouseLink m_link;
 };
 
@@ -133,31 +128,17 @@ void TestTransport::init()
 
 void TestTransport::cleanup()
 {
-    if (m_mouse) {
-        setHidBackend(m_mouse.get());
-    }
     m_link.close();
+    m_device.reset();
     setHidBackend(nullptr);
-    m_mouse.reset();
-    m_env.reset();
     TransportTrace::setHandler({});
 }
 
-void TestTransport::openVirtualMouse(bool receiver, bool cable)
+bool TestTransport::openVirtualMouse(SimLink via)
 {
     m_link.useCommandHandle(nullptr, false);
-    m_env = std::make_unique<TestEnvironment>();
-    m_mouse = std::make_unique<VirtualMouse>();
-    if (receiver)
-        m_mouse->plug(SimLink::Receiver);
-    if (cable)
-        m_mouse->plug(SimLink::Cable);
-    setHidBackend(m_mouse.get());
-    LoadMouseList();
-    QCOMPARE(EnumerateMice(), 0);
-    m_link.openByName(currentProductName());
-    QVERIFY(m_link.commandHandle() != nullptr);
-    m_mouse->resetCounters();
+    m_device = std::make_unique<OpenedMouse>();
+    return m_device->open({via});
 }
 
 void TestTransport::frameIsCompletedOnACopy()
@@ -383,28 +364,28 @@ void TestTransport::virtualMouseExchanges()
     QFETCH(int, result);
     QFETCH(int, writes);
 
-    openVirtualMouse(!viaCable, viaCable);
+    QVERIFY(openVirtualMouse(viaCable ? SimLink::Cable : SimLink::Receiver));
     if (fault >= 0)
-        m_mouse->injectFault(SimFault(fault), faultCount);
+        m_device->mouse.injectFault(SimFault(fault), faultCount);
     const ReportBuffer report = command == 0x02 ? dpiChunk() : ReportBuffer::command(uint8_t(command), 1);
-    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), result);
-    QCOMPARE(m_mouse->writeCount(), writes);
+    QCOMPARE(TransferReport(m_device->link.commandHandle(), report.bytes.data(), kReportLength), result);
+    QCOMPARE(m_device->mouse.writeCount(), writes);
     if (fault == int(SimFault::ForeignInput)) {
         // Further exchanges see the motion the fault still queues and pass.
-        QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 0);
-        QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 0);
-        QCOMPARE(m_mouse->writeCount(), 3);
+        QCOMPARE(TransferReport(m_device->link.commandHandle(), report.bytes.data(), kReportLength), 0);
+        QCOMPARE(TransferReport(m_device->link.commandHandle(), report.bytes.data(), kReportLength), 0);
+        QCOMPARE(m_device->mouse.writeCount(), 3);
     }
     if (command == 0x44)
-        QCOMPARE(m_mouse->readCount(), 0);
+        QCOMPARE(m_device->mouse.readCount(), 0);
 }
 
 void TestTransport::persistentHeaderMismatch()
 {
     // Every reply has position 4 bent: 20 reads judge the first reply, then
     // each of two rewrites gets one more read, then the exchange fails.
-    openVirtualMouse(true, false);
-    m_mouse->injectFault(SimFault::WrongHeader, 3);
+    QVERIFY(openVirtualMouse(SimLink::Receiver));
+    m_device->mouse.injectFault(SimFault::WrongHeader, 3);
     int rereads = 0;
     int rewrites = 0;
     int mismatches = 0;
@@ -414,9 +395,9 @@ void TestTransport::persistentHeaderMismatch()
         rewrites += step.event == TransferEvent::Rewrite;
     });
     const ReportBuffer report = ReportBuffer::command(0x46, 1);
-    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 2);
-    QCOMPARE(m_mouse->writeCount(), 3);
-    QCOMPARE(m_mouse->readCount(), 3);   // one reply per write; the rest time out
+    QCOMPARE(TransferReport(m_device->link.commandHandle(), report.bytes.data(), kReportLength), 2);
+    QCOMPARE(m_device->mouse.writeCount(), 3);
+    QCOMPARE(m_device->mouse.readCount(), 3);   // one reply per write; the rest time out
     QCOMPARE(rereads, 19);
     QCOMPARE(rewrites, 2);
     QCOMPARE(mismatches, 22);
@@ -430,11 +411,11 @@ void TestTransport::noDeviceMakesNoCall()
     QCOMPARE(m_script.totalCalls(), 0);
 
     // The same once the handles of a present mouse were closed.
-    openVirtualMouse(true, false);
-    m_link.close();
-    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 1);
-    QCOMPARE(m_mouse->writeCount(), 0);
-    QCOMPARE(m_mouse->readCount(), 0);
+    QVERIFY(openVirtualMouse(SimLink::Receiver));
+    m_device->link.close();
+    QCOMPARE(TransferReport(m_device->link.commandHandle(), report.bytes.data(), kReportLength), 1);
+    QCOMPARE(m_device->mouse.writeCount(), 0);
+    QCOMPARE(m_device->mouse.readCount(), 0);
 }
 
 void TestTransport::failedWriteIsNotRetried()
@@ -445,14 +426,14 @@ void TestTransport::failedWriteIsNotRetried()
     QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 4);
     QCOMPARE(m_script.echoReads, 0);
 
-    openVirtualMouse(true, false);
-    m_mouse->injectFault(SimFault::WriteFail, 1);
+    QVERIFY(openVirtualMouse(SimLink::Receiver));
+    m_device->mouse.injectFault(SimFault::WriteFail, 1);
     QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.");
-    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 4);
-    QCOMPARE(m_mouse->writeCount(), 0);
+    QCOMPARE(TransferReport(m_device->link.commandHandle(), report.bytes.data(), kReportLength), 4);
+    QCOMPARE(m_device->mouse.writeCount(), 0);
     // The fault was for one exchange only.
-    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 0);
-    QCOMPARE(m_mouse->writeCount(), 1);
+    QCOMPARE(TransferReport(m_device->link.commandHandle(), report.bytes.data(), kReportLength), 0);
+    QCOMPARE(m_device->mouse.writeCount(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestTransport)

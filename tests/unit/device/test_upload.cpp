@@ -6,17 +6,13 @@
 #include "config/appconfig.h"
 #include "config/functioncatalogue.h"
 #include "config/macrofile.h"
-#include "device/mouselink.h"
-#include "device/discovery.h"
-#include "device/mouselist.h"
 #include "device/pollercontrol.h"
 #include "device/transport.h"
 #include "device/uploadall.h"
 #include "device/uploadplan.h"
 #include "device/senttables.h"
 #include "device/uploadworker.h"
-#include "sim/virtualmouse.h"
-#include "testenvironment.h"
+#include "openedmouse.h"
 
 #include <QtTest>
 
@@ -116,40 +112,27 @@ private:
     // The commits since bringInStep() or the last call with `rebase`.
     QVector<int> newCommits(bool rebase = false);
 
-    std::unique_ptr<TestEnvironment> m_env;
-    std::unique_ptr<VirtualMouse> m_mouse;
+    std::unique_ptr<OpenedMouse> m_device;
     MouseConfig m_live;
     MouseConfig m_saved;
     SentTables m_tables;
     QVector<int> m_commitBase;
-    MouseLink m_link;
 };
 
 void TestUpload::init()
 {
-    m_env = std::make_unique<TestEnvironment>();
-    m_mouse = std::make_unique<VirtualMouse>();
-    m_mouse->plug(SimLink::Receiver);
-    setHidBackend(m_mouse.get());
-    LoadMouseList();
-    QCOMPARE(EnumerateMice(), 0);
-    m_link.openByName(currentProductName());
-    QVERIFY(m_link.commandHandle() != nullptr);
+    m_device = std::make_unique<OpenedMouse>();
+    QVERIFY(m_device->open());
 
     m_live = defaultRecord();
     m_saved = MouseConfig();
     m_tables.clear();
     QVERIFY(AppConfig::setDiff(0));
-    m_mouse->resetCounters();
 }
 
 void TestUpload::cleanup()
 {
-    m_link.setMouseOff(false);
-    m_link.close();
-    setHidBackend(nullptr);
-    m_mouse.reset();
-    m_env.reset();
+    m_device.reset();
 }
 
 int TestUpload::runUpload(bool full)
@@ -157,7 +140,7 @@ int TestUpload::runUpload(bool full)
     UploadWorker worker;
     worker.full = full;
     worker.setRecords(&m_live, &m_saved);
-    worker.setLink(&m_link);
+    worker.setLink(&m_device->link);
     worker.setSentTables(&m_tables);
     QSignalSpy done(&worker, &UploadWorker::uploadDone);
     worker.start();
@@ -170,14 +153,14 @@ int TestUpload::runUpload(bool full)
 void TestUpload::bringInStep()
 {
     QCOMPARE(runUpload(), 0);
-    QCOMPARE(commits(*m_mouse).mid(0, 4), QVector<int>({1, 1, 1, 1}));
-    m_mouse->resetCounters();
+    QCOMPARE(commits(m_device->mouse).mid(0, 4), QVector<int>({1, 1, 1, 1}));
+    m_device->mouse.resetCounters();
     newCommits(true);
 }
 
 QVector<int> TestUpload::newCommits(bool rebase)
 {
-    const QVector<int> now = commits(*m_mouse);
+    const QVector<int> now = commits(m_device->mouse);
     QVector<int> added = now;
     for (int i = 0; i < added.size() && i < m_commitBase.size(); ++i)
         added[i] -= m_commitBase[i];
@@ -308,7 +291,7 @@ void TestUpload::onlyDpiChanged()
     m_live.profiles[0].dpiLevels[1].y = 300;
     QCOMPARE(runUpload(), 0);
 
-    const SimMemory m = m_mouse->memory();
+    const SimMemory m = m_device->mouse.memory();
     // System, buttons, lighting and macros untouched; the DPI table once.
     QCOMPARE(newCommits(), QVector<int>({0, 1, 0, 0, 0}));
     // Stage 1 of the 3395: enabled, x = 40, y = 300 as (low, high) pairs.
@@ -329,7 +312,7 @@ void TestUpload::nothingChangedSendsNothing()
     m_live.profiles[3].dpiLevels[2].x = 99;
     m_live.profiles[0].mousespeed = 3;
     QCOMPARE(runUpload(), 0);
-    QCOMPARE(m_mouse->writeCount(), 0);
+    QCOMPARE(m_device->mouse.writeCount(), 0);
     QCOMPARE(AppConfig::diff(), 0);
 }
 
@@ -337,7 +320,7 @@ void TestUpload::failedUploadMakesNextOneFull()
 {
     bringInStep();
     m_live.profiles[0].dpiLevels[0].x = 20;
-    m_mouse->injectFault(SimFault::WriteFail, 1);
+    m_device->mouse.injectFault(SimFault::WriteFail, 1);
     QCOMPARE(runUpload(), int(kTransferWriteFailed));
     QCOMPARE(AppConfig::diff(), 1);
     QVERIFY(m_tables.isEmpty());
@@ -347,11 +330,11 @@ void TestUpload::failedUploadMakesNextOneFull()
     QCOMPARE(runUpload(), 0);
     QCOMPARE(newCommits(true), QVector<int>({1, 1, 1, 1, 0}));
     QCOMPARE(AppConfig::diff(), 0);
-    QCOMPARE(m_mouse->memory().dpi[2], uint8_t(20));
+    QCOMPARE(m_device->mouse.memory().dpi[2], uint8_t(20));
 
     // The same when another part says the mouse's memory is not whole.
     QVERIFY(AppConfig::setDiff(1));
-    m_mouse->resetCounters();
+    m_device->mouse.resetCounters();
     QCOMPARE(runUpload(), 0);
     QCOMPARE(newCommits(), QVector<int>({1, 1, 1, 1, 0}));
 }
@@ -360,9 +343,9 @@ void TestUpload::mouseOffSendsNothing()
 {
     bringInStep();
     m_live.profiles[0].dpiLevels[0].x = 20;
-    m_link.setMouseOff(true);
+    m_device->link.setMouseOff(true);
     QCOMPARE(runUpload(true), int(kTransferMouseOff));
-    QCOMPARE(m_mouse->writeCount(), 0);
+    QCOMPARE(m_device->mouse.writeCount(), 0);
     // Nothing reached the mouse: once awake it must get everything, not
     // only what changes after this.
     QCOMPARE(AppConfig::diff(), 1);
@@ -383,7 +366,7 @@ void TestUpload::editedMacroFileReachesTheMouse()
     QVERIFY(writeMacroFile(QStringLiteral("burst"), MacroOptions(), keyEvents(0x10, 5)));
     QCOMPARE(runUpload(), 0);
     QCOMPARE(newCommits(), QVector<int>({0, 0, 0, 0, 1}));
-    const SimMemory m = m_mouse->memory();
+    const SimMemory m = m_device->mouse.memory();
     // Five events without delays of their own: a unit delay after the
     // fourth and after the last.
     QCOMPARE(hexOf(m.macro, 0, 24),
@@ -393,9 +376,9 @@ void TestUpload::editedMacroFileReachesTheMouse()
 
     // Sent once: the next uploads have nothing to send.
     for (int i = 0; i < 3; ++i) {
-        m_mouse->resetCounters();
+        m_device->mouse.resetCounters();
         QCOMPARE(runUpload(), 0);
-        QCOMPARE(m_mouse->writeCount(), 0);
+        QCOMPARE(m_device->mouse.writeCount(), 0);
     }
 }
 
@@ -411,7 +394,7 @@ void TestUpload::deletedMacroGoesOutEmpty()
     deleteMacro(QStringLiteral("second"));
     QCOMPARE(runUpload(), 0);
     QCOMPARE(newCommits(), QVector<int>({0, 0, 0, 0, 1}));
-    const SimMemory m = m_mouse->memory();
+    const SimMemory m = m_device->mouse.memory();
     QCOMPARE(hexOf(m.macro, 0, 9), QByteArray("84 20 00 04 20 00 06 01 00"));   // slot 0 as it was
     QCOMPARE(hexOf(m.macro, 200, 6), QByteArray("06 01 00 00 00 00"));         // slot 1: nothing to play
     QCOMPARE(m.rejectedReports, 0);
@@ -435,7 +418,7 @@ void TestUpload::activeProfileTablesReachTheMouse()
     QVERIFY(writeMacroFile(QStringLiteral("third"), MacroOptions(), keyEvents(0x40, 2)));
 
     QCOMPARE(runUpload(true), 0);
-    const SimMemory m = m_mouse->memory();
+    const SimMemory m = m_device->mouse.memory();
     const DeviceContext context = loadDeviceContext();
     QCOMPARE(m.activeProfile, 3);
     QCOMPARE(int(m.system[6]), 3);
@@ -458,35 +441,35 @@ void TestUpload::switchingProfileResendsTables()
     QCOMPARE(runUpload(), 0);
     // Profile 2 differs from profile 0 in its stages only.
     QCOMPARE(newCommits(), QVector<int>({1, 1, 0, 0, 0}));
-    QCOMPARE(int(m_mouse->memory().dpi[2]), 55);
-    QCOMPARE(int(m_mouse->memory().system[6]), 2);
+    QCOMPARE(int(m_device->mouse.memory().dpi[2]), 55);
+    QCOMPARE(int(m_device->mouse.memory().system[6]), 2);
 }
 
 void TestUpload::sentTablesSurviveTheProcess()
 {
     // What the mouse holds, kept on disk: another process (a new tables
     // object) that reads the file sends nothing for the same record.
-    const QString file = m_env->root() + QStringLiteral("/cache/sent-tables");
+    const QString file = m_device->env.root() + QStringLiteral("/cache/sent-tables");
     UploadWorker first;
     first.setRecords(&m_live, &m_saved);
-    first.setLink(&m_link);
+    first.setLink(&m_device->link);
     first.setSentTables(&m_tables, file);
     first.start();
     first.wait();
     QCOMPARE(int(first.result), 0);
     QVERIFY(first.reportsSent > 30);
-    QCOMPARE(first.reportsSent, m_mouse->writeCount());
+    QCOMPARE(first.reportsSent, m_device->mouse.writeCount());
 
-    m_mouse->resetCounters();
+    m_device->mouse.resetCounters();
     SentTables other;
     UploadWorker second;
     second.setRecords(&m_live, &m_saved);
-    second.setLink(&m_link);
+    second.setLink(&m_device->link);
     second.setSentTables(&other, file);
     second.start();
     second.wait();
     QCOMPARE(int(second.result), 0);
-    QCOMPARE(m_mouse->writeCount(), 0);
+    QCOMPARE(m_device->mouse.writeCount(), 0);
     QVERIFY(other == m_tables);
 
     // Another product's record, or none, knows nothing.
@@ -499,17 +482,17 @@ void TestUpload::sentTablesSurviveTheProcess()
 
 void TestUpload::pollerIsStoppedFirstAndAlwaysRestarted()
 {
-    CountingPoller poller(m_mouse.get());
-    QCOMPARE(UploadAll(m_link, m_live, UploadGroup::Dpi, loadDeviceContext(0), &poller), 0);
+    CountingPoller poller(&m_device->mouse);
+    QCOMPARE(UploadAll(m_device->link, m_live, UploadGroup::Dpi, loadDeviceContext(0), &poller), 0);
     QCOMPARE(poller.stops, 1);
     QCOMPARE(poller.writesAtStop, 0);
     QCOMPARE(poller.starts, 1);
 
     // A failed upload brings the poller back too: battery readings and the
     // mouse's own button presses must not be lost until the next plug event.
-    CountingPoller failed(m_mouse.get());
-    m_mouse->injectFault(SimFault::WriteFail, 1, 5);
-    QCOMPARE(UploadAll(m_link, m_live, UploadGroup::All, loadDeviceContext(0), &failed), int(kTransferWriteFailed));
+    CountingPoller failed(&m_device->mouse);
+    m_device->mouse.injectFault(SimFault::WriteFail, 1, 5);
+    QCOMPARE(UploadAll(m_device->link, m_live, UploadGroup::All, loadDeviceContext(0), &failed), int(kTransferWriteFailed));
     QCOMPARE(failed.stops, 1);
     QCOMPARE(failed.starts, 1);
 }

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <future>
@@ -422,6 +423,16 @@ void TestVirtualMouse::traceLines()
     const QString text = QString::fromLatin1(readWholeFile(path));
     QCOMPARE(text.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
     QVERIFY(text.endsWith(QLatin1Char('\n')));
+    // The write log keeps the failed write the trace leaves out, the last
+    // one after the trace stopped, and the thread each came from.
+    QString writes;
+    for (const VirtualMouse::Write &w : mouse.writes()) {
+        writes += QLatin1Char(w.accepted ? '.' : 'x') + QString::number(w.report[3], 16);
+        QCOMPARE(w.thread, QThread::currentThread());
+    }
+    QCOMPARE(writes, QStringLiteral(".46x46.44.46.48.46"));
+    mouse.resetCounters();
+    QVERIFY(mouse.writes().empty());
     mouse.close(h);
 }
 
