@@ -341,7 +341,7 @@ void TestOneOwner::switchFromOutsideDropsEdits()
         QTRY_COMPARE(f.editing().profileIndex(), next);
     } else {
         command.replaceInStrings(QStringLiteral("next"), QString::number(next + 1));
-        QCOMPARE(cli(command, this).exitCode, 0);
+        QCOMPARE(cli(*f.env, command, this).exitCode, 0);
     }
 
     const QString line = QStringLiteral("Unapplied changes to Profile %1 were discarded").arg(left + 1);
