@@ -2,14 +2,14 @@
 
 #include "twobarslider.h"
 
-#include "config/dpicode.h"
-#include "widgets/uilog.h"
+#include "config/sensortable.h"
 #include "widgets/languagefont.h"
 #include "widgets/skin.h"
+#include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/veskcheckbox.h"
-#include "widgets/veskslider.h"
 #include "widgets/vesklabel.h"
+#include "widgets/veskslider.h"
 
 #include <QDebug>
 #include <QSignalBlocker>

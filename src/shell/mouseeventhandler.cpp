@@ -1,9 +1,9 @@
 #include "mouseeventhandler.h"
 
 #include "config/appconfig.h"
-#include "config/dpicode.h"
 #include "config/mouseconfig.h"
 #include "config/profilefile.h"
+#include "config/sensortable.h"
 #include "device/settingsowner.h"
 #include "osdtexts.h"
 #include "widgets/uilog.h"

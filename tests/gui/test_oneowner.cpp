@@ -6,9 +6,9 @@
 #include "test_mainwindowfixture.h"
 
 #include "config/appconfig.h"
-#include "config/dpicode.h"
 #include "config/paths.h"
 #include "config/productdescriptor.h"
+#include "config/sensortable.h"
 #include "platform/singleinstance.h"
 #include "shell/pagehost.h"
 

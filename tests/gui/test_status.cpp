@@ -7,17 +7,17 @@
 #include "test_mainwindowfixture.h"
 
 #include "config/appconfig.h"
-#include "config/dpicode.h"
 #include "config/paths.h"
+#include "config/sensortable.h"
 #include "device/statusquery.h"
 #include "platform/osdclient.h"
 #include "platform/osdmessage.h"
-#include "shell/osdtexts.h"
 #include "shell/devicestatuspanel.h"
 #include "shell/mouseeventhandler.h"
-#include "widgets/vesklabel.h"
+#include "shell/osdtexts.h"
 #include "widgets/batterybar.h"
 #include "widgets/uitheme.h"
+#include "widgets/vesklabel.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>

@@ -4,14 +4,13 @@
 #include "clioutput.h"
 
 #include "config/appconfig.h"
-#include "config/dpicode.h"
 #include "config/dpistagerules.h"
 #include "config/lightingeffects.h"
 #include "config/mouseconfig.h"
 #include "config/productdescriptor.h"
 #include "config/profilerules.h"
 #include "config/reportrate.h"
-#include "config/sensorrange.h"
+#include "config/sensortable.h"
 #include "config/settingranges.h"
 
 #include <QColor>

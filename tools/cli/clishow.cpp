@@ -3,13 +3,14 @@
 #include "config/appconfig.h"
 #include "config/buttonassignment.h"
 #include "config/buttonrules.h"
-#include "config/dpicode.h"
 #include "config/functioncatalogue.h"
 #include "config/keytables.h"
 #include "config/lightingeffects.h"
 #include "config/mouseconfig.h"
 #include "config/productdescriptor.h"
 #include "config/profilerules.h"
+#include "config/reportrate.h"
+#include "config/sensortable.h"
 #include "config/settingranges.h"
 
 #include <QJsonArray>
