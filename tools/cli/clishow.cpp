@@ -19,8 +19,6 @@ namespace CliShow {
 
 namespace {
 
-int rateHz(int code) { return code == 1 || code == 2 || code == 4 || code == 8 ? 1000 / code : 0; }
-
 // The keys of a combination: the pressed ones, in their order.
 QString comboKeys(const ButtonInfo &button)
 {
@@ -102,7 +100,7 @@ QJsonObject toJson(const MouseConfig &config, int profileIndex)
         {"active", profileIndex == config.profileIndex()},
         {"dpiStages", stages},
         {"activeDpiStage", profile.dpi + 1},
-        {"reportRate", QJsonObject{{"code", profile.pollrate}, {"hz", rateHz(profile.pollrate)}}},
+        {"reportRate", QJsonObject{{"code", profile.pollrate}, {"hz", reportRateHz(profile.pollrate)}}},
         {"lift", SettingRanges::liftMillimetres(config.LiftHigh)},
         {"debounce", config.Debounce},
         {"scroll", profile.scrollspeed},
