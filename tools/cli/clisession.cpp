@@ -261,7 +261,7 @@ int CliSession::status(bool asJson)
         rate = snapshot.report.rate;
     }
     const QString name = m_settings.editing().names[(profile >= 0 && profile < kProfileCount) ? profile : 0];
-    const int level = batteryLevel(answer.rawBattery(), AppConfig::batteryFull());
+    const int level = batteryLevel(answer.rawBattery(), batteryFullMillivolts());
 
     int result = kTransferOk;
     if (!open)
