@@ -6,12 +6,12 @@
 #include "device/devicestate.h"
 #include "device/mouselist.h"
 #include "device/statusquery.h"
+#include "widgets/batterybar.h"
+#include "widgets/skin.h"
 #include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
 #include "widgets/vesklabel.h"
-#include "widgets/batterybar.h"
-#include "widgets/skin.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -74,12 +74,14 @@ void DeviceStatusPanel::applyNormalLook()
     m_controls.battery->applyNormalStyle(UiTheme::currentColor(), UiScale::scaled(kBarFontPixels));
 }
 
+QString DeviceStatusPanel::mouseOffText() { return QCoreApplication::translate("MousecfgWidget", "MOUSE OFF"); }
+
 void DeviceStatusPanel::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
 {
     BatteryBar *bar = m_controls.battery;
-    if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
-        // The receiver answered for a mouse that is asleep or switched off.
-        bar->setBarText(QCoreApplication::translate("MousecfgWidget", "MOUSE OFF"));
+    const StatusAnswer answer{iLowByte, iHiByte, iCharge};
+    if (answer.mouseOff()) {
+        bar->setBarText(mouseOffText());
         bar->setTextVisible(true);
         bar->applyOffStyle(fittedPixels(bar, bar->barText()));
         m_controls.charge->hide();
@@ -96,7 +98,7 @@ void DeviceStatusPanel::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiB
     applyNormalLook();
     m_charging = iCharge;
 
-    const int level = batteryLevel(iHiByte * 256 + iLowByte, m_fullMillivolts);
+    const int level = batteryLevel(answer.rawBattery(), m_fullMillivolts);
     if (level != m_lastLevel) {
         m_lastLevel = level;
         if (!AppConfig::setBattery(level))

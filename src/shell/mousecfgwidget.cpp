@@ -355,7 +355,7 @@ void MousecfgWidget::retranslate()
     m_controls.language->setText(m_languages->currentName());
     m_controls.modelLabel->setText(AppConfig::model());
     if (m_status && m_status->showsMouseOff())
-        m_controls.battery->setBarText(tr("MOUSE OFF"));
+        m_controls.battery->setBarText(DeviceStatusPanel::mouseOffText());
     if (m_tray)
         m_tray->retranslate();
     m_languages->buildMenu(m_controls.language);
