@@ -88,7 +88,7 @@ void makeDefaultProfile(ProfileData &profile)
 
     profile.buttons[kWheelUpEntry].Fun = 52;
     profile.buttons[kWheelDownEntry].Fun = 53;
-    profile.LedMoveOFF = 0;
+    profile.LedMoveOFF = LightingEffects::kMoveOffLightOut;
     profile.LedSleepTime = 1;
 }
 

@@ -296,9 +296,7 @@ void TestCliSetters::badValuesChangeNothing()
 
 void TestCliSetters::lighting()
 {
-    int minimum = 0;
-    int maximum = 0;
-    LightingEffects::sleepRange(minimum, maximum);
+    const int maximum = LightingEffects::sleepRange().maximum;
     const int lightingCommits = m_mouse->memory().commits[3];
     QCOMPARE(run({"lighting", "breathing", "--colour", "#00ff80", "--speed", "2", "--sleep", QString::number(maximum),
                   "--move-off", "on"}),

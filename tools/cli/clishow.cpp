@@ -113,7 +113,7 @@ QJsonObject toJson(const MouseConfig &config, int profileIndex)
                                  {"brightness", led.bright},
                                  {"speed", led.breath},
                                  {"sleep", lit.LedSleepTime},
-                                 {"moveOff", lit.LedMoveOFF == 0}}},
+                                 {"moveOff", LightingEffects::lightOutWhileMoving(lit.LedMoveOFF)}}},
         {"buttons", buttons},
     };
 }
