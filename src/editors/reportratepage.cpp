@@ -89,7 +89,7 @@ void ReportRatePage::showRate(int, int liftHigh)
     // button put it there).
     showRateLabel();
     m_iLift = uint8_t(SettingRanges::liftMillimetres(liftHigh));
-    m_liftGroup->button(m_iLift - 1)->setChecked(true);
+    m_liftGroup->button(SettingRanges::isLowLift(m_iLift) ? 0 : 1)->setChecked(true);
 }
 
 void ReportRatePage::showRateLabel() { m_rateButton->setText(m_profile ? reportRateText(m_profile->pollrate) : QString()); }
@@ -104,7 +104,7 @@ void ReportRatePage::chooseRate(int code)
 
 void ReportRatePage::onRadioChanged(int id)
 {
-    m_iLift = uint8_t(id + 1);
+    m_iLift = uint8_t(SettingRanges::liftFor(id == 0));
     qCDebug(lcUi, "m_iLift = %d", m_iLift);
     emit m_events.liftChanged(m_iLift);
 }
