@@ -40,8 +40,8 @@ static const char *const kMainWindowTexts[] = {
     QT_TRANSLATE_NOOP("MousecfgWidget", "&Quit"),
     QT_TRANSLATE_NOOP("MousecfgWidget", "Warning"),
     QT_TRANSLATE_NOOP("MousecfgWidget", "Dongle Disconnect!"),
-    QT_TRANSLATE_NOOP("MousecfgWidget", "Send data failed, please try again."),
-    QT_TRANSLATE_NOOP("MousecfgWidget", "Mouse is sleeping or not connected."),
+    QT_TRANSLATE_NOOP("TransferMessage", "Send data failed, please try again."),
+    QT_TRANSLATE_NOOP("TransferMessage", "Mouse is sleeping or not connected."),
     QT_TRANSLATE_NOOP("MousecfgWidget", "AT LEAST ONE CLICK FUNCTION TO BE RETAINED."),
 
     // On-screen texts for the report rate.
