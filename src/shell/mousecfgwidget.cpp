@@ -104,9 +104,8 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     buildControls();
     m_connection->discover();
 
-    // Library, battery settings, device and poller; what the poller reports
-    // lands in the status panel and the mouse-event handler.
-    m_profiles->reloadLibrary();
+    // Battery settings, device and poller; what the poller reports lands in
+    // the status panel and the mouse-event handler.
     m_status = std::make_unique<DeviceStatusPanel>(m_controls, this);
     m_status->loadSettings();
     m_events = std::make_unique<MouseEventHandler>(m_settings);
@@ -114,22 +113,19 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_connection->openCurrentModel();
     m_connection->startStatusThread();
 
-    // The settings on disk.
-    loadSettings();
+    loadModelFiles();
 
     // Pages.
     m_pages = std::make_unique<PageHost>(this);
     registerPages(*m_pages);
     connectPageEvents();
-    m_pages->build(ProductDescriptor::boundedButtonCount(),
+    // The button page is as tall as the buttons it shows need.
+    m_pages->build(ProductDescriptor::shownButtonCount(),
                    m_ledDisable ? PageTab::Customize : PageTab::Lighting);
     m_apply = std::make_unique<ApplyController>(this, m_settings, *m_pages, m_connection->poller());
     serveCommands();
 
-    // First look.
-    selectTab(WindowControls::TabLighting);
-    m_controls.setArrowPictures(currentModel());
-    refreshPages();
+    showModelStart(false);
     m_layoutDone = true;
     retranslate();
     // After the layout: the pictures are scaled to their labels.
@@ -438,18 +434,28 @@ void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
     showFrontView(true);
     layoutWindow();
     m_mouse.setModel(currentModel());
+    loadModelFiles();
+    if (!writeDefaultProfileFile())
+        qCWarning(lcUi, "the default profile file could not be written\n");
+    showModelStart(selectFirstSpot);
+    if (m_tray)
+        m_tray->setToolTip(currentModel());
+}
+
+void MousecfgWidget::loadModelFiles()
+{
     loadSettings();
     m_profiles->showCurrent();
     m_profiles->reloadLibrary();
-    if (!writeDefaultProfileFile())
-        qCWarning(lcUi, "the default profile file could not be written\n");
+}
+
+void MousecfgWidget::showModelStart(bool selectFirstSpot)
+{
     selectTab(WindowControls::TabLighting);
     if (selectFirstSpot)
         m_mouse.selectSpot(WindowControls::FrontSpots, 0);
     m_controls.setArrowPictures(currentModel());
     refreshPages();
-    if (m_tray)
-        m_tray->setToolTip(currentModel());
 }
 
 void MousecfgWidget::loadSettings()
