@@ -1,6 +1,8 @@
 #include "profileswitch.h"
 
 #include "commandset.h"
+#include "devicestate.h"
+#include "transferoutcome.h"
 #include "transport.h"
 
 namespace {
@@ -39,4 +41,15 @@ int SendProfileSwitch(int profile)
 {
     const int selected = SendSelectProfile(profile);
     return firstFailure(selected, SendApplyAll());
+}
+
+int switchProfileThenSendTables(int profile, const ProfileSwitchSteps &steps)
+{
+    const int result = mouseOff() ? int(kTransferMouseOff) : steps.send(profile);
+    recordTransferOutcome(result);
+    if (steps.makeCurrent)
+        steps.makeCurrent(profile);
+    if (result != kTransferOk || !steps.sendTables)
+        return result;
+    return steps.sendTables();
 }
