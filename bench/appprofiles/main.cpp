@@ -22,7 +22,7 @@
 #include "platform/runningprograms.h"
 #include "shell/appprofileservice.h"
 #include "shell/appprofileswitcher.h"
-#include "shell/mousecfgwidget.h"
+#include "shell/mainwindow.h"
 #include "sim/virtualmouse.h"
 
 #include <QApplication>
@@ -127,7 +127,7 @@ void switchBench(Display &x, int switches)
     setHidBackend(&mouse);
     mouse.plug(SimLink::Receiver);
     {
-        MousecfgWidget window(&mouse);
+        MainWindow window(&mouse);
         window.show();
         waitFor([&] { return window.lastBatteryLevel() > 10; }, 10000);
         AppProfileSwitcher &switcher = window.appProfiles()->switcher();

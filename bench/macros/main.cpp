@@ -14,8 +14,8 @@
 #include "editors/macrorows.h"
 #include "editors/macrotablemodel.h"
 #include "editors/pageevents.h"
-#include "widgets/veskcheckbox.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skincheckbox.h"
+#include "widgets/skinbutton.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -12,7 +12,7 @@
 #include "config/mouseconfig.h"
 #include "config/profilefile.h"
 #include "device/hidbackend.h"
-#include "shell/mousecfgwidget.h"
+#include "shell/mainwindow.h"
 #include "shell/pagehost.h"
 #include "sim/virtualmouse.h"
 
@@ -52,7 +52,7 @@ int main(int argc, char **argv)
     mouse.plug(SimLink::Receiver);
     double result = 0;
     {
-        MousecfgWidget window(&mouse);
+        MainWindow window(&mouse);
         window.show();
         // Every page the program has, as after a look at each tab.
         for (int tab = 0; tab < 4; ++tab)

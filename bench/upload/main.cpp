@@ -17,11 +17,11 @@
 #include "config/paths.h"
 #include "device/buttonblock.h"
 #include "device/commandset.h"
-#include "device/devicehandles.h"
 #include "device/discovery.h"
 #include "device/dpitable.h"
 #include "device/lightingtable.h"
 #include "device/macroimage.h"
+#include "device/mouselink.h"
 #include "device/mouselist.h"
 #include "device/systemblock.h"
 #include "device/uploadall.h"
@@ -113,7 +113,7 @@ int requiredReports(const MouseConfig &config, int mask, const DeviceContext &co
     return n;
 }
 
-void uploadBench(const char *label, VirtualMouse &mouse, const MouseConfig &config, int mask,
+void uploadBench(const char *label, VirtualMouse &mouse, const MouseLink &link, const MouseConfig &config, int mask,
                  const DeviceContext &context, int rounds)
 {
     const int required = requiredReports(config, mask, context);
@@ -124,7 +124,7 @@ void uploadBench(const char *label, VirtualMouse &mouse, const MouseConfig &conf
         mouse.resetCounters();
         QElapsedTimer timer;
         timer.start();
-        result = UploadAll(config, mask, context, nullptr);
+        result = UploadAll(link, config, mask, context, nullptr);
         walls.push_back(timer.nsecsElapsed() / 1e6);
         sent = mouse.writeCount();
     }
@@ -136,10 +136,10 @@ void uploadBench(const char *label, VirtualMouse &mouse, const MouseConfig &conf
                 label, result, sent, required, median, walls.front(), floor, median / floor);
 }
 
-void pollerBench(VirtualMouse &mouse, int seconds)
+void pollerBench(VirtualMouse &mouse, MouseLink &link, int seconds)
 {
     mouse.resetCounters();
-    StatusPollerThread poller;
+    StatusPollerThread poller(link);
     std::atomic<pthread_t> tid{};
     std::atomic<bool> started{false};
     QObject::connect(&poller, &QThread::started, [&] {
@@ -175,11 +175,12 @@ struct WorkerRun {
     double ms = 0;
 };
 
-WorkerRun runWorker(VirtualMouse &mouse, MouseConfig &live, MouseConfig &saved, SentTables &sent)
+WorkerRun runWorker(VirtualMouse &mouse, const MouseLink &link, MouseConfig &live, MouseConfig &saved, SentTables &sent)
 {
     mouse.resetCounters();
     UploadWorker worker;
     worker.setRecords(&live, &saved);
+    worker.setLink(&link);
     worker.setSentTables(&sent, Paths::sentTablesFile());
     QElapsedTimer timer;
     timer.start();
@@ -188,20 +189,20 @@ WorkerRun runWorker(VirtualMouse &mouse, MouseConfig &live, MouseConfig &saved, 
     return {int(worker.result), mouse.writeCount(), timer.nsecsElapsed() / 1e6};
 }
 
-void workerBench(VirtualMouse &mouse, const MouseConfig &config, int rounds)
+void workerBench(VirtualMouse &mouse, const MouseLink &link, const MouseConfig &config, int rounds)
 {
     MouseConfig live = config;
     MouseConfig saved;
     SentTables sent;
-    runWorker(mouse, live, saved, sent);   // in step: everything sent and saved
+    runWorker(mouse, link, live, saved, sent);   // in step: everything sent and saved
 
     std::vector<double> changeMs, sameMs;
     WorkerRun change, same;
     for (int r = 0; r < rounds; ++r) {
         live.profiles[0].dpiLevels[2].x = uint16_t(r % 2 ? 30 : 31);
-        change = runWorker(mouse, live, saved, sent);
+        change = runWorker(mouse, link, live, saved, sent);
         changeMs.push_back(change.ms);
-        same = runWorker(mouse, live, saved, sent);
+        same = runWorker(mouse, link, live, saved, sent);
         sameMs.push_back(same.ms);
     }
     std::sort(changeMs.begin(), changeMs.end());
@@ -246,8 +247,9 @@ int main(int argc, char *argv[])
     setHidBackend(&mouse);
     LoadMouseList();
     EnumerateMice();
-    OpenDevicesByName(AppConfig::currentProductName());
-    if (!CurrentCommandHandle()) {
+    MouseLink link;
+    link.openByName(AppConfig::currentProductName());
+    if (!link.commandHandle()) {
         std::fprintf(stderr, "the virtual mouse could not be opened\n");
         return 1;
     }
@@ -255,7 +257,7 @@ int main(int argc, char *argv[])
     const DeviceContext context = benchContext();
     MouseConfig config = benchRecord();
     std::printf("reply latency %d ms; floor = reports x (10 ms + %d ms)\n", kLatencyMs, kLatencyMs);
-    uploadBench("full upload", mouse, config, UploadGroup::All, context, rounds);
+    uploadBench("full upload", mouse, link, config, UploadGroup::All, context, rounds);
 
     MouseConfig changed = config;
     changed.profiles[0].dpiLevels[2].x += 1;
@@ -264,12 +266,12 @@ int main(int argc, char *argv[])
     noteSent(held, before, groupSelection(before, UploadGroup::All));
     const int mask = changedTables(encodeUpload(changed, context), held).groups;
     std::printf("one DPI value changed: groups %d\n", mask);
-    uploadBench("one-DPI-change upload", mouse, changed, mask, context, rounds);
+    uploadBench("one-DPI-change upload", mouse, link, changed, mask, context, rounds);
 
-    workerBench(mouse, config, std::max(rounds, 5));
-    pollerBench(mouse, pollerSeconds);
+    workerBench(mouse, link, config, std::max(rounds, 5));
+    pollerBench(mouse, link, pollerSeconds);
 
-    CloseDevices();
+    link.close();
     setHidBackend(nullptr);
     return 0;
 }

@@ -783,7 +783,7 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     </message>
 </context>
 <context>
-    <name>MousecfgWidget</name>
+    <name>MainWindow</name>
     <message>
         <source>Profile</source>
         <translation>Profile</translation>
@@ -1109,18 +1109,7 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     </message>
 </context>
 <context>
-    <name>TransferMessage</name>
-    <message>
-        <source>Mouse is sleeping or not connected.</source>
-        <translation>Mouse is sleeping or not connected.</translation>
-    </message>
-    <message>
-        <source>Send data failed, please try again.</source>
-        <translation>Send data failed, please try again.</translation>
-    </message>
-</context>
-<context>
-    <name>VeskBtnWindow</name>
+    <name>ButtonMenus</name>
     <message>
         <source>Left</source>
         <translation>Left</translation>
@@ -1387,7 +1376,7 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     </message>
 </context>
 <context>
-    <name>VeskMessageBox</name>
+    <name>SkinMessageBox</name>
     <message>
         <source>Yes</source>
         <translation>Yes</translation>
@@ -1415,6 +1404,17 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMessage</name>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>Mouse is sleeping or not connected.</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>Send data failed, please try again.</translation>
     </message>
 </context>
 </TS>

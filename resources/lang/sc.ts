@@ -783,7 +783,7 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     </message>
 </context>
 <context>
-    <name>MousecfgWidget</name>
+    <name>MainWindow</name>
     <message>
         <source>Profile</source>
         <translation>配置</translation>
@@ -1109,18 +1109,7 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     </message>
 </context>
 <context>
-    <name>TransferMessage</name>
-    <message>
-        <source>Mouse is sleeping or not connected.</source>
-        <translation>鼠标处于休眠状态或未连接。</translation>
-    </message>
-    <message>
-        <source>Send data failed, please try again.</source>
-        <translation>数据发送失败，请重试。</translation>
-    </message>
-</context>
-<context>
-    <name>VeskBtnWindow</name>
+    <name>ButtonMenus</name>
     <message>
         <source>Left</source>
         <translation>左键</translation>
@@ -1387,7 +1376,7 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     </message>
 </context>
 <context>
-    <name>VeskMessageBox</name>
+    <name>SkinMessageBox</name>
     <message>
         <source>Yes</source>
         <translation>是</translation>
@@ -1415,6 +1404,17 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMessage</name>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>鼠标处于休眠状态或未连接。</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>数据发送失败，请重试。</translation>
     </message>
 </context>
 </TS>

@@ -783,7 +783,7 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     </message>
 </context>
 <context>
-    <name>MousecfgWidget</name>
+    <name>MainWindow</name>
     <message>
         <source>Profile</source>
         <translation>設定檔</translation>
@@ -1109,18 +1109,7 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     </message>
 </context>
 <context>
-    <name>TransferMessage</name>
-    <message>
-        <source>Mouse is sleeping or not connected.</source>
-        <translation>滑鼠處於休眠狀態或未連線。</translation>
-    </message>
-    <message>
-        <source>Send data failed, please try again.</source>
-        <translation>資料傳送失敗，請再試一次。</translation>
-    </message>
-</context>
-<context>
-    <name>VeskBtnWindow</name>
+    <name>ButtonMenus</name>
     <message>
         <source>Left</source>
         <translation>左鍵</translation>
@@ -1387,7 +1376,7 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     </message>
 </context>
 <context>
-    <name>VeskMessageBox</name>
+    <name>SkinMessageBox</name>
     <message>
         <source>Yes</source>
         <translation>是</translation>
@@ -1415,6 +1404,17 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMessage</name>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>滑鼠處於休眠狀態或未連線。</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>資料傳送失敗，請再試一次。</translation>
     </message>
 </context>
 </TS>

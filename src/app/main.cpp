@@ -8,7 +8,7 @@
 #include "platform/appidentity.h"
 #include "platform/autostartentry.h"
 #include "platform/singleinstance.h"
-#include "shell/mousecfgwidget.h"
+#include "shell/mainwindow.h"
 #include "sim/virtualmouse.h"
 #include "widgets/uilog.h"
 
@@ -73,9 +73,9 @@ int main(int argc, char *argv[])
     // and its plug and unplug reach the window as device arrival and removal.
     VirtualMouse *virtualMouse = installVirtualMouseFromEnvironment();
     if (virtualMouse)
-        qCDebug(lcUi, "using the virtual mouse (MOUSECFG_SIMULATE=1)\n");
+        qCDebug(lcUi, "using the virtual mouse (MOUSECFG_SIMULATE=1)");
 
-    MousecfgWidget window(virtualMouse);
+    MainWindow window(virtualMouse);
     settingsLock.reset();
     // The autostart entry starts the program in the tray.
     if (AutostartEntry::asksForHidden(QCoreApplication::arguments()))

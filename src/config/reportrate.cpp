@@ -9,10 +9,10 @@ namespace {
 // In the order of kReportRateCodes. The window's context: the on-screen
 // display and the report-rate page show the same words.
 const char *const kRateTexts[] = {
-    QT_TRANSLATE_NOOP("MousecfgWidget", "125 HZ"),
-    QT_TRANSLATE_NOOP("MousecfgWidget", "250 HZ"),
-    QT_TRANSLATE_NOOP("MousecfgWidget", "500 HZ"),
-    QT_TRANSLATE_NOOP("MousecfgWidget", "1000 HZ"),
+    QT_TRANSLATE_NOOP("MainWindow", "125 HZ"),
+    QT_TRANSLATE_NOOP("MainWindow", "250 HZ"),
+    QT_TRANSLATE_NOOP("MainWindow", "500 HZ"),
+    QT_TRANSLATE_NOOP("MainWindow", "1000 HZ"),
 };
 static_assert(std::size(kRateTexts) == kReportRateCodes.size(), "one text per report rate");
 
@@ -31,5 +31,5 @@ int reportRateHz(int code) { return isReportRateCode(code) ? 1000 / code : 0; }
 QString reportRateText(int code)
 {
     const int index = indexOf(code);
-    return index < 0 ? QString() : QCoreApplication::translate("MousecfgWidget", kRateTexts[index]);
+    return index < 0 ? QString() : QCoreApplication::translate("MainWindow", kRateTexts[index]);
 }

@@ -193,7 +193,7 @@ ButtonTable buildButtonBlock(const ProfileData &profile, const DeviceContext &co
     // order, and where two entries share a slot the later one stays.
     const auto place = [&](int entry, int slot) {
         if (slot < 0 || slot >= kKeySlotCount) {
-            qCDebug(lcDevice, "Button %d has key slot %d, outside the button table\n", entry, slot);
+            qCDebug(lcDevice, "Button %d has key slot %d, outside the button table", entry, slot);
             return;
         }
         const ButtonInfo &button = profile.buttons[entry];

@@ -1,6 +1,6 @@
 #include "deviceaccessadvice.h"
 
-#include "devicehandles.h"
+#include "mouselink.h"
 
 #include <QCoreApplication>
 
@@ -13,10 +13,10 @@ QString deviceAccessAdvice(const QString &devicePath)
         .arg(devicePath);
 }
 
-QString currentDeviceAccessAdvice()
+QString currentDeviceAccessAdvice(const MouseLink &link)
 {
-    const QString denied = deniedDevicePath();
-    if (denied.isEmpty() || CurrentCommandHandle())
+    const QString denied = link.deniedPath();
+    if (denied.isEmpty() || link.commandHandle())
         return QString();
     return deviceAccessAdvice(denied);
 }

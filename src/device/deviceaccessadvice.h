@@ -8,7 +8,9 @@
 // command line; translated in the context "DeviceAccess".
 QString deviceAccessAdvice(const QString &devicePath);
 
-// The advice for the mouse the last OpenDevicesByName found but could not
+class MouseLink;
+
+// The advice for the mouse the last open of `link` found but could not
 // open for lack of permission; empty when that is not the case (nothing was
 // refused, or a command channel is open all the same).
-QString currentDeviceAccessAdvice();
+QString currentDeviceAccessAdvice(const MouseLink &link);

@@ -26,7 +26,7 @@ void DeviceWatcher::applyNodeChanges(const QStringList &removed, const QStringLi
     // window looks at is the one the change describes.
     bool any = false;
     auto apply = [&](const QString &path, bool arrival) {
-        qCDebug(lcDevice, arrival ? "DBT_DEVICEARRIVAL\n" : "DBT_DEVICEREMOVECOMPLETE\n");
+        qCDebug(lcDevice, arrival ? "DBT_DEVICEARRIVAL" : "DBT_DEVICEREMOVECOMPLETE");
         for (const DeviceChange &change : OnDevicePath(path, arrival, currentProductName())) {
             any = true;
             emit deviceChanged(change);

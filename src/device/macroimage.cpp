@@ -77,7 +77,7 @@ MacroImage buildMacroImage(const MacroNumbering &macros, const MacroEventSource 
     for (int number = 0; number < macros.size(); ++number) {
         if (number > kMaxMacroNumber) {
             // The button still refers to the number; the mouse has no slot for it.
-            qCDebug(lcDevice, "iIndex>=MAX_MACRO_NUMBER_560\n");
+            qCDebug(lcDevice, "iIndex>=MAX_MACRO_NUMBER_560");
             continue;
         }
         MacroEvents events{};

@@ -1,16 +1,11 @@
 #include "profileswitch.h"
 
 #include "commandset.h"
-#include "devicestate.h"
+#include "mouselink.h"
 #include "transferoutcome.h"
 #include "transport.h"
 
 namespace {
-
-int send(const ReportBuffer &report)
-{
-    return TransferReport(report.bytes.data(), kReportLength);
-}
 
 int firstFailure(int first, int next)
 {
@@ -19,33 +14,30 @@ int firstFailure(int first, int next)
 
 } // namespace
 
-int SendSelectProfile(int profile)
+int SendSelectProfile(const MouseLink &link, int profile)
 {
     int result = kTransferOk;
     for (const ReportBuffer &report : selectProfileReports(profile))
-        result = firstFailure(result, send(report));
+        result = firstFailure(result, sendReports(link, {report}));
     return result;
 }
 
-int SendApplyAll()
+int SendApplyAll(const MouseLink &link)
 {
-    for (const ReportBuffer &report : applyAllReports()) {
-        const int result = send(report);
-        if (result != kTransferOk)
-            return result;
-    }
-    return kTransferOk;
+    return sendReports(link, applyAllReports());
 }
 
-int SendProfileSwitch(int profile)
+int SendProfileSwitch(const MouseLink &link, int profile)
 {
-    const int selected = SendSelectProfile(profile);
-    return firstFailure(selected, SendApplyAll());
+    const int selected = SendSelectProfile(link, profile);
+    return firstFailure(selected, SendApplyAll(link));
 }
 
-int switchProfileThenSendTables(int profile, const ProfileSwitchSteps &steps)
+int switchProfileThenSendTables(const MouseLink &link, int profile, const ProfileSwitchSteps &steps)
 {
-    const int result = mouseOff() ? int(kTransferMouseOff) : steps.send(profile);
+    int result = kTransferMouseOff;
+    if (!link.mouseOff())
+        result = steps.send ? steps.send(profile) : SendProfileSwitch(link, profile);
     recordTransferOutcome(result);
     if (steps.makeCurrent)
         steps.makeCurrent(profile);

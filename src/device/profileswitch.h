@@ -2,7 +2,10 @@
 
 #include <functional>
 
-// Telling the mouse which profile to use, from the profile menu. Unlike a
+class MouseLink;
+
+// Telling the mouse which profile to use, from the profile menu, through
+// the link's command channel. Unlike a
 // block write, the select does not stop at a failed report: the apply that
 // follows it goes out whatever the select's result, so that a mouse that took
 // the select is not left waiting for the apply.
@@ -10,19 +13,20 @@
 // Select profile 0..4 (0x44, never echoed), then apply group 0x01; both are
 // sent whatever the first result. Returns the first non-zero transfer result,
 // for the debug log only.
-int SendSelectProfile(int profile);
+int SendSelectProfile(const MouseLink &link, int profile);
 
 // The five apply groups in the order of a whole upload, stopping at the first
 // failure; returns that result or 0.
-int SendApplyAll();
+int SendApplyAll(const MouseLink &link);
 
 // A switch from the profile menu: SendSelectProfile, then SendApplyAll
 // whatever the select gave. Returns the first non-zero result, or 0.
-int SendProfileSwitch(int profile);
+int SendProfileSwitch(const MouseLink &link, int profile);
 
 // A change of the active profile as the window's profile menu and the
 // command line both make it:
-//  - the select and apply go out through `send`, unless the mouse is off:
+//  - the select and apply go out through `send` (SendProfileSwitch on
+//    `link` when it is empty), unless the link says the mouse is off:
 //    nothing reaches a sleeping mouse, and the result is kTransferMouseOff;
 //  - the result is recorded for the next upload (recordTransferOutcome), so
 //    that a switch the mouse took in part is followed by a full upload;
@@ -34,8 +38,8 @@ int SendProfileSwitch(int profile);
 // Returns the switch's result when it did not go through, else what
 // `sendTables` returned.
 struct ProfileSwitchSteps {
-    std::function<int(int profile)> send = SendProfileSwitch;
+    std::function<int(int profile)> send;
     std::function<void(int profile)> makeCurrent;
     std::function<int()> sendTables;
 };
-int switchProfileThenSendTables(int profile, const ProfileSwitchSteps &steps);
+int switchProfileThenSendTables(const MouseLink &link, int profile, const ProfileSwitchSteps &steps);

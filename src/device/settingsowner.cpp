@@ -28,4 +28,5 @@ void SettingsOwner::prepare(UploadWorker &worker)
 {
     worker.setRecords(&m_editing, &m_stored);
     worker.setSentTables(&m_sent, Paths::sentTablesFile());
+    worker.setLink(&m_mouse);
 }

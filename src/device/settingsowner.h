@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mouselink.h"
 #include "senttables.h"
 
 #include "config/mouseconfig.h"
@@ -25,6 +26,9 @@ public:
     MouseConfig &editing() { return m_editing; }
     const MouseConfig &editing() const { return m_editing; }
     SentTables &sent() { return m_sent; }
+    // The connection to the mouse these settings are for.
+    MouseLink &mouse() { return m_mouse; }
+    const MouseLink &mouse() const { return m_mouse; }
 
     // Reads the settings files into the stored and the editing record;
     // with `activeOnly` only the active profile's file (for a command that
@@ -62,8 +66,8 @@ public:
     // from the stored record); false when a file could not be written.
     bool save();
 
-    // Gives an upload the records it saves and sends from and the tables it
-    // compares with; the worker keeps the stored record in step with what it
+    // Gives an upload the records it saves and sends from, the tables it
+    // compares with and the mouse it sends to; the worker keeps the stored record in step with what it
     // saved. The owner must outlive the worker.
     void prepare(UploadWorker &worker);
 
@@ -71,4 +75,5 @@ private:
     MouseConfig m_stored;
     MouseConfig m_editing;
     SentTables m_sent;
+    MouseLink m_mouse;
 };

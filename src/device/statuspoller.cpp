@@ -4,8 +4,9 @@
 
 #include <QThread>
 
-StatusPoller::StatusPoller(Connector connector)
-    : m_connector(std::move(connector))
+StatusPoller::StatusPoller(MouseLink &link, Connector connector)
+    : m_link(link)
+    , m_connector(std::move(connector))
     , m_home(QThread::currentThread())
 {
 }
@@ -19,7 +20,7 @@ void StatusPoller::startPoller()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     stopLocked();
-    auto thread = std::make_unique<StatusPollerThread>();
+    auto thread = std::make_unique<StatusPollerThread>(m_link);
     // Created on the caller's thread, which may be an upload worker about to
     // end; the object belongs with its owner.
     if (m_home && thread->thread() != m_home)

@@ -6,6 +6,7 @@
 #include <memory>
 #include <mutex>
 
+class MouseLink;
 class QThread;
 class StatusPollerThread;
 
@@ -18,7 +19,8 @@ class StatusPoller : public PollerControl {
 public:
     using Connector = std::function<void(StatusPollerThread *)>;
 
-    explicit StatusPoller(Connector connector = {});
+    // The pollers poll through `link`, which must outlive this object.
+    explicit StatusPoller(MouseLink &link, Connector connector = {});
     ~StatusPoller() override;
 
     StatusPoller(const StatusPoller &) = delete;
@@ -36,6 +38,7 @@ public:
 private:
     void stopLocked();
 
+    MouseLink &m_link;
     Connector m_connector;
     QThread *m_home = nullptr;
     mutable std::mutex m_mutex;

@@ -1,8 +1,7 @@
 #include "statuspollerthread.h"
 
-#include "devicehandles.h"
 #include "devicelog.h"
-#include "devicestate.h"
+#include "mouselink.h"
 
 #include <QDebug>
 #include <QElapsedTimer>
@@ -24,8 +23,9 @@ constexpr int kCounterWrap = 57;
 
 } // namespace
 
-StatusPollerThread::StatusPollerThread(QObject *parent)
+StatusPollerThread::StatusPollerThread(MouseLink &link, QObject *parent)
     : QThread(parent)
+    , m_link(link)
 {
 }
 
@@ -54,17 +54,16 @@ void StatusPollerThread::handleAnswer(const StatusAnswer &answer)
 {
     // The upload reads this before it sends anything: the poller, which
     // hears the mouse, is the one to say that it is off.
-    setMouseOff(answer.mouseOff());
+    m_link.takeStatus(answer);
     // Kept first, so that whoever the signal reaches finds the reading in
     // the history already.
     if (m_sink)
-        m_sink->take(answer, g_hCableCmd != nullptr);
-    emit RefreshBatteryStatus(answer.charge, answer.lowByte, answer.hiByte);
+        m_sink->take(answer, m_link.cableOpen());
+    emit batteryRead(answer.charge, answer.lowByte, answer.hiByte);
     // An all-zero reading comes from the receiver, not from the mouse: its
     // write status and sensor mode say nothing about the mouse then.
     if (!answer.mouseOff()) {
-        setCurrentSensorMode(answer.sensorMode);
-        emit RefreshWriteStatus(answer.writeStatus);
+        emit writeStatusRead(answer.writeStatus);
     }
 }
 
@@ -74,7 +73,7 @@ StatusReply::Kind StatusPollerThread::handleReply(const StatusBytes &bytes)
     if (reply.kind == StatusReply::Answer)
         handleAnswer(reply.answer);
     else if (reply.kind == StatusReply::Report)
-        emit RefreshStatus(reply.report.profile, reply.report.dpi, reply.report.rate, reply.report.mode);
+        emit statusReported(reply.report.profile, reply.report.dpi, reply.report.rate, reply.report.mode);
     return reply.kind;
 }
 
@@ -106,7 +105,7 @@ bool StatusPollerThread::listen(HidHandle handle, int milliseconds)
 
 void StatusPollerThread::run()
 {
-    qCDebug(lcDevice, "VeskGetBatteryThread.\n");
+    qCDebug(lcDevice, "StatusPollerThread.");
     if (m_sinkFactory)
         m_sink = m_sinkFactory();
     struct SinkRelease {
@@ -117,21 +116,21 @@ void StatusPollerThread::run()
     StatusBytes bytes{};
 
     while (!m_stop.load()) {
-        const HidHandle handle = CurrentCommandHandle();
+        const HidHandle handle = m_link.commandHandle();
         if (!handle)
             return;   // no mouse: the owner starts a new poller at the next connection
 
         if (counter == 0) {
             if (writeStatusQuery(handle) < 0)
-                qCDebug(lcDevice, "Unable to send a feature report.\n");
+                qCDebug(lcDevice, "Unable to send a feature report.");
             if (!rest(kSettleMs))
                 break;
             const int n = readStatusReply(handle, bytes, kReadWindowMs);
             if (n < 0) {
                 // No answer at all: shown as a mouse that is off.
-                emit RefreshBatteryStatus(0, 0, 0);
+                emit batteryRead(0, 0, 0);
             } else {
-                qCDebug(lcDevice, "Threadread bat - %x %x %x %x %x %x %x %x\n", bytes[0], bytes[1], bytes[2],
+                qCDebug(lcDevice, "Threadread bat - %x %x %x %x %x %x %x %x", bytes[0], bytes[1], bytes[2],
                         bytes[3], bytes[4], bytes[5], bytes[6], bytes[7]);
                 // A status report that crossed the query is passed on too,
                 // rather than lost.
@@ -146,7 +145,7 @@ void StatusPollerThread::run()
 
         const int n = readStatusReply(handle, bytes, kReadWindowMs);
         if (n < 0) {
-            qCDebug(lcDevice, "Unable to read a feature report 1.\n");
+            qCDebug(lcDevice, "Unable to read a feature report 1.");
             if (!rest(kRestAfterErrorMs))
                 break;
         } else {
@@ -159,5 +158,5 @@ void StatusPollerThread::run()
             counter = 0;
         ++m_cycles;
     }
-    qCDebug(lcDevice, "VeskGetBatteryThread Stop.\n");
+    qCDebug(lcDevice, "StatusPollerThread Stop.");
 }

@@ -3,6 +3,8 @@
 #include "statusquery.h"
 #include "statusreadingsink.h"
 
+class MouseLink;
+
 #include <QThread>
 
 #include <atomic>
@@ -22,12 +24,12 @@
 // node's queue behind mouse motion; after a read error it sleeps 450 ms.
 // The first cycle and then every 56th one start with the status query. The
 // thread ends by itself when no command handle is open.
-// (Formerly VeskGetBatteryThread; its debug lines
-// keep that name.)
 class StatusPollerThread : public QThread {
     Q_OBJECT
 public:
-    explicit StatusPollerThread(QObject *parent = nullptr);
+    // Polls through `link`, which must outlive the thread, and records
+    // each status answer in it.
+    explicit StatusPollerThread(MouseLink &link, QObject *parent = nullptr);
     // Stops and waits: a poller never outlives its object.
     ~StatusPollerThread() override;
 
@@ -47,9 +49,9 @@ public:
     void setReadingSink(SinkFactory factory) { m_sinkFactory = std::move(factory); }
 
 signals:
-    void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
-    void RefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
-    void RefreshWriteStatus(quint8 iStatus);
+    void batteryRead(quint8 charge, quint8 lowByte, quint8 highByte);
+    void statusReported(quint8 profileIndex, quint8 stage, quint8 rateCode, quint8 mode);
+    void writeStatusRead(quint8 writeStatus);
 
 protected:
     void run() override;
@@ -64,6 +66,7 @@ private:
     // stopping.
     bool listen(HidHandle handle, int milliseconds);
 
+    MouseLink &m_link;
     SinkFactory m_sinkFactory;
     std::unique_ptr<StatusReadingSink> m_sink;
     std::atomic<bool> m_stop{false};

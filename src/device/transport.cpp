@@ -1,7 +1,9 @@
 #include "transport.h"
 
 #include "devicelog.h"
+#include "mouselink.h"
 #include "report.h"
+#include "transferretries.h"
 #include "transporttrace.h"
 
 #include <QDebug>
@@ -16,11 +18,6 @@ namespace {
 constexpr int kReadTimeoutMs = 150;
 constexpr int kSleepAfterWriteMs = 10;
 constexpr int kRetrySleepMs = 50;
-// Retry bounds of one call.
-constexpr int kMaxReadFailures = 29;     // rereads after a failing read
-constexpr int kMaxRewrites = 2;          // rewrites after failures and mismatches
-constexpr int kMaxZeroReplies = 5;       // extra writes after all-zero replies
-constexpr int kMaxHeaderRereads = 19;    // rereads after a mismatched header
 // A hidraw handle queues at most 64 input reports; more than that cannot be
 // stale, only a mouse in motion sending faster than we drain.
 constexpr int kMaxDrainedReports = 128;
@@ -33,10 +30,10 @@ bool isVerified(uint8_t command)
     return command <= 10 || command == 0x40 || command == 0x46;
 }
 
-void traceReport(const char *label, int length, const uint8_t *report)
+void traceReport(TransferEvent event, const uint8_t *report)
 {
     if (TransportTrace::enabled())
-        TransportTrace::line("%s length=%d data=%s", label, length, reportHex(report).c_str());
+        TransportTrace::note(event, 0, reportHex(report));
 }
 
 // The node delivers the input reports of every collection it carries, so a
@@ -78,25 +75,6 @@ int readEcho(HidHandle handle, uint8_t *readBuffer, int length)
     }
 }
 
-// Compares the echo with what was written. 0 equal, 1 header differs, 2
-// payload differs. The checksum (1) and chunk tag (7) are not compared.
-int compareEcho(const uint8_t *written, const uint8_t *echo)
-{
-    static const int headerPositions[] = {0, 2, 3, 4, 5, 6};
-    for (int pos : headerPositions) {
-        if (echo[pos] != written[pos])
-            return 1;
-    }
-    const uint8_t command = written[3];
-    if (command <= 10) {
-        // The length byte comes from the caller; never compare past the report.
-        const int n = std::min<int>(written[6], kMaxPayload);
-        if (std::memcmp(echo + kPayloadOffset, written + kPayloadOffset, static_cast<size_t>(n)) != 0)
-            return 2;
-    }
-    return 0;
-}
-
 bool headerAllZero(const uint8_t *echo)
 {
     for (int pos = 0; pos < 8; ++pos) {
@@ -106,14 +84,55 @@ bool headerAllZero(const uint8_t *echo)
     return true;
 }
 
+// Compares the echo with what was written. The checksum (1) and chunk tag
+// (7) are not compared.
+EchoVerdict compareEcho(const uint8_t *written, const uint8_t *echo)
+{
+    static const int headerPositions[] = {0, 2, 3, 4, 5, 6};
+    for (int pos : headerPositions) {
+        if (echo[pos] != written[pos])
+            return EchoVerdict::HeaderDiffers;
+    }
+    const uint8_t command = written[3];
+    if (command <= 10) {
+        // The length byte comes from the caller; never compare past the report.
+        const int n = std::min<int>(written[6], kMaxPayload);
+        if (std::memcmp(echo + kPayloadOffset, written + kPayloadOffset, static_cast<size_t>(n)) != 0)
+            return EchoVerdict::PayloadDiffers;
+    }
+    return EchoVerdict::Match;
+}
+
+// Reads one echo and judges it. A read that times out judges what the
+// buffer holds: nothing (all zero) before the first reply, else the last
+// reply again.
+EchoVerdict readVerdict(HidHandle handle, uint8_t *readBuffer, int length, const uint8_t *written)
+{
+    if (readEcho(handle, readBuffer, length) < 0) {
+        TransportTrace::note(TransferEvent::ReadFailed);
+        return EchoVerdict::ReadFailed;
+    }
+    const uint8_t *echo = readBuffer + 1;
+    traceReport(TransferEvent::Echo, echo);
+    if (headerAllZero(echo)) {
+        TransportTrace::note(TransferEvent::ZeroReply);
+        return EchoVerdict::AllZero;
+    }
+    const EchoVerdict verdict = compareEcho(written, echo);
+    if (verdict == EchoVerdict::HeaderDiffers)
+        TransportTrace::note(TransferEvent::HeaderMismatch);
+    else if (verdict == EchoVerdict::PayloadDiffers)
+        TransportTrace::note(TransferEvent::PayloadMismatch);
+    return verdict;
+}
+
 } // namespace
 
-int TransferReport(const uint8_t *buffer, int length)
+int TransferReport(HidHandle handle, const uint8_t *buffer, int length)
 {
-    TransportTrace::line("开始发送--------------------------------------");
-    HidHandle handle = CurrentCommandHandle();
+    TransportTrace::note(TransferEvent::Start);
     if (!handle) {
-        TransportTrace::line("没找到设备，失败返回--------------------------------------");
+        TransportTrace::note(TransferEvent::NoDevice);
         return kTransferNoDevice;
     }
     // The copy below takes length + 1 bytes into a 64-byte buffer; a call
@@ -125,98 +144,53 @@ int TransferReport(const uint8_t *buffer, int length)
     Buffer readBuffer = {};
     std::memcpy(writeBuffer, buffer, static_cast<size_t>(length + 1));
     uint8_t *written = writeBuffer + 1;
-    const uint8_t *echo = readBuffer + 1;
     written[1] = reportChecksum(written);
 
-    int readFailures = 0;
-    int headerMismatches = 0;
-    int zeroReplies = 0;
-    int rewrites = 0;
-    int verdict = 0;
-    bool compared = false;
-
-    enum Step { Write, Read } step = Write;
+    TransferRetries retries;
+    bool write = true;
     for (;;) {
-        if (step == Write) {
+        if (write) {
             discardQueuedReports(handle);
-            const int result = hidBackend().write(handle, written, static_cast<size_t>(length));
-            traceReport("hid_write", result, written);
-            if (result < 0) {
-                qCDebug(lcDevice, "Unable to send a feature report.\n");
-                TransportTrace::line("hid_write发送失败--------------------------------------");
+            if (hidBackend().write(handle, written, static_cast<size_t>(length)) < 0) {
+                qCDebug(lcDevice, "Unable to send a feature report.");
+                TransportTrace::note(TransferEvent::WriteFailed);
                 return kTransferWriteFailed;
             }
+            traceReport(TransferEvent::Write, written);
             QThread::msleep(kSleepAfterWriteMs);
             if (!isVerified(written[3]))
                 break;
         }
 
-        TransportTrace::line("hid_read开始");
-        const int result = readEcho(handle, readBuffer, length);
-        if (result < 0) {
-            TransportTrace::line("hid_read开始读失败 %d", readFailures);
-            if (++readFailures <= kMaxReadFailures) {
-                QThread::msleep(kRetrySleepMs);
-                TransportTrace::line("重新读");
-                step = Read;
-                continue;
-            }
-            TransportTrace::line("写失败 %d", rewrites);
-            if (++rewrites <= kMaxRewrites) {
-                TransportTrace::line("重新写");
-                step = Write;
-                continue;
-            }
-            TransportTrace::line("多次读失败，返回--------------------------------------");
+        const TransferRetries::Decision decision = retries.next(readVerdict(handle, readBuffer, length, written));
+        switch (decision.action) {
+        case TransferRetries::Action::Done:
+            TransportTrace::note(TransferEvent::Sent);
+            return kTransferOk;
+        case TransferRetries::Action::Reread:
+            TransportTrace::note(TransferEvent::Reread, decision.count);
+            QThread::msleep(kRetrySleepMs);
+            write = false;
+            break;
+        case TransferRetries::Action::Rewrite:
+            TransportTrace::note(TransferEvent::Rewrite, decision.count);
+            write = true;
+            break;
+        case TransferRetries::Action::GiveUp:
+            TransportTrace::note(TransferEvent::ReadBackFailed);
             return kTransferReadBackFailed;
         }
-
-        traceReport("hid_read", result, echo);
-        if (headerAllZero(echo)) {
-            if (++zeroReplies <= kMaxZeroReplies) {
-                TransportTrace::line("对比位全为0，跳转到重新写");
-                step = Write;
-                continue;
-            }
-            TransportTrace::line("对比位全为0多次，返回--------------------------------------");
-            // A mouse that never answered with anything to compare has not
-            // confirmed the report: that is a failed read-back, not a success.
-            if (!compared)
-                return kTransferReadBackFailed;
-        } else {
-            verdict = compareEcho(written, echo);
-            compared = true;
-        }
-
-        if (verdict == 2) {
-            if (++rewrites <= kMaxRewrites) {
-                TransportTrace::line("数据位对比失败，重新写 %d", rewrites);
-                zeroReplies = 0;
-                step = Write;
-                continue;
-            }
-            TransportTrace::line("数据位多次对比失败，返回--------------------------------------");
-            return kTransferReadBackFailed;
-        }
-        if (verdict == 1) {
-            if (++headerMismatches <= kMaxHeaderRereads) {
-                QThread::msleep(kRetrySleepMs);
-                TransportTrace::line("指令位对比失败，重新读 %d", rewrites);
-                zeroReplies = 0;
-                step = Read;
-                continue;
-            }
-            if (++rewrites <= kMaxRewrites) {
-                TransportTrace::line("指令位对比失败，重新写 %d", rewrites);
-                zeroReplies = 0;
-                step = Write;
-                continue;
-            }
-            TransportTrace::line("指令位多次对比失败，返回--------------------------------------");
-            return kTransferReadBackFailed;
-        }
-        break;
     }
-    TransportTrace::line("发送成功--------------------------------------");
+    TransportTrace::note(TransferEvent::Sent);
+    return kTransferOk;
+}
+
+int sendReports(const MouseLink &link, const ReportList &reports)
+{
+    for (const ReportBuffer &report : reports) {
+        const int result = TransferReport(link.commandHandle(), report.bytes.data(), kReportLength);
+        if (result != kTransferOk)
+            return result;
+    }
     return kTransferOk;
 }

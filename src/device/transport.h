@@ -1,6 +1,7 @@
 #pragma once
 
-#include "devicehandles.h"
+#include "hidbackend.h"
+#include "report.h"
 
 #include <cstdint>
 
@@ -13,7 +14,7 @@ enum TransferResult {
     kTransferMouseOff = 5,      // set by the upload, never by TransferReport
 };
 
-// Sends one 33-byte report and, for the block writes (0x00..0x0A), the apply
+// Sends one 33-byte report through `handle` (null: no device open) and, for the block writes (0x00..0x0A), the apply
 // group (0x40) and the upload mark (0x46), reads the mouse's echo back and
 // compares it, rereading and rewriting a bounded number of times.
 //
@@ -26,4 +27,11 @@ enum TransferResult {
 //
 // Blocks its thread for up to several seconds against a mouse that does not
 // answer; keep it off the user-interface thread where possible.
-int TransferReport(const uint8_t *buffer, int length);
+int TransferReport(HidHandle handle, const uint8_t *buffer, int length);
+
+class MouseLink;
+
+// Sends the reports in order through the link's command channel (looked up
+// for each report); 0, or the result of the first report that failed
+// (nothing after it is sent).
+int sendReports(const MouseLink &link, const ReportList &reports);

@@ -3,22 +3,47 @@
 #include <functional>
 #include <string>
 
-// Where the transfer routine's step-by-step trace goes. Silent by default: the
-// lines are for diagnosis only. MOUSECFG_TRACE=1 in the environment prints them
-// to standard error; a handler installed here receives them instead (tests,
-// diagnosis tools).
+// The steps of one report exchange, as the transfer routine goes through
+// them. Each step is traced with a count where one applies (the how-many-th
+// reread or rewrite).
+enum class TransferEvent {
+    Start,             // a report is about to go out
+    NoDevice,          // no command channel is open: nothing is sent
+    Write,             // the report was written (the trace carries it)
+    WriteFailed,       // the write itself failed: the exchange ends
+    Echo,              // a reply was read (the trace carries it)
+    ReadFailed,        // the read of the echo failed
+    ZeroReply,         // the reply's header was all zero
+    HeaderMismatch,    // the reply answers another report
+    PayloadMismatch,   // the reply's payload differs from what was written
+    Reread,            // reading again without writing
+    Rewrite,           // writing the report again
+    Sent,              // written, and confirmed where that applies
+    ReadBackFailed,    // the retries ran out without a confirmation
+};
+
+// Where the transfer routine's step-by-step trace goes. Silent by default:
+// the steps are for diagnosis only. MOUSECFG_TRACE=1 in the environment
+// prints them to standard error as lines (name, count, the report in hex); a
+// handler installed here receives the steps instead (tests, diagnosis
+// tools).
 namespace TransportTrace {
 
-using Handler = std::function<void(const std::string &line)>;
+struct Step {
+    TransferEvent event;
+    int count;                 // the reread or rewrite number, else 0
+    std::string report;        // the bytes written or read, in hex, or empty
+};
 
-// Formats like printf and hands the line on, if anyone listens.
-void line(const char *format, ...)
-#if defined(__GNUC__)
-    __attribute__((format(printf, 1, 2)))
-#endif
-    ;
+using Handler = std::function<void(const Step &step)>;
 
-// True when a line would go anywhere; callers skip building costly lines
+// The English name of an event, as the printed trace shows it.
+const char *name(TransferEvent event);
+
+// Hands a step on, if anyone listens.
+void note(TransferEvent event, int count = 0, const std::string &report = std::string());
+
+// True when a step would go anywhere; callers skip building costly parts
 // (the hex dumps) otherwise.
 bool enabled();
 

@@ -1,25 +1,14 @@
 #include "uploadall.h"
 
 #include "commandset.h"
-#include "devicestate.h"
 #include "pollercontrol.h"
 #include "transport.h"
 
-int sendReports(const ReportList &reports)
-{
-    for (const ReportBuffer &report : reports) {
-        const int result = TransferReport(report.bytes.data(), kReportLength);
-        if (result != kTransferOk)
-            return result;
-    }
-    return kTransferOk;
-}
-
 namespace {
 
-int sendSelected(const EncodedUpload &upload, const UploadSelection &selection)
+int sendSelected(const MouseLink &link, const EncodedUpload &upload, const UploadSelection &selection)
 {
-    int result = sendReports({uploadMarkReport(UploadMarkKind::Begin)});
+    int result = sendReports(link, {uploadMarkReport(UploadMarkKind::Begin)});
     if (result != kTransferOk)
         return result;
 
@@ -28,32 +17,32 @@ int sendSelected(const EncodedUpload &upload, const UploadSelection &selection)
     for (int group : UploadGroup::kOrder) {
         if (!(selection.groups & group))
             continue;
-        result = sendReports(upload.groupReports(group));
+        result = sendReports(link, upload.groupReports(group));
         if (result != kTransferOk)
             return result;
     }
 
-    result = sendReports(applyAllReports());
+    result = sendReports(link, applyAllReports());
     if (result != kTransferOk)
         return result;
 
-    result = sendReports(macroSlotReports(upload.macros, selection.macroSlots));
+    result = sendReports(link, macroSlotReports(upload.macros, selection.macroSlots));
     if (result != kTransferOk)
         return result;
 
-    return sendReports({uploadMarkReport(UploadMarkKind::End)});
+    return sendReports(link, {uploadMarkReport(UploadMarkKind::End)});
 }
 
 } // namespace
 
-int sendUpload(const EncodedUpload &upload, const UploadSelection &selection, PollerControl *poller)
+int sendUpload(const MouseLink &link, const EncodedUpload &upload, const UploadSelection &selection, PollerControl *poller)
 {
     if (selection.isEmpty())
         return kTransferOk;
     // Nothing may read the command handle while the upload uses it.
     if (poller)
         poller->stopPoller();
-    const int result = sendSelected(upload, selection);
+    const int result = sendSelected(link, upload, selection);
     // The poller comes back whatever the result: battery readings and the
     // mouse's own button presses must not be lost until the next plug event.
     if (poller)
@@ -61,13 +50,9 @@ int sendUpload(const EncodedUpload &upload, const UploadSelection &selection, Po
     return result;
 }
 
-int UploadAll(const MouseConfig &config, int mask, PollerControl *poller)
-{
-    return UploadAll(config, mask, loadDeviceContext(currentSensorMode()), poller);
-}
-
-int UploadAll(const MouseConfig &config, int mask, const DeviceContext &context, PollerControl *poller)
+int UploadAll(const MouseLink &link, const MouseConfig &config, int mask, const DeviceContext &context,
+              PollerControl *poller)
 {
     const EncodedUpload upload = encodeUpload(config, context);
-    return sendUpload(upload, groupSelection(upload, mask), poller);
+    return sendUpload(link, upload, groupSelection(upload, mask), poller);
 }

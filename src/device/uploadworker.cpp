@@ -2,7 +2,7 @@
 
 #include "devicelog.h"
 #include "fullupload.h"
-#include "devicestate.h"
+#include "mouselink.h"
 #include "transferoutcome.h"
 #include "transport.h"
 #include "uploadall.h"
@@ -39,10 +39,10 @@ void UploadWorker::setSentTables(SentTables *tables, const QString &file)
 
 void UploadWorker::run()
 {
-    if (!m_live || !m_saved) {
-        qCWarning(lcDevice, "upload without records: nothing sent");
+    if (!m_live || !m_saved || !m_link) {
+        qCWarning(lcDevice, "upload without records or mouse: nothing sent");
         result = kTransferNoDevice;
-        emit DoProcessDlg();
+        emit uploadDone();
         return;
     }
     // The settings reach the disk whatever happens to the mouse.
@@ -50,9 +50,9 @@ void UploadWorker::run()
     if (settingsSaved)
         *m_saved = *m_live;
     else
-        qCWarning(lcDevice, "VeskProcessThread: the settings could not all be saved\n");
+        qCWarning(lcDevice, "UploadWorker: the settings could not all be saved");
 
-    result = mouseOff() ? quint8(kTransferMouseOff) : quint8(upload());
+    result = m_link->mouseOff() ? quint8(kTransferMouseOff) : quint8(upload());
     // A failed upload (or none, the mouse being off) leaves the mouse with
     // part of the settings: the next one sends everything.
     if (result != kTransferOk) {
@@ -61,12 +61,12 @@ void UploadWorker::run()
             QFile::remove(m_sentFile);
     }
     recordTransferOutcome(result);
-    emit DoProcessDlg();
+    emit uploadDone();
 }
 
 int UploadWorker::upload()
 {
-    const DeviceContext context = loadDeviceContext(currentSensorMode());
+    const DeviceContext context = loadDeviceContext(m_link->sensorMode());
     if (!m_sentFile.isEmpty())
         m_sent->load(m_sentFile, context.productName);
     // Config/Diff is the mark other parts set when the mouse's memory may
@@ -84,16 +84,16 @@ int UploadWorker::upload()
     // file never says the mouse holds bytes it may not hold (without it the
     // next upload sends everything).
     if (!m_sentFile.isEmpty() && QFile::exists(m_sentFile) && !QFile::remove(m_sentFile))
-        qCWarning(lcDevice) << "VeskProcessThread: the record of what the mouse holds" << m_sentFile
+        qCWarning(lcDevice) << "UploadWorker: the record of what the mouse holds" << m_sentFile
                             << "could not be removed";
 
     reportsSent = reportCount(encoded, selection);
-    const int sent = sendUpload(encoded, selection, m_poller);
+    const int sent = sendUpload(*m_link, encoded, selection, m_poller);
     if (sent != kTransferOk)
         return sent;
     noteSent(*m_sent, encoded, selection);
     if (!m_sentFile.isEmpty() && !m_sent->save(m_sentFile, context.productName))
-        qCDebug(lcDevice) << "VeskProcessThread:" << m_sentFile << "could not be written; the tables just sent go again next time";
+        qCDebug(lcDevice) << "UploadWorker:" << m_sentFile << "could not be written; the tables just sent go again next time";
     // Written only when set: a rewrite of Config.ini costs a sync to disk.
     if (FullUpload::due())
         FullUpload::clear();

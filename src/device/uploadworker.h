@@ -7,6 +7,7 @@
 #include <QString>
 #include <QThread>
 
+class MouseLink;
 class PollerControl;
 
 // The upload worker: saves the settings, works out which tables differ from
@@ -25,8 +26,7 @@ class PollerControl;
 //     out; any result but 0 (mouse off included) forgets them and sets
 //     Config/Diff, so that the next upload sends everything
 //     (recordTransferOutcome);
-//  4. emit DoProcessDlg().
-// (Formerly VeskProcessThread; its debug lines keep that name.)
+//  4. emit uploadDone().
 class UploadWorker : public QThread {
     Q_OBJECT
 public:
@@ -35,7 +35,7 @@ public:
 
     // Result code of the upload (0 sent or nothing to send, 1 no device,
     // 2 read-back failed, 4 write failed, 5 mouse off). Read it after
-    // DoProcessDlg() or after wait().
+    // uploadDone() or after wait().
     quint8 result = 0;
     // Send every group whatever changed ("reset all profiles").
     bool full = false;
@@ -58,9 +58,12 @@ public:
     // uploads to the same mouse knows them. Without tables every upload
     // sends everything. Must outlive the thread.
     void setSentTables(SentTables *tables, const QString &file = QString());
+    // The mouse to send to; without it nothing is sent (result 1). Must
+    // outlive the thread.
+    void setLink(const MouseLink *link) { m_link = link; }
 
 signals:
-    void DoProcessDlg();
+    void uploadDone();
 
 protected:
     void run() override;
@@ -69,6 +72,7 @@ private:
     int upload();
 
     PollerControl *m_poller = nullptr;
+    const MouseLink *m_link = nullptr;
     MouseConfig *m_live = nullptr;
     MouseConfig *m_saved = nullptr;
     SentTables m_ownTables;

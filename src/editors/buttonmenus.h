@@ -21,7 +21,7 @@ class QWidget;
 // The actions have no parent, so clearing and refilling the menus (on every
 // language change) never deletes them.
 class ButtonMenus {
-    Q_DECLARE_TR_FUNCTIONS(VeskBtnWindow)
+    Q_DECLARE_TR_FUNCTIONS(ButtonMenus)
 public:
     ButtonMenus();
     ~ButtonMenus();

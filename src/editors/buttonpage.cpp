@@ -17,8 +17,8 @@
 #include "widgets/languagefont.h"
 #include "widgets/skin.h"
 #include "widgets/uiscale.h"
-#include "widgets/veskmessagebox.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinmessagebox.h"
+#include "widgets/skinbutton.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -39,9 +39,9 @@ constexpr int kManyButtons = 9;
 constexpr int kManyTop = 30;
 constexpr int kManyGap = 20;
 
-VeskPushButton *makeButton(QWidget *parent)
+SkinButton *makeButton(QWidget *parent)
 {
-    auto *button = new VeskPushButton(parent);
+    auto *button = new SkinButton(parent);
     button->setPictures({Skin::path(QStringLiteral("tabbutton-1.png")), Skin::path(QStringLiteral("tabbutton-3.png")),
                          Skin::path(QStringLiteral("tabbutton-2.png"))});
     button->setSliceBorder(8);
@@ -91,16 +91,16 @@ void ButtonPage::buildButtons()
         m_wheel[size_t(i)]->setObjectName(i == 0 ? QStringLiteral("wheelUp") : QStringLiteral("wheelDown"));
         m_wheelMarks[size_t(i)] = makeMark(this, i == 0 ? QStringLiteral("\u25B2") : QStringLiteral("\u25BC"));
     }
-    const auto wire = [this](VeskPushButton *button, QMenu *menu) {
+    const auto wire = [this](SkinButton *button, QMenu *menu) {
         button->setMenu(menu);
-        connect(button, &VeskPushButton::EnterSignal, this, &ButtonPage::onPressed);
-        connect(button, &VeskPushButton::OverSignal, this, &ButtonPage::onHover);
+        connect(button, &SkinButton::entered, this, &ButtonPage::onPressed);
+        connect(button, &SkinButton::hovered, this, &ButtonPage::onHover);
     };
     for (int i = 0; i < kRowSize; ++i) {
         wire(m_firstRow[size_t(i)], m_menus->mainMenu());
         wire(m_secondRow[size_t(i)], m_menus->mainMenu());
     }
-    for (VeskPushButton *button : m_wheel)
+    for (SkinButton *button : m_wheel)
         wire(button, m_menus->wheelMenu());
 }
 
@@ -114,7 +114,7 @@ int ButtonPage::entryOf(int group, int index)
     }
 }
 
-VeskPushButton *ButtonPage::buttonWidget(int group, int index) const
+SkinButton *ButtonPage::buttonWidget(int group, int index) const
 {
     if (entryOf(group, index) < 0)
         return nullptr;
@@ -125,10 +125,10 @@ VeskPushButton *ButtonPage::buttonWidget(int group, int index) const
     }
 }
 
-bool ButtonPage::findWidget(const VeskPushButton *button, int *group, int *index) const
+bool ButtonPage::findWidget(const SkinButton *button, int *group, int *index) const
 {
     for (int g = FirstRow; g <= Wheel; ++g) {
-        for (int i = 0; VeskPushButton *candidate = buttonWidget(g, i); ++i) {
+        for (int i = 0; SkinButton *candidate = buttonWidget(g, i); ++i) {
             if (candidate == button) {
                 *group = g;
                 *index = i;
@@ -162,7 +162,7 @@ void ButtonPage::applyFonts()
 {
     const QFont font = LanguageFont::current();
     for (int g = FirstRow; g <= Wheel; ++g) {
-        for (int i = 0; VeskPushButton *button = buttonWidget(g, i); ++i)
+        for (int i = 0; SkinButton *button = buttonWidget(g, i); ++i)
             button->setFont(font);
     }
     for (QLabel *label : m_firstNumbers)
@@ -269,7 +269,7 @@ QString ButtonPage::labelOf(int entry) const
 void ButtonPage::refreshLabels()
 {
     for (int g = FirstRow; g <= Wheel; ++g) {
-        for (int i = 0; VeskPushButton *button = buttonWidget(g, i); ++i)
+        for (int i = 0; SkinButton *button = buttonWidget(g, i); ++i)
             button->setText(labelOf(entryOf(g, i)));
     }
 }
@@ -292,7 +292,7 @@ void ButtonPage::selectButton(int index, int group)
 
 void ButtonPage::showView(bool frontView) { showGroup(frontView ? FirstRow : SecondRow); }
 
-void ButtonPage::onPressed(VeskPushButton *button)
+void ButtonPage::onPressed(SkinButton *button)
 {
     int group = 0;
     int index = 0;
@@ -300,7 +300,7 @@ void ButtonPage::onPressed(VeskPushButton *button)
         setSelection(group, index);
 }
 
-void ButtonPage::onHover(VeskPushButton *button, bool over)
+void ButtonPage::onHover(SkinButton *button, bool over)
 {
     int group = 0;
     int index = 0;
@@ -341,8 +341,8 @@ void ButtonPage::applyFunction(int code)
         emit m_events.oneClickWarning();
         return;
     case AssignmentRefusal::GunFileOnFirstButton:
-        VeskMessageBox::show(VeskMessageBox::Warning, QCoreApplication::translate("VeskBtnWindow", "Warning"),
-                             QCoreApplication::translate("VeskBtnWindow", "Left Button Can not be Gun Function."),
+        SkinMessageBox::show(SkinMessageBox::Warning, QCoreApplication::translate("ButtonMenus", "Warning"),
+                             QCoreApplication::translate("ButtonMenus", "Left Button Can not be Gun Function."),
                              dialogParent());
         return;
     case AssignmentRefusal::NoMacro:
@@ -376,7 +376,7 @@ void ButtonPage::applyMacro(int entry, int code)
     ProfileData *aimed = m_profile;
     const ButtonInfo &now = aimed->buttons[size_t(entry)];
     const bool same = now.Fun == code;
-    MacroSelectDialog dialog(code == Fun::Macro ? QCoreApplication::translate("VeskBtnWindow", "MACRO SELECT") : QCoreApplication::translate("VeskBtnWindow", "GUNFILE SELECT"),
+    MacroSelectDialog dialog(code == Fun::Macro ? QCoreApplication::translate("ButtonMenus", "MACRO SELECT") : QCoreApplication::translate("ButtonMenus", "GUNFILE SELECT"),
                              same ? now.macroname : QString(), same ? now.LoopNumber : 1, same ? now.Res1 : 0, dialogParent());
     if (dialog.exec() != QDialog::Accepted)
         return;

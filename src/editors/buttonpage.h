@@ -13,7 +13,7 @@ class ButtonMenus;
 class PageEvents;
 class QLabel;
 class QMenu;
-class VeskPushButton;
+class SkinButton;
 
 // The button assignment page (object name "VeskBtnWindow"): one button per
 // programmable mouse button, each with a drop-down menu of functions.
@@ -56,7 +56,7 @@ public:
     // where it has one. Does nothing without a selection.
     void applyFunction(int code);
 
-    VeskPushButton *buttonWidget(int group, int index) const;
+    SkinButton *buttonWidget(int group, int index) const;
     QString labelOf(int entry) const;
     QMenu *mainMenu() const;
     QMenu *wheelMenu() const;
@@ -71,9 +71,9 @@ private:
     void refreshLabels();
     void applyFonts();
     void clearSelection();
-    void onHover(VeskPushButton *button, bool over);
-    void onPressed(VeskPushButton *button);
-    bool findWidget(const VeskPushButton *button, int *group, int *index) const;
+    void onHover(SkinButton *button, bool over);
+    void onPressed(SkinButton *button);
+    bool findWidget(const SkinButton *button, int *group, int *index) const;
 
     // The functions with a dialog; each returns false when the dialog was
     // cancelled or the result could not be applied.
@@ -95,9 +95,9 @@ private:
     int m_group = FirstRow;
     int m_index = 0;
     int m_shownGroup = FirstRow;
-    std::array<VeskPushButton *, kRowSize> m_firstRow{};
-    std::array<VeskPushButton *, kRowSize> m_secondRow{};
-    std::array<VeskPushButton *, 2> m_wheel{};
+    std::array<SkinButton *, kRowSize> m_firstRow{};
+    std::array<SkinButton *, kRowSize> m_secondRow{};
+    std::array<SkinButton *, 2> m_wheel{};
     std::array<QLabel *, kRowSize> m_firstNumbers{};
     std::array<QLabel *, kRowSize> m_secondNumbers{};
     std::array<QLabel *, 2> m_wheelMarks{};

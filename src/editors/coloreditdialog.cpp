@@ -3,8 +3,8 @@
 #include "widgets/languagefont.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskhuebar.h"
-#include "widgets/vesksvarea.h"
+#include "widgets/huebar.h"
+#include "widgets/saturationvaluearea.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -57,11 +57,11 @@ ColorEditDialog::ColorEditDialog(const QColor &initial, QWidget *parent)
     setObjectName(QStringLiteral("VeskColorArea"));
     setTitle(tr("Color Edit"));
 
-    m_svArea = new VeskSvArea(this);
-    m_hueBar = new VeskHueBar(this);
-    connect(m_hueBar, &VeskHueBar::hueChanged, this,
+    m_svArea = new SaturationValueArea(this);
+    m_hueBar = new HueBar(this);
+    connect(m_hueBar, &HueBar::hueChanged, this,
             [this](int hue) { showHsv(hue, m_saturation, m_value, FromPicker); });
-    connect(m_svArea, &VeskSvArea::svChanged, this,
+    connect(m_svArea, &SaturationValueArea::svChanged, this,
             [this](int saturation, int value) { showHsv(m_hue, saturation, value, FromPicker); });
 
     const char *hsvNames[3] = {"H:", "S:", "V:"};
@@ -100,7 +100,7 @@ ColorEditDialog::ColorEditDialog(const QColor &initial, QWidget *parent)
 
     QToolButton *apply = addAcceptButton(tr("APPLY"));
     addRejectButton(tr("Cancel"));
-    connect(apply, &QToolButton::clicked, this, &ColorEditDialog::ApplyColor);
+    connect(apply, &QToolButton::clicked, this, &ColorEditDialog::colorApplied);
 
     layoutContents();
     showRgb(initial.isValid() ? initial : QColor(0, 0, 0), FromOutside);
@@ -180,7 +180,7 @@ void ColorEditDialog::refreshEditors(Source source)
     m_svArea->setHue(m_hue);
     m_svArea->setSaturationValue(m_saturation, m_value);
     update();
-    emit VeskChangeColor(m_color);
+    emit colorChanged(m_color);
 }
 
 void ColorEditDialog::onHexEdited(const QString &text)

@@ -11,8 +11,8 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
-class VeskHueBar;
-class VeskSvArea;
+class HueBar;
+class SaturationValueArea;
 
 // The modal "Color Edit" dialog of the lighting page (VeskColorArea): a hue
 // bar and a saturation/value field, spin boxes for H, S, V and R, G, B and a
@@ -43,15 +43,15 @@ public:
     QSpinBox *blueBox() const { return m_rgb[2]; }
     QLineEdit *hexEdit() const { return m_hex; }
     QPushButton *swatch(int index) const { return m_swatches[size_t(index)]; }
-    VeskHueBar *hueBar() const { return m_hueBar; }
-    VeskSvArea *svArea() const { return m_svArea; }
+    HueBar *hueBar() const { return m_hueBar; }
+    SaturationValueArea *svArea() const { return m_svArea; }
     QToolButton *applyButton() const { return acceptButton(); }
     QToolButton *cancelButton() const { return rejectButton(); }
 
 signals:
     // The colour shown changed (the page previews it until the dialog closes).
-    void VeskChangeColor(QColor color);
-    void ApplyColor();
+    void colorChanged(QColor color);
+    void colorApplied();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -75,8 +75,8 @@ private:
     int m_saturation = 0;
     int m_value = 0;
 
-    VeskSvArea *m_svArea = nullptr;
-    VeskHueBar *m_hueBar = nullptr;
+    SaturationValueArea *m_svArea = nullptr;
+    HueBar *m_hueBar = nullptr;
     std::array<QLabel *, 3> m_hsvLabels{};
     std::array<QLabel *, 3> m_rgbLabels{};
     std::array<QSpinBox *, 3> m_hsv{};

@@ -9,7 +9,7 @@
 #include "widgets/skin.h"
 #include "widgets/uilog.h"
 #include "widgets/uiscale.h"
-#include "widgets/veskcheckbox.h"
+#include "widgets/skincheckbox.h"
 
 #include <QButtonGroup>
 #include <QDebug>
@@ -37,17 +37,17 @@ DpiPage::DpiPage(PageEvents &events, QWidget *parent)
     for (int k = 0; k < m_stageCount; ++k) {
         auto *row = new DpiStageRow(quint8(k), this);
         m_rows[size_t(k)] = row;
-        connect(row, &DpiStageRow::DPISignal, this, &DpiPage::onSliderChanged);
-        connect(row, &DpiStageRow::LinkSignal, this, &DpiPage::onLinkChanged);
-        connect(row, &DpiStageRow::EnableSignal, this, &DpiPage::onEnableChanged);
-        connect(row, &DpiStageRow::MouseinSignal, this, &DpiPage::MouseinSignal);
+        connect(row, &DpiStageRow::dpiChanged, this, &DpiPage::onSliderChanged);
+        connect(row, &DpiStageRow::linkToggled, this, &DpiPage::onLinkChanged);
+        connect(row, &DpiStageRow::stageEnabled, this, &DpiPage::onEnableChanged);
+        connect(row, &DpiStageRow::pointerEntered, this, &DpiPage::pointerEntered);
         // A click on the DPI number makes the stage active, as its box does.
-        connect(row, &DpiStageRow::LabelClicked, this, [this](quint8 stage) {
-            if (VeskCheckBox *box = m_active[stage]; box->isEnabled())
+        connect(row, &DpiStageRow::labelClicked, this, [this](quint8 stage) {
+            if (SkinCheckBox *box = m_active[stage]; box->isEnabled())
                 box->click();
         });
 
-        auto *box = new VeskCheckBox(QString(), this);
+        auto *box = new SkinCheckBox(QString(), this);
         box->setObjectName(QStringLiteral("activeStage"));
         box->setPictures(Skin::path(QStringLiteral("checkbox2-1.png")), Skin::path(QStringLiteral("checkbox2-2.png")));
         box->setIndicatorSize(kActiveBoxSize);
@@ -63,7 +63,7 @@ DpiStageRow *DpiPage::row(int stage) const
     return stage >= 0 && stage < m_stageCount ? m_rows[size_t(stage)] : nullptr;
 }
 
-VeskCheckBox *DpiPage::activeBox(int stage) const
+SkinCheckBox *DpiPage::activeBox(int stage) const
 {
     return stage >= 0 && stage < m_stageCount ? m_active[size_t(stage)] : nullptr;
 }
@@ -108,12 +108,12 @@ void DpiPage::showActiveStage()
     // and stays as it is.
     const QSignalBlocker blocker(m_group);
     m_group->setExclusive(false);
-    for (VeskCheckBox *box : m_active) {
+    for (SkinCheckBox *box : m_active) {
         if (box)
             box->setChecked(false);
     }
     m_group->setExclusive(true);
-    if (VeskCheckBox *box = activeBox(m_ProfileData.dpi))
+    if (SkinCheckBox *box = activeBox(m_ProfileData.dpi))
         box->setChecked(true);
 }
 

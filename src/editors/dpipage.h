@@ -8,7 +8,7 @@
 
 class PageEvents;
 class QButtonGroup;
-class VeskCheckBox;
+class SkinCheckBox;
 class DpiStageRow;
 
 // DpiPage (VeskDPIWindow): the DPI stages of the current profile, one row
@@ -41,10 +41,10 @@ public:
     const ProfileData &profileData() const { return m_ProfileData; }
     int stageCount() const { return m_stageCount; }
     DpiStageRow *row(int stage) const;
-    VeskCheckBox *activeBox(int stage) const;
+    SkinCheckBox *activeBox(int stage) const;
 
 signals:
-    void MouseinSignal(quint8 stage);
+    void pointerEntered(quint8 stage);
 
 public slots:
     void onRadioChanged();
@@ -60,6 +60,6 @@ private:
     int m_stageCount = 1;
     bool m_shortRange3325 = false;
     std::array<DpiStageRow *, kDpiStageCount> m_rows{};
-    std::array<VeskCheckBox *, kDpiStageCount> m_active{};
+    std::array<SkinCheckBox *, kDpiStageCount> m_active{};
     QButtonGroup *m_group;
 };

@@ -7,9 +7,9 @@
 #include "widgets/skin.h"
 #include "widgets/uilog.h"
 #include "widgets/uiscale.h"
-#include "widgets/veskcheckbox.h"
-#include "widgets/vesklabel.h"
-#include "widgets/veskslider.h"
+#include "widgets/skincheckbox.h"
+#include "widgets/skinslider.h"
+#include "widgets/skinlabel.h"
 
 #include <QDebug>
 #include <QSignalBlocker>
@@ -28,9 +28,9 @@ const QRect kMaximum(378, 22, 50, 34);
 
 const int kRangeFontSize = 11;
 
-VeskLabel *textLabel(QWidget *parent, const char *name, Qt::Alignment alignment)
+SkinLabel *textLabel(QWidget *parent, const char *name, Qt::Alignment alignment)
 {
-    auto *label = new VeskLabel(parent);
+    auto *label = new SkinLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setAlignment(alignment | Qt::AlignVCenter);
     label->setStyleSheet(QStringLiteral("color:rgb(228,231,236);background:transparent;"));
@@ -49,8 +49,8 @@ DpiStageRow::DpiStageRow(quint8 stage, QWidget *parent)
     : QWidget(parent)
     , m_stage(stage)
     , m_slider(new TwoBarSlider(this))
-    , m_linkBox(new VeskCheckBox(QString(), this))
-    , m_enableBox(new VeskCheckBox(QString(), this))
+    , m_linkBox(new SkinCheckBox(QString(), this))
+    , m_enableBox(new SkinCheckBox(QString(), this))
     , m_dpiLabel(textLabel(this, "dpiLabel", Qt::AlignLeft))
     , m_xLabel(textLabel(this, "xLabel", Qt::AlignLeft))
     , m_yLabel(textLabel(this, "yLabel", Qt::AlignLeft))
@@ -64,8 +64,8 @@ DpiStageRow::DpiStageRow(quint8 stage, QWidget *parent)
     m_enableBox->setIndicatorSize(kEnable.width(), kEnable.height());
     connect(m_linkBox, &QCheckBox::stateChanged, this, &DpiStageRow::onStateChanged);
     connect(m_enableBox, &QCheckBox::stateChanged, this, &DpiStageRow::onStateChanged);
-    connect(m_slider, &TwoBarSlider::SliderChangedSignal, this, &DpiStageRow::onSliderChanged);
-    connect(m_dpiLabel, &VeskLabel::ClickedSignal, this, [this] { emit LabelClicked(m_stage); });
+    connect(m_slider, &TwoBarSlider::sliderChanged, this, &DpiStageRow::onSliderChanged);
+    connect(m_dpiLabel, &SkinLabel::clicked, this, [this] { emit labelClicked(m_stage); });
     setLink(0);
     retranslate();
     applyScale();
@@ -120,11 +120,11 @@ void DpiStageRow::onStateChanged(int state)
             setValues(m_x, m_x);
         setLink(checked);
         if (yFollows)
-            emit DPISignal(m_x, m_y, m_stage);
-        emit LinkSignal(m_link, m_stage);
+            emit dpiChanged(m_x, m_y, m_stage);
+        emit linkToggled(m_link, m_stage);
     } else if (sender() == m_enableBox) {
         m_enable = checked;
-        emit EnableSignal(m_enable, m_stage);
+        emit stageEnabled(m_enable, m_stage);
     }
 }
 
@@ -134,7 +134,7 @@ void DpiStageRow::onSliderChanged(int x, int y)
     m_y = y;
     qCDebug(lcUi, "ix = %d", x);
     showNumbers();
-    emit DPISignal(x, y, m_stage);
+    emit dpiChanged(x, y, m_stage);
 }
 
 void DpiStageRow::showNumbers()
@@ -178,5 +178,5 @@ void DpiStageRow::place()
 void DpiStageRow::enterEvent(QEvent *event)
 {
     QWidget::enterEvent(event);
-    emit MouseinSignal(m_stage);
+    emit pointerEntered(m_stage);
 }

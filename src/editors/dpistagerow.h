@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
-class VeskCheckBox;
-class VeskLabel;
+class SkinCheckBox;
+class SkinLabel;
 class TwoBarSlider;
 
 // DpiStageRow (VeskSingleDPI): one DPI stage on the DPI page. An enable
@@ -14,8 +14,8 @@ class TwoBarSlider;
 // of the sensor.
 //
 // The row shows what it is given without emitting anything; only the user's
-// clicks and slider moves emit, in the order DPISignal, LinkSignal,
-// EnableSignal.
+// clicks and slider moves emit, in the order dpiChanged, linkToggled,
+// stageEnabled.
 class DpiStageRow : public QWidget {
     Q_OBJECT
 public:
@@ -39,24 +39,24 @@ public:
     int yCode() const { return m_y; }
 
     TwoBarSlider *slider() const { return m_slider; }
-    VeskCheckBox *linkBox() const { return m_linkBox; }
-    VeskCheckBox *enableBox() const { return m_enableBox; }
-    VeskLabel *dpiLabel() const { return m_dpiLabel; }
-    VeskLabel *xLabel() const { return m_xLabel; }
-    VeskLabel *yLabel() const { return m_yLabel; }
-    VeskLabel *minimumLabel() const { return m_minimumLabel; }
-    VeskLabel *maximumLabel() const { return m_maximumLabel; }
+    SkinCheckBox *linkBox() const { return m_linkBox; }
+    SkinCheckBox *enableBox() const { return m_enableBox; }
+    SkinLabel *dpiLabel() const { return m_dpiLabel; }
+    SkinLabel *xLabel() const { return m_xLabel; }
+    SkinLabel *yLabel() const { return m_yLabel; }
+    SkinLabel *minimumLabel() const { return m_minimumLabel; }
+    SkinLabel *maximumLabel() const { return m_maximumLabel; }
 
     void retranslate();
     void applyScale();
 
 signals:
-    void DPISignal(int x, int y, quint8 stage);
-    void LinkSignal(quint8 link, quint8 stage);
-    void EnableSignal(quint8 enable, quint8 stage);
-    void MouseinSignal(quint8 stage);
+    void dpiChanged(int x, int y, quint8 stage);
+    void linkToggled(quint8 link, quint8 stage);
+    void stageEnabled(quint8 enable, quint8 stage);
+    void pointerEntered(quint8 stage);
     // The DPI number was clicked.
-    void LabelClicked(quint8 stage);
+    void labelClicked(quint8 stage);
 
 public slots:
     void onStateChanged(int state);
@@ -76,11 +76,11 @@ private:
     int m_y = 0;
     int m_sensor = 0;
     TwoBarSlider *m_slider;
-    VeskCheckBox *m_linkBox;
-    VeskCheckBox *m_enableBox;
-    VeskLabel *m_dpiLabel;
-    VeskLabel *m_xLabel;
-    VeskLabel *m_yLabel;
-    VeskLabel *m_minimumLabel;
-    VeskLabel *m_maximumLabel;
+    SkinCheckBox *m_linkBox;
+    SkinCheckBox *m_enableBox;
+    SkinLabel *m_dpiLabel;
+    SkinLabel *m_xLabel;
+    SkinLabel *m_yLabel;
+    SkinLabel *m_minimumLabel;
+    SkinLabel *m_maximumLabel;
 };

@@ -7,8 +7,8 @@
 #include "widgets/rangevalidator.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskcheckbox.h"
-#include "widgets/vesklineedit.h"
+#include "widgets/skincheckbox.h"
+#include "widgets/skinlineedit.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -52,7 +52,7 @@ FireKeyDialog::FireKeyDialog(QWidget *parent)
     const QString texts[4] = {tr("Left"), tr("Right"), tr("Middle"), tr("Keyboard Key")};
     const QRect places[4] = {{30, 54, 100, 24}, {140, 54, 100, 24}, {250, 54, 120, 24}, {30, 90, 130, 24}};
     for (int i = 0; i < 4; ++i) {
-        m_boxes[i] = new VeskCheckBox(texts[i], this);
+        m_boxes[i] = new SkinCheckBox(texts[i], this);
         m_boxes[i]->setStyleSheet(QStringLiteral("color:white;background:transparent;"));
         m_boxes[i]->setGeometry(UiScale::scaled(places[i]));
         connect(m_boxes[i], &QCheckBox::clicked, this, [this, i] { choose(i); });
@@ -71,7 +71,7 @@ FireKeyDialog::FireKeyDialog(QWidget *parent)
 
 QLineEdit *FireKeyDialog::makeNumberEdit(int value)
 {
-    auto *edit = new VeskLineEdit(this);
+    auto *edit = new SkinLineEdit(this);
     edit->applyTheme(UiTheme::currentColor(), UiScale::factor());
     edit->setValidator(new RangeValidator(ButtonAssignment::kCountMin, ButtonAssignment::kCountMax, edit));
     edit->setMaxLength(3);
@@ -97,7 +97,7 @@ bool FireKeyDialog::eventFilter(QObject *watched, QEvent *event)
     return KeyDialog::eventFilter(watched, event);
 }
 
-VeskCheckBox *FireKeyDialog::choiceBox(int choice) const
+SkinCheckBox *FireKeyDialog::choiceBox(int choice) const
 {
     return choice >= 0 && choice < 4 ? m_boxes[choice] : nullptr;
 }

@@ -6,7 +6,7 @@
 #include "config/buttonassignment.h"
 
 class QLineEdit;
-class VeskCheckBox;
+class SkinCheckBox;
 
 // "FireKey Setting": a click of the left, right or middle button, or a key,
 // fired "Times:" times with "Delay:" between. The key is captured only while
@@ -38,7 +38,7 @@ public:
     // key has none).
     int res1() const;
 
-    VeskCheckBox *choiceBox(int choice) const;
+    SkinCheckBox *choiceBox(int choice) const;
     QLineEdit *timesEdit() const { return m_times; }
     QLineEdit *delayEdit() const { return m_delay; }
 
@@ -50,7 +50,7 @@ private:
     QLineEdit *makeNumberEdit(int value);
     void updateOk();
 
-    VeskCheckBox *m_boxes[4] = {};
+    SkinCheckBox *m_boxes[4] = {};
     QLineEdit *m_times = nullptr;
     QLineEdit *m_delay = nullptr;
     int m_choice = LeftClick;

@@ -6,8 +6,8 @@
 #include "widgets/skin.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskmessagebox.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinmessagebox.h"
+#include "widgets/skinbutton.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -55,7 +55,7 @@ GunsetDialog::GunsetDialog(QWidget *parent)
     , m_nameLabel(label(this))
     , m_name(new QLineEdit(this))
     , m_bulletLabel(label(this))
-    , m_bulletChoice(new VeskPushButton(this))
+    , m_bulletChoice(new SkinButton(this))
 {
     setObjectName(QStringLiteral("VeskGunsetDialog"));
     setModal(true);
@@ -127,12 +127,12 @@ void GunsetDialog::OnYesClick()
 {
     const QString name = m_name->text();
     if (name.isEmpty()) {
-        VeskMessageBox::show(VeskMessageBox::Warning, tr("Warning"), tr("Please input file name."), this);
+        SkinMessageBox::show(SkinMessageBox::Warning, tr("Warning"), tr("Please input file name."), this);
         return;
     }
     QString why;
     if (!Paths::isSafeFileName(name, &why)) {
-        VeskMessageBox::show(VeskMessageBox::Warning, tr("Warning"), why, this);
+        SkinMessageBox::show(SkinMessageBox::Warning, tr("Warning"), why, this);
         return;
     }
     m_fileName = name;

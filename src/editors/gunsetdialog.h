@@ -11,7 +11,7 @@ class QLabel;
 class QLineEdit;
 class QSpinBox;
 class QToolButton;
-class VeskPushButton;
+class SkinButton;
 
 // The recoil file editor ("GUN SET", VeskGunsetDialog): a name and up to five
 // bullets, each with its delay and the pointer's pull (Y, X), 619 x 400
@@ -58,7 +58,7 @@ private:
     QLabel *m_nameLabel;
     QLineEdit *m_name;
     QLabel *m_bulletLabel;
-    VeskPushButton *m_bulletChoice;
+    SkinButton *m_bulletChoice;
     std::array<QLabel *, 3> m_rowLabels{};
     std::array<Column, kMaxRecoilBullets> m_columns{};
 };

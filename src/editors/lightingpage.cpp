@@ -10,10 +10,10 @@
 #include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskcheckbox.h"
-#include "widgets/vesklabel.h"
-#include "widgets/veskpushbutton.h"
-#include "widgets/veskslider.h"
+#include "widgets/skincheckbox.h"
+#include "widgets/skinlabel.h"
+#include "widgets/skinbutton.h"
+#include "widgets/skinslider.h"
 
 #include <QDebug>
 #include <QMenu>
@@ -46,7 +46,7 @@ const int kSleepValueWidth = 130;
 const int kMenuWidth = 220;
 const int kTextSliceBorder = 8;
 
-void setSliderQuietly(VeskSlider *slider, int value)
+void setSliderQuietly(SkinSlider *slider, int value)
 {
     const QSignalBlocker blocker(slider);
     slider->setValue(value);
@@ -61,23 +61,23 @@ LightingPage::LightingPage(PageEvents &, QWidget *parent)
     setAttribute(Qt::WA_StyledBackground, true);
     setStyleSheet(QStringLiteral("#VeskColorWindow{background-color: rgba(33,35,35,0.5)}"));
 
-    m_effectLabel = new VeskLabel(this);
-    m_brightnessLabel = new VeskLabel(this);
-    m_speedLabel = new VeskLabel(this);
-    m_colorLabel = new VeskLabel(this);
-    m_sleepLabel = new VeskLabel(this);
-    m_sleepValue = new VeskLabel(this);
+    m_effectLabel = new SkinLabel(this);
+    m_brightnessLabel = new SkinLabel(this);
+    m_speedLabel = new SkinLabel(this);
+    m_colorLabel = new SkinLabel(this);
+    m_sleepLabel = new SkinLabel(this);
+    m_sleepValue = new SkinLabel(this);
     m_sleepValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    m_brightness = new VeskSlider(Qt::Horizontal, this);
+    m_brightness = new SkinSlider(Qt::Horizontal, this);
     m_brightness->setObjectName(QStringLiteral("brightness"));
     m_brightness->setRange(1, kBrightnessMax);
-    m_speed = new VeskSlider(Qt::Horizontal, this);
+    m_speed = new SkinSlider(Qt::Horizontal, this);
     m_speed->setObjectName(QStringLiteral("speed"));
     m_speed->setRange(1, kSpeedMax);
-    m_sleep = new VeskSlider(Qt::Horizontal, this);
+    m_sleep = new SkinSlider(Qt::Horizontal, this);
     m_sleep->setObjectName(QStringLiteral("sleep"));
-    for (VeskSlider *slider : {m_brightness, m_speed, m_sleep}) {
+    for (SkinSlider *slider : {m_brightness, m_speed, m_sleep}) {
         slider->setSingleStep(1);
         slider->setPageStep(1);
         slider->setTickPosition(QSlider::NoTicks);
@@ -90,7 +90,7 @@ LightingPage::LightingPage(PageEvents &, QWidget *parent)
     m_colorButton->setFocusPolicy(Qt::NoFocus);
     connect(m_colorButton, &QPushButton::clicked, this, &LightingPage::editColor);
 
-    m_effectButton = new VeskPushButton(this);
+    m_effectButton = new SkinButton(this);
     m_effectButton->setObjectName(QStringLiteral("effect"));
     m_effectButton->setPictures({Skin::path(QStringLiteral("tabbutton-1.png")),
                                  Skin::path(QStringLiteral("tabbutton-3.png")),
@@ -100,7 +100,7 @@ LightingPage::LightingPage(PageEvents &, QWidget *parent)
     m_effectButton->setMenu(m_effectMenu);
     buildEffectMenu();
 
-    m_moveOff = new VeskCheckBox(QString(), this);
+    m_moveOff = new SkinCheckBox(QString(), this);
     m_moveOff->setObjectName(QStringLiteral("moveOff"));
     connect(m_moveOff, &QCheckBox::clicked, this, &LightingPage::onMoveOffClicked);
 
@@ -187,7 +187,7 @@ void LightingPage::chooseEffect(int code)
 void LightingPage::showLightMode(int mode)
 {
     if (!LightingEffects::effect(mode)) {
-        qCDebug(lcUi, "lighting effect %d from the mouse ignored\n", mode);
+        qCDebug(lcUi, "lighting effect %d from the mouse ignored", mode);
         return;
     }
     if (!m_profile)
@@ -230,7 +230,7 @@ void LightingPage::editColor()
     const QColor before = m_shownColor;
     ColorEditDialog dialog(before, window());
     // The button previews what the dialog shows until it closes.
-    connect(&dialog, &ColorEditDialog::VeskChangeColor, this, &LightingPage::showColor);
+    connect(&dialog, &ColorEditDialog::colorChanged, this, &LightingPage::showColor);
     if (dialog.exec() == QDialog::Accepted && m_profile && m_profile->LedMode == code) {
         m_profile->ledModes[size_t(code)].RGB = dialog.color();
         showColor(dialog.color());
@@ -262,7 +262,7 @@ void LightingPage::setScale(double factor)
     for (QWidget *w : std::initializer_list<QWidget *>{m_effectLabel, m_brightnessLabel, m_speedLabel, m_colorLabel,
                                                         m_sleepLabel, m_sleepValue, m_effectButton, m_moveOff})
         w->setFont(font);
-    for (VeskSlider *slider : {m_brightness, m_speed, m_sleep})
+    for (SkinSlider *slider : {m_brightness, m_speed, m_sleep})
         slider->applyTheme(UiTheme::currentColor(), factor);
     UiTheme::styleMenu(m_effectMenu, kMenuWidth);
     placeControls();

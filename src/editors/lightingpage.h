@@ -11,10 +11,10 @@ class PageEvents;
 class QLabel;
 class QMenu;
 class QPushButton;
-class VeskCheckBox;
-class VeskLabel;
-class VeskPushButton;
-class VeskSlider;
+class SkinCheckBox;
+class SkinLabel;
+class SkinButton;
+class SkinSlider;
 
 // The lighting page (VeskColorWindow), first tab of the window: the effect,
 // the brightness, speed and colour of that effect, the lighting sleep time
@@ -43,14 +43,14 @@ public:
     void showLightMode(int mode) override;
 
     // The controls, for the window's tests.
-    VeskPushButton *effectButton() const { return m_effectButton; }
+    SkinButton *effectButton() const { return m_effectButton; }
     QMenu *effectMenu() const { return m_effectMenu; }
-    VeskSlider *brightnessSlider() const { return m_brightness; }
-    VeskSlider *speedSlider() const { return m_speed; }
-    VeskSlider *sleepSlider() const { return m_sleep; }
+    SkinSlider *brightnessSlider() const { return m_brightness; }
+    SkinSlider *speedSlider() const { return m_speed; }
+    SkinSlider *sleepSlider() const { return m_sleep; }
     QPushButton *colorButton() const { return m_colorButton; }
-    VeskLabel *sleepValueLabel() const { return m_sleepValue; }
-    VeskCheckBox *moveOffBox() const { return m_moveOff; }
+    SkinLabel *sleepValueLabel() const { return m_sleepValue; }
+    SkinCheckBox *moveOffBox() const { return m_moveOff; }
     // The colour the colour button shows now.
     QColor shownColor() const { return m_shownColor; }
 
@@ -69,17 +69,17 @@ private:
     bool m_showSleep = true;
     QColor m_shownColor;
 
-    VeskLabel *m_effectLabel = nullptr;
-    VeskLabel *m_brightnessLabel = nullptr;
-    VeskLabel *m_speedLabel = nullptr;
-    VeskLabel *m_colorLabel = nullptr;
-    VeskLabel *m_sleepLabel = nullptr;
-    VeskLabel *m_sleepValue = nullptr;
-    VeskSlider *m_brightness = nullptr;
-    VeskSlider *m_speed = nullptr;
-    VeskSlider *m_sleep = nullptr;
+    SkinLabel *m_effectLabel = nullptr;
+    SkinLabel *m_brightnessLabel = nullptr;
+    SkinLabel *m_speedLabel = nullptr;
+    SkinLabel *m_colorLabel = nullptr;
+    SkinLabel *m_sleepLabel = nullptr;
+    SkinLabel *m_sleepValue = nullptr;
+    SkinSlider *m_brightness = nullptr;
+    SkinSlider *m_speed = nullptr;
+    SkinSlider *m_sleep = nullptr;
     QPushButton *m_colorButton = nullptr;
-    VeskPushButton *m_effectButton = nullptr;
-    VeskCheckBox *m_moveOff = nullptr;
+    SkinButton *m_effectButton = nullptr;
+    SkinCheckBox *m_moveOff = nullptr;
     QMenu *m_effectMenu = nullptr;
 };

@@ -5,7 +5,7 @@
 #include "macrotablemodel.h"
 #include "mousecommandpanel.h"
 #include "pageevents.h"
-#include "veskmacroitemdelegate.h"
+#include "macrorowdelegate.h"
 
 #include "config/macrofile.h"
 #include "config/macrolibrary.h"
@@ -16,9 +16,9 @@
 #include "widgets/skin.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskcheckbox.h"
-#include "widgets/vesklineedit.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skincheckbox.h"
+#include "widgets/skinlineedit.h"
+#include "widgets/skinbutton.h"
 #include "widgets/rangevalidator.h"
 
 #include <QDebug>
@@ -92,7 +92,7 @@ MacroPage::MacroPage(PageEvents &events, QWidget *parent)
 {
     setObjectName(QLatin1String(objectNameOf(kSlot)));
     m_model->setDelayUnit(m_unitMs);
-    connect(this, &MacroPage::EnableButtonsSignal, &m_events, &PageEvents::enableWindowButtons);
+    connect(this, &MacroPage::enableWindowButtons, &m_events, &PageEvents::enableWindowButtons);
     buildControls();
     setTexts();
     layoutControls();
@@ -108,7 +108,7 @@ MacroPage::~MacroPage()
 void MacroPage::buildControls()
 {
     for (int i = 0; i < ButtonCount; ++i) {
-        auto *button = new VeskPushButton(this);
+        auto *button = new SkinButton(this);
         button->setPictures({Skin::path(QStringLiteral("tabbutton-1.png")), Skin::path(QStringLiteral("tabbutton-3.png")),
                              Skin::path(QStringLiteral("tabbutton-2.png"))});
         button->setSliceBorder(8);
@@ -121,19 +121,19 @@ void MacroPage::buildControls()
 
     m_nameLabel = new QLabel(this);
     m_nameLabel->setStyleSheet(QStringLiteral("color:white;background:transparent;"));
-    m_name = new VeskLineEdit(this);
+    m_name = new SkinLineEdit(this);
     m_name->setMaxLength(100);
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("macroList"));
     connect(m_list, &QListWidget::clicked, this, &MacroPage::itemClicked);
-    m_batch = new VeskCheckBox(QString(), this);
+    m_batch = new SkinCheckBox(QString(), this);
     connect(m_batch, &QCheckBox::clicked, this, &MacroPage::checkbtn_clicked);
 
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("macroTable"));
     m_table->setModel(m_model);
-    m_table->setItemDelegate(new VeskMacroItemDelegate(m_table));
+    m_table->setItemDelegate(new MacroRowDelegate(m_table));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -141,21 +141,21 @@ void MacroPage::buildControls()
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setShowGrid(false);
     m_table->setFocusPolicy(Qt::NoFocus);
-    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &MacroPage::CurrentChanged);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &MacroPage::currentMacroChanged);
 
     m_options = new QWidget(this);
-    m_recordDelays = new VeskCheckBox(QString(), m_options);
-    m_defaultDelays = new VeskCheckBox(QString(), m_options);
-    for (VeskCheckBox *box : {m_recordDelays, m_defaultDelays})
+    m_recordDelays = new SkinCheckBox(QString(), m_options);
+    m_defaultDelays = new SkinCheckBox(QString(), m_options);
+    for (SkinCheckBox *box : {m_recordDelays, m_defaultDelays})
         connect(box, &QCheckBox::clicked, this, &MacroPage::checkbtn_clicked);
-    m_defaultDelay = new VeskLineEdit(m_options);
+    m_defaultDelay = new SkinLineEdit(m_options);
     m_defaultDelay->setValidator(new RangeValidator(m_unitMs, kMaxDefaultDelayMs, m_defaultDelay));
     m_defaultDelay->setMaxLength(5);
-    connect(m_defaultDelay, &QLineEdit::textEdited, this, &MacroPage::DefDelayChanged);
+    connect(m_defaultDelay, &QLineEdit::textEdited, this, &MacroPage::defaultDelayChanged);
     m_msLabel = new QLabel(QStringLiteral("ms"), m_options);
     m_msLabel->setStyleSheet(QStringLiteral("color:white;background:transparent;"));
     for (size_t i = 0; i < m_loops.size(); ++i) {
-        auto *box = new VeskCheckBox(QString(), m_options);
+        auto *box = new SkinCheckBox(QString(), m_options);
         box->setPictures(Skin::path(QStringLiteral("checkbox2-1.png")), Skin::path(QStringLiteral("checkbox2-2.png")));
         connect(box, &QCheckBox::clicked, this, [this, i](bool on) {
             // One loop type at most; clicking the one that is on turns it off.
@@ -165,10 +165,10 @@ void MacroPage::buildControls()
         });
         m_loops[i] = box;
     }
-    m_loopTime = new VeskLineEdit(m_options);
+    m_loopTime = new SkinLineEdit(m_options);
     m_loopTime->setValidator(new RangeValidator(1, kMaxLoopTime, m_loopTime));
     m_loopTime->setMaxLength(3);
-    connect(m_loopTime, &QLineEdit::textEdited, this, &MacroPage::LoopTimeChanged);
+    connect(m_loopTime, &QLineEdit::textEdited, this, &MacroPage::loopTimeChanged);
 
     m_rowEditor = new MacroRowEditor(this);
     m_rowEditor->setDelayUnit(m_unitMs);
@@ -251,7 +251,7 @@ void MacroPage::layoutControls()
     const QFont font = LanguageFont::current();
     for (const Place &place : kButtonPlaces)
         m_buttons[size_t(place.button)]->setGeometry(UiScale::scaled(place.rect));
-    for (VeskPushButton *button : m_buttons)
+    for (SkinButton *button : m_buttons)
         button->setFont(font);
     m_nameLabel->setGeometry(UiScale::scaled(kNameLabel));
     m_name->setGeometry(UiScale::scaled(kName));
@@ -274,11 +274,11 @@ void MacroPage::layoutControls()
     for (QWidget *w : std::initializer_list<QWidget *>{m_nameLabel, m_name, m_list, m_batch, m_table, m_recordDelays,
                                                         m_defaultDelays, m_defaultDelay, m_msLabel, m_loopTime})
         w->setFont(font);
-    for (VeskCheckBox *box : m_loops)
+    for (SkinCheckBox *box : m_loops)
         box->setFont(font);
     m_table->horizontalHeader()->setFont(font);
     const QColor accent = UiTheme::currentColor();
-    for (VeskLineEdit *edit : {m_name, m_defaultDelay, m_loopTime})
+    for (SkinLineEdit *edit : {m_name, m_defaultDelay, m_loopTime})
         edit->applyTheme(accent, UiScale::factor());
     m_defaultDelay->setAlignment(Qt::AlignCenter);
     m_loopTime->setAlignment(Qt::AlignCenter);
@@ -410,7 +410,7 @@ void MacroPage::warn(const QString &text, bool capitalTitle)
 
 void MacroPage::checkbtn_clicked()
 {
-    auto *box = qobject_cast<VeskCheckBox *>(sender());
+    auto *box = qobject_cast<SkinCheckBox *>(sender());
     if (box == m_batch) {
         refillList(m_current);
         updateEnabled();
@@ -424,21 +424,21 @@ void MacroPage::checkbtn_clicked()
     markDirty();
 }
 
-void MacroPage::DefDelayChanged(const QString &text)
+void MacroPage::defaultDelayChanged(const QString &text)
 {
-    qCDebug(lcUi) << "DefDelayChanged" << text;
+    qCDebug(lcUi) << "defaultDelayChanged" << text;
     markDirty();
 }
 
-void MacroPage::LoopTimeChanged(const QString &text)
+void MacroPage::loopTimeChanged(const QString &text)
 {
-    qCDebug(lcUi) << "LoopTimeChanged" << text;
+    qCDebug(lcUi) << "loopTimeChanged" << text;
     markDirty();
 }
 
 // ---- clicks ----
 
-void MacroPage::onClicked(VeskPushButton *button)
+void MacroPage::onClicked(SkinButton *button)
 {
     const auto it = std::find(m_buttons.begin(), m_buttons.end(), button);
     if (it == m_buttons.end())

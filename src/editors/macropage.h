@@ -18,9 +18,9 @@ class QListWidget;
 class QListWidgetItem;
 class QModelIndex;
 class QTableView;
-class VeskCheckBox;
-class VeskLineEdit;
-class VeskPushButton;
+class SkinCheckBox;
+class SkinLineEdit;
+class SkinButton;
 
 // The macro editor (MacroDialog), the page of the macro tab. It keeps the
 // macro library (Configs/MacroDB and MACRO_LIST), shows the selected macro's
@@ -63,13 +63,13 @@ public:
     MacroTableModel *model() const { return m_model; }
     QTableView *table() const { return m_table; }
     QListWidget *macroList() const { return m_list; }
-    VeskPushButton *button(Button which) const { return m_buttons[size_t(which)]; }
-    VeskLineEdit *nameEdit() const { return m_name; }
-    VeskLineEdit *defaultDelayEdit() const { return m_defaultDelay; }
-    VeskLineEdit *loopTimeEdit() const { return m_loopTime; }
-    VeskCheckBox *delayBox(int mode) const { return mode == 1 ? m_recordDelays : m_defaultDelays; }
-    VeskCheckBox *loopBox(int loopType) const { return m_loops[size_t(loopType - 1)]; }
-    VeskCheckBox *batchBox() const { return m_batch; }
+    SkinButton *button(Button which) const { return m_buttons[size_t(which)]; }
+    SkinLineEdit *nameEdit() const { return m_name; }
+    SkinLineEdit *defaultDelayEdit() const { return m_defaultDelay; }
+    SkinLineEdit *loopTimeEdit() const { return m_loopTime; }
+    SkinCheckBox *delayBox(int mode) const { return mode == 1 ? m_recordDelays : m_defaultDelays; }
+    SkinCheckBox *loopBox(int loopType) const { return m_loops[size_t(loopType - 1)]; }
+    SkinCheckBox *batchBox() const { return m_batch; }
     MouseCommandPanel *mousePanel() const { return m_mousePanel; }
     MacroRowEditor *rowEditor() const { return m_rowEditor; }
     bool isRecording() const { return m_recording; }
@@ -92,18 +92,18 @@ public slots:
     // A key typed into the program while recording or editing a key row:
     // set-1 key code, flags (bit 7 release) and the time in ms.
     void takeKey(int code, int flags, qint64 ms);
-    void onClicked(VeskPushButton *button);
+    void onClicked(SkinButton *button);
     void itemClicked(const QModelIndex &index);
     void SelectRow(int row);
 
 signals:
-    void EnableButtonsSignal(bool bEnable);
+    void enableWindowButtons(bool enable);
 
 private slots:
-    void CurrentChanged(const QModelIndex &current, const QModelIndex &previous);
+    void currentMacroChanged(const QModelIndex &current, const QModelIndex &previous);
     void checkbtn_clicked();
-    void DefDelayChanged(const QString &text);
-    void LoopTimeChanged(const QString &text);
+    void defaultDelayChanged(const QString &text);
+    void loopTimeChanged(const QString &text);
 
 private:
     void buildControls();
@@ -148,18 +148,18 @@ private:
     MacroTableModel *m_model;
     int m_unitMs;
 
-    std::array<VeskPushButton *, ButtonCount> m_buttons{};
+    std::array<SkinButton *, ButtonCount> m_buttons{};
     QLabel *m_nameLabel = nullptr;
-    VeskLineEdit *m_name = nullptr;
+    SkinLineEdit *m_name = nullptr;
     QListWidget *m_list = nullptr;
-    VeskCheckBox *m_batch = nullptr;
+    SkinCheckBox *m_batch = nullptr;
     QTableView *m_table = nullptr;
-    VeskCheckBox *m_recordDelays = nullptr;
-    VeskCheckBox *m_defaultDelays = nullptr;
-    VeskLineEdit *m_defaultDelay = nullptr;
+    SkinCheckBox *m_recordDelays = nullptr;
+    SkinCheckBox *m_defaultDelays = nullptr;
+    SkinLineEdit *m_defaultDelay = nullptr;
     QLabel *m_msLabel = nullptr;
-    std::array<VeskCheckBox *, 3> m_loops{};
-    VeskLineEdit *m_loopTime = nullptr;
+    std::array<SkinCheckBox *, 3> m_loops{};
+    SkinLineEdit *m_loopTime = nullptr;
     QWidget *m_options = nullptr;
     MouseCommandPanel *m_mousePanel = nullptr;
     MacroRowEditor *m_rowEditor = nullptr;

@@ -3,7 +3,7 @@
 #include "gunsetdialog.h"
 
 #include "widgets/filedialoglook.h"
-#include "widgets/veskmessagebox.h"
+#include "widgets/skinmessagebox.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -46,16 +46,16 @@ MacroPageDialogs MacroPageDialogs::standard()
             .value(0);
     };
     d.warn = [](QWidget *parent, const QString &title, const QString &text) {
-        VeskMessageBox::show(VeskMessageBox::Warning, title, text, parent);
+        SkinMessageBox::show(SkinMessageBox::Warning, title, text, parent);
     };
     d.ask = [](QWidget *parent, const QString &text) {
-        return VeskMessageBox::show(VeskMessageBox::Question, QCoreApplication::translate("MacroPage", "WARNING"), text, parent) == QDialog::Accepted;
+        return SkinMessageBox::show(SkinMessageBox::Question, QCoreApplication::translate("MacroPage", "WARNING"), text, parent) == QDialog::Accepted;
     };
     d.askUnsaved = [](QWidget *parent, const QString &text) {
-        switch (VeskMessageBox::show(VeskMessageBox::SaveQuestion, QCoreApplication::translate("MacroPage", "WARNING"),
+        switch (SkinMessageBox::show(SkinMessageBox::SaveQuestion, QCoreApplication::translate("MacroPage", "WARNING"),
                                      text, parent)) {
         case QDialog::Accepted: return Unsaved::Save;
-        case VeskMessageBox::Discarded: return Unsaved::Discard;
+        case SkinMessageBox::Discarded: return Unsaved::Discard;
         default: return Unsaved::Cancel;
         }
     };

@@ -12,9 +12,9 @@
 #include "config/paths.h"
 #include "config/productdescriptor.h"
 
-#include "widgets/veskcheckbox.h"
-#include "widgets/vesklineedit.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skincheckbox.h"
+#include "widgets/skinlineedit.h"
+#include "widgets/skinbutton.h"
 
 #include <QFileInfo>
 #include <QListWidget>

@@ -11,7 +11,7 @@
 #include "config/keytables.h"
 #include "widgets/uilog.h"
 
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinbutton.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -77,13 +77,13 @@ void MacroPage::rowOperation(Button which)
     markDirty();
 }
 
-void MacroPage::CurrentChanged(const QModelIndex &current, const QModelIndex &previous)
+void MacroPage::currentMacroChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     (void)previous;
     if (!m_editing || !current.isValid())
         return;
     const int kind = m_rowEditor->editRow(m_model->row(current.row()));
-    qCDebug(lcUi, "CurrentChanged %d", kind);
+    qCDebug(lcUi, "currentMacroChanged %d", kind);
     installCapture(m_rowEditor->wantsKeys());
 }
 
@@ -97,8 +97,8 @@ void MacroPage::enterEditMode()
     showMousePanel(false);
     m_rowEditor->show();
     updateEnabled();
-    emit EnableButtonsSignal(false);
-    CurrentChanged(m_model->index(row, 0), QModelIndex());
+    emit enableWindowButtons(false);
+    currentMacroChanged(m_model->index(row, 0), QModelIndex());
 }
 
 void MacroPage::leaveEditMode(bool save)
@@ -120,7 +120,7 @@ void MacroPage::leaveEditMode(bool save)
     }
     updateEnabled();
     if (wasEditing)
-        emit EnableButtonsSignal(true);
+        emit enableWindowButtons(true);
 }
 
 void MacroPage::startRecording()
@@ -137,7 +137,7 @@ void MacroPage::startRecording()
     if (QWidget *focus = QApplication::focusWidget())
         focus->clearFocus();
     updateEnabled();
-    emit EnableButtonsSignal(false);
+    emit enableWindowButtons(false);
     installCapture(true);
 }
 
@@ -150,7 +150,7 @@ void MacroPage::stopRecording()
     m_buttons[Stop]->hide();
     m_buttons[Start]->show();
     updateEnabled();
-    emit EnableButtonsSignal(true);
+    emit enableWindowButtons(true);
     if (MacroRows::hasUnreleasedPress(m_model->rows()))
         warn(tr("ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
     saveCurrent();

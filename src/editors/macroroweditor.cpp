@@ -68,8 +68,8 @@ MacroRowEditor::MacroRowEditor(QWidget *parent)
     m_distance->setMaxLength(3);
     m_delay->setValidator(new RangeValidator(kMinDelayMs, kMaxDelayMs, m_delay));
     m_delay->setMaxLength(5);
-    connect(m_distance, &QLineEdit::textEdited, this, &MacroRowEditor::EditMoveChanged);
-    connect(m_delay, &QLineEdit::textEdited, this, &MacroRowEditor::EditDelayChanged);
+    connect(m_distance, &QLineEdit::textEdited, this, &MacroRowEditor::moveEdited);
+    connect(m_delay, &QLineEdit::textEdited, this, &MacroRowEditor::delayEdited);
 
     m_stack->addWidget(new QWidget);
     m_stack->addWidget(rowOf({m_keyTitle, m_keyName}));
@@ -104,7 +104,7 @@ void MacroRowEditor::takeKey(int usage)
         change(keyRow(isPress(m_row), usage));
 }
 
-void MacroRowEditor::EditMoveChanged(const QString &text)
+void MacroRowEditor::moveEdited(const QString &text)
 {
     bool ok = false;
     const int distance = text.toInt(&ok);
@@ -112,7 +112,7 @@ void MacroRowEditor::EditMoveChanged(const QString &text)
         change(moveRow(moveDirection(m_row), distance));
 }
 
-void MacroRowEditor::EditDelayChanged(const QString &text)
+void MacroRowEditor::delayEdited(const QString &text)
 {
     bool ok = false;
     const int ms = text.toInt(&ok);

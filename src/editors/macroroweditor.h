@@ -41,8 +41,8 @@ signals:
     void rowEdited(const KeyInfo &row);
 
 private slots:
-    void EditMoveChanged(const QString &text);
-    void EditDelayChanged(const QString &text);
+    void moveEdited(const QString &text);
+    void delayEdited(const QString &text);
 
 private:
     void change(const KeyInfo &row);

@@ -6,9 +6,9 @@
 #include "widgets/skin.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskcheckbox.h"
-#include "widgets/vesklineedit.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skincheckbox.h"
+#include "widgets/skinlineedit.h"
+#include "widgets/skinbutton.h"
 #include "widgets/rangevalidator.h"
 
 #include <QLabel>
@@ -33,7 +33,7 @@ MacroSelectDialog::MacroSelectDialog(const QString &title, const QString &name, 
     m_nameLabel->setStyleSheet(QStringLiteral("color:white;background:rgb(20,22,26);border:1px solid rgb(90,90,90);"));
     m_nameLabel->setGeometry(UiScale::scaled(QRect(40, 60, 330, 32)));
 
-    m_nameButton = new VeskPushButton(this);
+    m_nameButton = new SkinButton(this);
     m_nameButton->setPictures({Skin::path(QStringLiteral("profilesel.png"))});
     m_nameButton->setGeometry(UiScale::scaled(QRect(380, 60, 58, 32)));
     m_nameButton->setFocusPolicy(Qt::NoFocus);
@@ -47,14 +47,14 @@ MacroSelectDialog::MacroSelectDialog(const QString &title, const QString &name, 
     const QString texts[kModeCount] = {tr("LOOPS TIME(1-255)"), tr("REPEAT RUN WHEN KEY DOWN"),
                                        tr("REPEAT RUN UNTILL THE KEY DOWN")};
     for (int i = 0; i < kModeCount; ++i) {
-        m_modes[i] = new VeskCheckBox(texts[i], this);
+        m_modes[i] = new SkinCheckBox(texts[i], this);
         m_modes[i]->setPictures(Skin::path(QStringLiteral("checkbox2-1.png")), Skin::path(QStringLiteral("checkbox2-2.png")));
         m_modes[i]->setStyleSheet(QStringLiteral("color:white;background:transparent;"));
         m_modes[i]->setGeometry(UiScale::scaled(QRect(40, 108 + 38 * i, 300, 28)));
         connect(m_modes[i], &QCheckBox::clicked, this, [this, i] { chooseMode(i); });
     }
 
-    auto *loop = new VeskLineEdit(this);
+    auto *loop = new SkinLineEdit(this);
     loop->applyTheme(UiTheme::currentColor(), UiScale::factor());
     loop->setValidator(new RangeValidator(ButtonAssignment::kCountMin, ButtonAssignment::kCountMax, loop));
     loop->setMaxLength(3);
@@ -74,7 +74,7 @@ int MacroSelectDialog::loopCount() const
     return ok ? qBound(ButtonAssignment::kCountMin, value, ButtonAssignment::kCountMax) : ButtonAssignment::kCountMin;
 }
 
-VeskCheckBox *MacroSelectDialog::modeButton(int mode) const
+SkinCheckBox *MacroSelectDialog::modeButton(int mode) const
 {
     return mode >= 0 && mode < kModeCount ? m_modes[mode] : nullptr;
 }

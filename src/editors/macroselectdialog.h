@@ -8,8 +8,8 @@
 class QLabel;
 class QLineEdit;
 class QMenu;
-class VeskCheckBox;
-class VeskPushButton;
+class SkinCheckBox;
+class SkinButton;
 
 // "MACRO SELECT" / "GUNFILE SELECT": which macro of the library a button
 // plays and how it repeats. The names come from the macro list in slot
@@ -35,7 +35,7 @@ public:
 
     QMenu *nameMenu() const { return m_menu; }
     QLineEdit *loopEdit() const { return m_loop; }
-    VeskCheckBox *modeButton(int mode) const;
+    SkinCheckBox *modeButton(int mode) const;
 
     void chooseName(const QString &name);
     void chooseMode(int mode);
@@ -44,8 +44,8 @@ private:
     QString m_name;
     int m_mode = LoopCount;
     QLabel *m_nameLabel = nullptr;
-    VeskPushButton *m_nameButton = nullptr;
+    SkinButton *m_nameButton = nullptr;
     QMenu *m_menu = nullptr;
     QLineEdit *m_loop = nullptr;
-    VeskCheckBox *m_modes[kModeCount] = {};
+    SkinCheckBox *m_modes[kModeCount] = {};
 };

@@ -55,7 +55,7 @@ MouseCommandPanel::MouseCommandPanel(QWidget *parent)
         m_tree->setItemWidget(item, 1, edit);
         m_distance[size_t(d)] = edit;
     }
-    connect(m_tree, &QTreeWidget::itemClicked, this, &MouseCommandPanel::TreeitemClick);
+    connect(m_tree, &QTreeWidget::itemClicked, this, &MouseCommandPanel::commandChosen);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -66,7 +66,7 @@ MouseCommandPanel::MouseCommandPanel(QWidget *parent)
     applyScale();
 }
 
-void MouseCommandPanel::TreeitemClick(QTreeWidgetItem *item, int column)
+void MouseCommandPanel::commandChosen(QTreeWidgetItem *item, int column)
 {
     (void)column;
     if (!item)

@@ -34,7 +34,7 @@ signals:
     void moveRequested(MacroRows::Direction direction, int distance);
 
 private slots:
-    void TreeitemClick(QTreeWidgetItem *item, int column);
+    void commandChosen(QTreeWidgetItem *item, int column);
 
 private:
     QLabel *m_title;

@@ -8,9 +8,9 @@
 #include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskcheckbox.h"
-#include "widgets/vesklabel.h"
-#include "widgets/veskslider.h"
+#include "widgets/skincheckbox.h"
+#include "widgets/skinlabel.h"
+#include "widgets/skinslider.h"
 
 #include <QButtonGroup>
 #include <QDebug>
@@ -44,10 +44,10 @@ PointerOptionsPage::PointerOptionsPage(PageEvents &events, QWidget *parent)
     setAttribute(Qt::WA_StyledBackground, true);
     setStyleSheet(QStringLiteral("#VeskPointSpeed{background-color: rgba(33,35,35,0.5)}"));
 
-    m_responseCaption = new VeskLabel(this);
-    m_responseValue = new VeskLabel(this);
+    m_responseCaption = new SkinLabel(this);
+    m_responseValue = new SkinLabel(this);
     m_responseValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_response = new VeskSlider(Qt::Horizontal, this);
+    m_response = new SkinSlider(Qt::Horizontal, this);
     m_response->setObjectName(QStringLiteral("response"));
     m_response->setRange(SettingRanges::kDebounceMin, SettingRanges::kDebounceMax);
     m_response->setSingleStep(1);
@@ -58,7 +58,7 @@ PointerOptionsPage::PointerOptionsPage(PageEvents &events, QWidget *parent)
         m_responseValue->setText(QString::number(value));
     });
 
-    m_scrollCaption = new VeskLabel(this);
+    m_scrollCaption = new SkinLabel(this);
     m_scroll = new QSpinBox(this);
     m_scroll->setObjectName(QStringLiteral("scroll"));
     m_scroll->setRange(SettingRanges::kScrollMin, SettingRanges::kScrollMax);
@@ -72,9 +72,9 @@ PointerOptionsPage::PointerOptionsPage(PageEvents &events, QWidget *parent)
 
     for (int c = 0; c < ChoiceCount; ++c) {
         const auto choice = Choice(c);
-        m_captions[size_t(c)] = new VeskLabel(this);
-        m_on[size_t(c)] = new VeskCheckBox(QString(), this);
-        m_off[size_t(c)] = new VeskCheckBox(QString(), this);
+        m_captions[size_t(c)] = new SkinLabel(this);
+        m_on[size_t(c)] = new SkinCheckBox(QString(), this);
+        m_off[size_t(c)] = new SkinCheckBox(QString(), this);
         // An exclusive group: one box of the pair is always checked, and
         // clicking the checked one leaves it so.
         auto *group = new QButtonGroup(this);

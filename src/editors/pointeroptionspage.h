@@ -10,9 +10,9 @@
 class PageEvents;
 class QButtonGroup;
 class QSpinBox;
-class VeskCheckBox;
-class VeskLabel;
-class VeskSlider;
+class SkinCheckBox;
+class SkinLabel;
+class SkinSlider;
 
 // The sensor and timing options (VeskPointSpeed): button debounce ("Key
 // Response"), wheel scroll amount, and the four two-way choices sync, lift
@@ -49,11 +49,11 @@ public:
 
     // The controls, for the window's tests: the "ON" ("1mm") and "OFF"
     // ("2mm") box of each choice.
-    VeskSlider *responseSlider() const { return m_response; }
+    SkinSlider *responseSlider() const { return m_response; }
     QSpinBox *scrollBox() const { return m_scroll; }
-    VeskCheckBox *onBox(Choice choice) const { return m_on[size_t(choice)]; }
-    VeskCheckBox *offBox(Choice choice) const { return m_off[size_t(choice)]; }
-    VeskLabel *caption(Choice choice) const { return m_captions[size_t(choice)]; }
+    SkinCheckBox *onBox(Choice choice) const { return m_on[size_t(choice)]; }
+    SkinCheckBox *offBox(Choice choice) const { return m_off[size_t(choice)]; }
+    SkinLabel *caption(Choice choice) const { return m_captions[size_t(choice)]; }
 
 private:
     void onChoiceClicked(Choice choice, bool on);
@@ -68,13 +68,13 @@ private:
     std::array<std::optional<uint8_t>, ChoiceCount> m_chosen{};
     std::optional<uint8_t> m_debounce;
 
-    VeskLabel *m_responseCaption = nullptr;
-    VeskLabel *m_responseValue = nullptr;
-    VeskSlider *m_response = nullptr;
-    VeskLabel *m_scrollCaption = nullptr;
+    SkinLabel *m_responseCaption = nullptr;
+    SkinLabel *m_responseValue = nullptr;
+    SkinSlider *m_response = nullptr;
+    SkinLabel *m_scrollCaption = nullptr;
     QSpinBox *m_scroll = nullptr;
-    std::array<VeskLabel *, ChoiceCount> m_captions{};
-    std::array<VeskCheckBox *, ChoiceCount> m_on{};
-    std::array<VeskCheckBox *, ChoiceCount> m_off{};
+    std::array<SkinLabel *, ChoiceCount> m_captions{};
+    std::array<SkinCheckBox *, ChoiceCount> m_on{};
+    std::array<SkinCheckBox *, ChoiceCount> m_off{};
     std::array<QButtonGroup *, ChoiceCount> m_groups{};
 };

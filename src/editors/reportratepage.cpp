@@ -9,9 +9,9 @@
 #include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskcheckbox.h"
-#include "widgets/vesklabel.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skincheckbox.h"
+#include "widgets/skinlabel.h"
+#include "widgets/skinbutton.h"
 
 #include <QButtonGroup>
 #include <QDebug>
@@ -41,8 +41,8 @@ ReportRatePage::ReportRatePage(PageEvents &events, QWidget *parent)
     setAttribute(Qt::WA_StyledBackground, true);
     setStyleSheet(QStringLiteral("#VeskReportRate{background-color: rgba(33,35,35,0.5)}"));
 
-    m_rateCaption = new VeskLabel(this);
-    m_rateButton = new VeskPushButton(this);
+    m_rateCaption = new SkinLabel(this);
+    m_rateButton = new SkinButton(this);
     m_rateButton->setObjectName(QStringLiteral("rate"));
     m_rateButton->setPictures({Skin::path(QStringLiteral("tabbutton-1.png")),
                                Skin::path(QStringLiteral("tabbutton-3.png")),
@@ -56,11 +56,11 @@ ReportRatePage::ReportRatePage(PageEvents &events, QWidget *parent)
     }
     m_rateButton->setMenu(m_rateMenu);
 
-    m_liftCaption = new VeskLabel(this);
+    m_liftCaption = new SkinLabel(this);
     m_liftGroup = new QButtonGroup(this);
     m_liftGroup->setExclusive(true);
     for (int id = 0; id < 2; ++id) {
-        auto *box = new VeskCheckBox(QString(), this);
+        auto *box = new SkinCheckBox(QString(), this);
         box->setObjectName(id == 0 ? QStringLiteral("lift1mm") : QStringLiteral("lift2mm"));
         box->setPictures(Skin::path(QStringLiteral("checkbox2-1.png")), Skin::path(QStringLiteral("checkbox2-2.png")));
         m_liftGroup->addButton(box, id);
@@ -72,9 +72,9 @@ ReportRatePage::ReportRatePage(PageEvents &events, QWidget *parent)
 
 ReportRatePage::~ReportRatePage() = default;
 
-VeskCheckBox *ReportRatePage::liftBox(int id) const
+SkinCheckBox *ReportRatePage::liftBox(int id) const
 {
-    return static_cast<VeskCheckBox *>(m_liftGroup->button(id));
+    return static_cast<SkinCheckBox *>(m_liftGroup->button(id));
 }
 
 void ReportRatePage::show(ProfileData &profile, const PageContext &context)
@@ -88,8 +88,8 @@ void ReportRatePage::showRate(int, int liftHigh)
     // The record holds the rate already (a choice here or the mouse's own
     // button put it there).
     showRateLabel();
-    m_iLift = uint8_t(SettingRanges::liftMillimetres(liftHigh));
-    m_liftGroup->button(SettingRanges::isLowLift(m_iLift) ? 0 : 1)->setChecked(true);
+    m_liftMm = uint8_t(SettingRanges::liftMillimetres(liftHigh));
+    m_liftGroup->button(SettingRanges::isLowLift(m_liftMm) ? 0 : 1)->setChecked(true);
 }
 
 void ReportRatePage::showRateLabel() { m_rateButton->setText(m_profile ? reportRateText(m_profile->pollrate) : QString()); }
@@ -104,9 +104,9 @@ void ReportRatePage::chooseRate(int code)
 
 void ReportRatePage::onRadioChanged(int id)
 {
-    m_iLift = uint8_t(SettingRanges::liftFor(id == 0));
-    qCDebug(lcUi, "m_iLift = %d", m_iLift);
-    emit m_events.liftChanged(m_iLift);
+    m_liftMm = uint8_t(SettingRanges::liftFor(id == 0));
+    qCDebug(lcUi, "m_liftMm = %d", m_liftMm);
+    emit m_events.liftChanged(m_liftMm);
 }
 
 void ReportRatePage::retranslate()

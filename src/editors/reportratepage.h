@@ -7,9 +7,9 @@
 class PageEvents;
 class QButtonGroup;
 class QMenu;
-class VeskCheckBox;
-class VeskLabel;
-class VeskPushButton;
+class SkinCheckBox;
+class SkinLabel;
+class SkinButton;
 
 // The report rate and the lift-off distance (VeskReportRate). The rate menu
 // offers 125, 250, 500 and 1000 HZ; the choice goes into the profile's
@@ -35,11 +35,11 @@ public:
     void setScale(double factor) override;
     void showRate(int rateCode, int liftHigh) override;
 
-    VeskPushButton *rateButton() const { return m_rateButton; }
+    SkinButton *rateButton() const { return m_rateButton; }
     QMenu *rateMenu() const { return m_rateMenu; }
-    VeskCheckBox *liftBox(int id) const;
+    SkinCheckBox *liftBox(int id) const;
     // 1 or 2: the lift-off distance shown.
-    int shownLift() const { return m_iLift; }
+    int shownLift() const { return m_liftMm; }
 
 private:
     void chooseRate(int code);
@@ -49,11 +49,11 @@ private:
 
     PageEvents &m_events;
     ProfileData *m_profile = nullptr;
-    uint8_t m_iLift = 2;
+    uint8_t m_liftMm = 2;
 
-    VeskLabel *m_rateCaption = nullptr;
-    VeskPushButton *m_rateButton = nullptr;
+    SkinLabel *m_rateCaption = nullptr;
+    SkinButton *m_rateButton = nullptr;
     QMenu *m_rateMenu = nullptr;
-    VeskLabel *m_liftCaption = nullptr;
+    SkinLabel *m_liftCaption = nullptr;
     QButtonGroup *m_liftGroup = nullptr;
 };

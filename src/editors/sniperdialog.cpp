@@ -5,7 +5,7 @@
 #include "widgets/languagefont.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskslider.h"
+#include "widgets/skinslider.h"
 
 #include <QLabel>
 
@@ -26,7 +26,7 @@ SniperDialog::SniperDialog(int sensorType, QWidget *parent)
     m_dpi->setStyleSheet(QStringLiteral("color:white;background:transparent;"));
     m_dpi->setGeometry(UiScale::scaled(QRect(75, 70, 250, 36)));
 
-    auto *slider = new VeskSlider(Qt::Horizontal, this);
+    auto *slider = new SkinSlider(Qt::Horizontal, this);
     slider->applyTheme(UiTheme::currentColor(), UiScale::factor());
     slider->setSingleStep(1);
     slider->setPageStep(1);

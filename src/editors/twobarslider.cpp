@@ -2,7 +2,7 @@
 
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskslider.h"
+#include "widgets/skinslider.h"
 
 #include <QSignalBlocker>
 
@@ -14,9 +14,9 @@ const double kSplitHandleShare = 0.75;
 
 TwoBarSlider::TwoBarSlider(QWidget *parent)
     : QWidget(parent)
-    , m_xSlider(new VeskSlider(Qt::Horizontal, this))
-    , m_ySlider(new VeskSlider(Qt::Horizontal, this))
-    , m_linkedSlider(new VeskSlider(Qt::Horizontal, this))
+    , m_xSlider(new SkinSlider(Qt::Horizontal, this))
+    , m_ySlider(new SkinSlider(Qt::Horizontal, this))
+    , m_linkedSlider(new SkinSlider(Qt::Horizontal, this))
 {
     setObjectName(QStringLiteral("VeskTwoBarSlider"));
     m_xSlider->setObjectName(QStringLiteral("xSlider"));
@@ -26,15 +26,15 @@ TwoBarSlider::TwoBarSlider(QWidget *parent)
     connect(m_linkedSlider, &QSlider::valueChanged, this, [this](int value) {
         m_x = value;
         m_y = value;
-        emit SliderChangedSignal(m_x, m_y);
+        emit sliderChanged(m_x, m_y);
     });
     connect(m_xSlider, &QSlider::valueChanged, this, [this](int value) {
         m_x = value;
-        emit SliderChangedSignal(m_x, m_y);
+        emit sliderChanged(m_x, m_y);
     });
     connect(m_ySlider, &QSlider::valueChanged, this, [this](int value) {
         m_y = value;
-        emit SliderChangedSignal(m_x, m_y);
+        emit sliderChanged(m_x, m_y);
     });
     setLinked(false);
 }
@@ -57,7 +57,7 @@ void TwoBarSlider::setValues(int x, int y)
 
 void TwoBarSlider::setRange(int maximum, int minimum)
 {
-    for (VeskSlider *slider : {m_xSlider, m_ySlider, m_linkedSlider}) {
+    for (SkinSlider *slider : {m_xSlider, m_ySlider, m_linkedSlider}) {
         const QSignalBlocker blocker(slider);
         slider->setRange(minimum, maximum);
     }
@@ -80,7 +80,7 @@ void TwoBarSlider::applyScale()
     // handles keep the two apart.
     const double factor = UiScale::factor();
     m_linkedSlider->applyTheme(UiTheme::currentColor(), factor);
-    for (VeskSlider *slider : {m_xSlider, m_ySlider})
+    for (SkinSlider *slider : {m_xSlider, m_ySlider})
         slider->applyTheme(UiTheme::currentColor(), factor * kSplitHandleShare);
     place();
 }

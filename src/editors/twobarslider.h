@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class VeskSlider;
+class SkinSlider;
 
 // TwoBarSlider (VeskTwoBarSlider): the resolution of one DPI stage as
 // slider positions (DPI codes). Unlinked, an X and a Y slider stand one
@@ -24,15 +24,15 @@ public:
 
     int xValue() const { return m_x; }
     int yValue() const { return m_y; }
-    VeskSlider *xSlider() const { return m_xSlider; }
-    VeskSlider *ySlider() const { return m_ySlider; }
-    VeskSlider *linkedSlider() const { return m_linkedSlider; }
+    SkinSlider *xSlider() const { return m_xSlider; }
+    SkinSlider *ySlider() const { return m_ySlider; }
+    SkinSlider *linkedSlider() const { return m_linkedSlider; }
 
     void applyScale();
 
 signals:
     // X code, Y code, after the user moved a slider.
-    void SliderChangedSignal(int x, int y);
+    void sliderChanged(int x, int y);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -41,9 +41,9 @@ private:
     void place();
     void showValues();
 
-    VeskSlider *m_xSlider;
-    VeskSlider *m_ySlider;
-    VeskSlider *m_linkedSlider;
+    SkinSlider *m_xSlider;
+    SkinSlider *m_ySlider;
+    SkinSlider *m_linkedSlider;
     bool m_linked = false;
     int m_x = 0;
     int m_y = 0;

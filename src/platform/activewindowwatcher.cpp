@@ -147,7 +147,7 @@ void ActiveWindowWatcher::readEvents()
             free(event);
         }
         if (xcb_connection_has_error(m_x->c)) {
-            qCWarning(lcPlatform, "the X display closed; the focused application is no longer followed\n");
+            qCWarning(lcPlatform, "the X display closed; the focused application is no longer followed");
             m_reason = QStringLiteral("the X display closed");
             stop();
             return;

@@ -157,7 +157,7 @@ int DesktopPointerSpeed::read()
 bool DesktopPointerSpeed::apply(int speed)
 {
     if (speed < kMinimum || speed > kMaximum) {
-        qCDebug(lcPlatform, "pointer speed %d is not a step of 1..20; the desktop is left as it is\n", speed);
+        qCDebug(lcPlatform, "pointer speed %d is not a step of 1..20; the desktop is left as it is", speed);
         return false;
     }
     const Desktop where = desktop();
@@ -176,7 +176,7 @@ bool DesktopPointerSpeed::apply(int speed)
         return true;
     const bool done = setDesktopValue(where, toGnome(speed));
     if (!done)
-        qCDebug(lcPlatform, "the desktop refused pointer speed %d\n", speed);
+        qCDebug(lcPlatform, "the desktop refused pointer speed %d", speed);
     return done;
 }
 

@@ -25,9 +25,9 @@ OnScreenFeedback::OnScreenFeedback(OsdClient *overlay, DesktopNotifications *not
     , m_useOverlay(overlayCanShow(QGuiApplication::platformName(), qEnvironmentVariable("XDG_SESSION_TYPE")))
 {
     if (!m_useOverlay)
-        qCDebug(lcPlatform, "on-screen texts go to desktop notifications (Wayland session)\n");
+        qCDebug(lcPlatform, "on-screen texts go to desktop notifications (Wayland session)");
     connect(m_overlay, &OsdClient::gaveUp, this, [this] {
-        qCDebug(lcPlatform, "the overlay program did not start; on-screen texts go to desktop notifications\n");
+        qCDebug(lcPlatform, "the overlay program did not start; on-screen texts go to desktop notifications");
         m_useOverlay = false;
         // The text the overlay dropped is the newest one: show it this way.
         if (!m_lastOverlayText.isEmpty())

@@ -49,7 +49,7 @@ OsdClient::OsdClient(QObject *parent)
     m_replyTimer.setSingleShot(true);
     connect(&m_retryTimer, &QTimer::timeout, this, &OsdClient::connectNow);
     connect(&m_replyTimer, &QTimer::timeout, this, [this] {
-        qCDebug(lcPlatform, "SendMessage failed\n");
+        qCDebug(lcPlatform, "SendMessage failed");
         emit delivered(false);
         finish();
     });
@@ -167,7 +167,7 @@ void OsdClient::onReadyRead()
     m_replyTimer.stop();
     const bool accepted = answer == 1;
     if (!accepted)
-        qCDebug(lcPlatform, "SendMessage failed\n");
+        qCDebug(lcPlatform, "SendMessage failed");
     emit delivered(accepted);
     finish();
 }
@@ -180,7 +180,7 @@ void OsdClient::onLostConnection()
         return;
     }
     m_replyTimer.stop();
-    qCDebug(lcPlatform, "SendMessage failed\n");
+    qCDebug(lcPlatform, "SendMessage failed");
     emit delivered(false);
     finish();
 }

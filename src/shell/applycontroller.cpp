@@ -11,7 +11,7 @@
 #include "device/uploadworker.h"
 #include "widgets/busydialog.h"
 #include "widgets/uilog.h"
-#include "widgets/veskmessagebox.h"
+#include "widgets/skinmessagebox.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -32,14 +32,14 @@ void ApplyController::showFailure(QWidget *parent, int result)
 {
     if (result == kTransferOk)
         return;
-    VeskMessageBox box(VeskMessageBox::Question, QCoreApplication::translate("MousecfgWidget", "Warning"),
+    SkinMessageBox box(SkinMessageBox::Question, QCoreApplication::translate("MainWindow", "Warning"),
                        transferFailureText(result), parent);
     box.exec();
 }
 
 QString ApplyController::unsavedMessage()
 {
-    return QCoreApplication::translate("MousecfgWidget", "The settings could not be saved.");
+    return QCoreApplication::translate("MainWindow", "The settings could not be saved.");
 }
 
 int ApplyController::apply()
@@ -47,7 +47,7 @@ int ApplyController::apply()
     if (m_busy) {
         // Gathered when its turn comes: the worker reads the record now.
         m_queued = m_queuedGather = true;
-        qCDebug(lcUi, "Apply queued behind the running upload\n");
+        qCDebug(lcUi, "Apply queued behind the running upload");
         return kQueued;
     }
     // Most fields are edited in place by their pages; the DPI, performance
@@ -63,7 +63,7 @@ int ApplyController::upload(bool full)
         // handler while it runs.
         m_queued = true;
         m_queuedFull = m_queuedFull || full;
-        qCDebug(lcUi, "upload queued behind the running one\n");
+        qCDebug(lcUi, "upload queued behind the running one");
         return kQueued;
     }
     m_busy = true;
@@ -116,7 +116,7 @@ int ApplyController::uploadOnce(bool full)
     // Connected before the worker starts: with nothing to send it finishes
     // at once, and a signal emitted before the connection would leave the
     // dialog open for ever.
-    QObject::connect(&worker, &UploadWorker::DoProcessDlg, &dialog, &BusyDialog::slotProcessDlg,
+    QObject::connect(&worker, &UploadWorker::uploadDone, &dialog, &BusyDialog::slotProcessDlg,
                      Qt::QueuedConnection);
     worker.start(QThread::InheritPriority);
     const int shown = dialog.exec();
@@ -128,7 +128,7 @@ int ApplyController::uploadOnce(bool full)
     if (shown == QDialog::Accepted)
         showFailure(m_window, result);
     if (!worker.settingsSaved) {
-        VeskMessageBox box(VeskMessageBox::Warning, QCoreApplication::translate("MousecfgWidget", "Warning"),
+        SkinMessageBox box(SkinMessageBox::Warning, QCoreApplication::translate("MainWindow", "Warning"),
                            unsavedMessage(), m_window);
         box.exec();
     }
@@ -176,13 +176,13 @@ int ApplyController::runExclusive(const std::function<int()> &job, bool showDial
 int ApplyController::switchProfile(int slot)
 {
     if (m_busy) {
-        qCDebug(lcUi, "profile switch refused: an upload is running\n");
+        qCDebug(lcUi, "profile switch refused: an upload is running");
         return kTransferOk;
     }
     m_busy = true;
     BusyDialog dialog(m_window);
     int result = kTransferOk;
-    const std::unique_ptr<QThread> worker(QThread::create([&result, slot] { result = SendProfileSwitch(slot); }));
+    const std::unique_ptr<QThread> worker(QThread::create([this, &result, slot] { result = SendProfileSwitch(m_settings.mouse(), slot); }));
     QObject::connect(worker.get(), &QThread::finished, &dialog, &BusyDialog::slotProcessDlg,
                      Qt::QueuedConnection);
     worker->start(QThread::InheritPriority);

@@ -8,8 +8,8 @@
 #include "widgets/skin.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskmessagebox.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinmessagebox.h"
+#include "widgets/skinbutton.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -37,9 +37,9 @@ QString controlStyle()
         .arg(theme.blue());
 }
 
-VeskPushButton *textButton(QWidget *parent, const QString &text, const QRect &design)
+SkinButton *textButton(QWidget *parent, const QString &text, const QRect &design)
 {
-    auto *button = new VeskPushButton(parent);
+    auto *button = new SkinButton(parent);
     button->setPictures({Skin::path(QStringLiteral("tabbutton-1.png")), Skin::path(QStringLiteral("tabbutton-3.png")),
                          Skin::path(QStringLiteral("tabbutton-2.png"))});
     button->setSliceBorder(8);
@@ -142,7 +142,7 @@ void AppProfilesDialog::setApplicationSource(std::function<QList<WindowApp>()> s
 
 void AppProfilesDialog::showError(QWidget *parent, const QString &error)
 {
-    VeskMessageBox box(VeskMessageBox::Warning, tr("Warning"), error, parent);
+    SkinMessageBox box(SkinMessageBox::Warning, tr("Warning"), error, parent);
     box.exec();
 }
 

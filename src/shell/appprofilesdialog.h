@@ -9,7 +9,7 @@
 class QComboBox;
 class QLabel;
 class QTreeWidget;
-class VeskPushButton;
+class SkinButton;
 
 // "Application profiles": the ordered rules (application, profile, when),
 // with add (an application that has windows now, or a typed name), remove,
@@ -35,10 +35,10 @@ public:
     QComboBox *profileChoice() const { return m_profile; }
     QComboBox *triggerChoice() const { return m_trigger; }
     QComboBox *defaultChoice() const { return m_default; }
-    VeskPushButton *addButton() const { return m_add; }
-    VeskPushButton *removeButton() const { return m_remove; }
-    VeskPushButton *upButton() const { return m_up; }
-    VeskPushButton *downButton() const { return m_down; }
+    SkinButton *addButton() const { return m_add; }
+    SkinButton *removeButton() const { return m_remove; }
+    SkinButton *upButton() const { return m_up; }
+    SkinButton *downButton() const { return m_down; }
     QLabel *note() const { return m_note; }
 
 private:
@@ -57,8 +57,8 @@ private:
     QComboBox *m_profile = nullptr;
     QComboBox *m_trigger = nullptr;
     QComboBox *m_default = nullptr;
-    VeskPushButton *m_add = nullptr;
-    VeskPushButton *m_remove = nullptr;
-    VeskPushButton *m_up = nullptr;
-    VeskPushButton *m_down = nullptr;
+    SkinButton *m_add = nullptr;
+    SkinButton *m_remove = nullptr;
+    SkinButton *m_up = nullptr;
+    SkinButton *m_down = nullptr;
 };

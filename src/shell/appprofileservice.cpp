@@ -14,8 +14,8 @@
 #include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/skin.h"
-#include "widgets/vesklabel.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinlabel.h"
+#include "widgets/skinbutton.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -46,11 +46,11 @@ AppProfileService::AppProfileService(QWidget *window, AppProfileSwitcher::Hooks 
     connect(m_switcher, &AppProfileSwitcher::switched, this,
             [this](int slot, const QString &) { emit announce(OsdTexts::profile(slot)); });
 
-    m_status = new VeskLabel(window);
+    m_status = new SkinLabel(window);
     m_status->setObjectName(QStringLiteral("appProfileStatus"));
     m_status->setStyleSheet(QStringLiteral("color:rgb(230,180,90);background:transparent;"));
     m_status->hide();
-    m_open = new VeskPushButton(window);
+    m_open = new SkinButton(window);
     m_open->setObjectName(QStringLiteral("appProfiles"));
     m_open->setPictures({Skin::path(QStringLiteral("tabbutton-1.png")), Skin::path(QStringLiteral("tabbutton-3.png")),
                          Skin::path(QStringLiteral("tabbutton-2.png"))});
@@ -90,7 +90,7 @@ bool AppProfileService::reloadRules()
     QString error;
     if (!rules.load(Paths::appProfilesFile(), &error)) {
         if (error != m_ruleError) {
-            qCWarning(lcUi, "application profiles: %s; the rules in force stay\n", qPrintable(error));
+            qCWarning(lcUi, "application profiles: %s; the rules in force stay", qPrintable(error));
             m_ruleError = error;
             showStatus(QCoreApplication::translate("AppProfiles", "Application profiles not read: %1").arg(error));
         }

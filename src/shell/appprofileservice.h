@@ -13,8 +13,8 @@ class SettingsOwner;
 class QFileSystemWatcher;
 class QWidget;
 class RunningPrograms;
-class VeskLabel;
-class VeskPushButton;
+class SkinLabel;
+class SkinButton;
 
 // The profile per application: reads the rules from Configs/AppProfiles.ini
 // (again whenever the file changes, as after the command line's
@@ -49,7 +49,7 @@ public:
     // pass of the window) and sets their texts.
     void layout();
     QString statusText() const;
-    VeskPushButton *dialogButton() const { return m_open; }
+    SkinButton *dialogButton() const { return m_open; }
 
     AppProfileSwitcher &switcher() { return *m_switcher; }
     ActiveWindowWatcher &watcher() { return *m_watcher; }
@@ -72,7 +72,7 @@ private:
     ActiveWindowWatcher *m_watcher = nullptr;
     RunningPrograms *m_running = nullptr;
     QFileSystemWatcher *m_fileWatcher = nullptr;
-    VeskLabel *m_status = nullptr;
-    VeskPushButton *m_open = nullptr;
+    SkinLabel *m_status = nullptr;
+    SkinButton *m_open = nullptr;
     QString m_ruleError;
 };

@@ -16,13 +16,13 @@ BatteryNotifier::BatteryNotifier(DesktopNotifications *notifications, int thresh
 {
 }
 
-void BatteryNotifier::takeReading(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
+void BatteryNotifier::takeReading(quint8 charge, quint8 lowByte, quint8 highByte)
 {
     BatteryAlert::Reading reading;
-    reading.off = iCharge == 0 && iLowByte == 0 && iHiByte == 0;
+    reading.off = charge == 0 && lowByte == 0 && highByte == 0;
     // On the cable the mouse charges whatever its flag says.
-    reading.charging = iCharge != 0 || DeviceStatusPanel::cablePresent();
-    reading.level = batteryLevel(iHiByte * 256 + iLowByte, m_fullMillivolts);
+    reading.charging = charge != 0 || DeviceStatusPanel::cablePresent();
+    reading.level = batteryLevel(highByte * 256 + lowByte, m_fullMillivolts);
 
     DesktopNotifications::Notice notice;
     switch (m_alert.take(reading)) {

@@ -23,7 +23,7 @@ public:
 public slots:
     // A reading of the status poller: all three zero when the mouse is
     // asleep or off.
-    void takeReading(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void takeReading(quint8 charge, quint8 lowByte, quint8 highByte);
 
 private:
     DesktopNotifications *m_notifications;

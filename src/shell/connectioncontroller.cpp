@@ -2,7 +2,7 @@
 
 #include "config/appconfig.h"
 #include "device/deviceaccessadvice.h"
-#include "device/devicehandles.h"
+#include "device/mouselink.h"
 #include "device/devicewatcher.h"
 #include "device/discovery.h"
 #include "device/fullupload.h"
@@ -11,8 +11,8 @@
 #include "platform/hotplugmonitor.h"
 #include "widgets/uilog.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskmessagebox.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinmessagebox.h"
+#include "widgets/skinbutton.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -27,10 +27,11 @@ const int kMenuDesignWidth = 150;
 
 } // namespace
 
-ConnectionController::ConnectionController(QWidget *window, StatusPoller::Connector connector)
+ConnectionController::ConnectionController(QWidget *window, MouseLink &link, StatusPoller::Connector connector)
     : QObject(window)
     , m_window(window)
-    , m_poller(std::move(connector))
+    , m_link(link)
+    , m_poller(link, std::move(connector))
 {
     qRegisterMetaType<quint8>("quint8");
     m_monitor = new HotplugMonitor(this);
@@ -61,14 +62,14 @@ void ConnectionController::followPlugEvents(QObject *plugSource)
         return;
     }
     if (!m_monitor->startUdev())
-        qCDebug(lcUi, "device notifications are not available: arrival and removal are not seen\n");
+        qCDebug(lcUi, "device notifications are not available: arrival and removal are not seen");
 }
 
 void ConnectionController::discover()
 {
     LoadMouseList();
     if (EnumerateMice() != 0)
-        qCWarning(lcUi, "the HID library did not start: no mouse can be found\n");
+        qCWarning(lcUi, "the HID library did not start: no mouse can be found");
     rebuildModelMenu();
 }
 
@@ -89,7 +90,7 @@ void ConnectionController::rebuildModelMenu()
             m_modelNames.append(entry.displayName());
     }
 
-    VeskPushButton *button = m_modelButton;
+    SkinButton *button = m_modelButton;
     if (!button)
         return;
     // One menu for the whole run, refilled: a plug event may arrive while it
@@ -122,7 +123,7 @@ void ConnectionController::rebuildModelMenu()
 
 void ConnectionController::openCurrentModel()
 {
-    OpenDevicesByName(m_currentModel);
+    m_link.openByName(m_currentModel);
     adviseOnRefusedAccess();
 }
 
@@ -130,8 +131,8 @@ void ConnectionController::openCurrentModel()
 // the user is told, once per device path, why nothing answers and what to do.
 void ConnectionController::adviseOnRefusedAccess()
 {
-    const QString advice = currentDeviceAccessAdvice();
-    const QString denied = advice.isEmpty() ? QString() : deniedDevicePath();
+    const QString advice = currentDeviceAccessAdvice(m_link);
+    const QString denied = advice.isEmpty() ? QString() : m_link.deniedPath();
     if (denied == m_advisedPath)
         return;
     m_advisedPath = denied;
@@ -142,7 +143,7 @@ void ConnectionController::adviseOnRefusedAccess()
     QTimer::singleShot(kWarningDelayMs, this, [this, advice] {
         if (m_advisedPath.isEmpty())
             return;   // opened in the meantime
-        VeskMessageBox box(VeskMessageBox::Warning, QCoreApplication::translate("MousecfgWidget", "Warning"), advice,
+        SkinMessageBox box(SkinMessageBox::Warning, QCoreApplication::translate("MainWindow", "Warning"), advice,
                            m_window);
         box.exec();
     });
@@ -163,7 +164,7 @@ void ConnectionController::switchModel(const QString &name)
     m_settleTimer.stop();
     stopStatusThread();
     QThread::msleep(kModelSwitchPauseMs);
-    CloseDevices();
+    m_link.close();
     QThread::msleep(kModelSwitchPauseMs);
     if (m_modelButton)
         m_modelButton->setText(name);
@@ -189,8 +190,8 @@ void ConnectionController::showWarning()
     }
     m_warningShown = true;
     // The window's texts: their translations live in its context.
-    VeskMessageBox box(VeskMessageBox::Receiver, QCoreApplication::translate("MousecfgWidget", "Warning"),
-                       QCoreApplication::translate("MousecfgWidget", "Dongle Disconnect!"), m_window, true);
+    SkinMessageBox box(SkinMessageBox::Receiver, QCoreApplication::translate("MainWindow", "Warning"),
+                       QCoreApplication::translate("MainWindow", "Dongle Disconnect!"), m_window, true);
     box.setMouseReadyCheck([this] { return m_mouseReady; });
     m_warningBox = &box;
     const int answer = box.exec();
@@ -206,7 +207,7 @@ void ConnectionController::firstMouseArrived()
 {
     if (presentModelCount() == 0) {
         // The mouse left again within the arrival delay.
-        qCDebug(lcUi, "first arrival: the mouse is gone again\n");
+        qCDebug(lcUi, "first arrival: the mouse is gone again");
         return;
     }
     stopStatusThread();
@@ -248,7 +249,7 @@ void ConnectionController::onDeviceChanged(const DeviceChange &change)
                 if (wasCurrent) {
                     m_settleTimer.stop();
                     stopStatusThread();
-                    CloseDevices();
+                    m_link.close();
                     openCurrentModel();
                     startStatusThread();
                     emit modelEntered(false);
@@ -257,7 +258,7 @@ void ConnectionController::onDeviceChanged(const DeviceChange &change)
             } else {
                 m_settleTimer.stop();
                 stopStatusThread();
-                CloseDevices();
+                m_link.close();
                 m_mouseReady = false;
                 m_warningShown = true;
                 showWarningSoon();
@@ -276,7 +277,7 @@ void ConnectionController::onDeviceChanged(const DeviceChange &change)
 void ConnectionController::reopenDevice()
 {
     stopStatusThread();
-    CloseDevices();
+    m_link.close();
     openCurrentModel();
     // The poller starts once the device has settled.
     m_settleTimer.start();

@@ -9,10 +9,11 @@
 
 class DeviceWatcher;
 class HotplugMonitor;
+class MouseLink;
 class QMenu;
 class QWidget;
-class VeskMessageBox;
-class VeskPushButton;
+class SkinMessageBox;
+class SkinButton;
 struct DeviceChange;
 
 // The half of the main window that follows the mouse: which supported models
@@ -37,9 +38,10 @@ public:
     static constexpr int kReopenSettleMs = 500;
 
     // `window` is shown, raised or hidden with the warning and parents it;
+    // `link` is opened and closed here (it must outlive this object);
     // `connector` connects each new poller thread's signals to whoever acts
     // on them.
-    ConnectionController(QWidget *window, StatusPoller::Connector connector);
+    ConnectionController(QWidget *window, MouseLink &link, StatusPoller::Connector connector);
     ~ConnectionController() override;
 
     // Device notifications: the plug signals of `plugSource` (an object with
@@ -49,7 +51,7 @@ public:
     HotplugMonitor *hotplugMonitor() const { return m_monitor; }
 
     // The button that carries the model menu and names the current model.
-    void setModelButton(VeskPushButton *button) { m_modelButton = button; }
+    void setModelButton(SkinButton *button) { m_modelButton = button; }
     // Start-up: the mouse list, the devices present, the model menu.
     void discover();
     // Walks the mouse list and rebuilds the model menu; settles the current
@@ -106,7 +108,8 @@ private:
     void adviseOnRefusedAccess();
 
     QWidget *m_window;
-    VeskPushButton *m_modelButton = nullptr;
+    MouseLink &m_link;
+    SkinButton *m_modelButton = nullptr;
     HotplugMonitor *m_monitor = nullptr;
     DeviceWatcher *m_watcher = nullptr;
     StatusPoller m_poller;
@@ -115,7 +118,7 @@ private:
     QString m_currentModel;
     bool m_mouseReady = false;
     bool m_warningShown = false;
-    QPointer<VeskMessageBox> m_warningBox;
+    QPointer<SkinMessageBox> m_warningBox;
     QString m_advisedPath;   // the refused device the user was last told about
     // A reopened device is given a moment before the poller talks to it.
     QTimer m_settleTimer;

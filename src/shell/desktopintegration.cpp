@@ -11,7 +11,7 @@
 #include "platform/osdclient.h"
 #include "platform/trayhostwatcher.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskcheckbox.h"
+#include "widgets/skincheckbox.h"
 
 DesktopIntegration::DesktopIntegration(int fullMillivolts, QObject *parent)
     : QObject(parent)
@@ -29,7 +29,7 @@ DesktopIntegration::DesktopIntegration(int fullMillivolts, QObject *parent)
     m_autostart = new AutostartSetting(this);
 }
 
-void DesktopIntegration::createTray(const QString &toolTip, VeskCheckBox *autostartBox)
+void DesktopIntegration::createTray(const QString &toolTip, SkinCheckBox *autostartBox)
 {
     autostartBox->setChecked(m_autostart->isEnabled());
     connect(autostartBox, &QAbstractButton::clicked, m_autostart, &AutostartSetting::setEnabled);

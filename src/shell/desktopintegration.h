@@ -8,7 +8,7 @@ class BatteryOutlook;
 class OnScreenFeedback;
 class OsdClient;
 class TrayController;
-class VeskCheckBox;
+class SkinCheckBox;
 
 // What the window has of the desktop around it: the tray icon with its
 // menu, the autostart entry (kept in step with the window's check box),
@@ -22,7 +22,7 @@ public:
 
     // The tray icon, with `toolTip`; the autostart box of the window follows
     // the setting both ways.
-    void createTray(const QString &toolTip, VeskCheckBox *autostartBox);
+    void createTray(const QString &toolTip, SkinCheckBox *autostartBox);
 
     // An on-screen text in the theme colour.
     void showText(const QString &text);

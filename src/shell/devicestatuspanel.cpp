@@ -3,7 +3,6 @@
 #include "windowcontrols.h"
 
 #include "config/appconfig.h"
-#include "device/devicestate.h"
 #include "device/mouselist.h"
 #include "device/statusquery.h"
 #include "widgets/batterybar.h"
@@ -11,7 +10,7 @@
 #include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
-#include "widgets/vesklabel.h"
+#include "widgets/skinlabel.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -74,12 +73,12 @@ void DeviceStatusPanel::applyNormalLook()
     m_controls.battery->applyNormalStyle(UiTheme::currentColor(), UiScale::scaled(kBarFontPixels));
 }
 
-QString DeviceStatusPanel::mouseOffText() { return QCoreApplication::translate("MousecfgWidget", "MOUSE OFF"); }
+QString DeviceStatusPanel::mouseOffText() { return QCoreApplication::translate("MainWindow", "MOUSE OFF"); }
 
-void DeviceStatusPanel::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
+void DeviceStatusPanel::showBattery(quint8 charge, quint8 lowByte, quint8 highByte)
 {
     BatteryBar *bar = m_controls.battery;
-    const StatusAnswer answer{iLowByte, iHiByte, iCharge};
+    const StatusAnswer answer{lowByte, highByte, charge};
     if (answer.mouseOff()) {
         bar->setBarText(mouseOffText());
         bar->setTextVisible(true);
@@ -96,13 +95,13 @@ void DeviceStatusPanel::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiB
     // Over the cable the mouse charges: the bar stands full, without a number.
     bar->setFormat(cable ? QString() : QStringLiteral("%p%"));
     applyNormalLook();
-    m_charging = iCharge;
+    m_charging = charge;
 
     const int level = batteryLevel(answer.rawBattery(), m_fullMillivolts);
     if (level != m_lastLevel) {
         m_lastLevel = level;
         if (!AppConfig::setBattery(level))
-            qCDebug(lcUi, "the battery level could not be stored\n");
+            qCDebug(lcUi, "the battery level could not be stored");
     }
     bar->setValue(cable ? 100 : level);
     updateMode();

@@ -35,7 +35,7 @@ public:
 
     // A reading from the status poller. All three zero: the mouse is asleep
     // or off ("MOUSE OFF", the mouse-off flag set); anything else a level.
-    void showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void showBattery(quint8 charge, quint8 lowByte, quint8 highByte);
     // Follows the presence flags of the first mouse-list entry.
     void updateMode();
     // The style sheets carry a pixel size: set again after a change of scale.

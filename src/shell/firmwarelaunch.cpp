@@ -4,21 +4,21 @@
 
 #include "device/discovery.h"
 #include "platform/firmwareupdater.h"
-#include "widgets/veskmessagebox.h"
+#include "widgets/skinmessagebox.h"
 
 #include <QCoreApplication>
 
 void launchFirmwareUpdate(QWidget *parent, ConnectionController &connection, int languageId)
 {
     // The texts belong to the window, whose catalogue context they keep.
-    auto tr = [](const char *text) { return QCoreApplication::translate("MousecfgWidget", text); };
+    auto tr = [](const char *text) { return QCoreApplication::translate("MainWindow", text); };
     FirmwareUpdater::Callbacks callbacks;
     callbacks.ask = [parent, tr](const QString &question) {
-        VeskMessageBox box(VeskMessageBox::Question, tr("Warning"), question, parent);
+        SkinMessageBox box(SkinMessageBox::Question, tr("Warning"), question, parent);
         return box.exec() == QDialog::Accepted;
     };
     callbacks.warn = [parent, tr](const QString &warning) {
-        VeskMessageBox box(VeskMessageBox::Warning, tr("Warning"), warning, parent);
+        SkinMessageBox box(SkinMessageBox::Warning, tr("Warning"), warning, parent);
         box.exec();
     };
     ConnectionController *poller = &connection;

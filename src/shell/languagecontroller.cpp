@@ -2,7 +2,7 @@
 
 #include "widgets/uilog.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinbutton.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -66,7 +66,7 @@ void LanguageController::loadQtCatalogue(int id)
     }
 }
 
-void LanguageController::buildMenu(VeskPushButton *button)
+void LanguageController::buildMenu(SkinButton *button)
 {
     if (!m_menu) {
         m_menu = new QMenu(button);

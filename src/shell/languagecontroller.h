@@ -8,7 +8,7 @@
 
 class QAction;
 class QMenu;
-class VeskPushButton;
+class SkinButton;
 
 // The user-interface language of the main window: the language list and
 // the translator it owns, the drop-down menu on the language button, and
@@ -23,7 +23,7 @@ public:
     // and installed. Returns whether it loaded.
     bool startUp();
     // The menu on `button` with one entry per configured language.
-    void buildMenu(VeskPushButton *button);
+    void buildMenu(SkinButton *button);
     // Fewer than two languages: nothing to choose, the button is hidden.
     bool offersChoice() const { return m_catalog.count() >= 2; }
 

@@ -3,8 +3,8 @@
 #include "windowcontrols.h"
 
 #include "widgets/skin.h"
-#include "widgets/vesklabel.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinlabel.h"
+#include "widgets/skinbutton.h"
 
 #include <QImageReader>
 
@@ -40,7 +40,7 @@ bool MousePicturePanel::showFrontPicture(const QString &file)
 {
     // After the background the largest picture of the first paint: its
     // scaled copy comes from the disk cache.
-    VeskLabel *label = m_controls.frontPicture;
+    SkinLabel *label = m_controls.frontPicture;
     const QSize natural = QImageReader(file).size();
     if (!natural.isValid() || label->size().isEmpty())
         return false;
@@ -76,9 +76,9 @@ void MousePicturePanel::showForTab(int tab)
     m_controls.modelLabel->setVisible(lighting || buttons);
     m_controls.front->setVisible(buttons);
     m_controls.side->setVisible(buttons);
-    for (VeskPushButton *spot : m_controls.frontSpots)
+    for (SkinButton *spot : m_controls.frontSpots)
         spot->setVisible(buttons && m_front);
-    for (VeskPushButton *spot : m_controls.sideSpots)
+    for (SkinButton *spot : m_controls.sideSpots)
         spot->setVisible(side);
     // The wheel is seen from the front only.
     m_controls.wheelUp->setVisible(buttons && m_front);
@@ -93,13 +93,13 @@ void MousePicturePanel::setFrontView(bool front)
 
 bool MousePicturePanel::selectSpot(int group, int index)
 {
-    VeskPushButton *chosen = m_controls.spot(group, index);
+    SkinButton *chosen = m_controls.spot(group, index);
     if (!chosen)
         return false;
     m_group = group;
     m_spot = index;
     for (int g = 0; g < WindowControls::SpotGroupCount; ++g) {
-        for (int i = 0; VeskPushButton *spot = m_controls.spot(g, i); ++i)
+        for (int i = 0; SkinButton *spot = m_controls.spot(g, i); ++i)
             spot->setState(1);
     }
     chosen->setState(0);
@@ -112,7 +112,7 @@ void MousePicturePanel::clearSelection()
     m_spot = 0;
 }
 
-void MousePicturePanel::hover(VeskPushButton *button, bool over)
+void MousePicturePanel::hover(SkinButton *button, bool over)
 {
     int group = -1;
     int index = -1;

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class VeskPushButton;
+class SkinButton;
 class WindowControls;
 
 // The mouse beside the pages: its front or side picture with the label under
@@ -43,7 +43,7 @@ public:
     // The pointer entered (true) or left a hot spot: button n's picture, or
     // the whole mouse again. A button of a page names its spot with the
     // property "hotSpot".
-    void hover(VeskPushButton *button, bool over);
+    void hover(SkinButton *button, bool over);
     // The same for button `index` of the front picture.
     void hoverButton(int index, bool over);
 

@@ -8,12 +8,12 @@ namespace OsdTexts {
 
 QString profile(int slotIndex)
 {
-    return QCoreApplication::translate("MousecfgWidget", "Profile") + QString::asprintf(" %d", slotIndex + 1);
+    return QCoreApplication::translate("MainWindow", "Profile") + QString::asprintf(" %d", slotIndex + 1);
 }
 
 QString dpiStage(int stageIndex, int dpi)
 {
-    return QCoreApplication::translate("MousecfgWidget", "DPI") + QString::asprintf(" %d:%d", stageIndex + 1, dpi);
+    return QCoreApplication::translate("MainWindow", "DPI") + QString::asprintf(" %d:%d", stageIndex + 1, dpi);
 }
 
 QString reportRate(int rateCode) { return reportRateText(rateCode); }

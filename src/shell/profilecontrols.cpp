@@ -15,9 +15,9 @@
 #include "widgets/filedialoglook.h"
 #include "widgets/uilog.h"
 #include "widgets/uitheme.h"
-#include "widgets/vesklineedit.h"
-#include "widgets/veskmessagebox.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinlineedit.h"
+#include "widgets/skinmessagebox.h"
+#include "widgets/skinbutton.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -30,7 +30,7 @@ namespace {
 const int kMenuDesignWidth = 150;
 
 // The texts are the window's: they keep its catalogue context.
-QString windowText(const char *text) { return QCoreApplication::translate("MousecfgWidget", text); }
+QString windowText(const char *text) { return QCoreApplication::translate("MainWindow", text); }
 
 QString escapedForMenu(QString name) { return name.replace(QLatin1Char('&'), QStringLiteral("&&")); }
 
@@ -82,7 +82,7 @@ void ProfileControls::rebuildLibraryMenu()
 {
     m_libraryMenu->clear();
     if (m_library.size() > kLibraryMenuLimit)
-        qCDebug(lcUi, "the library holds %d profiles; the menu offers the first %d\n", int(m_library.size()),
+        qCDebug(lcUi, "the library holds %d profiles; the menu offers the first %d", int(m_library.size()),
                kLibraryMenuLimit);
     for (const QString &name : m_library.mid(0, kLibraryMenuLimit)) {
         QAction *action = m_libraryMenu->addAction(escapedForMenu(name));
@@ -106,7 +106,7 @@ void ProfileControls::showProfileChange()
     m_window->refreshPages();
 }
 
-void ProfileControls::run(const VeskPushButton *button)
+void ProfileControls::run(const SkinButton *button)
 {
     const WindowControls &c = m_controls;
     if (button == c.add)
@@ -131,13 +131,13 @@ void ProfileControls::run(const VeskPushButton *button)
 
 void ProfileControls::warn(const QString &text)
 {
-    VeskMessageBox box(VeskMessageBox::Warning, windowText("Warning"), text, m_window->dialogParent());
+    SkinMessageBox box(SkinMessageBox::Warning, windowText("Warning"), text, m_window->dialogParent());
     box.exec();
 }
 
 bool ProfileControls::ask(const QString &text)
 {
-    VeskMessageBox box(VeskMessageBox::Question, windowText("Warning"), text, m_window->dialogParent());
+    SkinMessageBox box(SkinMessageBox::Question, windowText("Warning"), text, m_window->dialogParent());
     return box.exec() == QDialog::Accepted;
 }
 
@@ -195,11 +195,11 @@ void ProfileControls::switchSlot(int slot)
         tablesSent = true;
         return sendProfileTables();
     };
-    const int result = switchProfileThenSendTables(slot, steps);
+    const int result = switchProfileThenSendTables(m_settings.mouse(), slot, steps);
     // The upload says itself what went wrong; a switch that never got as far
     // is said here, as the upload would have said it.
     if (!tablesSent && result != kTransferOk) {
-        qCDebug(lcUi, "the mouse did not take the profile switch\n");
+        qCDebug(lcUi, "the mouse did not take the profile switch");
         ApplyController::showFailure(m_window->dialogParent(), result);
     }
 }
@@ -341,7 +341,7 @@ void ProfileControls::resetAll()
         return;
     ProfileLibraryEditor(m_settings.editing(), m_library).resetAll();
     if (!AppConfig::saveActiveProfileIndex(m_settings.editing().profileIndex()))
-        qCDebug(lcUi, "the active profile could not be stored\n");
+        qCDebug(lcUi, "the active profile could not be stored");
     showProfileChange();
     m_window->upload(true);
 }

@@ -10,7 +10,7 @@ class ProfileWindow;
 class SettingsOwner;
 class QMenu;
 class QWidget;
-class VeskPushButton;
+class SkinButton;
 class WindowControls;
 
 // The profile controls of the main window: the slot menu and indicators,
@@ -49,7 +49,7 @@ public:
 
     // ADD, DELETE, COPY, RESET, "Reset All", export, import, SAVE or LOAD1;
     // any other button is ignored.
-    void run(const VeskPushButton *button);
+    void run(const SkinButton *button);
 
     // The operations.
     void switchSlot(int slot);          // profile menu entry

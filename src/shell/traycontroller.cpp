@@ -144,10 +144,10 @@ void TrayController::retranslate()
     if (!m_menu)
         return;
     // The window's texts: their translations live in its context.
-    m_show->setText(QCoreApplication::translate("MousecfgWidget", "Show window"));
-    m_load->setText(QCoreApplication::translate("MousecfgWidget", "&Load Config"));
-    m_autostartAction->setText(QCoreApplication::translate("MousecfgWidget", "Start with the desktop"));
-    m_quit->setText(QCoreApplication::translate("MousecfgWidget", "&Quit"));
+    m_show->setText(QCoreApplication::translate("MainWindow", "Show window"));
+    m_load->setText(QCoreApplication::translate("MainWindow", "&Load Config"));
+    m_autostartAction->setText(QCoreApplication::translate("MainWindow", "Start with the desktop"));
+    m_quit->setText(QCoreApplication::translate("MainWindow", "&Quit"));
     if (m_appProfiles)
         m_appProfiles->setText(QCoreApplication::translate("AppProfiles", "Application profiles..."));
     UiTheme::styleMenu(m_menu, kMenuDesignWidth);

@@ -75,7 +75,7 @@ int WindowCommandServer::run(const QStringList &arguments, QString *out, QString
     const int exitCode = m_apply.runExclusive(
         [&] {
             CliOutput::Capture capture;
-            CliSession session(CliSession::Device::Borrowed);
+            CliSession session(m_settings.mouse());
             const int code = runParsedCommand(parsed, session);
             // What the session stored: the files hold it now.
             outcome->stored = session.record();

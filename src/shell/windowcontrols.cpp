@@ -1,13 +1,13 @@
 #include "windowcontrols.h"
 
 #include "widgets/languagefont.h"
-#include "widgets/veskcheckbox.h"
+#include "widgets/skincheckbox.h"
 #include "widgets/skin.h"
 #include "widgets/uiscale.h"
-#include "widgets/vesklabel.h"
-#include "widgets/vesklineedit.h"
+#include "widgets/skinlabel.h"
+#include "widgets/skinlineedit.h"
 #include "widgets/batterybar.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinbutton.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -75,26 +75,26 @@ QStringList skinFiles(std::initializer_list<const char *> names)
     return files;
 }
 
-VeskPushButton *textButton(QWidget *parent, const char *objectName)
+SkinButton *textButton(QWidget *parent, const char *objectName)
 {
-    auto *button = new VeskPushButton(parent);
+    auto *button = new SkinButton(parent);
     button->setObjectName(QLatin1String(objectName));
     button->setPictures(skinFiles({"tabbutton-1.png", "tabbutton-3.png", "tabbutton-2.png"}));
     button->setSliceBorder(kTextSliceBorder);
     return button;
 }
 
-VeskPushButton *pictureButton(QWidget *parent, const char *objectName, const QStringList &pictures)
+SkinButton *pictureButton(QWidget *parent, const char *objectName, const QStringList &pictures)
 {
-    auto *button = new VeskPushButton(parent);
+    auto *button = new SkinButton(parent);
     button->setObjectName(QLatin1String(objectName));
     button->setPictures(pictures);
     return button;
 }
 
-VeskLabel *pictureLabel(QWidget *parent, const char *objectName, const char *file)
+SkinLabel *pictureLabel(QWidget *parent, const char *objectName, const char *file)
 {
-    auto *label = new VeskLabel(parent);
+    auto *label = new SkinLabel(parent);
     label->setObjectName(QLatin1String(objectName));
     label->setPicture(Skin::path(QString::fromLatin1(file)), Qt::KeepAspectRatio);
     return label;
@@ -160,9 +160,9 @@ void WindowControls::build(QWidget *window)
     resetAll = textButton(window, "resetAll");
     load = textButton(window, "load");
     save = textButton(window, "save");
-    nameField = new VeskLineEdit(window);
+    nameField = new SkinLineEdit(window);
     nameField->setObjectName(QStringLiteral("nameField"));
-    nameLabel = new VeskLabel(window);
+    nameLabel = new SkinLabel(window);
     nameLabel->setObjectName(QStringLiteral("nameLabel"));
     library = pictureButton(window, "library", skinFiles({"profile_apply1.png"}));
 
@@ -170,12 +170,12 @@ void WindowControls::build(QWidget *window)
     cancel = textButton(window, "cancel");
     apply = textButton(window, "apply");
 
-    frontPicture = new VeskLabel(window);
+    frontPicture = new SkinLabel(window);
     frontPicture->setObjectName(QStringLiteral("frontPicture"));
     frontPicture->setAlignment(Qt::AlignCenter);
-    sidePicture = new VeskLabel(window);
+    sidePicture = new SkinLabel(window);
     sidePicture->setObjectName(QStringLiteral("sidePicture"));
-    modelLabel = new VeskLabel(window);
+    modelLabel = new SkinLabel(window);
     modelLabel->setObjectName(QStringLiteral("modelLabel"));
     modelLabel->setAlignment(Qt::AlignCenter);
     front = textButton(window, "front");
@@ -198,11 +198,11 @@ void WindowControls::build(QWidget *window)
     charge = pictureLabel(window, "charge", "lightning.png");
     dongle = pictureLabel(window, "dongle", "dongle.png");
     logo = pictureLabel(window, "logo", "mouselogo.png");
-    version = new VeskLabel(window);
+    version = new SkinLabel(window);
     version->setObjectName(QStringLiteral("version"));
     version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     version->setStyleSheet(QStringLiteral("color:rgb(140,148,160);background:transparent;"));
-    autostart = new VeskCheckBox(QString(), window);
+    autostart = new SkinCheckBox(QString(), window);
     autostart->setObjectName(QStringLiteral("autostart"));
     autostart->setIndicatorSize(kAutostartBox.width(), kAutostartBox.height());
 }
@@ -210,7 +210,7 @@ void WindowControls::build(QWidget *window)
 void WindowControls::layout(bool disableMacro, bool ledDisable)
 {
     const QFont font = LanguageFont::current();
-    for (VeskPushButton *button : buttons())
+    for (SkinButton *button : buttons())
         button->setFont(font);
     nameField->setFont(font);
     nameLabel->setFont(font);
@@ -297,32 +297,32 @@ void WindowControls::layoutProfileControls()
 void WindowControls::retranslate(const QString &productVersion)
 {
     // The window's own catalogue context: these texts are the window's.
-    static const char *const tabTexts[TabCount] = {QT_TRANSLATE_NOOP("MousecfgWidget", "LIGHTING"),
-                                                   QT_TRANSLATE_NOOP("MousecfgWidget", "CUSTOMIZE"),
-                                                   QT_TRANSLATE_NOOP("MousecfgWidget", "DPI"),
-                                                   QT_TRANSLATE_NOOP("MousecfgWidget", "MACRO")};
+    static const char *const tabTexts[TabCount] = {QT_TRANSLATE_NOOP("MainWindow", "LIGHTING"),
+                                                   QT_TRANSLATE_NOOP("MainWindow", "CUSTOMIZE"),
+                                                   QT_TRANSLATE_NOOP("MainWindow", "DPI"),
+                                                   QT_TRANSLATE_NOOP("MainWindow", "MACRO")};
     for (int i = 0; i < TabCount; ++i)
-        tabs[size_t(i)]->setText(QCoreApplication::translate("MousecfgWidget", tabTexts[i]));
+        tabs[size_t(i)]->setText(QCoreApplication::translate("MainWindow", tabTexts[i]));
     for (int i = 0; i < kProfileSlots; ++i)
-        indicators[size_t(i)]->setText(numbered(QCoreApplication::translate("MousecfgWidget", "Profile"),
-                                                QCoreApplication::translate("MousecfgWidget", " %d"), i + 1));
-    version->setText(QCoreApplication::translate("MousecfgWidget", "Version") + QLatin1Char(' ') + productVersion);
-    autostart->setText(QCoreApplication::translate("MousecfgWidget", "Start with the desktop"));
-    nameField->setPlaceholderText(QCoreApplication::translate("MousecfgWidget", "Press Enter To Apply"));
-    nameLabel->setText(QCoreApplication::translate("MousecfgWidget", "NAME"));
-    reset->setText(QCoreApplication::translate("MousecfgWidget", "RESET"));
-    add->setText(QCoreApplication::translate("MousecfgWidget", "ADD"));
-    remove->setText(QCoreApplication::translate("MousecfgWidget", "DELETE"));
-    copy->setText(QCoreApplication::translate("MousecfgWidget", "COPY"));
-    resetAll->setText(QCoreApplication::translate("MousecfgWidget", "Reset All"));
-    ok->setText(QCoreApplication::translate("MousecfgWidget", "OK"));
-    cancel->setText(QCoreApplication::translate("MousecfgWidget", "Cancel"));
-    apply->setText(QCoreApplication::translate("MousecfgWidget", "Apply"));
-    load->setText(QCoreApplication::translate("MousecfgWidget", "LOAD1"));
-    save->setText(QCoreApplication::translate("MousecfgWidget", "SAVE"));
-    firmware->setText(QCoreApplication::translate("MousecfgWidget", "Firmware Update"));
-    front->setText(QCoreApplication::translate("MousecfgWidget", "Front"));
-    side->setText(QCoreApplication::translate("MousecfgWidget", "Side"));
+        indicators[size_t(i)]->setText(numbered(QCoreApplication::translate("MainWindow", "Profile"),
+                                                QCoreApplication::translate("MainWindow", " %d"), i + 1));
+    version->setText(QCoreApplication::translate("MainWindow", "Version") + QLatin1Char(' ') + productVersion);
+    autostart->setText(QCoreApplication::translate("MainWindow", "Start with the desktop"));
+    nameField->setPlaceholderText(QCoreApplication::translate("MainWindow", "Press Enter To Apply"));
+    nameLabel->setText(QCoreApplication::translate("MainWindow", "NAME"));
+    reset->setText(QCoreApplication::translate("MainWindow", "RESET"));
+    add->setText(QCoreApplication::translate("MainWindow", "ADD"));
+    remove->setText(QCoreApplication::translate("MainWindow", "DELETE"));
+    copy->setText(QCoreApplication::translate("MainWindow", "COPY"));
+    resetAll->setText(QCoreApplication::translate("MainWindow", "Reset All"));
+    ok->setText(QCoreApplication::translate("MainWindow", "OK"));
+    cancel->setText(QCoreApplication::translate("MainWindow", "Cancel"));
+    apply->setText(QCoreApplication::translate("MainWindow", "Apply"));
+    load->setText(QCoreApplication::translate("MainWindow", "LOAD1"));
+    save->setText(QCoreApplication::translate("MainWindow", "SAVE"));
+    firmware->setText(QCoreApplication::translate("MainWindow", "Firmware Update"));
+    front->setText(QCoreApplication::translate("MainWindow", "Front"));
+    side->setText(QCoreApplication::translate("MainWindow", "Side"));
 }
 
 QString WindowControls::numbered(const QString &word, const QString &format, int number)
@@ -356,7 +356,7 @@ void WindowControls::setArrowPictures(const QString &modelName)
     }
 }
 
-VeskPushButton *WindowControls::spot(int group, int index) const
+SkinButton *WindowControls::spot(int group, int index) const
 {
     if (index < 0)
         return nullptr;
@@ -372,11 +372,11 @@ VeskPushButton *WindowControls::spot(int group, int index) const
     }
 }
 
-bool WindowControls::findSpot(const VeskPushButton *button, int *group, int *index) const
+bool WindowControls::findSpot(const SkinButton *button, int *group, int *index) const
 {
     for (int g = 0; g < SpotGroupCount; ++g) {
         for (int i = 0; i < kSpotsPerView; ++i) {
-            VeskPushButton *candidate = spot(g, i);
+            SkinButton *candidate = spot(g, i);
             if (!candidate)
                 break;
             if (candidate == button) {
@@ -391,7 +391,7 @@ bool WindowControls::findSpot(const VeskPushButton *button, int *group, int *ind
     return false;
 }
 
-int WindowControls::tabIndex(const VeskPushButton *button) const
+int WindowControls::tabIndex(const SkinButton *button) const
 {
     for (int i = 0; i < TabCount; ++i) {
         if (tabs[size_t(i)] == button)
@@ -400,7 +400,7 @@ int WindowControls::tabIndex(const VeskPushButton *button) const
     return -1;
 }
 
-int WindowControls::indicatorIndex(const VeskPushButton *button) const
+int WindowControls::indicatorIndex(const SkinButton *button) const
 {
     for (int i = 0; i < kProfileSlots; ++i) {
         if (indicators[size_t(i)] == button)
@@ -409,29 +409,29 @@ int WindowControls::indicatorIndex(const VeskPushButton *button) const
     return -1;
 }
 
-QList<VeskPushButton *> WindowControls::buttons() const
+QList<SkinButton *> WindowControls::buttons() const
 {
-    QList<VeskPushButton *> list = {close,   minimise, model,   language, firmware,      profileMenu,
+    QList<SkinButton *> list = {close,   minimise, model,   language, firmware,      profileMenu,
                                     add,     remove,   copy,    reset,    exportProfile, importProfile,
                                     resetAll, load,    save,    library,  ok,            cancel,
                                     apply,   front,    side,    wheelUp,  wheelDown};
-    for (VeskPushButton *button : tabs)
+    for (SkinButton *button : tabs)
         list.append(button);
-    for (VeskPushButton *button : indicators)
+    for (SkinButton *button : indicators)
         list.append(button);
-    for (VeskPushButton *button : frontSpots)
+    for (SkinButton *button : frontSpots)
         list.append(button);
-    for (VeskPushButton *button : sideSpots)
+    for (SkinButton *button : sideSpots)
         list.append(button);
     return list;
 }
 
-QList<VeskPushButton *> WindowControls::lockableButtons() const
+QList<SkinButton *> WindowControls::lockableButtons() const
 {
-    QList<VeskPushButton *> list = {language, close,  minimise, firmware, profileMenu, add,  remove, copy,
+    QList<SkinButton *> list = {language, close,  minimise, firmware, profileMenu, add,  remove, copy,
                                     reset,    resetAll, exportProfile, importProfile, ok, cancel, apply, load,
                                     save,     library,  model};
-    for (VeskPushButton *button : tabs)
+    for (SkinButton *button : tabs)
         list.append(button);
     return list;
 }

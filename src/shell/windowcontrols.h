@@ -7,11 +7,11 @@
 #include <array>
 
 class QWidget;
-class VeskCheckBox;
-class VeskLabel;
-class VeskLineEdit;
+class SkinCheckBox;
+class SkinLabel;
+class SkinLineEdit;
 class BatteryBar;
-class VeskPushButton;
+class SkinButton;
 
 // The controls of the main window and the layout pass that places them.
 //
@@ -52,65 +52,65 @@ public:
     static bool usesStrongArrows(const QString &modelName);
 
     // Spot `index` of `group`, or null when either is out of range.
-    VeskPushButton *spot(int group, int index) const;
+    SkinButton *spot(int group, int index) const;
     // Where a hot spot sits, or -1/-1 for a button that is none.
-    bool findSpot(const VeskPushButton *button, int *group, int *index) const;
-    int tabIndex(const VeskPushButton *button) const;
-    int indicatorIndex(const VeskPushButton *button) const;
+    bool findSpot(const SkinButton *button, int *group, int *index) const;
+    int tabIndex(const SkinButton *button) const;
+    int indicatorIndex(const SkinButton *button) const;
 
     // Every push button, for the one click dispatcher.
-    QList<VeskPushButton *> buttons() const;
+    QList<SkinButton *> buttons() const;
     // The buttons an upload or the macro editor's recording locks.
-    QList<VeskPushButton *> lockableButtons() const;
+    QList<SkinButton *> lockableButtons() const;
 
     // Title bar.
-    VeskPushButton *close = nullptr;
-    VeskPushButton *minimise = nullptr;
-    VeskPushButton *model = nullptr;
-    VeskPushButton *language = nullptr;
-    VeskPushButton *firmware = nullptr;
+    SkinButton *close = nullptr;
+    SkinButton *minimise = nullptr;
+    SkinButton *model = nullptr;
+    SkinButton *language = nullptr;
+    SkinButton *firmware = nullptr;
 
-    std::array<VeskPushButton *, TabCount> tabs{};
-    std::array<VeskPushButton *, kProfileSlots> indicators{};
+    std::array<SkinButton *, TabCount> tabs{};
+    std::array<SkinButton *, kProfileSlots> indicators{};
 
     // Profile operations.
-    VeskPushButton *profileMenu = nullptr;
-    VeskPushButton *add = nullptr;
-    VeskPushButton *remove = nullptr;
-    VeskPushButton *exportProfile = nullptr;
-    VeskPushButton *importProfile = nullptr;
-    VeskPushButton *copy = nullptr;
-    VeskPushButton *reset = nullptr;
-    VeskPushButton *resetAll = nullptr;
-    VeskPushButton *load = nullptr;
-    VeskPushButton *save = nullptr;
-    VeskLineEdit *nameField = nullptr;
-    VeskLabel *nameLabel = nullptr;
-    VeskPushButton *library = nullptr;
+    SkinButton *profileMenu = nullptr;
+    SkinButton *add = nullptr;
+    SkinButton *remove = nullptr;
+    SkinButton *exportProfile = nullptr;
+    SkinButton *importProfile = nullptr;
+    SkinButton *copy = nullptr;
+    SkinButton *reset = nullptr;
+    SkinButton *resetAll = nullptr;
+    SkinButton *load = nullptr;
+    SkinButton *save = nullptr;
+    SkinLineEdit *nameField = nullptr;
+    SkinLabel *nameLabel = nullptr;
+    SkinButton *library = nullptr;
 
-    VeskPushButton *ok = nullptr;
-    VeskPushButton *cancel = nullptr;
-    VeskPushButton *apply = nullptr;
+    SkinButton *ok = nullptr;
+    SkinButton *cancel = nullptr;
+    SkinButton *apply = nullptr;
 
     // The mouse and its hot spots.
-    VeskPushButton *front = nullptr;
-    VeskPushButton *side = nullptr;
-    VeskLabel *frontPicture = nullptr;
-    VeskLabel *sidePicture = nullptr;
-    VeskLabel *modelLabel = nullptr;
-    std::array<VeskPushButton *, kSpotsPerView> frontSpots{};
-    std::array<VeskPushButton *, kSpotsPerView> sideSpots{};
-    VeskPushButton *wheelUp = nullptr;
-    VeskPushButton *wheelDown = nullptr;
+    SkinButton *front = nullptr;
+    SkinButton *side = nullptr;
+    SkinLabel *frontPicture = nullptr;
+    SkinLabel *sidePicture = nullptr;
+    SkinLabel *modelLabel = nullptr;
+    std::array<SkinButton *, kSpotsPerView> frontSpots{};
+    std::array<SkinButton *, kSpotsPerView> sideSpots{};
+    SkinButton *wheelUp = nullptr;
+    SkinButton *wheelDown = nullptr;
 
     // Status and decoration.
     BatteryBar *battery = nullptr;
-    VeskLabel *charge = nullptr;
-    VeskLabel *dongle = nullptr;
-    VeskLabel *logo = nullptr;
-    VeskLabel *version = nullptr;
+    SkinLabel *charge = nullptr;
+    SkinLabel *dongle = nullptr;
+    SkinLabel *logo = nullptr;
+    SkinLabel *version = nullptr;
     // "Start with the desktop".
-    VeskCheckBox *autostart = nullptr;
+    SkinCheckBox *autostart = nullptr;
 
     // Design rectangles used by more than the layout pass.
     static const QRect kBatteryFrame;

@@ -5,7 +5,6 @@
 // The battery bar: a progress bar that can show a text of its own ("MOUSE
 // OFF") in place of the percentage, with the two style sheets of the battery
 // display (normal, in the theme colour, and the grey "off" look).
-// (Formerly VeskProcessbar.)
 class BatteryBar : public QProgressBar {
     Q_OBJECT
 public:

@@ -9,10 +9,9 @@ class QMovie;
 // 128 x 128 design units, frameless and translucent, process.png behind the
 // animation :/skin/loading.gif, centred on its parent.
 //
-// It closes only through slotProcessDlg (the worker's DoProcessDlg signal):
+// It closes only through slotProcessDlg (the worker's uploadDone signal):
 // Escape and window-close requests are refused, because the caller reads the
 // worker's result and disposes of it once the dialog returns.
-// (Formerly VeskProcessDialog.)
 class BusyDialog : public QDialog {
     Q_OBJECT
 public:

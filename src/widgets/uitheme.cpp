@@ -4,7 +4,7 @@
 #include "languagefont.h"
 #include "uiscale.h"
 
-#include "veskmenustyle.h"
+#include "skinmenustyle.h"
 
 #include <QAbstractSpinBox>
 #include <QMenu>
@@ -43,7 +43,7 @@ int menuWidth(const QMenu *menu, const QFont &font, int designWidth)
         text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
         widest = qMax(widest, metrics.horizontalAdvance(text));
     }
-    return qMax(designWidth, widest + 2 * VeskMenuStyle::sidePadding() + 2);
+    return qMax(designWidth, widest + 2 * SkinMenuStyle::sidePadding() + 2);
 }
 
 // `measure`: widen for long entries. Done as a menu opens, not when it is
@@ -52,7 +52,7 @@ int menuWidth(const QMenu *menu, const QFont &font, int designWidth)
 // may never open.
 void applyMenuLook(QMenu *menu, const QFont &font, int designWidth, bool measure)
 {
-    menu->setStyle(VeskMenuStyle::instance());
+    menu->setStyle(SkinMenuStyle::instance());
     menu->setFont(font);
     menu->setProperty("veskMenuDesignWidth", designWidth);
     menu->setFixedWidth(measure ? menuWidth(menu, font, designWidth) : designWidth);

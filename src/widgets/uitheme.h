@@ -25,7 +25,7 @@ public:
     static QColor currentColor();
 
     // Gives `menu` and its submenus the shared dark menu style
-    // (VeskMenuStyle), a width of `designWidth` times the scale and the
+    // (SkinMenuStyle), a width of `designWidth` times the scale and the
     // language font. Submenus added later are styled when the menu opens.
     static void styleMenu(QMenu *menu, int designWidth);
 

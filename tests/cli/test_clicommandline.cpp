@@ -18,7 +18,6 @@
 #include "config/mouseconfig.h"
 #include "config/paths.h"
 #include "config/productdescriptor.h"
-#include "device/devicestate.h"
 #include "device/hidbackend.h"
 #include "sim/virtualmouse.h"
 
@@ -86,7 +85,6 @@ void TestCliCommandLine::init()
 void TestCliCommandLine::cleanup()
 {
     setHidBackend(nullptr);
-    setMouseOff(false);
     m_mouse.reset();
     m_env.reset();
 }

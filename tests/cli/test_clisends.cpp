@@ -10,7 +10,6 @@
 #include "config/macrofile.h"
 #include "config/paths.h"
 #include "device/devicecontext.h"
-#include "device/devicestate.h"
 #include "device/hidbackend.h"
 #include "sim/virtualmouse.h"
 
@@ -58,7 +57,6 @@ void TestCliSends::init()
 void TestCliSends::cleanup()
 {
     setHidBackend(nullptr);
-    setMouseOff(false);
     m_mouse.reset();
     m_env.reset();
 }

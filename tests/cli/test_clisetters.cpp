@@ -23,7 +23,6 @@
 #include "config/productdescriptor.h"
 #include "device/buttonblock.h"
 #include "device/devicecontext.h"
-#include "device/devicestate.h"
 #include "device/hidbackend.h"
 #include "sim/virtualmouse.h"
 
@@ -113,7 +112,6 @@ void TestCliSetters::init()
 void TestCliSetters::cleanup()
 {
     setHidBackend(nullptr);
-    setMouseOff(false);
     m_mouse.reset();
     m_env.reset();
 }

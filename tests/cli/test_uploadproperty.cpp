@@ -13,8 +13,7 @@
 #include "config/macrofile.h"
 #include "config/paths.h"
 #include "device/commandset.h"
-#include "device/devicehandles.h"
-#include "device/devicestate.h"
+#include "device/mouselink.h"
 #include "device/discovery.h"
 #include "device/mouselist.h"
 #include "device/uploadplan.h"
@@ -79,6 +78,7 @@ private:
     MouseConfig m_live;
     MouseConfig m_saved;
     SentTables m_tables;
+    MouseLink m_link;
 };
 
 void TestUploadProperty::init()
@@ -89,15 +89,15 @@ void TestUploadProperty::init()
     setHidBackend(m_mouse.get());
     LoadMouseList();
     QCOMPARE(EnumerateMice(), 0);
-    OpenDevicesByName(AppConfig::currentProductName());
-    QVERIFY(CurrentCommandHandle() != nullptr);
+    m_link.openByName(AppConfig::currentProductName());
+    QVERIFY(m_link.commandHandle() != nullptr);
     AppConfig::loadAll(m_live);
     m_saved = m_live;
 }
 
 void TestUploadProperty::cleanup()
 {
-    CloseDevices();
+    m_link.close();
     setHidBackend(nullptr);
     m_mouse.reset();
     m_env.reset();
@@ -174,12 +174,13 @@ void TestUploadProperty::randomEditsSendExactlyWhatDiffers()
         m_mouse->resetCounters();
         UploadWorker worker;
         worker.setRecords(&m_live, &m_saved);
+        worker.setLink(&m_link);
         worker.setSentTables(&m_tables);
         worker.start();
         worker.wait();
         QCOMPARE(int(worker.result), 0);
 
-        const EncodedUpload encoded = encodeUpload(m_live, loadDeviceContext(currentSensorMode()));
+        const EncodedUpload encoded = encodeUpload(m_live, loadDeviceContext(m_link.sensorMode()));
         const SimMemory reference = wholeUploadMemory(encoded);
         const SimMemory after = m_mouse->memory();
         const QString where = QStringLiteral("round %1").arg(round);

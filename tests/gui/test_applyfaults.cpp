@@ -12,7 +12,7 @@
 #include "shell/applycontroller.h"
 #include "shell/profilecontrols.h"
 #include "shell/windowcontrols.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinbutton.h"
 
 #include <QDir>
 #include <QSystemTrayIcon>
@@ -40,7 +40,7 @@ void TestApplyFaults::failedApplyThenFullUploadAndPollerBack()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QVERIFY(AppConfig::setDiff(0));
     f.editing().profiles[f.editing().profileIndex()].dpiLevels[1].x += 3;
 
@@ -68,7 +68,7 @@ void TestApplyFaults::failedProfileSwitchMakesNextUploadFull()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QVERIFY(AppConfig::setDiff(0));
 
     // The poller stopped first, so that the fault meets the switch.
@@ -99,7 +99,7 @@ void TestApplyFaults::unsavedSettingsAreSaid()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     const QString blocked = Paths::profileFile(f.editing().names[3]);
     QFile::remove(blocked);
     QVERIFY(QDir().mkpath(blocked));
@@ -113,7 +113,7 @@ void TestApplyFaults::secondUploadWaitsItsTurn()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     f.mouse->setReplyLatency(5);
     const int before = uploadsBegun(*f.mouse);
 
@@ -130,7 +130,7 @@ void TestApplyFaults::reportsDuringAnUploadWaitForIt()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     f.mouse->setReplyLatency(5);
     QCOMPARE(int(f.editing().ProfileID), AppConfig::activeProfileIndex());
     const int active = f.editing().profileIndex();

@@ -8,7 +8,7 @@
 #include "platform/autostartentry.h"
 #include "shell/autostartsetting.h"
 #include "shell/traycontroller.h"
-#include "widgets/veskcheckbox.h"
+#include "widgets/skincheckbox.h"
 
 #include <QAction>
 #include <QProcess>
@@ -46,8 +46,8 @@ void TestAutostart::windowAndTrayWriteTheEntry()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
-    VeskCheckBox *box = w.controls().autostart;
+    MainWindow &w = f.open();
+    SkinCheckBox *box = w.controls().autostart;
     QAction *action = w.tray()->autostartAction();
     QVERIFY(box->isVisible());
     QVERIFY(!box->isChecked());
@@ -76,7 +76,7 @@ void TestAutostart::failedWriteStaysUnticked()
 
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QTest::mouseClick(w.controls().autostart, Qt::LeftButton);
     QVERIFY(!w.controls().autostart->isChecked());
     w.tray()->autostartAction()->trigger();

@@ -162,7 +162,7 @@ void TestBatteryPanel::clickOnTheBatteryOpensThePanel()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
 
     BatteryBar *bar = w.findChild<BatteryBar *>(QStringLiteral("battery"));
@@ -204,7 +204,7 @@ void TestBatteryPanel::trayToolTipCarriesTheEstimate()
         QVERIFY(history.addAll(rows));
     }
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
     QVERIFY(w.tray());
     // 80 % at 12 %/h: 6 h 40 min.

@@ -13,7 +13,7 @@
 #include "editors/macroselectdialog.h"
 #include "editors/singlekeydialog.h"
 #include "shell/pagehost.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinbutton.h"
 
 #include <QAction>
 #include <QLabel>
@@ -52,7 +52,7 @@ private slots:
             QVERIFY(writeMacroFile(QStringLiteral("m1"), MacroOptions{}, events));
             QVERIFY(addMacroName(QStringLiteral("m1")));
         }
-        MousecfgWidget &w = f.open();
+        MainWindow &w = f.open();
         QTRY_VERIFY(f.mouse->readCount() > 0);
         auto *page = dynamic_cast<ButtonPage *>(w.pages().page(EditorPage::Buttons));
         QVERIFY(page);
@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(page->buttonWidget(0, 3)->text(), QStringLiteral("m1"));
 
         BoxWatcher boxes;
-        QTest::mouseClick(const_cast<VeskPushButton *>(w.controls().apply), Qt::LeftButton);
+        QTest::mouseClick(const_cast<SkinButton *>(w.controls().apply), Qt::LeftButton);
         QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join(QLatin1Char('|'))));
 
         const SimMemory m = f.mouse->memory();
@@ -101,7 +101,7 @@ private slots:
     {
         WindowFixture f;
         f.mouse->plug(SimLink::Receiver);
-        MousecfgWidget &w = f.open();
+        MainWindow &w = f.open();
         QTRY_VERIFY(f.mouse->readCount() > 0);
         auto *page = dynamic_cast<ButtonPage *>(w.pages().page(EditorPage::Buttons));
         QVERIFY(page);

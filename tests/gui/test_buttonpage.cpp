@@ -12,7 +12,7 @@
 #include "editors/macroselectdialog.h"
 #include "editors/pageevents.h"
 #include "editors/singlekeydialog.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinbutton.h"
 
 #include <QAction>
 #include <QLabel>
@@ -177,12 +177,12 @@ private slots:
         QVERIFY(f.profile == before);
 
         // A press on a button selects it; hover asks for its highlight.
-        emit page.buttonWidget(2, 1)->EnterSignal(page.buttonWidget(2, 1));
+        emit page.buttonWidget(2, 1)->entered(page.buttonWidget(2, 1));
         QCOMPARE(page.selectedGroup(), 2);
         QCOMPARE(page.selectedIndex(), 1);
         QSignalSpy hover(&f.events, &PageEvents::hoverButton);
-        emit page.buttonWidget(1, 4)->OverSignal(page.buttonWidget(1, 4), true);
-        emit page.buttonWidget(1, 4)->OverSignal(page.buttonWidget(1, 4), false);
+        emit page.buttonWidget(1, 4)->hovered(page.buttonWidget(1, 4), true);
+        emit page.buttonWidget(1, 4)->hovered(page.buttonWidget(1, 4), false);
         QCOMPARE(highlight.last(), (QList<QVariant>{4, 1}));
         QCOMPARE(hover, (QList<QList<QVariant>>{{4, 1, true}, {4, 1, false}}));
     }

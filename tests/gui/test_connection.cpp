@@ -7,10 +7,9 @@
 
 #include "config/appconfig.h"
 #include "device/deviceaccessadvice.h"
-#include "device/devicehandles.h"
 #include "device/mouselist.h"
 #include "shell/devicestatuspanel.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinbutton.h"
 
 #include <QElapsedTimer>
 #include <QMenu>
@@ -39,7 +38,7 @@ void addSecondModel(VirtualMouse &mouse)
     list.count = 2;
 }
 
-QAction *menuEntry(MousecfgWidget &w, const QString &name)
+QAction *menuEntry(MainWindow &w, const QString &name)
 {
     for (QAction *action : w.connection()->modelMenu()->actions()) {
         if (action->text() == name)
@@ -64,7 +63,7 @@ void TestConnection::secondModelArrivesAndIsChosen()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     addSecondModel(*f.mouse);
     QVERIFY(w.controls().model->isHidden());
 
@@ -86,7 +85,7 @@ void TestConnection::secondModelArrivesAndIsChosen()
     QCOMPARE(w.currentModel(), QLatin1String(kSecond));
     QCOMPARE(AppConfig::currentProductName(), QLatin1String(kSecond));
     QCOMPARE(w.controls().model->text(), QLatin1String(kSecond));
-    QVERIFY(g_hReceiverCmd != nullptr);
+    QVERIFY(f.link().receiverCommandHandle() != nullptr);
     QVERIFY(w.connection()->hasStatusThread());
     QVERIFY(f.editing() == f.stored());
     QCOMPARE(w.currentTab(), 0);
@@ -98,7 +97,7 @@ void TestConnection::removingTheCurrentModelSwitchesToTheOther()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     addSecondModel(*f.mouse);
     f.mouse->plug(SimLink::Cable);
     QTRY_COMPARE(w.presentModelCount(), 2);
@@ -113,7 +112,7 @@ void TestConnection::removingTheCurrentModelSwitchesToTheOther()
     QCOMPARE(AppConfig::currentProductName(), QLatin1String(kFirst));
     QVERIFY(w.controls().model->isHidden());
     QCOMPARE(w.currentTab(), 0);
-    QVERIFY(g_hReceiverCmd != nullptr);
+    QVERIFY(f.link().receiverCommandHandle() != nullptr);
     QVERIFY(f.editing() == f.stored());
     // No warning may follow: whatever showing of the window is still due
     // (the start-up one) has run, and no box came with it.
@@ -127,16 +126,16 @@ void TestConnection::oneOfTwoConnectionsLeaves()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     f.mouse->plug(SimLink::Cable);
-    MousecfgWidget &w = f.open();
-    QVERIFY(g_hCableCmd != nullptr);
-    QVERIFY(g_hReceiverCmd != nullptr);
+    MainWindow &w = f.open();
+    QVERIFY(f.link().cableCommandHandle() != nullptr);
+    QVERIFY(f.link().receiverCommandHandle() != nullptr);
     w.statusPanel().showBattery(0, 0xe8, 0x03);
     QCOMPARE(w.statusMode(), 1);
 
     f.mouse->unplug(SimLink::Cable);
     // The handles are reopened over what is left: the receiver.
-    QTRY_VERIFY(g_hCableCmd == nullptr);
-    QVERIFY(g_hReceiverCmd != nullptr);
+    QTRY_VERIFY(f.link().cableCommandHandle() == nullptr);
+    QVERIFY(f.link().receiverCommandHandle() != nullptr);
     QCOMPARE(w.presentModelCount(), 1);
     QCOMPARE(w.statusMode(), 2);
     // The poller comes back once the reopened device has settled, and reads
@@ -151,7 +150,7 @@ void TestConnection::lastMouseLeavesAndComesBack()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
     // The start-up showing has run before the unplug below: the warning's
     // delay is then the unplug's alone.
@@ -162,9 +161,9 @@ void TestConnection::lastMouseLeavesAndComesBack()
     BoxWatcher boxes(false);
     qint64 boxAt = -1;
     bool closedOnLeave = false;
-    boxes.onBox = [&](VeskMessageBox *) {
+    boxes.onBox = [&](SkinMessageBox *) {
         boxAt = clock.elapsed();
-        closedOnLeave = CurrentCommandHandle() == nullptr && !w.mouseReady();
+        closedOnLeave = f.link().commandHandle() == nullptr && !w.mouseReady();
         // Posted from inside the box's modal loop: the mouse comes back
         // while the box is up.
         QTimer::singleShot(0, [&] { f.mouse->plug(SimLink::Receiver); });
@@ -180,7 +179,7 @@ void TestConnection::lastMouseLeavesAndComesBack()
     QVERIFY(w.mouseReady());
     QVERIFY(w.isVisible());
     QVERIFY(!w.warningShown());
-    QVERIFY(CurrentCommandHandle() != nullptr);
+    QVERIFY(f.link().commandHandle() != nullptr);
     QCOMPARE(w.selectedGroup(), 0);
     QCOMPARE(w.selectedSpot(), 0);
     QCOMPARE(AppConfig::diff(), 1);
@@ -193,20 +192,20 @@ void TestConnection::mouseThatMayNotBeOpenedIsExplained()
     f.mouse->plug(SimLink::Receiver);
     f.mouse->setOpenRefused(SimLink::Receiver, true);
     BoxWatcher boxes;
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
 
     // Present, not disconnected: the user is told why nothing answers.
     QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 1, 5000);
-    QCOMPARE(boxes.kinds, QList<int>{VeskMessageBox::Warning});
+    QCOMPARE(boxes.kinds, QList<int>{SkinMessageBox::Warning});
     QCOMPARE(boxes.texts[0], deviceAccessAdvice(QString::fromStdString(VirtualMouse::nodePath(SimLink::Receiver))));
     QCOMPARE(w.presentModelCount(), 1);
-    QVERIFY(CurrentCommandHandle() == nullptr);
+    QVERIFY(f.link().commandHandle() == nullptr);
 
     // With access granted, a replug opens the mouse.
     f.mouse->setOpenRefused(SimLink::Receiver, false);
     f.mouse->unplug(SimLink::Receiver);
     f.mouse->plug(SimLink::Receiver);
-    QTRY_VERIFY_WITH_TIMEOUT(CurrentCommandHandle() != nullptr && w.mouseReady(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(f.link().commandHandle() != nullptr && w.mouseReady(), 5000);
 }
 
 QTEST_MAIN(TestConnection)

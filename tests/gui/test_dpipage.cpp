@@ -8,10 +8,10 @@
 #include "editors/dpistagerow.h"
 #include "editors/twobarslider.h"
 #include "shell/pagehost.h"
-#include "widgets/veskcheckbox.h"
-#include "widgets/vesklabel.h"
-#include "widgets/veskpushbutton.h"
-#include "widgets/veskslider.h"
+#include "widgets/skincheckbox.h"
+#include "widgets/skinlabel.h"
+#include "widgets/skinbutton.h"
+#include "widgets/skinslider.h"
 
 namespace {
 
@@ -26,16 +26,16 @@ struct DpiFixture : WindowFixture {
     DpiPage *page = nullptr;
 
     // The window with the mouse holding what it shows, and the DPI tab open.
-    MousecfgWidget &start()
+    MainWindow &start()
     {
         mouse->plug(SimLink::Receiver);
-        MousecfgWidget &w = open();
+        MainWindow &w = open();
         w.apply();
         w.selectTab(WindowControls::TabDpi);
         page = dynamic_cast<DpiPage *>(w.pages().page(EditorPage::Dpi));
         return w;
     }
-    void clickBox(VeskCheckBox *box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2)); }
+    void clickBox(SkinCheckBox *box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2)); }
 };
 
 } // namespace
@@ -103,7 +103,7 @@ void TestDpiPage::linkedRows()
 void TestDpiPage::relinkingSendsTheValueShown()
 {
     DpiFixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     DpiStageRow *row = f.page->row(1);
     if (row->link() == 1)
         f.clickBox(row->linkBox());
@@ -129,7 +129,7 @@ void TestDpiPage::relinkingSendsTheValueShown()
 void TestDpiPage::stagesThatKeepTheMouseRunning()
 {
     DpiFixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     // Only stages 1 and 3 enabled, 3 active.
     ProfileData &profile = currentProfile(f.editing());
     for (int k = 0; k < kDpiStageCount; ++k)
@@ -162,7 +162,7 @@ void TestDpiPage::stagesThatKeepTheMouseRunning()
 void TestDpiPage::dpiOnlyEditSendsTheDpiTable()
 {
     DpiFixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     const std::array<int, 5> commits = f.mouse->memory().commits;
     const DpiLevel hidden = currentProfile(f.editing()).dpiLevels[7];
 
@@ -203,7 +203,7 @@ void TestDpiPage::stageFromTheMouseKeepsEdits()
 void TestDpiPage::outOfRangeCodeIsShownAndKept()
 {
     DpiFixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     currentProfile(f.editing()).dpiLevels[0].x = 900;
     currentProfile(f.editing()).dpiLevels[0].y = 900;
     currentProfile(f.editing()).dpi = 9;   // no such stage

@@ -12,7 +12,7 @@
 #include "editors/macroselectdialog.h"
 #include "editors/singlekeydialog.h"
 #include "editors/sniperdialog.h"
-#include "widgets/veskcheckbox.h"
+#include "widgets/skincheckbox.h"
 
 #include <QAction>
 #include <QLabel>

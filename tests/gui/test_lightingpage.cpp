@@ -10,11 +10,11 @@
 #include "editors/coloreditdialog.h"
 #include "editors/lightingpage.h"
 #include "shell/pagehost.h"
-#include "widgets/vesksvarea.h"
-#include "widgets/veskcheckbox.h"
-#include "widgets/vesklabel.h"
-#include "widgets/veskpushbutton.h"
-#include "widgets/veskslider.h"
+#include "widgets/saturationvaluearea.h"
+#include "widgets/skincheckbox.h"
+#include "widgets/skinlabel.h"
+#include "widgets/skinbutton.h"
+#include "widgets/skinslider.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -43,7 +43,7 @@ private slots:
 
 namespace {
 
-LightingPage *lightingPage(MousecfgWidget &w)
+LightingPage *lightingPage(MainWindow &w)
 {
     return dynamic_cast<LightingPage *>(w.pages().page(EditorPage::Lighting));
 }
@@ -93,7 +93,7 @@ void TestLightingPage::effectMenuOrder()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     LightingPage *page = lightingPage(w);
     QVERIFY(page);
     QStringList texts;
@@ -132,7 +132,7 @@ void TestLightingPage::effectControls()
 
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     LightingPage *page = lightingPage(w);
     ProfileData &profile = currentProfile(f.editing());
     profile.LedMode = uint8_t(code);
@@ -173,7 +173,7 @@ void TestLightingPage::lightingProfileFollowsProduct()
     setConfigKeys(*f.env, {{"Mouse_List/0", product}, {"Config/CurrentProductName", product},
                            {"Config/ProfileID", 3}});
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QCOMPARE(w.currentModel(), product);
     QCOMPARE(int(f.editing().ProfileID), 3);
     const int other = edited == 0 ? 3 : 0;
@@ -229,7 +229,7 @@ void TestLightingPage::sleepControlsByDescriptor()
     WindowFixture f;
     f.env->writeDescriptor(keys);
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     LightingPage *page = lightingPage(w);
     QCOMPARE(page->sleepSlider()->isVisible(), shown);
     QCOMPARE(page->moveOffBox()->isVisible(), shown);
@@ -246,7 +246,7 @@ void TestLightingPage::moveToLightOff()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     LightingPage *page = lightingPage(w);
     ProfileData &profile = currentProfile(f.editing());
     profile.LedMoveOFF = 1;
@@ -267,7 +267,7 @@ void TestLightingPage::effectFromTheMouse()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     LightingPage *page = lightingPage(w);
     w.pages().showLightMode(11);
     QCOMPARE(int(currentProfile(f.editing()).LedMode), 11);
@@ -284,7 +284,7 @@ void TestLightingPage::colourDialogCancelUndoesEverything()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     LightingPage *page = lightingPage(w);
     ProfileData &profile = currentProfile(f.editing());
     profile.LedMode = 1;
@@ -351,7 +351,7 @@ void TestLightingPage::colourDialogApplyStoresOpaqueColour()
 
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     LightingPage *page = lightingPage(w);
     ProfileData &profile = currentProfile(f.editing());
     profile.LedMode = 2;

@@ -7,9 +7,9 @@
 #include "editors/macrotablemodel.h"
 #include "shell/pagehost.h"
 #include "test_mainwindowfixture.h"
-#include "widgets/veskcheckbox.h"
-#include "widgets/vesklineedit.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skincheckbox.h"
+#include "widgets/skinlineedit.h"
+#include "widgets/skinbutton.h"
 
 #include <QToolButton>
 
@@ -53,7 +53,7 @@ private slots:
 void TestMacroApply::recordedMacroReachesTheMouse()
 {
     MacroWindow f;
-    MousecfgWidget &w = *f.window;
+    MainWindow &w = *f.window;
     QTRY_VERIFY_WITH_TIMEOUT(w.mouseReady(), 10000);
     MacroPage *page = f.page();
     QVERIFY(page);
@@ -109,7 +109,7 @@ void TestMacroApply::recordedMacroReachesTheMouse()
 void TestMacroApply::unsavedRowsAreSettledBeforeApplyAndClose()
 {
     MacroWindow f;
-    MousecfgWidget &w = *f.window;
+    MainWindow &w = *f.window;
     QTRY_VERIFY_WITH_TIMEOUT(w.mouseReady(), 10000);
     MacroPage *page = f.page();
     QVERIFY(page);
@@ -134,8 +134,8 @@ void TestMacroApply::unsavedRowsAreSettledBeforeApplyAndClose()
     // writes the rows that Apply then sends, Discard shows the file again.
     QString answer;
     BoxWatcher boxes;
-    boxes.onBox = [&answer](VeskMessageBox *box) {
-        QCOMPARE(box->kind(), int(VeskMessageBox::SaveQuestion));
+    boxes.onBox = [&answer](SkinMessageBox *box) {
+        QCOMPARE(box->kind(), int(SkinMessageBox::SaveQuestion));
         QToolButton *button = answer == QLatin1String("cancel") ? box->cancelButton()
                               : answer == QLatin1String("save") ? box->saveButton()
                                                                 : box->discardButton();

@@ -16,9 +16,9 @@
 #include "keyevents.h"
 #include "test_mainwindowfixture.h"
 #include "testenvironment.h"
-#include "widgets/veskcheckbox.h"
-#include "widgets/vesklineedit.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skincheckbox.h"
+#include "widgets/skinlineedit.h"
+#include "widgets/skinbutton.h"
 
 #include <QFile>
 #include <QHeaderView>

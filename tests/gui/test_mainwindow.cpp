@@ -7,18 +7,17 @@
 
 #include "config/appconfig.h"
 #include "config/paths.h"
-#include "device/devicehandles.h"
 #include "platform/firmwareupdater.h"
 #include "shell/languagecontroller.h"
 #include "shell/pagehost.h"
 #include "shell/scaledpicturecache.h"
 #include "shell/traycontroller.h"
 #include "shell/windowscale.h"
-#include "widgets/vesklabel.h"
-#include "widgets/vesklineedit.h"
+#include "widgets/skinlabel.h"
+#include "widgets/skinlineedit.h"
 #include "widgets/batterybar.h"
+#include "widgets/skinbutton.h"
 #include "widgets/uiscale.h"
-#include "widgets/veskpushbutton.h"
 
 #include <QAction>
 #include <QThread>
@@ -207,12 +206,12 @@ void TestMainWindow::startsWithMouse()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
 
     QCOMPARE(w.presentModelCount(), 1);
     QCOMPARE(w.currentModel(), QStringLiteral("QORV Nimbus 6"));
     QVERIFY(w.mouseReady());
-    QVERIFY(CurrentCommandHandle() != nullptr);
+    QVERIFY(f.link().commandHandle() != nullptr);
     QVERIFY(w.connection()->hasStatusThread());
     // One model: nothing to choose; three languages: a choice.
     QVERIFY(w.controls().model->isHidden());
@@ -233,7 +232,7 @@ void TestMainWindow::startsWithMouse()
 void TestMainWindow::startsWithoutMouseThenPlugIn()
 {
     WindowFixture f;
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QCOMPARE(w.presentModelCount(), 0);
     QVERIFY(!w.isVisible());
     QVERIFY(!w.mouseReady());
@@ -243,7 +242,7 @@ void TestMainWindow::startsWithoutMouseThenPlugIn()
     qint64 boxAt = -1;
     bool windowShownWithBox = false;
     BoxWatcher boxes(false);
-    boxes.onBox = [&](VeskMessageBox *) {
+    boxes.onBox = [&](SkinMessageBox *) {
         boxAt = clock.elapsed();
         windowShownWithBox = w.isVisible() && w.warningShown();
         // Posted from inside the box's modal loop: the mouse is plugged in
@@ -265,7 +264,7 @@ void TestMainWindow::startsWithoutMouseThenPlugIn()
     QTRY_VERIFY_WITH_TIMEOUT(closedAt >= 0, 5000);
 
     QCOMPARE(boxes.texts, QStringList{QStringLiteral("Dongle Disconnect!")});
-    QCOMPARE(boxes.kinds, QList<int>{VeskMessageBox::Receiver});
+    QCOMPARE(boxes.kinds, QList<int>{SkinMessageBox::Receiver});
     QVERIFY2(boxAt >= 150 && boxAt < 4000, qPrintable(QString::number(boxAt)));
     QVERIFY(windowShownWithBox);
     QVERIFY(readyAt >= 0);
@@ -273,7 +272,7 @@ void TestMainWindow::startsWithoutMouseThenPlugIn()
     QVERIFY(w.isVisible());
     QVERIFY(!w.warningShown());
     QCOMPARE(w.presentModelCount(), 1);
-    QVERIFY(CurrentCommandHandle() != nullptr);
+    QVERIFY(f.link().commandHandle() != nullptr);
 }
 
 void TestMainWindow::startedHiddenWithoutMouseStaysQuiet()
@@ -281,7 +280,7 @@ void TestMainWindow::startedHiddenWithoutMouseStaysQuiet()
     // Started from the autostart entry: the window stays in the tray, and no
     // disconnect warning comes up while the mouse is away.
     WindowFixture f;
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     w.startHidden();
     // Nothing is left to show the window or the warning.
     QVERIFY(!w.connection()->warningPending());
@@ -323,7 +322,7 @@ void TestMainWindow::tabs()
         descriptor.setValue(QStringLiteral("PROFILE/DisableMacro"), disableMacro);
     }
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     const WindowControls &c = w.controls();
 
     // The first tab shown, and the tab buttons of missing features.
@@ -384,7 +383,7 @@ void TestMainWindow::buttonPageHeightFollowsShownButtons()
             descriptor.setValue(QStringLiteral("PROFILE/BUTTON_INFO_%1_Matrix2").arg(i), i < buttons - hidden ? i : 255);
     }
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QCOMPARE(w.pages().slotWidget(EditorPage::Buttons)->height(), UiScale::scaled(height));
 }
 
@@ -394,11 +393,11 @@ void TestMainWindow::indicatorsNeverChangeTheProfile()
     // The compact layout: the indicators only show the active profile.
     QSettings(Paths::configFile(), QSettings::IniFormat).setValue(QStringLiteral("Config/ProfileControls"), 0);
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     w.makeProfileCurrent(2, false);
     QCOMPARE(int(f.editing().ProfileID), 2);
 
-    for (VeskPushButton *indicator : w.controls().indicators) {
+    for (SkinButton *indicator : w.controls().indicators) {
         indicator->click();
         QCOMPARE(int(f.editing().ProfileID), 2);
         QCOMPARE(AppConfig::activeProfileIndex(), 2);
@@ -411,7 +410,7 @@ void TestMainWindow::applyReachesTheMouse()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
 
     DpiLevel &stage = currentProfile(f.editing()).dpiLevels[1];
@@ -419,7 +418,7 @@ void TestMainWindow::applyReachesTheMouse()
     stage.x = 40;
     stage.y = 300;
     BoxWatcher boxes;
-    QTest::mouseClick(const_cast<VeskPushButton *>(w.controls().apply), Qt::LeftButton);
+    QTest::mouseClick(const_cast<SkinButton *>(w.controls().apply), Qt::LeftButton);
 
     QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join(QLatin1Char('|'))));
     const SimMemory m = f.mouse->memory();
@@ -471,7 +470,7 @@ void TestMainWindow::profileMenuTellsTheMouseOffTheWindowsThread()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     ThreadNotingBackend noting(f.mouse.get());
     setHidBackend(&noting);
@@ -506,10 +505,10 @@ void TestMainWindow::uploadFailures()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     f.mouse->setAwake(!asleep);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     if (asleep) {
         // The poller's first query finds the mouse asleep.
-        QTRY_VERIFY_WITH_TIMEOUT(mouseOff(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(f.link().mouseOff(), 10000);
         QTRY_COMPARE(w.controls().battery->text(), QStringLiteral("MOUSE OFF"));
     } else {
         f.mouse->injectFault(SimFault::WriteFail, 1000);
@@ -521,7 +520,7 @@ void TestMainWindow::uploadFailures()
     BoxWatcher boxes;
     w.apply();
     QCOMPARE(boxes.texts, QStringList{message});
-    QCOMPARE(boxes.kinds, QList<int>{VeskMessageBox::Question});
+    QCOMPARE(boxes.kinds, QList<int>{SkinMessageBox::Question});
     if (asleep)
         QCOMPARE(f.mouse->writeCount(), 0);
     QCOMPARE(AppConfig::diff(), 1);
@@ -532,7 +531,7 @@ void TestMainWindow::hotSpots()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QList<QPair<int, int>> chosen;
     // A button page that records what it is asked to select.
     struct RecordingPage : QWidget, EditorPage {
@@ -545,9 +544,9 @@ void TestMainWindow::hotSpots()
     };
     w.pages().add(EditorPage::Buttons, [&](PageEvents &, QWidget *) { return new RecordingPage(chosen); });
     const WindowControls &c = w.controls();
-    auto selectedOnly = [&](VeskPushButton *selected) {
+    auto selectedOnly = [&](SkinButton *selected) {
         for (int g = 0; g < WindowControls::SpotGroupCount; ++g) {
-            for (int i = 0; VeskPushButton *spot = c.spot(g, i); ++i) {
+            for (int i = 0; SkinButton *spot = c.spot(g, i); ++i) {
                 if (spot->state() != (spot == selected ? 0 : 1))
                     return false;
             }
@@ -586,9 +585,9 @@ void TestMainWindow::hotSpots()
     QVERIFY(!c.sidePicture->isVisible() && c.frontPicture->isVisible());
 
     // Hovering a spot shows that button's picture.
-    emit c.frontSpots[2]->OverSignal(c.frontSpots[2], true);
+    emit c.frontSpots[2]->hovered(c.frontSpots[2], true);
     QVERIFY(c.frontPicture->picture().endsWith(QStringLiteral("/mouse_3.png")));
-    emit c.frontSpots[2]->OverSignal(c.frontSpots[2], false);
+    emit c.frontSpots[2]->hovered(c.frontSpots[2], false);
     QVERIFY(c.frontPicture->picture().isEmpty());
     QVERIFY(!c.frontPicture->pixmap(Qt::ReturnByValue).isNull());
 }
@@ -597,7 +596,7 @@ void TestMainWindow::trayClicks()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QVERIFY(w.isVisible());
     w.iconActivated(QSystemTrayIcon::Context);
     QVERIFY(w.isVisible());
@@ -631,20 +630,20 @@ void TestMainWindow::firmwareHandOff()
     f.mouse->plug(SimLink::Receiver);
     if (cable)
         f.mouse->plug(SimLink::Cable);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     BoxWatcher boxes;
-    boxes.onBox = [accept](VeskMessageBox *box) {
-        if (!accept && box->kind() == VeskMessageBox::Question)
+    boxes.onBox = [accept](SkinMessageBox *box) {
+        if (!accept && box->kind() == SkinMessageBox::Question)
             box->reject();
     };
-    emit w.controls().firmware->EnterSignal(w.controls().firmware);
+    emit w.controls().firmware->entered(w.controls().firmware);
     texts.replaceInStrings(QStringLiteral("<missing>"),
                            FirmwareUpdater::failureText(FirmwareUpdater::UpdaterMissing, FirmwareUpdater::updaterPath(0)));
     QCOMPARE(boxes.texts, texts);
     // The program goes on, and so does its poller.
     QVERIFY(w.isVisible());
     QVERIFY(w.connection()->hasStatusThread());
-    QVERIFY(CurrentCommandHandle() != nullptr);
+    QVERIFY(f.link().commandHandle() != nullptr);
 }
 
 void TestMainWindow::languageSwitch_data()
@@ -680,7 +679,7 @@ void TestMainWindow::languageSwitch()
         lang.setValue(QStringLiteral("Config/LangID"), id == 0 ? 1 : 0);
     }
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     const QString before = w.controls().apply->text();
     QVERIFY(before != apply);
 
@@ -694,8 +693,8 @@ void TestMainWindow::languageSwitch()
     QCOMPARE(c.indicators[0]->text(), indicator);
     QCOMPARE(c.language->text(), buttonText);
     QVERIFY(!c.nameField->placeholderText().isEmpty());
-    QCOMPARE(c.nameField->placeholderText(), MousecfgWidget::tr("Press Enter To Apply"));
-    QCOMPARE(w.tray()->quitAction()->text(), MousecfgWidget::tr("&Quit"));
+    QCOMPARE(c.nameField->placeholderText(), MainWindow::tr("Press Enter To Apply"));
+    QCOMPARE(w.tray()->quitAction()->text(), MainWindow::tr("&Quit"));
     QTEST(QCoreApplication::translate("QFileDialog", "Look in:"), "lookIn");
     // Stored at once.
     QCOMPARE(QSettings(Paths::langConfigFile(), QSettings::IniFormat).value(QStringLiteral("Config/LangID")).toInt(), id);
@@ -705,7 +704,7 @@ void TestMainWindow::draggingNeedsMoreThanAJitter()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     w.move(100, 100);
     const QPoint start = w.pos();
     const QPoint grip(40, 300);   // the sidebar, away from every control

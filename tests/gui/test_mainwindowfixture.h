@@ -3,13 +3,12 @@
 // A main window against an in-process virtual mouse in a private
 // installation, and helpers for the modal boxes it opens.
 
-#include "device/devicestate.h"
 #include "device/hidbackend.h"
 #include "shell/connectioncontroller.h"
-#include "shell/mousecfgwidget.h"
+#include "shell/mainwindow.h"
 #include "sim/virtualmouse.h"
 #include "testenvironment.h"
-#include "widgets/veskmessagebox.h"
+#include "widgets/skinmessagebox.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -34,15 +33,14 @@ public:
     ~WindowFixture()
     {
         window.reset();
-        setMouseOff(false);
         setHidBackend(nullptr);
         mouse.reset();
         env.reset();
     }
 
-    MousecfgWidget &open()
+    MainWindow &open()
     {
-        window = std::make_unique<MousecfgWidget>(mouse.get());
+        window = std::make_unique<MainWindow>(mouse.get());
         if (window->presentModelCount() != 0)
             window->show();
         return *window;
@@ -51,23 +49,24 @@ public:
     // The window's settings: what the pages edit, and what the files hold.
     MouseConfig &editing() { return window->settings().editing(); }
     const MouseConfig &stored() const { return window->settings().stored(); }
+    MouseLink &link() { return window->settings().mouse(); }
 
     std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<VirtualMouse> mouse;
-    std::unique_ptr<MousecfgWidget> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 // The poller's first answer has been taken: the virtual mouse's battery
 // (980, 80 %) replaced the low start-up reading. Tests wait on it with
 // QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs).
 constexpr int kFirstAnswerTimeoutMs = 10000;
-inline bool firstAnswerTaken(const MousecfgWidget &window) { return window.lastBatteryLevel() == 80; }
+inline bool firstAnswerTaken(const MainWindow &window) { return window.lastBatteryLevel() == 80; }
 
 // The message box on screen now, if any.
-inline VeskMessageBox *visibleMessageBox()
+inline SkinMessageBox *visibleMessageBox()
 {
     for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *box = qobject_cast<VeskMessageBox *>(widget); box && box->isVisible())
+        if (auto *box = qobject_cast<SkinMessageBox *>(widget); box && box->isVisible())
             return box;
     }
     return nullptr;
@@ -89,12 +88,12 @@ public:
     QStringList texts;
     QList<int> kinds;
     // Run when a box is first seen (while its modal loop runs).
-    std::function<void(VeskMessageBox *)> onBox;
+    std::function<void(SkinMessageBox *)> onBox;
 
 private:
     void poll()
     {
-        VeskMessageBox *box = visibleMessageBox();
+        SkinMessageBox *box = visibleMessageBox();
         if (!box)
             return;
         if (box != m_last) {
@@ -110,5 +109,5 @@ private:
 
     bool m_close;
     QTimer m_timer;
-    QPointer<VeskMessageBox> m_last;
+    QPointer<SkinMessageBox> m_last;
 };

@@ -99,7 +99,7 @@ void TestOneOwner::commandLineChangesSurviveTheWindow()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
     const int active = f.editing().profileIndex();
     const int other = (active + 1) % kProfileCount;
@@ -143,7 +143,7 @@ void TestOneOwner::windowKeepsUnappliedEditsBesideACommand()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
     const int active = f.editing().profileIndex();
 
@@ -216,7 +216,7 @@ void TestOneOwner::secondStartShowsTheWindow()
     {
         WindowFixture f;
         f.mouse->plug(SimLink::Receiver);
-        MousecfgWidget &w = f.open();
+        MainWindow &w = f.open();
         w.hide();
         // The first copy holds the lock, as its start-up took it.
         SingleInstanceGuard first(SingleInstanceGuard::mutexNameFor(ProductDescriptor::productName()));
@@ -236,7 +236,7 @@ void TestOneOwner::filesChangedBehindTheWindow()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     // Every profile file whole, as after the first Apply.
     QCOMPARE(w.upload(true), 0);
     const int active = f.editing().profileIndex();
@@ -255,7 +255,7 @@ void TestOneOwner::filesChangedBehindTheWindow()
     // An unapplied edit: the window asks; "No" keeps the edit.
     f.editing().Debounce = 44;
     BoxWatcher boxes(false);
-    boxes.onBox = [](VeskMessageBox *box) { box->reject(); };
+    boxes.onBox = [](SkinMessageBox *box) { box->reject(); };
     edit(3);
     QTRY_COMPARE(int(f.stored().profiles[size_t(active)].scrollspeed), 3);
     QCOMPARE(boxes.texts.size(), 1);

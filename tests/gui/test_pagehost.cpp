@@ -205,7 +205,7 @@ void TestPageHost::windowPagesKeepOutOfRangeValues()
     QFETCH(int, fill);
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     // Every page built, then every page filled from the damaged record.
     for (int tab = 0; tab < kPageTabCount; ++tab)
         w.pages().showForTab(PageTab(tab));

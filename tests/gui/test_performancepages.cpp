@@ -12,13 +12,13 @@
 #include "editors/pointeroptionspage.h"
 #include "editors/reportratepage.h"
 #include "shell/languagecontroller.h"
-#include "shell/mouseeventhandler.h"
+#include "shell/statusreporthandler.h"
 #include "shell/pagehost.h"
 #include "widgets/uiscale.h"
-#include "widgets/veskcheckbox.h"
-#include "widgets/vesklabel.h"
-#include "widgets/veskpushbutton.h"
-#include "widgets/veskslider.h"
+#include "widgets/skincheckbox.h"
+#include "widgets/skinlabel.h"
+#include "widgets/skinbutton.h"
+#include "widgets/skinslider.h"
 
 #include <QAction>
 #include <QMenu>
@@ -43,7 +43,7 @@ struct Pages {
     ReportRatePage *rate;
 };
 
-Pages performancePages(MousecfgWidget &w)
+Pages performancePages(MainWindow &w)
 {
     w.selectTab(WindowControls::TabDpi);
     return {dynamic_cast<PointerOptionsPage *>(w.pages().page(EditorPage::Performance)),
@@ -61,7 +61,7 @@ QAction *rateAction(ReportRatePage *page, int code)
 
 void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(4, widget->height() / 2)); }
 
-int applyAndReadSystemByte(MousecfgWidget &w, WindowFixture &f, int index)
+int applyAndReadSystemByte(MainWindow &w, WindowFixture &f, int index)
 {
     BoxWatcher boxes;
     if (w.apply() != 0)
@@ -75,7 +75,7 @@ void TestPerformancePages::liftIsOneValue()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     Pages p = performancePages(w);
     QVERIFY(p.pointer && p.rate);
 
@@ -101,13 +101,13 @@ void TestPerformancePages::exclusivePairs()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     f.editing().Jitter = 1;
     f.editing().AngleValue = 0;
     w.refreshPages();
     Pages p = performancePages(w);
-    VeskCheckBox *on = p.pointer->onBox(PointerOptionsPage::Jitter);
-    VeskCheckBox *off = p.pointer->offBox(PointerOptionsPage::Jitter);
+    SkinCheckBox *on = p.pointer->onBox(PointerOptionsPage::Jitter);
+    SkinCheckBox *off = p.pointer->offBox(PointerOptionsPage::Jitter);
     QVERIFY(on->isChecked());
 
     // The checked box stays checked when clicked.
@@ -135,7 +135,7 @@ void TestPerformancePages::rateMenu()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     ProfileData &profile = currentProfile(f.editing());
     profile.pollrate = 16;
     w.refreshPages();
@@ -168,7 +168,7 @@ void TestPerformancePages::outOfRangeValuesKept()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     f.editing().Debounce = 0;
     f.editing().Sync = 7;
     f.editing().LiftHigh = 0;
@@ -201,7 +201,7 @@ void TestPerformancePages::scrollSpeedAtOnce()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     currentProfile(f.editing()).scrollspeed = 5;
     w.refreshPages();
     Pages p = performancePages(w);
@@ -232,7 +232,7 @@ void TestPerformancePages::rowsFit()
     WindowFixture f;
     f.env->writeDescriptor({{"Sync", syncMode}});
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     w.switchLanguage(language);
     UiScale::setLevel(level);
     w.pages().layout();

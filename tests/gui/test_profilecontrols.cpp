@@ -11,16 +11,15 @@
 #include "config/paths.h"
 #include "config/profilefile.h"
 #include "config/profilelibrary.h"
-#include "device/devicestate.h"
 #include "editors/dpipage.h"
 #include "editors/dpistagerow.h"
 #include "editors/twobarslider.h"
 #include "shell/pagehost.h"
 #include "shell/profilecontrols.h"
 #include "shell/windowcontrols.h"
-#include "widgets/vesklineedit.h"
-#include "widgets/veskpushbutton.h"
-#include "widgets/veskslider.h"
+#include "widgets/skinlineedit.h"
+#include "widgets/skinbutton.h"
+#include "widgets/skinslider.h"
 
 #include <QAction>
 #include <QFile>
@@ -55,10 +54,10 @@ QByteArray mouseStage(const SimMemory &m, int stage)
 struct ProfileFixture : WindowFixture {
     QString trace;
 
-    MousecfgWidget &start()
+    MainWindow &start()
     {
         mouse->plug(SimLink::Receiver);
-        MousecfgWidget &w = open();
+        MainWindow &w = open();
         trace = env->root() + QStringLiteral("/trace.txt");
         return w;
     }
@@ -70,10 +69,10 @@ struct ProfileFixture : WindowFixture {
     }
     // The per-profile buttons exist with an empty size in the standard
     // layout: they are clicked through their function, not the pointer.
-    void click(VeskPushButton *button) { button->click(); }
+    void click(SkinButton *button) { button->click(); }
     void enterName(const QString &name)
     {
-        VeskLineEdit *field = window->controls().nameField;
+        SkinLineEdit *field = window->controls().nameField;
         field->setText(name);
         emit field->returnPressed();
     }
@@ -109,7 +108,7 @@ private slots:
 void TestProfileControls::libraryOperationsStayOffTheMouse()
 {
     ProfileFixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     const WindowControls &c = w.controls();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     const std::array<int, 5> commits = f.mouse->memory().commits;
@@ -131,7 +130,7 @@ void TestProfileControls::libraryOperationsStayOffTheMouse()
     QCOMPARE(AppConfig::slotName(0), QStringLiteral("Work"));
 
     // Delete asks first; "No" keeps everything.
-    boxes.onBox = [](VeskMessageBox *box) { box->reject(); };
+    boxes.onBox = [](SkinMessageBox *box) { box->reject(); };
     f.click(c.remove);
     QVERIFY(profileFileExists(QStringLiteral("Work")));
     boxes.onBox = nullptr;
@@ -190,7 +189,7 @@ void TestProfileControls::deleteAndRenameRefusals()
     QVERIFY(saveProfileFile(profileWithStage(40), QStringLiteral("Work")));
     QVERIFY(saveProfileFile(profileWithStage(41), QStringLiteral("Other")));
     QVERIFY(ProfileLibrary::save({QStringLiteral("Profile 1"), QStringLiteral("Work"), QStringLiteral("Other")}));
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     const MouseConfig before = f.editing();
     BoxWatcher boxes;
     if (rename) {
@@ -210,7 +209,7 @@ void TestProfileControls::slotMenuSwitchesTheMouse()
 {
     ProfileFixture f;
     QVERIFY(saveProfileFile(profileWithStage(40), QStringLiteral("Profile 3")));
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     f.traceFromNow();
     BoxWatcher boxes;
@@ -239,9 +238,9 @@ void TestProfileControls::slotMenuLeavesASleepingMouseAlone()
 {
     ProfileFixture f;
     f.mouse->setAwake(false);
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     // The poller's first query finds the mouse asleep.
-    QTRY_VERIFY_WITH_TIMEOUT(mouseOff(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(f.link().mouseOff(), 10000);
     f.traceFromNow();
     BoxWatcher boxes;
 
@@ -258,7 +257,7 @@ void TestProfileControls::mouseButtonSendsTheNewTables()
 {
     ProfileFixture f;
     QVERIFY(saveProfileFile(profileWithStage(60), QStringLiteral("Profile 2")));
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     w.apply();   // the mouse holds profile 1's tables
     f.traceFromNow();
@@ -282,7 +281,7 @@ void TestProfileControls::resetAllSendsEverythingAndKeepsLibraryFiles()
     AppConfig::setSlotName(2, QStringLiteral("Work"));
     QVERIFY(saveProfileFile(profileWithStage(70), QStringLiteral("Work")));
     QVERIFY(saveProfileFile(profileWithStage(71), QStringLiteral("Profile 3")));
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     w.apply();
     const QByteArray work = readWholeFile(Paths::profileFile(QStringLiteral("Work")));
@@ -320,7 +319,7 @@ void TestProfileControls::hiddenNameFieldTakesNoKeys()
     QSettings(Paths::configFile(), QSettings::IniFormat).setValue(QStringLiteral("Config/ProfileControls"), 0);
     AppConfig::setSlotName(0, QStringLiteral("Work"));
     QVERIFY(saveProfileFile(profileWithStage(70), QStringLiteral("Work")));
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -348,13 +347,13 @@ void TestProfileControls::resetProfileAsksThenSends()
 {
     ProfileFixture f;
     QVERIFY(saveProfileFile(profileWithStage(90), QStringLiteral("Profile 1")));
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     w.apply();
     QCOMPARE(mouseStage(f.mouse->memory(), 1), QByteArray("01 5a 00 5a 00"));
 
     BoxWatcher boxes;
-    boxes.onBox = [](VeskMessageBox *box) { box->reject(); };
+    boxes.onBox = [](SkinMessageBox *box) { box->reject(); };
     f.click(w.controls().reset);
     QCOMPARE(currentProfile(f.editing()).dpiLevels[1].x, 90);
 
@@ -373,7 +372,7 @@ void TestProfileControls::resetProfileAsksThenSends()
 void TestProfileControls::cancelReloadsAMissingFileAsFactory()
 {
     ProfileFixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     currentProfile(f.editing()).dpiLevels[1].x = 5;
     currentProfile(f.editing()).buttons[0].Fun = 0;
     QFile::remove(Paths::profileFile(f.editing().names[0]));
@@ -389,7 +388,7 @@ void TestProfileControls::cancelReloadsAMissingFileAsFactory()
 void TestProfileControls::saveThenLoad()
 {
     ProfileFixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     const QString path = f.env->root() + QStringLiteral("/setup");   // the suffix is added
     f.editing().profiles[3].dpiLevels[2].x = 99;
@@ -431,7 +430,7 @@ void TestProfileControls::loadRefusals()
 {
     QFETCH(QByteArray, contents);
     ProfileFixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     f.chooseFile(f.env->writeFile(QStringLiteral("picked.conf"), contents));
     const MouseConfig before = f.editing();
@@ -447,7 +446,7 @@ void TestProfileControls::exportOverAnExistingFile()
 {
     ProfileFixture f;
     QVERIFY(saveProfileFile(profileWithStage(40), QStringLiteral("Profile 1")));
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     const QString path = f.env->writeFile(QStringLiteral("out.prof"), "[Stale]\nold=1\n");
     f.chooseFile(path);
     BoxWatcher boxes;
@@ -468,7 +467,7 @@ void TestProfileControls::exportOverAnExistingFile()
 void TestProfileControls::importProfile()
 {
     ProfileFixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     const QString good = f.env->root() + QStringLiteral("/My.Work.prof");
     QVERIFY(writeProfileGroup(0, profileWithStage(50), good));
@@ -509,7 +508,7 @@ void TestProfileControls::libraryMenuEntries()
         names << QStringLiteral("P&%1").arg(i);
     QVERIFY(ProfileLibrary::save(names));
     QVERIFY(saveProfileFile(profileWithStage(44), QStringLiteral("P&7")));
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     const QList<QAction *> actions = w.profiles().libraryMenu()->actions();
     QCOMPARE(actions.size(), ProfileControls::kLibraryMenuLimit);
     QCOMPARE(w.libraryNames().size(), 205);

@@ -17,9 +17,9 @@
 #include "shell/traycontroller.h"
 #include "shell/windowcontrols.h"
 #include "widgets/batterybar.h"
-#include "widgets/vesklabel.h"
-#include "widgets/vesklineedit.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinlabel.h"
+#include "widgets/skinlineedit.h"
+#include "widgets/skinbutton.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -37,7 +37,7 @@ QList<QWidget *> profileControls(const WindowControls &c)
 {
     QList<QWidget *> list = {c.add, c.remove, c.copy, c.reset, c.importProfile, c.exportProfile,
                              c.nameField, c.nameLabel, c.library};
-    for (VeskPushButton *indicator : c.indicators)
+    for (SkinButton *indicator : c.indicators)
         list.append(indicator);
     return list;
 }
@@ -67,14 +67,14 @@ void TestProfilesInSight::controlsStandApart()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     const WindowControls &c = w.controls();
     QVERIFY(AppConfig::profileControlsShown());
 
     // Every profile control is seen, inside the window, clear of the tabs,
     // the pages, the battery and of each other.
     QList<QWidget *> others = {c.battery, c.resetAll, c.load, c.save, c.apply, w.appProfiles()->dialogButton()};
-    for (VeskPushButton *tab : c.tabs)
+    for (SkinButton *tab : c.tabs)
         others.append(tab);
     const QList<QWidget *> controls = profileControls(c);
     for (int i = 0; i < controls.size(); ++i) {
@@ -96,7 +96,7 @@ void TestProfilesInSight::indicatorSwitchesLikeTheMenu()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     const WindowControls &c = w.controls();
 
@@ -121,7 +121,7 @@ void TestProfilesInSight::compactLayoutTakesNoFocusOrKeys()
     WindowFixture f;
     setProfileControls(0);
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     const WindowControls &c = w.controls();
     QVERIFY(!AppConfig::profileControlsShown());
     for (QWidget *control : profileControls(c)) {
@@ -145,7 +145,7 @@ void TestProfilesInSight::trayListsAndSwitchesWhileHidden()
     WindowFixture f;
     AppConfig::setSlotName(1, QStringLiteral("Work & Play"));
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     TrayController *tray = w.tray();
     const QList<QAction *> profiles = tray->profileActions();
@@ -177,7 +177,7 @@ void TestProfilesInSight::operationsThroughTheVisibleControls()
     for (int i = 1; i <= 230; ++i)
         library << QStringLiteral("Profile %1").arg(i);
     QVERIFY(ProfileLibrary::save(library));
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     const WindowControls &c = w.controls();
     BoxWatcher boxes;
@@ -281,7 +281,7 @@ void TestProfilesInSight::malformedRulesFileIsRefusedAndKept()
     file.write(broken);
     file.close();
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     AppProfileService &service = *w.appProfiles();
     QVERIFY2(service.statusText().contains(QStringLiteral("hover")), qPrintable(service.statusText()));
     QVERIFY(service.switcher().rules().rules.isEmpty());

@@ -13,11 +13,11 @@
 #include "platform/osdclient.h"
 #include "platform/osdmessage.h"
 #include "shell/devicestatuspanel.h"
-#include "shell/mouseeventhandler.h"
 #include "shell/osdtexts.h"
+#include "shell/statusreporthandler.h"
+#include "widgets/skinlabel.h"
 #include "widgets/batterybar.h"
 #include "widgets/uitheme.h"
-#include "widgets/vesklabel.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -163,7 +163,7 @@ void TestStatus::batteryDisplay()
             config.remove(QStringLiteral("Config/BatteryFull"));
     }
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     // The start-up reading 257 shows and stores level 10.
     QCOMPARE(w.lastBatteryLevel(), 10);
     QCOMPARE(AppConfig::battery(), 10);
@@ -173,14 +173,14 @@ void TestStatus::batteryDisplay()
     QCOMPARE(w.controls().battery->text(), QStringLiteral("%1%").arg(level));
     QCOMPARE(w.lastBatteryLevel(), level);
     QCOMPARE(AppConfig::battery(), level);
-    QVERIFY(!mouseOff());
+    QVERIFY(!f.link().mouseOff());
 }
 
 void TestStatus::mouseOffLeavesTheLevel()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     w.statusPanel().showBattery(0, 0xe8, 0x03);   // 1000: 90 %
     QCOMPARE(w.lastBatteryLevel(), 90);
 
@@ -251,7 +251,7 @@ void TestStatus::connectionModes()
         f.mouse->plug(SimLink::Receiver);
     if (cable)
         f.mouse->plug(SimLink::Cable);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     w.statusPanel().showBattery(quint8(charge), 0xe8, 0x03);   // 1000: 90 %
 
     QCOMPARE(w.statusMode(), mode);
@@ -277,7 +277,7 @@ void TestStatus::mouseButtons()
 
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     FakeOsd osd;
     w.osdClient()->setServerName(osd.name());
     alignWithMouse(f.editing(), f.mouse->memory());
@@ -352,7 +352,7 @@ void TestStatus::valuesOutOfRangeAreIgnored()
 
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     FakeOsd osd;
     w.osdClient()->setServerName(osd.name());
     f.editing().ProfileID = 0;
@@ -393,7 +393,7 @@ void TestStatus::writeStatusZeroMakesTheNextUploadFull()
     f.mouse->plug(SimLink::Receiver);
     f.mouse->setWriteStatus(uint8_t(writeStatus));
     QVERIFY(AppConfig::setDiff(0));
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     // 980 reads as 80 %: the answer has arrived.
     QTRY_COMPARE_WITH_TIMEOUT(w.lastBatteryLevel(), 80, 10000);
     QTRY_COMPARE(AppConfig::diff(), diff);

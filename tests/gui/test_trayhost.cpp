@@ -8,7 +8,7 @@
 #include "platform/trayhostwatcher.h"
 #include "privatesessionbus.h"
 #include "shell/traycontroller.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinbutton.h"
 #include "trayhoststandin.h"
 
 #include <QAction>
@@ -82,8 +82,8 @@ void TestTrayHost::hiddenStartWaitsForALateTray()
     TrayHostStandIn panel(m_bus->connect(QStringLiteral("panel")));
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    f.window = std::make_unique<MousecfgWidget>(f.mouse.get());
-    MousecfgWidget &w = *f.window;
+    f.window = std::make_unique<MainWindow>(f.mouse.get());
+    MainWindow &w = *f.window;
     const int grace = 600;
     w.startHidden(grace);
     QVERIFY(!w.tray()->hasTray());
@@ -107,8 +107,8 @@ void TestTrayHost::hiddenStartWithoutTrayShowsTheWindow()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    f.window = std::make_unique<MousecfgWidget>(f.mouse.get());
-    MousecfgWidget &w = *f.window;
+    f.window = std::make_unique<MainWindow>(f.mouse.get());
+    MainWindow &w = *f.window;
     w.startHidden(200);
     QVERIFY(!w.isVisible());
     // No tray came: nothing but the window could bring the program back.
@@ -123,18 +123,18 @@ void TestTrayHost::trayMenuShowsTheWindow()
     panel.setHostRegistered(true);
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QTRY_VERIFY(w.tray()->icon());
 
     // "Show window" heads the program's own entries.
     const QList<QAction *> actions = w.tray()->menu()->actions();
     QVERIFY(actions.contains(w.tray()->showAction()));
     QCOMPARE(actions.indexOf(w.tray()->showAction()) + 1, actions.indexOf(w.tray()->loadAction()));
-    QCOMPARE(w.tray()->showAction()->text(), MousecfgWidget::tr("Show window"));
+    QCOMPARE(w.tray()->showAction()->text(), MainWindow::tr("Show window"));
 
     // With a tray the close button hides the window into it.
     QTRY_VERIFY(w.tray()->hasTray());
-    QTest::mouseClick(const_cast<VeskPushButton *>(w.controls().close), Qt::LeftButton);
+    QTest::mouseClick(const_cast<SkinButton *>(w.controls().close), Qt::LeftButton);
     QVERIFY(w.isHidden());
     w.tray()->showAction()->trigger();
     QVERIFY(w.isVisible());

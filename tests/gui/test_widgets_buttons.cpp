@@ -5,9 +5,9 @@
 
 #include "widgets/skin.h"
 #include "widgets/uiscale.h"
-#include "widgets/veskcheckbox.h"
-#include "widgets/vesklabel.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skincheckbox.h"
+#include "widgets/skinlabel.h"
+#include "widgets/skinbutton.h"
 
 #include <QMenu>
 #include <QSignalSpy>
@@ -30,7 +30,7 @@ class TestWidgetsButtons : public QObject {
 private:
     TestEnvironment *m_env = nullptr;
     QWidget *m_window = nullptr;
-    VeskPushButton *m_button = nullptr;
+    SkinButton *m_button = nullptr;
 
     void hover(QWidget *widget) { QTest::mouseMove(widget, widget->rect().center()); }
     void leave() { QTest::mouseMove(m_window, QPoint(2, 2)); }
@@ -41,7 +41,7 @@ private slots:
         m_env = new TestEnvironment;
         m_window = new QWidget;
         m_window->resize(400, 200);
-        m_button = new VeskPushButton(QStringLiteral("DPI"), m_window);
+        m_button = new SkinButton(QStringLiteral("DPI"), m_window);
         m_button->setPictures(tabPictures());
         m_button->setGeometry(100, 80, 154, 29);
         m_window->show();
@@ -60,43 +60,43 @@ private slots:
 
     void hoverShowsSecondPictureAndSignals()
     {
-        QSignalSpy over(m_button, &VeskPushButton::OverSignal);
-        QCOMPARE(m_button->shownPicture(), int(VeskPushButton::NormalPicture));
+        QSignalSpy over(m_button, &SkinButton::hovered);
+        QCOMPARE(m_button->shownPicture(), int(SkinButton::NormalPicture));
         const QImage normal = m_button->grab().toImage();
 
         hover(m_button);
         QCOMPARE(over.count(), 1);
-        QCOMPARE(over.at(0).at(0).value<VeskPushButton *>(), m_button);
+        QCOMPARE(over.at(0).at(0).value<SkinButton *>(), m_button);
         QCOMPARE(over.at(0).at(1).toBool(), true);
-        QCOMPARE(m_button->shownPicture(), int(VeskPushButton::HoverPicture));
+        QCOMPARE(m_button->shownPicture(), int(SkinButton::HoverPicture));
         QVERIFY(m_button->grab().toImage() != normal);
 
         leave();
         QCOMPARE(over.count(), 2);
         QCOMPARE(over.at(1).at(1).toBool(), false);
-        QCOMPARE(m_button->shownPicture(), int(VeskPushButton::NormalPicture));
+        QCOMPARE(m_button->shownPicture(), int(SkinButton::NormalPicture));
         QCOMPARE(m_button->grab().toImage(), normal);
     }
 
     void leftPressSignalsAndShowsPressedPicture()
     {
-        QSignalSpy enter(m_button, &VeskPushButton::EnterSignal);
+        QSignalSpy enter(m_button, &SkinButton::entered);
         QSignalSpy clicked(m_button, &QPushButton::clicked);
         hover(m_button);
         QTest::mousePress(m_button, Qt::LeftButton, Qt::NoModifier, m_button->rect().center());
         QCOMPARE(enter.count(), 1);
-        QCOMPARE(enter.at(0).at(0).value<VeskPushButton *>(), m_button);
-        QCOMPARE(m_button->shownPicture(), int(VeskPushButton::PressedPicture));
+        QCOMPARE(enter.at(0).at(0).value<SkinButton *>(), m_button);
+        QCOMPARE(m_button->shownPicture(), int(SkinButton::PressedPicture));
         QCOMPARE(clicked.count(), 0);
         QTest::mouseRelease(m_button, Qt::LeftButton, Qt::NoModifier, m_button->rect().center());
         QCOMPARE(clicked.count(), 1);
         QCOMPARE(enter.count(), 1);
-        QCOMPARE(m_button->shownPicture(), int(VeskPushButton::HoverPicture));
+        QCOMPARE(m_button->shownPicture(), int(SkinButton::HoverPicture));
     }
 
     void otherButtonsDoNotSignalEnter()
     {
-        QSignalSpy enter(m_button, &VeskPushButton::EnterSignal);
+        QSignalSpy enter(m_button, &SkinButton::entered);
         QTest::mouseClick(m_button, Qt::RightButton, Qt::NoModifier, m_button->rect().center());
         QTest::mouseClick(m_button, Qt::MiddleButton, Qt::NoModifier, m_button->rect().center());
         QCOMPARE(enter.count(), 0);
@@ -152,7 +152,7 @@ private slots:
         menu.addAction(QStringLiteral("125 HZ"));
         m_button->setMenu(&menu);
         QStringList order;
-        connect(m_button, &VeskPushButton::EnterSignal, this, [&order] { order << QStringLiteral("enter"); });
+        connect(m_button, &SkinButton::entered, this, [&order] { order << QStringLiteral("enter"); });
         connect(&menu, &QMenu::aboutToShow, this, [&order, &menu] {
             order << QStringLiteral("menu");
             QTimer::singleShot(0, &menu, &QMenu::close);
@@ -170,7 +170,7 @@ private slots:
         QSignalSpy chosen(entry, &QAction::triggered);
         m_button->setMenu(&menu);
         hover(m_button);
-        QCOMPARE(m_button->shownPicture(), int(VeskPushButton::HoverPicture));
+        QCOMPARE(m_button->shownPicture(), int(SkinButton::HoverPicture));
         connect(&menu, &QMenu::aboutToShow, this, [&menu, entry, this] {
             QTimer::singleShot(0, &menu, [&menu, entry, this] {
                 QCursor::setPos(m_window->mapToGlobal(QPoint(2, 190)));
@@ -181,7 +181,7 @@ private slots:
         QTest::mousePress(m_button, Qt::LeftButton, Qt::NoModifier, m_button->rect().center());
         QTRY_COMPARE(chosen.count(), 1);
         QTRY_VERIFY(!menu.isVisible());
-        QTRY_COMPARE(m_button->shownPicture(), int(VeskPushButton::NormalPicture));
+        QTRY_COMPARE(m_button->shownPicture(), int(SkinButton::NormalPicture));
     }
 
     void sizeHintFollowsPictureAndScale()
@@ -194,12 +194,12 @@ private slots:
     {
         m_button->setEnabled(false);
         hover(m_button);
-        QCOMPARE(m_button->shownPicture(), int(VeskPushButton::NormalPicture));
+        QCOMPARE(m_button->shownPicture(), int(SkinButton::NormalPicture));
     }
 
     void checkBoxTogglesAnywhereOnIt()
     {
-        auto *box = new VeskCheckBox(QStringLiteral("Jitter"), m_window);
+        auto *box = new SkinCheckBox(QStringLiteral("Jitter"), m_window);
         box->setGeometry(20, 20, 160, 24);
         box->show();
         QSignalSpy clicked(box, &QCheckBox::clicked);
@@ -216,7 +216,7 @@ private slots:
 
     void labelKeepsPictureWhenNewOneFails()
     {
-        auto *label = new VeskLabel(m_window);
+        auto *label = new SkinLabel(m_window);
         label->setGeometry(0, 0, 100, 133);
         const QString front = Skin::path(QStringLiteral("mouse/QORV Nimbus 6/Mouse.png"));
         QVERIFY(label->setPicture(front));
@@ -226,10 +226,10 @@ private slots:
         QCOMPARE(label->picture(), front);
         QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
 
-        QSignalSpy clicked(label, &VeskLabel::ClickedSignal);
+        QSignalSpy clicked(label, &SkinLabel::clicked);
         QTest::mouseClick(label, Qt::LeftButton);
         QCOMPARE(clicked.count(), 1);
-        QCOMPARE(clicked.at(0).at(0).value<VeskLabel *>(), label);
+        QCOMPARE(clicked.at(0).at(0).value<SkinLabel *>(), label);
     }
 };
 

@@ -7,10 +7,10 @@
 #include "widgets/skin.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskhuebar.h"
-#include "widgets/veskoverlay.h"
-#include "widgets/veskpushbutton.h"
-#include "widgets/vesksvarea.h"
+#include "widgets/huebar.h"
+#include "widgets/dimmingoverlay.h"
+#include "widgets/skinbutton.h"
+#include "widgets/saturationvaluearea.h"
 
 #include <QPushButton>
 #include <QSettings>
@@ -24,16 +24,16 @@ private slots:
     void cleanup()
     {
         UiScale::setFactor(1.0);
-        VeskPushButton::setDefaultColorMode(0);
+        SkinButton::setDefaultColorMode(0);
     }
 
     void hueBarPicksAlongItsLength()
     {
-        VeskHueBar bar;
+        HueBar bar;
         bar.resize(20, 360);
         bar.show();
         QVERIFY(QTest::qWaitForWindowExposed(&bar));
-        QSignalSpy changed(&bar, &VeskHueBar::hueChanged);
+        QSignalSpy changed(&bar, &HueBar::hueChanged);
         QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, QPoint(10, 359));
         QCOMPARE(bar.hue(), 359);
         QTest::mouseMove(&bar, QPoint(10, 180));
@@ -72,13 +72,13 @@ private slots:
         QFETCH(QPoint, at);
         QFETCH(int, saturation);
         QFETCH(int, value);
-        VeskSvArea area;
+        SaturationValueArea area;
         area.resize(511, 511);
         area.setHue(120);
         area.setSaturationValue(10, 10);
         area.show();
         QVERIFY(QTest::qWaitForWindowExposed(&area));
-        QSignalSpy changed(&area, &VeskSvArea::svChanged);
+        QSignalSpy changed(&area, &SaturationValueArea::svChanged);
         QTest::mousePress(&area, Qt::LeftButton, Qt::NoModifier, at);
         QCOMPARE(area.saturation(), saturation);
         QCOMPARE(area.value(), value);
@@ -94,7 +94,7 @@ private slots:
         parent.resize(300, 200);
         auto *below = new QPushButton(QStringLiteral("Apply"), &parent);
         below->setGeometry(10, 10, 100, 30);
-        auto *overlay = new VeskOverlay(&parent);
+        auto *overlay = new DimmingOverlay(&parent);
         parent.show();
         QVERIFY(QTest::qWaitForWindowExposed(&parent));
         QCOMPARE(overlay->geometry(), parent.rect());
@@ -156,7 +156,7 @@ private slots:
                                   Skin::path(QStringLiteral("tabbutton-3.png")),
                                   Skin::path(QStringLiteral("tabbutton-2.png"))};
         auto paint = [&tabs](int mode, int state) {
-            VeskPushButton button;
+            SkinButton button;
             button.setColorMode(mode);
             button.setPictures(tabs);
             button.resize(154, 29);
@@ -169,8 +169,8 @@ private slots:
         QVERIFY(paint(0, 1) != paint(1, 1));
 
         // New buttons take the process-wide mode.
-        VeskPushButton::setDefaultColorMode(1);
-        QCOMPARE(VeskPushButton().colorMode(), 1);
+        SkinButton::setDefaultColorMode(1);
+        QCOMPARE(SkinButton().colorMode(), 1);
     }
 
     void activeTextTakesThemeColour()
@@ -180,7 +180,7 @@ private slots:
             QSettings config(Paths::configFile(), QSettings::IniFormat);
             config.setValue(QStringLiteral("Config/GColorID"), 1);
         }
-        VeskPushButton button(QStringLiteral("DPI"));
+        SkinButton button(QStringLiteral("DPI"));
         button.setPictures({Skin::path(QStringLiteral("tabbutton-1.png")), Skin::path(QStringLiteral("tabbutton-3.png"))});
         button.resize(154, 29);
         auto hasGreenText = [&button] {

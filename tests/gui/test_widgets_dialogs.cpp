@@ -4,7 +4,7 @@
 #include "testenvironment.h"
 
 #include "widgets/uiscale.h"
-#include "widgets/veskmessagebox.h"
+#include "widgets/skinmessagebox.h"
 #include "widgets/busydialog.h"
 #include "widgets/windowshape.h"
 
@@ -62,7 +62,7 @@ private:
     // Gives `looker` a mouse-ready check that never finds the mouse, and
     // closes `box` by hand (result 7) after that check's third look: three
     // plug-in periods in which nothing else may close `box`.
-    static void closeByHandAfterThreeLooks(VeskMessageBox &looker, QDialog &box)
+    static void closeByHandAfterThreeLooks(SkinMessageBox &looker, QDialog &box)
     {
         auto looks = std::make_shared<int>(0);
         looker.setMouseReadyCheck([looks, &box] {
@@ -80,7 +80,7 @@ private slots:
         delete m_env;
         m_env = nullptr;
         UiScale::setFactor(1.0);
-        VeskMessageBox::setDefaultMouseReadyCheck(nullptr);
+        SkinMessageBox::setDefaultMouseReadyCheck(nullptr);
     }
 
     void kindsHaveTheirButtons_data()
@@ -99,11 +99,11 @@ private slots:
         QFETCH(int, kind);
         QFETCH(bool, asks);
         QFETCH(QString, picture);
-        VeskMessageBox box(kind, QStringLiteral("Warning"), QStringLiteral("Send data failed, please try again."));
+        SkinMessageBox box(kind, QStringLiteral("Warning"), QStringLiteral("Send data failed, please try again."));
         QCOMPARE(box.kind(), kind);
         QCOMPARE(box.title(), QStringLiteral("Warning"));
         QCOMPARE(box.text(), QStringLiteral("Send data failed, please try again."));
-        QCOMPARE(VeskMessageBox::pictureFor(kind), picture);
+        QCOMPARE(SkinMessageBox::pictureFor(kind), picture);
         QCOMPARE(box.yesButton() != nullptr, asks);
         QCOMPARE(box.noButton() != nullptr, asks);
         QCOMPARE(box.okButton() != nullptr, !asks);
@@ -131,7 +131,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, button);
         QFETCH(int, result);
-        VeskMessageBox box(kind, QStringLiteral("Warning"), QStringLiteral("Do you want to upgrade the firmware?"));
+        SkinMessageBox box(kind, QStringLiteral("Warning"), QStringLiteral("Do you want to upgrade the firmware?"));
         QToolButton *target = button == QLatin1String("yes") ? box.yesButton()
                               : button == QLatin1String("no") ? box.noButton()
                                                               : box.okButton();
@@ -141,9 +141,9 @@ private slots:
 
     void escapeRejectsReturnAccepts()
     {
-        VeskMessageBox question(1, QStringLiteral("Warning"), QStringLiteral("?"));
+        SkinMessageBox question(1, QStringLiteral("Warning"), QStringLiteral("?"));
         QCOMPARE(runWith(question, [&question] { QTest::keyClick(&question, Qt::Key_Escape); }), int(QDialog::Rejected));
-        VeskMessageBox again(1, QStringLiteral("Warning"), QStringLiteral("?"));
+        SkinMessageBox again(1, QStringLiteral("Warning"), QStringLiteral("?"));
         QCOMPARE(runWith(again, [&again] { QTest::keyClick(&again, Qt::Key_Return); }), int(QDialog::Accepted));
     }
 
@@ -160,8 +160,8 @@ private slots:
         QFETCH(double, scale);
         QFETCH(int, width);
         UiScale::setFactor(scale);
-        VeskMessageBox shortBox(2, QStringLiteral("Warning"), QStringLiteral("Macro Exist!"));
-        VeskMessageBox longBox(2, QStringLiteral("Warning"), QString(QStringLiteral("A long explanation. ")).repeated(40));
+        SkinMessageBox shortBox(2, QStringLiteral("Warning"), QStringLiteral("Macro Exist!"));
+        SkinMessageBox longBox(2, QStringLiteral("Warning"), QString(QStringLiteral("A long explanation. ")).repeated(40));
         QCOMPARE(shortBox.width(), width);
         QCOMPARE(longBox.width(), width);
         // Long texts grow the box downwards instead of being cut.
@@ -170,7 +170,7 @@ private slots:
 
     void closesOnPlugInWithinAPeriod()
     {
-        VeskMessageBox box(4, QStringLiteral("Warning"), QStringLiteral("Dongle Disconnect!"), nullptr, true);
+        SkinMessageBox box(4, QStringLiteral("Warning"), QStringLiteral("Dongle Disconnect!"), nullptr, true);
         // The mouse becomes ready right after a look: the box's next look,
         // one period later, must close it.
         LateMouse mouse;
@@ -183,14 +183,14 @@ private slots:
         // machine's late timer).
         QVERIFY(mouse.sinceReady.isValid());
         const qint64 waited = mouse.sinceReady.elapsed();
-        QVERIFY2(waited <= 2 * VeskMessageBox::kPlugInCheckMs, qPrintable(QString::number(waited)));
+        QVERIFY2(waited <= 2 * SkinMessageBox::kPlugInCheckMs, qPrintable(QString::number(waited)));
     }
 
     void processWideCheckServesBoxesWithoutOwnCheck()
     {
-        VeskMessageBox box(4, QStringLiteral("Warning"), QStringLiteral("Dongle Disconnect!"), nullptr, true);
+        SkinMessageBox box(4, QStringLiteral("Warning"), QStringLiteral("Dongle Disconnect!"), nullptr, true);
         LateMouse mouse;
-        VeskMessageBox::setDefaultMouseReadyCheck(mouse.check(box));
+        SkinMessageBox::setDefaultMouseReadyCheck(mouse.check(box));
         QElapsedTimer timer;
         timer.start();
         QCOMPARE(box.exec(), int(QDialog::Accepted));
@@ -200,19 +200,19 @@ private slots:
 
     void staysOpenWithoutFlagOrReadyMouse()
     {
-        VeskMessageBox::setDefaultMouseReadyCheck([] { return true; });
-        VeskMessageBox unflagged(4, QStringLiteral("Warning"), QStringLiteral("Dongle Disconnect!"));
+        SkinMessageBox::setDefaultMouseReadyCheck([] { return true; });
+        SkinMessageBox unflagged(4, QStringLiteral("Warning"), QStringLiteral("Dongle Disconnect!"));
         QVERIFY(!unflagged.closesOnPlugIn());
         // Closed by hand once a flagged box beside it (never shown) has
         // looked for the mouse three times: while the process-wide check
         // says ready, nothing else may close the unflagged one.
-        VeskMessageBox beside(4, QStringLiteral("Warning"), QStringLiteral("Dongle Disconnect!"), nullptr, true);
+        SkinMessageBox beside(4, QStringLiteral("Warning"), QStringLiteral("Dongle Disconnect!"), nullptr, true);
         closeByHandAfterThreeLooks(beside, unflagged);
         QCOMPARE(unflagged.exec(), 7);
 
         // Its own check finds no mouse three times; the process-wide one,
         // which says ready, does not close it either.
-        VeskMessageBox waiting(4, QStringLiteral("Warning"), QStringLiteral("Dongle Disconnect!"), nullptr, true);
+        SkinMessageBox waiting(4, QStringLiteral("Warning"), QStringLiteral("Dongle Disconnect!"), nullptr, true);
         closeByHandAfterThreeLooks(waiting, waiting);
         QCOMPARE(waiting.exec(), 7);
     }
@@ -266,7 +266,7 @@ private slots:
         // outside the rounded pictures. The shape keeps them out and the
         // middle in.
         UiScale::setFactor(1.0);
-        VeskMessageBox box(VeskMessageBox::Warning, QStringLiteral("Warning"), QStringLiteral("Text"));
+        SkinMessageBox box(SkinMessageBox::Warning, QStringLiteral("Warning"), QStringLiteral("Text"));
         box.resize(box.sizeHint());
         BusyDialog busy;
         for (QWidget *widget : {static_cast<QWidget *>(&box), static_cast<QWidget *>(&busy)}) {

@@ -10,8 +10,8 @@
 #include "widgets/uitheme.h"
 #include "widgets/batterybar.h"
 #include "widgets/filedialoglook.h"
-#include "widgets/veskslider.h"
-#include "widgets/veskmenustyle.h"
+#include "widgets/skinslider.h"
+#include "widgets/skinmenustyle.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -247,7 +247,7 @@ private slots:
         QMenu *wide = menu.addMenu(QStringLiteral("Windows"));
         wide->addAction(longText);
         emit menu.aboutToShow();
-        const int needed = QFontMetrics(wide->font()).horizontalAdvance(longText) + 2 * VeskMenuStyle::sidePadding();
+        const int needed = QFontMetrics(wide->font()).horizontalAdvance(longText) + 2 * SkinMenuStyle::sidePadding();
         QVERIFY2(wide->width() >= needed, qPrintable(QString::number(wide->width())));
         QCOMPARE(menu.width(), 320);
         emit wide->aboutToShow();
@@ -257,7 +257,7 @@ private slots:
     void styleSheetsCarryThemeAndScale()
     {
         const QColor accent(255, 125, 0);
-        const QString slider = VeskSlider::styleSheetFor(accent, 2.0);
+        const QString slider = SkinSlider::styleSheetFor(accent, 2.0);
         QVERIFY(slider.contains(QLatin1String("rgba(255,125,0,255)")));
         QVERIFY(slider.contains(QLatin1String("stop:1 rgb(255,125,0)")));
         QVERIFY(!slider.contains(QRegularExpression(QStringLiteral("%\\d"))));
@@ -287,7 +287,7 @@ private slots:
     void sliderHandlesStayRound()
     {
         QFETCH(double, scale);
-        const QString sheet = VeskSlider::styleSheetFor(QColor(255, 125, 0), scale);
+        const QString sheet = SkinSlider::styleSheetFor(QColor(255, 125, 0), scale);
         const QRegularExpressionMatch groove =
             QRegularExpression(QStringLiteral("groove:horizontal\\{height:(\\d+)px")).match(sheet);
         const QRegularExpressionMatch handle =

@@ -10,7 +10,7 @@
 
 #include "config/mouseconfig.h"
 #include "platform/onscreenfeedback.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinbutton.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -99,13 +99,13 @@ void TestWaylandWindow::windowOnWayland()
 {
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     // The overlay program cannot place itself over a Wayland desktop.
     QVERIFY(!w.onScreenFeedback()->usesOverlay());
 
     // Tabs.
-    QTest::mouseClick(const_cast<VeskPushButton *>(w.controls().tabs[WindowControls::TabDpi]), Qt::LeftButton);
+    QTest::mouseClick(const_cast<SkinButton *>(w.controls().tabs[WindowControls::TabDpi]), Qt::LeftButton);
     QCOMPARE(w.currentTab(), int(WindowControls::TabDpi));
 
     // A drag on the background: the compositor takes it, or nothing moves.
@@ -126,13 +126,13 @@ void TestWaylandWindow::windowOnWayland()
     const int lines = scroll->value() == 7 ? 8 : 7;
     scroll->setValue(lines);
     BoxWatcher boxes;
-    QTest::mouseClick(const_cast<VeskPushButton *>(w.controls().apply), Qt::LeftButton);
+    QTest::mouseClick(const_cast<SkinButton *>(w.controls().apply), Qt::LeftButton);
     QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join(QLatin1Char('|'))));
     QCOMPARE(f.mouse->memory().scrollspeed[size_t(f.editing().profileIndex())], lines);
     QVERIFY(f.stored() == f.editing());
 
     // Minimise asks the compositor; the window stays alive.
-    QTest::mouseClick(const_cast<VeskPushButton *>(w.controls().minimise), Qt::LeftButton);
+    QTest::mouseClick(const_cast<SkinButton *>(w.controls().minimise), Qt::LeftButton);
     QTRY_VERIFY(w.windowState() & Qt::WindowMinimized);
 
     // Gone cleanly: the poller stopped, no surface left on screen.
@@ -154,7 +154,7 @@ void TestWaylandWindow::cornersShowTheDesktop()
 
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
-    MousecfgWidget &w = f.open();
+    MainWindow &w = f.open();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(w.testAttribute(Qt::WA_TranslucentBackground));
     const QRegion shape = w.mask();

@@ -9,12 +9,11 @@
 
 #include "config/appprofilerules.h"
 #include "config/paths.h"
-#include "device/devicestate.h"
 #include "platform/activewindowwatcher.h"
 #include "shell/appprofileservice.h"
 #include "shell/appprofileswitcher.h"
 #include "shell/pagehost.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinbutton.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -90,13 +89,13 @@ struct Fixture : WindowFixture {
 
     // Rules: ShooterGame focus -> profile 3; the program's own class
     // "mousecfg-itself" -> profile 2; default as given.
-    MousecfgWidget &start(const QString &defaultSlot = QStringLiteral("stay"))
+    MainWindow &start(const QString &defaultSlot = QStringLiteral("stay"))
     {
         writeRules(defaultSlot);
         shooter = x.window("shooter", "ShooterGame");
         editor = x.window("editor", "EditorApp");
         mouse->plug(SimLink::Receiver);
-        MousecfgWidget &w = open();
+        MainWindow &w = open();
         trace = env->root() + QStringLiteral("/trace.txt");
         return w;
     }
@@ -147,7 +146,7 @@ void TestAppProfilesX11::initTestCase()
 void TestAppProfilesX11::focusSwitchesAfterTheWait()
 {
     Fixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     QVERIFY(f.service().focusFollowed());
     f.traceFromNow();
@@ -169,7 +168,7 @@ void TestAppProfilesX11::focusSwitchesAfterTheWait()
 void TestAppProfilesX11::quickAltTabSendsNothing()
 {
     Fixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     f.traceFromNow();
 
@@ -184,7 +183,7 @@ void TestAppProfilesX11::quickAltTabSendsNothing()
 void TestAppProfilesX11::noRuleStaysOrTakesTheDefault()
 {
     Fixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     f.x.activate(f.shooter);
     QTRY_COMPARE_WITH_TIMEOUT(f.mouse->memory().activeProfile, 2, 5000);
@@ -207,7 +206,7 @@ void TestAppProfilesX11::noRuleStaysOrTakesTheDefault()
 void TestAppProfilesX11::ownWindowIsNeutral()
 {
     Fixture f;
-    MousecfgWidget &w = f.start(QStringLiteral("4"));
+    MainWindow &w = f.start(QStringLiteral("4"));
     QTRY_VERIFY(w.connection()->hasStatusThread());
     f.x.activate(f.shooter);
     QTRY_COMPARE_WITH_TIMEOUT(f.mouse->memory().activeProfile, 2, 5000);
@@ -226,7 +225,7 @@ void TestAppProfilesX11::ownWindowIsNeutral()
 void TestAppProfilesX11::switchDuringAnUploadWaitsForIt()
 {
     Fixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     f.traceFromNow();
     // Slow replies: the upload outlasts the wait.
@@ -250,7 +249,7 @@ void TestAppProfilesX11::switchDuringAnUploadWaitsForIt()
 void TestAppProfilesX11::unappliedEditsHoldTheSwitch()
 {
     Fixture f;
-    MousecfgWidget &w = f.start();
+    MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     f.traceFromNow();
     // An edit the lighting page makes in place, not applied yet.
@@ -265,7 +264,7 @@ void TestAppProfilesX11::unappliedEditsHoldTheSwitch()
     // A sleeping mouse: no switch either, and the line says why.
     currentProfile(f.editing()).LedMode ^= 1;
     f.mouse->setAwake(false);
-    setMouseOff(true);
+    f.link().setMouseOff(true);
     f.x.activate(f.editor);
     f.settledOn(f.editor);
     f.x.activate(f.shooter);

@@ -6,7 +6,7 @@
 #include "device/batteryclock.h"
 #include "device/batteryhistory.h"
 #include "device/batteryrecorder.h"
-#include "device/devicehandles.h"
+#include "device/mouselink.h"
 #include "device/statusquery.h"
 #include "device/transferoutcome.h"
 #include "device/transport.h"
@@ -161,12 +161,12 @@ int run(const CliCommands::Parsed &parsed, CliSession &session)
     if (!session.openDevice()) {
         if (asJson)
             CliOutput::json(QJsonObject{{"connection", "none"}, {"result", kTransferNoDevice}});
-        if (deniedDevicePath().isEmpty())
+        if (session.link().deniedPath().isEmpty())
             CliOutput::error(QStringLiteral("Dongle Disconnect!"));
         return kTransferNoDevice;
     }
-    const bool cable = g_hCableCmd != nullptr;
-    const StatusSnapshot snapshot = queryStatusOnce(CurrentCommandHandle());
+    const bool cable = session.link().cableOpen();
+    const StatusSnapshot snapshot = queryStatusOnce(session.link().commandHandle());
     if (!snapshot.answered) {
         const int result = snapshot.writeResult < 0 ? kTransferWriteFailed : kTransferReadBackFailed;
         if (asJson)

@@ -160,7 +160,7 @@ int runCommandLine(const QStringList &arguments, const std::function<void(bool v
         return CliAppProfile::run(parsed);
 
     useVirtualMouse(parsed.virtualMouse);
-    CliSession session(CliSession::Device::Own, parsed.command == QLatin1String("status"));
+    CliSession session(parsed.command == QLatin1String("status"));
     return runParsedCommand(parsed, session);
 }
 

@@ -10,10 +10,9 @@
 #include "config/reportrate.h"
 #include "device/commandset.h"
 #include "device/deviceaccessadvice.h"
-#include "device/devicehandles.h"
-#include "device/devicestate.h"
-#include "device/discovery.h"
 #include "device/fullupload.h"
+#include "device/discovery.h"
+#include "device/mouselink.h"
 #include "device/mouselist.h"
 #include "device/profileswitch.h"
 #include "device/transport.h"
@@ -22,8 +21,21 @@
 #include <QFileInfo>
 #include <QJsonObject>
 
-CliSession::CliSession(Device device, bool reportOnly)
-    : m_device(device)
+CliSession::CliSession(bool reportOnly)
+    : m_link(m_settings.mouse())
+{
+    prepareSettings(reportOnly);
+}
+
+CliSession::CliSession(MouseLink &windowLink)
+    : m_link(windowLink)
+    , m_ownsLink(false)
+    , m_opened(true)
+{
+    prepareSettings(false);
+}
+
+void CliSession::prepareSettings(bool reportOnly)
 {
     QString why;
     if (!Paths::ensureConfigs(&why))
@@ -43,26 +55,24 @@ CliSession::CliSession(Device device, bool reportOnly)
 
 CliSession::~CliSession()
 {
-    if (m_opened && m_device == Device::Own) {
-        CloseDevices();
-        ShutdownHid();
+    if (m_opened && m_ownsLink) {
+        m_link.close();
+        hidBackend().exit();
     }
 }
 
 bool CliSession::openDevice()
 {
-    if (!m_opened && m_device == Device::Borrowed) {
-        m_opened = true;
-    } else if (!m_opened) {
+    if (!m_opened) {
         m_opened = true;
         LoadMouseList();
         if (EnumerateMice() == 0)
-            OpenDevicesByName(AppConfig::currentProductName());
-        const QString advice = currentDeviceAccessAdvice();
+            m_link.openByName(AppConfig::currentProductName());
+        const QString advice = currentDeviceAccessAdvice(m_link);
         if (!advice.isEmpty())
             CliOutput::error(advice);
     }
-    return CurrentCommandHandle() != nullptr;
+    return m_link.commandHandle() != nullptr;
 }
 
 void CliSession::readMouseState()
@@ -71,7 +81,7 @@ void CliSession::readMouseState()
     if (m_stateRead)
         return;
     m_stateRead = true;
-    const HidHandle handle = CurrentCommandHandle();
+    const HidHandle handle = m_link.commandHandle();
     if (!handle)
         return;
     const StatusSnapshot snapshot = queryStatusOnce(handle);
@@ -79,10 +89,9 @@ void CliSession::readMouseState()
         takeReport(snapshot.report);
     if (!snapshot.answered)
         return;
-    setMouseOff(snapshot.answer.mouseOff());
+    m_link.takeStatus(snapshot.answer);
     if (snapshot.answer.mouseOff())
         return;
-    setCurrentSensorMode(snapshot.answer.sensorMode);
     noteWriteStatus(snapshot.answer.writeStatus);
 }
 
@@ -116,7 +125,7 @@ void CliSession::takeReport(const StatusReport &report)
 int CliSession::finish(int result)
 {
     // A mouse that may not be opened has been explained already.
-    if (result == kTransferNoDevice && !deniedDevicePath().isEmpty())
+    if (result == kTransferNoDevice && !m_link.deniedPath().isEmpty())
         return result;
     const QString message = CliOutput::resultMessage(result);
     if (!message.isEmpty())
@@ -136,11 +145,12 @@ int CliSession::upload(bool full, bool readState)
     UploadWorker worker;
     worker.full = full;
     m_settings.prepare(worker);
+    worker.setLink(&m_link);
     worker.start();
     worker.wait();
     // Without a command channel nothing could be sent: that is no mouse,
     // not a failed send.
-    const int result = worker.result != kTransferOk && !CurrentCommandHandle() ? int(kTransferNoDevice) : worker.result;
+    const int result = worker.result != kTransferOk && !m_link.commandHandle() ? int(kTransferNoDevice) : worker.result;
     if (!worker.settingsSaved) {
         CliOutput::error(QStringLiteral("the settings could not be saved in %1").arg(Paths::configsDir()));
         if (result == kTransferOk)
@@ -226,7 +236,7 @@ int CliSession::profile(int number)
         tablesSent = true;
         return upload(false, false);
     };
-    const int result = switchProfileThenSendTables(index, steps);
+    const int result = switchProfileThenSendTables(m_link, index, steps);
     if (!tablesSent)
         return finish(result);
     return result == kTransferOk && !stored ? CliOutput::kCantCreate : result;
@@ -235,13 +245,13 @@ int CliSession::profile(int number)
 int CliSession::status(bool asJson)
 {
     const bool open = openDevice();
-    const bool cable = g_hCableCmd != nullptr;
-    const bool receiver = g_hReceiverCmd != nullptr;
+    const bool cable = m_link.cableOpen();
+    const bool receiver = m_link.receiverOpen();
     const QString connection = cable ? QStringLiteral("cable") : receiver ? QStringLiteral("receiver") : QStringLiteral("none");
 
     StatusSnapshot snapshot;
     if (open)
-        snapshot = queryStatusOnce(CurrentCommandHandle());
+        snapshot = queryStatusOnce(m_link.commandHandle());
     // A switch the mouse made on its own becomes the settings' too.
     if (snapshot.reported)
         takeReport(snapshot.report);
@@ -312,7 +322,7 @@ int CliSession::status(bool asJson)
 
     if (!open) {
         // A refused mouse has been explained already; it is not disconnected.
-        if (deniedDevicePath().isEmpty())
+        if (m_link.deniedPath().isEmpty())
             CliOutput::error(CliOutput::resultMessage(kTransferNoDevice));
         return result;
     }

@@ -15,15 +15,13 @@
 // Config/Diff makes the next one send everything.
 class CliSession {
 public:
-    // Whose device handles the commands use: their own, opened on demand
-    // and closed at the end (the command-line program), or those of the
-    // running window, which hands a command to the same code (its poller
-    // stopped meanwhile).
-    enum class Device { Own, Borrowed };
-
-    // `reportOnly`: the command reads and prints, never saves (status):
-    // only the active profile is read.
-    explicit CliSession(Device device = Device::Own, bool reportOnly = false);
+    // The command-line program's own run: the mouse is opened on demand
+    // and closed at the end. `reportOnly`: the command reads and prints,
+    // never saves (status): only the active profile is read.
+    explicit CliSession(bool reportOnly = false);
+    // A command the running window was handed: it reaches the mouse through
+    // the window's connection (its poller stopped meanwhile).
+    explicit CliSession(MouseLink &windowLink);
     ~CliSession();
 
     CliSession(const CliSession &) = delete;
@@ -55,6 +53,7 @@ public:
     // Opens the handles of the current product; false when no command
     // channel could be opened.
     bool openDevice();
+    const MouseLink &link() const { return m_link; }
 
 private:
     // Takes what a status report of the mouse says into the settings.
@@ -63,13 +62,17 @@ private:
     // the mouse is off, and whether its memory is whole (write status 0
     // makes the next upload a full one).
     void readMouseState();
+    // Settles and reads the settings folder.
+    void prepareSettings(bool reportOnly);
     int upload(bool full, bool readState = true);
     int finish(int result);
 
-    Device m_device;
-    bool m_opened = false;
-    bool m_stateRead = false;
     // The settings, and what the mouse holds as the upload found and left
     // it.
     SettingsOwner m_settings;
+    // The session's own connection (the owner's) or the window's.
+    MouseLink &m_link;
+    bool m_ownsLink = true;
+    bool m_opened = false;
+    bool m_stateRead = false;
 };

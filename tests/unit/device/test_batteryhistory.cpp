@@ -8,8 +8,8 @@
 #include "device/batteryestimate.h"
 #include "device/batteryhistory.h"
 #include "device/batteryrecorder.h"
-#include "device/devicehandles.h"
 #include "device/discovery.h"
+#include "device/mouselink.h"
 #include "device/mouselist.h"
 #include "device/statuspollerthread.h"
 #include "sim/simcontrolserver.h"
@@ -406,8 +406,9 @@ void TestBatteryHistory::pollerStoresSimulatedDays()
     setHidBackend(&mouse);
     LoadMouseList();
     QCOMPARE(EnumerateMice(), 0);
-    OpenDevicesByName(currentProductName());
-    QVERIFY(CurrentCommandHandle() != nullptr);
+    MouseLink link;
+    link.openByName(currentProductName());
+    QVERIFY(link.commandHandle() != nullptr);
 
     SimControlServer server(&mouse);
     const QString socketPath = m_dir->filePath(QStringLiteral("control"));
@@ -423,9 +424,9 @@ void TestBatteryHistory::pollerStoresSimulatedDays()
     int signalsSeen = 0;
     const QString path = file();
     auto poll = [&] {
-        StatusPollerThread poller;
+        StatusPollerThread poller(link);
         poller.setReadingSink([path] { return std::make_unique<BatteryRecorder>(4200, path); });
-        connect(&poller, &StatusPollerThread::RefreshBatteryStatus, this, [&] { ++signalsSeen; }, Qt::QueuedConnection);
+        connect(&poller, &StatusPollerThread::batteryRead, this, [&] { ++signalsSeen; }, Qt::QueuedConnection);
         const int before = signalsSeen;
         poller.start();
         QTRY_VERIFY_WITH_TIMEOUT(signalsSeen > before, 3000);
@@ -455,7 +456,7 @@ void TestBatteryHistory::pollerStoresSimulatedDays()
     // The same reading a minute later is not stored again.
     send(socket, QStringLiteral("clock +60"));
     poll();
-    CloseDevices();
+    link.close();
     setHidBackend(nullptr);
 
     const BatteryHistory history(path);

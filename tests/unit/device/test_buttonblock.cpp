@@ -219,8 +219,8 @@ void TestButtonBlock::slotsOutsideTheTable()
     p.buttons[1] = macro("far");
     for (int b = 2; b < kDescriptorButtonCount; ++b)
         p.buttons[b] = function(2);
-    QTest::ignoreMessage(QtDebugMsg, "Button 0 has key slot 24, outside the button table\n");
-    QTest::ignoreMessage(QtDebugMsg, "Button 1 has key slot 200, outside the button table\n");
+    QTest::ignoreMessage(QtDebugMsg, "Button 0 has key slot 24, outside the button table");
+    QTest::ignoreMessage(QtDebugMsg, "Button 1 has key slot 200, outside the button table");
     // A button count beyond the 16 the key-slot matrix holds is cut there.
     const ButtonTable table = buildButtonBlock(p, layout(40, {24, 200}));
     QVERIFY(table.macros.isEmpty());

@@ -5,6 +5,7 @@
 #include "device/deviceaccessadvice.h"
 #include "device/devicewatcher.h"
 #include "device/discovery.h"
+#include "device/mouselink.h"
 #include "device/mouselist.h"
 #include "device/report.h"
 #include "device/transport.h"
@@ -65,10 +66,10 @@ bool found(MouseCollection c) { return entry0().collection(c).found != 0; }
 
 QString node(SimLink link) { return QString::fromStdString(VirtualMouse::nodePath(link)); }
 
-int statusQuery()
+int statusQuery(const MouseLink &link)
 {
     const ReportBuffer query = ReportBuffer::command(0x48);
-    return TransferReport(query.bytes.data(), kReportLength);
+    return TransferReport(link.commandHandle(), query.bytes.data(), kReportLength);
 }
 
 } // namespace
@@ -105,6 +106,7 @@ private:
     std::unique_ptr<VirtualMouse> m_mouse;
     std::unique_ptr<DeviceWatcher> m_watcher;
     ListedDevices m_listed;
+    MouseLink m_link;
 };
 
 void TestDiscovery::init()
@@ -124,7 +126,7 @@ void TestDiscovery::init()
 
 void TestDiscovery::cleanup()
 {
-    CloseDevices();
+    m_link.close();
     setHidBackend(nullptr);
     m_watcher.reset();
     m_mouse.reset();
@@ -140,7 +142,7 @@ void TestDiscovery::startWith(bool receiver, bool cable)
         m_mouse->plug(SimLink::Cable);
     LoadMouseList();
     QCOMPARE(EnumerateMice(), 0);
-    OpenDevicesByName(currentProductName());
+    m_link.openByName(currentProductName());
 }
 
 void TestDiscovery::listIsFilledFromDescriptorAndConfiguration()
@@ -175,16 +177,16 @@ void TestDiscovery::receiverOnly()
     QVERIFY(!found(MouseCollection::CableMouse));
     QVERIFY(!found(MouseCollection::CableCommand));
     QCOMPARE(QString::fromStdString(entry0().collection(MouseCollection::ReceiverCommand).path), node(SimLink::Receiver));
-    QVERIFY(g_hReceiverMouse && g_hReceiverCmd);
-    QVERIFY(!g_hCableMouse && !g_hCableCmd);
-    QCOMPARE(CurrentCommandHandle(), g_hReceiverCmd);
-    QCOMPARE(statusQuery(), 0);
+    QVERIFY(m_link.receiverMouseHandle() && m_link.receiverCommandHandle());
+    QVERIFY(!m_link.cableMouseHandle() && !m_link.cableCommandHandle());
+    QCOMPARE(m_link.commandHandle(), m_link.receiverCommandHandle());
+    QCOMPARE(statusQuery(m_link), 0);
     QCOMPARE(cableReleaseNumber(), 0u);
 
     // Another product name opens nothing.
-    CloseDevices();
-    OpenDevicesByName("Another Mouse");
-    QVERIFY(!CurrentCommandHandle());
+    m_link.close();
+    m_link.openByName("Another Mouse");
+    QVERIFY(!m_link.commandHandle());
 }
 
 void TestDiscovery::cableArrivesLaterAndIsUsed()
@@ -205,13 +207,13 @@ void TestDiscovery::cableArrivesLaterAndIsUsed()
     QCOMPARE(cableReleaseNumber(), 0x0321u);
 
     // The main window opens by name again; the cable becomes the channel.
-    const HidHandle receiverCmd = g_hReceiverCmd;
-    OpenDevicesByName(currentProductName());
-    QVERIFY(g_hCableCmd);
-    QVERIFY(g_hReceiverCmd && g_hReceiverCmd != receiverCmd);
-    QCOMPARE(CurrentCommandHandle(), g_hCableCmd);
+    const HidHandle receiverCmd = m_link.receiverCommandHandle();
+    m_link.openByName(currentProductName());
+    QVERIFY(m_link.cableCommandHandle());
+    QVERIFY(m_link.receiverCommandHandle() && m_link.receiverCommandHandle() != receiverCmd);
+    QCOMPARE(m_link.commandHandle(), m_link.cableCommandHandle());
     m_mouse->resetCounters();
-    QCOMPARE(statusQuery(), 0);
+    QCOMPARE(statusQuery(m_link), 0);
     QCOMPARE(m_mouse->writeCount(), 1);
 }
 
@@ -242,20 +244,20 @@ void TestDiscovery::removalKeepsTheOtherConnection()
     QCOMPARE(cableReleaseNumber(), removeCable ? 0u : 0x0321u);
 
     // Reopened, only the remaining connection is open and it answers.
-    CloseDevices();
-    OpenDevicesByName(currentProductName());
-    QCOMPARE(bool(g_hCableCmd), !removeCable);
-    QCOMPARE(bool(g_hReceiverCmd), removeCable);
-    QCOMPARE(statusQuery(), 0);
+    m_link.close();
+    m_link.openByName(currentProductName());
+    QCOMPARE(bool(m_link.cableCommandHandle()), !removeCable);
+    QCOMPARE(bool(m_link.receiverCommandHandle()), removeCable);
+    QCOMPARE(statusQuery(m_link), 0);
 
     m_mouse->unplug(staying);
     QCOMPARE(changed.count(), 1);
     change = changed.takeFirst().at(0).value<DeviceChange>();
     QVERIFY(change.allGone);
     QVERIFY(!change.remainingMustReopen);
-    CloseDevices();
-    OpenDevicesByName(currentProductName());
-    QCOMPARE(statusQuery(), 1);
+    m_link.close();
+    m_link.openByName(currentProductName());
+    QCOMPARE(statusQuery(m_link), 1);
 }
 
 void TestDiscovery::eventsThatChangeNothing()
@@ -463,21 +465,21 @@ void TestDiscovery::openingDependsOnTheLibraryAndNeverLeaks()
     m_listed.initResult = 0;
     EnumerateMice();
     m_listed.initResult = -1;
-    OpenDevicesByName(mouseListName());
+    m_link.openByName(mouseListName());
     QCOMPARE(m_listed.opens, 0);
     m_listed.initResult = 0;
-    OpenDevicesByName(mouseListName());
+    m_link.openByName(mouseListName());
     QCOMPARE(m_listed.opens, 2);
 
     // Opening over open handles (as on a cable's arrival) replaces them; the
     // replaced ones are closed with the rest, not leaked.
-    OpenDevicesByName(mouseListName());
+    m_link.openByName(mouseListName());
     QCOMPARE(m_listed.opens, 4);
     QCOMPARE(m_listed.closes, 0);
-    CloseDevices();
+    m_link.close();
     QCOMPARE(m_listed.closes, 4);
-    QVERIFY(!g_hReceiverMouse && !g_hReceiverCmd);
-    CloseDevices();
+    QVERIFY(!m_link.receiverMouseHandle() && !m_link.receiverCommandHandle());
+    m_link.close();
     QCOMPARE(m_listed.closes, 4);
 }
 
@@ -508,9 +510,9 @@ void TestDiscovery::refusedOpenIsExplained()
     startWith(true, cable);
     const QString deniedPath = denied.isEmpty() ? QString()
                                                 : node(denied == QLatin1String("cable") ? SimLink::Cable : SimLink::Receiver);
-    QCOMPARE(deniedDevicePath(), deniedPath);
-    QCOMPARE(CurrentCommandHandle() == nullptr, refuseReceiver && (!cable || refuseCable));
-    const QString advice = currentDeviceAccessAdvice();
+    QCOMPARE(m_link.deniedPath(), deniedPath);
+    QCOMPARE(m_link.commandHandle() == nullptr, refuseReceiver && (!cable || refuseCable));
+    const QString advice = currentDeviceAccessAdvice(m_link);
     QCOMPARE(!advice.isEmpty(), advised);
     if (advised) {
         QVERIFY(advice.contains(deniedPath));
@@ -520,11 +522,11 @@ void TestDiscovery::refusedOpenIsExplained()
     // Access granted (the rule installed): the next open clears the refusal.
     m_mouse->setOpenRefused(SimLink::Receiver, false);
     m_mouse->setOpenRefused(SimLink::Cable, false);
-    CloseDevices();
-    OpenDevicesByName(currentProductName());
-    QVERIFY(CurrentCommandHandle());
-    QVERIFY(deniedDevicePath().isEmpty());
-    QVERIFY(currentDeviceAccessAdvice().isEmpty());
+    m_link.close();
+    m_link.openByName(currentProductName());
+    QVERIFY(m_link.commandHandle());
+    QVERIFY(m_link.deniedPath().isEmpty());
+    QVERIFY(currentDeviceAccessAdvice(m_link).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestDiscovery)

@@ -154,7 +154,7 @@ void TestMacroImage::numbersWithoutMemory()
     MacroNumbering n;
     for (int i = 0; i < 13; ++i)
         n.assign(QStringLiteral("m%1").arg(i));
-    QTest::ignoreMessage(QtDebugMsg, "iIndex>=MAX_MACRO_NUMBER_560\n");
+    QTest::ignoreMessage(QtDebugMsg, "iIndex>=MAX_MACRO_NUMBER_560");
     const ReportList r = buildMacroUpload(n, fake.source());
     QCOMPARE(fake.reads.count(QStringLiteral("m12")), size_t(0));
     QCOMPARE(int(r.size()), 12 * 10 + 1);

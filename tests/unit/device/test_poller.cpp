@@ -2,8 +2,7 @@
 // mouse's replies into, the query it writes, reads that skip mouse motion,
 // and how it ends.
 
-#include "device/devicehandles.h"
-#include "device/devicestate.h"
+#include "device/mouselink.h"
 #include "device/discovery.h"
 #include "device/mouselist.h"
 #include "device/statuspoller.h"
@@ -32,13 +31,13 @@ public:
 
     void attach(StatusPollerThread *poller)
     {
-        connect(poller, &StatusPollerThread::RefreshBatteryStatus, this,
+        connect(poller, &StatusPollerThread::batteryRead, this,
                 [this](quint8 c, quint8 l, quint8 h) { entries.push_back({"battery", {c, l, h}}); },
                 Qt::QueuedConnection);
-        connect(poller, &StatusPollerThread::RefreshStatus, this,
+        connect(poller, &StatusPollerThread::statusReported, this,
                 [this](quint8 p, quint8 d, quint8 r, quint8 m) { entries.push_back({"status", {p, d, r, m}}); },
                 Qt::QueuedConnection);
-        connect(poller, &StatusPollerThread::RefreshWriteStatus, this,
+        connect(poller, &StatusPollerThread::writeStatusRead, this,
                 [this](quint8 s) { entries.push_back({"write", {s}}); }, Qt::QueuedConnection);
     }
     int count(const QString &name) const
@@ -79,6 +78,7 @@ private:
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<VirtualMouse> m_mouse;
     QTemporaryDir m_traceDir;
+    MouseLink m_link;
 };
 
 void TestPoller::init()
@@ -89,15 +89,15 @@ void TestPoller::init()
     setHidBackend(m_mouse.get());
     LoadMouseList();
     QCOMPARE(EnumerateMice(), 0);
-    OpenDevicesByName(currentProductName());
-    QVERIFY(CurrentCommandHandle() != nullptr);
+    m_link.openByName(currentProductName());
+    QVERIFY(m_link.commandHandle() != nullptr);
     m_mouse->resetCounters();
-    setCurrentSensorMode(0);
+    m_link.setSensorMode(0);
 }
 
 void TestPoller::cleanup()
 {
-    CloseDevices();
+    m_link.close();
     setHidBackend(nullptr);
     m_mouse.reset();
     m_env.reset();
@@ -130,11 +130,11 @@ void TestPoller::firstCycleQueriesTheBattery()
     m_mouse->setAwake(awake);
     m_mouse->setBattery(raw, charging);
     m_mouse->setSensorMode(8);
-    setCurrentSensorMode(3);
-    setMouseOff(awake);   // the opposite of what the answer will say
+    m_link.setSensorMode(3);
+    m_link.setMouseOff(awake);   // the opposite of what the answer will say
 
     SignalLog log;
-    StatusPollerThread poller;
+    StatusPollerThread poller(m_link);
     log.attach(&poller);
     poller.start();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
@@ -148,8 +148,8 @@ void TestPoller::firstCycleQueriesTheBattery()
         QCOMPARE(log.first("write"), QVector<int>{1});
     // A reading from the receiver alone leaves the sensor mode as it was,
     // and says that the mouse is off: the upload then sends nothing.
-    QCOMPARE(int(currentSensorMode()), awake ? 8 : 3);
-    QCOMPARE(mouseOff(), !awake);
+    QCOMPARE(int(m_link.sensorMode()), awake ? 8 : 3);
+    QCOMPARE(m_link.mouseOff(), !awake);
     poller.stop();
     m_mouse->setTraceFile(QString());
 
@@ -161,7 +161,7 @@ void TestPoller::firstCycleQueriesTheBattery()
 void TestPoller::statusReportIsPassedOnInOrder()
 {
     SignalLog log;
-    StatusPollerThread poller;
+    StatusPollerThread poller(m_link);
     log.attach(&poller);
     poller.start();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
@@ -182,7 +182,7 @@ void TestPoller::motionReportsAreSkipped()
     // The node delivers mouse motion between the replies.
     m_mouse->setMotionRate(1000);
     SignalLog log;
-    StatusPollerThread poller;
+    StatusPollerThread poller(m_link);
     log.attach(&poller);
     poller.start();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
@@ -200,7 +200,7 @@ void TestPoller::readErrorReadsAsMouseOff()
     // A node that went away: writes and reads fail on its handle.
     m_mouse->unplug(SimLink::Receiver);
     SignalLog log;
-    StatusPollerThread poller;
+    StatusPollerThread poller(m_link);
     log.attach(&poller);
     poller.start();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
@@ -211,9 +211,9 @@ void TestPoller::readErrorReadsAsMouseOff()
 
 void TestPoller::noHandleEndsBeforeWriting()
 {
-    CloseDevices();
-    StatusPollerThread poller;
-    QSignalSpy battery(&poller, &StatusPollerThread::RefreshBatteryStatus);
+    m_link.close();
+    StatusPollerThread poller(m_link);
+    QSignalSpy battery(&poller, &StatusPollerThread::batteryRead);
     poller.start();
     QVERIFY(poller.wait(1000));
     QCOMPARE(m_mouse->writeCount(), 0);
@@ -223,7 +223,7 @@ void TestPoller::noHandleEndsBeforeWriting()
 void TestPoller::stopJoinsPromptly()
 {
     SignalLog log;
-    StatusPollerThread poller;
+    StatusPollerThread poller(m_link);
     log.attach(&poller);
     poller.start();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
@@ -246,7 +246,7 @@ void TestPoller::stopJoinsPromptly()
 void TestPoller::ownedPollerRestartsFromAnotherThread()
 {
     SignalLog log;
-    StatusPoller owner([&log](StatusPollerThread *poller) { log.attach(poller); });
+    StatusPoller owner(m_link, [&log](StatusPollerThread *poller) { log.attach(poller); });
     owner.startPoller();
     QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
 

@@ -4,7 +4,7 @@
 // followed by the apply reports.
 
 #include "config/appconfig.h"
-#include "device/devicestate.h"
+#include "device/mouselink.h"
 #include "device/profileswitch.h"
 #include "device/transport.h"
 #include "sim/virtualmouse.h"
@@ -78,18 +78,19 @@ private slots:
 
 private:
     RecordingBackend m_backend;
+    MouseLink m_link;
 };
 
 void TestProfileSwitch::init()
 {
     m_backend = RecordingBackend();
     setHidBackend(&m_backend);
-    g_hCableCmd = fakeHandle();
+    m_link.useCommandHandle(fakeHandle(), true);
 }
 
 void TestProfileSwitch::cleanup()
 {
-    g_hCableCmd = nullptr;
+    m_link.close();
     setHidBackend(nullptr);
 }
 
@@ -97,7 +98,7 @@ void TestProfileSwitch::selectIsFollowedByApplyWhateverItsResult()
 {
     // Checksums: (FA + 44 + 03) & FF ^ 66 = 27; (FA + 40 + F3 + 01) & FF ^ 66 = 48.
     m_backend.refusedCommand = 0x44;
-    QCOMPARE(SendSelectProfile(3), int(kTransferWriteFailed));
+    QCOMPARE(SendSelectProfile(m_link, 3), int(kTransferWriteFailed));
     QCOMPARE(m_backend.writtenHeads(8), (QStringList{"05 27 fa 44 03 00 00 00", "05 48 fa 40 f3 01 00 00"}));
 }
 
@@ -105,7 +106,7 @@ void TestProfileSwitch::profileSwitchSendsEveryApply()
 {
     // The select and its own apply, then the five apply groups of a whole
     // upload in their order.
-    QCOMPARE(SendProfileSwitch(4), int(kTransferOk));
+    QCOMPARE(SendProfileSwitch(m_link, 4), int(kTransferOk));
     QCOMPARE(m_backend.writtenHeads(),
              (QStringList{"05 24 fa 44 04 00", "05 48 fa 40 f3 01", "05 57 fa 40 f3 04", "05 48 fa 40 f3 01",
                           "05 49 fa 40 f3 02", "05 53 fa 40 f3 08", "05 5b fa 40 f3 10"}));
@@ -114,7 +115,7 @@ void TestProfileSwitch::profileSwitchSendsEveryApply()
     // and ends at its own first failure.
     m_backend = RecordingBackend();
     m_backend.refusedCommand = 0x40;
-    QCOMPARE(SendProfileSwitch(1), int(kTransferWriteFailed));
+    QCOMPARE(SendProfileSwitch(m_link, 1), int(kTransferWriteFailed));
     QCOMPARE(m_backend.writtenHeads(), (QStringList{"05 59 fa 44 01 00", "05 48 fa 40 f3 01", "05 57 fa 40 f3 04"}));
 }
 
@@ -123,16 +124,18 @@ void TestProfileSwitch::virtualMouseTakesTheSwitch()
     VirtualMouse mouse;
     mouse.plug(SimLink::Receiver);
     setHidBackend(&mouse);
-    g_hCableCmd = mouse.open(VirtualMouse::nodePath(SimLink::Receiver));
-    QVERIFY(g_hCableCmd);
+    const HidHandle handle = mouse.open(VirtualMouse::nodePath(SimLink::Receiver));
+    QVERIFY(handle);
+    m_link.useCommandHandle(handle, true);
 
-    QCOMPARE(SendProfileSwitch(2), int(kTransferOk));
+    QCOMPARE(SendProfileSwitch(m_link, 2), int(kTransferOk));
     const VirtualMouse::Memory m = mouse.memory();
     QCOMPARE(m.rejectedReports, 0);
     QCOMPARE(m.activeProfile, 2);
     QCOMPARE(m.profileSelects, std::vector<int>{2});
     QCOMPARE(m.applyGroups, (std::vector<int>{0x01, 0x04, 0x01, 0x02, 0x08, 0x10}));
-    mouse.close(g_hCableCmd);
+    m_link.close();
+    mouse.close(handle);
 }
 
 void TestProfileSwitch::tablesFollowOnlyATakenSwitch_data()
@@ -160,7 +163,7 @@ void TestProfileSwitch::tablesFollowOnlyATakenSwitch()
 
     TestEnvironment env;
     QVERIFY(AppConfig::setDiff(0));
-    setMouseOff(mouseOff);
+    m_link.setMouseOff(mouseOff);
     m_backend.refusedCommand = refused;
     int madeCurrent = -1;
     bool sent = false;
@@ -171,8 +174,7 @@ void TestProfileSwitch::tablesFollowOnlyATakenSwitch()
         return int(kTransferOk);
     };
 
-    QCOMPARE(switchProfileThenSendTables(3, steps), result);
-    setMouseOff(false);
+    QCOMPARE(switchProfileThenSendTables(m_link, 3, steps), result);
     QCOMPARE(int(m_backend.writes.size()), reportsWritten);
     // The settings name the chosen profile whatever the mouse did.
     QCOMPARE(madeCurrent, 3);

@@ -3,6 +3,7 @@
 
 #include "config/logging.h"
 #include "device/discovery.h"
+#include "device/mouselink.h"
 #include "device/mouselist.h"
 #include "device/report.h"
 #include "device/transport.h"
@@ -117,6 +118,7 @@ private:
     ScriptedBackend m_script;
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<VirtualMouse> m_mouse;
+    MouseLink m_link;
 };
 
 void TestTransport::init()
@@ -126,16 +128,15 @@ void TestTransport::init()
     m_script = ScriptedBackend();
     m_script.respond = [](const Bytes &w) { return std::vector<Bytes>{echoOf(w)}; };
     setHidBackend(&m_script);
-    g_hReceiverCmd = fakeHandle(1);
+    m_link.useCommandHandle(fakeHandle(1), false);
 }
 
 void TestTransport::cleanup()
 {
     if (m_mouse) {
         setHidBackend(m_mouse.get());
-        CloseDevices();
     }
-    g_hReceiverMouse = g_hReceiverCmd = g_hCableMouse = g_hCableCmd = nullptr;
+    m_link.close();
     setHidBackend(nullptr);
     m_mouse.reset();
     m_env.reset();
@@ -144,7 +145,7 @@ void TestTransport::cleanup()
 
 void TestTransport::openVirtualMouse(bool receiver, bool cable)
 {
-    g_hReceiverCmd = nullptr;
+    m_link.useCommandHandle(nullptr, false);
     m_env = std::make_unique<TestEnvironment>();
     m_mouse = std::make_unique<VirtualMouse>();
     if (receiver)
@@ -154,8 +155,8 @@ void TestTransport::openVirtualMouse(bool receiver, bool cable)
     setHidBackend(m_mouse.get());
     LoadMouseList();
     QCOMPARE(EnumerateMice(), 0);
-    OpenDevicesByName(currentProductName());
-    QVERIFY(CurrentCommandHandle() != nullptr);
+    m_link.openByName(currentProductName());
+    QVERIFY(m_link.commandHandle() != nullptr);
     m_mouse->resetCounters();
 }
 
@@ -163,7 +164,7 @@ void TestTransport::frameIsCompletedOnACopy()
 {
     const ReportBuffer query = ReportBuffer::command(0x48);
     const ReportBuffer before = query;
-    QCOMPARE(TransferReport(query.bytes.data(), kReportLength), 0);
+    QCOMPARE(TransferReport(m_link.commandHandle(), query.bytes.data(), kReportLength), 0);
     QVERIFY(query == before);
     QCOMPARE(m_script.writes.size(), size_t(1));
     const Bytes &sent = m_script.writes[0].report;
@@ -195,7 +196,7 @@ void TestTransport::onlyEchoedCommandsAreRead()
     // A link that never answers: an unverified command must not wait for it.
     m_script.respond = nullptr;
     const ReportBuffer report = ReportBuffer::command(uint8_t(command));
-    const int result = TransferReport(report.bytes.data(), kReportLength);
+    const int result = TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength);
     if (echoReads == 0) {
         QCOMPARE(result, 0);
         QCOMPARE(m_script.writes.size(), size_t(1));
@@ -262,7 +263,7 @@ void TestTransport::echoComparison()
         return std::vector<Bytes>{reply};
     };
     const ReportBuffer report = dpiChunk();
-    QCOMPARE(TransferReport(report.bytes.data(), kReportLength), result);
+    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), result);
     QCOMPARE(int(m_script.writes.size()), writes);
     QCOMPARE(m_script.echoReads, echoReads);
     // Every write sends the identical, checksummed report.
@@ -274,7 +275,7 @@ void TestTransport::failingReadsAreBounded()
 {
     m_script.readsFail = true;
     const ReportBuffer report = ReportBuffer::command(0x46, 1);
-    QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 2);
+    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 2);
     // 29 rereads after the first failure; from then on every failure is
     // answered by a rewrite, of which there are two.
     QCOMPARE(int(m_script.writes.size()), 3);
@@ -294,7 +295,7 @@ void TestTransport::staleReplyIsDiscardedBeforeWriting()
     m_script.queue.push_back(stale);
 
     const ReportBuffer report = dpiChunk();
-    QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 0);
+    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 0);
     QCOMPARE(m_script.echoReads, 1);
     QVERIFY(m_script.drainReads >= 3);
 }
@@ -311,16 +312,13 @@ void TestTransport::foreignInputIsNotAMismatch()
         return std::vector<Bytes>{motion, motion, echoOf(w), motion};
     };
     int rereads = 0;
-    TransportTrace::setHandler([&](const std::string &line) {
-        if (line.find("重新读") != std::string::npos)
-            ++rereads;
-    });
+    TransportTrace::setHandler([&](const TransportTrace::Step &step) { rereads += step.event == TransferEvent::Reread; });
     const ReportBuffer report = dpiChunk();
-    QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 0);
+    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 0);
     QCOMPARE(int(m_script.writes.size()), 1);
     QCOMPARE(rereads, 0);
     // The motion after the echo is discarded before the next exchange.
-    QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 0);
+    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 0);
     QCOMPARE(int(m_script.writes.size()), 2);
 
     m_script.writes.clear();
@@ -329,17 +327,17 @@ void TestTransport::foreignInputIsNotAMismatch()
             return std::vector<Bytes>{Bytes(kReportLength, 0)};
         return std::vector<Bytes>{echoOf(w)};
     };
-    QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 0);
+    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 0);
     QCOMPARE(int(m_script.writes.size()), 2);
 }
 
 void TestTransport::cableIsPreferred()
 {
-    g_hCableCmd = fakeHandle(4);
+    m_link.useCommandHandle(fakeHandle(4), true);
     const ReportBuffer report = ReportBuffer::command(0x46);
-    QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 0);
-    g_hCableCmd = nullptr;
-    QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 0);
+    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 0);
+    m_link.useCommandHandle(nullptr, true);
+    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 0);
     QCOMPARE(m_script.writes.size(), size_t(2));
     QCOMPARE(m_script.writes[0].handle, fakeHandle(4));
     QCOMPARE(m_script.writes[1].handle, fakeHandle(1));
@@ -389,12 +387,12 @@ void TestTransport::virtualMouseExchanges()
     if (fault >= 0)
         m_mouse->injectFault(SimFault(fault), faultCount);
     const ReportBuffer report = command == 0x02 ? dpiChunk() : ReportBuffer::command(uint8_t(command), 1);
-    QCOMPARE(TransferReport(report.bytes.data(), kReportLength), result);
+    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), result);
     QCOMPARE(m_mouse->writeCount(), writes);
     if (fault == int(SimFault::ForeignInput)) {
         // Further exchanges see the motion the fault still queues and pass.
-        QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 0);
-        QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 0);
+        QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 0);
+        QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 0);
         QCOMPARE(m_mouse->writeCount(), 3);
     }
     if (command == 0x44)
@@ -409,31 +407,32 @@ void TestTransport::persistentHeaderMismatch()
     m_mouse->injectFault(SimFault::WrongHeader, 3);
     int rereads = 0;
     int rewrites = 0;
-    TransportTrace::setHandler([&](const std::string &line) {
-        if (line.rfind("指令位对比失败，重新读", 0) == 0)
-            ++rereads;
-        if (line.rfind("指令位对比失败，重新写", 0) == 0)
-            ++rewrites;
+    int mismatches = 0;
+    TransportTrace::setHandler([&](const TransportTrace::Step &step) {
+        mismatches += step.event == TransferEvent::HeaderMismatch;
+        rereads += step.event == TransferEvent::Reread;
+        rewrites += step.event == TransferEvent::Rewrite;
     });
     const ReportBuffer report = ReportBuffer::command(0x46, 1);
-    QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 2);
+    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 2);
     QCOMPARE(m_mouse->writeCount(), 3);
     QCOMPARE(m_mouse->readCount(), 3);   // one reply per write; the rest time out
     QCOMPARE(rereads, 19);
     QCOMPARE(rewrites, 2);
+    QCOMPARE(mismatches, 22);
 }
 
 void TestTransport::noDeviceMakesNoCall()
 {
-    g_hReceiverCmd = nullptr;
+    m_link.useCommandHandle(nullptr, false);
     const ReportBuffer report = ReportBuffer::command(0x46);
-    QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 1);
+    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 1);
     QCOMPARE(m_script.totalCalls(), 0);
 
     // The same once the handles of a present mouse were closed.
     openVirtualMouse(true, false);
-    CloseDevices();
-    QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 1);
+    m_link.close();
+    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 1);
     QCOMPARE(m_mouse->writeCount(), 0);
     QCOMPARE(m_mouse->readCount(), 0);
 }
@@ -442,17 +441,17 @@ void TestTransport::failedWriteIsNotRetried()
 {
     m_script.writesFail = true;
     const ReportBuffer report = dpiChunk();
-    QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.\n");
-    QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 4);
+    QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.");
+    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 4);
     QCOMPARE(m_script.echoReads, 0);
 
     openVirtualMouse(true, false);
     m_mouse->injectFault(SimFault::WriteFail, 1);
-    QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.\n");
-    QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 4);
+    QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.");
+    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 4);
     QCOMPARE(m_mouse->writeCount(), 0);
     // The fault was for one exchange only.
-    QCOMPARE(TransferReport(report.bytes.data(), kReportLength), 0);
+    QCOMPARE(TransferReport(m_link.commandHandle(), report.bytes.data(), kReportLength), 0);
     QCOMPARE(m_mouse->writeCount(), 1);
 }
 

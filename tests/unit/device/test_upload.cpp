@@ -6,8 +6,7 @@
 #include "config/appconfig.h"
 #include "config/functioncatalogue.h"
 #include "config/macrofile.h"
-#include "device/devicehandles.h"
-#include "device/devicestate.h"
+#include "device/mouselink.h"
 #include "device/discovery.h"
 #include "device/mouselist.h"
 #include "device/pollercontrol.h"
@@ -123,6 +122,7 @@ private:
     MouseConfig m_saved;
     SentTables m_tables;
     QVector<int> m_commitBase;
+    MouseLink m_link;
 };
 
 void TestUpload::init()
@@ -133,8 +133,8 @@ void TestUpload::init()
     setHidBackend(m_mouse.get());
     LoadMouseList();
     QCOMPARE(EnumerateMice(), 0);
-    OpenDevicesByName(currentProductName());
-    QVERIFY(CurrentCommandHandle() != nullptr);
+    m_link.openByName(currentProductName());
+    QVERIFY(m_link.commandHandle() != nullptr);
 
     m_live = defaultRecord();
     m_saved = MouseConfig();
@@ -145,8 +145,8 @@ void TestUpload::init()
 
 void TestUpload::cleanup()
 {
-    setMouseOff(false);
-    CloseDevices();
+    m_link.setMouseOff(false);
+    m_link.close();
     setHidBackend(nullptr);
     m_mouse.reset();
     m_env.reset();
@@ -157,8 +157,9 @@ int TestUpload::runUpload(bool full)
     UploadWorker worker;
     worker.full = full;
     worker.setRecords(&m_live, &m_saved);
+    worker.setLink(&m_link);
     worker.setSentTables(&m_tables);
-    QSignalSpy done(&worker, &UploadWorker::DoProcessDlg);
+    QSignalSpy done(&worker, &UploadWorker::uploadDone);
     worker.start();
     worker.wait();
     if (done.count() != 1)
@@ -359,7 +360,7 @@ void TestUpload::mouseOffSendsNothing()
 {
     bringInStep();
     m_live.profiles[0].dpiLevels[0].x = 20;
-    setMouseOff(true);
+    m_link.setMouseOff(true);
     QCOMPARE(runUpload(true), int(kTransferMouseOff));
     QCOMPARE(m_mouse->writeCount(), 0);
     // Nothing reached the mouse: once awake it must get everything, not
@@ -468,6 +469,7 @@ void TestUpload::sentTablesSurviveTheProcess()
     const QString file = m_env->root() + QStringLiteral("/cache/sent-tables");
     UploadWorker first;
     first.setRecords(&m_live, &m_saved);
+    first.setLink(&m_link);
     first.setSentTables(&m_tables, file);
     first.start();
     first.wait();
@@ -479,6 +481,7 @@ void TestUpload::sentTablesSurviveTheProcess()
     SentTables other;
     UploadWorker second;
     second.setRecords(&m_live, &m_saved);
+    second.setLink(&m_link);
     second.setSentTables(&other, file);
     second.start();
     second.wait();
@@ -497,7 +500,7 @@ void TestUpload::sentTablesSurviveTheProcess()
 void TestUpload::pollerIsStoppedFirstAndAlwaysRestarted()
 {
     CountingPoller poller(m_mouse.get());
-    QCOMPARE(UploadAll(m_live, UploadGroup::Dpi, &poller), 0);
+    QCOMPARE(UploadAll(m_link, m_live, UploadGroup::Dpi, loadDeviceContext(0), &poller), 0);
     QCOMPARE(poller.stops, 1);
     QCOMPARE(poller.writesAtStop, 0);
     QCOMPARE(poller.starts, 1);
@@ -506,7 +509,7 @@ void TestUpload::pollerIsStoppedFirstAndAlwaysRestarted()
     // mouse's own button presses must not be lost until the next plug event.
     CountingPoller failed(m_mouse.get());
     m_mouse->injectFault(SimFault::WriteFail, 1, 5);
-    QCOMPARE(UploadAll(m_live, UploadGroup::All, &failed), int(kTransferWriteFailed));
+    QCOMPARE(UploadAll(m_link, m_live, UploadGroup::All, loadDeviceContext(0), &failed), int(kTransferWriteFailed));
     QCOMPARE(failed.stops, 1);
     QCOMPARE(failed.starts, 1);
 }

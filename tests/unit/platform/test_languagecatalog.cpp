@@ -155,17 +155,17 @@ void TestLanguageCatalog::catalogueSwitchesTexts()
     QTranslator translator;
     QVERIFY(catalog.startUp(&translator));
     QCOMPARE(LangConfig::currentLangID(), 1);
-    QCOMPARE(translated("MousecfgWidget", "Apply"), QString::fromUtf8("应用"));
+    QCOMPARE(translated("MainWindow", "Apply"), QString::fromUtf8("应用"));
     QCOMPARE(translated("TransferMessage", "Mouse is sleeping or not connected."), QString::fromUtf8("鼠标处于休眠状态或未连接。"));
-    QCOMPARE(translated("VeskMessageBox", "Yes"), QString::fromUtf8("是"));
+    QCOMPARE(translated("SkinMessageBox", "Yes"), QString::fromUtf8("是"));
 
     QVERIFY(catalog.switchTo(2, &translator));
-    QCOMPARE(translated("MousecfgWidget", "Apply"), QString::fromUtf8("套用"));
+    QCOMPARE(translated("MainWindow", "Apply"), QString::fromUtf8("套用"));
     QCOMPARE(translated("FirmwareUpdater", "Do you want to upgrade the firmware?"), QString::fromUtf8("是否更新韌體？"));
 
     QVERIFY(catalog.switchTo(0, &translator));
-    QCOMPARE(translated("MousecfgWidget", "Apply"), QStringLiteral("Apply"));
-    QCOMPARE(translated("MousecfgWidget", "Dongle Disconnect!"), QStringLiteral("Dongle Disconnect!"));
+    QCOMPARE(translated("MainWindow", "Apply"), QStringLiteral("Apply"));
+    QCOMPARE(translated("MainWindow", "Dongle Disconnect!"), QStringLiteral("Dongle Disconnect!"));
 }
 
 void TestLanguageCatalog::missingCatalogueKeepsTheTexts()
@@ -175,13 +175,13 @@ void TestLanguageCatalog::missingCatalogueKeepsTheTexts()
     LanguageCatalog catalog;
     QTranslator translator;
     QVERIFY(catalog.switchTo(1, &translator));
-    QCOMPARE(translated("MousecfgWidget", "Apply"), QString::fromUtf8("应用"));
+    QCOMPARE(translated("MainWindow", "Apply"), QString::fromUtf8("应用"));
 
     // No fr.qm anywhere: the texts stay as they were, all of them, rather
     // than the window in one language and every dialog in another.
     QVERIFY(!catalog.switchTo(3, &translator));
     QVERIFY(!translator.isEmpty());
-    QCOMPARE(translated("MousecfgWidget", "Apply"), QString::fromUtf8("应用"));
+    QCOMPARE(translated("MainWindow", "Apply"), QString::fromUtf8("应用"));
     // A file that is there but is no catalogue is no better.
     const QString broken = catalog.catalogueFile(3);
     QDir().mkpath(QFileInfo(broken).path());
@@ -190,7 +190,7 @@ void TestLanguageCatalog::missingCatalogueKeepsTheTexts()
     file.write("not a catalogue");
     file.close();
     QVERIFY(!catalog.switchTo(3, &translator));
-    QCOMPARE(translated("MousecfgWidget", "Apply"), QString::fromUtf8("应用"));
+    QCOMPARE(translated("MainWindow", "Apply"), QString::fromUtf8("应用"));
 }
 
 void TestLanguageCatalog::unsafeFileNamesAreRefused_data()

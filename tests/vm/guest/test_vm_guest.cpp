@@ -6,7 +6,7 @@
 #include "test_mainwindowfixture.h"
 
 #include "device/deviceaccessadvice.h"
-#include "device/devicehandles.h"
+#include "device/mouselink.h"
 #include "device/discovery.h"
 #include "device/mouselist.h"
 #include "device/report.h"
@@ -14,7 +14,7 @@
 #include "device/transport.h"
 #include "platform/hotplugmonitor.h"
 #include "shell/connectioncontroller.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinbutton.h"
 
 #include <QDir>
 #include <QMenu>
@@ -209,7 +209,6 @@ void TestVmGuest::init()
 
 void TestVmGuest::cleanup()
 {
-    CloseDevices();
     setHidBackend(nullptr);
     mouseList().clear();
     m_env.reset();
@@ -247,7 +246,8 @@ void TestVmGuest::enumeration()
     g_debugLines.clear();
     LoadMouseList();
     QCOMPARE(EnumerateMice(), 0);
-    OpenDevicesByName(currentProductName());
+    MouseLink link;
+    link.openByName(currentProductName());
     qInstallMessageHandler(nullptr);
     const QStringList found = {"1 " + receiver, "2 " + receiver, "3 " + cable, "4 " + cable};
     for (const QString &line : found)
@@ -261,12 +261,13 @@ void TestVmGuest::enumeration()
 
     // Four handles, the cable's command collection the channel, and a status
     // query that goes through the kernel and back.
-    const std::set<HidHandle> handles = {g_hReceiverMouse, g_hReceiverCmd, g_hCableMouse, g_hCableCmd};
+    const std::set<HidHandle> handles = {link.receiverMouseHandle(), link.receiverCommandHandle(), link.cableMouseHandle(),
+                                           link.cableCommandHandle()};
     QCOMPARE(handles.size(), size_t(4));
     QVERIFY(!handles.count(nullptr));
-    QCOMPARE(CurrentCommandHandle(), g_hCableCmd);
+    QCOMPARE(link.commandHandle(), link.cableCommandHandle());
     const ReportBuffer query = ReportBuffer::command(0x48);
-    QCOMPARE(TransferReport(query.bytes.data(), kReportLength), 0);
+    QCOMPARE(TransferReport(link.commandHandle(), query.bytes.data(), kReportLength), 0);
     QCOMPARE(uhid.dump().value("writes").toInt(), 1);
 }
 
@@ -277,9 +278,9 @@ void TestVmGuest::windowFollowsPlugEvents()
     QTRY_VERIFY_WITH_TIMEOUT(uhid.listening(), kNodeTimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(readyNodes(kReceiverId).size() == 1, kNodeTimeoutMs);
 
-    MousecfgWidget window(nullptr);   // no plug source: the real udev monitor
+    MainWindow window(nullptr);   // no plug source: the real udev monitor
     QVERIFY(window.connection()->hotplugMonitor()->isFollowingUdev());
-    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible() && CurrentCommandHandle() != nullptr, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible() && window.settings().mouse().commandHandle() != nullptr, 10000);
     // The poller's queries reach the mouse through the kernel.
     QTRY_VERIFY_WITH_TIMEOUT(uhid.dump().value("writes").toInt() > 0, 10000);
 
@@ -291,9 +292,9 @@ void TestVmGuest::windowFollowsPlugEvents()
         int writes = -1;
         QElapsedTimer clock;
         qint64 warnedAt = -1;
-        boxes.onBox = [&](VeskMessageBox *) {
+        boxes.onBox = [&](SkinMessageBox *) {
             warnedAt = clock.elapsed();
-            closedOnLeave = CurrentCommandHandle() == nullptr && !window.mouseReady();
+            closedOnLeave = window.settings().mouse().commandHandle() == nullptr && !window.mouseReady();
             writes = uhid.dump().value("writes").toInt();
             uhid.control("plug receiver");
         };
@@ -303,7 +304,7 @@ void TestVmGuest::windowFollowsPlugEvents()
         const qint64 backAt = clock.elapsed();
         QCOMPARE(boxes.texts, QStringList{QStringLiteral("Dongle Disconnect!")});
         QVERIFY(closedOnLeave);
-        QVERIFY(CurrentCommandHandle() != nullptr);
+        QVERIFY(window.settings().mouse().commandHandle() != nullptr);
         // The poller talks to the new device.
         QTRY_VERIFY_WITH_TIMEOUT(uhid.dump().value("writes").toInt() > writes, 10000);
         qInfo("round %d: warning after %lld ms, mouse back after %lld ms", round, warnedAt, backAt);
@@ -318,7 +319,7 @@ void TestVmGuest::windowStaysResponsiveWhenMouseStopsAnswering()
     QTRY_VERIFY_WITH_TIMEOUT(readyNodes(kReceiverId).size() == 1, kNodeTimeoutMs);
     WatchedHid hid;
     setHidBackend(&hid);
-    MousecfgWidget window(nullptr);
+    MainWindow window(nullptr);
     QTRY_VERIFY_WITH_TIMEOUT(window.mouseReady() && window.connection()->hasStatusThread(), 10000);
 
     uhid.freeze();
@@ -363,11 +364,11 @@ void TestVmGuest::windowExplainsMouseItMayNotOpen()
     QTRY_VERIFY_WITH_TIMEOUT(readyNodes(kReceiverId).size() == 1, kNodeTimeoutMs);
     const QString node = readyNodes(kReceiverId).first();
     BoxWatcher boxes;
-    MousecfgWidget window(nullptr);
+    MainWindow window(nullptr);
     QTRY_VERIFY_WITH_TIMEOUT(!boxes.texts.isEmpty(), 10000);
     QCOMPARE(boxes.texts, QStringList{deviceAccessAdvice(node)});
     QCOMPARE(window.presentModelCount(), 1);
-    QVERIFY(CurrentCommandHandle() == nullptr);
+    QVERIFY(window.settings().mouse().commandHandle() == nullptr);
     qInfo("%s", qPrintable(boxes.texts.first()));
 }
 

@@ -1,4 +1,4 @@
-#include "veskhuebar.h"
+#include "huebar.h"
 
 #include "uiscale.h"
 
@@ -6,13 +6,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-VeskHueBar::VeskHueBar(QWidget *parent)
+HueBar::HueBar(QWidget *parent)
     : QWidget(parent)
 {
     setCursor(Qt::PointingHandCursor);
 }
 
-void VeskHueBar::setHue(int hue)
+void HueBar::setHue(int hue)
 {
     hue = qBound(0, hue, 359);
     if (hue == m_hue)
@@ -21,7 +21,7 @@ void VeskHueBar::setHue(int hue)
     update();
 }
 
-void VeskHueBar::pick(int y)
+void HueBar::pick(int y)
 {
     const int span = qMax(1, height() - 1);
     const int hue = qBound(0, y, span) * 359 / span;
@@ -32,19 +32,19 @@ void VeskHueBar::pick(int y)
     emit hueChanged(m_hue);
 }
 
-void VeskHueBar::mousePressEvent(QMouseEvent *event)
+void HueBar::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         pick(event->pos().y());
 }
 
-void VeskHueBar::mouseMoveEvent(QMouseEvent *event)
+void HueBar::mouseMoveEvent(QMouseEvent *event)
 {
     if (event->buttons() & Qt::LeftButton)
         pick(event->pos().y());
 }
 
-void VeskHueBar::paintEvent(QPaintEvent *)
+void HueBar::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);

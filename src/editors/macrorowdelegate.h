@@ -5,7 +5,8 @@
 // Paints the macro table's cells: the row's icon (the skin picture the
 // model names) beside its text in the language font, the selected
 // row tinted with the theme colour.
-class VeskMacroItemDelegate : public QStyledItemDelegate {
+// (label: VeskMacroItemDelegate)
+class MacroRowDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     using QStyledItemDelegate::QStyledItemDelegate;

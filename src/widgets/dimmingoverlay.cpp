@@ -1,9 +1,9 @@
-#include "veskoverlay.h"
+#include "dimmingoverlay.h"
 
 #include <QEvent>
 #include <QPainter>
 
-VeskOverlay::VeskOverlay(QWidget *parent, int alpha)
+DimmingOverlay::DimmingOverlay(QWidget *parent, int alpha)
     : QWidget(parent)
     , m_alpha(qBound(0, alpha, 255))
 {
@@ -15,13 +15,13 @@ VeskOverlay::VeskOverlay(QWidget *parent, int alpha)
     raise();
 }
 
-void VeskOverlay::setAlpha(int alpha)
+void DimmingOverlay::setAlpha(int alpha)
 {
     m_alpha = qBound(0, alpha, 255);
     update();
 }
 
-bool VeskOverlay::eventFilter(QObject *watched, QEvent *event)
+bool DimmingOverlay::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Resize)
         setGeometry(parentWidget()->rect());
@@ -31,7 +31,7 @@ bool VeskOverlay::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void VeskOverlay::paintEvent(QPaintEvent *)
+void DimmingOverlay::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(8, 9, 11, m_alpha));

@@ -5,11 +5,12 @@
 // A slider drawn in the theme colour: a groove with a gradient towards the
 // theme colour up to the handle, grey beyond it, and a round handle. All
 // sizes follow the scale factor.
-class VeskSlider : public QSlider {
+// (label: VeskSlider)
+class SkinSlider : public QSlider {
     Q_OBJECT
 public:
-    explicit VeskSlider(QWidget *parent = nullptr);
-    explicit VeskSlider(Qt::Orientation orientation, QWidget *parent = nullptr);
+    explicit SkinSlider(QWidget *parent = nullptr);
+    explicit SkinSlider(Qt::Orientation orientation, QWidget *parent = nullptr);
 
     void applyTheme(const QColor &accent, double scale);
 

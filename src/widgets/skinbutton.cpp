@@ -1,4 +1,4 @@
-#include "veskpushbutton.h"
+#include "skinbutton.h"
 
 #include "languagefont.h"
 #include "skin.h"
@@ -30,12 +30,12 @@ QPixmap tinted(const QPixmap &source, const QColor &color)
 
 } // namespace
 
-VeskPushButton::VeskPushButton(QWidget *parent)
-    : VeskPushButton(QString(), parent)
+SkinButton::SkinButton(QWidget *parent)
+    : SkinButton(QString(), parent)
 {
 }
 
-VeskPushButton::VeskPushButton(const QString &text, QWidget *parent)
+SkinButton::SkinButton(const QString &text, QWidget *parent)
     : QPushButton(text, parent)
     , m_colorMode(g_defaultColorMode)
 {
@@ -45,14 +45,14 @@ VeskPushButton::VeskPushButton(const QString &text, QWidget *parent)
     setCursor(Qt::PointingHandCursor);
 }
 
-void VeskPushButton::setPictures(const QStringList &files)
+void SkinButton::setPictures(const QStringList &files)
 {
     m_pictures = files;
     updateGeometry();
     update();
 }
 
-void VeskPushButton::setState(int state)
+void SkinButton::setState(int state)
 {
     if (m_state == state)
         return;
@@ -60,7 +60,7 @@ void VeskPushButton::setState(int state)
     update();
 }
 
-int VeskPushButton::shownPicture() const
+int SkinButton::shownPicture() const
 {
     if (m_pictures.isEmpty())
         return -1;
@@ -74,36 +74,36 @@ int VeskPushButton::shownPicture() const
     return index;
 }
 
-void VeskPushButton::setSliceBorder(int designBorder)
+void SkinButton::setSliceBorder(int designBorder)
 {
     const int b = qMax(0, designBorder);
     setSliceMargins(QMargins(b, b, b, b));
 }
 
-void VeskPushButton::setSliceMargins(const QMargins &design)
+void SkinButton::setSliceMargins(const QMargins &design)
 {
     m_slice = QMargins(qMax(0, design.left()), qMax(0, design.top()), qMax(0, design.right()),
                        qMax(0, design.bottom()));
     update();
 }
 
-void VeskPushButton::setColorMode(int mode)
+void SkinButton::setColorMode(int mode)
 {
     m_colorMode = mode;
     update();
 }
 
-void VeskPushButton::setDefaultColorMode(int mode) { g_defaultColorMode = mode; }
+void SkinButton::setDefaultColorMode(int mode) { g_defaultColorMode = mode; }
 
-int VeskPushButton::defaultColorMode() { return g_defaultColorMode; }
+int SkinButton::defaultColorMode() { return g_defaultColorMode; }
 
-void VeskPushButton::setTextColor(const QColor &color)
+void SkinButton::setTextColor(const QColor &color)
 {
     m_textColor = color;
     update();
 }
 
-QSize VeskPushButton::sizeHint() const
+QSize SkinButton::sizeHint() const
 {
     if (!m_pictures.isEmpty()) {
         const QSize design = Skin::designSize(m_pictures.first());
@@ -114,7 +114,7 @@ QSize VeskPushButton::sizeHint() const
     return QSize(metrics.horizontalAdvance(text()) + UiScale::scaled(24), UiScale::scaled(30));
 }
 
-QPixmap VeskPushButton::pictureFor(int index, const QSize &size) const
+QPixmap SkinButton::pictureFor(int index, const QSize &size) const
 {
     const QString &file = m_pictures.at(index);
     QPixmap pixmap;
@@ -142,7 +142,7 @@ QPixmap VeskPushButton::pictureFor(int index, const QSize &size) const
     return cached;
 }
 
-void VeskPushButton::paintFallback(QPainter &painter, bool active)
+void SkinButton::paintFallback(QPainter &painter, bool active)
 {
     // Without skin pictures the button still reads as a button.
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
@@ -151,7 +151,7 @@ void VeskPushButton::paintFallback(QPainter &painter, bool active)
     painter.drawRoundedRect(r, 3, 3);
 }
 
-void VeskPushButton::paintEvent(QPaintEvent *)
+void SkinButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -187,47 +187,47 @@ void VeskPushButton::paintEvent(QPaintEvent *)
     painter.drawText(textRect, Qt::AlignCenter, shown);
 }
 
-void VeskPushButton::mousePressEvent(QMouseEvent *event)
+void SkinButton::mousePressEvent(QMouseEvent *event)
 {
     // Emitted before the base class opens a drop-down menu (which runs its
     // own event loop until the menu closes).
     if (event->button() == Qt::LeftButton)
-        emit EnterSignal(this);
+        emit entered(this);
     // The open menu takes the pointer: no leave event reaches the button
     // when an entry is chosen away from it, so the hover look is settled
     // when the menu closes.
     if (QMenu *dropDown = menu())
-        connect(dropDown, &QMenu::aboutToHide, this, &VeskPushButton::settleHover, Qt::UniqueConnection);
+        connect(dropDown, &QMenu::aboutToHide, this, &SkinButton::settleHover, Qt::UniqueConnection);
     QPushButton::mousePressEvent(event);
 }
 
-void VeskPushButton::settleHover()
+void SkinButton::settleHover()
 {
     const bool over = isVisible() && rect().contains(mapFromGlobal(QCursor::pos()));
     if (over == m_hovered)
         return;
     m_hovered = over;
     update();
-    emit OverSignal(this, over);
+    emit hovered(this, over);
 }
 
-void VeskPushButton::enterEvent(QEvent *event)
+void SkinButton::enterEvent(QEvent *event)
 {
     m_hovered = true;
     update();
-    emit OverSignal(this, true);
+    emit hovered(this, true);
     QPushButton::enterEvent(event);
 }
 
-void VeskPushButton::leaveEvent(QEvent *event)
+void SkinButton::leaveEvent(QEvent *event)
 {
     m_hovered = false;
     update();
-    emit OverSignal(this, false);
+    emit hovered(this, false);
     QPushButton::leaveEvent(event);
 }
 
-void VeskPushButton::changeEvent(QEvent *event)
+void SkinButton::changeEvent(QEvent *event)
 {
     // A hidden or disabled button must not come back showing a stale hover.
     if (event->type() == QEvent::EnabledChange && !isEnabled())

@@ -4,10 +4,11 @@
 
 // The saturation/value field of the colour dialog for one hue: saturation
 // grows to the right, value upwards. Pressing or dragging picks the point.
-class VeskSvArea : public QWidget {
+// (label: VeskSvArea)
+class SaturationValueArea : public QWidget {
     Q_OBJECT
 public:
-    explicit VeskSvArea(QWidget *parent = nullptr);
+    explicit SaturationValueArea(QWidget *parent = nullptr);
 
     int hue() const { return m_hue; }
     int saturation() const { return m_saturation; }

@@ -1,14 +1,14 @@
-#include "veskslider.h"
+#include "skinslider.h"
 
 #include "uiscale.h"
 #include "uitheme.h"
 
-VeskSlider::VeskSlider(QWidget *parent)
-    : VeskSlider(Qt::Horizontal, parent)
+SkinSlider::SkinSlider(QWidget *parent)
+    : SkinSlider(Qt::Horizontal, parent)
 {
 }
 
-VeskSlider::VeskSlider(Qt::Orientation orientation, QWidget *parent)
+SkinSlider::SkinSlider(Qt::Orientation orientation, QWidget *parent)
     : QSlider(orientation, parent)
 {
     setFocusPolicy(Qt::NoFocus);
@@ -16,12 +16,12 @@ VeskSlider::VeskSlider(Qt::Orientation orientation, QWidget *parent)
     applyTheme(UiTheme::currentColor(), UiScale::factor());
 }
 
-void VeskSlider::applyTheme(const QColor &accent, double scale)
+void SkinSlider::applyTheme(const QColor &accent, double scale)
 {
     setStyleSheet(styleSheetFor(accent, scale));
 }
 
-QString VeskSlider::styleSheetFor(const QColor &accent, double scale)
+QString SkinSlider::styleSheetFor(const QColor &accent, double scale)
 {
     // Design sizes: a 6-unit groove and a 16-unit round handle, which
     // overhangs the groove by 5 units above and below.

@@ -5,11 +5,12 @@
 // A transparent label in the language font that reports clicks and can show
 // a skin picture scaled smoothly to its own size (the mouse pictures, the
 // logo, the connection pictures).
-class VeskLabel : public QLabel {
+// (label: VeskLabel)
+class SkinLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit VeskLabel(QWidget *parent = nullptr);
-    explicit VeskLabel(const QString &text, QWidget *parent = nullptr);
+    explicit SkinLabel(QWidget *parent = nullptr);
+    explicit SkinLabel(const QString &text, QWidget *parent = nullptr);
 
     // Shows the picture at `file`, scaled to the label with `mode`. A file
     // that cannot be read leaves the label as it was and returns false.
@@ -18,7 +19,7 @@ public:
     void clearPicture();
 
 signals:
-    void ClickedSignal(VeskLabel *label);
+    void clicked(SkinLabel *label);
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -1,22 +1,22 @@
-#include "vesklineedit.h"
+#include "skinlineedit.h"
 
 #include "languagefont.h"
 #include "uiscale.h"
 #include "uitheme.h"
 
-VeskLineEdit::VeskLineEdit(QWidget *parent)
+SkinLineEdit::SkinLineEdit(QWidget *parent)
     : QLineEdit(parent)
 {
     setFont(LanguageFont::current());
     applyTheme(UiTheme::currentColor(), UiScale::factor());
 }
 
-void VeskLineEdit::applyTheme(const QColor &accent, double scale)
+void SkinLineEdit::applyTheme(const QColor &accent, double scale)
 {
     setStyleSheet(styleSheetFor(accent, scale));
 }
 
-QString VeskLineEdit::styleSheetFor(const QColor &accent, double scale)
+QString SkinLineEdit::styleSheetFor(const QColor &accent, double scale)
 {
     const int padding = UiScale::scaled(8, scale);
     const int radius = qMax(1, UiScale::scaled(3, scale));

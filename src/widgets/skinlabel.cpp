@@ -1,4 +1,4 @@
-#include "vesklabel.h"
+#include "skinlabel.h"
 
 #include "languagefont.h"
 #include "skin.h"
@@ -7,12 +7,12 @@
 #include <QImageReader>
 #include <QMouseEvent>
 
-VeskLabel::VeskLabel(QWidget *parent)
-    : VeskLabel(QString(), parent)
+SkinLabel::SkinLabel(QWidget *parent)
+    : SkinLabel(QString(), parent)
 {
 }
 
-VeskLabel::VeskLabel(const QString &text, QWidget *parent)
+SkinLabel::SkinLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
     setFont(LanguageFont::current());
@@ -20,7 +20,7 @@ VeskLabel::VeskLabel(const QString &text, QWidget *parent)
     setStyleSheet(QStringLiteral("color:white;background:transparent;"));
 }
 
-bool VeskLabel::setPicture(const QString &file, Qt::AspectRatioMode mode)
+bool SkinLabel::setPicture(const QString &file, Qt::AspectRatioMode mode)
 {
     if (!QImageReader(file).canRead())
         return false;
@@ -31,13 +31,13 @@ bool VeskLabel::setPicture(const QString &file, Qt::AspectRatioMode mode)
     return true;
 }
 
-void VeskLabel::clearPicture()
+void SkinLabel::clearPicture()
 {
     m_picture.clear();
     clear();
 }
 
-void VeskLabel::refreshPixmap()
+void SkinLabel::refreshPixmap()
 {
     if (m_picture.isEmpty() || size().isEmpty())
         return;
@@ -46,14 +46,14 @@ void VeskLabel::refreshPixmap()
         setPixmap(pixmap);
 }
 
-void VeskLabel::mouseReleaseEvent(QMouseEvent *event)
+void SkinLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->pos()))
-        emit ClickedSignal(this);
+        emit clicked(this);
     QLabel::mouseReleaseEvent(event);
 }
 
-void VeskLabel::resizeEvent(QResizeEvent *event)
+void SkinLabel::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
     refreshPixmap();

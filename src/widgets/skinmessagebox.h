@@ -20,7 +20,8 @@ class QToolButton;
 // window has a ready mouse and accepts itself once it has. The question is a
 // function, so that the box knows nothing of the window: either set on the
 // box, or once for the process with setDefaultMouseReadyCheck.
-class VeskMessageBox : public SkinnedDialog {
+// (label: VeskMessageBox)
+class SkinMessageBox : public SkinnedDialog {
     Q_OBJECT
 public:
     enum Kind { Question = 1, Warning = 2, Receiver = 4, SaveQuestion = 5 };
@@ -29,9 +30,9 @@ public:
     static constexpr int kDesignWidth = 478;
     static constexpr int kPlugInCheckMs = 100;
 
-    VeskMessageBox(int kind, const QString &title, const QString &text, QWidget *parent = nullptr,
+    SkinMessageBox(int kind, const QString &title, const QString &text, QWidget *parent = nullptr,
                    bool closeOnPlugIn = false);
-    ~VeskMessageBox() override;
+    ~SkinMessageBox() override;
 
     int kind() const { return m_kind; }
     QString text() const;

@@ -22,7 +22,7 @@ class ConnectionController;
 class DeviceStatusPanel;
 class HotplugMonitor;
 class LanguageController;
-class MouseEventHandler;
+class StatusReportHandler;
 class OnScreenFeedback;
 class OsdClient;
 class PageHost;
@@ -30,7 +30,7 @@ class ProfileControls;
 class QMenu;
 class StatusPollerThread;
 class TrayController;
-class VeskPushButton;
+class SkinButton;
 class WindowCommandServer;
 class WindowScale;
 
@@ -43,17 +43,18 @@ class WindowScale;
 // Its jobs are split over helpers: WindowControls (controls and layout),
 // WindowScale (factor and background), PageHost (the pages), ApplyController
 // (the upload), ConnectionController (models, plug events, poller, warning),
-// DeviceStatusPanel (battery and connection pictures), MouseEventHandler
+// DeviceStatusPanel (battery and connection pictures), StatusReportHandler
 // (what the mouse changed), LanguageController, DesktopIntegration (tray,
 // autostart, on-screen texts, battery notices) and WindowDrag.
-class MousecfgWidget : public QWidget, public ProfileWindow {
+// (label: MousecfgWidget)
+class MainWindow : public QWidget, public ProfileWindow {
     Q_OBJECT
 public:
     // `plugSource`: an object whose devicePlugged(QString) and
     // deviceUnplugged(QString) signals report device nodes (the virtual
     // mouse); without one the window follows udev.
-    explicit MousecfgWidget(QObject *plugSource = nullptr, QWidget *parent = nullptr);
-    ~MousecfgWidget() override;
+    explicit MainWindow(QObject *plugSource = nullptr, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // Number of supported mouse models present on the machine.
     int presentModelCount() const;
@@ -89,7 +90,7 @@ public:
     AppProfileService *appProfiles() const { return m_appProfiles; }
     // Where the poller's readings and reports land.
     DeviceStatusPanel &statusPanel() { return *m_status; }
-    MouseEventHandler &mouseEvents() { return *m_events; }
+    StatusReportHandler &mouseEvents() { return *m_events; }
 
     // Started from the autostart entry: the window stays in the tray, also
     // when no mouse is there (no disconnect warning). Without a tray it waits
@@ -161,9 +162,9 @@ private:
     void connectPoller(StatusPollerThread *thread);
     void showOneClickWarning();
     void enableButtons(bool enable);
-    void onClicked(VeskPushButton *button);
-    void onPressed(VeskPushButton *button);
-    void onProfileOperation(VeskPushButton *button);
+    void onClicked(SkinButton *button);
+    void onPressed(SkinButton *button);
+    void onProfileOperation(SkinButton *button);
     // Opens the door through which the command line hands its commands and
     // a second start asks to see the window.
     void serveCommands();
@@ -189,7 +190,7 @@ private:
     std::unique_ptr<PageHost> m_pages;
     std::unique_ptr<ApplyController> m_apply;
     std::unique_ptr<DeviceStatusPanel> m_status;
-    std::unique_ptr<MouseEventHandler> m_events;
+    std::unique_ptr<StatusReportHandler> m_events;
     ConnectionController *m_connection = nullptr;
     LanguageController *m_languages = nullptr;
     TrayController *m_tray = nullptr;

@@ -1,4 +1,4 @@
-#include "veskmenustyle.h"
+#include "skinmenustyle.h"
 
 #include "uiscale.h"
 #include "uitheme.h"
@@ -8,7 +8,7 @@
 #include <QPainterPath>
 #include <QStyleOptionMenuItem>
 
-QPointer<VeskMenuStyle> VeskMenuStyle::s_instance;
+QPointer<SkinMenuStyle> SkinMenuStyle::s_instance;
 
 namespace {
 
@@ -19,14 +19,14 @@ const int kSidePadding = 20;
 
 } // namespace
 
-VeskMenuStyle::VeskMenuStyle() = default;
+SkinMenuStyle::SkinMenuStyle() = default;
 
-int VeskMenuStyle::sidePadding() { return UiScale::scaled(kSidePadding); }
+int SkinMenuStyle::sidePadding() { return UiScale::scaled(kSidePadding); }
 
-VeskMenuStyle *VeskMenuStyle::instance()
+SkinMenuStyle *SkinMenuStyle::instance()
 {
     if (!s_instance) {
-        s_instance = new VeskMenuStyle;
+        s_instance = new SkinMenuStyle;
         // Deleted with the application object; a style outliving it would
         // reach into a destroyed application.
         s_instance->setParent(qApp);
@@ -34,7 +34,7 @@ VeskMenuStyle *VeskMenuStyle::instance()
     return s_instance;
 }
 
-void VeskMenuStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+void SkinMenuStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                                 const QWidget *widget) const
 {
     if (element == CE_MenuEmptyArea) {
@@ -107,7 +107,7 @@ void VeskMenuStyle::drawControl(ControlElement element, const QStyleOption *opti
     painter->restore();
 }
 
-void VeskMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+void SkinMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                                   const QWidget *widget) const
 {
     if (element == PE_PanelMenu || element == PE_FrameMenu) {
@@ -117,7 +117,7 @@ void VeskMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
-int VeskMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+int SkinMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
 {
     switch (metric) {
     case PM_MenuPanelWidth:
@@ -130,7 +130,7 @@ int VeskMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, c
     }
 }
 
-QSize VeskMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+QSize SkinMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
                                       const QWidget *widget) const
 {
     if (type != CT_MenuItem)
@@ -149,7 +149,7 @@ QSize VeskMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *opt
     return QSize(width, metrics.height() + UiScale::scaled(8));
 }
 
-int VeskMenuStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+int SkinMenuStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                              QStyleHintReturn *returnData) const
 {
     // No drop shadow or rounded frame from the platform style: the menus are

@@ -6,10 +6,11 @@
 // A check box drawn with two skin pictures (unchecked, checked), by default
 // checkbox1-1.png and checkbox1-2.png, with its caption in the language font.
 // The whole widget is the hit area, not only the picture.
-class VeskCheckBox : public QCheckBox {
+// (label: VeskCheckBox)
+class SkinCheckBox : public QCheckBox {
     Q_OBJECT
 public:
-    explicit VeskCheckBox(const QString &text = QString(), QWidget *parent = nullptr);
+    explicit SkinCheckBox(const QString &text = QString(), QWidget *parent = nullptr);
 
     void setPictures(const QString &uncheckedFile, const QString &checkedFile);
     // Size of the picture in design units (default 20 x 20); a height

@@ -8,11 +8,12 @@
 // rgb(145,145,145) marked with the theme colour, pressed items
 // rgb(200,200,200), no borders. A style rather than a style sheet, because
 // style sheets cannot centre menu item text.
-class VeskMenuStyle : public QProxyStyle {
+// (label: VeskMenuStyle)
+class SkinMenuStyle : public QProxyStyle {
     Q_OBJECT
 public:
     // Shared instance, owned by the application object.
-    static VeskMenuStyle *instance();
+    static SkinMenuStyle *instance();
     // The padding at each side of an item's text, at the current scale.
     static int sidePadding();
 
@@ -28,6 +29,6 @@ public:
                   QStyleHintReturn *returnData = nullptr) const override;
 
 private:
-    VeskMenuStyle();
-    static QPointer<VeskMenuStyle> s_instance;
+    SkinMenuStyle();
+    static QPointer<SkinMenuStyle> s_instance;
 };

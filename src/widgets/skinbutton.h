@@ -12,16 +12,17 @@
 // the pointer over it shows the hover picture and a press the pressed one.
 // A missing picture leaves the button without one.
 //
-// Signals: EnterSignal on a left press (before a drop-down menu opens, so
-// that the owner can note which button the menu belongs to) and OverSignal
+// Signals: entered on a left press (before a drop-down menu opens, so
+// that the owner can note which button the menu belongs to) and hovered
 // on hover enter (true) and leave (false).
-class VeskPushButton : public QPushButton {
+// (label: VeskPushButton)
+class SkinButton : public QPushButton {
     Q_OBJECT
 public:
     enum Picture { NormalPicture = 0, HoverPicture = 1, PressedPicture = 2 };
 
-    explicit VeskPushButton(QWidget *parent = nullptr);
-    explicit VeskPushButton(const QString &text, QWidget *parent = nullptr);
+    explicit SkinButton(QWidget *parent = nullptr);
+    explicit SkinButton(const QString &text, QWidget *parent = nullptr);
 
     // Full paths (Skin::path) of the normal, hover and pressed pictures;
     // fewer than three repeat the normal picture for the missing states.
@@ -57,8 +58,8 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    void EnterSignal(VeskPushButton *btn);
-    void OverSignal(VeskPushButton *btn, bool bType);
+    void entered(SkinButton *btn);
+    void hovered(SkinButton *btn, bool over);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

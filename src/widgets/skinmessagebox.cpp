@@ -1,4 +1,4 @@
-#include "veskmessagebox.h"
+#include "skinmessagebox.h"
 
 #include "skin.h"
 #include "uiscale.h"
@@ -28,7 +28,7 @@ QFont messageFont()
 
 } // namespace
 
-VeskMessageBox::VeskMessageBox(int kind, const QString &title, const QString &text, QWidget *parent,
+SkinMessageBox::SkinMessageBox(int kind, const QString &title, const QString &text, QWidget *parent,
                                bool closeOnPlugIn)
     : SkinnedDialog(parent)
     , m_kind(kind)
@@ -66,23 +66,23 @@ VeskMessageBox::VeskMessageBox(int kind, const QString &title, const QString &te
     if (m_closeOnPlugIn) {
         m_plugInTimer = new QTimer(this);
         m_plugInTimer->setInterval(kPlugInCheckMs);
-        connect(m_plugInTimer, &QTimer::timeout, this, &VeskMessageBox::checkMouseReady);
+        connect(m_plugInTimer, &QTimer::timeout, this, &SkinMessageBox::checkMouseReady);
         m_plugInTimer->start();
     }
 }
 
-VeskMessageBox::~VeskMessageBox() = default;
+SkinMessageBox::~SkinMessageBox() = default;
 
-QString VeskMessageBox::text() const { return m_text->text(); }
+QString SkinMessageBox::text() const { return m_text->text(); }
 
-void VeskMessageBox::setMouseReadyCheck(std::function<bool()> check) { m_readyCheck = std::move(check); }
+void SkinMessageBox::setMouseReadyCheck(std::function<bool()> check) { m_readyCheck = std::move(check); }
 
-void VeskMessageBox::setDefaultMouseReadyCheck(std::function<bool()> check)
+void SkinMessageBox::setDefaultMouseReadyCheck(std::function<bool()> check)
 {
     g_defaultReadyCheck = std::move(check);
 }
 
-QString VeskMessageBox::pictureFor(int kind)
+QString SkinMessageBox::pictureFor(int kind)
 {
     switch (kind) {
     case Question:
@@ -97,13 +97,13 @@ QString VeskMessageBox::pictureFor(int kind)
     }
 }
 
-int VeskMessageBox::show(int kind, const QString &title, const QString &text, QWidget *parent)
+int SkinMessageBox::show(int kind, const QString &title, const QString &text, QWidget *parent)
 {
-    VeskMessageBox box(kind, title, text, parent);
+    SkinMessageBox box(kind, title, text, parent);
     return box.exec();
 }
 
-void VeskMessageBox::layoutContents()
+void SkinMessageBox::layoutContents()
 {
     const int width = UiScale::scaled(kDesignWidth);
     const int margin = UiScale::scaled(kMargin);
@@ -131,7 +131,7 @@ void VeskMessageBox::layoutContents()
     m_text->setGeometry(textLeft, bodyTop, textWidth, bodyBottom - bodyTop);
 }
 
-void VeskMessageBox::checkMouseReady()
+void SkinMessageBox::checkMouseReady()
 {
     const std::function<bool()> &check = m_readyCheck ? m_readyCheck : g_defaultReadyCheck;
     if (check && check()) {
@@ -140,7 +140,7 @@ void VeskMessageBox::checkMouseReady()
     }
 }
 
-void VeskMessageBox::keyPressEvent(QKeyEvent *event)
+void SkinMessageBox::keyPressEvent(QKeyEvent *event)
 {
     // Return answers with the box's main button: "Yes" for a question.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

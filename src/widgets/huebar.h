@@ -4,10 +4,11 @@
 
 // The hue strip of the colour dialog: a vertical rainbow 0..359 with a
 // marker; pressing or dragging picks the hue under the pointer.
-class VeskHueBar : public QWidget {
+// (label: VeskHueBar)
+class HueBar : public QWidget {
     Q_OBJECT
 public:
-    explicit VeskHueBar(QWidget *parent = nullptr);
+    explicit HueBar(QWidget *parent = nullptr);
 
     int hue() const { return m_hue; }
     // Kept within 0..359; emits nothing (the caller set it).

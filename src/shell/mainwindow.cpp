@@ -1,4 +1,4 @@
-#include "mousecfgwidget.h"
+#include "mainwindow.h"
 
 #include "applycontroller.h"
 #include "appprofileservice.h"
@@ -10,7 +10,7 @@
 #include "devicestatuspanel.h"
 #include "firmwarelaunch.h"
 #include "languagecontroller.h"
-#include "mouseeventhandler.h"
+#include "statusreporthandler.h"
 #include "pagehost.h"
 #include "pageregistry.h"
 #include "profilecontrols.h"
@@ -27,8 +27,7 @@
 #include "config/profilefile.h"
 #include "config/profilelibraryeditor.h"
 #include "device/batteryrecorder.h"
-#include "device/devicehandles.h"
-#include "device/devicestate.h"
+#include "device/hidbackend.h"
 #include "device/discovery.h"
 #include "device/statuspollerthread.h"
 #include "device/statusquery.h"
@@ -38,12 +37,12 @@
 #include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
-#include "widgets/veskcheckbox.h"
-#include "widgets/vesklabel.h"
-#include "widgets/vesklineedit.h"
-#include "widgets/veskmessagebox.h"
+#include "widgets/skincheckbox.h"
+#include "widgets/skinlabel.h"
+#include "widgets/skinlineedit.h"
+#include "widgets/skinmessagebox.h"
 #include "widgets/batterybar.h"
-#include "widgets/veskpushbutton.h"
+#include "widgets/skinbutton.h"
 #include "widgets/windowshape.h"
 
 #include <QAction>
@@ -63,7 +62,7 @@ const int kSlotMenuDesignWidth = 150;
 
 } // namespace
 
-MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
+MainWindow::MainWindow(QObject *plugSource, QWidget *parent)
     : QWidget(parent)
 {
     // Start-up replaces the title with the product name.
@@ -78,7 +77,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
 
     // Device notifications before the first enumeration, so that a mouse
     // plugged in meanwhile is not missed.
-    m_connection = new ConnectionController(this, [this](StatusPollerThread *thread) { connectPoller(thread); });
+    m_connection = new ConnectionController(this, m_settings.mouse(), [this](StatusPollerThread *thread) { connectPoller(thread); });
     m_connection->followPlugEvents(plugSource);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     // The cut corners show the desktop behind them. A mask only shapes the
@@ -95,7 +94,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_languages = new LanguageController(this);
     m_languages->startUp();
     m_french = ProductDescriptor::frenchLanguage();
-    VeskPushButton::setDefaultColorMode(ProductDescriptor::colorMode());
+    SkinButton::setDefaultColorMode(ProductDescriptor::colorMode());
     m_disableMacro = ProductDescriptor::disableMacro();
     m_ledDisable = ProductDescriptor::ledDisable();
     m_version = ProductDescriptor::version();
@@ -108,7 +107,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     // the status panel and the mouse-event handler.
     m_status = std::make_unique<DeviceStatusPanel>(m_controls, this);
     m_status->loadSettings();
-    m_events = std::make_unique<MouseEventHandler>(m_settings);
+    m_events = std::make_unique<StatusReportHandler>(m_settings);
     m_desktop = new DesktopIntegration(m_status->fullMillivolts(), this);
     m_connection->openCurrentModel();
     m_connection->startStatusThread();
@@ -132,7 +131,7 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_mouse.setModel(currentModel());
     m_profiles->showCurrent();
     if (!writeDefaultProfileFile())
-        qCWarning(lcUi, "the default profile file could not be written\n");
+        qCWarning(lcUi, "the default profile file could not be written");
 
     // Icon and tray.
     setWindowIcon(QIcon(Skin::path(QStringLiteral("icon.ico"))));
@@ -148,28 +147,28 @@ MousecfgWidget::MousecfgWidget(QObject *plugSource, QWidget *parent)
     m_connection->showWarningSoon();
 }
 
-MousecfgWidget::~MousecfgWidget()
+MainWindow::~MainWindow()
 {
     // The poller first: it must be gone before the handles close.
     m_connection->stopStatusThread();
-    CloseDevices();
-    ShutdownHid();
+    m_settings.mouse().close();
+    hidBackend().exit();
 }
 
-void MousecfgWidget::startHidden(int trayGraceMs)
+void MainWindow::startHidden(int trayGraceMs)
 {
     m_connection->cancelWarning();
     if (m_tray->hasTray())
         return;
     QTimer::singleShot(trayGraceMs, this, [this] {
         if (!m_tray->hasTray() && isHidden()) {
-            qCDebug(lcUi, "no tray appeared: the window shows\n");
+            qCDebug(lcUi, "no tray appeared: the window shows");
             showAsStarted();
         }
     });
 }
 
-void MousecfgWidget::showAsStarted()
+void MainWindow::showAsStarted()
 {
     if (presentModelCount() != 0) {
         setWindowOpacity(1.0);
@@ -179,19 +178,19 @@ void MousecfgWidget::showAsStarted()
     }
 }
 
-int MousecfgWidget::presentModelCount() const { return m_connection->presentModelCount(); }
-QStringList MousecfgWidget::modelNames() const { return m_connection->modelNames(); }
-QString MousecfgWidget::currentModel() const { return m_connection->currentModel(); }
-bool MousecfgWidget::mouseReady() const { return m_connection->mouseReady(); }
-bool MousecfgWidget::warningShown() const { return m_connection->warningShown(); }
-int MousecfgWidget::statusMode() const { return m_status->mode(); }
-int MousecfgWidget::lastBatteryLevel() const { return m_status->lastBatteryLevel(); }
-PageHost &MousecfgWidget::pages() { return *m_pages; }
-ProfileControls &MousecfgWidget::profiles() { return *m_profiles; }
-QStringList MousecfgWidget::libraryNames() const { return m_profiles->libraryNames(); }
-HotplugMonitor *MousecfgWidget::hotplugMonitor() const { return m_connection->hotplugMonitor(); }
+int MainWindow::presentModelCount() const { return m_connection->presentModelCount(); }
+QStringList MainWindow::modelNames() const { return m_connection->modelNames(); }
+QString MainWindow::currentModel() const { return m_connection->currentModel(); }
+bool MainWindow::mouseReady() const { return m_connection->mouseReady(); }
+bool MainWindow::warningShown() const { return m_connection->warningShown(); }
+int MainWindow::statusMode() const { return m_status->mode(); }
+int MainWindow::lastBatteryLevel() const { return m_status->lastBatteryLevel(); }
+PageHost &MainWindow::pages() { return *m_pages; }
+ProfileControls &MainWindow::profiles() { return *m_profiles; }
+QStringList MainWindow::libraryNames() const { return m_profiles->libraryNames(); }
+HotplugMonitor *MainWindow::hotplugMonitor() const { return m_connection->hotplugMonitor(); }
 
-void MousecfgWidget::chooseInitialScale()
+void MainWindow::chooseInitialScale()
 {
     QScreen *screen = QGuiApplication::primaryScreen();
     const int level = WindowScale::levelForScreen(screen);
@@ -211,7 +210,7 @@ void MousecfgWidget::chooseInitialScale()
         setMask(shape);
 }
 
-void MousecfgWidget::applyScale(int level)
+void MainWindow::applyScale(int level)
 {
     const bool changed = level != m_scaleLevel;
     m_scaleLevel = level;
@@ -227,7 +226,7 @@ void MousecfgWidget::applyScale(int level)
     m_mouse.reloadPictures();
 }
 
-void MousecfgWidget::connectPoller(StatusPollerThread *thread)
+void MainWindow::connectPoller(StatusPollerThread *thread)
 {
     // Each reading is stored on the poller's own thread, before its signal
     // reaches the window, so the outlook below finds it in the history.
@@ -235,97 +234,97 @@ void MousecfgWidget::connectPoller(StatusPollerThread *thread)
     thread->setReadingSink([fullMillivolts] { return std::make_unique<BatteryRecorder>(fullMillivolts); });
     // Queued: the poller emits on its own thread. The outlook first: the
     // notice names its estimate.
-    connect(thread, &StatusPollerThread::RefreshBatteryStatus, m_desktop->batteryOutlook(), &BatteryOutlook::refresh,
+    connect(thread, &StatusPollerThread::batteryRead, m_desktop->batteryOutlook(), &BatteryOutlook::refresh,
             Qt::QueuedConnection);
-    connect(thread, &StatusPollerThread::RefreshBatteryStatus, m_status.get(), &DeviceStatusPanel::showBattery,
+    connect(thread, &StatusPollerThread::batteryRead, m_status.get(), &DeviceStatusPanel::showBattery,
             Qt::QueuedConnection);
-    connect(thread, &StatusPollerThread::RefreshBatteryStatus, m_desktop->batteryNotices(), &BatteryNotifier::takeReading,
+    connect(thread, &StatusPollerThread::batteryRead, m_desktop->batteryNotices(), &BatteryNotifier::takeReading,
             Qt::QueuedConnection);
     // What the mouse reports changes the record: while an upload reads it,
     // the change waits until the upload has ended.
-    connect(thread, &StatusPollerThread::RefreshStatus, this, &MousecfgWidget::takeStatusReport,
+    connect(thread, &StatusPollerThread::statusReported, this, &MainWindow::takeStatusReport,
             Qt::QueuedConnection);
-    connect(thread, &StatusPollerThread::RefreshWriteStatus, m_status.get(), &noteWriteStatus, Qt::QueuedConnection);
+    connect(thread, &StatusPollerThread::writeStatusRead, m_status.get(), &noteWriteStatus, Qt::QueuedConnection);
 }
 
-void MousecfgWidget::takeStatusReport(quint8 profile, quint8 stage, quint8 rate, quint8 mode)
+void MainWindow::takeStatusReport(quint8 profile, quint8 stage, quint8 rate, quint8 mode)
 {
     m_apply->whenIdle([=] { m_events->refreshStatus(profile, stage, rate, mode); });
 }
 
-void MousecfgWidget::connectHelpers()
+void MainWindow::connectHelpers()
 {
-    connect(m_connection, &ConnectionController::modelEntered, this, &MousecfgWidget::enterCurrentModel);
+    connect(m_connection, &ConnectionController::modelEntered, this, &MainWindow::enterCurrentModel);
     connect(m_connection, &ConnectionController::linksChanged, m_status.get(), &DeviceStatusPanel::updateMode);
-    connect(m_connection, &ConnectionController::hideRequested, this, &MousecfgWidget::hideWindow);
-    connect(m_events.get(), &MouseEventHandler::profileChanged, m_profiles, &ProfileControls::mouseSwitched);
-    connect(m_events.get(), &MouseEventHandler::profileTablesDue, m_profiles, &ProfileControls::sendProfileTables);
-    connect(m_events.get(), &MouseEventHandler::dpiStageChanged, this, [this](int stage) { m_pages->showDpiStage(stage); });
-    connect(m_events.get(), &MouseEventHandler::rateChanged, this,
+    connect(m_connection, &ConnectionController::hideRequested, this, &MainWindow::hideWindow);
+    connect(m_events.get(), &StatusReportHandler::profileChanged, m_profiles, &ProfileControls::mouseSwitched);
+    connect(m_events.get(), &StatusReportHandler::profileTablesDue, m_profiles, &ProfileControls::sendProfileTables);
+    connect(m_events.get(), &StatusReportHandler::dpiStageChanged, this, [this](int stage) { m_pages->showDpiStage(stage); });
+    connect(m_events.get(), &StatusReportHandler::rateChanged, this,
             [this](int rate) { m_pages->showRate(rate, m_settings.editing().LiftHigh); });
-    connect(m_events.get(), &MouseEventHandler::announce, this, &MousecfgWidget::showOsd);
+    connect(m_events.get(), &StatusReportHandler::announce, this, &MainWindow::showOsd);
     connect(m_tray, &TrayController::loadConfigRequested, m_connection, &ConnectionController::showWarning);
-    connect(m_tray, &TrayController::showWindowRequested, this, &MousecfgWidget::showFromElsewhere);
-    connect(m_tray, &TrayController::activated, this, &MousecfgWidget::iconActivated);
+    connect(m_tray, &TrayController::showWindowRequested, this, &MainWindow::showFromElsewhere);
+    connect(m_tray, &TrayController::activated, this, &MainWindow::iconActivated);
     connect(m_tray, &TrayController::quitRequested, this, [this] {
         if (m_pages->settleUnsavedEdits())
             QCoreApplication::quit();
     });
-    connect(m_controls.battery, &BatteryBar::clicked, this, &MousecfgWidget::showBatteryHistory);
-    connect(m_controls.dongle, &VeskLabel::ClickedSignal, this, &MousecfgWidget::showBatteryHistory);
+    connect(m_controls.battery, &BatteryBar::clicked, this, &MainWindow::showBatteryHistory);
+    connect(m_controls.dongle, &SkinLabel::clicked, this, &MainWindow::showBatteryHistory);
 }
 
-void MousecfgWidget::startAppProfiles()
+void MainWindow::startAppProfiles()
 {
     AppProfileSwitcher::Hooks hooks;
     hooks.activeSlot = [this] { return m_settings.editing().profileIndex(); };
     hooks.busy = [this] { return m_apply->isBusy(); };
     hooks.whenIdle = [this](std::function<void()> action) { m_apply->whenIdle(std::move(action)); };
-    hooks.mouseAvailable = [this] { return mouseReady() && !mouseOff(); };
+    hooks.mouseAvailable = [this] { return mouseReady() && !m_settings.mouse().mouseOff(); };
     hooks.unappliedEdits = [this] { return AppProfileService::unappliedEdits(*this, m_settings); };
     hooks.switchTo = [this](int slot) { switchProfileTo(slot); };
     m_appProfiles = new AppProfileService(this, std::move(hooks), QStringLiteral("/proc"), this);
     m_appProfiles->layout();
-    connect(m_appProfiles, &AppProfileService::announce, this, &MousecfgWidget::showOsd);
+    connect(m_appProfiles, &AppProfileService::announce, this, &MainWindow::showOsd);
     m_tray->addProfileEntries(
         [this] { return QStringList(m_settings.editing().names.begin(), m_settings.editing().names.end()); },
         [this] { return m_settings.editing().profileIndex(); });
-    connect(m_tray, &TrayController::profileChosen, this, &MousecfgWidget::switchProfileTo);
+    connect(m_tray, &TrayController::profileChosen, this, &MainWindow::switchProfileTo);
     connect(m_tray, &TrayController::appProfilesRequested, m_appProfiles, &AppProfileService::openDialog);
 }
 
-void MousecfgWidget::switchProfileTo(int slot) { m_profiles->switchSlot(slot); }
+void MainWindow::switchProfileTo(int slot) { m_profiles->switchSlot(slot); }
 
-void MousecfgWidget::buildControls()
+void MainWindow::buildControls()
 {
     m_controls.profileControlsShown = AppConfig::profileControlsShown();
     m_controls.build(this);
     m_connection->setModelButton(m_controls.model);
     m_languages->buildMenu(m_controls.language);
-    connect(m_languages, &LanguageController::languageChosen, this, &MousecfgWidget::switchLanguage);
+    connect(m_languages, &LanguageController::languageChosen, this, &MainWindow::switchLanguage);
     if (!m_languages->offersChoice())
         m_controls.language->hide();
     m_profiles = new ProfileControls(*this, m_settings, m_controls, this);
     connectControls();
 }
 
-void MousecfgWidget::connectControls()
+void MainWindow::connectControls()
 {
-    for (VeskPushButton *button : m_controls.buttons())
+    for (SkinButton *button : m_controls.buttons())
         connect(button, &QPushButton::clicked, this, [this, button] { onClicked(button); });
-    for (VeskPushButton *button : m_controls.tabs)
-        connect(button, &VeskPushButton::EnterSignal, this, &MousecfgWidget::onPressed);
-    connect(m_controls.firmware, &VeskPushButton::EnterSignal, this, &MousecfgWidget::onPressed);
-    for (VeskPushButton *button : m_controls.frontSpots)
-        connect(button, &VeskPushButton::OverSignal, this,
-                [this](VeskPushButton *spot, bool over) { m_mouse.hover(spot, over); });
+    for (SkinButton *button : m_controls.tabs)
+        connect(button, &SkinButton::entered, this, &MainWindow::onPressed);
+    connect(m_controls.firmware, &SkinButton::entered, this, &MainWindow::onPressed);
+    for (SkinButton *button : m_controls.frontSpots)
+        connect(button, &SkinButton::hovered, this,
+                [this](SkinButton *spot, bool over) { m_mouse.hover(spot, over); });
     // The first spot also shows the pointer over it by its state.
-    connect(m_controls.frontSpots[0], &VeskPushButton::OverSignal, this,
-            [](VeskPushButton *btn, bool over) { btn->setState(over ? 0 : 1); });
+    connect(m_controls.frontSpots[0], &SkinButton::hovered, this,
+            [](SkinButton *btn, bool over) { btn->setState(over ? 0 : 1); });
     connect(m_controls.nameField, &QLineEdit::returnPressed, this, [this] { m_profiles->renameFromField(); });
 }
 
-void MousecfgWidget::layoutWindow()
+void MainWindow::layoutWindow()
 {
     m_laidOutLevel = m_scaleLevel;
     m_laidOutSize = size();
@@ -344,7 +343,7 @@ void MousecfgWidget::layoutWindow()
     update();
 }
 
-void MousecfgWidget::retranslate()
+void MainWindow::retranslate()
 {
     m_controls.retranslate(m_version);
     m_profiles->retranslate();
@@ -360,11 +359,11 @@ void MousecfgWidget::retranslate()
     layoutWindow();
 }
 
-void MousecfgWidget::selectTab(int index)
+void MainWindow::selectTab(int index)
 {
     if (index < 0 || index >= WindowControls::TabCount)
         return;
-    for (VeskPushButton *tab : m_controls.tabs)
+    for (SkinButton *tab : m_controls.tabs)
         tab->setState(0);
     // A product without lighting never shows the lighting page.
     if (index == WindowControls::TabLighting && m_ledDisable)
@@ -377,16 +376,16 @@ void MousecfgWidget::selectTab(int index)
         m_pages->showForTab(PageTab(index));
 }
 
-void MousecfgWidget::showFrontView(bool front)
+void MainWindow::showFrontView(bool front)
 {
     m_mouse.setFrontView(front);
     if (m_pages)
         m_pages->showView(front);
 }
 
-void MousecfgWidget::refreshPages()
+void MainWindow::refreshPages()
 {
-    for (VeskPushButton *indicator : m_controls.indicators)
+    for (SkinButton *indicator : m_controls.indicators)
         indicator->setState(0);
     m_controls.indicators[size_t(m_settings.editing().profileIndex())]->setState(1);
     if (!m_pages)
@@ -400,7 +399,7 @@ void MousecfgWidget::refreshPages()
     m_pages->refresh(m_settings.editing(), context);
 }
 
-void MousecfgWidget::connectPageEvents()
+void MainWindow::connectPageEvents()
 {
     PageEvents &events = m_pages->events();
     connect(&events, &PageEvents::highlightButton, this,
@@ -410,8 +409,8 @@ void MousecfgWidget::connectPageEvents()
             m_mouse.hoverButton(index, over);
     });
     connect(&events, &PageEvents::showMacroTab, this, [this] { selectTab(WindowControls::TabMacro); });
-    connect(&events, &PageEvents::oneClickWarning, this, &MousecfgWidget::showOneClickWarning);
-    connect(&events, &PageEvents::enableWindowButtons, this, &MousecfgWidget::enableButtons);
+    connect(&events, &PageEvents::oneClickWarning, this, &MainWindow::showOneClickWarning);
+    connect(&events, &PageEvents::enableWindowButtons, this, &MainWindow::enableButtons);
     connect(&events, &PageEvents::liftChanged, this, [this](int liftHigh) {
         m_settings.editing().LiftHigh = uint8_t(liftHigh);
         m_pages->showRate(currentProfile(m_settings.editing()).pollrate, liftHigh);
@@ -423,12 +422,12 @@ void MousecfgWidget::connectPageEvents()
         int renamed = 0;
         m_settings.changeBoth([&](MouseConfig &config) { renamed = renameMacroAssignments(config, oldName, newName); });
         if (renamed > 0 && !AppConfig::saveAll(m_settings.stored()))
-            qCDebug(lcUi, "profile files could not be written after a macro rename\n");
+            qCDebug(lcUi, "profile files could not be written after a macro rename");
         refreshPages();
     });
 }
 
-void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
+void MainWindow::enterCurrentModel(bool selectFirstSpot)
 {
     m_mouse.clearSelection();
     showFrontView(true);
@@ -436,20 +435,20 @@ void MousecfgWidget::enterCurrentModel(bool selectFirstSpot)
     m_mouse.setModel(currentModel());
     loadModelFiles();
     if (!writeDefaultProfileFile())
-        qCWarning(lcUi, "the default profile file could not be written\n");
+        qCWarning(lcUi, "the default profile file could not be written");
     showModelStart(selectFirstSpot);
     if (m_tray)
         m_tray->setToolTip(currentModel());
 }
 
-void MousecfgWidget::loadModelFiles()
+void MainWindow::loadModelFiles()
 {
     loadSettings();
     m_profiles->showCurrent();
     m_profiles->reloadLibrary();
 }
 
-void MousecfgWidget::showModelStart(bool selectFirstSpot)
+void MainWindow::showModelStart(bool selectFirstSpot)
 {
     selectTab(WindowControls::TabLighting);
     if (selectFirstSpot)
@@ -458,10 +457,10 @@ void MousecfgWidget::showModelStart(bool selectFirstSpot)
     refreshPages();
 }
 
-void MousecfgWidget::loadSettings()
+void MainWindow::loadSettings()
 {
     if (!m_settings.load())
-        qCDebug(lcUi, "some profile files are missing; their profiles start empty\n");
+        qCDebug(lcUi, "some profile files are missing; their profiles start empty");
     // The desktop's own pointer speed is no edit of the user's: read once,
     // into both records.
     const int speed = DesktopPointerSpeed::read();
@@ -469,7 +468,7 @@ void MousecfgWidget::loadSettings()
         m_settings.changeBoth([speed](MouseConfig &config) { currentProfile(config).mousespeed = uint8_t(speed); });
 }
 
-void MousecfgWidget::makeProfileCurrent(int slot, bool reload)
+void MainWindow::makeProfileCurrent(int slot, bool reload)
 {
     if (slot < 0 || slot >= kProfileCount)
         return;
@@ -481,10 +480,10 @@ void MousecfgWidget::makeProfileCurrent(int slot, bool reload)
     refreshPages();
     DesktopPointerSpeed::applyFrom(profile);
     if (!AppConfig::saveActiveProfileIndex(slot))
-        qCWarning(lcUi, "the active profile could not be stored\n");
+        qCWarning(lcUi, "the active profile could not be stored");
 }
 
-void MousecfgWidget::serveCommands()
+void MainWindow::serveCommands()
 {
     WindowCommandServer::Window window;
     window.isVisible = [this] { return isVisible(); };
@@ -500,10 +499,10 @@ void MousecfgWidget::serveCommands()
 
     auto *watcher = new SettingsWatcher(300, this);
     watcher->setBusyCheck([this] { return m_apply->isBusy(); });
-    connect(watcher, &SettingsWatcher::changed, this, &MousecfgWidget::takeChangedFiles);
+    connect(watcher, &SettingsWatcher::changed, this, &MainWindow::takeChangedFiles);
 }
 
-void MousecfgWidget::takeChangedFiles()
+void MainWindow::takeChangedFiles()
 {
     MouseConfig files;
     AppConfig::loadAll(files);
@@ -514,7 +513,7 @@ void MousecfgWidget::takeChangedFiles()
     m_pages->gather(seen);
     bool keepEdits = false;
     if (m_settings.differsFromStored(seen)) {
-        VeskMessageBox box(VeskMessageBox::Question, tr("Warning"),
+        SkinMessageBox box(SkinMessageBox::Question, tr("Warning"),
                            tr("The settings were changed outside this window. Load them and discard your "
                               "unapplied changes?"),
                            this);
@@ -534,7 +533,7 @@ void MousecfgWidget::takeChangedFiles()
     m_profiles->showProfileChange();
 }
 
-void MousecfgWidget::showFromElsewhere()
+void MainWindow::showFromElsewhere()
 {
     if (isHidden() || isMinimized()) {
         showNormal();
@@ -545,7 +544,7 @@ void MousecfgWidget::showFromElsewhere()
     activateWindow();
 }
 
-void MousecfgWidget::hideWindow()
+void MainWindow::hideWindow()
 {
     // Without a tray nothing could bring a hidden window back, and the
     // single-instance guard would refuse a new start: end the program then.
@@ -556,7 +555,7 @@ void MousecfgWidget::hideWindow()
     hide();
 }
 
-void MousecfgWidget::onClicked(VeskPushButton *button)
+void MainWindow::onClicked(SkinButton *button)
 {
     WindowControls &c = m_controls;
     int group = -1;
@@ -600,7 +599,7 @@ void MousecfgWidget::onClicked(VeskPushButton *button)
     }
 }
 
-void MousecfgWidget::onPressed(VeskPushButton *button)
+void MainWindow::onPressed(SkinButton *button)
 {
     if (button == m_controls.firmware)
         startFirmwareUpdate();
@@ -608,26 +607,26 @@ void MousecfgWidget::onPressed(VeskPushButton *button)
         selectTab(m_controls.tabIndex(button));
 }
 
-void MousecfgWidget::onProfileOperation(VeskPushButton *button)
+void MainWindow::onProfileOperation(SkinButton *button)
 {
     // "ADD", "DELETE", "COPY", "RESET", "Reset All", export, import, "LOAD1"
     // and "SAVE".
     m_profiles->run(button);
 }
 
-void MousecfgWidget::gatherPages(MouseConfig &config) { m_pages->gather(config); }
+void MainWindow::gatherPages(MouseConfig &config) { m_pages->gather(config); }
 
-void MousecfgWidget::stopPoller() { m_connection->stopStatusThread(); }
+void MainWindow::stopPoller() { m_connection->stopStatusThread(); }
 
-void MousecfgWidget::startPoller() { m_connection->startStatusThread(); }
+void MainWindow::startPoller() { m_connection->startStatusThread(); }
 
-int MousecfgWidget::apply() { return m_apply->apply(); }
+int MainWindow::apply() { return m_apply->apply(); }
 
-int MousecfgWidget::upload(bool full) { return m_apply->upload(full); }
+int MainWindow::upload(bool full) { return m_apply->upload(full); }
 
-int MousecfgWidget::switchProfile(int slot) { return m_apply->switchProfile(slot); }
+int MainWindow::switchProfile(int slot) { return m_apply->switchProfile(slot); }
 
-void MousecfgWidget::switchLanguage(int id)
+void MainWindow::switchLanguage(int id)
 {
     bool loaded = false;
     if (!m_languages->switchTo(id, &loaded))
@@ -637,24 +636,24 @@ void MousecfgWidget::switchLanguage(int id)
         retranslate();
 }
 
-void MousecfgWidget::startFirmwareUpdate()
+void MainWindow::startFirmwareUpdate()
 {
     m_controls.firmware->setState(0);
     launchFirmwareUpdate(this, *m_connection, m_languages->currentId());
 }
 
-void MousecfgWidget::showOsd(const QString &text)
+void MainWindow::showOsd(const QString &text)
 {
     m_desktop->showText(text);
 }
 
-void MousecfgWidget::showBatteryHistory()
+void MainWindow::showBatteryHistory()
 {
     BatteryHistoryDialog dialog(m_desktop->batteryOutlook(), this);
     dialog.exec();
 }
 
-void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
+void MainWindow::iconActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick)
         return;
@@ -665,22 +664,22 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
         hide();
 }
 
-void MousecfgWidget::showOneClickWarning()
+void MainWindow::showOneClickWarning()
 {
-    VeskMessageBox box(VeskMessageBox::Warning, tr("Warning"), tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."), this);
+    SkinMessageBox box(SkinMessageBox::Warning, tr("Warning"), tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."), this);
     box.exec();
 }
 
-void MousecfgWidget::enableButtons(bool enable)
+void MainWindow::enableButtons(bool enable)
 {
-    for (VeskPushButton *button : m_controls.lockableButtons())
+    for (SkinButton *button : m_controls.lockableButtons())
         button->setEnabled(enable);
     m_controls.nameField->setEnabled(enable);
 }
 
 // --- Events ----------------------------------------------------------------
 
-void MousecfgWidget::paintEvent(QPaintEvent *)
+void MainWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -696,7 +695,7 @@ void MousecfgWidget::paintEvent(QPaintEvent *)
     m_firstPaint.firstPaint();
 }
 
-void MousecfgWidget::resizeEvent(QResizeEvent *event)
+void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     if (!m_layoutDone)
@@ -707,7 +706,7 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
     const int screenLevel = WindowScale::levelForScreen(screen);
     const int level = WindowScale::levelAfterResize(m_scaleLevel, screenLevel, size(),
                                                     QSize(m_windowWidth, m_windowHeight));
-    qCDebug(lcUi, "width = %d, height = %d m_iDpiVal = %d\n", width(), height(), level);
+    qCDebug(lcUi, "width = %d, height = %d m_iDpiVal = %d", width(), height(), level);
     // Showing the window resizes it to the size it already has: the layout
     // of that level and size stands.
     if (level == m_laidOutLevel && size() == m_laidOutSize)
@@ -715,7 +714,7 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
     applyScale(level);
 }
 
-void MousecfgWidget::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // A close request from the desktop (Alt+F4) does what the close button
     // does.

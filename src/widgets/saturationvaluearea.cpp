@@ -1,4 +1,4 @@
-#include "vesksvarea.h"
+#include "saturationvaluearea.h"
 
 #include "uiscale.h"
 
@@ -6,28 +6,28 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-VeskSvArea::VeskSvArea(QWidget *parent)
+SaturationValueArea::SaturationValueArea(QWidget *parent)
     : QWidget(parent)
 {
     setCursor(Qt::CrossCursor);
 }
 
-QColor VeskSvArea::color() const { return QColor::fromHsv(m_hue, m_saturation, m_value); }
+QColor SaturationValueArea::color() const { return QColor::fromHsv(m_hue, m_saturation, m_value); }
 
-void VeskSvArea::setHue(int hue)
+void SaturationValueArea::setHue(int hue)
 {
     m_hue = qBound(0, hue, 359);
     update();
 }
 
-void VeskSvArea::setSaturationValue(int saturation, int value)
+void SaturationValueArea::setSaturationValue(int saturation, int value)
 {
     m_saturation = qBound(0, saturation, 255);
     m_value = qBound(0, value, 255);
     update();
 }
 
-void VeskSvArea::pick(const QPoint &pos)
+void SaturationValueArea::pick(const QPoint &pos)
 {
     const int w = qMax(1, width() - 1);
     const int h = qMax(1, height() - 1);
@@ -41,19 +41,19 @@ void VeskSvArea::pick(const QPoint &pos)
     emit svChanged(m_saturation, m_value);
 }
 
-void VeskSvArea::mousePressEvent(QMouseEvent *event)
+void SaturationValueArea::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         pick(event->pos());
 }
 
-void VeskSvArea::mouseMoveEvent(QMouseEvent *event)
+void SaturationValueArea::mouseMoveEvent(QMouseEvent *event)
 {
     if (event->buttons() & Qt::LeftButton)
         pick(event->pos());
 }
 
-void VeskSvArea::paintEvent(QPaintEvent *)
+void SaturationValueArea::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRect r = rect();

@@ -1,4 +1,4 @@
-#include "veskmacroitemdelegate.h"
+#include "macrorowdelegate.h"
 
 #include "macrotablemodel.h"
 
@@ -14,7 +14,7 @@ constexpr int kIconSize = 16;
 constexpr int kRowHeight = 24;
 } // namespace
 
-void VeskMacroItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+void MacroRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                   const QModelIndex &index) const
 {
     painter->save();
@@ -44,7 +44,7 @@ void VeskMacroItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
     painter->restore();
 }
 
-QSize VeskMacroItemDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+QSize MacroRowDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
     size.setHeight(UiScale::scaled(kRowHeight));

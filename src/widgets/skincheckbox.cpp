@@ -1,4 +1,4 @@
-#include "veskcheckbox.h"
+#include "skincheckbox.h"
 
 #include "languagefont.h"
 #include "skin.h"
@@ -6,7 +6,7 @@
 
 #include <QPainter>
 
-VeskCheckBox::VeskCheckBox(const QString &text, QWidget *parent)
+SkinCheckBox::SkinCheckBox(const QString &text, QWidget *parent)
     : QCheckBox(text, parent)
     , m_unchecked(Skin::path(QStringLiteral("checkbox1-1.png")))
     , m_checked(Skin::path(QStringLiteral("checkbox1-2.png")))
@@ -16,14 +16,14 @@ VeskCheckBox::VeskCheckBox(const QString &text, QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void VeskCheckBox::setPictures(const QString &uncheckedFile, const QString &checkedFile)
+void SkinCheckBox::setPictures(const QString &uncheckedFile, const QString &checkedFile)
 {
     m_unchecked = uncheckedFile;
     m_checked = checkedFile;
     update();
 }
 
-void VeskCheckBox::setIndicatorSize(int width, int height)
+void SkinCheckBox::setIndicatorSize(int width, int height)
 {
     width = qMax(1, width);
     m_indicator = QSize(width, height < 1 ? width : height);
@@ -31,7 +31,7 @@ void VeskCheckBox::setIndicatorSize(int width, int height)
     update();
 }
 
-QSize VeskCheckBox::sizeHint() const
+QSize SkinCheckBox::sizeHint() const
 {
     const QSize box = UiScale::scaled(m_indicator);
     const QFontMetrics metrics(font());
@@ -39,7 +39,7 @@ QSize VeskCheckBox::sizeHint() const
     return QSize(box.width() + textWidth, qMax(box.height(), metrics.height()));
 }
 
-void VeskCheckBox::paintEvent(QPaintEvent *)
+void SkinCheckBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (!isEnabled())
@@ -66,4 +66,4 @@ void VeskCheckBox::paintEvent(QPaintEvent *)
                      painter.fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width()));
 }
 
-bool VeskCheckBox::hitButton(const QPoint &pos) const { return rect().contains(pos); }
+bool SkinCheckBox::hitButton(const QPoint &pos) const { return rect().contains(pos); }

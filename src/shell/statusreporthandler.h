@@ -15,12 +15,13 @@ class SettingsOwner;
 // report-rate code other than 1, 2, 4 or 8 is not believed (a debug line,
 // nothing changed), because each of them would index a table or reach the
 // next upload.
-class MouseEventHandler : public QObject {
+// (label: MouseEventHandler)
+class StatusReportHandler : public QObject {
     Q_OBJECT
 public:
     // `settings`: whose records the mouse's changes go into; it must
     // outlive the handler.
-    explicit MouseEventHandler(SettingsOwner &settings, QObject *parent = nullptr)
+    explicit StatusReportHandler(SettingsOwner &settings, QObject *parent = nullptr)
         : QObject(parent)
         , m_settings(settings)
     {
@@ -31,10 +32,10 @@ public:
     static bool isReportRate(int value);
 
     // The poller's status report (connected to it, queued).
-    void refreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
-    void refreshProfile(quint8 iProfile);
-    void refreshDpiStage(quint8 iDPI);
-    void refreshRate(quint8 iRate);
+    void refreshStatus(quint8 profileIndex, quint8 stage, quint8 rateCode, quint8 mode);
+    void refreshProfile(quint8 profileIndex);
+    void refreshDpiStage(quint8 stage);
+    void refreshRate(quint8 rateCode);
 
 signals:
     // The mouse switched to slot `profile` (no select goes back to it).
@@ -52,7 +53,7 @@ signals:
 private:
     // Makes the profile the mouse switched to current; false when the value
     // is not believed.
-    bool takeProfile(quint8 iProfile);
+    bool takeProfile(quint8 profileIndex);
 
     SettingsOwner &m_settings;
 };

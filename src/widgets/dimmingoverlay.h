@@ -5,10 +5,11 @@
 // A translucent dark layer over its parent widget, following the parent's
 // size. It dims the window behind a modal step and swallows the clicks that
 // would reach the controls under it.
-class VeskOverlay : public QWidget {
+// (label: VeskOverlay)
+class DimmingOverlay : public QWidget {
     Q_OBJECT
 public:
-    explicit VeskOverlay(QWidget *parent, int alpha = 140);
+    explicit DimmingOverlay(QWidget *parent, int alpha = 140);
 
     void setAlpha(int alpha);
     int alpha() const { return m_alpha; }
