@@ -56,12 +56,6 @@ public:
     virtual void selectButton(int index, int group) { (void)index; (void)group; }
     virtual void showView(bool frontView) { (void)frontView; }
 
-    // A profile became current: the settings the desktop applies (pointer
-    // speed) follow it.
-    virtual void applyDesktopSettings(const ProfileData &profile) { (void)profile; }
-    // The desktop's current settings read into a freshly loaded profile.
-    virtual void readDesktopSettings(ProfileData &profile) { (void)profile; }
-
     static PageTab tabOf(Slot slot);
     static QRect baseGeometryOf(Slot slot);
     // The object name of the page class a slot stands for, so that tests and

@@ -27,9 +27,6 @@ signals:
     // Lock (false) or unlock (true) the window's buttons while a page runs
     // something that must not be interrupted (recording, a modal edit).
     void enableWindowButtons(bool enable);
-    // A page changed a setting that the desktop applies at once (pointer
-    // speed and the like); the window applies the profile's desktop settings.
-    void desktopSettingsChanged();
     // A macro was renamed in the library: the buttons of every profile that
     // name it must follow.
     void macroRenamed(const QString &oldName, const QString &newName);

@@ -93,11 +93,10 @@ MainWindow::MainWindow(QObject *plugSource, QWidget *parent)
     // before the controls exist.
     m_languages = new LanguageController(this);
     m_languages->startUp();
-    m_french = ProductDescriptor::frenchLanguage();
     SkinButton::setDefaultColorMode(ProductDescriptor::colorMode());
-    m_disableMacro = ProductDescriptor::disableMacro();
-    m_ledDisable = ProductDescriptor::ledDisable();
-    m_version = ProductDescriptor::version();
+    m_product.disableMacro = ProductDescriptor::disableMacro();
+    m_product.ledDisable = ProductDescriptor::ledDisable();
+    m_product.version = ProductDescriptor::version();
 
     // Controls, then the mouse list, the devices present and the model menu.
     buildControls();
@@ -120,12 +119,12 @@ MainWindow::MainWindow(QObject *plugSource, QWidget *parent)
     connectPageEvents();
     // The button page is as tall as the buttons it shows need.
     m_pages->build(ProductDescriptor::shownButtonCount(),
-                   m_ledDisable ? PageTab::Customize : PageTab::Lighting);
+                   m_product.ledDisable ? PageTab::Customize : PageTab::Lighting);
     m_apply = std::make_unique<ApplyController>(this, m_settings, *m_pages, m_connection->poller());
     serveCommands();
 
     showModelStart(false);
-    m_layoutDone = true;
+    m_scaleState.layoutDone = true;
     retranslate();
     // After the layout: the pictures are scaled to their labels.
     m_mouse.setModel(currentModel());
@@ -136,7 +135,6 @@ MainWindow::MainWindow(QObject *plugSource, QWidget *parent)
     // Icon and tray.
     setWindowIcon(QIcon(Skin::path(QStringLiteral("icon.ico"))));
     m_desktop->createTray(currentModel(), m_controls.autostart);
-    m_tray = m_desktop->tray();
     connectHelpers();
     startAppProfiles();
 
@@ -158,10 +156,10 @@ MainWindow::~MainWindow()
 void MainWindow::startHidden(int trayGraceMs)
 {
     m_connection->cancelWarning();
-    if (m_tray->hasTray())
+    if (tray()->hasTray())
         return;
     QTimer::singleShot(trayGraceMs, this, [this] {
-        if (!m_tray->hasTray() && isHidden()) {
+        if (!tray()->hasTray() && isHidden()) {
             qCDebug(lcUi, "no tray appeared: the window shows");
             showAsStarted();
         }
@@ -188,20 +186,19 @@ int MainWindow::lastBatteryLevel() const { return m_status->lastBatteryLevel(); 
 PageHost &MainWindow::pages() { return *m_pages; }
 ProfileControls &MainWindow::profiles() { return *m_profiles; }
 QStringList MainWindow::libraryNames() const { return m_profiles->libraryNames(); }
-HotplugMonitor *MainWindow::hotplugMonitor() const { return m_connection->hotplugMonitor(); }
+TrayController *MainWindow::tray() const { return m_desktop ? m_desktop->tray() : nullptr; }
 
 void MainWindow::chooseInitialScale()
 {
     QScreen *screen = QGuiApplication::primaryScreen();
     const int level = WindowScale::levelForScreen(screen);
-    m_scaleLevel = level;
-    m_scaleFactor = WindowScale::factorForLevel(level);
+    m_scaleState.level = level;
+    m_scaleState.factor = WindowScale::factorForLevel(level);
     UiScale::setLevel(level);
     setBaseSize(WindowScale::kDesignWidth, WindowScale::kDesignHeight);
     setMinimumSize(WindowScale::kDesignWidth, WindowScale::kDesignHeight);
     const QSize size = WindowScale::windowSize(level);
-    m_windowWidth = size.width();
-    m_windowHeight = size.height();
+    m_scaleState.setSize = size;
     resize(size);
     if (screen)
         move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
@@ -212,14 +209,13 @@ void MainWindow::chooseInitialScale()
 
 void MainWindow::applyScale(int level)
 {
-    const bool changed = level != m_scaleLevel;
-    m_scaleLevel = level;
-    m_scaleFactor = WindowScale::factorForLevel(level);
+    const bool changed = level != m_scaleState.level;
+    m_scaleState.level = level;
+    m_scaleState.factor = WindowScale::factorForLevel(level);
     UiScale::setLevel(level);
     if (changed) {
         const QSize size = WindowScale::windowSize(level);
-        m_windowWidth = size.width();
-        m_windowHeight = size.height();
+        m_scaleState.setSize = size;
         resize(size);
     }
     layoutWindow();
@@ -263,10 +259,10 @@ void MainWindow::connectHelpers()
     connect(m_events.get(), &StatusReportHandler::rateChanged, this,
             [this](int rate) { m_pages->showRate(rate, m_settings.editing().LiftHigh); });
     connect(m_events.get(), &StatusReportHandler::announce, this, &MainWindow::showOsd);
-    connect(m_tray, &TrayController::loadConfigRequested, m_connection, &ConnectionController::showWarning);
-    connect(m_tray, &TrayController::showWindowRequested, this, &MainWindow::showFromElsewhere);
-    connect(m_tray, &TrayController::activated, this, &MainWindow::iconActivated);
-    connect(m_tray, &TrayController::quitRequested, this, [this] {
+    connect(tray(), &TrayController::loadConfigRequested, m_connection, &ConnectionController::showWarning);
+    connect(tray(), &TrayController::showWindowRequested, this, &MainWindow::showFromElsewhere);
+    connect(tray(), &TrayController::activated, this, &MainWindow::iconActivated);
+    connect(tray(), &TrayController::quitRequested, this, [this] {
         if (m_pages->settleUnsavedEdits())
             QCoreApplication::quit();
     });
@@ -286,11 +282,11 @@ void MainWindow::startAppProfiles()
     m_appProfiles = new AppProfileService(this, std::move(hooks), QStringLiteral("/proc"), this);
     m_appProfiles->layout();
     connect(m_appProfiles, &AppProfileService::announce, this, &MainWindow::showOsd);
-    m_tray->addProfileEntries(
+    tray()->addProfileEntries(
         [this] { return QStringList(m_settings.editing().names.begin(), m_settings.editing().names.end()); },
         [this] { return m_settings.editing().profileIndex(); });
-    connect(m_tray, &TrayController::profileChosen, this, &MainWindow::switchProfileTo);
-    connect(m_tray, &TrayController::appProfilesRequested, m_appProfiles, &AppProfileService::openDialog);
+    connect(tray(), &TrayController::profileChosen, this, &MainWindow::switchProfileTo);
+    connect(tray(), &TrayController::appProfilesRequested, m_appProfiles, &AppProfileService::openDialog);
 }
 
 void MainWindow::switchProfileTo(int slot) { m_profiles->switchSlot(slot); }
@@ -308,27 +304,67 @@ void MainWindow::buildControls()
     connectControls();
 }
 
+// The window's own buttons: its frame, the footer, the tabs, the views and
+// the hot spots. The profile controls connect theirs themselves.
 void MainWindow::connectControls()
 {
-    for (SkinButton *button : m_controls.buttons())
-        connect(button, &QPushButton::clicked, this, [this, button] { onClicked(button); });
-    for (SkinButton *button : m_controls.tabs)
-        connect(button, &SkinButton::entered, this, &MainWindow::onPressed);
-    connect(m_controls.firmware, &SkinButton::entered, this, &MainWindow::onPressed);
-    for (SkinButton *button : m_controls.frontSpots)
-        connect(button, &SkinButton::hovered, this,
-                [this](SkinButton *spot, bool over) { m_mouse.hover(spot, over); });
+    WindowControls &c = m_controls;
+    const auto onClick = [this](SkinButton *button, std::function<void()> action) {
+        connect(button, &QPushButton::clicked, this, std::move(action));
+    };
+    onClick(c.close, [this] {
+        if (m_pages->settleUnsavedEdits())
+            hideWindow();
+    });
+    onClick(c.minimise, [this] { showMinimized(); });
+    onClick(c.cancel, [this] {
+        hideWindow();
+        makeProfileCurrent(m_settings.editing().profileIndex(), true);
+    });
+    onClick(c.ok, [this] {
+        upload(false);
+        hideWindow();
+    });
+    // Macro rows not saved yet would not reach the mouse: the user decides
+    // first.
+    onClick(c.apply, [this] {
+        if (m_pages->settleUnsavedEdits())
+            apply();
+    });
+    onClick(c.front, [this] { showFrontView(true); });
+    onClick(c.side, [this] { showFrontView(false); });
+    // A tab follows the press already; the click only confirms it.
+    for (int i = 0; i < kPageTabCount; ++i) {
+        const PageTab tab = PageTab(i);
+        onClick(c.tabs[size_t(i)], [this, tab] { selectTab(tab); });
+        connect(c.tabs[size_t(i)], &SkinButton::entered, this, [this, tab] { selectTab(tab); });
+    }
+    connect(c.firmware, &SkinButton::entered, this, &MainWindow::startFirmwareUpdate);
+    // A hot spot chooses its button on the picture and on the button page;
+    // the side view only shows.
+    for (int group = 0; group < WindowControls::SpotGroupCount; ++group) {
+        if (group == WindowControls::SideSpots)
+            continue;
+        for (int index = 0; index < WindowControls::kSpotsPerView; ++index) {
+            if (SkinButton *spot = c.spot(group, index)) {
+                onClick(spot, [this, group, index] {
+                    m_mouse.selectSpot(group, index);
+                    m_pages->selectButton(index, group);
+                });
+            }
+        }
+    }
+    for (SkinButton *button : c.frontSpots)
+        connect(button, &SkinButton::hovered, this, [this](SkinButton *spot, bool over) { m_mouse.hover(spot, over); });
     // The first spot also shows the pointer over it by its state.
-    connect(m_controls.frontSpots[0], &SkinButton::hovered, this,
-            [](SkinButton *btn, bool over) { btn->setState(over ? 0 : 1); });
-    connect(m_controls.nameField, &QLineEdit::returnPressed, this, [this] { m_profiles->renameFromField(); });
+    connect(c.frontSpots[0], &SkinButton::hovered, this, [](SkinButton *btn, bool over) { btn->setState(over ? 0 : 1); });
 }
 
 void MainWindow::layoutWindow()
 {
-    m_laidOutLevel = m_scaleLevel;
-    m_laidOutSize = size();
-    m_controls.layout(m_disableMacro, m_ledDisable);
+    m_scaleState.laidOutLevel = m_scaleState.level;
+    m_scaleState.laidOutSize = size();
+    m_controls.layout(m_product.disableMacro, m_product.ledDisable);
     if (m_pages)
         m_pages->layout();
     if (m_status)
@@ -337,7 +373,7 @@ void MainWindow::layoutWindow()
         m_appProfiles->layout();
     for (QMenu *menu : {m_languages->menu(), m_connection->modelMenu(), m_profiles->slotMenu(), m_profiles->libraryMenu()})
         UiTheme::styleMenu(menu, kSlotMenuDesignWidth);
-    const QBitmap shape = m_scale->mask(m_scaleLevel);
+    const QBitmap shape = m_scale->mask(m_scaleState.level);
     if (!shape.isNull())
         setMask(shape);
     update();
@@ -345,35 +381,35 @@ void MainWindow::layoutWindow()
 
 void MainWindow::retranslate()
 {
-    m_controls.retranslate(m_version);
+    m_controls.retranslate(m_product.version);
     m_profiles->retranslate();
     m_controls.language->setText(m_languages->currentName());
     m_controls.modelLabel->setText(AppConfig::model());
     if (m_status && m_status->showsMouseOff())
         m_controls.battery->setBarText(DeviceStatusPanel::mouseOffText());
-    if (m_tray)
-        m_tray->retranslate();
+    if (tray())
+        tray()->retranslate();
     m_languages->buildMenu(m_controls.language);
     if (m_pages)
         m_pages->retranslate();
     layoutWindow();
 }
 
-void MainWindow::selectTab(int index)
+void MainWindow::selectTab(PageTab tab)
 {
-    if (index < 0 || index >= WindowControls::TabCount)
+    if (int(tab) < 0 || int(tab) >= kPageTabCount)
         return;
-    for (SkinButton *tab : m_controls.tabs)
-        tab->setState(0);
+    for (SkinButton *button : m_controls.tabs)
+        button->setState(0);
     // A product without lighting never shows the lighting page.
-    if (index == WindowControls::TabLighting && m_ledDisable)
-        index = WindowControls::TabCustomize;
-    m_controls.tabs[size_t(index)]->setState(1);
-    m_currentTab = index;
+    if (tab == PageTab::Lighting && m_product.ledDisable)
+        tab = PageTab::Customize;
+    m_controls.tabs[size_t(tab)]->setState(1);
+    m_currentTab = tab;
 
-    m_mouse.showForTab(index);
+    m_mouse.showForTab(tab);
     if (m_pages)
-        m_pages->showForTab(PageTab(index));
+        m_pages->showForTab(tab);
 }
 
 void MainWindow::showFrontView(bool front)
@@ -393,7 +429,7 @@ void MainWindow::refreshPages()
     PageContext context;
     context.modelName = currentModel();
     context.sensorType = AppConfig::sensorType();
-    context.scale = m_scaleFactor;
+    context.scale = m_scaleState.factor;
     context.languageId = LangConfig::currentLangID();
     context.languageFont = LanguageFont::current();
     m_pages->refresh(m_settings.editing(), context);
@@ -408,7 +444,7 @@ void MainWindow::connectPageEvents()
         if (group == WindowControls::FrontSpots)
             m_mouse.hoverButton(index, over);
     });
-    connect(&events, &PageEvents::showMacroTab, this, [this] { selectTab(WindowControls::TabMacro); });
+    connect(&events, &PageEvents::showMacroTab, this, [this] { selectTab(PageTab::Macro); });
     connect(&events, &PageEvents::oneClickWarning, this, &MainWindow::showOneClickWarning);
     connect(&events, &PageEvents::enableWindowButtons, this, &MainWindow::enableButtons);
     connect(&events, &PageEvents::liftChanged, this, [this](int liftHigh) {
@@ -437,8 +473,8 @@ void MainWindow::enterCurrentModel(bool selectFirstSpot)
     if (!writeDefaultProfileFile())
         qCWarning(lcUi, "the default profile file could not be written");
     showModelStart(selectFirstSpot);
-    if (m_tray)
-        m_tray->setToolTip(currentModel());
+    if (tray())
+        tray()->setToolTip(currentModel());
 }
 
 void MainWindow::loadModelFiles()
@@ -450,7 +486,7 @@ void MainWindow::loadModelFiles()
 
 void MainWindow::showModelStart(bool selectFirstSpot)
 {
-    selectTab(WindowControls::TabLighting);
+    selectTab(PageTab::Lighting);
     if (selectFirstSpot)
         m_mouse.selectSpot(WindowControls::FrontSpots, 0);
     m_controls.setArrowPictures(currentModel());
@@ -493,8 +529,8 @@ void MainWindow::serveCommands()
             DesktopPointerSpeed::applyFrom(currentProfile(m_settings.editing()));
         m_profiles->showProfileChange();
     };
-    m_commands = new WindowCommandServer(m_settings, *m_apply, *m_pages, window, this);
-    if (!m_commands->listen())
+    auto *commands = new WindowCommandServer(m_settings, *m_apply, *m_pages, window, this);
+    if (!commands->listen())
         qCWarning(lcUi, "the command line cannot reach this window; it works on the settings files itself");
 
     auto *watcher = new SettingsWatcher(300, this);
@@ -548,70 +584,11 @@ void MainWindow::hideWindow()
 {
     // Without a tray nothing could bring a hidden window back, and the
     // single-instance guard would refuse a new start: end the program then.
-    if (!m_tray->hasTray()) {
+    if (!tray()->hasTray()) {
         QCoreApplication::quit();
         return;
     }
     hide();
-}
-
-void MainWindow::onClicked(SkinButton *button)
-{
-    WindowControls &c = m_controls;
-    int group = -1;
-    int index = -1;
-    if (button == c.close) {
-        if (m_pages->settleUnsavedEdits())
-            hideWindow();
-    } else if (button == c.minimise) {
-        showMinimized();
-    } else if (button == c.library || button == c.model || button == c.language || button == c.profileMenu) {
-        // These carry drop-down menus, which open on the press.
-    } else if (button == c.cancel) {
-        hideWindow();
-        makeProfileCurrent(m_settings.editing().profileIndex(), true);
-    } else if (button == c.ok) {
-        upload(false);
-        hideWindow();
-    } else if (button == c.apply) {
-        // Macro rows not saved yet would not reach the mouse: the user
-        // decides first.
-        if (m_pages->settleUnsavedEdits())
-            apply();
-    } else if (button == c.front || button == c.side) {
-        showFrontView(button == c.front);
-    } else if (c.indicatorIndex(button) >= 0) {
-        // Shown, an indicator chooses its profile; in the compact layout it
-        // only shows the active one.
-        if (c.profileControlsShown)
-            switchProfileTo(c.indicatorIndex(button));
-        else
-            refreshPages();
-    } else if (c.tabIndex(button) >= 0) {
-        selectTab(c.tabIndex(button));
-    } else if (c.findSpot(button, &group, &index)) {
-        if (group != WindowControls::SideSpots) {
-            m_mouse.selectSpot(group, index);
-            m_pages->selectButton(index, group);
-        }
-    } else if (button != c.firmware) {
-        onProfileOperation(button);
-    }
-}
-
-void MainWindow::onPressed(SkinButton *button)
-{
-    if (button == m_controls.firmware)
-        startFirmwareUpdate();
-    else if (m_controls.tabIndex(button) >= 0)
-        selectTab(m_controls.tabIndex(button));
-}
-
-void MainWindow::onProfileOperation(SkinButton *button)
-{
-    // "ADD", "DELETE", "COPY", "RESET", "Reset All", export, import, "LOAD1"
-    // and "SAVE".
-    m_profiles->run(button);
 }
 
 void MainWindow::gatherPages(MouseConfig &config) { m_pages->gather(config); }
@@ -685,7 +662,7 @@ void MainWindow::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     if (testAttribute(Qt::WA_TranslucentBackground) && !mask().isEmpty())
         painter.setClipRegion(mask());
-    const QPixmap &background = m_scale->background(m_scaleLevel);
+    const QPixmap &background = m_scale->background(m_scaleState.level);
     if (!background.isNull())
         painter.drawPixmap(0, 0, background);
     else
@@ -698,18 +675,18 @@ void MainWindow::paintEvent(QPaintEvent *)
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (!m_layoutDone)
+    if (!m_scaleState.layoutDone)
         return;
     QScreen *screen = QGuiApplication::screenAt(geometry().center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     const int screenLevel = WindowScale::levelForScreen(screen);
-    const int level = WindowScale::levelAfterResize(m_scaleLevel, screenLevel, size(),
-                                                    QSize(m_windowWidth, m_windowHeight));
-    qCDebug(lcUi, "width = %d, height = %d m_iDpiVal = %d", width(), height(), level);
+    const int level = WindowScale::levelAfterResize(m_scaleState.level, screenLevel, size(),
+                                                    m_scaleState.setSize);
+    qCDebug(lcUi, "resized to %d x %d: scale level %d", width(), height(), level);
     // Showing the window resizes it to the size it already has: the layout
     // of that level and size stands.
-    if (level == m_laidOutLevel && size() == m_laidOutSize)
+    if (level == m_scaleState.laidOutLevel && size() == m_scaleState.laidOutSize)
         return;
     applyScale(level);
 }

@@ -64,26 +64,22 @@ public:
     bool warningShown() const;
     int statusMode() const;
     int lastBatteryLevel() const;
-    double scaleFactor() const { return m_scaleFactor; }
-    int scaleLevel() const { return m_scaleLevel; }
-    int currentTab() const { return m_currentTab; }
+    int scaleLevel() const { return m_scaleState.level; }
+    PageTab currentTab() const { return m_currentTab; }
     bool frontView() const { return m_mouse.frontView(); }
     // The selected hot spot: group and index.
     int selectedGroup() const { return m_mouse.selectedGroup(); }
     int selectedSpot() const { return m_mouse.selectedSpot(); }
 
-    // The descriptor's PROFILE/french, for the key tables of the pages.
-    int frenchLanguage() const { return m_french; }
     QStringList libraryNames() const;
 
     const WindowControls &controls() const { return m_controls; }
     SettingsOwner &settings() { return m_settings; }
     PageHost &pages();
     ProfileControls &profiles();
-    HotplugMonitor *hotplugMonitor() const;
     OsdClient *osdClient() const { return m_desktop->osdClient(); }
     OnScreenFeedback *onScreenFeedback() const { return m_desktop->feedback(); }
-    TrayController *tray() const { return m_tray; }
+    TrayController *tray() const;
     AutostartSetting *autostart() const { return m_desktop->autostart(); }
     LanguageController *languages() const { return m_languages; }
     ConnectionController *connection() const { return m_connection; }
@@ -104,7 +100,7 @@ public:
     void showAsStarted();
 
     // Operations of the window that its helpers and the pages run.
-    void selectTab(int index) override;
+    void selectTab(PageTab tab) override;
     void refreshPages() override;
     void layoutWindow();
     void retranslate() override;
@@ -162,9 +158,6 @@ private:
     void connectPoller(StatusPollerThread *thread);
     void showOneClickWarning();
     void enableButtons(bool enable);
-    void onClicked(SkinButton *button);
-    void onPressed(SkinButton *button);
-    void onProfileOperation(SkinButton *button);
     // Opens the door through which the command line hands its commands and
     // a second start asks to see the window.
     void serveCommands();
@@ -193,24 +186,26 @@ private:
     std::unique_ptr<StatusReportHandler> m_events;
     ConnectionController *m_connection = nullptr;
     LanguageController *m_languages = nullptr;
-    TrayController *m_tray = nullptr;
     DesktopIntegration *m_desktop = nullptr;
     ProfileControls *m_profiles = nullptr;
-    WindowCommandServer *m_commands = nullptr;
     AppProfileService *m_appProfiles = nullptr;
 
-    double m_scaleFactor = 1.0;
-    int m_scaleLevel = 0;
-    int m_windowWidth = 0;
-    int m_windowHeight = 0;
-    bool m_layoutDone = false;
-    int m_laidOutLevel = -1;
-    QSize m_laidOutSize;
-    int m_currentTab = WindowControls::TabLighting;
+    // The level in force, the size the window gave itself for it, and the
+    // level and size it was last laid out at.
+    struct ScaleState {
+        int level = 0;
+        double factor = 1.0;
+        QSize setSize;
+        bool layoutDone = false;
+        int laidOutLevel = -1;
+        QSize laidOutSize;
+    } m_scaleState;
+    PageTab m_currentTab = PageTab::Lighting;
 
     // Descriptor switches, read once.
-    bool m_disableMacro = false;
-    bool m_ledDisable = false;
-    int m_french = 0;
-    QString m_version;
+    struct ProductSwitches {
+        bool disableMacro = false;
+        bool ledDisable = false;
+        QString version;
+    } m_product;
 };

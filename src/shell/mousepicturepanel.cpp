@@ -63,11 +63,11 @@ void MousePicturePanel::loadSidePicture()
         m_controls.sidePicture->clearPicture();
 }
 
-void MousePicturePanel::showForTab(int tab)
+void MousePicturePanel::showForTab(PageTab tab)
 {
     m_tab = tab;
-    const bool lighting = tab == WindowControls::TabLighting;
-    const bool buttons = tab == WindowControls::TabCustomize;
+    const bool lighting = tab == PageTab::Lighting;
+    const bool buttons = tab == PageTab::Customize;
     const bool side = buttons && !m_front;
     m_controls.frontPicture->setVisible(lighting || (buttons && m_front));
     m_controls.sidePicture->setVisible(side);

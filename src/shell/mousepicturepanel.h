@@ -2,6 +2,8 @@
 
 #include "scaledpicturecache.h"
 
+#include "editors/pagetab.h"
+
 #include <QString>
 
 class SkinButton;
@@ -27,7 +29,7 @@ public:
     // What the tab shows of the mouse: tab 0 the front picture and its label,
     // tab 1 the picture of the chosen view with its spots and the view
     // buttons, the other tabs nothing.
-    void showForTab(int tab);
+    void showForTab(PageTab tab);
     bool frontView() const { return m_front; }
     void setFrontView(bool front);
 
@@ -57,7 +59,7 @@ private:
     QString m_model;
     QString m_sideModel;   // whose side picture the label holds
     bool m_front = true;
-    int m_tab = 0;
+    PageTab m_tab = PageTab::Lighting;
     int m_group = 0;
     int m_spot = 0;
 };

@@ -52,7 +52,37 @@ ProfileControls::ProfileControls(ProfileWindow &window, SettingsOwner &settings,
             [this](QAction *action) { takeLibraryProfile(action->data().toString()); });
 
     m_chooseFile = [this](FileDialog dialog) { return runFileDialog(m_window->dialogParent(), dialog); };
+    connectButtons();
     retranslate();
+}
+
+void ProfileControls::connectButtons()
+{
+    const WindowControls &c = m_controls;
+    const std::pair<SkinButton *, void (ProfileControls::*)()> operations[] = {
+        {c.add, &ProfileControls::add},
+        {c.remove, &ProfileControls::remove},
+        {c.copy, &ProfileControls::copy},
+        {c.reset, &ProfileControls::resetProfile},
+        {c.resetAll, &ProfileControls::resetAll},
+        {c.exportProfile, &ProfileControls::exportProfile},
+        {c.importProfile, &ProfileControls::importProfile},
+        {c.save, &ProfileControls::saveConfiguration},
+        {c.load, &ProfileControls::loadConfiguration},
+    };
+    for (const auto &operation : operations)
+        connect(operation.first, &QPushButton::clicked, this, operation.second);
+    // Shown, an indicator chooses its profile; in the compact layout it only
+    // shows the active one.
+    for (int slot = 0; slot < int(c.indicators.size()); ++slot) {
+        connect(c.indicators[size_t(slot)], &QPushButton::clicked, this, [this, slot] {
+            if (m_controls.profileControlsShown)
+                switchSlot(slot);
+            else
+                m_window->refreshPages();
+        });
+    }
+    connect(c.nameField, &QLineEdit::returnPressed, this, &ProfileControls::renameFromField);
 }
 
 void ProfileControls::reloadLibrary()
@@ -104,29 +134,6 @@ void ProfileControls::showProfileChange()
     showCurrent();
     rebuildLibraryMenu();
     m_window->refreshPages();
-}
-
-void ProfileControls::run(const SkinButton *button)
-{
-    const WindowControls &c = m_controls;
-    if (button == c.add)
-        add();
-    else if (button == c.remove)
-        remove();
-    else if (button == c.copy)
-        copy();
-    else if (button == c.reset)
-        resetProfile();
-    else if (button == c.resetAll)
-        resetAll();
-    else if (button == c.exportProfile)
-        exportProfile();
-    else if (button == c.importProfile)
-        importProfile();
-    else if (button == c.save)
-        saveConfiguration();
-    else if (button == c.load)
-        loadConfiguration();
 }
 
 void ProfileControls::warn(const QString &text)
@@ -413,7 +420,7 @@ void ProfileControls::loadConfiguration()
     }
     for (const QString &refused : result.refusedNames)
         qCDebug(lcUi) << "slot name kept out of the loaded configuration:" << refused;
-    m_window->selectTab(WindowControls::TabLighting);
+    m_window->selectTab(PageTab::Lighting);
     m_controls.setArrowPictures(m_window->currentModel());
     showProfileChange();
     m_window->upload(false);

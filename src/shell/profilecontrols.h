@@ -47,10 +47,6 @@ public:
     void showCurrent();
     void rebuildLibraryMenu();
 
-    // ADD, DELETE, COPY, RESET, "Reset All", export, import, SAVE or LOAD1;
-    // any other button is ignored.
-    void run(const SkinButton *button);
-
     // The operations.
     void switchSlot(int slot);          // profile menu entry
     void mouseSwitched(int slot);       // the mouse's own profile button: no select
@@ -72,6 +68,8 @@ public:
 
 private:
     static QString runFileDialog(QWidget *parent, FileDialog dialog);
+    // Each profile button, indicator and the name field to its operation.
+    void connectButtons();
     void rebuildSlotMenu();
     void warn(const QString &text);
     bool ask(const QString &text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editors/pagetab.h"
+
 #include <QString>
 
 class QWidget;
@@ -14,7 +16,7 @@ public:
     // The parent of the controls' dialogs and message boxes.
     virtual QWidget *dialogParent() = 0;
     virtual QString currentModel() const = 0;
-    virtual void selectTab(int index) = 0;
+    virtual void selectTab(PageTab tab) = 0;
     virtual void refreshPages() = 0;
     virtual void retranslate() = 0;
     // Makes slot `slot` the active profile; with `reload` its file is read

@@ -21,7 +21,7 @@ namespace {
 
 // Design geometry of the controls the layout shows.
 const int kTabX = 69;
-const int kTabY[WindowControls::TabCount] = {90, 124, 158, 192};
+const int kTabY[kPageTabCount] = {90, 124, 158, 192};
 const QSize kTabSize(154, 29);
 const QRect kResetAll(308, 588, 128, 30);
 const QRect kLoad(439, 588, 76, 30);
@@ -138,8 +138,8 @@ void WindowControls::build(QWidget *window)
     language = pictureButton(window, "language", skinFiles({"lang.png", "lang.png", "lang.png"}));
     firmware = textButton(window, "firmware");
 
-    static const char *const tabNames[TabCount] = {"tabLighting", "tabCustomize", "tabDpi", "tabMacro"};
-    for (int i = 0; i < TabCount; ++i)
+    static const char *const tabNames[kPageTabCount] = {"tabLighting", "tabCustomize", "tabDpi", "tabMacro"};
+    for (int i = 0; i < kPageTabCount; ++i)
         tabs[size_t(i)] = textButton(window, tabNames[i]);
     for (int i = 0; i < kProfileSlots; ++i) {
         indicators[size_t(i)] = textButton(window, "profileIndicator");
@@ -218,12 +218,12 @@ void WindowControls::layout(bool disableMacro, bool ledDisable)
     version->setFont(LanguageFont::current(12));
     autostart->setFont(LanguageFont::current(12));
 
-    for (int i = 0; i < TabCount; ++i)
+    for (int i = 0; i < kPageTabCount; ++i)
         place(tabs[size_t(i)], QRect(QPoint(kTabX, kTabY[i]), kTabSize));
     if (disableMacro)
-        hideInPlace(tabs[TabMacro], QPoint(kTabX, kTabY[TabMacro]));
+        hideInPlace(tabs[size_t(PageTab::Macro)], QPoint(kTabX, kTabY[int(PageTab::Macro)]));
     if (ledDisable)
-        hideInPlace(tabs[TabLighting], QPoint(kTabX, kTabY[TabLighting]));
+        hideInPlace(tabs[size_t(PageTab::Lighting)], QPoint(kTabX, kTabY[int(PageTab::Lighting)]));
 
     layoutProfileControls();
     hideInPlace(profileMenu, kNameField);
@@ -297,11 +297,11 @@ void WindowControls::layoutProfileControls()
 void WindowControls::retranslate(const QString &productVersion)
 {
     // The window's own catalogue context: these texts are the window's.
-    static const char *const tabTexts[TabCount] = {QT_TRANSLATE_NOOP("MainWindow", "LIGHTING"),
+    static const char *const tabTexts[kPageTabCount] = {QT_TRANSLATE_NOOP("MainWindow", "LIGHTING"),
                                                    QT_TRANSLATE_NOOP("MainWindow", "CUSTOMIZE"),
                                                    QT_TRANSLATE_NOOP("MainWindow", "DPI"),
                                                    QT_TRANSLATE_NOOP("MainWindow", "MACRO")};
-    for (int i = 0; i < TabCount; ++i)
+    for (int i = 0; i < kPageTabCount; ++i)
         tabs[size_t(i)]->setText(QCoreApplication::translate("MainWindow", tabTexts[i]));
     for (int i = 0; i < kProfileSlots; ++i)
         indicators[size_t(i)]->setText(numbered(QCoreApplication::translate("MainWindow", "Profile"),
@@ -393,7 +393,7 @@ bool WindowControls::findSpot(const SkinButton *button, int *group, int *index) 
 
 int WindowControls::tabIndex(const SkinButton *button) const
 {
-    for (int i = 0; i < TabCount; ++i) {
+    for (int i = 0; i < kPageTabCount; ++i) {
         if (tabs[size_t(i)] == button)
             return i;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editors/pagetab.h"
+
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -21,7 +23,6 @@ class SkinButton;
 // it is just not seen.
 class WindowControls {
 public:
-    enum Tab { TabLighting = 0, TabCustomize = 1, TabDpi = 2, TabMacro = 3, TabCount = 4 };
     // Hot-spot groups: over the front picture, over the side picture, and
     // the two wheel arrows.
     enum SpotGroup { FrontSpots = 0, SideSpots = 1, WheelArrows = 2, SpotGroupCount = 3 };
@@ -70,7 +71,7 @@ public:
     SkinButton *language = nullptr;
     SkinButton *firmware = nullptr;
 
-    std::array<SkinButton *, TabCount> tabs{};
+    std::array<SkinButton *, kPageTabCount> tabs{};
     std::array<SkinButton *, kProfileSlots> indicators{};
 
     // Profile operations.

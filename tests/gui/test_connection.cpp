@@ -88,7 +88,7 @@ void TestConnection::secondModelArrivesAndIsChosen()
     QVERIFY(f.link().receiverCommandHandle() != nullptr);
     QVERIFY(w.connection()->hasStatusThread());
     QVERIFY(f.editing() == f.stored());
-    QCOMPARE(w.currentTab(), 0);
+    QCOMPARE(w.currentTab(), PageTab::Lighting);
     QVERIFY(w.frontView());
     QTRY_COMPARE(w.connection()->hasStatusThread(), true);
 }
@@ -103,7 +103,7 @@ void TestConnection::removingTheCurrentModelSwitchesToTheOther()
     QTRY_COMPARE(w.presentModelCount(), 2);
     menuEntry(w, QLatin1String(kSecond))->trigger();
     QCOMPARE(w.currentModel(), QLatin1String(kSecond));
-    w.selectTab(2);
+    w.selectTab(PageTab::Performance);
 
     BoxWatcher boxes;
     f.mouse->unplug(SimLink::Cable);
@@ -111,7 +111,7 @@ void TestConnection::removingTheCurrentModelSwitchesToTheOther()
     QCOMPARE(w.currentModel(), QLatin1String(kFirst));
     QCOMPARE(AppConfig::currentProductName(), QLatin1String(kFirst));
     QVERIFY(w.controls().model->isHidden());
-    QCOMPARE(w.currentTab(), 0);
+    QCOMPARE(w.currentTab(), PageTab::Lighting);
     QVERIFY(f.link().receiverCommandHandle() != nullptr);
     QVERIFY(f.editing() == f.stored());
     // No warning may follow: whatever showing of the window is still due

@@ -31,7 +31,7 @@ struct DpiFixture : WindowFixture {
         mouse->plug(SimLink::Receiver);
         MainWindow &w = open();
         w.apply();
-        w.selectTab(WindowControls::TabDpi);
+        w.selectTab(PageTab::Performance);
         page = dynamic_cast<DpiPage *>(w.pages().page(EditorPage::Dpi));
         return w;
     }

@@ -326,14 +326,14 @@ void TestMainWindow::tabs()
     const WindowControls &c = w.controls();
 
     // The first tab shown, and the tab buttons of missing features.
-    QCOMPARE(w.currentTab(), ledDisable ? 1 : 0);
+    QCOMPARE(w.currentTab(), ledDisable ? PageTab::Customize : PageTab::Lighting);
     QCOMPARE(c.tabs[0]->size().isEmpty(), bool(ledDisable));
     QCOMPARE(c.tabs[3]->size().isEmpty(), bool(disableMacro));
 
     // The press switches (the dispatcher switches again on the click).
     c.tabs[size_t(clicked)]->click();
-    QCOMPARE(w.currentTab(), expected);
-    for (int i = 0; i < WindowControls::TabCount; ++i)
+    QCOMPARE(int(w.currentTab()), expected);
+    for (int i = 0; i < kPageTabCount; ++i)
         QCOMPARE(c.tabs[size_t(i)]->state(), i == expected ? 1 : 0);
 
     PageHost &p = w.pages();
@@ -351,10 +351,10 @@ void TestMainWindow::tabs()
     // A page's request for the macro tab goes the same way; the lighting
     // tab stays closed to a product without lighting however it is asked for.
     emit p.events().showMacroTab();
-    QCOMPARE(w.currentTab(), int(WindowControls::TabMacro));
+    QCOMPARE(w.currentTab(), PageTab::Macro);
     QVERIFY(p.slotWidget(EditorPage::Macros)->isVisible());
-    w.selectTab(WindowControls::TabLighting);
-    QCOMPARE(w.currentTab(), ledDisable ? 1 : 0);
+    w.selectTab(PageTab::Lighting);
+    QCOMPARE(w.currentTab(), ledDisable ? PageTab::Customize : PageTab::Lighting);
 }
 
 void TestMainWindow::buttonPageHeightFollowsShownButtons_data()
@@ -574,7 +574,7 @@ void TestMainWindow::hotSpots()
     QVERIFY(selectedOnly(c.sideSpots[7]));
 
     // The view buttons swap the pictures and their spots.
-    w.selectTab(WindowControls::TabCustomize);
+    w.selectTab(PageTab::Customize);
     c.side->click();
     QVERIFY(!w.frontView());
     QVERIFY(c.sidePicture->isVisible() && !c.frontPicture->isVisible());

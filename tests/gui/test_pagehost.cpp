@@ -213,7 +213,7 @@ void TestPageHost::windowPagesKeepOutOfRangeValues()
     const MouseConfig before = f.editing();
     w.refreshPages();
     for (int tab = 0; tab < kPageTabCount; ++tab) {
-        w.selectTab(tab);
+        w.selectTab(PageTab(tab));
         w.refreshPages();
     }
     for (int p = 0; p < kProfileCount; ++p)

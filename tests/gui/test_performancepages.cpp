@@ -45,7 +45,7 @@ struct Pages {
 
 Pages performancePages(MainWindow &w)
 {
-    w.selectTab(WindowControls::TabDpi);
+    w.selectTab(PageTab::Performance);
     return {dynamic_cast<PointerOptionsPage *>(w.pages().page(EditorPage::Performance)),
             dynamic_cast<ReportRatePage *>(w.pages().page(EditorPage::ReportRate))};
 }

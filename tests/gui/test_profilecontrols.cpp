@@ -394,7 +394,7 @@ void TestProfileControls::saveThenLoad()
     f.editing().profiles[3].dpiLevels[2].x = 99;
     f.editing().Debounce = 7;
     // An edit on the DPI page, not applied yet, is saved too.
-    w.selectTab(WindowControls::TabDpi);
+    w.selectTab(PageTab::Performance);
     auto *page = dynamic_cast<DpiPage *>(w.pages().page(EditorPage::Dpi));
     QVERIFY(page);
     page->row(0)->setLink(1);
@@ -414,7 +414,7 @@ void TestProfileControls::saveThenLoad()
     QCOMPARE(f.editing().profiles[3].dpiLevels[2].x, 99);
     QCOMPARE(f.editing().profiles[0].dpiLevels[0].x, 33);
     QCOMPARE(int(f.editing().Debounce), 7);
-    QCOMPARE(w.currentTab(), int(WindowControls::TabLighting));
+    QCOMPARE(w.currentTab(), PageTab::Lighting);
     QVERIFY(f.mouse->memory().commits != commits);   // uploaded
     QVERIFY(f.stored() == f.editing());
 }

@@ -105,8 +105,8 @@ void TestWaylandWindow::windowOnWayland()
     QVERIFY(!w.onScreenFeedback()->usesOverlay());
 
     // Tabs.
-    QTest::mouseClick(const_cast<SkinButton *>(w.controls().tabs[WindowControls::TabDpi]), Qt::LeftButton);
-    QCOMPARE(w.currentTab(), int(WindowControls::TabDpi));
+    QTest::mouseClick(const_cast<SkinButton *>(w.controls().tabs[size_t(PageTab::Performance)]), Qt::LeftButton);
+    QCOMPARE(w.currentTab(), PageTab::Performance);
 
     // A drag on the background: the compositor takes it, or nothing moves.
     const QPoint grip(w.width() / 2, 8);
