@@ -23,10 +23,6 @@
         <source>%1 not chosen: the mouse is asleep or not connected.</source>
         <translation>%1 not chosen: the mouse is asleep or not connected.</translation>
     </message>
-    <message>
-        <source>%1 not chosen: the current profile has edits that were not applied.</source>
-        <translation>%1 not chosen: the current profile has edits that were not applied.</translation>
-    </message>
 </context>
 <context>
     <name>AppProfilesDialog</name>
@@ -1247,6 +1243,10 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>The settings were changed outside this window. Load them and discard your unapplied changes?</source>
         <translation>The settings were changed outside this window. Load them and discard your unapplied changes?</translation>
+    </message>
+    <message>
+        <source>Unapplied changes to Profile %1 were discarded</source>
+        <translation>Unapplied changes to Profile %1 were discarded</translation>
     </message>
 </context>
 <context>

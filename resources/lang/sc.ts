@@ -23,10 +23,6 @@
         <source>%1 not chosen: the mouse is asleep or not connected.</source>
         <translation>未切换到%1：鼠标处于休眠或未连接。</translation>
     </message>
-    <message>
-        <source>%1 not chosen: the current profile has edits that were not applied.</source>
-        <translation>未切换到%1：当前配置有尚未应用的修改。</translation>
-    </message>
 </context>
 <context>
     <name>AppProfilesDialog</name>
@@ -1247,6 +1243,10 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>The settings were changed outside this window. Load them and discard your unapplied changes?</source>
         <translation>设置已在此窗口之外被更改。是否载入这些设置并放弃尚未应用的更改？</translation>
+    </message>
+    <message>
+        <source>Unapplied changes to Profile %1 were discarded</source>
+        <translation>配置 %1 中未应用的更改已被放弃</translation>
     </message>
 </context>
 <context>

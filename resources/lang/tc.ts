@@ -23,10 +23,6 @@
         <source>%1 not chosen: the mouse is asleep or not connected.</source>
         <translation>未切換到%1：滑鼠處於休眠或未連接。</translation>
     </message>
-    <message>
-        <source>%1 not chosen: the current profile has edits that were not applied.</source>
-        <translation>未切換到%1：目前配置有尚未套用的修改。</translation>
-    </message>
 </context>
 <context>
     <name>AppProfilesDialog</name>
@@ -1247,6 +1243,10 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>The settings were changed outside this window. Load them and discard your unapplied changes?</source>
         <translation>設定已在此視窗之外被變更。是否載入這些設定並放棄尚未套用的變更？</translation>
+    </message>
+    <message>
+        <source>Unapplied changes to Profile %1 were discarded</source>
+        <translation>配置 %1 中未套用的變更已被放棄</translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,10 @@ public:
             m_editing = files;
     }
 
+    // Every edit not sent yet is dropped: the editing record is the stored
+    // one again.
+    void dropEdits() { m_editing = m_stored; }
+
     // A change that is not an edit waiting to be sent (the mouse's own
     // buttons changed a setting, a macro was renamed): into both records.
     template <typename Change>

@@ -83,7 +83,7 @@ void DpiPage::show(ProfileData &profile, const PageContext &context)
     showActiveStage();
 }
 
-void DpiPage::gather(ProfileData &profile, MouseConfig &config)
+void DpiPage::gather(ProfileData &profile, MouseConfig &config) const
 {
     (void)config;
     profile.dpi = m_ProfileData.dpi;

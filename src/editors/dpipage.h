@@ -32,7 +32,7 @@ public:
     Slot slot() const override { return kSlot; }
     QWidget *widget() override { return this; }
     void show(ProfileData &profile, const PageContext &context) override;
-    void gather(ProfileData &profile, MouseConfig &config) override;
+    void gather(ProfileData &profile, MouseConfig &config) const override;
     void retranslate() override;
     void setScale(double factor) override;
     void showDpiStage(int stage) override;

@@ -18,6 +18,11 @@ class QWidget;
 // and keeps the profile it is handed for the user's edits until the next
 // show(). A value out of a control's range is shown clamped and left as it
 // is in the record; only the user's own actions write.
+//
+// Every show() stands for a record that was replaced (a reset, a load, a
+// profile switch, Cancel): a page drops whatever it held outside the record
+// and shows the record alone. Whoever re-shows the pages without replacing
+// the record gathers them into it first.
 class EditorPage {
 public:
     // The places in the window, in the order the pages are built and
@@ -33,23 +38,30 @@ public:
     virtual QRect baseGeometry() const { return baseGeometryOf(slot()); }
 
     // Fills the page from `profile`, which the page edits until the next
-    // call. The lighting page is handed the lighting profile, the others
-    // the current one.
+    // call, and drops what the page held outside the record. The lighting
+    // page is handed the lighting profile, the others the current one.
     virtual void show(ProfileData &profile, const PageContext &context) = 0;
-    // Apply: the values the page holds outside the record go into it.
-    virtual void gather(ProfileData &profile, MouseConfig &config) { (void)profile; (void)config; }
+    // The values the page holds outside the record, into `profile` and
+    // `config` (Apply, or a copy to compare or save). The page keeps them:
+    // gathering into a copy must not lose them.
+    virtual void gather(ProfileData &profile, MouseConfig &config) const { (void)profile; (void)config; }
     virtual void retranslate() {}
     // Before Apply, closing and quitting: a page that holds edits the record
     // does not carry (macro rows live in their files) asks the user whether
     // to keep them. False: the user chose to stay, and nothing goes on.
     virtual bool settleUnsavedEdits() { return true; }
+    // Cancel: such edits are thrown away without a question.
+    virtual void discardUnsavedEdits() {}
     // The scale factor changed: the host has set the base geometry already.
     virtual void setScale(double factor) { (void)factor; }
 
     // What the mouse changed with its own buttons; the record holds the new
-    // value already.
+    // value already, and it replaces a choice of the page not applied yet.
     virtual void showDpiStage(int stage) { (void)stage; }
-    virtual void showRate(int rateCode, int liftHigh) { (void)rateCode; (void)liftHigh; }
+    virtual void showRate(int rateCode) { (void)rateCode; }
+    // The one lift-off distance of the record changed (on this page or
+    // another).
+    virtual void showLift(int liftHigh) { (void)liftHigh; }
     virtual void showLightMode(int mode) { (void)mode; }
 
     // The hot spot chosen over the mouse picture, and the view shown.

@@ -56,6 +56,8 @@ public:
     // Rows or options changed and not saved: asks Save / Discard / Cancel.
     // False when the user cancels or the save fails.
     bool settleUnsavedEdits() override;
+    // Cancel: the selected macro's file is shown again.
+    void discardUnsavedEdits() override;
 
     void setDialogs(const MacroPageDialogs &dialogs) { m_dialogs = dialogs; }
 

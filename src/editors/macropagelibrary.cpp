@@ -137,6 +137,12 @@ bool MacroPage::settleUnsavedEdits()
     return false;
 }
 
+void MacroPage::discardUnsavedEdits()
+{
+    if (m_dirty && !m_current.isEmpty())
+        loadMacro(m_current);
+}
+
 void MacroPage::itemClicked(const QModelIndex &index)
 {
     if (!index.isValid() || m_recording || m_editing)

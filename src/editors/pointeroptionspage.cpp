@@ -108,13 +108,8 @@ std::array<PointerOptionsPage::Choice, PointerOptionsPage::ChoiceCount> PointerO
 void PointerOptionsPage::show(ProfileData &profile, const PageContext &context)
 {
     m_profile = &profile;
-    // The options are global: a profile switch keeps what the user chose
-    // and has not applied yet; another model's settings drop it.
-    if (context.modelName != m_modelName) {
-        m_chosen = {};
-        m_debounce.reset();
-        m_modelName = context.modelName;
-    }
+    m_chosen = {};
+    m_debounce.reset();
     m_syncMode = ProductDescriptor::syncMode();
 
     const MouseConfig empty;
@@ -151,9 +146,9 @@ void PointerOptionsPage::onChoiceClicked(Choice choice, bool on)
     m_chosen[size_t(choice)] = uint8_t(on ? 1 : 0);
 }
 
-void PointerOptionsPage::showRate(int, int liftHigh) { showChoice(Lift, SettingRanges::isLowLift(liftHigh)); }
+void PointerOptionsPage::showLift(int liftHigh) { showChoice(Lift, SettingRanges::isLowLift(liftHigh)); }
 
-void PointerOptionsPage::gather(ProfileData &, MouseConfig &config)
+void PointerOptionsPage::gather(ProfileData &, MouseConfig &config) const
 {
     if (m_chosen[Sync])
         config.Sync = *m_chosen[Sync];
@@ -163,8 +158,6 @@ void PointerOptionsPage::gather(ProfileData &, MouseConfig &config)
         config.Jitter = *m_chosen[Jitter];
     if (m_debounce)
         config.Debounce = *m_debounce;
-    m_chosen = {};
-    m_debounce.reset();
 }
 
 void PointerOptionsPage::retranslate()

@@ -22,8 +22,8 @@ class SkinSlider;
 // value with the report-rate page's: a click asks the window to store it and
 // both pages show it. Sync, angle, jitter and debounce go into the record on
 // Apply - only those the user changed, so that a value out of range that a
-// file gave is shown safely and kept. Being global, they outlive a profile
-// switch until Apply (or a switch to another model).
+// file gave is shown safely and kept. A record that replaces the shown one
+// (reset, load, profile switch) drops them like every other page's edits.
 //
 // The order of the four choices follows the product's PROFILE/Sync (which
 // of them its firmware reads first); the rows are the same in every order.
@@ -39,10 +39,10 @@ public:
     Slot slot() const override { return kSlot; }
     QWidget *widget() override { return this; }
     void show(ProfileData &profile, const PageContext &context) override;
-    void gather(ProfileData &profile, MouseConfig &config) override;
+    void gather(ProfileData &profile, MouseConfig &config) const override;
     void retranslate() override;
     void setScale(double factor) override;
-    void showRate(int rateCode, int liftHigh) override;
+    void showLift(int liftHigh) override;
 
     // The rows' order for a PROFILE/Sync value (anything above 2 as 2).
     static std::array<Choice, ChoiceCount> choiceOrder(int syncMode);
@@ -63,7 +63,6 @@ private:
     PageEvents &m_events;
     ProfileData *m_profile = nullptr;
     int m_syncMode = 0;
-    QString m_modelName;
     // What the user chose and has not applied yet.
     std::array<std::optional<uint8_t>, ChoiceCount> m_chosen{};
     std::optional<uint8_t> m_debounce;

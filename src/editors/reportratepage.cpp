@@ -80,25 +80,44 @@ SkinCheckBox *ReportRatePage::liftBox(int id) const
 void ReportRatePage::show(ProfileData &profile, const PageContext &context)
 {
     m_profile = &profile;
-    showRate(profile.pollrate, context.config ? context.config->LiftHigh : 0);
+    m_chosenRate.reset();
+    showRateLabel();
+    showLift(context.config ? context.config->LiftHigh : 0);
 }
 
-void ReportRatePage::showRate(int, int liftHigh)
+void ReportRatePage::gather(ProfileData &profile, MouseConfig &) const
 {
-    // The record holds the rate already (a choice here or the mouse's own
-    // button put it there).
+    if (m_chosenRate)
+        profile.pollrate = *m_chosenRate;
+}
+
+void ReportRatePage::showRate(int)
+{
+    // The mouse's own button set the rate the record holds now.
+    m_chosenRate.reset();
     showRateLabel();
+}
+
+void ReportRatePage::showLift(int liftHigh)
+{
     m_liftMm = uint8_t(SettingRanges::liftMillimetres(liftHigh));
     m_liftGroup->button(SettingRanges::isLowLift(m_liftMm) ? 0 : 1)->setChecked(true);
 }
 
-void ReportRatePage::showRateLabel() { m_rateButton->setText(m_profile ? reportRateText(m_profile->pollrate) : QString()); }
+void ReportRatePage::showRateLabel()
+{
+    if (!m_profile) {
+        m_rateButton->setText(QString());
+        return;
+    }
+    m_rateButton->setText(reportRateText(m_chosenRate.value_or(m_profile->pollrate)));
+}
 
 void ReportRatePage::chooseRate(int code)
 {
     if (!m_profile)
         return;
-    m_profile->pollrate = uint8_t(code);
+    m_chosenRate = uint8_t(code);
     showRateLabel();
 }
 

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class PageEvents;
 class QButtonGroup;
 class QMenu;
@@ -12,10 +14,11 @@ class SkinLabel;
 class SkinButton;
 
 // The report rate and the lift-off distance (VeskReportRate). The rate menu
-// offers 125, 250, 500 and 1000 HZ; the choice goes into the profile's
-// `pollrate` at once, so that what the mouse or the lift-off choice shows
-// afterwards never brings back a stale rate. A code outside the four shows no
-// label and is kept until a rate is chosen.
+// offers 125, 250, 500 and 1000 HZ; the page keeps the choice until Apply
+// gathers it into the profile's `pollrate`, as the other pages keep theirs,
+// so that a profile switch the user did not make drops it with the rest.
+// A rate the mouse's own button sets replaces a choice not applied yet. A
+// code outside the four shows no label and is kept until a rate is chosen.
 //
 // The lift-off radio pair ("1 mm" id 0, "2 mm" id 1) shows the one LiftHigh
 // of the record (2 mm for any value but 1); a click asks the window to store
@@ -31,9 +34,11 @@ public:
     Slot slot() const override { return kSlot; }
     QWidget *widget() override { return this; }
     void show(ProfileData &profile, const PageContext &context) override;
+    void gather(ProfileData &profile, MouseConfig &config) const override;
     void retranslate() override;
     void setScale(double factor) override;
-    void showRate(int rateCode, int liftHigh) override;
+    void showRate(int rateCode) override;
+    void showLift(int liftHigh) override;
 
     SkinButton *rateButton() const { return m_rateButton; }
     QMenu *rateMenu() const { return m_rateMenu; }
@@ -49,6 +54,8 @@ private:
 
     PageEvents &m_events;
     ProfileData *m_profile = nullptr;
+    // The rate chosen and not applied yet.
+    std::optional<uint8_t> m_chosenRate;
     uint8_t m_liftMm = 2;
 
     SkinLabel *m_rateCaption = nullptr;

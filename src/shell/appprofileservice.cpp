@@ -1,12 +1,8 @@
 #include "appprofileservice.h"
 
-#include "device/settingsowner.h"
-
 #include "appprofilesdialog.h"
 #include "osdtexts.h"
-#include "profilewindow.h"
 
-#include "config/mouseconfig.h"
 #include "config/paths.h"
 #include "platform/activewindowwatcher.h"
 #include "platform/runningprograms.h"
@@ -148,17 +144,4 @@ void AppProfileService::showStatus(const QString &text)
     m_status->setText(text);
     m_status->setToolTip(text);
     m_status->setVisible(!text.isEmpty());
-}
-
-bool AppProfileService::unappliedEdits(ProfileWindow &window, const SettingsOwner &settings)
-{
-    const MouseConfig &storedRecord = settings.stored();
-    MouseConfig gathered = settings.editing();
-    window.gatherPages(gathered);
-    const int slot = gathered.profileIndex();
-    ProfileData now = gathered.profiles[size_t(slot)];
-    const ProfileData &stored = storedRecord.profiles[size_t(slot)];
-    // The pointer speed is the desktop's, read from it at start: not an edit.
-    now.mousespeed = stored.mousespeed;
-    return now != stored || gathered.names[size_t(slot)] != storedRecord.names[size_t(slot)];
 }

@@ -8,8 +8,6 @@
 #include <QString>
 
 class ActiveWindowWatcher;
-class ProfileWindow;
-class SettingsOwner;
 class QFileSystemWatcher;
 class QWidget;
 class RunningPrograms;
@@ -48,6 +46,9 @@ public:
     // Places the status line and the dialog's button (after every layout
     // pass of the window) and sets their texts.
     void layout();
+    // The window's status line: why a switch did not happen, and the
+    // window's own one-line notes. An empty text hides it.
+    void showStatus(const QString &text);
     QString statusText() const;
     SkinButton *dialogButton() const { return m_open; }
 
@@ -55,16 +56,11 @@ public:
     ActiveWindowWatcher &watcher() { return *m_watcher; }
     RunningPrograms &running() { return *m_running; }
 
-    // Whether the window holds edits of the current profile that were not
-    // applied: what the pages show against what was last stored.
-    static bool unappliedEdits(ProfileWindow &window, const SettingsOwner &settings);
-
 signals:
     // An on-screen text, as for the mouse's own profile button.
     void announce(const QString &text);
 
 private:
-    void showStatus(const QString &text);
     void takeRules(const AppProfileRules &rules);
 
     QWidget *m_window;

@@ -88,13 +88,8 @@ void AppProfileSwitcher::attempt()
                         .arg(profile));
         return;
     }
-    if (m_hooks.unappliedEdits()) {
-        emit status(QCoreApplication::translate("AppProfiles",
-                                                "%1 not chosen: the current profile has edits that were not applied.")
-                        .arg(profile));
-        return;
-    }
-    m_hooks.switchTo(slot);
+    // Cleared first: the switch may leave a line of its own.
     emit status(QString());
+    m_hooks.switchTo(slot);
     emit switched(slot, reasonApp());
 }

@@ -16,10 +16,10 @@
 // nothing.
 //
 // A switch is not asked for while an upload or a switch runs (the latest
-// decision is taken once it has ended), while the mouse is asleep or off,
-// or while the window holds edits of the current profile that were not
-// applied (they would be lost or sent to the wrong profile); the reason is
-// told through status().
+// decision is taken once it has ended) or while the mouse is asleep or off;
+// the reason is told through status(). Edits the window holds and has not
+// applied do not hold a switch up: the switch drops them, as the mouse's own
+// profile button does, and the window says so.
 class AppProfileSwitcher : public QObject {
     Q_OBJECT
 public:
@@ -31,7 +31,6 @@ public:
         std::function<bool()> busy;                 // an upload or switch runs
         std::function<void(std::function<void()>)> whenIdle;
         std::function<bool()> mouseAvailable;       // open and awake
-        std::function<bool()> unappliedEdits;       // on the current profile
         std::function<void(int)> switchTo;          // the one switch path
     };
 

@@ -256,8 +256,7 @@ void MainWindow::connectHelpers()
     connect(m_events.get(), &StatusReportHandler::profileChanged, m_profiles, &ProfileControls::mouseSwitched);
     connect(m_events.get(), &StatusReportHandler::profileTablesDue, m_profiles, &ProfileControls::sendProfileTables);
     connect(m_events.get(), &StatusReportHandler::dpiStageChanged, this, [this](int stage) { m_pages->showDpiStage(stage); });
-    connect(m_events.get(), &StatusReportHandler::rateChanged, this,
-            [this](int rate) { m_pages->showRate(rate, m_settings.editing().LiftHigh); });
+    connect(m_events.get(), &StatusReportHandler::rateChanged, this, [this](int rate) { m_pages->showRate(rate); });
     connect(m_events.get(), &StatusReportHandler::announce, this, &MainWindow::showOsd);
     connect(tray(), &TrayController::loadConfigRequested, m_connection, &ConnectionController::showWarning);
     connect(tray(), &TrayController::showWindowRequested, this, &MainWindow::showFromElsewhere);
@@ -277,8 +276,10 @@ void MainWindow::startAppProfiles()
     hooks.busy = [this] { return m_apply->isBusy(); };
     hooks.whenIdle = [this](std::function<void()> action) { m_apply->whenIdle(std::move(action)); };
     hooks.mouseAvailable = [this] { return mouseReady() && !m_settings.mouse().mouseOff(); };
-    hooks.unappliedEdits = [this] { return AppProfileService::unappliedEdits(*this, m_settings); };
-    hooks.switchTo = [this](int slot) { switchProfileTo(slot); };
+    hooks.switchTo = [this](int slot) {
+        dropUnappliedEdits();
+        switchProfileTo(slot);
+    };
     m_appProfiles = new AppProfileService(this, std::move(hooks), QStringLiteral("/proc"), this);
     m_appProfiles->layout();
     connect(m_appProfiles, &AppProfileService::announce, this, &MainWindow::showOsd);
@@ -319,7 +320,7 @@ void MainWindow::connectControls()
     onClick(c.minimise, [this] { showMinimized(); });
     onClick(c.cancel, [this] {
         hideWindow();
-        makeProfileCurrent(m_settings.editing().profileIndex(), true);
+        discardEdits();
     });
     onClick(c.ok, [this] {
         upload(false);
@@ -327,9 +328,11 @@ void MainWindow::connectControls()
     });
     // Macro rows not saved yet would not reach the mouse: the user decides
     // first.
+    // A successful Apply also ends the line that said edits were dropped.
     onClick(c.apply, [this] {
-        if (m_pages->settleUnsavedEdits())
-            apply();
+        if (m_pages->settleUnsavedEdits() && apply() == 0 && m_appProfiles
+            && m_appProfiles->statusText() == m_discardedLine)
+            m_appProfiles->showStatus(QString());
     });
     onClick(c.front, [this] { showFrontView(true); });
     onClick(c.side, [this] { showFrontView(false); });
@@ -449,7 +452,7 @@ void MainWindow::connectPageEvents()
     connect(&events, &PageEvents::enableWindowButtons, this, &MainWindow::enableButtons);
     connect(&events, &PageEvents::liftChanged, this, [this](int liftHigh) {
         m_settings.editing().LiftHigh = uint8_t(liftHigh);
-        m_pages->showRate(currentProfile(m_settings.editing()).pollrate, liftHigh);
+        m_pages->showLift(liftHigh);
     });
     // A renamed macro: the buttons that name it follow, in the edited record
     // and in the stored one with its files, so that neither an Apply nor a
@@ -459,7 +462,7 @@ void MainWindow::connectPageEvents()
         m_settings.changeBoth([&](MouseConfig &config) { renamed = renameMacroAssignments(config, oldName, newName); });
         if (renamed > 0 && !AppConfig::saveAll(m_settings.stored()))
             qCDebug(lcUi, "profile files could not be written after a macro rename");
-        refreshPages();
+        reshowPages();
     });
 }
 
@@ -508,7 +511,8 @@ void MainWindow::makeProfileCurrent(int slot, bool reload)
 {
     if (slot < 0 || slot >= kProfileCount)
         return;
-    m_settings.editing().ProfileID = uint8_t(slot);
+    // The active slot is written below at once: no edit waiting for Apply.
+    m_settings.changeBoth([slot](MouseConfig &config) { config.ProfileID = uint8_t(slot); });
     ProfileData &profile = m_settings.editing().profiles[size_t(slot)];
     if (reload)
         ProfileLibraryEditor::loadOrFactory(profile, m_settings.editing().names[size_t(slot)]);
@@ -529,6 +533,7 @@ void MainWindow::serveCommands()
             DesktopPointerSpeed::applyFrom(currentProfile(m_settings.editing()));
         m_profiles->showProfileChange();
     };
+    window.editsDropped = [this](int slot) { sayEditsDiscarded(slot); };
     auto *commands = new WindowCommandServer(m_settings, *m_apply, *m_pages, window, this);
     if (!commands->listen())
         qCWarning(lcUi, "the command line cannot reach this window; it works on the settings files itself");
@@ -592,6 +597,47 @@ void MainWindow::hideWindow()
 }
 
 void MainWindow::gatherPages(MouseConfig &config) { m_pages->gather(config); }
+
+void MainWindow::reshowPages()
+{
+    m_pages->gather(m_settings.editing());
+    refreshPages();
+}
+
+bool MainWindow::dropUnappliedEdits()
+{
+    MouseConfig seen = m_settings.editing();
+    m_pages->gather(seen);
+    if (!m_settings.differsFromStored(seen))
+        return false;
+    const int left = m_settings.editing().profileIndex();
+    m_settings.dropEdits();
+    refreshPages();
+    sayEditsDiscarded(left);
+    return true;
+}
+
+void MainWindow::sayEditsDiscarded(int slot)
+{
+    qCDebug(lcUi, "unapplied edits of profile %d dropped by a switch from outside the window", slot + 1);
+    m_discardedLine = tr("Unapplied changes to Profile %1 were discarded").arg(slot + 1);
+    if (m_appProfiles)
+        m_appProfiles->showStatus(m_discardedLine);
+}
+
+QString MainWindow::discardedLine() const
+{
+    return m_appProfiles && m_appProfiles->statusText() == m_discardedLine ? m_discardedLine : QString();
+}
+
+void MainWindow::discardEdits()
+{
+    // The stored record is what the files hold (with the desktop's pointer
+    // speed, which reading a file again would lose).
+    m_settings.dropEdits();
+    m_pages->discardUnsavedEdits();
+    makeProfileCurrent(m_settings.editing().profileIndex(), false);
+}
 
 void MainWindow::stopPoller() { m_connection->stopStatusThread(); }
 

@@ -113,6 +113,13 @@ public:
     // The one way a profile is chosen from outside the profile menu: the
     // indicators, the tray menu and the application rules.
     void switchProfileTo(int slot);
+    // "Cancel" besides hiding the window: every unapplied edit is dropped,
+    // the pages' and the macro rows not saved included; the window shows
+    // what the files hold.
+    void discardEdits();
+    // The status line that says unapplied edits were dropped by a switch
+    // the user did not make in the window, while it is shown; else empty.
+    QString discardedLine() const;
     void showFrontView(bool front);
     void switchLanguage(int id);
     void startFirmwareUpdate();
@@ -133,6 +140,7 @@ public:
     // The rest of what the profile controls ask of the window.
     QWidget *dialogParent() override { return this; }
     void gatherPages(MouseConfig &config) override;
+    bool dropUnappliedEdits() override;
     void stopPoller() override;
     void startPoller() override;
 
@@ -172,6 +180,10 @@ private:
     // so the program ends instead.
     void hideWindow();
     void startAppProfiles();
+    // Shows the pages again without replacing the record: what they hold
+    // outside it goes into it first.
+    void reshowPages();
+    void sayEditsDiscarded(int slot);
 
     WindowControls m_controls;
     // Before everything that edits or sends the settings, so that it
@@ -208,4 +220,7 @@ private:
         bool ledDisable = false;
         QString version;
     } m_product;
+    // The line that said the last switch from outside dropped unapplied
+    // edits; empty when none did.
+    QString m_discardedLine;
 };

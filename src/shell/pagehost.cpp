@@ -181,7 +181,7 @@ void PageHost::refresh(MouseConfig &config, const PageContext &context)
     }
 }
 
-void PageHost::gather(MouseConfig &config)
+void PageHost::gather(MouseConfig &config) const
 {
     ProfileData &lighting = lightingProfile(config, m_context.modelName);
     ProfileData &current = currentProfile(config);
@@ -189,6 +189,11 @@ void PageHost::gather(MouseConfig &config)
         if (EditorPage *page = m_pages[size_t(s)])
             page->gather(s == EditorPage::Lighting ? lighting : current, config);
     }
+}
+
+void PageHost::discardUnsavedEdits()
+{
+    forEachBuilt([](EditorPage &page) { page.discardUnsavedEdits(); });
 }
 
 bool PageHost::settleUnsavedEdits()
@@ -205,9 +210,14 @@ void PageHost::showDpiStage(int stage)
     forEachBuilt([&](EditorPage &page) { page.showDpiStage(stage); });
 }
 
-void PageHost::showRate(int rateCode, int liftHigh)
+void PageHost::showRate(int rateCode)
 {
-    forEachBuilt([&](EditorPage &page) { page.showRate(rateCode, liftHigh); });
+    forEachBuilt([&](EditorPage &page) { page.showRate(rateCode); });
+}
+
+void PageHost::showLift(int liftHigh)
+{
+    forEachBuilt([&](EditorPage &page) { page.showLift(liftHigh); });
 }
 
 void PageHost::showLightMode(int mode)

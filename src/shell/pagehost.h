@@ -56,11 +56,14 @@ public:
     // Every built page settles the edits it holds outside the record
     // (EditorPage::settleUnsavedEdits); false as soon as one is kept.
     bool settleUnsavedEdits();
-    void gather(MouseConfig &config);
+    // Cancel: every built page throws such edits away.
+    void discardUnsavedEdits();
+    void gather(MouseConfig &config) const;
 
     // What the mouse changed, the hot spot chosen, the view shown.
     void showDpiStage(int stage);
-    void showRate(int rateCode, int liftHigh);
+    void showRate(int rateCode);
+    void showLift(int liftHigh);
     void showLightMode(int mode);
     void selectButton(int index, int group);
     void showView(bool frontView);

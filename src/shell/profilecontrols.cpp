@@ -76,10 +76,14 @@ void ProfileControls::connectButtons()
     // shows the active one.
     for (int slot = 0; slot < int(c.indicators.size()); ++slot) {
         connect(c.indicators[size_t(slot)], &QPushButton::clicked, this, [this, slot] {
-            if (m_controls.profileControlsShown)
+            if (m_controls.profileControlsShown) {
                 switchSlot(slot);
-            else
-                m_window->refreshPages();
+                return;
+            }
+            // The pages are filled again: what they hold goes into the
+            // record first.
+            m_window->gatherPages(m_settings.editing());
+            m_window->refreshPages();
         });
     }
     connect(c.nameField, &QLineEdit::returnPressed, this, &ProfileControls::renameFromField);
@@ -182,6 +186,10 @@ QString ProfileControls::runFileDialog(QWidget *parent, FileDialog dialog)
 
 void ProfileControls::switchSlot(int slot)
 {
+    // The user's own switch keeps the edits of the profile left behind,
+    // those the pages hold included; the upload after the switch saves them
+    // with the rest of the record.
+    m_window->gatherPages(m_settings.editing());
     ProfileSwitchSteps steps;
     // The mouse is told first, so that the window's refresh does not delay
     // the switch; from a worker behind the busy dialog, so that a mouse that
@@ -213,6 +221,9 @@ void ProfileControls::switchSlot(int slot)
 
 void ProfileControls::mouseSwitched(int slot)
 {
+    // Nobody chose in the window to leave the edits: they would otherwise
+    // be saved by the upload that follows, or sent to the wrong profile.
+    m_window->dropUnappliedEdits();
     m_window->makeProfileCurrent(slot, false);
     rebuildLibraryMenu();
 }
@@ -244,9 +255,19 @@ void ProfileControls::takeLibraryProfile(const QString &name)
 void ProfileControls::renameFromField()
 {
     const QString wanted = m_controls.nameField->text();
+    const QString old = m_settings.editing().names[size_t(m_settings.editing().profileIndex())];
     ProfileLibraryEditor editor(m_settings.editing(), m_library);
     switch (editor.rename(wanted)) {
     case ProfileLibraryEditor::Outcome::Done:
+        // The slot names and the file are written at once: the stored
+        // record follows, so that the rename is no edit a drop could undo.
+        m_settings.changeBoth([&](MouseConfig &config) {
+            for (QString &slotName : config.names) {
+                if (slotName == old)
+                    slotName = wanted;
+            }
+            currentProfile(config).ProfileName = wanted;
+        });
         showCurrent();
         rebuildLibraryMenu();
         break;

@@ -24,6 +24,10 @@ public:
     virtual void makeProfileCurrent(int slot, bool reload) = 0;
     // What the pages hold outside the record, into `config` (unapplied edits).
     virtual void gatherPages(MouseConfig &config) = 0;
+    // A profile switch the user did not ask for in the window is under way:
+    // the unapplied edits (the record's and the pages') are dropped and the
+    // window says so. False when there were none.
+    virtual bool dropUnappliedEdits() = 0;
     // The upload of Apply; `full` sends every group.
     virtual int upload(bool full) = 0;
     // Tells the mouse to switch to `slot` (from a worker behind the busy

@@ -90,13 +90,23 @@ int WindowCommandServer::run(const QStringList &arguments, QString *out, QString
 
 void WindowCommandServer::takeOutcome(const Outcome &outcome)
 {
+    const bool edits = m_settings.differsFromStored(outcome.seen);
     MouseConfig editing = outcome.stored;
-    if (m_settings.differsFromStored(outcome.seen) && CliSetters::isSetter(outcome.parsed.command)) {
+    bool dropped = false;
+    if (edits && CliSetters::isSetter(outcome.parsed.command)) {
         // The user's unapplied edits stay; the command's change joins them.
         editing = outcome.seen;
         CliSetters::apply(outcome.parsed, editing, targetProfile(outcome.parsed, editing));
+    } else if (edits && outcome.stored == m_settings.stored()) {
+        // A command that stored nothing (status, show, save, ...) leaves
+        // the window's edits alone.
+        editing = outcome.seen;
+    } else {
+        dropped = edits;
     }
     m_settings.takeStored(outcome.stored);
     m_settings.editing() = editing;
     m_window.settingsReplaced(m_settings.editing().profileIndex() != outcome.profileBefore);
+    if (dropped && m_window.editsDropped)
+        m_window.editsDropped(outcome.profileBefore);
 }

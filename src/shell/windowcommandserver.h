@@ -21,9 +21,10 @@ class Server;
 //
 // A command runs when no upload runs, with the poller stopped, behind the
 // busy dialog when the window is visible. Afterwards the window holds what
-// the command stored; unapplied edits of the window survive a setter that
-// touched other settings, while a command that replaces the settings (load,
-// profile) drops them, as a profile switch does.
+// the command stored; unapplied edits of the window survive a command that
+// stored nothing and a setter (whose change joins them), while a command that
+// replaces the settings (load, profile) drops them, as a profile switch from
+// outside the window does, and the window says so.
 class WindowCommandServer : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +33,8 @@ public:
         std::function<void()> show;
         // The settings were replaced: controls and pages show them again.
         std::function<void(bool profileChanged)> settingsReplaced;
+        // The unapplied edits made while slot `slot` was active were dropped.
+        std::function<void(int slot)> editsDropped;
     };
 
     WindowCommandServer(SettingsOwner &settings, ApplyController &apply, PageHost &pages, Window window,

@@ -1,16 +1,30 @@
 // The window and the command line on one mouse: while the window runs, the
 // command line hands it its commands and neither undoes the other; without a
 // window, commands run at once take turns; a second start shows the running
-// window; settings files changed behind the window's back are taken in.
+// window; settings files changed behind the window's back are taken in; a
+// profile switch from outside the window drops its unapplied edits and says
+// so.
 
 #include "test_mainwindowfixture.h"
 
 #include "config/appconfig.h"
 #include "config/paths.h"
+#include "config/profilefile.h"
 #include "config/productdescriptor.h"
 #include "config/sensortable.h"
 #include "platform/singleinstance.h"
+#include "config/reportrate.h"
+#include "editors/dpipage.h"
+#include "editors/dpistagerow.h"
+#include "editors/reportratepage.h"
+#include "editors/twobarslider.h"
 #include "shell/pagehost.h"
+#include "widgets/skinlineedit.h"
+#include "widgets/skinbutton.h"
+#include "widgets/skinslider.h"
+
+#include <QAction>
+#include <QMenu>
 
 #include <QDir>
 #include <QProcess>
@@ -93,6 +107,8 @@ private slots:
     void parallelCommandsTakeTurns();
     void secondStartShowsTheWindow();
     void filesChangedBehindTheWindow();
+    void switchFromOutsideDropsEdits_data();
+    void switchFromOutsideDropsEdits();
 };
 
 void TestOneOwner::commandLineChangesSurviveTheWindow()
@@ -262,6 +278,94 @@ void TestOneOwner::filesChangedBehindTheWindow()
     QVERIFY(boxes.texts.first().contains(QStringLiteral("changed outside")));
     QCOMPARE(int(f.editing().Debounce), 44);
     QCOMPARE(int(f.editing().profiles[size_t(active)].scrollspeed), 9);
+}
+
+void TestOneOwner::switchFromOutsideDropsEdits_data()
+{
+    QTest::addColumn<QStringList>("command");   // empty: the mouse's own profile button
+    QTest::addColumn<bool>("edit");
+    QTest::addColumn<bool>("dropped");
+    QTest::addColumn<bool>("renamed");   // the slot renamed in the window first
+    QTest::newRow("profile button") << QStringList() << true << true << false;
+    QTest::newRow("profile button, nothing unapplied") << QStringList() << false << false << false;
+    // A rename is written at once: nothing of it is left to drop.
+    QTest::newRow("profile button after a rename") << QStringList() << false << false << true;
+    QTest::newRow("command line profile") << QStringList{"profile", "next"} << true << true << false;
+    // A command that stores nothing leaves the edits alone.
+    QTest::newRow("command line status") << QStringList{"status"} << true << false << false;
+}
+
+void TestOneOwner::switchFromOutsideDropsEdits()
+{
+    QFETCH(QStringList, command);
+    QFETCH(bool, edit);
+    QFETCH(bool, dropped);
+    QFETCH(bool, renamed);
+    WindowFixture f;
+    f.mouse->plug(SimLink::Receiver);
+    if (renamed) {
+        // The reserved slot names cannot be renamed.
+        ProfileData factory;
+        makeDefaultProfile(factory);
+        QVERIFY(saveProfileFile(factory, QStringLiteral("Work")));
+        QVERIFY(AppConfig::setSlotName(0, QStringLiteral("Work")));
+    }
+    MainWindow &w = f.open();
+    QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
+    if (renamed) {
+        w.controls().nameField->setText(QStringLiteral("Gaming"));
+        emit w.controls().nameField->returnPressed();
+        QCOMPARE(f.editing().names[0], QStringLiteral("Gaming"));
+    }
+    const MouseConfig before = f.stored();
+    const int left = before.profileIndex();
+    const int next = (left + 1) % kProfileCount;
+
+    // The report rate and a DPI stage changed on their pages, not applied.
+    w.selectTab(PageTab::Performance);
+    auto *ratePage = dynamic_cast<ReportRatePage *>(w.pages().page(EditorPage::ReportRate));
+    auto *dpiPage = dynamic_cast<DpiPage *>(w.pages().page(EditorPage::Dpi));
+    QVERIFY(ratePage && dpiPage);
+    const int rateBefore = before.profiles[size_t(left)].pollrate;
+    const int rate = rateBefore == 1 ? 2 : 1;
+    if (edit) {
+        for (QAction *action : ratePage->rateMenu()->actions()) {
+            if (action->data().toInt() == rate)
+                action->trigger();
+        }
+        dpiPage->row(0)->setLink(1);
+        dpiPage->row(0)->slider()->linkedSlider()->setValue(33);
+    }
+
+    if (command.isEmpty()) {
+        f.mouse->press(SimButton::Profile);
+        QTRY_COMPARE(f.editing().profileIndex(), next);
+    } else {
+        command.replaceInStrings(QStringLiteral("next"), QString::number(next + 1));
+        QCOMPARE(cli(command, this).exitCode, 0);
+    }
+
+    const QString line = QStringLiteral("Unapplied changes to Profile %1 were discarded").arg(left + 1);
+    QCOMPARE(w.discardedLine(), dropped ? line : QString());
+    if (renamed) {
+        QCOMPARE(f.editing().names[0], QStringLiteral("Gaming"));
+        QCOMPARE(AppConfig::slotName(0), QStringLiteral("Gaming"));
+        return;
+    }
+    MouseConfig seen = f.editing();
+    w.pages().gather(seen);
+    const ProfileData &leftBehind = seen.profiles[size_t(left)];
+    if (edit && !dropped) {
+        QCOMPARE(ratePage->rateButton()->text(), reportRateText(rate));
+        QCOMPARE(int(leftBehind.pollrate), rate);
+        QCOMPARE(leftBehind.dpiLevels[0].x, 33);
+        return;
+    }
+    // Neither the window nor the files nor the mouse keep anything of them.
+    QVERIFY(leftBehind == before.profiles[size_t(left)]);
+    QVERIFY(filesNow().profiles[size_t(left)] == before.profiles[size_t(left)]);
+    QCOMPARE(f.mouse->memory().pollrate[size_t(left)], rateBefore);
+    QCOMPARE(f.editing().profileIndex(), next);
 }
 
 QTEST_MAIN(TestOneOwner)

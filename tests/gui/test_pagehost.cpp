@@ -47,7 +47,7 @@ public:
         const QSignalBlocker block(m_slider);
         m_slider->setValue(profile.scrollspeed);
     }
-    void gather(ProfileData &profile, MouseConfig &) override { profile.acee = pending; }
+    void gather(ProfileData &profile, MouseConfig &) const override { profile.acee = pending; }
 
     QSlider *slider() const { return m_slider; }
     std::vector<ProfileData *> shown;

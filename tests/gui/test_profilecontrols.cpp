@@ -1,7 +1,9 @@
 // The profile controls of the main window against the virtual mouse: each
 // library operation with its messages and what it leaves on disk, which
 // operations reach the mouse, the slot switch from the menu and from the
-// mouse's own button, "Reset All", SAVE and LOAD1, export and import.
+// mouse's own button, "Reset All", SAVE and LOAD1, export and import, and
+// what becomes of the pages' unapplied edits when any of them replaces the
+// record.
 
 #include "test_mainwindowfixture.h"
 #include "tracecommands.h"
@@ -11,12 +13,23 @@
 #include "config/paths.h"
 #include "config/profilefile.h"
 #include "config/profilelibrary.h"
+#include "config/functioncatalogue.h"
+#include "config/reportrate.h"
+#include "editors/buttonmenus.h"
+#include "editors/buttonpage.h"
 #include "editors/dpipage.h"
 #include "editors/dpistagerow.h"
+#include "editors/lightingpage.h"
+#include "editors/macropage.h"
+#include "editors/macrotablemodel.h"
+#include "editors/pointeroptionspage.h"
+#include "editors/reportratepage.h"
 #include "editors/twobarslider.h"
 #include "shell/pagehost.h"
 #include "shell/profilecontrols.h"
+#include "shell/traycontroller.h"
 #include "shell/windowcontrols.h"
+#include "widgets/skincheckbox.h"
 #include "widgets/skinlineedit.h"
 #include "widgets/skinbutton.h"
 #include "widgets/skinslider.h"
@@ -25,6 +38,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QSettings>
+#include <QToolButton>
 
 namespace {
 
@@ -80,9 +94,71 @@ struct ProfileFixture : WindowFixture {
     {
         window->profiles().setFileChooser([path](ProfileControls::FileDialog) { return path; });
     }
+    template <class Page>
+    Page *page(EditorPage::Slot slot)
+    {
+        return dynamic_cast<Page *>(window->pages().page(slot));
+    }
+    // What the mouse holds, block by block.
+    std::vector<std::vector<uint8_t>> mouseBlocks() const
+    {
+        const SimMemory m = mouse->memory();
+        return {m.system, m.dpi, m.buttons, m.lighting, m.macro};
+    }
 };
 
+// The ways the record is replaced under the pages, and what becomes of the
+// edits of the profile that was shown: gone with a record that replaces
+// everything, dropped with nothing else changed, or kept (the user's own
+// switch in the window takes them along).
+enum class Replacement { ResetAll, Load, Import, Cancel, WindowSwitch, TraySwitch, MouseButton };
+enum class LeftBehind { Replaced, Dropped, Kept };
+
+// The DPI code typed on the DPI page, and the key response chosen.
+constexpr int kEditedDpiCode = 33;
+constexpr int kEditedDebounce = 255;
+
+// One edit on each of the six pages, made through its controls and not
+// applied; returns the rate chosen on the report-rate page.
+int editEveryPage(ProfileFixture &f, const MouseConfig &record)
+{
+    const ProfileData &profile = currentProfile(record);
+    ProfileData factory;
+    makeDefaultProfile(factory);
+
+    auto *pointer = f.page<PointerOptionsPage>(EditorPage::Performance);
+    pointer->responseSlider()->setValue(kEditedDebounce);
+    (record.AngleValue ? pointer->offBox(PointerOptionsPage::Angle) : pointer->onBox(PointerOptionsPage::Angle))->click();
+
+    int rate = 0;
+    for (QAction *action : f.page<ReportRatePage>(EditorPage::ReportRate)->rateMenu()->actions()) {
+        rate = action->data().toInt();
+        if (rate != profile.pollrate && rate != factory.pollrate) {
+            action->trigger();
+            break;
+        }
+    }
+
+    DpiStageRow *row = f.page<DpiPage>(EditorPage::Dpi)->row(0);
+    row->setLink(1);
+    row->slider()->linkedSlider()->setValue(kEditedDpiCode);
+
+    f.page<LightingPage>(EditorPage::Lighting)->moveOffBox()->click();
+
+    auto *buttons = f.page<ButtonPage>(EditorPage::Buttons);
+    buttons->setSelection(ButtonPage::FirstRow, 3);
+    buttons->menus().action(profile.buttons[3].Fun == Fun::DpiUp ? Fun::DpiDown : Fun::DpiUp)->trigger();
+
+    auto *macros = f.page<MacroPage>(EditorPage::Macros);
+    macros->onClicked(macros->button(MacroPage::InsertDelay));
+    return rate;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Replacement)
+Q_DECLARE_METATYPE(LeftBehind)
+
 
 class TestProfileControls : public QObject {
     Q_OBJECT
@@ -103,6 +179,8 @@ private slots:
     void exportOverAnExistingFile();
     void importProfile();
     void libraryMenuEntries();
+    void replacedRecordTakesThePagesAlong_data();
+    void replacedRecordTakesThePagesAlong();
 };
 
 void TestProfileControls::libraryOperationsStayOffTheMouse()
@@ -516,6 +594,120 @@ void TestProfileControls::libraryMenuEntries()
     actions.at(7)->trigger();
     QCOMPARE(f.editing().names[0], QStringLiteral("P&7"));
     QCOMPARE(currentProfile(f.editing()).dpiLevels[1].x, 44);
+}
+
+void TestProfileControls::replacedRecordTakesThePagesAlong_data()
+{
+    QTest::addColumn<Replacement>("way");
+    QTest::addColumn<LeftBehind>("leftBehind");
+    QTest::newRow("Reset All") << Replacement::ResetAll << LeftBehind::Replaced;
+    QTest::newRow("LOAD1") << Replacement::Load << LeftBehind::Replaced;
+    QTest::newRow("import") << Replacement::Import << LeftBehind::Replaced;
+    QTest::newRow("Cancel") << Replacement::Cancel << LeftBehind::Dropped;
+    QTest::newRow("profile chosen in the window") << Replacement::WindowSwitch << LeftBehind::Kept;
+    QTest::newRow("profile chosen in the tray") << Replacement::TraySwitch << LeftBehind::Kept;
+    QTest::newRow("mouse's profile button") << Replacement::MouseButton << LeftBehind::Dropped;
+}
+
+void TestProfileControls::replacedRecordTakesThePagesAlong()
+{
+    QFETCH(Replacement, way);
+    QFETCH(LeftBehind, leftBehind);
+    ProfileFixture f;
+    MainWindow &w = f.start();
+    QTRY_VERIFY(w.connection()->hasStatusThread());
+    QCOMPARE(w.upload(true), 0);
+    const QString conf = f.env->root() + QStringLiteral("/start.conf");
+    f.chooseFile(conf);
+    f.click(w.controls().save);
+    const QString prof = f.env->root() + QStringLiteral("/Imported.prof");
+    QVERIFY(writeProfileGroup(0, profileWithStage(50), prof));
+    QVERIFY(writeFileProductName(kProduct, prof));
+    for (int tab = 0; tab < kPageTabCount; ++tab)
+        w.selectTab(PageTab(tab));
+    auto *macros = f.page<MacroPage>(EditorPage::Macros);
+    macros->onClicked(macros->button(MacroPage::New));
+    macros->onClicked(macros->button(MacroPage::InsertDelay));
+    macros->onClicked(macros->button(MacroPage::Save));
+    const std::vector<KeyInfo> savedRows = macros->model()->rows();
+
+    const MouseConfig before = f.stored();
+    const int left = before.profileIndex();
+    const int next = (left + 1) % kProfileCount;
+    const int rate = editEveryPage(f, before);
+    QVERIFY(macros->hasUnsavedRows());
+
+    // Questions are accepted; unsaved macro rows are discarded.
+    BoxWatcher boxes;
+    boxes.onBox = [](SkinMessageBox *box) {
+        if (box->kind() == SkinMessageBox::SaveQuestion)
+            box->discardButton()->click();
+    };
+    switch (way) {
+    case Replacement::ResetAll: f.click(w.controls().resetAll); break;
+    case Replacement::Load: f.chooseFile(conf); f.click(w.controls().load); break;
+    case Replacement::Import: f.chooseFile(prof); f.click(w.controls().importProfile); break;
+    case Replacement::Cancel: w.discardEdits(); break;
+    case Replacement::WindowSwitch: w.switchProfileTo(next); break;
+    case Replacement::TraySwitch: emit w.tray()->profileChosen(next); break;
+    case Replacement::MouseButton:
+        f.mouse->press(SimButton::Profile);
+        QTRY_COMPARE(f.editing().profileIndex(), next);
+        break;
+    }
+    const MouseConfig replaced = f.editing();
+
+    // The pages hold nothing beside the record, and show it.
+    MouseConfig seen = replaced;
+    w.gatherPages(seen);
+    QVERIFY(seen == replaced);
+    auto *pointer = f.page<PointerOptionsPage>(EditorPage::Performance);
+    QCOMPARE(pointer->responseSlider()->value(), int(replaced.Debounce));
+    QCOMPARE(pointer->onBox(PointerOptionsPage::Angle)->isChecked(), replaced.AngleValue != 0);
+    QCOMPARE(f.page<ReportRatePage>(EditorPage::ReportRate)->rateButton()->text(),
+             reportRateText(currentProfile(replaced).pollrate));
+    QCOMPARE(f.page<DpiPage>(EditorPage::Dpi)->row(0)->xCode(), currentProfile(replaced).dpiLevels[0].x);
+    QCOMPARE(macros->hasUnsavedRows(), way != Replacement::Cancel);
+
+    const ProfileData &edited = replaced.profiles[size_t(left)];
+    switch (leftBehind) {
+    case LeftBehind::Dropped:
+        QVERIFY(edited == before.profiles[size_t(left)]);
+        QCOMPARE(replaced.Debounce, before.Debounce);
+        QCOMPARE(replaced.AngleValue, before.AngleValue);
+        break;
+    case LeftBehind::Kept:
+        QCOMPARE(int(edited.pollrate), rate);
+        QCOMPARE(edited.dpiLevels[0].x, kEditedDpiCode);
+        QCOMPARE(int(replaced.Debounce), kEditedDebounce);
+        break;
+    case LeftBehind::Replaced:
+        QVERIFY(replaced.Debounce != kEditedDebounce);
+        break;
+    }
+    // A line says so only when nobody in the window chose to leave them.
+    QCOMPARE(w.discardedLine().isEmpty(), way != Replacement::MouseButton);
+
+    // Apply sends and saves the record as it stands, nothing more.
+    QTest::mouseClick(w.controls().apply, Qt::LeftButton);
+    QVERIFY(f.stored() == replaced);
+    MouseConfig files;
+    AppConfig::loadAll(files);
+    QCOMPARE(files.Debounce, replaced.Debounce);
+    QCOMPARE(files.AngleValue, replaced.AngleValue);
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        const ProfileData &file = files.profiles[size_t(slot)];
+        const ProfileData &record = replaced.profiles[size_t(slot)];
+        QCOMPARE(file.pollrate, record.pollrate);
+        QVERIFY(file.dpiLevels == record.dpiLevels);
+        QCOMPARE(file.LedMoveOFF, record.LedMoveOFF);
+        QVERIFY(file.buttons == record.buttons);
+    }
+    // A full upload of that record changes nothing the mouse holds.
+    const auto sent = f.mouseBlocks();
+    QCOMPARE(w.upload(true), 0);
+    QVERIFY(f.mouseBlocks() == sent);
+    QVERIFY(macros->model()->rows() == savedRows);
 }
 
 QTEST_MAIN(TestProfileControls)

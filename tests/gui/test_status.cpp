@@ -280,7 +280,9 @@ void TestStatus::mouseButtons()
     MainWindow &w = f.open();
     FakeOsd osd;
     w.osdClient()->setServerName(osd.name());
-    alignWithMouse(f.editing(), f.mouse->memory());
+    // Into both records: what the mouse runs is no unapplied edit.
+    const SimMemory start = f.mouse->memory();
+    w.settings().changeBoth([&start](MouseConfig &config) { alignWithMouse(config, start); });
     // The poller's first query is answered; a report that came during that
     // read would be taken for the answer.
     QTRY_VERIFY_WITH_TIMEOUT(f.mouse->readCount() > 0, 10000);

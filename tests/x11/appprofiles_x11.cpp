@@ -134,7 +134,7 @@ private slots:
     void noRuleStaysOrTakesTheDefault();
     void ownWindowIsNeutral();
     void switchDuringAnUploadWaitsForIt();
-    void unappliedEditsHoldTheSwitch();
+    void unappliedEditsAreDroppedBySwitch();
 };
 
 void TestAppProfilesX11::initTestCase()
@@ -246,31 +246,35 @@ void TestAppProfilesX11::switchDuringAnUploadWaitsForIt()
     QVERIFY(!commands.mid(select + 1).contains(kSelectProfile));
 }
 
-void TestAppProfilesX11::unappliedEditsHoldTheSwitch()
+void TestAppProfilesX11::unappliedEditsAreDroppedBySwitch()
 {
     Fixture f;
     MainWindow &w = f.start();
     QTRY_VERIFY(w.connection()->hasStatusThread());
     f.traceFromNow();
+    const ProfileData stored = currentProfile(f.stored());
     // An edit the lighting page makes in place, not applied yet.
     currentProfile(f.editing()).LedMode ^= 1;
 
-    f.x.activate(f.shooter);
-    f.settledOn(f.shooter);
-    QCOMPARE(f.selects(), 0);
-    QCOMPARE(int(f.editing().ProfileID), 0);
-    QVERIFY2(f.service().statusText().contains(QStringLiteral("not applied")), qPrintable(f.service().statusText()));
-
-    // A sleeping mouse: no switch either, and the line says why.
-    currentProfile(f.editing()).LedMode ^= 1;
+    // A sleeping mouse: no switch, and the line says why.
     f.mouse->setAwake(false);
     f.link().setMouseOff(true);
-    f.x.activate(f.editor);
-    f.settledOn(f.editor);
     f.x.activate(f.shooter);
     f.settledOn(f.shooter);
     QCOMPARE(f.selects(), 0);
     QVERIFY2(f.service().statusText().contains(QStringLiteral("asleep")), qPrintable(f.service().statusText()));
+
+    // Awake: the rule's switch happens; the edit is gone, and the line says so.
+    f.mouse->setAwake(true);
+    f.link().setMouseOff(false);
+    f.x.activate(f.editor);
+    f.settledOn(f.editor);
+    f.x.activate(f.shooter);
+    f.settledOn(f.shooter);
+    QTRY_COMPARE(int(f.editing().ProfileID), 2);
+    QCOMPARE(f.selects(), 1);
+    QVERIFY(f.editing().profiles[0] == stored);
+    QCOMPARE(f.service().statusText(), QStringLiteral("Unapplied changes to Profile 1 were discarded"));
 }
 
 QTEST_MAIN(TestAppProfilesX11)
