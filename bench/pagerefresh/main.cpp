@@ -55,9 +55,9 @@ int main(int argc, char **argv)
         MainWindow window(&mouse);
         window.show();
         // Every page the program has, as after a look at each tab.
-        for (int tab = 0; tab < 4; ++tab)
-            window.selectTab(tab);
-        window.selectTab(2);
+        for (int tab = 0; tab < kPageTabCount; ++tab)
+            window.selectTab(PageTab(tab));
+        window.selectTab(PageTab::Performance);
         // Five different profiles, as files and in memory.
         for (int k = 0; k < kProfileCount; ++k) {
             makeDefaultProfile(window.settings().editing().profiles[k]);

@@ -1161,14 +1161,6 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
         <translation>Dongle Disconnect!</translation>
     </message>
     <message>
-        <source>Send data failed, please try again.</source>
-        <translation>Send data failed, please try again.</translation>
-    </message>
-    <message>
-        <source>Mouse is sleeping or not connected.</source>
-        <translation>Mouse is sleeping or not connected.</translation>
-    </message>
-    <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
         <translation>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</translation>
     </message>
@@ -1412,6 +1404,17 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMessage</name>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>Mouse is sleeping or not connected.</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>Send data failed, please try again.</translation>
     </message>
 </context>
 </TS>

@@ -1161,14 +1161,6 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
         <translation>接收器未连接！</translation>
     </message>
     <message>
-        <source>Send data failed, please try again.</source>
-        <translation>数据发送失败，请重试。</translation>
-    </message>
-    <message>
-        <source>Mouse is sleeping or not connected.</source>
-        <translation>鼠标处于休眠状态或未连接。</translation>
-    </message>
-    <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
         <translation>至少须保留一个点击功能。</translation>
     </message>
@@ -1412,6 +1404,17 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMessage</name>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>鼠标处于休眠状态或未连接。</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>数据发送失败，请重试。</translation>
     </message>
 </context>
 </TS>

@@ -1161,14 +1161,6 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
         <translation>接收器未連線！</translation>
     </message>
     <message>
-        <source>Send data failed, please try again.</source>
-        <translation>資料傳送失敗，請再試一次。</translation>
-    </message>
-    <message>
-        <source>Mouse is sleeping or not connected.</source>
-        <translation>滑鼠處於休眠狀態或未連線。</translation>
-    </message>
-    <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
         <translation>至少須保留一個點擊功能。</translation>
     </message>
@@ -1412,6 +1404,17 @@ Install the udev rule 70-mousecfg.rules into /etc/udev/rules.d/, run &quot;udeva
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMessage</name>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>滑鼠處於休眠狀態或未連線。</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>資料傳送失敗，請再試一次。</translation>
     </message>
 </context>
 </TS>

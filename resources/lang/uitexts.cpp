@@ -40,8 +40,8 @@ static const char *const kMainWindowTexts[] = {
     QT_TRANSLATE_NOOP("MainWindow", "&Quit"),
     QT_TRANSLATE_NOOP("MainWindow", "Warning"),
     QT_TRANSLATE_NOOP("MainWindow", "Dongle Disconnect!"),
-    QT_TRANSLATE_NOOP("MainWindow", "Send data failed, please try again."),
-    QT_TRANSLATE_NOOP("MainWindow", "Mouse is sleeping or not connected."),
+    QT_TRANSLATE_NOOP("TransferMessage", "Send data failed, please try again."),
+    QT_TRANSLATE_NOOP("TransferMessage", "Mouse is sleeping or not connected."),
     QT_TRANSLATE_NOOP("MainWindow", "AT LEAST ONE CLICK FUNCTION TO BE RETAINED."),
 
     // On-screen texts for the report rate.

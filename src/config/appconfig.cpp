@@ -3,6 +3,7 @@
 #include "logging.h"
 #include "paths.h"
 #include "profilefile.h"
+#include "profilenames.h"
 #include "settingsfile.h"
 
 #include <QDebug>
@@ -160,7 +161,7 @@ bool loadAll(MouseConfig &config, bool activeOnly)
         // A slot name is the base name of its file; one that cannot be a
         // file name would leave the slot unable to keep its settings.
         if (!Paths::isSafeFileName(config.names[k])) {
-            const QString replacement = QStringLiteral("Profile %1").arg(k + 1);
+            const QString replacement = ProfileNames::numbered(k + 1);
             qCDebug(lcConfig) << "slot" << k + 1 << "name" << config.names[k] << "is not a file name; using" << replacement;
             config.names[k] = replacement;
         }
@@ -248,7 +249,7 @@ int diff() { return intKey(QStringLiteral("Config/Diff")); }
 bool setDiff(int value) { return writeKey(QStringLiteral("Config/Diff"), value); }
 int battery() { return intKey(QStringLiteral("Config/Battery")); }
 bool setBattery(int level) { return writeKey(QStringLiteral("Config/Battery"), level); }
-int batteryFull() { return intKey(QStringLiteral("Config/BatteryFull"), 4200); }
+int batteryFull() { return intKey(QStringLiteral("Config/BatteryFull"), kDefaultBatteryFullMillivolts); }
 int batteryAlert() { return intKey(QStringLiteral("Config/BatteryAlert"), kDefaultBatteryAlert); }
 
 bool profileControlsShown() { return intKey(QStringLiteral("Config/ProfileControls"), 1) != 0; }

@@ -71,7 +71,9 @@ int diff();                                      // 1: send everything at the ne
 bool setDiff(int value);
 int battery();                                   // last level shown
 bool setBattery(int level);
-int batteryFull();                               // millivolts, 4200 by default
+// Config/BatteryFull: the voltage of a full battery, in millivolts.
+constexpr int kDefaultBatteryFullMillivolts = 4200;
+int batteryFull();
 // Config/BatteryAlert: the level in percent at or below which the desktop is
 // told that the battery is low; 0 turns the battery notices off. As stored,
 // unbounded: the alert decides what a value outside 0..100 means.

@@ -65,13 +65,16 @@ int codeForName(const QString &name)
     return -1;
 }
 
-void sleepRange(int &minimum, int &maximum)
+SleepRange sleepRange()
 {
+    int minimum = 0;
+    int maximum = 0;
     ProductDescriptor::sleepRange(minimum, maximum);
     minimum = std::clamp(minimum, 0, 255);
     maximum = std::clamp(maximum, 0, 255);
     if (minimum > maximum)
         std::swap(minimum, maximum);
+    return {minimum, maximum};
 }
 
 bool isOffered(int code) { return std::find(kMenuOrder.begin(), kMenuOrder.end(), code) != kMenuOrder.end(); }

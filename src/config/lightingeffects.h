@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 
 // The lighting effects (effect code = LedMode = index into ledModes) and
 // which of the lighting page's controls each one uses.
@@ -41,8 +42,19 @@ int codeForName(const QString &name);
 constexpr std::array<int, 10> kMenuOrder = {1, 2, 3, 4, 9, 11, 10, 12, 13, 0};
 bool isOffered(int code);
 
-// The sleep-time steps the lighting page offers: the descriptor's range,
-// bounded to what a byte holds and put in order.
-void sleepRange(int &minimum, int &maximum);
+// The sleep-time steps (minutes) the lighting page and the command line
+// offer: the descriptor's range, bounded to what a byte holds and put in
+// order.
+struct SleepRange {
+    int minimum;
+    int maximum;
+};
+SleepRange sleepRange();
+
+// LedMoveOFF: 0 puts the light out while the mouse moves, 255 keeps it on.
+constexpr uint8_t kMoveOffLightOut = 0;
+constexpr uint8_t kMoveOffLightOn = 255;
+inline uint8_t moveOffByte(bool lightOutWhileMoving) { return lightOutWhileMoving ? kMoveOffLightOut : kMoveOffLightOn; }
+inline bool lightOutWhileMoving(int stored) { return stored == kMoveOffLightOut; }
 
 } // namespace LightingEffects

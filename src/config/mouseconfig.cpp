@@ -1,6 +1,8 @@
 #include "mouseconfig.h"
 
+#include "lightingeffects.h"
 #include "productdescriptor.h"
+#include "profilenames.h"
 
 
 bool DpiLevel::operator==(const DpiLevel &o) const
@@ -86,7 +88,7 @@ void makeDefaultProfile(ProfileData &profile)
 
     profile.buttons[kWheelUpEntry].Fun = 52;
     profile.buttons[kWheelDownEntry].Fun = 53;
-    profile.LedMoveOFF = 0;
+    profile.LedMoveOFF = LightingEffects::kMoveOffLightOut;
     profile.LedSleepTime = 1;
 }
 
@@ -100,7 +102,7 @@ void makeDefaultConfig(MouseConfig &config)
     config.LiftHigh = ProductDescriptor::syncMode() == 2 ? 1 : 0;
     makeDefaultProfile(config.profiles[0]);
     for (int k = 0; k < kProfileCount; ++k)
-        config.names[k] = QStringLiteral("Profile %1").arg(k + 1);
+        config.names[k] = ProfileNames::numbered(k + 1);
 }
 
 ProfileData &currentProfile(MouseConfig &config)

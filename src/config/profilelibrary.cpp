@@ -2,7 +2,9 @@
 
 #include "appconfig.h"
 #include "logging.h"
+#include "mouseconfig.h"
 #include "paths.h"
+#include "profilenames.h"
 #include "settingsfile.h"
 
 #include <QDebug>
@@ -38,8 +40,8 @@ QStringList load()
     // slots' own profiles.
     if (!settings->contains(QStringLiteral("Count"))) {
         QStringList names;
-        for (int k = 1; k <= 5; ++k)
-            names << QStringLiteral("Profile %1").arg(k);
+        for (int k = 1; k <= kProfileCount; ++k)
+            names << ProfileNames::numbered(k);
         return names;
     }
     const int count = std::clamp(SettingsFile::readInt(*settings, QStringLiteral("Count")), 0, kMaxEntries);

@@ -1,13 +1,16 @@
 #include "profilenames.h"
 
+#include "mouseconfig.h"
 #include "paths.h"
 
 namespace ProfileNames {
 
+QString numbered(int n) { return QStringLiteral("Profile %1").arg(n); }
+
 bool isReserved(const QString &name)
 {
-    for (int n = 1; n <= 5; ++n) {
-        if (name == QStringLiteral("Profile %1").arg(n))
+    for (int n = 1; n <= kProfileCount; ++n) {
+        if (name == numbered(n))
             return true;
     }
     return false;
@@ -23,7 +26,7 @@ QString forNewProfile(const QStringList &used)
     // There are at most as many taken names as entries in `used`, so the
     // search ends within used.size() + 1 steps.
     for (int n = 1;; ++n) {
-        const QString name = QStringLiteral("Profile %1").arg(n);
+        const QString name = numbered(n);
         if (!isTaken(name, used))
             return name;
     }

@@ -9,6 +9,10 @@
 // one file.
 namespace ProfileNames {
 
+// "Profile <n>": slot n-1's name from the factory, and the pattern ADD
+// counts up with.
+QString numbered(int n);
+
 // "Profile 1" .. "Profile 5": the five slots' own names, which can be
 // neither deleted nor renamed (exact, case-sensitive).
 bool isReserved(const QString &name);

@@ -2,22 +2,34 @@
 
 #include <QCoreApplication>
 
-bool isReportRateCode(int code) { return code == 8 || code == 4 || code == 2 || code == 1; }
+#include <algorithm>
+
+namespace {
+
+// In the order of kReportRateCodes. The window's context: the on-screen
+// display and the report-rate page show the same words.
+const char *const kRateTexts[] = {
+    QT_TRANSLATE_NOOP("MainWindow", "125 HZ"),
+    QT_TRANSLATE_NOOP("MainWindow", "250 HZ"),
+    QT_TRANSLATE_NOOP("MainWindow", "500 HZ"),
+    QT_TRANSLATE_NOOP("MainWindow", "1000 HZ"),
+};
+static_assert(std::size(kRateTexts) == kReportRateCodes.size(), "one text per report rate");
+
+int indexOf(int code)
+{
+    const auto it = std::find(kReportRateCodes.begin(), kReportRateCodes.end(), code);
+    return it == kReportRateCodes.end() ? -1 : int(it - kReportRateCodes.begin());
+}
+
+} // namespace
+
+bool isReportRateCode(int code) { return indexOf(code) >= 0; }
+
+int reportRateHz(int code) { return isReportRateCode(code) ? 1000 / code : 0; }
 
 QString reportRateText(int code)
 {
-    // The window's context: the on-screen display and the report-rate page
-    // show the same words.
-    switch (code) {
-    case 8:
-        return QCoreApplication::translate("MainWindow", "125 HZ");
-    case 4:
-        return QCoreApplication::translate("MainWindow", "250 HZ");
-    case 2:
-        return QCoreApplication::translate("MainWindow", "500 HZ");
-    case 1:
-        return QCoreApplication::translate("MainWindow", "1000 HZ");
-    default:
-        return QString();
-    }
+    const int index = indexOf(code);
+    return index < 0 ? QString() : QCoreApplication::translate("MainWindow", kRateTexts[index]);
 }

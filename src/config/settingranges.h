@@ -22,6 +22,9 @@ inline bool isScroll(int value) { return value >= kScrollMin && value <= kScroll
 inline bool isLift(int value) { return value == kLiftLow || value == kLiftHigh; }
 // The distance in mm a stored lift byte stands for: 1 for 1, else 2.
 inline int liftMillimetres(int stored) { return stored == kLiftLow ? kLiftLow : kLiftHigh; }
+// The lift byte of a two-way choice, and whether a stored byte shows as 1 mm.
+inline int liftFor(bool low) { return low ? kLiftLow : kLiftHigh; }
+inline bool isLowLift(int stored) { return liftMillimetres(stored) == kLiftLow; }
 // A lift byte a stored file may hold: the two choices and the shipped 0.
 inline bool isStoredLift(int stored) { return stored == 0 || isLift(stored); }
 

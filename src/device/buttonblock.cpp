@@ -2,7 +2,7 @@
 
 #include "commandset.h"
 #include "devicelog.h"
-#include "sensortables.h"
+#include "config/sensortable.h"
 
 #include "config/functioncatalogue.h"
 #include "config/keytables.h"

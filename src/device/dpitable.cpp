@@ -1,7 +1,7 @@
 #include "dpitable.h"
 
 #include "commandset.h"
-#include "sensortables.h"
+#include "config/sensortable.h"
 
 #include <utility>
 

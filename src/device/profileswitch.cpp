@@ -2,6 +2,7 @@
 
 #include "commandset.h"
 #include "mouselink.h"
+#include "transferoutcome.h"
 #include "transport.h"
 
 namespace {
@@ -30,4 +31,17 @@ int SendProfileSwitch(const MouseLink &link, int profile)
 {
     const int selected = SendSelectProfile(link, profile);
     return firstFailure(selected, SendApplyAll(link));
+}
+
+int switchProfileThenSendTables(const MouseLink &link, int profile, const ProfileSwitchSteps &steps)
+{
+    int result = kTransferMouseOff;
+    if (!link.mouseOff())
+        result = steps.send ? steps.send(profile) : SendProfileSwitch(link, profile);
+    recordTransferOutcome(result);
+    if (steps.makeCurrent)
+        steps.makeCurrent(profile);
+    if (result != kTransferOk || !steps.sendTables)
+        return result;
+    return steps.sendTables();
 }

@@ -15,7 +15,6 @@ namespace {
 // The mouse needs a moment before its answer can be read.
 constexpr int kAnswerSettleMs = 10;
 
-constexpr int kDefaultFullMillivolts = 4200;
 constexpr int kPlausibleFullMin = 3000;
 constexpr int kPlausibleFullMax = 5000;
 } // namespace
@@ -114,8 +113,8 @@ int batteryFullMillivolts()
     const int full = AppConfig::batteryFull();
     if (full >= kPlausibleFullMin && full <= kPlausibleFullMax)
         return full;
-    qCDebug(lcDevice) << "Config/BatteryFull" << full << "is not a battery voltage; using" << kDefaultFullMillivolts;
-    return kDefaultFullMillivolts;
+    qCDebug(lcDevice) << "Config/BatteryFull" << full << "is not a battery voltage; using" << AppConfig::kDefaultBatteryFullMillivolts;
+    return AppConfig::kDefaultBatteryFullMillivolts;
 }
 
 double batteryMillivolts(int rawValue)
@@ -140,15 +139,4 @@ int batteryLevel(int rawValue, int fullMillivolts)
             return step.level;
     }
     return 10;
-}
-
-int reportRateHz(int code)
-{
-    switch (code) {
-    case 1: return 1000;
-    case 2: return 500;
-    case 4: return 250;
-    case 8: return 125;
-    default: return 0;
-    }
 }

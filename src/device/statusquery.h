@@ -3,6 +3,8 @@
 #include "hidbackend.h"
 #include "report.h"
 
+#include "config/appconfig.h"
+
 #include <array>
 #include <cstdint>
 
@@ -76,7 +78,7 @@ StatusSnapshot queryStatusOnce(HidHandle handle, int timeoutMs = 200);
 // only when the mark could not be stored.
 bool noteWriteStatus(uint8_t writeStatus);
 
-// The full-battery voltage of the settings (Config/BatteryFull), or 4200 mV
+// The full-battery voltage of the settings (Config/BatteryFull), or the default
 // when the stored value is no single-cell voltage (3000 ... 5000 mV): a
 // hand-edited value would show every reading as full or empty.
 int batteryFullMillivolts();
@@ -86,7 +88,4 @@ double batteryMillivolts(int rawValue);
 // The level the battery gauge shows: 100 from `fullMillivolts` on, then
 // 90 (4100 mV), 80 (4000), 70 (3900), 60 (3800), 50 (3700), 40 (3500),
 // 30 (3400), 20 (3200), else 10. Compared exactly, in whole numbers.
-int batteryLevel(int rawValue, int fullMillivolts = 4200);
-
-// The report rate in Hz of a rate code (1, 2, 4, 8); 0 for other codes.
-int reportRateHz(int code);
+int batteryLevel(int rawValue, int fullMillivolts = AppConfig::kDefaultBatteryFullMillivolts);

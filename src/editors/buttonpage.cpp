@@ -191,9 +191,7 @@ void ButtonPage::layoutButtons()
 {
     ProductDescriptor::Matrix matrix{};
     const int count = qBound(0, ProductDescriptor::pageMatrix(matrix), int(kDescriptorButtonCount));
-    int shown = 0;
-    for (int b = 0; b < count; ++b)
-        shown += matrix[size_t(b)] != 255;
+    const int shown = ProductDescriptor::shownButtonCount();
 
     // Buttons the product does not have, and those the page matrix hides,
     // get an empty geometry.

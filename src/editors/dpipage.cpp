@@ -4,10 +4,10 @@
 #include "pageevents.h"
 
 #include "config/dpistagerules.h"
-#include "widgets/uilog.h"
 #include "config/productdescriptor.h"
-#include "config/sensorrange.h"
+#include "config/sensortable.h"
 #include "widgets/skin.h"
+#include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/skincheckbox.h"
 

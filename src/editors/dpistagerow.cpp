@@ -2,10 +2,10 @@
 
 #include "twobarslider.h"
 
-#include "config/dpicode.h"
-#include "widgets/uilog.h"
+#include "config/sensortable.h"
 #include "widgets/languagefont.h"
 #include "widgets/skin.h"
+#include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/skincheckbox.h"
 #include "widgets/skinslider.h"

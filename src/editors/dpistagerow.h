@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/sensorrange.h"
+#include "config/sensortable.h"
 
 #include <QWidget>
 

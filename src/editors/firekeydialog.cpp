@@ -4,18 +4,22 @@
 #include "config/keytables.h"
 
 #include "widgets/languagefont.h"
+#include "widgets/rangevalidator.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
 #include "widgets/skincheckbox.h"
 #include "widgets/skinlineedit.h"
-#include "widgets/rangevalidator.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QToolButton>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
+// The clicks, in the order of FireKeyDialog::Choice.
 constexpr int kButtonCodes[3] = {ButtonAssignment::kFireLeft, ButtonAssignment::kFireRight,
                                   ButtonAssignment::kFireMiddle};
 
@@ -118,12 +122,12 @@ void FireKeyDialog::choose(int choice)
 void FireKeyDialog::preset(int res1, int loopNumber, int keyNumber)
 {
     res1 &= 0xFF;
-    if (res1 == 0 || res1 == 0x81) {
+    const int *click = std::find(std::begin(kButtonCodes), std::end(kButtonCodes), res1);
+    if (res1 == 0) {
+        // A fresh entry: the left click.
         choose(LeftClick);
-    } else if (res1 == 0x82) {
-        choose(RightClick);
-    } else if (res1 == 0x84) {
-        choose(MiddleClick);
+    } else if (click != std::end(kButtonCodes)) {
+        choose(int(click - std::begin(kButtonCodes)));
     } else {
         choose(KeyboardKey);
         int code = 0;
@@ -134,8 +138,9 @@ void FireKeyDialog::preset(int res1, int loopNumber, int keyNumber)
     }
     // A stored number out of 1..255 is shown held to the range; the entry
     // keeps its value until OK.
-    m_times->setText(QString::number(loopNumber == 0 ? kDefaultTimes : qBound(1, loopNumber, 255)));
-    m_delay->setText(QString::number(keyNumber == 0 ? kDefaultDelay : qBound(1, keyNumber, 255)));
+    const auto held = [](int n) { return qBound(ButtonAssignment::kCountMin, n, ButtonAssignment::kCountMax); };
+    m_times->setText(QString::number(loopNumber == 0 ? kDefaultTimes : held(loopNumber)));
+    m_delay->setText(QString::number(keyNumber == 0 ? kDefaultDelay : held(keyNumber)));
 }
 
 int FireKeyDialog::times() const { return readNumber(m_times, kDefaultTimes); }

@@ -114,11 +114,6 @@ LightingPage::LightingPage(PageEvents &, QWidget *parent)
 
 LightingPage::~LightingPage() = default;
 
-void LightingPage::sleepRange(int &minimum, int &maximum)
-{
-    LightingEffects::sleepRange(minimum, maximum);
-}
-
 void LightingPage::buildEffectMenu()
 {
     for (int code : LightingEffects::kMenuOrder) {
@@ -131,13 +126,11 @@ void LightingPage::buildEffectMenu()
 void LightingPage::show(ProfileData &profile, const PageContext &)
 {
     m_profile = &profile;
-    int minimum = 1;
-    int maximum = 9;
-    sleepRange(minimum, maximum);
+    const LightingEffects::SleepRange sleep = LightingEffects::sleepRange();
     {
         // A new range can move the handle; that is no edit of the new profile.
         const QSignalBlocker blocker(m_sleep);
-        m_sleep->setRange(minimum, maximum);
+        m_sleep->setRange(sleep.minimum, sleep.maximum);
     }
     m_showSleep = ProductDescriptor::showSleep();
 
@@ -145,7 +138,7 @@ void LightingPage::show(ProfileData &profile, const PageContext &)
     setSliderQuietly(m_sleep, profile.LedSleepTime);
     showSleepValue();
     const QSignalBlocker blocker(m_moveOff);
-    m_moveOff->setChecked(profile.LedMoveOFF == 0);
+    m_moveOff->setChecked(LightingEffects::lightOutWhileMoving(profile.LedMoveOFF));
     placeControls();
 }
 
@@ -230,9 +223,8 @@ void LightingPage::onSliderChanged(int value)
 
 void LightingPage::onMoveOffClicked(bool checked)
 {
-    // A checked box is stored as 0: the light goes off when the mouse moves.
     if (m_profile)
-        m_profile->LedMoveOFF = checked ? 0 : 255;
+        m_profile->LedMoveOFF = LightingEffects::moveOffByte(checked);
 }
 
 void LightingPage::editColor()

@@ -53,10 +53,6 @@ public:
     // The colour the colour button shows now.
     QColor shownColor() const { return m_shownColor; }
 
-    // The sleep slider's range from the descriptor's SleepMin..SleepMax, put
-    // in order when the file has them the wrong way round and kept to a byte.
-    static void sleepRange(int &minimum, int &maximum);
-
 private:
     void buildEffectMenu();
     void chooseEffect(int code);

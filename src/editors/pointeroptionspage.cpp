@@ -130,7 +130,7 @@ void PointerOptionsPage::show(ProfileData &profile, const PageContext &context)
         m_scroll->setValue(profile.scrollspeed);
     }
     showChoice(Sync, m_chosen[Sync].value_or(config.Sync) != 0);
-    showChoice(Lift, SettingRanges::liftMillimetres(config.LiftHigh) == 1);
+    showChoice(Lift, SettingRanges::isLowLift(config.LiftHigh));
     showChoice(Angle, m_chosen[Angle].value_or(config.AngleValue) != 0);
     showChoice(Jitter, m_chosen[Jitter].value_or(config.Jitter) != 0);
     placeControls();
@@ -145,13 +145,13 @@ void PointerOptionsPage::onChoiceClicked(Choice choice, bool on)
 {
     if (choice == Lift) {
         // One lift-off value for this page and the report-rate page.
-        emit m_events.liftChanged(on ? 1 : 2);
+        emit m_events.liftChanged(SettingRanges::liftFor(on));
         return;
     }
     m_chosen[size_t(choice)] = uint8_t(on ? 1 : 0);
 }
 
-void PointerOptionsPage::showLift(int liftHigh) { showChoice(Lift, SettingRanges::liftMillimetres(liftHigh) == 1); }
+void PointerOptionsPage::showLift(int liftHigh) { showChoice(Lift, SettingRanges::isLowLift(liftHigh)); }
 
 void PointerOptionsPage::gather(ProfileData &, MouseConfig &config) const
 {

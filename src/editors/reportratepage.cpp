@@ -106,7 +106,7 @@ void ReportRatePage::showRate(int)
 void ReportRatePage::showLift(int liftHigh)
 {
     m_liftMm = uint8_t(SettingRanges::liftMillimetres(liftHigh));
-    m_liftGroup->button(m_liftMm - 1)->setChecked(true);
+    m_liftGroup->button(SettingRanges::isLowLift(m_liftMm) ? 0 : 1)->setChecked(true);
 }
 
 void ReportRatePage::showRateLabel()
@@ -128,7 +128,7 @@ void ReportRatePage::chooseRate(int code)
 
 void ReportRatePage::onRadioChanged(int id)
 {
-    m_liftMm = uint8_t(id + 1);
+    m_liftMm = uint8_t(SettingRanges::liftFor(id == 0));
     qCDebug(lcUi, "m_liftMm = %d", m_liftMm);
     emit m_events.liftChanged(m_liftMm);
 }

@@ -1,6 +1,6 @@
 #include "sniperdialog.h"
 
-#include "config/dpicode.h"
+#include "config/sensortable.h"
 
 #include "widgets/languagefont.h"
 #include "widgets/uiscale.h"
@@ -8,27 +8,6 @@
 #include "widgets/skinslider.h"
 
 #include <QLabel>
-
-SniperDialog::Range SniperDialog::rangeFor(int sensorType)
-{
-    switch (sensorType) {
-    case 3325:
-    case 3327:
-    case 3360:
-    case 3335: return {1, 10, 1, 10, 3};
-    case 3333: return {2, 10, 1, 10, 3};
-    case 3389: return {2, 20, 2, 20, 6};
-    case 3212: return {16, 32, 17, 32, 16};
-    case 3104: return {14, 26, 15, 26, 14};
-    default: return {1, 10, 0, 255, 0};
-    }
-}
-
-int SniperDialog::presetValue(int value, int sensorType)
-{
-    const Range range = rangeFor(sensorType);
-    return value >= range.keepFrom && value <= range.keepTo ? value : range.fallback;
-}
 
 SniperDialog::SniperDialog(int sensorType, QWidget *parent)
     : SkinnedDialog(parent)
@@ -61,8 +40,8 @@ SniperDialog::SniperDialog(int sensorType, QWidget *parent)
 
 void SniperDialog::preset(int code)
 {
-    const Range range = rangeFor(m_sensorType);
-    const int value = presetValue(code, m_sensorType);
+    const SniperRange range = sniperRange(m_sensorType);
+    const int value = range.preset(code);
     m_slider->blockSignals(true);
     m_slider->setRange(range.minimum, range.maximum);
     m_slider->setValue(value);

@@ -10,19 +10,6 @@ class QSlider;
 class SniperDialog : public SkinnedDialog {
     Q_OBJECT
 public:
-    // Slider range of a sensor, which preset values stay, and what the others
-    // become.
-    struct Range {
-        int minimum;
-        int maximum;
-        int keepFrom;
-        int keepTo;
-        int fallback;
-    };
-    static Range rangeFor(int sensorType);
-    // A stored value as the dialog starts with it.
-    static int presetValue(int value, int sensorType);
-
     explicit SniperDialog(int sensorType, QWidget *parent = nullptr);
 
     void preset(int code);

@@ -4,14 +4,14 @@
 
 #include "config/mouseconfig.h"
 #include "device/pollercontrol.h"
-#include "device/settingsowner.h"
 #include "device/profileswitch.h"
-#include "device/transferoutcome.h"
+#include "device/settingsowner.h"
+#include "device/transfermessage.h"
 #include "device/transport.h"
 #include "device/uploadworker.h"
+#include "widgets/busydialog.h"
 #include "widgets/uilog.h"
 #include "widgets/skinmessagebox.h"
-#include "widgets/busydialog.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -28,13 +28,13 @@ ApplyController::ApplyController(QWidget *window, SettingsOwner &settings, PageH
 {
 }
 
-QString ApplyController::messageFor(int result)
+void ApplyController::showFailure(QWidget *parent, int result)
 {
     if (result == kTransferOk)
-        return QString();
-    if (result == kTransferMouseOff)
-        return QCoreApplication::translate("MainWindow", "Mouse is sleeping or not connected.");
-    return QCoreApplication::translate("MainWindow", "Send data failed, please try again.");
+        return;
+    SkinMessageBox box(SkinMessageBox::Question, QCoreApplication::translate("MainWindow", "Warning"),
+                       transferFailureText(result), parent);
+    box.exec();
 }
 
 QString ApplyController::unsavedMessage()
@@ -125,11 +125,8 @@ int ApplyController::uploadOnce(bool full)
     worker.wait();
     const int result = worker.result;
 
-    if (shown == QDialog::Accepted && result != kTransferOk) {
-        SkinMessageBox box(SkinMessageBox::Question, QCoreApplication::translate("MainWindow", "Warning"),
-                           messageFor(result), m_window);
-        box.exec();
-    }
+    if (shown == QDialog::Accepted)
+        showFailure(m_window, result);
     if (!worker.settingsSaved) {
         SkinMessageBox box(SkinMessageBox::Warning, QCoreApplication::translate("MainWindow", "Warning"),
                            unsavedMessage(), m_window);
@@ -192,7 +189,5 @@ int ApplyController::switchProfile(int slot)
     dialog.exec();
     worker->wait();
     m_busy = false;
-    // A switch the mouse may have taken in part: the next upload sends all.
-    recordTransferOutcome(result);
     return result;
 }

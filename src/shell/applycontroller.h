@@ -39,7 +39,8 @@ public:
     // Tells the mouse to use profile `slot` (select and apply, as the
     // profile menu does) on a worker behind the busy dialog, so that a mouse
     // that does not answer cannot hold up the window; returns the first
-    // non-zero transfer result, or 0. The caller stops the poller first.
+    // non-zero transfer result, or 0. The caller stops the poller first and
+    // records the outcome (switchProfileThenSendTables does both).
     int switchProfile(int slot);
 
     // Runs `job` on a worker thread with the poller stopped and nothing
@@ -50,8 +51,9 @@ public:
     // upload runs (through whenIdle).
     int runExclusive(const std::function<int()> &job, bool showDialog);
 
-    // The message for a result code: empty for 0.
-    static QString messageFor(int result);
+    // Tells the user that something sent to the mouse did not arrive;
+    // nothing for 0.
+    static void showFailure(QWidget *parent, int result);
     // The message shown when an upload could not save the settings.
     static QString unsavedMessage();
 

@@ -5,12 +5,12 @@
 #include "config/appconfig.h"
 #include "device/mouselist.h"
 #include "device/statusquery.h"
+#include "widgets/batterybar.h"
+#include "widgets/skin.h"
 #include "widgets/uilog.h"
 #include "widgets/uiscale.h"
 #include "widgets/uitheme.h"
 #include "widgets/skinlabel.h"
-#include "widgets/batterybar.h"
-#include "widgets/skin.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -73,12 +73,14 @@ void DeviceStatusPanel::applyNormalLook()
     m_controls.battery->applyNormalStyle(UiTheme::currentColor(), UiScale::scaled(kBarFontPixels));
 }
 
+QString DeviceStatusPanel::mouseOffText() { return QCoreApplication::translate("MainWindow", "MOUSE OFF"); }
+
 void DeviceStatusPanel::showBattery(quint8 charge, quint8 lowByte, quint8 highByte)
 {
     BatteryBar *bar = m_controls.battery;
-    if (charge == 0 && lowByte == 0 && highByte == 0) {
-        // The receiver answered for a mouse that is asleep or switched off.
-        bar->setBarText(QCoreApplication::translate("MainWindow", "MOUSE OFF"));
+    const StatusAnswer answer{lowByte, highByte, charge};
+    if (answer.mouseOff()) {
+        bar->setBarText(mouseOffText());
         bar->setTextVisible(true);
         bar->applyOffStyle(fittedPixels(bar, bar->barText()));
         m_controls.charge->hide();
@@ -95,7 +97,7 @@ void DeviceStatusPanel::showBattery(quint8 charge, quint8 lowByte, quint8 highBy
     applyNormalLook();
     m_charging = charge;
 
-    const int level = batteryLevel(highByte * 256 + lowByte, m_fullMillivolts);
+    const int level = batteryLevel(answer.rawBattery(), m_fullMillivolts);
     if (level != m_lastLevel) {
         m_lastLevel = level;
         if (!AppConfig::setBattery(level))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/appconfig.h"
+
 #include <QObject>
 
 class QPainter;
@@ -43,6 +45,8 @@ public:
     int lastBatteryLevel() const { return m_lastLevel; }
     bool charging() const { return m_charging != 0; }
     bool showsMouseOff() const { return m_mouseOff; }
+    // What the bar says while the mouse is off, translated.
+    static QString mouseOffText();
     // Draws the battery frame of the window's background: lit while the
     // receiver or the cable reaches the mouse.
     void paintFrame(QPainter &painter) const;
@@ -52,7 +56,7 @@ private:
 
     WindowControls &m_controls;
     QWidget *m_window;
-    int m_fullMillivolts = 4200;
+    int m_fullMillivolts = AppConfig::kDefaultBatteryFullMillivolts;
     int m_lastLevel = 0;
     quint8 m_charging = 0;
     bool m_mouseOff = false;

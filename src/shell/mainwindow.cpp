@@ -102,9 +102,8 @@ MainWindow::MainWindow(QObject *plugSource, QWidget *parent)
     buildControls();
     m_connection->discover();
 
-    // Library, battery settings, device and poller; what the poller reports
-    // lands in the status panel and the mouse-event handler.
-    m_profiles->reloadLibrary();
+    // Battery settings, device and poller; what the poller reports lands in
+    // the status panel and the mouse-event handler.
     m_status = std::make_unique<DeviceStatusPanel>(m_controls, this);
     m_status->loadSettings();
     m_events = std::make_unique<StatusReportHandler>(m_settings);
@@ -112,22 +111,19 @@ MainWindow::MainWindow(QObject *plugSource, QWidget *parent)
     m_connection->openCurrentModel();
     m_connection->startStatusThread();
 
-    // The settings on disk.
-    loadSettings();
+    loadModelFiles();
 
     // Pages.
     m_pages = std::make_unique<PageHost>(this);
     registerPages(*m_pages);
     connectPageEvents();
-    m_pages->build(ProductDescriptor::boundedButtonCount(),
+    // The button page is as tall as the buttons it shows need.
+    m_pages->build(ProductDescriptor::shownButtonCount(),
                    m_product.ledDisable ? PageTab::Customize : PageTab::Lighting);
     m_apply = std::make_unique<ApplyController>(this, m_settings, *m_pages, m_connection->poller());
     serveCommands();
 
-    // First look.
-    selectTab(PageTab::Lighting);
-    m_controls.setArrowPictures(currentModel());
-    refreshPages();
+    showModelStart(false);
     m_scaleState.layoutDone = true;
     retranslate();
     // After the layout: the pictures are scaled to their labels.
@@ -393,7 +389,7 @@ void MainWindow::retranslate()
     m_controls.language->setText(m_languages->currentName());
     m_controls.modelLabel->setText(AppConfig::model());
     if (m_status && m_status->showsMouseOff())
-        m_controls.battery->setBarText(tr("MOUSE OFF"));
+        m_controls.battery->setBarText(DeviceStatusPanel::mouseOffText());
     if (tray())
         tray()->retranslate();
     m_languages->buildMenu(m_controls.language);
@@ -463,18 +459,28 @@ void MainWindow::enterCurrentModel(bool selectFirstSpot)
     showFrontView(true);
     layoutWindow();
     m_mouse.setModel(currentModel());
+    loadModelFiles();
+    if (!writeDefaultProfileFile())
+        qCWarning(lcUi, "the default profile file could not be written");
+    showModelStart(selectFirstSpot);
+    if (tray())
+        tray()->setToolTip(currentModel());
+}
+
+void MainWindow::loadModelFiles()
+{
     loadSettings();
     m_profiles->showCurrent();
     m_profiles->reloadLibrary();
-    if (!writeDefaultProfileFile())
-        qCWarning(lcUi, "the default profile file could not be written");
+}
+
+void MainWindow::showModelStart(bool selectFirstSpot)
+{
     selectTab(PageTab::Lighting);
     if (selectFirstSpot)
         m_mouse.selectSpot(WindowControls::FrontSpots, 0);
     m_controls.setArrowPictures(currentModel());
     refreshPages();
-    if (tray())
-        tray()->setToolTip(currentModel());
 }
 
 void MainWindow::loadSettings()

@@ -151,7 +151,12 @@ protected:
 
 private:
     // Reads the settings files into the owner.
+    // The current model's settings and profile library, from disk: at start
+    // and whenever another model is entered.
+    void loadModelFiles();
     void loadSettings();
+    // A model's first look: the first tab, its arrow pictures, its pages.
+    void showModelStart(bool selectFirstSpot);
     void chooseInitialScale();
     void applyScale(int level);
     void buildControls();

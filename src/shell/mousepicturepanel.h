@@ -4,6 +4,8 @@
 
 #include "scaledpicturecache.h"
 
+#include "editors/pagetab.h"
+
 #include <QString>
 
 class SkinButton;

@@ -1,17 +1,19 @@
 #include "profilecontrols.h"
 
+#include "applycontroller.h"
 #include "profilewindow.h"
 #include "windowcontrols.h"
 
 #include "config/appconfig.h"
-#include "widgets/uilog.h"
 #include "config/configfile.h"
 #include "config/profileexchange.h"
 #include "config/profilelibrary.h"
 #include "config/profilelibraryeditor.h"
 #include "device/profileswitch.h"
 #include "device/settingsowner.h"
+#include "device/transport.h"
 #include "widgets/filedialoglook.h"
+#include "widgets/uilog.h"
 #include "widgets/uitheme.h"
 #include "widgets/skinlineedit.h"
 #include "widgets/skinmessagebox.h"
@@ -188,18 +190,33 @@ void ProfileControls::switchSlot(int slot)
     // those the pages hold included; the upload after the switch saves them
     // with the rest of the record.
     m_window->gatherPages(m_settings.editing());
-    // The mouse is told first (select, then apply all, whatever the select
-    // gave), so that the window's refresh does not delay the switch; the
-    // poller must not read meanwhile.
-    m_window->stopPoller();
-    // From a worker behind the busy dialog: a mouse that does not answer
-    // must not hold up the window.
-    if (m_window->switchProfile(slot) != 0)
+    ProfileSwitchSteps steps;
+    // The mouse is told first, so that the window's refresh does not delay
+    // the switch; from a worker behind the busy dialog, so that a mouse that
+    // does not answer cannot hold up the window; with the poller stopped, so
+    // that it does not read meanwhile.
+    steps.send = [this](int profile) {
+        m_window->stopPoller();
+        const int result = m_window->switchProfile(profile);
+        m_window->startPoller();
+        return result;
+    };
+    steps.makeCurrent = [this](int profile) {
+        m_window->makeProfileCurrent(profile, false);
+        rebuildLibraryMenu();
+    };
+    bool tablesSent = false;
+    steps.sendTables = [this, &tablesSent] {
+        tablesSent = true;
+        return sendProfileTables();
+    };
+    const int result = switchProfileThenSendTables(m_settings.mouse(), slot, steps);
+    // The upload says itself what went wrong; a switch that never got as far
+    // is said here, as the upload would have said it.
+    if (!tablesSent && result != kTransferOk) {
         qCDebug(lcUi, "the mouse did not take the profile switch");
-    m_window->startPoller();
-    m_window->makeProfileCurrent(slot, false);
-    rebuildLibraryMenu();
-    sendProfileTables();
+        ApplyController::showFailure(m_window->dialogParent(), result);
+    }
 }
 
 void ProfileControls::mouseSwitched(int slot)
@@ -211,12 +228,12 @@ void ProfileControls::mouseSwitched(int slot)
     rebuildLibraryMenu();
 }
 
-void ProfileControls::sendProfileTables()
+int ProfileControls::sendProfileTables()
 {
     // The mouse holds the tables of one profile: those of the profile now
     // active follow, or it would run one profile's report rate with another
     // profile's buttons and stages.
-    m_window->upload(false);
+    return m_window->upload(false);
 }
 
 void ProfileControls::takeLibraryProfile(const QString &name)

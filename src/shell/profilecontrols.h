@@ -50,7 +50,7 @@ public:
     // The operations.
     void switchSlot(int slot);          // profile menu entry
     void mouseSwitched(int slot);       // the mouse's own profile button: no select
-    void sendProfileTables();           // the tables of the active profile, as Apply sends them
+    int sendProfileTables();            // the tables of the active profile, as Apply sends them
     void takeLibraryProfile(const QString &name);
     void renameFromField();             // Enter in the name field
     void add();

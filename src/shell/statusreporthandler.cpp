@@ -1,7 +1,7 @@
 #include "statusreporthandler.h"
 
 #include "config/appconfig.h"
-#include "config/dpicode.h"
+#include "config/sensortable.h"
 #include "config/mouseconfig.h"
 #include "config/profilefile.h"
 #include "device/settingsowner.h"

@@ -6,6 +6,7 @@
 // has its own --help.
 
 #include "clicommands.h"
+#include "clioutput.h"
 #include "clirun.h"
 #include "clishow.h"
 
@@ -203,6 +204,15 @@ void TestCliSetters::settersFollowTheMousesOwnSwitch()
     m_mouse->pressAtNextQuery(SimButton::Profile);
     QCOMPARE(run({"status", "--json"}), 0);
     QCOMPARE(AppConfig::activeProfileIndex(), m_mouse->memory().activeProfile);
+
+    // The battery as the window shows it: a full voltage no battery has is
+    // not taken (994 is 4100 mV, 90 % of the default 4200).
+    QSettings(Paths::configFile(), QSettings::IniFormat).setValue(QStringLiteral("Config/BatteryFull"), 5);
+    m_mouse->setBattery(994, false);
+    CliOutput::Capture capture;
+    QCOMPARE(run({"status", "--json"}), 0);
+    const QJsonObject battery = QJsonDocument::fromJson(capture.out.toUtf8()).object().value("battery").toObject();
+    QCOMPARE(battery.value("level").toInt(), 90);
 }
 
 void TestCliSetters::badValuesChangeNothing_data()
@@ -284,9 +294,7 @@ void TestCliSetters::badValuesChangeNothing()
 
 void TestCliSetters::lighting()
 {
-    int minimum = 0;
-    int maximum = 0;
-    LightingEffects::sleepRange(minimum, maximum);
+    const int maximum = LightingEffects::sleepRange().maximum;
     const int lightingCommits = m_mouse->memory().commits[3];
     QCOMPARE(run({"lighting", "breathing", "--colour", "#00ff80", "--speed", "2", "--sleep", QString::number(maximum),
                   "--move-off", "on"}),

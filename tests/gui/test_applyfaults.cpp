@@ -10,6 +10,7 @@
 #include "config/paths.h"
 #include "device/transport.h"
 #include "shell/applycontroller.h"
+#include "shell/profilecontrols.h"
 #include "shell/windowcontrols.h"
 #include "widgets/skinbutton.h"
 
@@ -70,19 +71,28 @@ void TestApplyFaults::failedProfileSwitchMakesNextUploadFull()
     MainWindow &w = f.open();
     QVERIFY(AppConfig::setDiff(0));
 
-    // The poller stopped first, as the profile menu does, so that the fault
-    // meets the switch.
+    // The poller stopped first, so that the fault meets the switch.
     w.connection()->stopStatusThread();
     f.mouse->injectFault(SimFault::WriteFail, 1);
-    QCOMPARE(w.switchProfile(2), int(kTransferWriteFailed));
+    const int commitsBefore = f.mouse->memory().commits[0];
+    {
+        BoxWatcher boxes;
+        w.profiles().switchSlot(2);
+        // Said as an upload says it; the tables wait for the next upload.
+        QCOMPARE(boxes.texts, QStringList{QStringLiteral("Send data failed, please try again.")});
+    }
+    QCOMPARE(int(f.editing().ProfileID), 2);
+    QCOMPARE(f.mouse->memory().commits[0], commitsBefore);
     QCOMPARE(AppConfig::diff(), 1);
 
-    // A switch that went through leaves the flag as it was.
-    QVERIFY(AppConfig::setDiff(0));
-    QCOMPARE(w.switchProfile(3), int(kTransferOk));
+    // A switch that went through sends the tables, everything this time.
+    w.connection()->stopStatusThread();
+    BoxWatcher boxes;
+    w.profiles().switchSlot(3);
+    QVERIFY(boxes.texts.isEmpty());
     QCOMPARE(f.mouse->memory().activeProfile, 3);
+    QCOMPARE(f.mouse->memory().commits[0], commitsBefore + 1);
     QCOMPARE(AppConfig::diff(), 0);
-    w.connection()->startStatusThread();
 }
 
 void TestApplyFaults::unsavedSettingsAreSaid()

@@ -23,6 +23,7 @@
 #include "widgets/skinlineedit.h"
 #include "widgets/batterybar.h"
 #include "widgets/skinbutton.h"
+#include "widgets/uiscale.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -52,6 +53,8 @@ private slots:
 
     void tabs_data();
     void tabs();
+    void buttonPageHeightFollowsShownButtons_data();
+    void buttonPageHeightFollowsShownButtons();
     void indicatorsNeverChangeTheProfile();
 
     void applyReachesTheMouse();
@@ -357,6 +360,36 @@ void TestMainWindow::tabs()
     QVERIFY(p.placeOf<MacroPage>()->isVisible());
     w.selectTab(PageTab::Lighting);
     QCOMPARE(w.currentTab(), ledDisable ? PageTab::Customize : PageTab::Lighting);
+}
+
+void TestMainWindow::buttonPageHeightFollowsShownButtons_data()
+{
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("hidden");
+    QTest::addColumn<int>("height");
+    QTest::newRow("six") << 6 << 0 << 440;
+    QTest::newRow("twelve") << 12 << 0 << 12 * 50 + 20;
+    // Nine shown: the smaller layout, whatever the button count says.
+    QTest::newRow("twelve, three hidden") << 12 << 3 << 440;
+}
+
+void TestMainWindow::buttonPageHeightFollowsShownButtons()
+{
+    QFETCH(int, buttons);
+    QFETCH(int, hidden);
+    QFETCH(int, height);
+
+    WindowFixture f;
+    {
+        QSettings descriptor(Paths::descriptorFile(), QSettings::IniFormat);
+        descriptor.setValue(QStringLiteral("PROFILE/ButtonCount"), buttons);
+        descriptor.setValue(QStringLiteral("PROFILE/MouseDpi"), 0);
+        for (int i = 0; i < buttons; ++i)
+            descriptor.setValue(QStringLiteral("PROFILE/BUTTON_INFO_%1_Matrix2").arg(i), i < buttons - hidden ? i : 255);
+    }
+    f.mouse->plug(SimLink::Receiver);
+    MainWindow &w = f.open();
+    QCOMPARE(w.pages().placeOf<ButtonPage>()->height(), UiScale::scaled(height));
 }
 
 void TestMainWindow::indicatorsNeverChangeTheProfile()

@@ -8,10 +8,10 @@
 #include "test_mainwindowfixture.h"
 
 #include "config/appconfig.h"
-#include "config/dpicode.h"
 #include "config/paths.h"
 #include "config/profilefile.h"
 #include "config/productdescriptor.h"
+#include "config/sensortable.h"
 #include "platform/singleinstance.h"
 #include "config/reportrate.h"
 #include "editors/dpipage.h"

@@ -167,6 +167,7 @@ private slots:
     void deleteAndRenameRefusals_data();
     void deleteAndRenameRefusals();
     void slotMenuSwitchesTheMouse();
+    void slotMenuLeavesASleepingMouseAlone();
     void mouseButtonSendsTheNewTables();
     void resetAllSendsEverythingAndKeepsLibraryFiles();
     void hiddenNameFieldTakesNoKeys();
@@ -309,6 +310,25 @@ void TestProfileControls::slotMenuSwitchesTheMouse()
     QCOMPARE(m.activeProfile, 2);
     QCOMPARE(mouseStage(m, 1), QByteArray("01 28 00 28 00"));
     QVERIFY(f.stored() == f.editing());
+}
+
+void TestProfileControls::slotMenuLeavesASleepingMouseAlone()
+{
+    ProfileFixture f;
+    f.mouse->setAwake(false);
+    MainWindow &w = f.start();
+    // The poller's first query finds the mouse asleep.
+    QTRY_VERIFY_WITH_TIMEOUT(f.link().mouseOff(), 10000);
+    f.traceFromNow();
+    BoxWatcher boxes;
+
+    w.profiles().slotMenu()->actions().at(2)->trigger();
+
+    QCOMPARE(boxes.texts, QStringList{QStringLiteral("Mouse is sleeping or not connected.")});
+    QVERIFY(writtenCommands(f.trace).isEmpty());
+    QCOMPARE(int(f.editing().ProfileID), 2);
+    QCOMPARE(AppConfig::activeProfileIndex(), 2);
+    QCOMPARE(AppConfig::diff(), 1);   // the tables go with the next upload
 }
 
 void TestProfileControls::mouseButtonSendsTheNewTables()

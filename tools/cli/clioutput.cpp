@@ -1,5 +1,6 @@
 #include "clioutput.h"
 
+#include "device/transfermessage.h"
 #include "device/transport.h"
 
 #include <QJsonDocument>
@@ -70,12 +71,8 @@ void usageError(const QString &text, const QString &command)
 
 QString resultMessage(int result)
 {
-    switch (result) {
-    case kTransferOk: return QString();
-    case kTransferNoDevice: return noMouseMessage();
-    case kTransferMouseOff: return QStringLiteral("Mouse is sleeping or not connected.");
-    default: return QStringLiteral("Send data failed, please try again.");
-    }
+    // Without a mouse the command line says how to find one.
+    return result == kTransferNoDevice ? noMouseMessage() : transferFailureText(result);
 }
 
 } // namespace CliOutput

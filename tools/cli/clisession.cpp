@@ -8,14 +8,13 @@
 #include "config/outputtarget.h"
 #include "config/paths.h"
 #include "config/reportrate.h"
-#include "device/profileswitch.h"
 #include "device/commandset.h"
 #include "device/deviceaccessadvice.h"
 #include "device/fullupload.h"
 #include "device/discovery.h"
 #include "device/mouselink.h"
 #include "device/mouselist.h"
-#include "device/transferoutcome.h"
+#include "device/profileswitch.h"
 #include "device/transport.h"
 #include "device/uploadworker.h"
 
@@ -221,25 +220,25 @@ int CliSession::profile(int number)
     const bool open = openDevice();
     readMouseState();
 
-    // The switch itself, as the window's profile menu makes it. The stored
-    // active profile follows whatever the mouse said, so that the settings
-    // name the profile the user chose.
-    int result = open ? int(kTransferMouseOff) : int(kTransferNoDevice);
-    if (open && !m_link.mouseOff())
-        result = SendProfileSwitch(m_link, index);
-    // Whatever the mouse did with a switch that failed, the next upload
-    // sends everything, the new profile's tables included.
-    recordTransferOutcome(result);
-    m_settings.editing().ProfileID = uint8_t(index);
-    const bool stored = AppConfig::saveActiveProfileIndex(index);
-    if (!stored)
-        CliOutput::error(QStringLiteral("the active profile could not be stored in %1").arg(Paths::configFile()));
-    if (result != kTransferOk)
+    // The switch as the window's profile menu makes it.
+    ProfileSwitchSteps steps;
+    if (!open)
+        steps.send = [](int) { return int(kTransferNoDevice); };
+    bool stored = true;
+    steps.makeCurrent = [this, &stored](int profile) {
+        m_settings.editing().ProfileID = uint8_t(profile);
+        stored = AppConfig::saveActiveProfileIndex(profile);
+        if (!stored)
+            CliOutput::error(QStringLiteral("the active profile could not be stored in %1").arg(Paths::configFile()));
+    };
+    bool tablesSent = false;
+    steps.sendTables = [this, &tablesSent] {
+        tablesSent = true;
+        return upload(false, false);
+    };
+    const int result = switchProfileThenSendTables(m_link, index, steps);
+    if (!tablesSent)
         return finish(result);
-
-    // The mouse holds the tables of one profile: those of the newly active
-    // profile follow, as the next "Apply" would send them.
-    result = upload(false, false);
     return result == kTransferOk && !stored ? CliOutput::kCantCreate : result;
 }
 
@@ -271,7 +270,7 @@ int CliSession::status(bool asJson)
         rate = snapshot.report.rate;
     }
     const QString name = m_settings.editing().names[(profile >= 0 && profile < kProfileCount) ? profile : 0];
-    const int level = batteryLevel(answer.rawBattery(), AppConfig::batteryFull());
+    const int level = batteryLevel(answer.rawBattery(), batteryFullMillivolts());
 
     int result = kTransferOk;
     if (!open)

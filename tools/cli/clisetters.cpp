@@ -4,14 +4,13 @@
 #include "clioutput.h"
 
 #include "config/appconfig.h"
-#include "config/dpicode.h"
 #include "config/dpistagerules.h"
 #include "config/lightingeffects.h"
 #include "config/mouseconfig.h"
 #include "config/productdescriptor.h"
 #include "config/profilerules.h"
 #include "config/reportrate.h"
-#include "config/sensorrange.h"
+#include "config/sensortable.h"
 #include "config/settingranges.h"
 
 #include <QColor>
@@ -148,21 +147,18 @@ Outcome setLighting(const CliCommands::Parsed &parsed, MouseConfig &config)
         led.breath = value;
     }
     if (parsed.isSet(QStringLiteral("sleep"))) {
-        int minimum = 1;
-        int maximum = 9;
-        LightingEffects::sleepRange(minimum, maximum);
+        const LightingEffects::SleepRange range = LightingEffects::sleepRange();
         if (!number(parsed.value(QStringLiteral("sleep")), &value))
             return malformed(QStringLiteral("--sleep takes a number of minutes"));
-        if (value < minimum || value > maximum)
-            return refused(QStringLiteral("sleep is %1 to %2 minutes").arg(minimum).arg(maximum));
+        if (value < range.minimum || value > range.maximum)
+            return refused(QStringLiteral("sleep is %1 to %2 minutes").arg(range.minimum).arg(range.maximum));
         sleep = uint8_t(value);
     }
     if (parsed.isSet(QStringLiteral("move-off"))) {
         bool on = false;
         if (!onOff(parsed.value(QStringLiteral("move-off")), &on))
             return malformed(QStringLiteral("--move-off takes on or off"));
-        // As the page stores it: 0 puts the light out while the mouse moves.
-        moveOff = on ? 0 : 255;
+        moveOff = LightingEffects::moveOffByte(on);
     }
     profile.LedMode = uint8_t(code);
     profile.ledModes[size_t(code)] = led;

@@ -3,13 +3,14 @@
 #include "config/appconfig.h"
 #include "config/buttonassignment.h"
 #include "config/buttonrules.h"
-#include "config/dpicode.h"
 #include "config/functioncatalogue.h"
 #include "config/keytables.h"
 #include "config/lightingeffects.h"
 #include "config/mouseconfig.h"
 #include "config/productdescriptor.h"
 #include "config/profilerules.h"
+#include "config/reportrate.h"
+#include "config/sensortable.h"
 #include "config/settingranges.h"
 
 #include <QJsonArray>
@@ -17,8 +18,6 @@
 namespace CliShow {
 
 namespace {
-
-int rateHz(int code) { return code == 1 || code == 2 || code == 4 || code == 8 ? 1000 / code : 0; }
 
 // The keys of a combination: the pressed ones, in their order.
 QString comboKeys(const ButtonInfo &button)
@@ -101,7 +100,7 @@ QJsonObject toJson(const MouseConfig &config, int profileIndex)
         {"active", profileIndex == config.profileIndex()},
         {"dpiStages", stages},
         {"activeDpiStage", profile.dpi + 1},
-        {"reportRate", QJsonObject{{"code", profile.pollrate}, {"hz", rateHz(profile.pollrate)}}},
+        {"reportRate", QJsonObject{{"code", profile.pollrate}, {"hz", reportRateHz(profile.pollrate)}}},
         {"lift", SettingRanges::liftMillimetres(config.LiftHigh)},
         {"debounce", config.Debounce},
         {"scroll", profile.scrollspeed},
@@ -114,7 +113,7 @@ QJsonObject toJson(const MouseConfig &config, int profileIndex)
                                  {"brightness", led.bright},
                                  {"speed", led.breath},
                                  {"sleep", lit.LedSleepTime},
-                                 {"moveOff", lit.LedMoveOFF == 0}}},
+                                 {"moveOff", LightingEffects::lightOutWhileMoving(lit.LedMoveOFF)}}},
         {"buttons", buttons},
     };
 }

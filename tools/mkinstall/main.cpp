@@ -9,6 +9,9 @@
 // With --keep-configs the Configs files are written only where absent, so
 // that regenerating the build tree's data never wipes what its user has set.
 
+#include "config/appconfig.h"
+#include "config/profilenames.h"
+
 #include <QColor>
 #include <QCoreApplication>
 #include <QDir>
@@ -97,7 +100,7 @@ void writeConfig(const QString &path)
     c.setValue("Config/ProfileID", 0);
     c.setValue("Config/Count", 0);
     for (int k = 0; k < 5; ++k)
-        c.setValue(QStringLiteral("Config/Profile%1").arg(k + 1), QStringLiteral("Profile %1").arg(k + 1));
+        c.setValue(QStringLiteral("Config/Profile%1").arg(k + 1), ProfileNames::numbered(k + 1));
     c.setValue("Config/AngleValue", 1);
     c.setValue("Config/LiftHigh", 0);
     c.setValue("Config/Sync", 0);
@@ -105,7 +108,7 @@ void writeConfig(const QString &path)
     c.setValue("Config/Debounce", 20);
     c.setValue("Config/Diff", 1);
     c.setValue("Config/Battery", 0);
-    c.setValue("Config/BatteryFull", 4200);
+    c.setValue("Config/BatteryFull", AppConfig::kDefaultBatteryFullMillivolts);
     c.setValue("Config/GColorID", 5);
     c.setValue("Config/Model", kProduct);
     c.setValue("MouseSenSor/1", 3395);

@@ -1,9 +1,8 @@
 // The rules of the DPI stages (which stage may be disabled or made active)
 // and the slider range of every sensor.
 
-#include "config/dpicode.h"
 #include "config/dpistagerules.h"
-#include "config/sensorrange.h"
+#include "config/sensortable.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "config/dpicode.h"
 #include "config/mouseconfig.h"
+#include "config/sensortable.h"
 #include "testenvironment.h"
 
 #include <QtTest>

@@ -3,10 +3,12 @@
 // the menu does not look at the results and a lost select must still be
 // followed by the apply reports.
 
+#include "config/appconfig.h"
 #include "device/mouselink.h"
 #include "device/profileswitch.h"
 #include "device/transport.h"
 #include "sim/virtualmouse.h"
+#include "testenvironment.h"
 
 #include <QtTest>
 
@@ -35,6 +37,8 @@ private slots:
     void selectIsFollowedByApplyWhateverItsResult();
     void profileSwitchSendsEveryApply();
     void virtualMouseTakesTheSwitch();
+    void tablesFollowOnlyATakenSwitch_data();
+    void tablesFollowOnlyATakenSwitch();
 
 private:
     std::unique_ptr<VirtualMouse> m_mouse;
@@ -92,6 +96,50 @@ void TestProfileSwitch::virtualMouseTakesTheSwitch()
     QCOMPARE(m.activeProfile, 2);
     QCOMPARE(m.profileSelects, std::vector<int>{2});
     QCOMPARE(m.applyGroups, (std::vector<int>{0x01, 0x04, 0x01, 0x02, 0x08, 0x10}));
+}
+
+void TestProfileSwitch::tablesFollowOnlyATakenSwitch_data()
+{
+    QTest::addColumn<bool>("mouseOff");
+    QTest::addColumn<int>("refused");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("reportsWritten");
+    QTest::addColumn<bool>("tablesSent");
+    QTest::addColumn<int>("diff");
+
+    QTest::newRow("taken") << false << -1 << int(kTransferOk) << 7 << true << 0;
+    QTest::newRow("select refused") << false << 0x44 << int(kTransferWriteFailed) << 7 << false << 1;
+    QTest::newRow("mouse off: nothing goes out") << true << -1 << int(kTransferMouseOff) << 0 << false << 1;
+}
+
+void TestProfileSwitch::tablesFollowOnlyATakenSwitch()
+{
+    QFETCH(bool, mouseOff);
+    QFETCH(int, refused);
+    QFETCH(int, result);
+    QFETCH(int, reportsWritten);
+    QFETCH(bool, tablesSent);
+    QFETCH(int, diff);
+
+    TestEnvironment env;
+    QVERIFY(AppConfig::setDiff(0));
+    m_link.setMouseOff(mouseOff);
+    m_backend.refusedCommand = refused;
+    int madeCurrent = -1;
+    bool sent = false;
+    ProfileSwitchSteps steps;
+    steps.makeCurrent = [&madeCurrent](int profile) { madeCurrent = profile; };
+    steps.sendTables = [&sent] {
+        sent = true;
+        return int(kTransferOk);
+    };
+
+    QCOMPARE(switchProfileThenSendTables(m_link, 3, steps), result);
+    QCOMPARE(int(m_backend.writes.size()), reportsWritten);
+    // The settings name the chosen profile whatever the mouse did.
+    QCOMPARE(madeCurrent, 3);
+    QCOMPARE(sent, tablesSent);
+    QCOMPARE(AppConfig::diff(), diff);
 }
 
 QTEST_GUILESS_MAIN(TestProfileSwitch)

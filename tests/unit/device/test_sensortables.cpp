@@ -1,4 +1,4 @@
-#include "device/sensortables.h"
+#include "config/sensortable.h"
 
 #include <QtTest>
 
@@ -12,6 +12,7 @@ private slots:
     void sniperValue_data();
     void sniperValue();
     void tableEnds();
+    void newSensorIsOneRow();
 };
 
 void TestSensorTables::encodesSteps_data()
@@ -142,20 +143,54 @@ void TestSensorTables::sniperValue()
 void TestSensorTables::tableEnds()
 {
     // Both ends of every table, and one step past each.
-    QCOMPARE(int(sensorTableValue(SensorTable::A3311, 1)), 0);
-    QCOMPARE(int(sensorTableValue(SensorTable::A3311, 120)), 143);
-    QCOMPARE(int(sensorTableValue(SensorTable::A3311, 121)), 143);
-    QCOMPARE(int(sensorTableValue(SensorTable::A3325, -1)), 0);
-    QCOMPARE(int(sensorTableValue(SensorTable::A3325, 50)), 115);
-    QCOMPARE(int(sensorTableValue(SensorTable::A3327, 61)), 140);
-    QCOMPARE(int(sensorTableValue(SensorTable::A3327, 62)), 140);
-    QCOMPARE(int(sensorTableValue(SensorTable::A3333, 1)), 4);
-    QCOMPARE(int(sensorTableValue(SensorTable::A3333, 80)), 187);
-    QCOMPARE(int(sensorTableValue(SensorTable::A3335, 159)), 188);
-    QCOMPARE(int(sensorTableValue(SensorTable::A3335, 158)), 187);
-    QCOMPARE(int(sensorTableValue(SensorTable::A3335, 161)), 188);
-    QCOMPARE(int(sensorTableValue(SensorTable::A3335, INT_MAX)), 188);
-    QCOMPARE(int(sensorTableValue(SensorTable::A3335, INT_MIN)), 0);
+    QCOMPARE(int(sensorRegisterValue(kRegisters3311, 1)), 0);
+    QCOMPARE(int(sensorRegisterValue(kRegisters3311, 120)), 143);
+    QCOMPARE(int(sensorRegisterValue(kRegisters3311, 121)), 143);
+    QCOMPARE(int(sensorRegisterValue(kRegisters3325, -1)), 0);
+    QCOMPARE(int(sensorRegisterValue(kRegisters3325, 50)), 115);
+    QCOMPARE(int(sensorRegisterValue(kRegisters3327, 61)), 140);
+    QCOMPARE(int(sensorRegisterValue(kRegisters3327, 62)), 140);
+    QCOMPARE(int(sensorRegisterValue(kRegisters3333, 1)), 4);
+    QCOMPARE(int(sensorRegisterValue(kRegisters3333, 80)), 187);
+    QCOMPARE(int(sensorRegisterValue(kRegisters3335, 159)), 188);
+    QCOMPARE(int(sensorRegisterValue(kRegisters3335, 158)), 187);
+    QCOMPARE(int(sensorRegisterValue(kRegisters3335, 161)), 188);
+    QCOMPARE(int(sensorRegisterValue(kRegisters3335, INT_MAX)), 188);
+    QCOMPARE(int(sensorRegisterValue(kRegisters3335, INT_MIN)), 0);
+}
+
+void TestSensorTables::newSensorIsOneRow()
+{
+    // A sensor the program has never heard of, described by one row: two
+    // DPI stretches with one rounding, a table stretch then a word stretch,
+    // a short range, a limited mode, a plain sniper register.
+    const SensorRow row = {
+        4242, 3, 40, 20, 0,
+        {{20, 0, 150}, {kOpenEnd, 10, 300}}, {{1500, 1600}},
+        {{20, 0, RegisterStretch::Table, 5, &kRegisters3325}, {kOpenEnd, 16, RegisterStretch::Word, 0x40, nullptr}},
+        30, {kOpenEnd, 2, RegisterStretch::Byte, 0, nullptr}, {5, 9, 6, 9, 7}};
+    const SensorRows rows = {&row, 1};
+    QCOMPARE(findSensor(4242, rows), &row);
+    QVERIFY(!findSensor(4242));   // not in the built-in table
+    QVERIFY(!findSensor(3325, rows));
+
+    QCOMPARE(dpiForCode(row, 3), 450);
+    QCOMPARE(dpiForCode(row, 10), 1600);   // rounded as the row says
+    QCOMPARE(dpiForCode(row, 20), 3000);
+    QCOMPARE(dpiForCode(row, 21), 3300);
+    QCOMPARE(codeRange(row, QString(), false), (SensorRange{true, 3, 40}));
+    QCOMPARE(codeRange(row, QString(), true), (SensorRange{true, 3, 20}));
+    QCOMPARE(codeForDpi(1600, row, codeRange(row, QString(), false)), 10);
+    QCOMPARE(codeForDpi(3300, row, codeRange(row, QString(), true)), -1);
+
+    QCOMPARE(encodeStep(row, 8, 0), (SensorRegister{18, 5}));
+    QCOMPARE(encodeStep(row, 21, 0), (SensorRegister{5, 0x40}));
+    QCOMPARE(encodeStep(row, 300, 0), (SensorRegister{28, 0x41}));
+    QCOMPARE(encodeStep(row, 300, kSensorModeLimited), (SensorRegister{14, 0x40}));
+
+    QCOMPARE(int(sniperRegister(row, 7)), 5);
+    QCOMPARE(row.sniper.preset(8), 8);
+    QCOMPARE(row.sniper.preset(5), 7);
 }
 
 QTEST_GUILESS_MAIN(TestSensorTables)

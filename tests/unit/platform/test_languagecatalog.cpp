@@ -156,7 +156,7 @@ void TestLanguageCatalog::catalogueSwitchesTexts()
     QVERIFY(catalog.startUp(&translator));
     QCOMPARE(LangConfig::currentLangID(), 1);
     QCOMPARE(translated("MainWindow", "Apply"), QString::fromUtf8("应用"));
-    QCOMPARE(translated("MainWindow", "Mouse is sleeping or not connected."), QString::fromUtf8("鼠标处于休眠状态或未连接。"));
+    QCOMPARE(translated("TransferMessage", "Mouse is sleeping or not connected."), QString::fromUtf8("鼠标处于休眠状态或未连接。"));
     QCOMPARE(translated("SkinMessageBox", "Yes"), QString::fromUtf8("是"));
 
     QVERIFY(catalog.switchTo(2, &translator));
