@@ -124,7 +124,8 @@ void TestProfileSwitch::tablesFollowOnlyATakenSwitch()
     TestEnvironment env;
     QVERIFY(AppConfig::setDiff(0));
     m_link.setMouseOff(mouseOff);
-    m_backend.refusedCommand = refused;
+    if (refused == 0x44)
+        m_mouse->injectFault(SimFault::WriteFail, 1);   // the select is the first report
     int madeCurrent = -1;
     bool sent = false;
     ProfileSwitchSteps steps;
@@ -135,7 +136,7 @@ void TestProfileSwitch::tablesFollowOnlyATakenSwitch()
     };
 
     QCOMPARE(switchProfileThenSendTables(m_link, 3, steps), result);
-    QCOMPARE(int(m_backend.writes.size()), reportsWritten);
+    QCOMPARE(int(m_mouse->writes().size()), reportsWritten);
     // The settings name the chosen profile whatever the mouse did.
     QCOMPARE(madeCurrent, 3);
     QCOMPARE(sent, tablesSent);
