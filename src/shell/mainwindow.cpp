@@ -183,8 +183,6 @@ bool MainWindow::mouseReady() const { return m_connection->mouseReady(); }
 bool MainWindow::warningShown() const { return m_connection->warningShown(); }
 int MainWindow::statusMode() const { return m_status->mode(); }
 int MainWindow::lastBatteryLevel() const { return m_status->lastBatteryLevel(); }
-PageHost &MainWindow::pages() { return *m_pages; }
-ProfileControls &MainWindow::profiles() { return *m_profiles; }
 QStringList MainWindow::libraryNames() const { return m_profiles->libraryNames(); }
 TrayController *MainWindow::tray() const { return m_desktop ? m_desktop->tray() : nullptr; }
 

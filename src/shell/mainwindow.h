@@ -58,35 +58,12 @@ public:
 
     // Number of supported mouse models present on the machine.
     int presentModelCount() const;
-    QStringList modelNames() const;
     QString currentModel() const override;
     bool mouseReady() const;
-    bool warningShown() const;
-    int statusMode() const;
     int lastBatteryLevel() const;
-    int scaleLevel() const { return m_scaleState.level; }
-    PageTab currentTab() const { return m_currentTab; }
-    bool frontView() const { return m_mouse.frontView(); }
-    // The selected hot spot: group and index.
-    int selectedGroup() const { return m_mouse.selectedGroup(); }
-    int selectedSpot() const { return m_mouse.selectedSpot(); }
 
-    QStringList libraryNames() const;
-
-    const WindowControls &controls() const { return m_controls; }
     SettingsOwner &settings() { return m_settings; }
-    PageHost &pages();
-    ProfileControls &profiles();
-    OsdClient *osdClient() const { return m_desktop->osdClient(); }
-    OnScreenFeedback *onScreenFeedback() const { return m_desktop->feedback(); }
-    TrayController *tray() const;
-    AutostartSetting *autostart() const { return m_desktop->autostart(); }
-    LanguageController *languages() const { return m_languages; }
-    ConnectionController *connection() const { return m_connection; }
     AppProfileService *appProfiles() const { return m_appProfiles; }
-    // Where the poller's readings and reports land.
-    DeviceStatusPanel &statusPanel() { return *m_status; }
-    StatusReportHandler &mouseEvents() { return *m_events; }
 
     // Started from the autostart entry: the window stays in the tray, also
     // when no mouse is there (no disconnect warning). Without a tray it waits
@@ -150,6 +127,15 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Tests look inside through their fixture.
+    friend struct WindowInside;
+
+    QStringList modelNames() const;
+    bool warningShown() const;
+    int statusMode() const;
+    QStringList libraryNames() const;
+    TrayController *tray() const;
+
     // Reads the settings files into the owner.
     // The current model's settings and profile library, from disk: at start
     // and whenever another model is entered.

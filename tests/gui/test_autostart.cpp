@@ -47,8 +47,8 @@ void TestAutostart::windowAndTrayWriteTheEntry()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    SkinCheckBox *box = w.controls().autostart;
-    QAction *action = w.tray()->autostartAction();
+    SkinCheckBox *box = controlsOf(w).autostart;
+    QAction *action = trayOf(w)->autostartAction();
     QVERIFY(box->isVisible());
     QVERIFY(!box->isChecked());
     QVERIFY(!action->isChecked());
@@ -77,11 +77,11 @@ void TestAutostart::failedWriteStaysUnticked()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    QTest::mouseClick(w.controls().autostart, Qt::LeftButton);
-    QVERIFY(!w.controls().autostart->isChecked());
-    w.tray()->autostartAction()->trigger();
-    QVERIFY(!w.tray()->autostartAction()->isChecked());
-    QVERIFY(!w.autostart()->isEnabled());
+    QTest::mouseClick(controlsOf(w).autostart, Qt::LeftButton);
+    QVERIFY(!controlsOf(w).autostart->isChecked());
+    trayOf(w)->autostartAction()->trigger();
+    QVERIFY(!trayOf(w)->autostartAction()->isChecked());
+    QVERIFY(!autostartOf(w)->isEnabled());
 }
 
 void TestAutostart::hiddenWithoutATrayStartsShown()

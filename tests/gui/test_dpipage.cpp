@@ -32,7 +32,7 @@ struct DpiFixture : WindowFixture {
         MainWindow &w = open();
         w.apply();
         w.selectTab(PageTab::Performance);
-        page = w.pages().page<DpiPage>();
+        page = pagesOf(w).page<DpiPage>();
         return w;
     }
     void clickBox(SkinCheckBox *box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2)); }
@@ -170,7 +170,7 @@ void TestDpiPage::dpiOnlyEditSendsTheDpiTable()
     row->setLink(1);
     row->slider()->linkedSlider()->setValue(100);
     BoxWatcher boxes;
-    QTest::mouseClick(w.controls().apply, Qt::LeftButton);
+    QTest::mouseClick(controlsOf(w).apply, Qt::LeftButton);
 
     QVERIFY(boxes.texts.isEmpty());
     const SimMemory m = f.mouse->memory();
@@ -213,7 +213,7 @@ void TestDpiPage::outOfRangeCodeIsShownAndKept()
     for (int k = 0; k < f.page->stageCount(); ++k)
         QVERIFY(!f.page->activeBox(k)->isChecked());
     MouseConfig gathered = f.editing();
-    w.pages().gather(gathered);
+    pagesOf(w).gather(gathered);
     QCOMPARE(currentProfile(gathered).dpiLevels[0].x, 900);
     QCOMPARE(int(currentProfile(gathered).dpi), 9);
 }

@@ -45,7 +45,7 @@ namespace {
 
 LightingPage *lightingPage(MainWindow &w)
 {
-    return w.pages().page<LightingPage>();
+    return pagesOf(w).page<LightingPage>();
 }
 
 QAction *effectAction(LightingPage *page, int code)
@@ -269,13 +269,13 @@ void TestLightingPage::effectFromTheMouse()
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
     LightingPage *page = lightingPage(w);
-    w.pages().showLightMode(11);
+    pagesOf(w).showLightMode(11);
     QCOMPARE(int(currentProfile(f.editing()).LedMode), 11);
     QCOMPARE(page->effectButton()->text(), QStringLiteral("REACTIVE"));
     QVERIFY(!page->speedSlider()->isVisible());
     QVERIFY(page->brightnessSlider()->isVisible());
     // A mode the page does not know changes nothing.
-    w.pages().showLightMode(40);
+    pagesOf(w).showLightMode(40);
     QCOMPARE(int(currentProfile(f.editing()).LedMode), 11);
     QCOMPARE(page->effectButton()->text(), QStringLiteral("REACTIVE"));
 }

@@ -312,8 +312,8 @@ void TestOneOwner::switchFromOutsideDropsEdits()
     MainWindow &w = f.open();
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
     if (renamed) {
-        w.controls().nameField->setText(QStringLiteral("Gaming"));
-        emit w.controls().nameField->returnPressed();
+        controlsOf(w).nameField->setText(QStringLiteral("Gaming"));
+        emit controlsOf(w).nameField->returnPressed();
         QCOMPARE(f.editing().names[0], QStringLiteral("Gaming"));
     }
     const MouseConfig before = f.stored();
@@ -322,8 +322,8 @@ void TestOneOwner::switchFromOutsideDropsEdits()
 
     // The report rate and a DPI stage changed on their pages, not applied.
     w.selectTab(PageTab::Performance);
-    auto *ratePage = w.pages().page<ReportRatePage>();
-    auto *dpiPage = w.pages().page<DpiPage>();
+    auto *ratePage = pagesOf(w).page<ReportRatePage>();
+    auto *dpiPage = pagesOf(w).page<DpiPage>();
     QVERIFY(ratePage && dpiPage);
     const int rateBefore = before.profiles[size_t(left)].pollrate;
     const int rate = rateBefore == 1 ? 2 : 1;
@@ -345,14 +345,14 @@ void TestOneOwner::switchFromOutsideDropsEdits()
     }
 
     const QString line = QStringLiteral("Unapplied changes to Profile %1 were discarded").arg(left + 1);
-    QCOMPARE(w.discardedLine(), dropped ? line : QString());
+    QCOMPARE(discardedLineOf(w), dropped ? line : QString());
     if (renamed) {
         QCOMPARE(f.editing().names[0], QStringLiteral("Gaming"));
         QCOMPARE(AppConfig::slotName(0), QStringLiteral("Gaming"));
         return;
     }
     MouseConfig seen = f.editing();
-    w.pages().gather(seen);
+    pagesOf(w).gather(seen);
     const ProfileData &leftBehind = seen.profiles[size_t(left)];
     if (edit && !dropped) {
         QCOMPARE(ratePage->rateButton()->text(), reportRateText(rate));

@@ -46,8 +46,8 @@ struct Pages {
 Pages performancePages(MainWindow &w)
 {
     w.selectTab(PageTab::Performance);
-    return {w.pages().page<PointerOptionsPage>(),
-            w.pages().page<ReportRatePage>()};
+    return {pagesOf(w).page<PointerOptionsPage>(),
+            pagesOf(w).page<ReportRatePage>()};
 }
 
 QAction *rateAction(ReportRatePage *page, int code)
@@ -156,7 +156,7 @@ void TestPerformancePages::rateMenu()
     QCOMPARE(applyAndReadSystemByte(w, f, 11 + active), 2);
 
     // The mouse's own rate button moves the label.
-    w.mouseEvents().refreshRate(8);
+    statusReportsOf(w).refreshRate(8);
     QCOMPARE(p.rate->rateButton()->text(), QStringLiteral("125 HZ"));
 }
 
@@ -231,9 +231,9 @@ void TestPerformancePages::rowsFit()
     MainWindow &w = f.open();
     w.switchLanguage(language);
     UiScale::setLevel(level);
-    w.pages().layout();
+    pagesOf(w).layout();
     Pages p = performancePages(w);
-    LightingPage *lighting = w.pages().page<LightingPage>();
+    LightingPage *lighting = pagesOf(w).page<LightingPage>();
     for (QWidget *page : {static_cast<QWidget *>(p.pointer), static_cast<QWidget *>(p.rate),
                           static_cast<QWidget *>(lighting)}) {
         QList<QRect> taken;

@@ -168,9 +168,9 @@ void TestStatus::batteryDisplay()
     QCOMPARE(w.lastBatteryLevel(), 10);
     QCOMPARE(AppConfig::battery(), 10);
 
-    w.statusPanel().showBattery(0, quint8(raw & 0xff), quint8(raw >> 8));
-    QCOMPARE(w.controls().battery->value(), level);
-    QCOMPARE(w.controls().battery->text(), QStringLiteral("%1%").arg(level));
+    statusPanelOf(w).showBattery(0, quint8(raw & 0xff), quint8(raw >> 8));
+    QCOMPARE(controlsOf(w).battery->value(), level);
+    QCOMPARE(controlsOf(w).battery->text(), QStringLiteral("%1%").arg(level));
     QCOMPARE(w.lastBatteryLevel(), level);
     QCOMPARE(AppConfig::battery(), level);
     QVERIFY(!f.link().mouseOff());
@@ -181,19 +181,19 @@ void TestStatus::mouseOffLeavesTheLevel()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    w.statusPanel().showBattery(0, 0xe8, 0x03);   // 1000: 90 %
+    statusPanelOf(w).showBattery(0, 0xe8, 0x03);   // 1000: 90 %
     QCOMPARE(w.lastBatteryLevel(), 90);
 
-    w.statusPanel().showBattery(0, 0, 0);
-    BatteryBar *bar = w.controls().battery;
+    statusPanelOf(w).showBattery(0, 0, 0);
+    BatteryBar *bar = controlsOf(w).battery;
     QCOMPARE(bar->text(), QStringLiteral("MOUSE OFF"));
     QVERIFY(bar->styleSheet().contains(QStringLiteral("rgb(100,100,100)")));
     QCOMPARE(w.lastBatteryLevel(), 90);
     QCOMPARE(AppConfig::battery(), 90);
-    QVERIFY(w.controls().charge->isHidden());
+    QVERIFY(controlsOf(w).charge->isHidden());
 
     // Any other reading brings the level back.
-    w.statusPanel().showBattery(0, 0x10, 0x03);   // 784: 20 %
+    statusPanelOf(w).showBattery(0, 0x10, 0x03);   // 784: 20 %
     QCOMPARE(bar->text(), QStringLiteral("20%"));
 }
 
@@ -252,15 +252,15 @@ void TestStatus::connectionModes()
     if (cable)
         f.mouse->plug(SimLink::Cable);
     MainWindow &w = f.open();
-    w.statusPanel().showBattery(quint8(charge), 0xe8, 0x03);   // 1000: 90 %
+    statusPanelOf(w).showBattery(quint8(charge), 0xe8, 0x03);   // 1000: 90 %
 
-    QCOMPARE(w.statusMode(), mode);
-    QCOMPARE(w.controls().battery->isVisible(), barShown);
-    QCOMPARE(w.controls().dongle->isVisible(), dongleShown);
-    QVERIFY(!w.controls().charge->isVisible());
+    QCOMPARE(statusModeOf(w), mode);
+    QCOMPARE(controlsOf(w).battery->isVisible(), barShown);
+    QCOMPARE(controlsOf(w).dongle->isVisible(), dongleShown);
+    QVERIFY(!controlsOf(w).charge->isVisible());
     // Over the cable the bar stands full, without a number.
-    QCOMPARE(w.controls().battery->value(), cable ? 100 : 90);
-    QCOMPARE(w.controls().battery->text(), barText);
+    QCOMPARE(controlsOf(w).battery->value(), cable ? 100 : 90);
+    QCOMPARE(controlsOf(w).battery->text(), barText);
 }
 
 void TestStatus::mouseButtons_data()
@@ -279,7 +279,7 @@ void TestStatus::mouseButtons()
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
     FakeOsd osd;
-    w.osdClient()->setServerName(osd.name());
+    osdClientOf(w)->setServerName(osd.name());
     // Into both records: what the mouse runs is no unapplied edit.
     const SimMemory start = f.mouse->memory();
     w.settings().changeBoth([&start](MouseConfig &config) { alignWithMouse(config, start); });
@@ -356,20 +356,20 @@ void TestStatus::valuesOutOfRangeAreIgnored()
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
     FakeOsd osd;
-    w.osdClient()->setServerName(osd.name());
+    osdClientOf(w)->setServerName(osd.name());
     f.editing().ProfileID = 0;
     f.editing().profiles[0].dpi = 0;
     f.editing().profiles[0].pollrate = 1;
     const MouseConfig before = f.editing();
 
     // As a status report, and straight to the slot of the bad value.
-    w.mouseEvents().refreshStatus(quint8(profile), quint8(stage), quint8(rate), 0);
+    statusReportsOf(w).refreshStatus(quint8(profile), quint8(stage), quint8(rate), 0);
     if (profile != 0)
-        w.mouseEvents().refreshProfile(quint8(profile));
+        statusReportsOf(w).refreshProfile(quint8(profile));
     if (stage != 0)
-        w.mouseEvents().refreshDpiStage(quint8(stage));
+        statusReportsOf(w).refreshDpiStage(quint8(stage));
     if (rate != 1)
-        w.mouseEvents().refreshRate(quint8(rate));
+        statusReportsOf(w).refreshRate(quint8(rate));
 
     QVERIFY(f.editing() == before);
     // A text sent after them arrives alone: none went out before it.

@@ -86,21 +86,21 @@ void TestTrayHost::hiddenStartWaitsForALateTray()
     MainWindow &w = *f.window;
     const int grace = 600;
     w.startHidden(grace);
-    QVERIFY(!w.tray()->hasTray());
-    QVERIFY(!w.tray()->icon());
+    QVERIFY(!trayOf(w)->hasTray());
+    QVERIFY(!trayOf(w)->icon());
 
     // The panel comes up within the grace period: the icon appears, and the
     // window stays in the tray past the end of the grace period.
     QVERIFY(panel.serve());
     panel.setHostRegistered(true);
-    QTRY_VERIFY(w.tray()->icon());
-    QVERIFY(w.tray()->icon()->isVisible());
-    QCOMPARE(w.tray()->icon()->contextMenu(), w.tray()->menu());
+    QTRY_VERIFY(trayOf(w)->icon());
+    QVERIFY(trayOf(w)->icon()->isVisible());
+    QCOMPARE(trayOf(w)->icon()->contextMenu(), trayOf(w)->menu());
     QVERIFY(!QTest::qWaitFor([&w] { return w.isVisible(); }, grace + 400));
 
     // The tray goes away: the icon hides with it.
     panel.stop();
-    QTRY_VERIFY(!w.tray()->icon()->isVisible());
+    QTRY_VERIFY(!trayOf(w)->icon()->isVisible());
 }
 
 void TestTrayHost::hiddenStartWithoutTrayShowsTheWindow()
@@ -113,7 +113,7 @@ void TestTrayHost::hiddenStartWithoutTrayShowsTheWindow()
     QVERIFY(!w.isVisible());
     // No tray came: nothing but the window could bring the program back.
     QTRY_VERIFY(w.isVisible());
-    QVERIFY(!w.tray()->icon());
+    QVERIFY(!trayOf(w)->icon());
 }
 
 void TestTrayHost::trayMenuShowsTheWindow()
@@ -124,24 +124,24 @@ void TestTrayHost::trayMenuShowsTheWindow()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    QTRY_VERIFY(w.tray()->icon());
+    QTRY_VERIFY(trayOf(w)->icon());
 
     // "Show window" heads the program's own entries.
-    const QList<QAction *> actions = w.tray()->menu()->actions();
-    QVERIFY(actions.contains(w.tray()->showAction()));
-    QCOMPARE(actions.indexOf(w.tray()->showAction()) + 1, actions.indexOf(w.tray()->loadAction()));
-    QCOMPARE(w.tray()->showAction()->text(), MainWindow::tr("Show window"));
+    const QList<QAction *> actions = trayOf(w)->menu()->actions();
+    QVERIFY(actions.contains(trayOf(w)->showAction()));
+    QCOMPARE(actions.indexOf(trayOf(w)->showAction()) + 1, actions.indexOf(trayOf(w)->loadAction()));
+    QCOMPARE(trayOf(w)->showAction()->text(), MainWindow::tr("Show window"));
 
     // With a tray the close button hides the window into it.
-    QTRY_VERIFY(w.tray()->hasTray());
-    QTest::mouseClick(const_cast<SkinButton *>(w.controls().close), Qt::LeftButton);
+    QTRY_VERIFY(trayOf(w)->hasTray());
+    QTest::mouseClick(const_cast<SkinButton *>(controlsOf(w).close), Qt::LeftButton);
     QVERIFY(w.isHidden());
-    w.tray()->showAction()->trigger();
+    trayOf(w)->showAction()->trigger();
     QVERIFY(w.isVisible());
     // No disconnect warning or other box on the way: the mouse is there.
-    QVERIFY(!w.warningShown());
+    QVERIFY(!warningShownOf(w));
     w.showMinimized();
-    w.tray()->showAction()->trigger();
+    trayOf(w)->showAction()->trigger();
     QTRY_VERIFY(!(w.windowState() & Qt::WindowMinimized));
 }
 
