@@ -89,7 +89,9 @@ int main(int argc, char **argv)
     Paths::ensureConfigs();
 
     PageEvents events;
-    MacroPage page(events);
+    PageContext context;
+    context.product = ProductFacts::fromDescriptor();
+    MacroPage page(events, context);
     page.show();
     page.onClicked(page.button(MacroPage::New));
     page.delayBox(1)->click();

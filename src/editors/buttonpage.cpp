@@ -65,14 +65,15 @@ PagePlace ButtonPage::placement()
     return {PageTab::Customize, QRect(285, 90, 332, 442), "VeskBtnWindow", true};
 }
 
-ButtonPage::ButtonPage(PageEvents &events, QWidget *parent)
+ButtonPage::ButtonPage(PageEvents &events, const PageContext &context, QWidget *parent)
     : QWidget(parent)
     , m_events(events)
     , m_menus(std::make_unique<ButtonMenus>())
+    , m_product(context.product)
 {
     setObjectName(QLatin1String(placement().objectName));
     setAttribute(Qt::WA_TranslucentBackground, true);
-    m_buttonCount = ProductDescriptor::buttonCount();
+    m_buttonCount = m_product.buttonCount;
     buildButtons();
     for (QAction *action : m_menus->actions())
         connect(action, &QAction::triggered, this, [this, action] { applyFunction(action->data().toInt()); });
@@ -158,7 +159,7 @@ void ButtonPage::show(ProfileData &profile, const PageContext &context)
 
 void ButtonPage::retranslate()
 {
-    m_menus->build(!ProductDescriptor::disableMacro(), !ProductDescriptor::ledDisable());
+    m_menus->build(m_product.macros, m_product.lighting);
     applyFonts();
     layoutButtons();
     refreshLabels();
@@ -189,9 +190,9 @@ void ButtonPage::setScale(double factor)
 
 void ButtonPage::layoutButtons()
 {
-    ProductDescriptor::Matrix matrix{};
-    const int count = qBound(0, ProductDescriptor::pageMatrix(matrix), int(kDescriptorButtonCount));
-    const int shown = ProductDescriptor::shownButtonCount();
+    const ProductDescriptor::Matrix &matrix = m_product.pageMatrix;
+    const int count = qBound(0, m_product.pageMatrixCount, int(kDescriptorButtonCount));
+    const int shown = m_product.shownButtonCount;
 
     // Buttons the product does not have, and those the page matrix hides,
     // get an empty geometry.

@@ -33,7 +33,7 @@ public:
     static constexpr int kRowSize = 20;
     static constexpr int kNoSelection = 0xFF;
 
-    ButtonPage(PageEvents &events, QWidget *parent);
+    ButtonPage(PageEvents &events, const PageContext &context, QWidget *parent = nullptr);
     ~ButtonPage() override;
 
     QWidget *widget() override { return this; }
@@ -90,6 +90,7 @@ private:
     std::unique_ptr<ButtonMenus> m_menus;
     ProfileData *m_profile = nullptr;
     int m_sensorType = 0;
+    ProductFacts m_product;
     int m_buttonCount = 0;   // what the descriptor says: which entries reach the mouse
     int m_group = FirstRow;
     int m_index = 0;

@@ -29,10 +29,10 @@ PagePlace DpiPage::placement()
     return {PageTab::Performance, QRect(285, 90, 456, 460), "VeskDPIWindow"};
 }
 
-DpiPage::DpiPage(PageEvents &events, QWidget *parent)
+DpiPage::DpiPage(PageEvents &events, const PageContext &context, QWidget *parent)
     : QWidget(parent)
-    , m_stageCount(ProductDescriptor::boundedDpiStageCount())
-    , m_shortRange3325(ProductDescriptor::shortDpiRange3325())
+    , m_stageCount(context.product.dpiStageCount)
+    , m_shortRange3325(context.product.shortDpiRange3325)
     , m_group(new QButtonGroup(this))
 {
     (void)events;

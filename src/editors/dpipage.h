@@ -26,7 +26,7 @@ public:
     static PagePlace placement();
     static constexpr int kRowPitch = 57;   // design units from one row to the next
 
-    DpiPage(PageEvents &events, QWidget *parent = nullptr);
+    DpiPage(PageEvents &events, const PageContext &context, QWidget *parent = nullptr);
 
     // EditorPage
     QWidget *widget() override { return this; }

@@ -59,7 +59,7 @@ PagePlace LightingPage::placement()
     return {PageTab::Lighting, QRect(285, 90, 351, 440), "VeskColorWindow", false, true};
 }
 
-LightingPage::LightingPage(PageEvents &, QWidget *parent)
+LightingPage::LightingPage(PageEvents &, const PageContext &, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QLatin1String(placement().objectName));
@@ -123,7 +123,7 @@ void LightingPage::buildEffectMenu()
     }
 }
 
-void LightingPage::show(ProfileData &profile, const PageContext &)
+void LightingPage::show(ProfileData &profile, const PageContext &context)
 {
     m_profile = &profile;
     const LightingEffects::SleepRange sleep = LightingEffects::sleepRange();
@@ -132,7 +132,7 @@ void LightingPage::show(ProfileData &profile, const PageContext &)
         const QSignalBlocker blocker(m_sleep);
         m_sleep->setRange(sleep.minimum, sleep.maximum);
     }
-    m_showSleep = ProductDescriptor::showSleep();
+    m_showSleep = context.product.showSleep;
 
     showEffect();
     setSliderQuietly(m_sleep, profile.LedSleepTime);

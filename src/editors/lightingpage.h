@@ -31,7 +31,7 @@ public:
     static constexpr int kBrightnessMax = LightingEffects::kBrightnessMax;
     static constexpr int kSpeedMax = LightingEffects::kSpeedMax;
 
-    LightingPage(PageEvents &events, QWidget *parent = nullptr);
+    LightingPage(PageEvents &events, const PageContext &context, QWidget *parent = nullptr);
     ~LightingPage() override;
 
     QWidget *widget() override { return this; }

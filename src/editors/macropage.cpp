@@ -88,13 +88,14 @@ PagePlace MacroPage::placement()
     return {PageTab::Macro, QRect(285, 90, 665, 467), "MacroDialog"};
 }
 
-MacroPage::MacroPage(PageEvents &events, QWidget *parent)
+MacroPage::MacroPage(PageEvents &events, const PageContext &context, QWidget *parent)
     : QWidget(parent)
     , m_events(events)
     , m_dialogs(MacroPageDialogs::standard())
     , m_model(new MacroTableModel(this))
-    , m_unitMs(ProductDescriptor::macroDelayUnit())
+    , m_unitMs(context.product.macroDelayUnit)
 {
+    m_product = context.product;
     setObjectName(QLatin1String(placement().objectName));
     m_model->setDelayUnit(m_unitMs);
     connect(this, &MacroPage::enableWindowButtons, &m_events, &PageEvents::enableWindowButtons);

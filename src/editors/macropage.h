@@ -44,7 +44,7 @@ public:
     // delays.
     static constexpr int kInsertedDelayMs = 10;
 
-    MacroPage(PageEvents &events, QWidget *parent = nullptr);
+    MacroPage(PageEvents &events, const PageContext &context, QWidget *parent = nullptr);
     ~MacroPage() override;
 
     QWidget *widget() override { return this; }
@@ -169,6 +169,7 @@ private:
     // The configuration of the last show(): the host keeps it for as long as
     // the page shows it. Read only, to name the buttons that use a macro.
     const MouseConfig *m_config = nullptr;
+    ProductFacts m_product;
     QString m_current;
     bool m_recording = false;
     bool m_editing = false;

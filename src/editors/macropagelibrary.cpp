@@ -30,10 +30,10 @@ constexpr int kButtonRowSize = 20;
 
 // The number the button page shows beside button `index` of a row: the
 // buttons the product hides are not counted. 0 for a button it does not show.
-int shownButtonNumber(int index)
+int shownButtonNumber(const ProductFacts &product, int index)
 {
-    ProductDescriptor::Matrix matrix{};
-    const int count = std::clamp(ProductDescriptor::pageMatrix(matrix), 0, int(kDescriptorButtonCount));
+    const ProductDescriptor::Matrix &matrix = product.pageMatrix;
+    const int count = std::clamp(product.pageMatrixCount, 0, int(kDescriptorButtonCount));
     if (index >= count || matrix[size_t(index)] == 255)
         return 0;
     int number = 1;
@@ -189,7 +189,7 @@ QStringList MacroPage::buttonsUsing(const QString &name) const
             button = tr("wheel down");
         } else {
             const bool side = use.entry >= kButtonRowSize;
-            const int number = shownButtonNumber(use.entry % kButtonRowSize);
+            const int number = shownButtonNumber(m_product, use.entry % kButtonRowSize);
             if (number == 0)
                 continue;   // not a button of this product: it plays nothing anyway
             button = (side ? tr("side button %1") : tr("front button %1")).arg(number);

@@ -1,9 +1,30 @@
 #pragma once
 
 #include "config/mouseconfig.h"
+#include "config/productdescriptor.h"
 
 #include <QFont>
 #include <QString>
+
+// What the product's descriptor says that pages lay themselves out by. The
+// same for the whole run: the window reads it once, and a page gets it with
+// the context it is built with and every show() after.
+struct ProductFacts {
+    int buttonCount = 0;                    // the buttons the product has
+    int shownButtonCount = 0;               // those the button page shows
+    ProductDescriptor::Matrix pageMatrix{}; // the button page's order; 255 hides a button
+    int pageMatrixCount = 0;                // entries of pageMatrix in use
+    bool macros = true;                     // the product plays macros
+    bool lighting = true;                   // the product has lighting
+    int dpiStageCount = 0;
+    bool shortDpiRange3325 = false;
+    bool showSleep = false;                 // the lighting page shows the sleep time
+    int syncMode = 0;
+    int macroDelayUnit = 10;                // ms a macro delay counts in
+
+    // What the installation's descriptor says.
+    static ProductFacts fromDescriptor();
+};
 
 // What a page reads besides the profile it edits: the whole configuration
 // (global options such as lift-off distance, the slot names), the product
@@ -16,4 +37,5 @@ struct PageContext {
     double scale = 1.0;         // the window's scale factor
     int languageId = 0;         // index into the language table
     QFont languageFont;         // the language's font at the window's scale
+    ProductFacts product;
 };

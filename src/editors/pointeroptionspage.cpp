@@ -41,7 +41,7 @@ PagePlace PointerOptionsPage::placement()
     return {PageTab::Performance, QRect(746, 185, 229, 366), "VeskPointSpeed"};
 }
 
-PointerOptionsPage::PointerOptionsPage(PageEvents &events, QWidget *parent)
+PointerOptionsPage::PointerOptionsPage(PageEvents &events, const PageContext &, QWidget *parent)
     : QWidget(parent)
     , m_events(events)
 {
@@ -115,7 +115,7 @@ void PointerOptionsPage::show(ProfileData &profile, const PageContext &context)
     m_profile = &profile;
     m_chosen = {};
     m_debounce.reset();
-    m_syncMode = ProductDescriptor::syncMode();
+    m_syncMode = context.product.syncMode;
 
     const MouseConfig empty;
     const MouseConfig &config = context.config ? *context.config : empty;

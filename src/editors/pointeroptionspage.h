@@ -33,7 +33,7 @@ public:
     static PagePlace placement();
     enum Choice { Sync, Lift, Angle, Jitter, ChoiceCount };
 
-    PointerOptionsPage(PageEvents &events, QWidget *parent = nullptr);
+    PointerOptionsPage(PageEvents &events, const PageContext &context, QWidget *parent = nullptr);
     ~PointerOptionsPage() override;
 
     QWidget *widget() override { return this; }

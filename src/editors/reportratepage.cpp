@@ -38,7 +38,7 @@ PagePlace ReportRatePage::placement()
     return {PageTab::Performance, QRect(746, 90, 229, 90), "VeskReportRate"};
 }
 
-ReportRatePage::ReportRatePage(PageEvents &events, QWidget *parent)
+ReportRatePage::ReportRatePage(PageEvents &events, const PageContext &, QWidget *parent)
     : QWidget(parent)
     , m_events(events)
 {

@@ -28,7 +28,7 @@ class ReportRatePage : public QWidget, public EditorPage {
 public:
     static PagePlace placement();
 
-    ReportRatePage(PageEvents &events, QWidget *parent = nullptr);
+    ReportRatePage(PageEvents &events, const PageContext &context, QWidget *parent = nullptr);
     ~ReportRatePage() override;
 
     QWidget *widget() override { return this; }

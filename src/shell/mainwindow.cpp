@@ -94,8 +94,7 @@ MainWindow::MainWindow(QObject *plugSource, QWidget *parent)
     m_languages = new LanguageController(this);
     m_languages->startUp();
     SkinButton::setDefaultColorMode(ProductDescriptor::colorMode());
-    m_product.disableMacro = ProductDescriptor::disableMacro();
-    m_product.ledDisable = ProductDescriptor::ledDisable();
+    m_product.facts = ProductFacts::fromDescriptor();
     m_product.version = ProductDescriptor::version();
 
     // Controls, then the mouse list, the devices present and the model menu.
@@ -118,8 +117,7 @@ MainWindow::MainWindow(QObject *plugSource, QWidget *parent)
     registerPages(*m_pages);
     connectPageEvents();
     // The button page is as tall as the buttons it shows need.
-    m_pages->build(ProductDescriptor::shownButtonCount(),
-                   m_product.ledDisable ? PageTab::Customize : PageTab::Lighting);
+    m_pages->build(pageContext(), m_product.facts.lighting ? PageTab::Lighting : PageTab::Customize);
     m_apply = std::make_unique<ApplyController>(this, m_settings, *m_pages, m_connection->poller());
     serveCommands();
 
@@ -365,7 +363,7 @@ void MainWindow::layoutWindow()
 {
     m_scaleState.laidOutLevel = m_scaleState.level;
     m_scaleState.laidOutSize = size();
-    m_controls.layout(m_product.disableMacro, m_product.ledDisable);
+    m_controls.layout(!m_product.facts.macros, !m_product.facts.lighting);
     if (m_pages)
         m_pages->layout();
     if (m_status)
@@ -403,7 +401,7 @@ void MainWindow::selectTab(PageTab tab)
     for (SkinButton *button : m_controls.tabs)
         button->setState(0);
     // A product without lighting never shows the lighting page.
-    if (tab == PageTab::Lighting && m_product.ledDisable)
+    if (tab == PageTab::Lighting && !m_product.facts.lighting)
         tab = PageTab::Customize;
     m_controls.tabs[size_t(tab)]->setState(1);
     m_currentTab = tab;
@@ -427,13 +425,19 @@ void MainWindow::refreshPages()
     m_controls.indicators[size_t(m_settings.editing().profileIndex())]->setState(1);
     if (!m_pages)
         return;
+    m_pages->refresh(m_settings.editing(), pageContext());
+}
+
+PageContext MainWindow::pageContext() const
+{
     PageContext context;
     context.modelName = currentModel();
     context.sensorType = AppConfig::sensorType();
     context.scale = m_scaleState.factor;
     context.languageId = LangConfig::currentLangID();
     context.languageFont = LanguageFont::current();
-    m_pages->refresh(m_settings.editing(), context);
+    context.product = m_product.facts;
+    return context;
 }
 
 void MainWindow::connectPageEvents()

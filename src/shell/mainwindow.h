@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editors/pagecontext.h"
+
 #include "firstpaintprobe.h"
 #include "mousepicturepanel.h"
 #include "profilewindow.h"
@@ -136,6 +138,8 @@ private:
     QStringList libraryNames() const;
     TrayController *tray() const;
 
+    // What the pages are built and shown with.
+    PageContext pageContext() const;
     // Reads the settings files into the owner.
     // The current model's settings and profile library, from disk: at start
     // and whenever another model is entered.
@@ -202,8 +206,7 @@ private:
 
     // Descriptor switches, read once.
     struct ProductSwitches {
-        bool disableMacro = false;
-        bool ledDisable = false;
+        ProductFacts facts;
         QString version;
     } m_product;
     // The line that said the last switch from outside dropped unapplied

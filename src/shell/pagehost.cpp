@@ -32,9 +32,9 @@ int PageHost::indexOf(std::type_index type) const
     return -1;
 }
 
-void PageHost::build(int buttonCount, PageTab firstTab)
+void PageHost::build(const PageContext &context, PageTab firstTab)
 {
-    m_buttonCount = buttonCount;
+    m_context = context;
     m_tab = firstTab;
 
     // A page with more buttons than fit scrolls; the area is invisible
@@ -85,7 +85,7 @@ void PageHost::setGeometry(const Entry &entry)
     if (entry.place.scrolls) {
         m_scrollArea->setGeometry(UiScale::scaled(entry.place.baseGeometry));
         entry.widget->setFixedSize(UiScale::scaled(EditorPage::kButtonPageWidth),
-                                   UiScale::scaled(EditorPage::buttonPageHeight(m_buttonCount)));
+                                   UiScale::scaled(EditorPage::buttonPageHeight(m_context.product.shownButtonCount)));
     } else {
         entry.widget->setGeometry(UiScale::scaled(entry.place.baseGeometry));
     }
@@ -101,7 +101,7 @@ EditorPage *PageHost::ensureBuilt(int index)
     Entry &entry = m_entries[size_t(index)];
     if (entry.page || !entry.factory || !m_scrollArea)
         return entry.page;
-    EditorPage *page = entry.factory(*m_events, m_window);
+    EditorPage *page = entry.factory(*m_events, m_context, m_window);
     entry.page = page;
     put(entry, page->widget());
     page->setScale(UiScale::factor());

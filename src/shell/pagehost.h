@@ -17,7 +17,8 @@ class QWidget;
 //
 // A page class is registered with one line, `host.add<Page>()` (see
 // pageregistry.cpp): the class states its place (`static PagePlace
-// placement()`) and takes (PageEvents &, QWidget *parent) in its constructor.
+// placement()`) and takes (PageEvents &, const PageContext &, QWidget *parent)
+// in its constructor; the context carries the product's facts.
 // Until a page is built its place holds a plain transparent widget of the
 // page's size and object name, so that the window lays out and works the
 // same either way. Pages of the first tab are built at once; the others when
@@ -26,7 +27,7 @@ class QWidget;
 // shown last. A page is a widget: it goes with the window.
 class PageHost {
 public:
-    using Factory = std::function<EditorPage *(PageEvents &events, QWidget *parent)>;
+    using Factory = std::function<EditorPage *(PageEvents &events, const PageContext &context, QWidget *parent)>;
 
     explicit PageHost(QWidget *window);
     ~PageHost();
@@ -40,12 +41,16 @@ public:
     void add()
     {
         add(Page::placement(), typeid(Page),
-            [](PageEvents &events, QWidget *parent) -> EditorPage * { return new Page(events, parent); });
+            [](PageEvents &events, const PageContext &context, QWidget *parent) -> EditorPage * {
+                return new Page(events, context, parent);
+            });
     }
 
     // Creates the places (placeholders and the scroll area of a scrolling
-    // page) and the pages of `firstTab`. `buttonCount` sizes a scrolling page.
-    void build(int buttonCount, PageTab firstTab);
+    // page) and the pages of `firstTab`; pages are built with `context`
+    // until the first refresh. The product's shown buttons size a scrolling
+    // page.
+    void build(const PageContext &context, PageTab firstTab);
     // Base geometry at the process-wide scale factor.
     void layout();
     void retranslate();
@@ -113,7 +118,6 @@ private:
     std::unique_ptr<PageEvents> m_events;
     std::vector<Entry> m_entries;
     QScrollArea *m_scrollArea = nullptr;
-    int m_buttonCount = 0;
     PageTab m_tab = PageTab::Lighting;
 
     // What the pages were shown last, for a page built later.

@@ -66,7 +66,9 @@ private:
         }
         ButtonPage &open()
         {
-            page = std::make_unique<ButtonPage>(events, nullptr);
+            PageContext described;
+            described.product = ProductFacts::fromDescriptor();
+            page = std::make_unique<ButtonPage>(events, described);
             page->show(profile, PageContext{});
             return *page;
         }

@@ -60,10 +60,18 @@ void fillList(int count)
     }
 }
 
+// What the installation's descriptor tells a page.
+PageContext described()
+{
+    PageContext context;
+    context.product = ProductFacts::fromDescriptor();
+    return context;
+}
+
 // A page whose modal questions are answered by the test.
 struct PageFixture {
     PageFixture()
-        : page(events)
+        : page(events, described())
     {
         MacroPageDialogs d;
         d.openFile = [this](QWidget *) { return files.value(0); };
@@ -173,7 +181,7 @@ void TestMacroPage::rowKindsSaveAndReload()
 
     // A second page reads it back as it was written.
     PageEvents events;
-    MacroPage again(events);
+    MacroPage again(events, described());
     QCOMPARE(again.currentName(), QStringLiteral("name_1"));
     QCOMPARE(rowsOf(again.model()->rows()), expected);
     QCOMPARE(again.delayMode(), 1);

@@ -503,7 +503,7 @@ namespace {
 
 // A page of the Customize tab that records what it is asked to select.
 struct RecordingPage : QWidget, EditorPage {
-    RecordingPage(PageEvents &, QWidget *parent) : QWidget(parent) {}
+    RecordingPage(PageEvents &, const PageContext &, QWidget *parent) : QWidget(parent) {}
     static PagePlace placement() { return {PageTab::Customize, QRect(0, 0, 10, 10), "RecordingPage"}; }
     static QList<QPair<int, int>> &chosen()
     {

@@ -26,7 +26,7 @@ public:
     static int built;
     static PagePlace placement() { return {kTab, QRect(10, 10, 100, 50), kLighting ? "LightingProbe" : "RateProbe", false, kLighting}; }
 
-    ProbePage(PageEvents &, QWidget *parent)
+    ProbePage(PageEvents &, const PageContext &, QWidget *parent)
         : QWidget(parent)
         , m_slider(new QSlider(this))
     {
@@ -69,6 +69,7 @@ PageContext contextFor(const QString &model)
 {
     PageContext context;
     context.modelName = model;
+    context.product.shownButtonCount = 5;
     return context;
 }
 
@@ -114,7 +115,7 @@ void TestPageHost::pagesAreHandedTheirProfileOnEveryShow()
     host.add<LightingProbe>();
     host.add<RateProbe>();
     LightingProbe::built = RateProbe::built = 0;
-    host.build(5, PageTab::Lighting);
+    host.build(contextFor(QString()), PageTab::Lighting);
     QCOMPARE(LightingProbe::built, 1);
     QCOMPARE(RateProbe::built, 0);   // off the first tab: not built yet
     QCOMPARE(host.placeOf<RateProbe>()->objectName(), QStringLiteral("RateProbe"));
@@ -155,7 +156,7 @@ void TestPageHost::gatherFillsTheBlocksThePagesEdit()
     PageHost host(&window);
     host.add<LightingProbe>();
     host.add<RateProbe>();
-    host.build(5, PageTab::Lighting);
+    host.build(contextFor(QString()), PageTab::Lighting);
     MouseConfig config;
     config.ProfileID = 3;
     host.refresh(config, contextFor(QStringLiteral("KV52")));
@@ -173,7 +174,7 @@ void TestPageHost::fillingClampsButNeverWrites()
     QWidget window;
     PageHost host(&window);
     host.add<RateProbe>();
-    host.build(5, PageTab::Performance);
+    host.build(contextFor(QString()), PageTab::Performance);
     MouseConfig config;
     config.ProfileID = 1;
     config.profiles[1].scrollspeed = 250;
