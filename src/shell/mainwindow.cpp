@@ -189,7 +189,6 @@ void MainWindow::chooseInitialScale()
     QScreen *screen = QGuiApplication::primaryScreen();
     const int level = WindowScale::levelForScreen(screen);
     m_scaleState.level = level;
-    m_scaleState.factor = WindowScale::factorForLevel(level);
     UiScale::setLevel(level);
     setBaseSize(WindowScale::kDesignWidth, WindowScale::kDesignHeight);
     setMinimumSize(WindowScale::kDesignWidth, WindowScale::kDesignHeight);
@@ -207,7 +206,6 @@ void MainWindow::applyScale(int level)
 {
     const bool changed = level != m_scaleState.level;
     m_scaleState.level = level;
-    m_scaleState.factor = WindowScale::factorForLevel(level);
     UiScale::setLevel(level);
     if (changed) {
         const QSize size = WindowScale::windowSize(level);
@@ -433,7 +431,7 @@ PageContext MainWindow::pageContext() const
     PageContext context;
     context.modelName = currentModel();
     context.sensorType = AppConfig::sensorType();
-    context.scale = m_scaleState.factor;
+    context.scale = WindowScale::factorForLevel(m_scaleState.level);
     context.languageId = LangConfig::currentLangID();
     context.languageFont = LanguageFont::current();
     context.product = m_product.facts;

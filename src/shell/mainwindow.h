@@ -81,6 +81,7 @@ public:
     // Operations of the window that its helpers and the pages run.
     void selectTab(PageTab tab) override;
     void refreshPages() override;
+    void reshowPages() override;
     void layoutWindow();
     void retranslate() override;
     // Fills the window for the current model after a switch or an arrival:
@@ -172,7 +173,6 @@ private:
     void startAppProfiles();
     // Shows the pages again without replacing the record: what they hold
     // outside it goes into it first.
-    void reshowPages();
     void sayEditsDiscarded(int slot);
 
     WindowControls m_controls;
@@ -196,7 +196,6 @@ private:
     // level and size it was last laid out at.
     struct ScaleState {
         int level = 0;
-        double factor = 1.0;
         QSize setSize;
         bool layoutDone = false;
         int laidOutLevel = -1;

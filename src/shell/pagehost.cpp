@@ -60,7 +60,6 @@ void PageHost::build(const PageContext &context, PageTab firstTab)
         placeholder->setAttribute(Qt::WA_TranslucentBackground, true);
         put(entry, placeholder);
     }
-    layout();
 }
 
 void PageHost::put(Entry &entry, QWidget *widget)

@@ -80,10 +80,7 @@ void ProfileControls::connectButtons()
                 switchSlot(slot);
                 return;
             }
-            // The pages are filled again: what they hold goes into the
-            // record first.
-            m_window->gatherPages(m_settings.editing());
-            m_window->refreshPages();
+            m_window->reshowPages();
         });
     }
     connect(c.nameField, &QLineEdit::returnPressed, this, &ProfileControls::renameFromField);

@@ -18,6 +18,9 @@ public:
     virtual QString currentModel() const = 0;
     virtual void selectTab(PageTab tab) = 0;
     virtual void refreshPages() = 0;
+    // The pages filled again from the record, with what they held gathered
+    // into it first.
+    virtual void reshowPages() = 0;
     virtual void retranslate() = 0;
     // Makes slot `slot` the active profile; with `reload` its file is read
     // again first.

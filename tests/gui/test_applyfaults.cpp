@@ -72,12 +72,12 @@ void TestApplyFaults::failedProfileSwitchMakesNextUploadFull()
     QVERIFY(AppConfig::setDiff(0));
 
     // The poller stopped first, so that the fault meets the switch.
-    connectionOf(w)->stopStatusThread();
+    WindowInside::connection(w)->stopStatusThread();
     f.mouse->injectFault(SimFault::WriteFail, 1);
     const int commitsBefore = f.mouse->memory().commits[0];
     {
         BoxWatcher boxes;
-        profilesOf(w).switchSlot(2);
+        WindowInside::profiles(w).switchSlot(2);
         // Said as an upload says it; the tables wait for the next upload.
         QCOMPARE(boxes.texts, QStringList{QStringLiteral("Send data failed, please try again.")});
     }
@@ -86,9 +86,9 @@ void TestApplyFaults::failedProfileSwitchMakesNextUploadFull()
     QCOMPARE(AppConfig::diff(), 1);
 
     // A switch that went through sends the tables, everything this time.
-    connectionOf(w)->stopStatusThread();
+    WindowInside::connection(w)->stopStatusThread();
     BoxWatcher boxes;
-    profilesOf(w).switchSlot(3);
+    WindowInside::profiles(w).switchSlot(3);
     QVERIFY(boxes.texts.isEmpty());
     QCOMPARE(f.mouse->memory().activeProfile, 3);
     QCOMPARE(f.mouse->memory().commits[0], commitsBefore + 1);

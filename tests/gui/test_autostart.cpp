@@ -47,8 +47,8 @@ void TestAutostart::windowAndTrayWriteTheEntry()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    SkinCheckBox *box = controlsOf(w).autostart;
-    QAction *action = trayOf(w)->autostartAction();
+    SkinCheckBox *box = WindowInside::controls(w).autostart;
+    QAction *action = WindowInside::tray(w)->autostartAction();
     QVERIFY(box->isVisible());
     QVERIFY(!box->isChecked());
     QVERIFY(!action->isChecked());
@@ -77,11 +77,11 @@ void TestAutostart::failedWriteStaysUnticked()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    QTest::mouseClick(controlsOf(w).autostart, Qt::LeftButton);
-    QVERIFY(!controlsOf(w).autostart->isChecked());
-    trayOf(w)->autostartAction()->trigger();
-    QVERIFY(!trayOf(w)->autostartAction()->isChecked());
-    QVERIFY(!autostartOf(w)->isEnabled());
+    QTest::mouseClick(WindowInside::controls(w).autostart, Qt::LeftButton);
+    QVERIFY(!WindowInside::controls(w).autostart->isChecked());
+    WindowInside::tray(w)->autostartAction()->trigger();
+    QVERIFY(!WindowInside::tray(w)->autostartAction()->isChecked());
+    QVERIFY(!WindowInside::autostart(w)->isEnabled());
 }
 
 void TestAutostart::hiddenWithoutATrayStartsShown()

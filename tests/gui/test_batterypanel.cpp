@@ -206,9 +206,9 @@ void TestBatteryPanel::trayToolTipCarriesTheEstimate()
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
-    QVERIFY(trayOf(w));
+    QVERIFY(WindowInside::tray(w));
     // 80 % at 12 %/h: 6 h 40 min.
-    QTRY_COMPARE(trayOf(w)->toolTip().section(QLatin1Char('\n'), 1),
+    QTRY_COMPARE(WindowInside::tray(w)->toolTip().section(QLatin1Char('\n'), 1),
                  QStringLiteral("Battery 80% · about 6 h 40 min left"));
 }
 

@@ -54,7 +54,7 @@ private slots:
         }
         MainWindow &w = f.open();
         QTRY_VERIFY(f.mouse->readCount() > 0);
-        auto *page = pagesOf(w).page<ButtonPage>();
+        auto *page = WindowInside::pages(w).page<ButtonPage>();
         QVERIFY(page);
 
         // Descriptor buttons 1..3 sit in key slots 1..3.
@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(page->buttonWidget(0, 3)->text(), QStringLiteral("m1"));
 
         BoxWatcher boxes;
-        QTest::mouseClick(const_cast<SkinButton *>(controlsOf(w).apply), Qt::LeftButton);
+        QTest::mouseClick(const_cast<SkinButton *>(WindowInside::controls(w).apply), Qt::LeftButton);
         QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join(QLatin1Char('|'))));
 
         const SimMemory m = f.mouse->memory();
@@ -103,7 +103,7 @@ private slots:
         f.mouse->plug(SimLink::Receiver);
         MainWindow &w = f.open();
         QTRY_VERIFY(f.mouse->readCount() > 0);
-        auto *page = pagesOf(w).page<ButtonPage>();
+        auto *page = WindowInside::pages(w).page<ButtonPage>();
         QVERIFY(page);
         const int before = f.editing().profileIndex();
         const MouseConfig configBefore = f.editing();

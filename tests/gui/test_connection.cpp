@@ -40,7 +40,7 @@ void addSecondModel(VirtualMouse &mouse)
 
 QAction *menuEntry(MainWindow &w, const QString &name)
 {
-    for (QAction *action : connectionOf(w)->modelMenu()->actions()) {
+    for (QAction *action : WindowInside::connection(w)->modelMenu()->actions()) {
         if (action->text() == name)
             return action;
     }
@@ -65,18 +65,18 @@ void TestConnection::secondModelArrivesAndIsChosen()
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
     addSecondModel(*f.mouse);
-    QVERIFY(controlsOf(w).model->isHidden());
+    QVERIFY(WindowInside::controls(w).model->isHidden());
 
     f.mouse->plug(SimLink::Cable);
     QTRY_COMPARE(w.presentModelCount(), 2);
-    QCOMPARE(modelNamesOf(w), QStringList({QLatin1String(kFirst), QLatin1String(kSecond)}));
+    QCOMPARE(WindowInside::modelNames(w), QStringList({QLatin1String(kFirst), QLatin1String(kSecond)}));
     // The stored model is present: it stays current.
-    QVERIFY(!controlsOf(w).model->isHidden());
-    QCOMPARE(controlsOf(w).model->text(), QLatin1String(kFirst));
+    QVERIFY(!WindowInside::controls(w).model->isHidden());
+    QCOMPARE(WindowInside::controls(w).model->text(), QLatin1String(kFirst));
     QCOMPARE(w.currentModel(), QLatin1String(kFirst));
     QCOMPARE(AppConfig::diff(), 1);   // an arrival: the next upload sends everything
     // Past the reopen's settling pause: the poller runs again.
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
 
     QAction *second = menuEntry(w, QLatin1String(kSecond));
     QVERIFY(second);
@@ -84,13 +84,13 @@ void TestConnection::secondModelArrivesAndIsChosen()
     second->trigger();
     QCOMPARE(w.currentModel(), QLatin1String(kSecond));
     QCOMPARE(AppConfig::currentProductName(), QLatin1String(kSecond));
-    QCOMPARE(controlsOf(w).model->text(), QLatin1String(kSecond));
+    QCOMPARE(WindowInside::controls(w).model->text(), QLatin1String(kSecond));
     QVERIFY(f.link().receiverCommandHandle() != nullptr);
-    QVERIFY(connectionOf(w)->hasStatusThread());
+    QVERIFY(WindowInside::connection(w)->hasStatusThread());
     QVERIFY(f.editing() == f.stored());
-    QCOMPARE(currentTabOf(w), PageTab::Lighting);
-    QVERIFY(frontViewOf(w));
-    QTRY_COMPARE(connectionOf(w)->hasStatusThread(), true);
+    QCOMPARE(WindowInside::currentTab(w), PageTab::Lighting);
+    QVERIFY(WindowInside::frontView(w));
+    QTRY_COMPARE(WindowInside::connection(w)->hasStatusThread(), true);
 }
 
 void TestConnection::removingTheCurrentModelSwitchesToTheOther()
@@ -110,13 +110,13 @@ void TestConnection::removingTheCurrentModelSwitchesToTheOther()
     QTRY_COMPARE(w.presentModelCount(), 1);
     QCOMPARE(w.currentModel(), QLatin1String(kFirst));
     QCOMPARE(AppConfig::currentProductName(), QLatin1String(kFirst));
-    QVERIFY(controlsOf(w).model->isHidden());
-    QCOMPARE(currentTabOf(w), PageTab::Lighting);
+    QVERIFY(WindowInside::controls(w).model->isHidden());
+    QCOMPARE(WindowInside::currentTab(w), PageTab::Lighting);
     QVERIFY(f.link().receiverCommandHandle() != nullptr);
     QVERIFY(f.editing() == f.stored());
     // No warning may follow: whatever showing of the window is still due
     // (the start-up one) has run, and no box came with it.
-    QTRY_VERIFY(!connectionOf(w)->warningPending());
+    QTRY_VERIFY(!WindowInside::connection(w)->warningPending());
     QVERIFY(boxes.texts.isEmpty());
     QVERIFY(w.mouseReady());
 }
@@ -129,18 +129,18 @@ void TestConnection::oneOfTwoConnectionsLeaves()
     MainWindow &w = f.open();
     QVERIFY(f.link().cableCommandHandle() != nullptr);
     QVERIFY(f.link().receiverCommandHandle() != nullptr);
-    statusPanelOf(w).showBattery(0, 0xe8, 0x03);
-    QCOMPARE(statusModeOf(w), 1);
+    WindowInside::statusPanel(w).showBattery(0, 0xe8, 0x03);
+    QCOMPARE(WindowInside::statusMode(w), 1);
 
     f.mouse->unplug(SimLink::Cable);
     // The handles are reopened over what is left: the receiver.
     QTRY_VERIFY(f.link().cableCommandHandle() == nullptr);
     QVERIFY(f.link().receiverCommandHandle() != nullptr);
     QCOMPARE(w.presentModelCount(), 1);
-    QCOMPARE(statusModeOf(w), 2);
+    QCOMPARE(WindowInside::statusMode(w), 2);
     // The poller comes back once the reopened device has settled, and reads
     // the receiver: the mouse sees its status query.
-    QTRY_VERIFY_WITH_TIMEOUT(connectionOf(w)->hasStatusThread(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(WindowInside::connection(w)->hasStatusThread(), 2000);
     f.mouse->resetCounters();
     f.mouse->press(SimButton::Rate);
     QTRY_VERIFY_WITH_TIMEOUT(f.mouse->readCount() > 0, 3000);
@@ -154,7 +154,7 @@ void TestConnection::lastMouseLeavesAndComesBack()
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
     // The start-up showing has run before the unplug below: the warning's
     // delay is then the unplug's alone.
-    QTRY_VERIFY(!connectionOf(w)->warningPending());
+    QTRY_VERIFY(!WindowInside::connection(w)->warningPending());
     QVERIFY(AppConfig::setDiff(0));
 
     QElapsedTimer clock;
@@ -178,12 +178,12 @@ void TestConnection::lastMouseLeavesAndComesBack()
     QVERIFY(closedOnLeave);
     QVERIFY(w.mouseReady());
     QVERIFY(w.isVisible());
-    QVERIFY(!warningShownOf(w));
+    QVERIFY(!WindowInside::warningShown(w));
     QVERIFY(f.link().commandHandle() != nullptr);
-    QCOMPARE(selectedGroupOf(w), 0);
-    QCOMPARE(selectedSpotOf(w), 0);
+    QCOMPARE(WindowInside::selectedGroup(w), 0);
+    QCOMPARE(WindowInside::selectedSpot(w), 0);
     QCOMPARE(AppConfig::diff(), 1);
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
 }
 
 void TestConnection::mouseThatMayNotBeOpenedIsExplained()

@@ -99,7 +99,7 @@ void TestDesktopNotices::noNoticeForAGoodBattery()
 
     // One connection keeps its calls in order: the on-screen text is the
     // first call the service sees when no battery notice went before it.
-    onScreenFeedbackOf(w)->setUseOverlay(false);
+    WindowInside::onScreenFeedback(w)->setUseOverlay(false);
     w.showOsd(QStringLiteral("Profile 1"));
     QTRY_COMPARE(m_service->calls.size(), 1);
     QCOMPARE(m_service->calls.first().summary, QStringLiteral("Profile 1"));

@@ -32,7 +32,7 @@ struct DpiFixture : WindowFixture {
         MainWindow &w = open();
         w.apply();
         w.selectTab(PageTab::Performance);
-        page = pagesOf(w).page<DpiPage>();
+        page = WindowInside::pages(w).page<DpiPage>();
         return w;
     }
     void clickBox(SkinCheckBox *box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2)); }
@@ -170,7 +170,7 @@ void TestDpiPage::dpiOnlyEditSendsTheDpiTable()
     row->setLink(1);
     row->slider()->linkedSlider()->setValue(100);
     BoxWatcher boxes;
-    QTest::mouseClick(controlsOf(w).apply, Qt::LeftButton);
+    QTest::mouseClick(WindowInside::controls(w).apply, Qt::LeftButton);
 
     QVERIFY(boxes.texts.isEmpty());
     const SimMemory m = f.mouse->memory();
@@ -213,7 +213,7 @@ void TestDpiPage::outOfRangeCodeIsShownAndKept()
     for (int k = 0; k < f.page->stageCount(); ++k)
         QVERIFY(!f.page->activeBox(k)->isChecked());
     MouseConfig gathered = f.editing();
-    pagesOf(w).gather(gathered);
+    WindowInside::pages(w).gather(gathered);
     QCOMPARE(currentProfile(gathered).dpiLevels[0].x, 900);
     QCOMPARE(int(currentProfile(gathered).dpi), 9);
 }

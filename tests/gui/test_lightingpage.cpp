@@ -45,7 +45,7 @@ namespace {
 
 LightingPage *lightingPage(MainWindow &w)
 {
-    return pagesOf(w).page<LightingPage>();
+    return WindowInside::pages(w).page<LightingPage>();
 }
 
 QAction *effectAction(LightingPage *page, int code)
@@ -269,13 +269,13 @@ void TestLightingPage::effectFromTheMouse()
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
     LightingPage *page = lightingPage(w);
-    pagesOf(w).showLightMode(11);
+    WindowInside::pages(w).showLightMode(11);
     QCOMPARE(int(currentProfile(f.editing()).LedMode), 11);
     QCOMPARE(page->effectButton()->text(), QStringLiteral("REACTIVE"));
     QVERIFY(!page->speedSlider()->isVisible());
     QVERIFY(page->brightnessSlider()->isVisible());
     // A mode the page does not know changes nothing.
-    pagesOf(w).showLightMode(40);
+    WindowInside::pages(w).showLightMode(40);
     QCOMPARE(int(currentProfile(f.editing()).LedMode), 11);
     QCOMPARE(page->effectButton()->text(), QStringLiteral("REACTIVE"));
 }

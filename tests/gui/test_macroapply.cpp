@@ -37,7 +37,7 @@ struct MacroWindow : WindowFixture {
         mouse->plug(SimLink::Receiver);
         open();
     }
-    MacroPage *page() const { return pagesOf(*window).page<MacroPage>(); }
+    MacroPage *page() const { return WindowInside::pages(*window).page<MacroPage>(); }
 };
 
 } // namespace
@@ -143,13 +143,13 @@ void TestMacroApply::unsavedRowsAreSettledBeforeApplyAndClose()
     };
 
     answer = QStringLiteral("cancel");
-    QTest::mouseClick(controlsOf(w).apply, Qt::LeftButton);
+    QTest::mouseClick(WindowInside::controls(w).apply, Qt::LeftButton);
     QCOMPARE(boxes.texts.size(), 1);
     QVERIFY(page->hasUnsavedRows());
     QCOMPARE(slotBytes(*f.mouse, 0), expectedSlot(stored));
 
     answer = QStringLiteral("save");
-    QTest::mouseClick(controlsOf(w).apply, Qt::LeftButton);
+    QTest::mouseClick(WindowInside::controls(w).apply, Qt::LeftButton);
     QCOMPARE(boxes.texts.size(), 2);
     QVERIFY(!page->hasUnsavedRows());
     QTRY_COMPARE(slotBytes(*f.mouse, 0), expectedSlot(shown));
@@ -161,7 +161,7 @@ void TestMacroApply::unsavedRowsAreSettledBeforeApplyAndClose()
     QCOMPARE(boxes.texts.size(), 3);
     QVERIFY(w.isVisible());
     answer = QStringLiteral("discard");
-    QTest::mouseClick(controlsOf(w).close, Qt::LeftButton);
+    QTest::mouseClick(WindowInside::controls(w).close, Qt::LeftButton);
     QCOMPARE(boxes.texts.size(), 4);
     QVERIFY(page->model()->rows() == shown);
     QVERIFY(!page->hasUnsavedRows());

@@ -217,21 +217,21 @@ void TestMainWindow::startsWithMouse()
     QCOMPARE(w.currentModel(), QStringLiteral("QORV Nimbus 6"));
     QVERIFY(w.mouseReady());
     QVERIFY(f.link().commandHandle() != nullptr);
-    QVERIFY(connectionOf(w)->hasStatusThread());
+    QVERIFY(WindowInside::connection(w)->hasStatusThread());
     // One model: nothing to choose; three languages: a choice.
-    QVERIFY(controlsOf(w).model->isHidden());
-    QVERIFY(!controlsOf(w).language->isHidden());
-    QVERIFY(controlsOf(w).version->text().contains(QStringLiteral("V1.0.0")));
-    QCOMPARE(controlsOf(w).modelLabel->text(), QStringLiteral("QORV Nimbus 6"));
-    QCOMPARE(w.size(), WindowScale::windowSize(scaleLevelOf(w)));
-    QVERIFY(!controlsOf(w).frontPicture->pixmap(Qt::ReturnByValue).isNull());
+    QVERIFY(WindowInside::controls(w).model->isHidden());
+    QVERIFY(!WindowInside::controls(w).language->isHidden());
+    QVERIFY(WindowInside::controls(w).version->text().contains(QStringLiteral("V1.0.0")));
+    QCOMPARE(WindowInside::controls(w).modelLabel->text(), QStringLiteral("QORV Nimbus 6"));
+    QCOMPARE(w.size(), WindowScale::windowSize(WindowInside::scaleLevel(w)));
+    QVERIFY(!WindowInside::controls(w).frontPicture->pixmap(Qt::ReturnByValue).isNull());
 
     // The start-up timer only brings the window forward: no warning.
     BoxWatcher boxes;
-    QTRY_VERIFY(!connectionOf(w)->warningPending());
+    QTRY_VERIFY(!WindowInside::connection(w)->warningPending());
     QVERIFY(boxes.texts.isEmpty());
     QVERIFY(w.isVisible());
-    QVERIFY(!warningShownOf(w));
+    QVERIFY(!WindowInside::warningShown(w));
 }
 
 void TestMainWindow::startsWithoutMouseThenPlugIn()
@@ -249,7 +249,7 @@ void TestMainWindow::startsWithoutMouseThenPlugIn()
     BoxWatcher boxes(false);
     boxes.onBox = [&](SkinMessageBox *) {
         boxAt = clock.elapsed();
-        windowShownWithBox = w.isVisible() && warningShownOf(w);
+        windowShownWithBox = w.isVisible() && WindowInside::warningShown(w);
         // Posted from inside the box's modal loop: the mouse is plugged in
         // while the box is up.
         QTimer::singleShot(0, [&] { f.mouse->plug(SimLink::Receiver); });
@@ -275,7 +275,7 @@ void TestMainWindow::startsWithoutMouseThenPlugIn()
     QVERIFY(readyAt >= 0);
     QVERIFY2(closedAt - readyAt <= 600, qPrintable(QString::number(closedAt - readyAt)));
     QVERIFY(w.isVisible());
-    QVERIFY(!warningShownOf(w));
+    QVERIFY(!WindowInside::warningShown(w));
     QCOMPARE(w.presentModelCount(), 1);
     QVERIFY(f.link().commandHandle() != nullptr);
 }
@@ -288,14 +288,14 @@ void TestMainWindow::startedHiddenWithoutMouseStaysQuiet()
     MainWindow &w = f.open();
     w.startHidden();
     // Nothing is left to show the window or the warning.
-    QVERIFY(!connectionOf(w)->warningPending());
+    QVERIFY(!WindowInside::connection(w)->warningPending());
     BoxWatcher boxes;
     // A mouse arriving later is taken in the tray, without showing the window.
     f.mouse->plug(SimLink::Receiver);
     QTRY_VERIFY_WITH_TIMEOUT(w.mouseReady(), 5000);
     QVERIFY(boxes.texts.isEmpty());
     QVERIFY(!w.isVisible());
-    QVERIFY(!warningShownOf(w));
+    QVERIFY(!WindowInside::warningShown(w));
 }
 
 void TestMainWindow::tabs_data()
@@ -328,20 +328,20 @@ void TestMainWindow::tabs()
     }
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    const WindowControls &c = controlsOf(w);
+    const WindowControls &c = WindowInside::controls(w);
 
     // The first tab shown, and the tab buttons of missing features.
-    QCOMPARE(currentTabOf(w), ledDisable ? PageTab::Customize : PageTab::Lighting);
+    QCOMPARE(WindowInside::currentTab(w), ledDisable ? PageTab::Customize : PageTab::Lighting);
     QCOMPARE(c.tabs[0]->size().isEmpty(), bool(ledDisable));
     QCOMPARE(c.tabs[3]->size().isEmpty(), bool(disableMacro));
 
     // The press switches (the dispatcher switches again on the click).
     c.tabs[size_t(clicked)]->click();
-    QCOMPARE(int(currentTabOf(w)), expected);
+    QCOMPARE(int(WindowInside::currentTab(w)), expected);
     for (int i = 0; i < kPageTabCount; ++i)
         QCOMPARE(c.tabs[size_t(i)]->state(), i == expected ? 1 : 0);
 
-    PageHost &p = pagesOf(w);
+    PageHost &p = WindowInside::pages(w);
     QCOMPARE(p.placeOf<LightingPage>()->isVisible(), expected == 0);
     QCOMPARE(p.buttonArea()->isVisible(), expected == 1);
     QCOMPARE(p.placeOf<ButtonPage>()->isVisible(), expected == 1);
@@ -356,10 +356,10 @@ void TestMainWindow::tabs()
     // A page's request for the macro tab goes the same way; the lighting
     // tab stays closed to a product without lighting however it is asked for.
     emit p.events().showMacroTab();
-    QCOMPARE(currentTabOf(w), PageTab::Macro);
+    QCOMPARE(WindowInside::currentTab(w), PageTab::Macro);
     QVERIFY(p.placeOf<MacroPage>()->isVisible());
     w.selectTab(PageTab::Lighting);
-    QCOMPARE(currentTabOf(w), ledDisable ? PageTab::Customize : PageTab::Lighting);
+    QCOMPARE(WindowInside::currentTab(w), ledDisable ? PageTab::Customize : PageTab::Lighting);
 }
 
 void TestMainWindow::buttonPageHeightFollowsShownButtons_data()
@@ -389,7 +389,7 @@ void TestMainWindow::buttonPageHeightFollowsShownButtons()
     }
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    QCOMPARE(pagesOf(w).placeOf<ButtonPage>()->height(), UiScale::scaled(height));
+    QCOMPARE(WindowInside::pages(w).placeOf<ButtonPage>()->height(), UiScale::scaled(height));
 }
 
 void TestMainWindow::indicatorsNeverChangeTheProfile()
@@ -402,12 +402,12 @@ void TestMainWindow::indicatorsNeverChangeTheProfile()
     w.makeProfileCurrent(2, false);
     QCOMPARE(int(f.editing().ProfileID), 2);
 
-    for (SkinButton *indicator : controlsOf(w).indicators) {
+    for (SkinButton *indicator : WindowInside::controls(w).indicators) {
         indicator->click();
         QCOMPARE(int(f.editing().ProfileID), 2);
         QCOMPARE(AppConfig::activeProfileIndex(), 2);
         for (int i = 0; i < WindowControls::kProfileSlots; ++i)
-            QCOMPARE(controlsOf(w).indicators[size_t(i)]->state(), i == 2 ? 1 : 0);
+            QCOMPARE(WindowInside::controls(w).indicators[size_t(i)]->state(), i == 2 ? 1 : 0);
     }
 }
 
@@ -423,7 +423,7 @@ void TestMainWindow::applyReachesTheMouse()
     stage.x = 40;
     stage.y = 300;
     BoxWatcher boxes;
-    QTest::mouseClick(const_cast<SkinButton *>(controlsOf(w).apply), Qt::LeftButton);
+    QTest::mouseClick(const_cast<SkinButton *>(WindowInside::controls(w).apply), Qt::LeftButton);
 
     QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join(QLatin1Char('|'))));
     const SimMemory m = f.mouse->memory();
@@ -432,7 +432,7 @@ void TestMainWindow::applyReachesTheMouse()
     QVERIFY(!m.uploading);
     QVERIFY(f.stored() == f.editing());
     // A successful upload leaves a poller running again.
-    QVERIFY(connectionOf(w)->hasStatusThread());
+    QVERIFY(WindowInside::connection(w)->hasStatusThread());
 }
 
 // A mouse that stops answering must not hold up the window: the select and
@@ -442,14 +442,14 @@ void TestMainWindow::profileMenuTellsTheMouseOffTheWindowsThread()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     f.mouse->resetCounters();
 
-    QMenu *menu = controlsOf(w).profileMenu->menu();
+    QMenu *menu = WindowInside::controls(w).profileMenu->menu();
     QVERIFY(menu && menu->actions().size() == kProfileCount);
     menu->actions().at(3)->trigger();
     // Joins the worker: every report it had to send is written.
-    connectionOf(w)->stopStatusThread();
+    WindowInside::connection(w)->stopStatusThread();
 
     QCOMPARE(int(f.editing().ProfileID), 3);
     QList<int> onWindowThread;   // command bytes of the reports written there
@@ -481,7 +481,7 @@ void TestMainWindow::uploadFailures()
     if (asleep) {
         // The poller's first query finds the mouse asleep.
         QTRY_VERIFY_WITH_TIMEOUT(f.link().mouseOff(), 10000);
-        QTRY_COMPARE(controlsOf(w).battery->text(), QStringLiteral("MOUSE OFF"));
+        QTRY_COMPARE(WindowInside::controls(w).battery->text(), QStringLiteral("MOUSE OFF"));
     } else {
         f.mouse->injectFault(SimFault::WriteFail, 1000);
     }
@@ -524,9 +524,9 @@ void TestMainWindow::hotSpots()
     MainWindow &w = f.open();
     // Adding a page is its class and one line.
     RecordingPage::chosen().clear();
-    pagesOf(w).add<RecordingPage>();
+    WindowInside::pages(w).add<RecordingPage>();
     const QList<QPair<int, int>> &chosen = RecordingPage::chosen();
-    const WindowControls &c = controlsOf(w);
+    const WindowControls &c = WindowInside::controls(w);
     auto selectedOnly = [&](SkinButton *selected) {
         for (int g = 0; g < WindowControls::SpotGroupCount; ++g) {
             for (int i = 0; SkinButton *spot = c.spot(g, i); ++i) {
@@ -542,11 +542,11 @@ void TestMainWindow::hotSpots()
     c.sideSpots[4]->click();   // the side spots are chosen by the button page
     QCOMPARE(chosen, (QList<QPair<int, int>>{{3, 0}, {1, 2}}));
     QVERIFY(selectedOnly(c.wheelDown));
-    QCOMPARE(selectedGroupOf(w), 2);
-    QCOMPARE(selectedSpotOf(w), 1);
+    QCOMPARE(WindowInside::selectedGroup(w), 2);
+    QCOMPARE(WindowInside::selectedSpot(w), 1);
 
     // From the button page; indices outside the groups change nothing.
-    PageEvents &events = pagesOf(w).events();
+    PageEvents &events = WindowInside::pages(w).events();
     emit events.highlightButton(7, 1);
     QVERIFY(selectedOnly(c.sideSpots[7]));
     emit events.highlightButton(20, 0);
@@ -559,12 +559,12 @@ void TestMainWindow::hotSpots()
     // The view buttons swap the pictures and their spots.
     w.selectTab(PageTab::Customize);
     c.side->click();
-    QVERIFY(!frontViewOf(w));
+    QVERIFY(!WindowInside::frontView(w));
     QVERIFY(c.sidePicture->isVisible() && !c.frontPicture->isVisible());
     QVERIFY(!c.sidePicture->pixmap(Qt::ReturnByValue).isNull());
     QVERIFY(c.sideSpots[0]->isVisible() && !c.frontSpots[0]->isVisible() && !c.wheelUp->isVisible());
     c.front->click();
-    QVERIFY(frontViewOf(w));
+    QVERIFY(WindowInside::frontView(w));
     QVERIFY(!c.sidePicture->isVisible() && c.frontPicture->isVisible());
 
     // Hovering a spot shows that button's picture.
@@ -587,7 +587,7 @@ void TestMainWindow::trayClicks()
     QVERIFY(w.isHidden());
     w.iconActivated(QSystemTrayIcon::DoubleClick);
     QVERIFY(w.isVisible());
-    trayOf(w)->loadAction()->trigger();
+    WindowInside::tray(w)->loadAction()->trigger();
     QVERIFY(w.isVisible());
 }
 
@@ -619,13 +619,13 @@ void TestMainWindow::firmwareHandOff()
         if (!accept && box->kind() == SkinMessageBox::Question)
             box->reject();
     };
-    emit controlsOf(w).firmware->entered(controlsOf(w).firmware);
+    emit WindowInside::controls(w).firmware->entered(WindowInside::controls(w).firmware);
     texts.replaceInStrings(QStringLiteral("<missing>"),
                            FirmwareUpdater::failureText(FirmwareUpdater::UpdaterMissing, FirmwareUpdater::updaterPath(0)));
     QCOMPARE(boxes.texts, texts);
     // The program goes on, and so does its poller.
     QVERIFY(w.isVisible());
-    QVERIFY(connectionOf(w)->hasStatusThread());
+    QVERIFY(WindowInside::connection(w)->hasStatusThread());
     QVERIFY(f.link().commandHandle() != nullptr);
 }
 
@@ -663,21 +663,21 @@ void TestMainWindow::languageSwitch()
     }
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    const QString before = controlsOf(w).apply->text();
+    const QString before = WindowInside::controls(w).apply->text();
     QVERIFY(before != apply);
 
-    QList<QAction *> entries = languagesOf(w)->menu()->actions();
+    QList<QAction *> entries = WindowInside::languages(w)->menu()->actions();
     QCOMPARE(entries.size(), 3);
     entries.at(id)->trigger();
 
-    const WindowControls &c = controlsOf(w);
+    const WindowControls &c = WindowInside::controls(w);
     QCOMPARE(c.apply->text(), apply);
     QCOMPARE(c.tabs[0]->text(), lighting);
     QCOMPARE(c.indicators[0]->text(), indicator);
     QCOMPARE(c.language->text(), buttonText);
     QVERIFY(!c.nameField->placeholderText().isEmpty());
     QCOMPARE(c.nameField->placeholderText(), MainWindow::tr("Press Enter To Apply"));
-    QCOMPARE(trayOf(w)->quitAction()->text(), MainWindow::tr("&Quit"));
+    QCOMPARE(WindowInside::tray(w)->quitAction()->text(), MainWindow::tr("&Quit"));
     QTEST(QCoreApplication::translate("QFileDialog", "Look in:"), "lookIn");
     // Stored at once.
     QCOMPARE(QSettings(Paths::langConfigFile(), QSettings::IniFormat).value(QStringLiteral("Config/LangID")).toInt(), id);

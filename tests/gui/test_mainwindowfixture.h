@@ -36,7 +36,7 @@ struct WindowInside {
     static ProfileControls &profiles(MainWindow &w) { return *w.m_profiles; }
     static ConnectionController *connection(MainWindow &w) { return w.m_connection; }
     static DeviceStatusPanel &statusPanel(MainWindow &w) { return *w.m_status; }
-    static StatusReportHandler &mouseEvents(MainWindow &w) { return *w.m_events; }
+    static StatusReportHandler &statusReports(MainWindow &w) { return *w.m_events; }
     static PageTab currentTab(MainWindow &w) { return w.m_currentTab; }
     static int statusMode(MainWindow &w) { return w.statusMode(); }
     static int scaleLevel(MainWindow &w) { return w.m_scaleState.level; }
@@ -53,28 +53,6 @@ struct WindowInside {
     static QStringList modelNames(MainWindow &w) { return w.modelNames(); }
     static bool warningShown(MainWindow &w) { return w.warningShown(); }
 };
-
-inline const WindowControls &controlsOf(MainWindow &w) { return WindowInside::controls(w); }
-inline PageHost &pagesOf(MainWindow &w) { return WindowInside::pages(w); }
-inline ProfileControls &profilesOf(MainWindow &w) { return WindowInside::profiles(w); }
-inline ConnectionController *connectionOf(MainWindow &w) { return WindowInside::connection(w); }
-inline DeviceStatusPanel &statusPanelOf(MainWindow &w) { return WindowInside::statusPanel(w); }
-inline StatusReportHandler &statusReportsOf(MainWindow &w) { return WindowInside::mouseEvents(w); }
-inline PageTab currentTabOf(MainWindow &w) { return WindowInside::currentTab(w); }
-inline int statusModeOf(MainWindow &w) { return WindowInside::statusMode(w); }
-inline int scaleLevelOf(MainWindow &w) { return WindowInside::scaleLevel(w); }
-inline LanguageController *languagesOf(MainWindow &w) { return WindowInside::languages(w); }
-inline OnScreenFeedback *onScreenFeedbackOf(MainWindow &w) { return WindowInside::onScreenFeedback(w); }
-inline OsdClient *osdClientOf(MainWindow &w) { return WindowInside::osdClient(w); }
-inline AutostartSetting *autostartOf(MainWindow &w) { return WindowInside::autostart(w); }
-inline TrayController *trayOf(MainWindow &w) { return WindowInside::tray(w); }
-inline QString discardedLineOf(MainWindow &w) { return WindowInside::discardedLine(w); }
-inline int selectedGroupOf(MainWindow &w) { return WindowInside::selectedGroup(w); }
-inline int selectedSpotOf(MainWindow &w) { return WindowInside::selectedSpot(w); }
-inline bool frontViewOf(MainWindow &w) { return WindowInside::frontView(w); }
-inline QStringList libraryNamesOf(MainWindow &w) { return WindowInside::libraryNames(w); }
-inline QStringList modelNamesOf(MainWindow &w) { return WindowInside::modelNames(w); }
-inline bool warningShownOf(MainWindow &w) { return WindowInside::warningShown(w); }
 
 class WindowFixture {
 public:

@@ -312,8 +312,8 @@ void TestOneOwner::switchFromOutsideDropsEdits()
     MainWindow &w = f.open();
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
     if (renamed) {
-        controlsOf(w).nameField->setText(QStringLiteral("Gaming"));
-        emit controlsOf(w).nameField->returnPressed();
+        WindowInside::controls(w).nameField->setText(QStringLiteral("Gaming"));
+        emit WindowInside::controls(w).nameField->returnPressed();
         QCOMPARE(f.editing().names[0], QStringLiteral("Gaming"));
     }
     const MouseConfig before = f.stored();
@@ -322,8 +322,8 @@ void TestOneOwner::switchFromOutsideDropsEdits()
 
     // The report rate and a DPI stage changed on their pages, not applied.
     w.selectTab(PageTab::Performance);
-    auto *ratePage = pagesOf(w).page<ReportRatePage>();
-    auto *dpiPage = pagesOf(w).page<DpiPage>();
+    auto *ratePage = WindowInside::pages(w).page<ReportRatePage>();
+    auto *dpiPage = WindowInside::pages(w).page<DpiPage>();
     QVERIFY(ratePage && dpiPage);
     const int rateBefore = before.profiles[size_t(left)].pollrate;
     const int rate = rateBefore == 1 ? 2 : 1;
@@ -345,14 +345,14 @@ void TestOneOwner::switchFromOutsideDropsEdits()
     }
 
     const QString line = QStringLiteral("Unapplied changes to Profile %1 were discarded").arg(left + 1);
-    QCOMPARE(discardedLineOf(w), dropped ? line : QString());
+    QCOMPARE(WindowInside::discardedLine(w), dropped ? line : QString());
     if (renamed) {
         QCOMPARE(f.editing().names[0], QStringLiteral("Gaming"));
         QCOMPARE(AppConfig::slotName(0), QStringLiteral("Gaming"));
         return;
     }
     MouseConfig seen = f.editing();
-    pagesOf(w).gather(seen);
+    WindowInside::pages(w).gather(seen);
     const ProfileData &leftBehind = seen.profiles[size_t(left)];
     if (edit && !dropped) {
         QCOMPARE(ratePage->rateButton()->text(), reportRateText(rate));

@@ -208,7 +208,7 @@ void TestPageHost::windowPagesKeepOutOfRangeValues()
     MainWindow &w = f.open();
     // Every page built, then every page filled from the damaged record.
     for (int tab = 0; tab < kPageTabCount; ++tab)
-        pagesOf(w).showForTab(PageTab(tab));
+        WindowInside::pages(w).showForTab(PageTab(tab));
     fillRecord(f.editing(), uint8_t(fill));
     const MouseConfig before = f.editing();
     w.refreshPages();

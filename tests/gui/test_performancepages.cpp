@@ -46,8 +46,8 @@ struct Pages {
 Pages performancePages(MainWindow &w)
 {
     w.selectTab(PageTab::Performance);
-    return {pagesOf(w).page<PointerOptionsPage>(),
-            pagesOf(w).page<ReportRatePage>()};
+    return {WindowInside::pages(w).page<PointerOptionsPage>(),
+            WindowInside::pages(w).page<ReportRatePage>()};
 }
 
 QAction *rateAction(ReportRatePage *page, int code)
@@ -156,7 +156,7 @@ void TestPerformancePages::rateMenu()
     QCOMPARE(applyAndReadSystemByte(w, f, 11 + active), 2);
 
     // The mouse's own rate button moves the label.
-    statusReportsOf(w).refreshRate(8);
+    WindowInside::statusReports(w).refreshRate(8);
     QCOMPARE(p.rate->rateButton()->text(), QStringLiteral("125 HZ"));
 }
 
@@ -231,9 +231,9 @@ void TestPerformancePages::rowsFit()
     MainWindow &w = f.open();
     w.switchLanguage(language);
     UiScale::setLevel(level);
-    pagesOf(w).layout();
+    WindowInside::pages(w).layout();
     Pages p = performancePages(w);
-    LightingPage *lighting = pagesOf(w).page<LightingPage>();
+    LightingPage *lighting = WindowInside::pages(w).page<LightingPage>();
     for (QWidget *page : {static_cast<QWidget *>(p.pointer), static_cast<QWidget *>(p.rate),
                           static_cast<QWidget *>(lighting)}) {
         QList<QRect> taken;

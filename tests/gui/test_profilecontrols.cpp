@@ -86,18 +86,18 @@ struct ProfileFixture : WindowFixture {
     void click(SkinButton *button) { button->click(); }
     void enterName(const QString &name)
     {
-        SkinLineEdit *field = controlsOf(*window).nameField;
+        SkinLineEdit *field = WindowInside::controls(*window).nameField;
         field->setText(name);
         emit field->returnPressed();
     }
     void chooseFile(const QString &path)
     {
-        profilesOf(*window).setFileChooser([path](ProfileControls::FileDialog) { return path; });
+        WindowInside::profiles(*window).setFileChooser([path](ProfileControls::FileDialog) { return path; });
     }
     template <class Page>
     Page *page()
     {
-        return pagesOf(*window).page<Page>();
+        return WindowInside::pages(*window).page<Page>();
     }
     // What the mouse holds, block by block.
     std::vector<std::vector<uint8_t>> mouseBlocks() const
@@ -187,8 +187,8 @@ void TestProfileControls::libraryOperationsStayOffTheMouse()
 {
     ProfileFixture f;
     MainWindow &w = f.start();
-    const WindowControls &c = controlsOf(w);
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    const WindowControls &c = WindowInside::controls(w);
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     const std::array<int, 5> commits = f.mouse->memory().commits;
     BoxWatcher boxes;
 
@@ -222,7 +222,7 @@ void TestProfileControls::libraryOperationsStayOffTheMouse()
 
     // Choosing another slot's profile from the library menu.
     boxes.texts.clear();
-    for (QAction *action : profilesOf(w).libraryMenu()->actions()) {
+    for (QAction *action : WindowInside::profiles(w).libraryMenu()->actions()) {
         if (action->data().toString() == QStringLiteral("Profile 2"))
             action->trigger();
     }
@@ -273,11 +273,11 @@ void TestProfileControls::deleteAndRenameRefusals()
     if (rename) {
         f.enterName(typed);
     } else {
-        controlsOf(w).nameField->setText(typed);
-        f.click(controlsOf(w).remove);
+        WindowInside::controls(w).nameField->setText(typed);
+        f.click(WindowInside::controls(w).remove);
     }
     QCOMPARE(boxes.texts, message.isEmpty() ? QStringList() : QStringList{message});
-    QCOMPARE(controlsOf(w).nameField->text(), fieldAfter);
+    QCOMPARE(WindowInside::controls(w).nameField->text(), fieldAfter);
     QVERIFY(f.editing() == before);
     QVERIFY(profileFileExists(QStringLiteral("Work")));
     QVERIFY(profileFileExists(QStringLiteral("Other")));
@@ -288,16 +288,16 @@ void TestProfileControls::slotMenuSwitchesTheMouse()
     ProfileFixture f;
     QVERIFY(saveProfileFile(profileWithStage(40), QStringLiteral("Profile 3")));
     MainWindow &w = f.start();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     f.traceFromNow();
     BoxWatcher boxes;
 
-    profilesOf(w).slotMenu()->actions().at(2)->trigger();
+    WindowInside::profiles(w).slotMenu()->actions().at(2)->trigger();
 
     QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join(QLatin1Char('|'))));
     QCOMPARE(int(f.editing().ProfileID), 2);
     QCOMPARE(AppConfig::activeProfileIndex(), 2);
-    QCOMPARE(controlsOf(w).profileMenu->text(), QStringLiteral("Mode 3"));
+    QCOMPARE(WindowInside::controls(w).profileMenu->text(), QStringLiteral("Mode 3"));
     // Select and apply, the five apply groups, then an upload that carries
     // the new profile's tables.
     const QList<int> commands = writtenCommands(f.trace);
@@ -322,7 +322,7 @@ void TestProfileControls::slotMenuLeavesASleepingMouseAlone()
     f.traceFromNow();
     BoxWatcher boxes;
 
-    profilesOf(w).slotMenu()->actions().at(2)->trigger();
+    WindowInside::profiles(w).slotMenu()->actions().at(2)->trigger();
 
     QCOMPARE(boxes.texts, QStringList{QStringLiteral("Mouse is sleeping or not connected.")});
     QVERIFY(writtenCommands(f.trace).isEmpty());
@@ -336,7 +336,7 @@ void TestProfileControls::mouseButtonSendsTheNewTables()
     ProfileFixture f;
     QVERIFY(saveProfileFile(profileWithStage(60), QStringLiteral("Profile 2")));
     MainWindow &w = f.start();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     w.apply();   // the mouse holds profile 1's tables
     f.traceFromNow();
     BoxWatcher boxes;
@@ -360,13 +360,13 @@ void TestProfileControls::resetAllSendsEverythingAndKeepsLibraryFiles()
     QVERIFY(saveProfileFile(profileWithStage(70), QStringLiteral("Work")));
     QVERIFY(saveProfileFile(profileWithStage(71), QStringLiteral("Profile 3")));
     MainWindow &w = f.start();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     w.apply();
     const QByteArray work = readWholeFile(Paths::profileFile(QStringLiteral("Work")));
     const std::array<int, 5> commits = f.mouse->memory().commits;
     BoxWatcher boxes;
 
-    f.click(controlsOf(w).resetAll);
+    f.click(WindowInside::controls(w).resetAll);
 
     QCOMPARE(boxes.texts, QStringList{QStringLiteral("Are you sure you want reset all profiles?")});
     const SimMemory m = f.mouse->memory();
@@ -398,7 +398,7 @@ void TestProfileControls::hiddenNameFieldTakesNoKeys()
     AppConfig::setSlotName(0, QStringLiteral("Work"));
     QVERIFY(saveProfileFile(profileWithStage(70), QStringLiteral("Work")));
     MainWindow &w = f.start();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
     BoxWatcher boxes;
@@ -410,7 +410,7 @@ void TestProfileControls::hiddenNameFieldTakesNoKeys()
             QVERIFY2(!child->size().isEmpty(), qPrintable(child->objectName()));
     }
     QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
-    QVERIFY(target != controlsOf(w).nameField);
+    QVERIFY(target != WindowInside::controls(w).nameField);
     QTest::keyClick(target, Qt::Key_Return);
     QTest::keyClicks(target, QStringLiteral("Gaming"));
     QTest::keyClick(target, Qt::Key_Return);
@@ -418,7 +418,7 @@ void TestProfileControls::hiddenNameFieldTakesNoKeys()
     QVERIFY(boxes.texts.isEmpty());
     QCOMPARE(f.editing().names[0], QStringLiteral("Work"));
     QVERIFY(!profileFileExists(QStringLiteral("Gaming")));
-    QCOMPARE(controlsOf(w).nameField->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(WindowInside::controls(w).nameField->focusPolicy(), Qt::NoFocus);
 }
 
 void TestProfileControls::resetProfileAsksThenSends()
@@ -426,17 +426,17 @@ void TestProfileControls::resetProfileAsksThenSends()
     ProfileFixture f;
     QVERIFY(saveProfileFile(profileWithStage(90), QStringLiteral("Profile 1")));
     MainWindow &w = f.start();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     w.apply();
     QCOMPARE(mouseStage(f.mouse->memory(), 1), QByteArray("01 5a 00 5a 00"));
 
     BoxWatcher boxes;
     boxes.onBox = [](SkinMessageBox *box) { box->reject(); };
-    f.click(controlsOf(w).reset);
+    f.click(WindowInside::controls(w).reset);
     QCOMPARE(currentProfile(f.editing()).dpiLevels[1].x, 90);
 
     boxes.onBox = nullptr;
-    f.click(controlsOf(w).reset);
+    f.click(WindowInside::controls(w).reset);
     QCOMPARE(boxes.texts, (QStringList{QStringLiteral("Are you sure you want reset this profile?"),
                                        QStringLiteral("Are you sure you want reset this profile?")}));
     ProfileData factory;
@@ -467,18 +467,18 @@ void TestProfileControls::saveThenLoad()
 {
     ProfileFixture f;
     MainWindow &w = f.start();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     const QString path = f.env->root() + QStringLiteral("/setup");   // the suffix is added
     f.editing().profiles[3].dpiLevels[2].x = 99;
     f.editing().Debounce = 7;
     // An edit on the DPI page, not applied yet, is saved too.
     w.selectTab(PageTab::Performance);
-    auto *page = pagesOf(w).page<DpiPage>();
+    auto *page = WindowInside::pages(w).page<DpiPage>();
     QVERIFY(page);
     page->row(0)->setLink(1);
     page->row(0)->slider()->linkedSlider()->setValue(33);
     f.chooseFile(path);
-    f.click(controlsOf(w).save);
+    f.click(WindowInside::controls(w).save);
     QCOMPARE(readFileProductName(path + QStringLiteral(".conf")), kProduct);
 
     f.editing().profiles[3].dpiLevels[2].x = 1;
@@ -487,12 +487,12 @@ void TestProfileControls::saveThenLoad()
     f.chooseFile(path + QStringLiteral(".conf"));
     const std::array<int, 5> commits = f.mouse->memory().commits;
     BoxWatcher boxes;
-    f.click(controlsOf(w).load);
+    f.click(WindowInside::controls(w).load);
     QVERIFY(boxes.texts.isEmpty());
     QCOMPARE(f.editing().profiles[3].dpiLevels[2].x, 99);
     QCOMPARE(f.editing().profiles[0].dpiLevels[0].x, 33);
     QCOMPARE(int(f.editing().Debounce), 7);
-    QCOMPARE(currentTabOf(w), PageTab::Lighting);
+    QCOMPARE(WindowInside::currentTab(w), PageTab::Lighting);
     QVERIFY(f.mouse->memory().commits != commits);   // uploaded
     QVERIFY(f.stored() == f.editing());
 }
@@ -509,12 +509,12 @@ void TestProfileControls::loadRefusals()
     QFETCH(QByteArray, contents);
     ProfileFixture f;
     MainWindow &w = f.start();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     f.chooseFile(f.env->writeFile(QStringLiteral("picked.conf"), contents));
     const MouseConfig before = f.editing();
     const std::array<int, 5> commits = f.mouse->memory().commits;
     BoxWatcher boxes;
-    f.click(controlsOf(w).load);
+    f.click(WindowInside::controls(w).load);
     QCOMPARE(boxes.texts, QStringList{QStringLiteral("The file is not match current mouse!")});
     QVERIFY(f.editing() == before);
     QCOMPARE(f.mouse->memory().commits, commits);
@@ -528,7 +528,7 @@ void TestProfileControls::exportOverAnExistingFile()
     const QString path = f.env->writeFile(QStringLiteral("out.prof"), "[Stale]\nold=1\n");
     f.chooseFile(path);
     BoxWatcher boxes;
-    f.click(controlsOf(w).exportProfile);
+    f.click(WindowInside::controls(w).exportProfile);
     QVERIFY(boxes.texts.isEmpty());
     QVERIFY(!readWholeFile(path).contains("Stale"));
     QCOMPARE(readFileProductName(path), kProduct);
@@ -538,7 +538,7 @@ void TestProfileControls::exportOverAnExistingFile()
 
     // A place that cannot be written is reported.
     f.chooseFile(f.env->root() + QStringLiteral("/no/such/folder/out.prof"));
-    f.click(controlsOf(w).exportProfile);
+    f.click(WindowInside::controls(w).exportProfile);
     QCOMPARE(boxes.texts, QStringList{QStringLiteral("The file could not be written.")});
 }
 
@@ -546,7 +546,7 @@ void TestProfileControls::importProfile()
 {
     ProfileFixture f;
     MainWindow &w = f.start();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     const QString good = f.env->root() + QStringLiteral("/My.Work.prof");
     QVERIFY(writeProfileGroup(0, profileWithStage(50), good));
     QVERIFY(writeFileProductName(kProduct, good));
@@ -558,7 +558,7 @@ void TestProfileControls::importProfile()
     BoxWatcher boxes;
     for (const QString &refused : {foreign, empty}) {
         f.chooseFile(refused);
-        f.click(controlsOf(w).importProfile);
+        f.click(WindowInside::controls(w).importProfile);
     }
     QCOMPARE(boxes.texts, (QStringList{QStringLiteral("The file is not match current mouse!"),
                                        QStringLiteral("The file is not match current mouse!")}));
@@ -567,14 +567,14 @@ void TestProfileControls::importProfile()
 
     boxes.texts.clear();
     f.chooseFile(good);
-    f.click(controlsOf(w).importProfile);
+    f.click(WindowInside::controls(w).importProfile);
     QVERIFY(boxes.texts.isEmpty());
     QCOMPARE(f.editing().names[0], QStringLiteral("My.Work"));
-    QCOMPARE(controlsOf(w).nameField->text(), QStringLiteral("My.Work"));
+    QCOMPARE(WindowInside::controls(w).nameField->text(), QStringLiteral("My.Work"));
     QVERIFY(ProfileLibrary::load().contains(QStringLiteral("My.Work")));
     QCOMPARE(mouseStage(f.mouse->memory(), 1), QByteArray("01 32 00 32 00"));   // uploaded
 
-    f.click(controlsOf(w).importProfile);
+    f.click(WindowInside::controls(w).importProfile);
     QCOMPARE(boxes.texts, QStringList{QStringLiteral("Profile Exist!")});
 }
 
@@ -587,9 +587,9 @@ void TestProfileControls::libraryMenuEntries()
     QVERIFY(ProfileLibrary::save(names));
     QVERIFY(saveProfileFile(profileWithStage(44), QStringLiteral("P&7")));
     MainWindow &w = f.start();
-    const QList<QAction *> actions = profilesOf(w).libraryMenu()->actions();
+    const QList<QAction *> actions = WindowInside::profiles(w).libraryMenu()->actions();
     QCOMPARE(actions.size(), ProfileControls::kLibraryMenuLimit);
-    QCOMPARE(libraryNamesOf(w).size(), 205);
+    QCOMPARE(WindowInside::libraryNames(w).size(), 205);
     QCOMPARE(actions.at(7)->text(), QStringLiteral("P&&7"));
     actions.at(7)->trigger();
     QCOMPARE(f.editing().names[0], QStringLiteral("P&7"));
@@ -615,11 +615,11 @@ void TestProfileControls::replacedRecordTakesThePagesAlong()
     QFETCH(LeftBehind, leftBehind);
     ProfileFixture f;
     MainWindow &w = f.start();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     QCOMPARE(w.upload(true), 0);
     const QString conf = f.env->root() + QStringLiteral("/start.conf");
     f.chooseFile(conf);
-    f.click(controlsOf(w).save);
+    f.click(WindowInside::controls(w).save);
     const QString prof = f.env->root() + QStringLiteral("/Imported.prof");
     QVERIFY(writeProfileGroup(0, profileWithStage(50), prof));
     QVERIFY(writeFileProductName(kProduct, prof));
@@ -644,12 +644,12 @@ void TestProfileControls::replacedRecordTakesThePagesAlong()
             box->discardButton()->click();
     };
     switch (way) {
-    case Replacement::ResetAll: f.click(controlsOf(w).resetAll); break;
-    case Replacement::Load: f.chooseFile(conf); f.click(controlsOf(w).load); break;
-    case Replacement::Import: f.chooseFile(prof); f.click(controlsOf(w).importProfile); break;
+    case Replacement::ResetAll: f.click(WindowInside::controls(w).resetAll); break;
+    case Replacement::Load: f.chooseFile(conf); f.click(WindowInside::controls(w).load); break;
+    case Replacement::Import: f.chooseFile(prof); f.click(WindowInside::controls(w).importProfile); break;
     case Replacement::Cancel: w.discardEdits(); break;
     case Replacement::WindowSwitch: w.switchProfileTo(next); break;
-    case Replacement::TraySwitch: emit trayOf(w)->profileChosen(next); break;
+    case Replacement::TraySwitch: emit WindowInside::tray(w)->profileChosen(next); break;
     case Replacement::MouseButton:
         f.mouse->press(SimButton::Profile);
         QTRY_COMPARE(f.editing().profileIndex(), next);
@@ -686,10 +686,10 @@ void TestProfileControls::replacedRecordTakesThePagesAlong()
         break;
     }
     // A line says so only when nobody in the window chose to leave them.
-    QCOMPARE(discardedLineOf(w).isEmpty(), way != Replacement::MouseButton);
+    QCOMPARE(WindowInside::discardedLine(w).isEmpty(), way != Replacement::MouseButton);
 
     // Apply sends and saves the record as it stands, nothing more.
-    QTest::mouseClick(controlsOf(w).apply, Qt::LeftButton);
+    QTest::mouseClick(WindowInside::controls(w).apply, Qt::LeftButton);
     QVERIFY(f.stored() == replaced);
     MouseConfig files;
     AppConfig::loadAll(files);

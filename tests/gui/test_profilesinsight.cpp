@@ -69,7 +69,7 @@ void TestProfilesInSight::controlsStandApart()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    const WindowControls &c = controlsOf(w);
+    const WindowControls &c = WindowInside::controls(w);
     QVERIFY(AppConfig::profileControlsShown());
 
     // Every profile control is seen, inside the window, clear of the tabs,
@@ -82,7 +82,7 @@ void TestProfilesInSight::controlsStandApart()
         const QRect box = controls.at(i)->geometry();
         QVERIFY2(!box.isEmpty(), qPrintable(controls.at(i)->objectName()));
         QVERIFY(w.rect().contains(box));
-        QVERIFY2(box.right() < pagesOf(w).placeOf<DpiPage>()->geometry().left(),
+        QVERIFY2(box.right() < WindowInside::pages(w).placeOf<DpiPage>()->geometry().left(),
                  qPrintable(controls.at(i)->objectName()));
         for (QWidget *other : others)
             QVERIFY2(!box.intersects(other->geometry()),
@@ -98,8 +98,8 @@ void TestProfilesInSight::indicatorSwitchesLikeTheMenu()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
-    const WindowControls &c = controlsOf(w);
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
+    const WindowControls &c = WindowInside::controls(w);
 
     clickCentre(c.indicators[3]);
     QCOMPARE(int(f.editing().ProfileID), 3);
@@ -113,8 +113,8 @@ void TestProfilesInSight::indicatorSwitchesLikeTheMenu()
     QTRY_COMPARE(int(f.editing().ProfileID), 4);
     QCOMPARE(c.indicators[4]->state(), 1);
     QCOMPARE(c.indicators[3]->state(), 0);
-    trayOf(w)->refreshProfiles();
-    QVERIFY(trayOf(w)->profileActions().at(4)->isChecked());
+    WindowInside::tray(w)->refreshProfiles();
+    QVERIFY(WindowInside::tray(w)->profileActions().at(4)->isChecked());
 }
 
 void TestProfilesInSight::compactLayoutTakesNoFocusOrKeys()
@@ -123,7 +123,7 @@ void TestProfilesInSight::compactLayoutTakesNoFocusOrKeys()
     setProfileControls(0);
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    const WindowControls &c = controlsOf(w);
+    const WindowControls &c = WindowInside::controls(w);
     QVERIFY(!AppConfig::profileControlsShown());
     for (QWidget *control : profileControls(c)) {
         QVERIFY2(control->geometry().isEmpty(), qPrintable(control->objectName()));
@@ -147,8 +147,8 @@ void TestProfilesInSight::trayListsAndSwitchesWhileHidden()
     AppConfig::setSlotName(1, QStringLiteral("Work & Play"));
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
-    TrayController *tray = trayOf(w);
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
+    TrayController *tray = WindowInside::tray(w);
     const QList<QAction *> profiles = tray->profileActions();
     QCOMPARE(profiles.size(), 5);
     QCOMPARE(tray->menu()->actions().first(), profiles.first());
@@ -165,7 +165,7 @@ void TestProfilesInSight::trayListsAndSwitchesWhileHidden()
     QTRY_COMPARE(f.mouse->memory().activeProfile, 1);
     QVERIFY(profiles.at(1)->isChecked());
     QVERIFY(!profiles.at(0)->isChecked());
-    QCOMPARE(controlsOf(w).indicators[1]->state(), 1);
+    QCOMPARE(WindowInside::controls(w).indicators[1]->state(), 1);
     QVERIFY(w.isHidden());
 }
 
@@ -179,11 +179,11 @@ void TestProfilesInSight::operationsThroughTheVisibleControls()
         library << QStringLiteral("Profile %1").arg(i);
     QVERIFY(ProfileLibrary::save(library));
     MainWindow &w = f.open();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
-    const WindowControls &c = controlsOf(w);
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
+    const WindowControls &c = WindowInside::controls(w);
     BoxWatcher boxes;
 
-    QCOMPARE(c.library->menu(), profilesOf(w).libraryMenu());
+    QCOMPARE(c.library->menu(), WindowInside::profiles(w).libraryMenu());
     QCOMPARE(c.library->menu()->actions().size(), ProfileControls::kLibraryMenuLimit);
 
     clickCentre(c.add);
@@ -200,7 +200,7 @@ void TestProfilesInSight::operationsThroughTheVisibleControls()
     QVERIFY(QFile::exists(Paths::profileFile(QStringLiteral("Raid"))));
 
     const QString exported = f.env->root() + QStringLiteral("/raid.prof");
-    profilesOf(w).setFileChooser([exported](ProfileControls::FileDialog) { return exported; });
+    WindowInside::profiles(w).setFileChooser([exported](ProfileControls::FileDialog) { return exported; });
     clickCentre(c.exportProfile);
     QVERIFY(QFile::exists(exported));
 

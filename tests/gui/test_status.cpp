@@ -168,9 +168,9 @@ void TestStatus::batteryDisplay()
     QCOMPARE(w.lastBatteryLevel(), 10);
     QCOMPARE(AppConfig::battery(), 10);
 
-    statusPanelOf(w).showBattery(0, quint8(raw & 0xff), quint8(raw >> 8));
-    QCOMPARE(controlsOf(w).battery->value(), level);
-    QCOMPARE(controlsOf(w).battery->text(), QStringLiteral("%1%").arg(level));
+    WindowInside::statusPanel(w).showBattery(0, quint8(raw & 0xff), quint8(raw >> 8));
+    QCOMPARE(WindowInside::controls(w).battery->value(), level);
+    QCOMPARE(WindowInside::controls(w).battery->text(), QStringLiteral("%1%").arg(level));
     QCOMPARE(w.lastBatteryLevel(), level);
     QCOMPARE(AppConfig::battery(), level);
     QVERIFY(!f.link().mouseOff());
@@ -181,19 +181,19 @@ void TestStatus::mouseOffLeavesTheLevel()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    statusPanelOf(w).showBattery(0, 0xe8, 0x03);   // 1000: 90 %
+    WindowInside::statusPanel(w).showBattery(0, 0xe8, 0x03);   // 1000: 90 %
     QCOMPARE(w.lastBatteryLevel(), 90);
 
-    statusPanelOf(w).showBattery(0, 0, 0);
-    BatteryBar *bar = controlsOf(w).battery;
+    WindowInside::statusPanel(w).showBattery(0, 0, 0);
+    BatteryBar *bar = WindowInside::controls(w).battery;
     QCOMPARE(bar->text(), QStringLiteral("MOUSE OFF"));
     QVERIFY(bar->styleSheet().contains(QStringLiteral("rgb(100,100,100)")));
     QCOMPARE(w.lastBatteryLevel(), 90);
     QCOMPARE(AppConfig::battery(), 90);
-    QVERIFY(controlsOf(w).charge->isHidden());
+    QVERIFY(WindowInside::controls(w).charge->isHidden());
 
     // Any other reading brings the level back.
-    statusPanelOf(w).showBattery(0, 0x10, 0x03);   // 784: 20 %
+    WindowInside::statusPanel(w).showBattery(0, 0x10, 0x03);   // 784: 20 %
     QCOMPARE(bar->text(), QStringLiteral("20%"));
 }
 
@@ -252,15 +252,15 @@ void TestStatus::connectionModes()
     if (cable)
         f.mouse->plug(SimLink::Cable);
     MainWindow &w = f.open();
-    statusPanelOf(w).showBattery(quint8(charge), 0xe8, 0x03);   // 1000: 90 %
+    WindowInside::statusPanel(w).showBattery(quint8(charge), 0xe8, 0x03);   // 1000: 90 %
 
-    QCOMPARE(statusModeOf(w), mode);
-    QCOMPARE(controlsOf(w).battery->isVisible(), barShown);
-    QCOMPARE(controlsOf(w).dongle->isVisible(), dongleShown);
-    QVERIFY(!controlsOf(w).charge->isVisible());
+    QCOMPARE(WindowInside::statusMode(w), mode);
+    QCOMPARE(WindowInside::controls(w).battery->isVisible(), barShown);
+    QCOMPARE(WindowInside::controls(w).dongle->isVisible(), dongleShown);
+    QVERIFY(!WindowInside::controls(w).charge->isVisible());
     // Over the cable the bar stands full, without a number.
-    QCOMPARE(controlsOf(w).battery->value(), cable ? 100 : 90);
-    QCOMPARE(controlsOf(w).battery->text(), barText);
+    QCOMPARE(WindowInside::controls(w).battery->value(), cable ? 100 : 90);
+    QCOMPARE(WindowInside::controls(w).battery->text(), barText);
 }
 
 void TestStatus::mouseButtons_data()
@@ -279,7 +279,7 @@ void TestStatus::mouseButtons()
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
     FakeOsd osd;
-    osdClientOf(w)->setServerName(osd.name());
+    WindowInside::osdClient(w)->setServerName(osd.name());
     // Into both records: what the mouse runs is no unapplied edit.
     const SimMemory start = f.mouse->memory();
     w.settings().changeBoth([&start](MouseConfig &config) { alignWithMouse(config, start); });
@@ -356,20 +356,20 @@ void TestStatus::valuesOutOfRangeAreIgnored()
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
     FakeOsd osd;
-    osdClientOf(w)->setServerName(osd.name());
+    WindowInside::osdClient(w)->setServerName(osd.name());
     f.editing().ProfileID = 0;
     f.editing().profiles[0].dpi = 0;
     f.editing().profiles[0].pollrate = 1;
     const MouseConfig before = f.editing();
 
     // As a status report, and straight to the slot of the bad value.
-    statusReportsOf(w).refreshStatus(quint8(profile), quint8(stage), quint8(rate), 0);
+    WindowInside::statusReports(w).refreshStatus(quint8(profile), quint8(stage), quint8(rate), 0);
     if (profile != 0)
-        statusReportsOf(w).refreshProfile(quint8(profile));
+        WindowInside::statusReports(w).refreshProfile(quint8(profile));
     if (stage != 0)
-        statusReportsOf(w).refreshDpiStage(quint8(stage));
+        WindowInside::statusReports(w).refreshDpiStage(quint8(stage));
     if (rate != 1)
-        statusReportsOf(w).refreshRate(quint8(rate));
+        WindowInside::statusReports(w).refreshRate(quint8(rate));
 
     QVERIFY(f.editing() == before);
     // A text sent after them arrives alone: none went out before it.

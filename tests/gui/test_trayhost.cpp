@@ -86,21 +86,21 @@ void TestTrayHost::hiddenStartWaitsForALateTray()
     MainWindow &w = *f.window;
     const int grace = 600;
     w.startHidden(grace);
-    QVERIFY(!trayOf(w)->hasTray());
-    QVERIFY(!trayOf(w)->icon());
+    QVERIFY(!WindowInside::tray(w)->hasTray());
+    QVERIFY(!WindowInside::tray(w)->icon());
 
     // The panel comes up within the grace period: the icon appears, and the
     // window stays in the tray past the end of the grace period.
     QVERIFY(panel.serve());
     panel.setHostRegistered(true);
-    QTRY_VERIFY(trayOf(w)->icon());
-    QVERIFY(trayOf(w)->icon()->isVisible());
-    QCOMPARE(trayOf(w)->icon()->contextMenu(), trayOf(w)->menu());
+    QTRY_VERIFY(WindowInside::tray(w)->icon());
+    QVERIFY(WindowInside::tray(w)->icon()->isVisible());
+    QCOMPARE(WindowInside::tray(w)->icon()->contextMenu(), WindowInside::tray(w)->menu());
     QVERIFY(!QTest::qWaitFor([&w] { return w.isVisible(); }, grace + 400));
 
     // The tray goes away: the icon hides with it.
     panel.stop();
-    QTRY_VERIFY(!trayOf(w)->icon()->isVisible());
+    QTRY_VERIFY(!WindowInside::tray(w)->icon()->isVisible());
 }
 
 void TestTrayHost::hiddenStartWithoutTrayShowsTheWindow()
@@ -113,7 +113,7 @@ void TestTrayHost::hiddenStartWithoutTrayShowsTheWindow()
     QVERIFY(!w.isVisible());
     // No tray came: nothing but the window could bring the program back.
     QTRY_VERIFY(w.isVisible());
-    QVERIFY(!trayOf(w)->icon());
+    QVERIFY(!WindowInside::tray(w)->icon());
 }
 
 void TestTrayHost::trayMenuShowsTheWindow()
@@ -124,24 +124,24 @@ void TestTrayHost::trayMenuShowsTheWindow()
     WindowFixture f;
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    QTRY_VERIFY(trayOf(w)->icon());
+    QTRY_VERIFY(WindowInside::tray(w)->icon());
 
     // "Show window" heads the program's own entries.
-    const QList<QAction *> actions = trayOf(w)->menu()->actions();
-    QVERIFY(actions.contains(trayOf(w)->showAction()));
-    QCOMPARE(actions.indexOf(trayOf(w)->showAction()) + 1, actions.indexOf(trayOf(w)->loadAction()));
-    QCOMPARE(trayOf(w)->showAction()->text(), MainWindow::tr("Show window"));
+    const QList<QAction *> actions = WindowInside::tray(w)->menu()->actions();
+    QVERIFY(actions.contains(WindowInside::tray(w)->showAction()));
+    QCOMPARE(actions.indexOf(WindowInside::tray(w)->showAction()) + 1, actions.indexOf(WindowInside::tray(w)->loadAction()));
+    QCOMPARE(WindowInside::tray(w)->showAction()->text(), MainWindow::tr("Show window"));
 
     // With a tray the close button hides the window into it.
-    QTRY_VERIFY(trayOf(w)->hasTray());
-    QTest::mouseClick(const_cast<SkinButton *>(controlsOf(w).close), Qt::LeftButton);
+    QTRY_VERIFY(WindowInside::tray(w)->hasTray());
+    QTest::mouseClick(const_cast<SkinButton *>(WindowInside::controls(w).close), Qt::LeftButton);
     QVERIFY(w.isHidden());
-    trayOf(w)->showAction()->trigger();
+    WindowInside::tray(w)->showAction()->trigger();
     QVERIFY(w.isVisible());
     // No disconnect warning or other box on the way: the mouse is there.
-    QVERIFY(!warningShownOf(w));
+    QVERIFY(!WindowInside::warningShown(w));
     w.showMinimized();
-    trayOf(w)->showAction()->trigger();
+    WindowInside::tray(w)->showAction()->trigger();
     QTRY_VERIFY(!(w.windowState() & Qt::WindowMinimized));
 }
 

@@ -102,11 +102,11 @@ void TestWaylandWindow::windowOnWayland()
     MainWindow &w = f.open();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     // The overlay program cannot place itself over a Wayland desktop.
-    QVERIFY(!onScreenFeedbackOf(w)->usesOverlay());
+    QVERIFY(!WindowInside::onScreenFeedback(w)->usesOverlay());
 
     // Tabs.
-    QTest::mouseClick(const_cast<SkinButton *>(controlsOf(w).tabs[size_t(PageTab::Performance)]), Qt::LeftButton);
-    QCOMPARE(currentTabOf(w), PageTab::Performance);
+    QTest::mouseClick(const_cast<SkinButton *>(WindowInside::controls(w).tabs[size_t(PageTab::Performance)]), Qt::LeftButton);
+    QCOMPARE(WindowInside::currentTab(w), PageTab::Performance);
 
     // A drag on the background: the compositor takes it, or nothing moves.
     const QPoint grip(w.width() / 2, 8);
@@ -126,13 +126,13 @@ void TestWaylandWindow::windowOnWayland()
     const int lines = scroll->value() == 7 ? 8 : 7;
     scroll->setValue(lines);
     BoxWatcher boxes;
-    QTest::mouseClick(const_cast<SkinButton *>(controlsOf(w).apply), Qt::LeftButton);
+    QTest::mouseClick(const_cast<SkinButton *>(WindowInside::controls(w).apply), Qt::LeftButton);
     QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join(QLatin1Char('|'))));
     QCOMPARE(f.mouse->memory().scrollspeed[size_t(f.editing().profileIndex())], lines);
     QVERIFY(f.stored() == f.editing());
 
     // Minimise asks the compositor; the window stays alive.
-    QTest::mouseClick(const_cast<SkinButton *>(controlsOf(w).minimise), Qt::LeftButton);
+    QTest::mouseClick(const_cast<SkinButton *>(WindowInside::controls(w).minimise), Qt::LeftButton);
     QTRY_VERIFY(w.windowState() & Qt::WindowMinimized);
 
     // Gone cleanly: the poller stopped, no surface left on screen.

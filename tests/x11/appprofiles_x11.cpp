@@ -147,7 +147,7 @@ void TestAppProfilesX11::focusSwitchesAfterTheWait()
 {
     Fixture f;
     MainWindow &w = f.start();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     QVERIFY(f.service().focusFollowed());
     f.traceFromNow();
 
@@ -160,8 +160,8 @@ void TestAppProfilesX11::focusSwitchesAfterTheWait()
     QCOMPARE(int(f.editing().ProfileID), 2);
     QCOMPARE(f.selects(), 1);
     // The indicator follows, the status line has nothing to say.
-    QCOMPARE(controlsOf(w).indicators[2]->state(), 1);
-    QCOMPARE(controlsOf(w).indicators[0]->state(), 0);
+    QCOMPARE(WindowInside::controls(w).indicators[2]->state(), 1);
+    QCOMPARE(WindowInside::controls(w).indicators[0]->state(), 0);
     QVERIFY(f.service().statusText().isEmpty());
 }
 
@@ -169,7 +169,7 @@ void TestAppProfilesX11::quickAltTabSendsNothing()
 {
     Fixture f;
     MainWindow &w = f.start();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     f.traceFromNow();
 
     // Through the game and on to the editor before the wait runs out.
@@ -184,7 +184,7 @@ void TestAppProfilesX11::noRuleStaysOrTakesTheDefault()
 {
     Fixture f;
     MainWindow &w = f.start();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     f.x.activate(f.shooter);
     QTRY_COMPARE_WITH_TIMEOUT(f.mouse->memory().activeProfile, 2, 5000);
     f.traceFromNow();
@@ -207,7 +207,7 @@ void TestAppProfilesX11::ownWindowIsNeutral()
 {
     Fixture f;
     MainWindow &w = f.start(QStringLiteral("4"));
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     f.x.activate(f.shooter);
     QTRY_COMPARE_WITH_TIMEOUT(f.mouse->memory().activeProfile, 2, 5000);
     f.traceFromNow();
@@ -226,7 +226,7 @@ void TestAppProfilesX11::switchDuringAnUploadWaitsForIt()
 {
     Fixture f;
     MainWindow &w = f.start();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     f.traceFromNow();
     // Slow replies: the upload outlasts the wait.
     f.mouse->setReplyLatency(15);
@@ -250,7 +250,7 @@ void TestAppProfilesX11::unappliedEditsAreDroppedBySwitch()
 {
     Fixture f;
     MainWindow &w = f.start();
-    QTRY_VERIFY(connectionOf(w)->hasStatusThread());
+    QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     f.traceFromNow();
     const ProfileData stored = currentProfile(f.stored());
     // An edit the lighting page makes in place, not applied yet.

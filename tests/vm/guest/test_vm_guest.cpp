@@ -279,7 +279,7 @@ void TestVmGuest::windowFollowsPlugEvents()
     QTRY_VERIFY_WITH_TIMEOUT(readyNodes(kReceiverId).size() == 1, kNodeTimeoutMs);
 
     MainWindow window(nullptr);   // no plug source: the real udev monitor
-    QVERIFY(connectionOf(window)->hotplugMonitor()->isFollowingUdev());
+    QVERIFY(WindowInside::connection(window)->hotplugMonitor()->isFollowingUdev());
     QTRY_VERIFY_WITH_TIMEOUT(window.isVisible() && window.settings().mouse().commandHandle() != nullptr, 10000);
     // The poller's queries reach the mouse through the kernel.
     QTRY_VERIFY_WITH_TIMEOUT(uhid.dump().value("writes").toInt() > 0, 10000);
@@ -320,7 +320,7 @@ void TestVmGuest::windowStaysResponsiveWhenMouseStopsAnswering()
     WatchedHid hid;
     setHidBackend(&hid);
     MainWindow window(nullptr);
-    QTRY_VERIFY_WITH_TIMEOUT(window.mouseReady() && connectionOf(window)->hasStatusThread(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(window.mouseReady() && WindowInside::connection(window)->hasStatusThread(), 10000);
 
     uhid.freeze();
     BoxWatcher boxes;
@@ -346,7 +346,7 @@ void TestVmGuest::windowStaysResponsiveWhenMouseStopsAnswering()
         // A profile chosen from the profile menu is told to the mouse too.
         hid.reset();
         Heartbeat heartbeat;
-        QMenu *menu = controlsOf(window).profileMenu->menu();
+        QMenu *menu = WindowInside::controls(window).profileMenu->menu();
         QVERIFY(menu && menu->actions().size() == 5);
         menu->actions().at(1)->trigger();   // returns once its busy dialogs have closed
         qInfo("profile switch against a silent mouse: the window's thread spent %lld ms in HID calls, its longest "
