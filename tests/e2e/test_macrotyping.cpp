@@ -55,10 +55,13 @@ void TestMacroTyping::typedSequenceIsRecorded()
     QVERIFY(addMacroName(QStringLiteral("typed")));
 
     // A display of our own: Xvfb writes its number to the descriptor given.
+    // Without -noreset the server resets each time its last client leaves,
+    // and the program, connecting just after an xdotool call, is refused.
     QProcess xvfb;
     xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                                         QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-dpi"),
-                                        QStringLiteral("96"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                                        QStringLiteral("96"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                                        QStringLiteral("-noreset")});
     // Ended with a signal it handles, so that it takes its socket with it:
     // a socket left behind would greet the next test's server.
     auto stopXvfb = qScopeGuard([&xvfb] {
@@ -92,11 +95,15 @@ void TestMacroTyping::typedSequenceIsRecorded()
 
     QString window;
     QTRY_VERIFY_WITH_TIMEOUT(
-        !(window = QString::fromLatin1(
-              xdotool(display, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                                QStringLiteral(".")}).split('\n').value(0)))
-             .isEmpty(),
+        program.state() == QProcess::NotRunning
+            || !(window = QString::fromLatin1(xdotool(display, {QStringLiteral("search"),
+                                                                QStringLiteral("--onlyvisible"),
+                                                                QStringLiteral("--name"), QStringLiteral(".")})
+                                                   .split('\n')
+                                                   .value(0)))
+                    .isEmpty(),
         kStartTimeoutMs);
+    QVERIFY2(program.state() == QProcess::Running, "the program ended before its window was shown");
     // At scale 1.0: the macro tab, then START (and STOP in its place).
     auto click = [&](int x, int y) {
         xdotool(display, {QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(x),
