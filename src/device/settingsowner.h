@@ -62,9 +62,8 @@ public:
         change(m_stored);
     }
 
-    // Whether `gathered` (the editing record with the pages' unapplied
-    // values gathered into it) differs from what is stored.
-    bool differsFromStored(const MouseConfig &gathered) const { return gathered != m_stored; }
+    // Whether the edited record holds changes the stored one does not.
+    bool hasUnappliedEdits() const { return m_editing != m_stored; }
 
     // Writes the editing record into the files (the profiles that differ
     // from the stored record); false when a file could not be written.

@@ -150,7 +150,7 @@ QMenu *ButtonPage::mainMenu() const { return m_menus->mainMenu(); }
 
 QMenu *ButtonPage::wheelMenu() const { return m_menus->wheelMenu(); }
 
-void ButtonPage::show(ProfileData &profile, const PageContext &context)
+void ButtonPage::show(ProfileData &profile, MouseConfig &, const PageContext &context)
 {
     m_profile = &profile;
     m_sensorType = context.sensorType;

@@ -37,7 +37,7 @@ public:
     ~ButtonPage() override;
 
     QWidget *widget() override { return this; }
-    void show(ProfileData &profile, const PageContext &context) override;
+    void show(ProfileData &profile, MouseConfig &config, const PageContext &context) override;
     void retranslate() override;
     void setScale(double factor) override;
     void selectButton(int index, int group) override;

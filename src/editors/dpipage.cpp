@@ -73,13 +73,13 @@ SkinCheckBox *DpiPage::activeBox(int stage) const
     return stage >= 0 && stage < m_stageCount ? m_active[size_t(stage)] : nullptr;
 }
 
-void DpiPage::show(ProfileData &profile, const PageContext &context)
+void DpiPage::show(ProfileData &profile, MouseConfig &, const PageContext &context)
 {
-    m_ProfileData = profile;
+    m_profile = &profile;
     const SensorRange range = sensorRange(context.sensorType, context.modelName, m_shortRange3325);
     for (int k = 0; k < m_stageCount; ++k) {
         DpiStageRow *row = m_rows[size_t(k)];
-        const DpiLevel &level = m_ProfileData.dpiLevels[size_t(k)];
+        const DpiLevel &level = profile.dpiLevels[size_t(k)];
         row->setSensor(context.sensorType, range);
         row->setValues(level.x, level.y);
         row->setLink(level.link);
@@ -88,27 +88,18 @@ void DpiPage::show(ProfileData &profile, const PageContext &context)
     showActiveStage();
 }
 
-void DpiPage::gather(ProfileData &profile, MouseConfig &config) const
+void DpiPage::showDpiStage(int)
 {
-    (void)config;
-    profile.dpi = m_ProfileData.dpi;
-    for (int k = 0; k < m_stageCount; ++k)
-        profile.dpiLevels[size_t(k)] = m_ProfileData.dpiLevels[size_t(k)];
-}
-
-void DpiPage::showDpiStage(int stage)
-{
-    // Only the radio moves: the other stages keep the user's edits.
-    if (stage < 0 || stage >= kDpiStageCount)
-        return;
-    m_ProfileData.dpi = uint8_t(stage);
+    // The record holds the mouse's stage already; only the radio moves.
     showActiveStage();
 }
 
 void DpiPage::showActiveStage()
 {
+    if (!m_profile)
+        return;
     for (int k = 0; k < m_stageCount; ++k)
-        m_active[size_t(k)]->setEnabled(DpiStageRules::canActivate(m_ProfileData, k, m_stageCount));
+        m_active[size_t(k)]->setEnabled(DpiStageRules::canActivate(*m_profile, k, m_stageCount));
     // A stored stage the page does not show (or out of range) checks no box
     // and stays as it is.
     const QSignalBlocker blocker(m_group);
@@ -118,34 +109,36 @@ void DpiPage::showActiveStage()
             box->setChecked(false);
     }
     m_group->setExclusive(true);
-    if (SkinCheckBox *box = activeBox(m_ProfileData.dpi))
+    if (SkinCheckBox *box = activeBox(m_profile->dpi))
         box->setChecked(true);
 }
 
 void DpiPage::onRadioChanged()
 {
     const int stage = m_group->checkedId();
-    if (!DpiStageRules::canActivate(m_ProfileData, stage, m_stageCount)) {
+    if (!m_profile)
+        return;
+    if (!DpiStageRules::canActivate(*m_profile, stage, m_stageCount)) {
         showActiveStage();
         return;
     }
-    m_ProfileData.dpi = uint8_t(stage);
-    qCDebug(lcUi, "m_ProfileData.dpi = %d", stage);
+    m_profile->dpi = uint8_t(stage);
+    qCDebug(lcUi, "active DPI stage %d", stage);
 }
 
 void DpiPage::onLinkChanged(quint8 link, quint8 stage)
 {
-    if (stage < m_stageCount)
-        m_ProfileData.dpiLevels[stage].link = link;
+    if (m_profile && stage < m_stageCount)
+        m_profile->dpiLevels[stage].link = link;
 }
 
 void DpiPage::onEnableChanged(quint8 enable, quint8 stage)
 {
-    if (stage >= m_stageCount)
+    if (!m_profile || stage >= m_stageCount)
         return;
-    if (!DpiStageRules::setEnabled(m_ProfileData, stage, enable == 1, m_stageCount)) {
+    if (!DpiStageRules::setEnabled(*m_profile, stage, enable == 1, m_stageCount)) {
         // The last enabled stage stays on.
-        m_rows[stage]->setEnable(m_ProfileData.dpiLevels[stage].used);
+        m_rows[stage]->setEnable(m_profile->dpiLevels[stage].used);
         return;
     }
     showActiveStage();
@@ -154,10 +147,10 @@ void DpiPage::onEnableChanged(quint8 enable, quint8 stage)
 void DpiPage::onSliderChanged(int x, int y, quint8 stage)
 {
     // xy is never written: it keeps what the profile was loaded with.
-    if (stage >= m_stageCount)
+    if (!m_profile || stage >= m_stageCount)
         return;
-    m_ProfileData.dpiLevels[stage].x = x;
-    m_ProfileData.dpiLevels[stage].y = y;
+    m_profile->dpiLevels[stage].x = x;
+    m_profile->dpiLevels[stage].y = y;
 }
 
 void DpiPage::retranslate()

@@ -13,9 +13,9 @@ class DpiStageRow;
 
 // DpiPage (VeskDPIWindow): the DPI stages of the current profile, one row
 // per stage the product has (1..8), and the active stage as an exclusive
-// group of round boxes beside them. The page keeps its own copy of the profile;
-// "Apply" gathers the shown stages and the active stage from it. Stages the
-// product does not have are neither shown nor ever changed.
+// group of round boxes beside them; each control writes its own field of the
+// profile it was shown. Stages the product does not have are neither shown
+// nor ever changed.
 //
 // The stages keep the mouse usable: the last enabled stage cannot be
 // disabled, a disabled stage cannot be made active, and disabling the
@@ -30,14 +30,13 @@ public:
 
     // EditorPage
     QWidget *widget() override { return this; }
-    void show(ProfileData &profile, const PageContext &context) override;
-    void gather(ProfileData &profile, MouseConfig &config) const override;
+    void show(ProfileData &profile, MouseConfig &config, const PageContext &context) override;
     void retranslate() override;
     void setScale(double factor) override;
     void showDpiStage(int stage) override;
 
-    // The page's copy of the profile, with the user's edits.
-    const ProfileData &profileData() const { return m_ProfileData; }
+    // The profile the page edits (after the first show()).
+    const ProfileData &profileData() const { return *m_profile; }
     int stageCount() const { return m_stageCount; }
     DpiStageRow *row(int stage) const;
     SkinCheckBox *activeBox(int stage) const;
@@ -55,7 +54,7 @@ private:
     void showActiveStage();
     void place();
 
-    ProfileData m_ProfileData;
+    ProfileData *m_profile = nullptr;   // until the first show(): nothing to edit
     int m_stageCount = 1;
     bool m_shortRange3325 = false;
     std::array<DpiStageRow *, kDpiStageCount> m_rows{};

@@ -31,29 +31,25 @@ struct PagePlace {
 // geometry of its place (scaled by the host) and shown on its tab. The window talks to it through this interface only; the
 // page talks back through the PageEvents it was created with.
 //
-// Filling never writes: show() fills the controls with their signals blocked
-// and keeps the profile it is handed for the user's edits until the next
-// show(). A value out of a control's range is shown clamped and left as it
-// is in the record; only the user's own actions write.
+// Pages edit one way: show() hands a page the working copy of its profile
+// and of the configuration (the window's edited record), and the user's
+// actions write into it, each into its own field. Apply sends what the copy
+// holds and the stored record does not; Cancel, a reset, a load and a
+// profile switch replace the copy and show the pages again.
 //
-// Every show() stands for a record that was replaced (a reset, a load, a
-// profile switch, Cancel): a page drops whatever it held outside the record
-// and shows the record alone. Whoever re-shows the pages without replacing
-// the record gathers them into it first.
+// Filling never writes: show() fills the controls with their signals
+// blocked. A value out of a control's range is shown clamped and left as it
+// is in the record; only the user's own actions write.
 class EditorPage {
 public:
     virtual ~EditorPage();
 
     virtual QWidget *widget() = 0;
 
-    // Fills the page from `profile`, which the page edits until the next
-    // call, and drops what the page held outside the record. The lighting
-    // page is handed the lighting profile, the others the current one.
-    virtual void show(ProfileData &profile, const PageContext &context) = 0;
-    // The values the page holds outside the record, into `profile` and
-    // `config` (Apply, or a copy to compare or save). The page keeps them:
-    // gathering into a copy must not lose them.
-    virtual void gather(ProfileData &profile, MouseConfig &config) const { (void)profile; (void)config; }
+    // Fills the page from `profile` and `config`, which the page edits until
+    // the next call. The lighting page is handed the lighting profile, the
+    // others the current one.
+    virtual void show(ProfileData &profile, MouseConfig &config, const PageContext &context) = 0;
     virtual void retranslate() {}
     // Before Apply, closing and quitting: a page that holds edits the record
     // does not carry (macro rows live in their files) asks the user whether
@@ -65,11 +61,10 @@ public:
     virtual void setScale(double factor) { (void)factor; }
 
     // What the mouse changed with its own buttons; the record holds the new
-    // value already, and it replaces a choice of the page not applied yet.
+    // value already.
     virtual void showDpiStage(int stage) { (void)stage; }
     virtual void showRate(int rateCode) { (void)rateCode; }
-    // The one lift-off distance of the record changed (on this page or
-    // another).
+    // The one lift-off distance of the record changed on another page.
     virtual void showLift(int liftHigh) { (void)liftHigh; }
     virtual void showLightMode(int mode) { (void)mode; }
 

@@ -123,7 +123,7 @@ void LightingPage::buildEffectMenu()
     }
 }
 
-void LightingPage::show(ProfileData &profile, const PageContext &context)
+void LightingPage::show(ProfileData &profile, MouseConfig &, const PageContext &context)
 {
     m_profile = &profile;
     const LightingEffects::SleepRange sleep = LightingEffects::sleepRange();

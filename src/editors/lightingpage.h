@@ -35,7 +35,7 @@ public:
     ~LightingPage() override;
 
     QWidget *widget() override { return this; }
-    void show(ProfileData &profile, const PageContext &context) override;
+    void show(ProfileData &profile, MouseConfig &config, const PageContext &context) override;
     void retranslate() override;
     void setScale(double factor) override;
     // The mouse changed the effect with its own button.

@@ -308,11 +308,10 @@ void MacroPage::layoutControls()
     placeTable();
 }
 
-void MacroPage::show(ProfileData &profile, const PageContext &context)
+void MacroPage::show(ProfileData &, MouseConfig &config, const PageContext &)
 {
     // The macros live in their files; the profile is not the page's.
-    (void)profile;
-    m_config = context.config;
+    m_config = &config;
 }
 
 void MacroPage::retranslate()

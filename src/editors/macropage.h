@@ -27,8 +27,8 @@ class SkinButton;
 // rows, records keys typed into this program, inserts mouse actions and
 // delays, edits and moves rows, and creates recoil files.
 //
-// Macros live in their files, not in the profile record: show() and gather()
-// leave the record alone. Only a rename reaches the record, through
+// Macros live in their files, not in the profile record: show() leaves the record
+// alone. Only a rename reaches the record, through
 // PageEvents::macroRenamed, so that buttons keep their macro.
 class MacroPage : public QWidget, public EditorPage {
     Q_OBJECT
@@ -48,7 +48,7 @@ public:
     ~MacroPage() override;
 
     QWidget *widget() override { return this; }
-    void show(ProfileData &profile, const PageContext &context) override;
+    void show(ProfileData &profile, MouseConfig &config, const PageContext &context) override;
     using QWidget::show;
     void retranslate() override;
     void setScale(double factor) override;

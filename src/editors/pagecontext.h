@@ -1,6 +1,5 @@
 #pragma once
 
-#include "config/mouseconfig.h"
 #include "config/productdescriptor.h"
 
 #include <QFont>
@@ -26,12 +25,10 @@ struct ProductFacts {
     static ProductFacts fromDescriptor();
 };
 
-// What a page reads besides the profile it edits: the whole configuration
-// (global options such as lift-off distance, the slot names), the product
-// and its sensor, the scale factor and the language. Handed to every
-// show() call and valid for that call only.
+// What a page reads besides the records it edits: the product and its
+// sensor, the scale factor and the language. Handed to every show() call and
+// valid for that call only.
 struct PageContext {
-    const MouseConfig *config = nullptr;
     QString modelName;          // the current product, as the model menu names it
     int sensorType = 0;         // MouseSenSor/1
     double scale = 1.0;         // the window's scale factor

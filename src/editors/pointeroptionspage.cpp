@@ -59,7 +59,8 @@ PointerOptionsPage::PointerOptionsPage(PageEvents &events, const PageContext &, 
     m_response->setPageStep(1);
     m_response->setTickPosition(QSlider::NoTicks);
     connect(m_response, &QSlider::valueChanged, this, [this](int value) {
-        m_debounce = uint8_t(value);
+        if (m_config)
+            m_config->Debounce = uint8_t(value);
         m_responseValue->setText(QString::number(value));
     });
 
@@ -68,7 +69,6 @@ PointerOptionsPage::PointerOptionsPage(PageEvents &events, const PageContext &, 
     m_scroll->setObjectName(QStringLiteral("scroll"));
     m_scroll->setRange(SettingRanges::kScrollMin, SettingRanges::kScrollMax);
     UiTheme::styleSpinBox(m_scroll);
-    // The wheel amount goes into the profile at once, not on Apply.
     connect(m_scroll, qOverload<int>(&QSpinBox::valueChanged), this, [this](int value) {
         qCDebug(lcUi, "slider_clicked 1 = %d", value);
         if (m_profile)
@@ -110,29 +110,25 @@ std::array<PointerOptionsPage::Choice, PointerOptionsPage::ChoiceCount> PointerO
     }
 }
 
-void PointerOptionsPage::show(ProfileData &profile, const PageContext &context)
+void PointerOptionsPage::show(ProfileData &profile, MouseConfig &config, const PageContext &context)
 {
     m_profile = &profile;
-    m_chosen = {};
-    m_debounce.reset();
+    m_config = &config;
     m_syncMode = context.product.syncMode;
 
-    const MouseConfig empty;
-    const MouseConfig &config = context.config ? *context.config : empty;
-    const int debounce = m_debounce.value_or(config.Debounce);
     {
         const QSignalBlocker blocker(m_response);
-        m_response->setValue(debounce);
+        m_response->setValue(config.Debounce);
     }
-    m_responseValue->setText(QString::number(debounce));
+    m_responseValue->setText(QString::number(config.Debounce));
     {
         const QSignalBlocker blocker(m_scroll);
         m_scroll->setValue(profile.scrollspeed);
     }
-    showChoice(Sync, m_chosen[Sync].value_or(config.Sync) != 0);
+    showChoice(Sync, config.Sync != 0);
     showChoice(Lift, SettingRanges::isLowLift(config.LiftHigh));
-    showChoice(Angle, m_chosen[Angle].value_or(config.AngleValue) != 0);
-    showChoice(Jitter, m_chosen[Jitter].value_or(config.Jitter) != 0);
+    showChoice(Angle, config.AngleValue != 0);
+    showChoice(Jitter, config.Jitter != 0);
     placeControls();
 }
 
@@ -143,27 +139,30 @@ void PointerOptionsPage::showChoice(Choice choice, bool on)
 
 void PointerOptionsPage::onChoiceClicked(Choice choice, bool on)
 {
-    if (choice == Lift) {
-        // One lift-off value for this page and the report-rate page.
-        emit m_events.liftChanged(SettingRanges::liftFor(on));
+    if (!m_config)
         return;
+    const auto flag = uint8_t(on ? 1 : 0);
+    switch (choice) {
+    case Sync:
+        m_config->Sync = flag;
+        break;
+    case Angle:
+        m_config->AngleValue = flag;
+        break;
+    case Jitter:
+        m_config->Jitter = flag;
+        break;
+    case Lift:
+        // One lift-off value for this page and the report-rate page.
+        m_config->LiftHigh = uint8_t(SettingRanges::liftFor(on));
+        emit m_events.liftChanged(m_config->LiftHigh);
+        break;
+    case ChoiceCount:
+        break;
     }
-    m_chosen[size_t(choice)] = uint8_t(on ? 1 : 0);
 }
 
 void PointerOptionsPage::showLift(int liftHigh) { showChoice(Lift, SettingRanges::isLowLift(liftHigh)); }
-
-void PointerOptionsPage::gather(ProfileData &, MouseConfig &config) const
-{
-    if (m_chosen[Sync])
-        config.Sync = *m_chosen[Sync];
-    if (m_chosen[Angle])
-        config.AngleValue = *m_chosen[Angle];
-    if (m_chosen[Jitter])
-        config.Jitter = *m_chosen[Jitter];
-    if (m_debounce)
-        config.Debounce = *m_debounce;
-}
 
 void PointerOptionsPage::retranslate()
 {

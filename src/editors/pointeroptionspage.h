@@ -5,7 +5,6 @@
 #include <QWidget>
 
 #include <array>
-#include <optional>
 
 class PageEvents;
 class QButtonGroup;
@@ -18,12 +17,10 @@ class SkinSlider;
 // Response"), wheel scroll amount, and the four two-way choices sync, lift
 // distance, angle snapping and jitter filter.
 //
-// The scroll amount goes into the profile at once. The lift distance is one
-// value with the report-rate page's: a click asks the window to store it and
-// both pages show it. Sync, angle, jitter and debounce go into the record on
-// Apply - only those the user changed, so that a value out of range that a
-// file gave is shown safely and kept. A record that replaces the shown one
-// (reset, load, profile switch) drops them like every other page's edits.
+// Each control writes its own field when the user moves it, and no other:
+// a value out of range that a file gave is shown safely and kept. The lift
+// distance is one value with the report-rate page's, which follows a click
+// here (PageEvents::liftChanged).
 //
 // The order of the four choices follows the product's PROFILE/Sync (which
 // of them its firmware reads first); the rows are the same in every order.
@@ -37,8 +34,7 @@ public:
     ~PointerOptionsPage() override;
 
     QWidget *widget() override { return this; }
-    void show(ProfileData &profile, const PageContext &context) override;
-    void gather(ProfileData &profile, MouseConfig &config) const override;
+    void show(ProfileData &profile, MouseConfig &config, const PageContext &context) override;
     void retranslate() override;
     void setScale(double factor) override;
     void showLift(int liftHigh) override;
@@ -61,10 +57,8 @@ private:
 
     PageEvents &m_events;
     ProfileData *m_profile = nullptr;
+    MouseConfig *m_config = nullptr;
     int m_syncMode = 0;
-    // What the user chose and has not applied yet.
-    std::array<std::optional<uint8_t>, ChoiceCount> m_chosen{};
-    std::optional<uint8_t> m_debounce;
 
     SkinLabel *m_responseCaption = nullptr;
     SkinLabel *m_responseValue = nullptr;

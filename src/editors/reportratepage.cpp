@@ -82,55 +82,50 @@ SkinCheckBox *ReportRatePage::liftBox(int id) const
     return static_cast<SkinCheckBox *>(m_liftGroup->button(id));
 }
 
-void ReportRatePage::show(ProfileData &profile, const PageContext &context)
+void ReportRatePage::show(ProfileData &profile, MouseConfig &config, const PageContext &)
 {
     m_profile = &profile;
-    m_chosenRate.reset();
+    m_config = &config;
     showRateLabel();
-    showLift(context.config ? context.config->LiftHigh : 0);
-}
-
-void ReportRatePage::gather(ProfileData &profile, MouseConfig &) const
-{
-    if (m_chosenRate)
-        profile.pollrate = *m_chosenRate;
+    showLift(config.LiftHigh);
 }
 
 void ReportRatePage::showRate(int)
 {
     // The mouse's own button set the rate the record holds now.
-    m_chosenRate.reset();
     showRateLabel();
 }
 
 void ReportRatePage::showLift(int liftHigh)
 {
-    m_liftMm = uint8_t(SettingRanges::liftMillimetres(liftHigh));
-    m_liftGroup->button(SettingRanges::isLowLift(m_liftMm) ? 0 : 1)->setChecked(true);
+    m_liftGroup->button(SettingRanges::isLowLift(liftHigh) ? 0 : 1)->setChecked(true);
+}
+
+int ReportRatePage::shownLift() const
+{
+    return m_liftGroup->checkedId() == 0 ? SettingRanges::kLiftLow : SettingRanges::kLiftHigh;
 }
 
 void ReportRatePage::showRateLabel()
 {
-    if (!m_profile) {
-        m_rateButton->setText(QString());
-        return;
-    }
-    m_rateButton->setText(reportRateText(m_chosenRate.value_or(m_profile->pollrate)));
+    m_rateButton->setText(m_profile ? reportRateText(m_profile->pollrate) : QString());
 }
 
 void ReportRatePage::chooseRate(int code)
 {
     if (!m_profile)
         return;
-    m_chosenRate = uint8_t(code);
+    m_profile->pollrate = uint8_t(code);
     showRateLabel();
 }
 
 void ReportRatePage::onRadioChanged(int id)
 {
-    m_liftMm = uint8_t(SettingRanges::liftFor(id == 0));
-    qCDebug(lcUi, "m_liftMm = %d", m_liftMm);
-    emit m_events.liftChanged(m_liftMm);
+    if (!m_config)
+        return;
+    m_config->LiftHigh = uint8_t(SettingRanges::liftFor(id == 0));
+    qCDebug(lcUi, "lift-off distance code %d", m_config->LiftHigh);
+    emit m_events.liftChanged(m_config->LiftHigh);
 }
 
 void ReportRatePage::retranslate()

@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-#include <optional>
-
 class PageEvents;
 class QButtonGroup;
 class QMenu;
@@ -13,16 +11,14 @@ class SkinCheckBox;
 class SkinLabel;
 class SkinButton;
 
-// The report rate and the lift-off distance (VeskReportRate). The rate menu
-// offers 125, 250, 500 and 1000 HZ; the page keeps the choice until Apply
-// gathers it into the profile's `pollrate`, as the other pages keep theirs,
-// so that a profile switch the user did not make drops it with the rest.
-// A rate the mouse's own button sets replaces a choice not applied yet. A
-// code outside the four shows no label and is kept until a rate is chosen.
+// The report rate and the lift-off distance (label: VeskReportRate). The
+// rate menu offers 125, 250, 500 and 1000 HZ and writes the profile's
+// `pollrate`; a rate the mouse's own button sets shows at once. A code
+// outside the four shows no label and is kept until a rate is chosen.
 //
 // The lift-off radio pair ("1 mm" id 0, "2 mm" id 1) shows the one LiftHigh
-// of the record (2 mm for any value but 1); a click asks the window to store
-// it, and the window shows it on every page (RefreshLift).
+// of the configuration (2 mm for any value but 1); a click writes it and
+// the pointer-options page follows (PageEvents::liftChanged).
 class ReportRatePage : public QWidget, public EditorPage {
     Q_OBJECT
 public:
@@ -32,8 +28,7 @@ public:
     ~ReportRatePage() override;
 
     QWidget *widget() override { return this; }
-    void show(ProfileData &profile, const PageContext &context) override;
-    void gather(ProfileData &profile, MouseConfig &config) const override;
+    void show(ProfileData &profile, MouseConfig &config, const PageContext &context) override;
     void retranslate() override;
     void setScale(double factor) override;
     void showRate(int rateCode) override;
@@ -43,7 +38,7 @@ public:
     QMenu *rateMenu() const { return m_rateMenu; }
     SkinCheckBox *liftBox(int id) const;
     // 1 or 2: the lift-off distance shown.
-    int shownLift() const { return m_liftMm; }
+    int shownLift() const;
 
 private:
     void chooseRate(int code);
@@ -53,9 +48,7 @@ private:
 
     PageEvents &m_events;
     ProfileData *m_profile = nullptr;
-    // The rate chosen and not applied yet.
-    std::optional<uint8_t> m_chosenRate;
-    uint8_t m_liftMm = 2;
+    MouseConfig *m_config = nullptr;
 
     SkinLabel *m_rateCaption = nullptr;
     SkinButton *m_rateButton = nullptr;

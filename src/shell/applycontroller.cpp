@@ -1,7 +1,5 @@
 #include "applycontroller.h"
 
-#include "pagehost.h"
-
 #include "config/mouseconfig.h"
 #include "device/pollercontrol.h"
 #include "device/profileswitch.h"
@@ -20,10 +18,9 @@
 
 #include <memory>
 
-ApplyController::ApplyController(QWidget *window, SettingsOwner &settings, PageHost &pages, PollerControl *poller)
+ApplyController::ApplyController(QWidget *window, SettingsOwner &settings, PollerControl *poller)
     : m_window(window)
     , m_settings(settings)
-    , m_pages(pages)
     , m_poller(poller)
 {
 }
@@ -42,20 +39,6 @@ QString ApplyController::unsavedMessage()
     return QCoreApplication::translate("MainWindow", "The settings could not be saved.");
 }
 
-int ApplyController::apply()
-{
-    if (m_busy) {
-        // Gathered when its turn comes: the worker reads the record now.
-        m_queued = m_queuedGather = true;
-        qCDebug(lcUi, "Apply queued behind the running upload");
-        return kQueued;
-    }
-    // Most fields are edited in place by their pages; the DPI, performance
-    // and report-rate pages keep theirs until now.
-    m_pages.gather(m_settings.editing());
-    return upload(false);
-}
-
 int ApplyController::upload(bool full)
 {
     if (m_busy) {
@@ -70,11 +53,8 @@ int ApplyController::upload(bool full)
     int result = uploadOnce(full);
     runDeferred();
     while (m_queued) {
-        const bool gather = m_queuedGather;
         const bool queuedFull = m_queuedFull;
-        m_queued = m_queuedGather = m_queuedFull = false;
-        if (gather)
-            m_pages.gather(m_settings.editing());
+        m_queued = m_queuedFull = false;
         result = uploadOnce(queuedFull);
         runDeferred();
     }
@@ -163,12 +143,8 @@ int ApplyController::runExclusive(const std::function<int()> &job, bool showDial
     // actions that upload's own loop runs it.
     if (m_queued && !m_runningDeferred) {
         const bool full = m_queuedFull;
-        const bool gather = m_queuedGather;
-        m_queued = m_queuedFull = m_queuedGather = false;
-        if (gather)
-            apply();
-        else
-            upload(full);
+        m_queued = m_queuedFull = false;
+        upload(full);
     }
     return result;
 }

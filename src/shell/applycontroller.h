@@ -5,14 +5,13 @@
 #include <functional>
 #include <vector>
 
-class PageHost;
 class PollerControl;
 class SettingsOwner;
 class QWidget;
 
-// The way from the edited settings to the mouse: gathering the pages' values
-// into the owner's editing record, then the upload on a worker thread behind the modal
-// busy dialog, and the one message the user sees when it failed.
+// The way from the edited settings to the mouse: the upload of the owner's
+// editing record on a worker thread behind the modal busy dialog, and the
+// one message the user sees when it failed.
 //
 // One upload at a time. An "Apply" or upload asked for while one runs (a
 // queued event reaching its handler during the busy dialog) is queued and
@@ -23,10 +22,10 @@ public:
     // What apply() and upload() return for a request that was queued.
     static constexpr int kQueued = -1;
 
-    ApplyController(QWidget *window, SettingsOwner &settings, PageHost &pages, PollerControl *poller);
+    ApplyController(QWidget *window, SettingsOwner &settings, PollerControl *poller);
 
-    // "Apply": gather, then upload.
-    int apply();
+    // "Apply": what the pages edited, to the mouse.
+    int apply() { return upload(false); }
     // Uploads the editing record (everything when `full`, as after "reset all");
     // returns the worker's result code, after the message for a failure has
     // been shown and closed. With requests queued meanwhile, the result of
@@ -66,12 +65,10 @@ private:
 
     QWidget *m_window;
     SettingsOwner &m_settings;
-    PageHost &m_pages;
     PollerControl *m_poller;
     bool m_busy = false;
     bool m_runningDeferred = false;
     bool m_queued = false;
-    bool m_queuedGather = false;
     bool m_queuedFull = false;
     std::vector<std::function<void()>> m_deferred;
 };

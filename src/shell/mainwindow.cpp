@@ -118,7 +118,7 @@ MainWindow::MainWindow(QObject *plugSource, QWidget *parent)
     connectPageEvents();
     // The button page is as tall as the buttons it shows need.
     m_pages->build(pageContext(), m_product.facts.lighting ? PageTab::Lighting : PageTab::Customize);
-    m_apply = std::make_unique<ApplyController>(this, m_settings, *m_pages, m_connection->poller());
+    m_apply = std::make_unique<ApplyController>(this, m_settings, m_connection->poller());
     serveCommands();
 
     showModelStart(false);
@@ -450,7 +450,7 @@ void MainWindow::connectPageEvents()
     connect(&events, &PageEvents::showMacroTab, this, [this] { selectTab(PageTab::Macro); });
     connect(&events, &PageEvents::oneClickWarning, this, &MainWindow::showOneClickWarning);
     connect(&events, &PageEvents::enableWindowButtons, this, &MainWindow::enableButtons);
-    new PageEditController(m_settings, *m_pages, [this] { reshowPages(); }, this);
+    new PageEditController(m_settings, *m_pages, [this] { refreshPages(); }, this);
 }
 
 void MainWindow::enterCurrentModel(bool selectFirstSpot)
@@ -521,7 +521,7 @@ void MainWindow::serveCommands()
         m_profiles->showProfileChange();
     };
     window.editsDropped = [this](int slot) { sayEditsDiscarded(slot); };
-    auto *commands = new WindowCommandServer(m_settings, *m_apply, *m_pages, window, this);
+    auto *commands = new WindowCommandServer(m_settings, *m_apply, window, this);
     if (!commands->listen())
         qCWarning(lcUi, "the command line cannot reach this window; it works on the settings files itself");
 
@@ -537,10 +537,8 @@ void MainWindow::takeChangedFiles()
     // The window's own writes leave the files as it stored them.
     if (files == m_settings.stored())
         return;
-    MouseConfig seen = m_settings.editing();
-    m_pages->gather(seen);
     bool keepEdits = false;
-    if (m_settings.differsFromStored(seen)) {
+    if (m_settings.hasUnappliedEdits()) {
         SkinMessageBox box(SkinMessageBox::Question, tr("Warning"),
                            tr("The settings were changed outside this window. Load them and discard your "
                               "unapplied changes?"),
@@ -551,10 +549,6 @@ void MainWindow::takeChangedFiles()
     }
     qCDebug(lcUi, "settings files changed outside the window; %s", keepEdits ? "edits kept" : "taken in");
     const int profileBefore = m_settings.editing().profileIndex();
-    // Kept edits include the pages' own, which the refresh below would
-    // otherwise replace with the record's values.
-    if (keepEdits)
-        m_settings.editing() = seen;
     m_settings.filesChanged(files, keepEdits);
     if (m_settings.editing().profileIndex() != profileBefore)
         DesktopPointerSpeed::applyFrom(currentProfile(m_settings.editing()));
@@ -583,19 +577,10 @@ void MainWindow::hideWindow()
     hide();
 }
 
-void MainWindow::gatherPages(MouseConfig &config) { m_pages->gather(config); }
-
-void MainWindow::reshowPages()
-{
-    m_pages->gather(m_settings.editing());
-    refreshPages();
-}
 
 bool MainWindow::dropUnappliedEdits()
 {
-    MouseConfig seen = m_settings.editing();
-    m_pages->gather(seen);
-    if (!m_settings.differsFromStored(seen))
+    if (!m_settings.hasUnappliedEdits())
         return false;
     const int left = m_settings.editing().profileIndex();
     m_settings.dropEdits();

@@ -81,7 +81,6 @@ public:
     // Operations of the window that its helpers and the pages run.
     void selectTab(PageTab tab) override;
     void refreshPages() override;
-    void reshowPages() override;
     void layoutWindow();
     void retranslate() override;
     // Fills the window for the current model after a switch or an arrival:
@@ -119,7 +118,6 @@ public:
 
     // The rest of what the profile controls ask of the window.
     QWidget *dialogParent() override { return this; }
-    void gatherPages(MouseConfig &config) override;
     bool dropUnappliedEdits() override;
     void stopPoller() override;
     void startPoller() override;

@@ -17,14 +17,7 @@ PageEditController::PageEditController(SettingsOwner &settings, PageHost &pages,
     , m_reshowPages(std::move(reshowPages))
 {
     PageEvents &events = m_pages.events();
-    connect(&events, &PageEvents::liftChanged, this, &PageEditController::takeLift);
     connect(&events, &PageEvents::macroRenamed, this, &PageEditController::followMacroRename);
-}
-
-void PageEditController::takeLift(int liftHigh)
-{
-    m_settings.editing().LiftHigh = uint8_t(liftHigh);
-    m_pages.showLift(liftHigh);
 }
 
 void PageEditController::followMacroRename(const QString &oldName, const QString &newName)

@@ -10,6 +10,8 @@ PageHost::PageHost(QWidget *window)
     : m_window(window)
     , m_events(std::make_unique<PageEvents>())
 {
+    QObject::connect(m_events.get(), &PageEvents::liftChanged, m_events.get(),
+                     [this](int liftHigh) { showLift(liftHigh); });
 }
 
 PageHost::~PageHost() = default;
@@ -106,7 +108,7 @@ EditorPage *PageHost::ensureBuilt(int index)
     page->setScale(UiScale::factor());
     page->retranslate();
     if (m_config)
-        page->show(profileFor(entry, *m_config), m_context);
+        page->show(profileFor(entry, *m_config), *m_config, m_context);
     return page;
 }
 
@@ -155,18 +157,9 @@ void PageHost::refresh(MouseConfig &config, const PageContext &context)
 {
     m_config = &config;
     m_context = context;
-    m_context.config = &config;
     for (Entry &entry : m_entries) {
         if (entry.page)
-            entry.page->show(profileFor(entry, config), m_context);
-    }
-}
-
-void PageHost::gather(MouseConfig &config) const
-{
-    for (const Entry &entry : m_entries) {
-        if (entry.page)
-            entry.page->gather(profileFor(entry, config), config);
+            entry.page->show(profileFor(entry, config), config, m_context);
     }
 }
 

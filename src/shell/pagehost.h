@@ -12,8 +12,9 @@ class QScrollArea;
 class QWidget;
 
 // The editing pages of the main window and everything the window asks of
-// them: show a profile, hand back what the user edited, follow what the mouse
-// changed by itself, scale and translate.
+// them: show the record they edit, follow what the mouse changed by itself,
+// scale and translate. A lift-off click on one page shows on the other
+// (PageEvents::liftChanged).
 //
 // A page class is registered with one line, `host.add<Page>()` (see
 // pageregistry.cpp): the class states its place (`static PagePlace
@@ -59,15 +60,14 @@ public:
     void showForTab(PageTab tab);
 
     // Fills every built page: a page that edits the lighting profile with
-    // that, the others with the current profile of `config`.
+    // that, the others with the current profile of `config`; the pages edit
+    // `config` from now on.
     void refresh(MouseConfig &config, const PageContext &context);
-    // Apply: the pages' values into the current (and lighting) profile.
-    // Every built page settles the edits it holds outside the record
-    // (EditorPage::settleUnsavedEdits); false as soon as one is kept.
+    // Before Apply: every built page settles the edits it holds outside the
+    // record (EditorPage::settleUnsavedEdits); false as soon as one is kept.
     bool settleUnsavedEdits();
     // Cancel: every built page throws such edits away.
     void discardUnsavedEdits();
-    void gather(MouseConfig &config) const;
 
     // What the mouse changed, the hot spot chosen, the view shown. A hot
     // spot chooses a button of the Customize tab, whose pages are built for

@@ -80,7 +80,7 @@ void ProfileControls::connectButtons()
                 switchSlot(slot);
                 return;
             }
-            m_window->reshowPages();
+            m_window->refreshPages();
         });
     }
     connect(c.nameField, &QLineEdit::returnPressed, this, &ProfileControls::renameFromField);
@@ -183,10 +183,8 @@ QString ProfileControls::runFileDialog(QWidget *parent, FileDialog dialog)
 
 void ProfileControls::switchSlot(int slot)
 {
-    // The user's own switch keeps the edits of the profile left behind,
-    // those the pages hold included; the upload after the switch saves them
-    // with the rest of the record.
-    m_window->gatherPages(m_settings.editing());
+    // The user's own switch keeps the edits of the profile left behind; the
+    // upload after the switch saves them with the rest of the record.
     ProfileSwitchSteps steps;
     // The mouse is told first, so that the window's refresh does not delay
     // the switch; from a worker behind the busy dialog, so that a mouse that
@@ -414,9 +412,7 @@ void ProfileControls::saveConfiguration()
     if (path.isEmpty())
         return;
     // What the pages show, unapplied edits included.
-    MouseConfig copy = m_settings.editing();
-    m_window->gatherPages(copy);
-    if (!exportConfigFile(copy, path, AppConfig::currentProductName()))
+    if (!exportConfigFile(m_settings.editing(), path, AppConfig::currentProductName()))
         warn(windowText("The file could not be written."));
 }
 

@@ -18,17 +18,12 @@ public:
     virtual QString currentModel() const = 0;
     virtual void selectTab(PageTab tab) = 0;
     virtual void refreshPages() = 0;
-    // The pages filled again from the record, with what they held gathered
-    // into it first.
-    virtual void reshowPages() = 0;
     virtual void retranslate() = 0;
     // Makes slot `slot` the active profile; with `reload` its file is read
     // again first.
     virtual void makeProfileCurrent(int slot, bool reload) = 0;
-    // What the pages hold outside the record, into `config` (unapplied edits).
-    virtual void gatherPages(MouseConfig &config) = 0;
     // A profile switch the user did not ask for in the window is under way:
-    // the unapplied edits (the record's and the pages') are dropped and the
+    // the unapplied edits are dropped and the
     // window says so. False when there were none.
     virtual bool dropUnappliedEdits() = 0;
     // The upload of Apply; `full` sends every group.

@@ -1,7 +1,6 @@
 #include "windowcommandserver.h"
 
 #include "applycontroller.h"
-#include "pagehost.h"
 
 #include "clioutput.h"
 #include "clirun.h"
@@ -14,12 +13,11 @@
 #include <QDebug>
 #include <QTimer>
 
-WindowCommandServer::WindowCommandServer(SettingsOwner &settings, ApplyController &apply, PageHost &pages,
+WindowCommandServer::WindowCommandServer(SettingsOwner &settings, ApplyController &apply,
                                          Window window, QObject *parent)
     : QObject(parent)
     , m_settings(settings)
     , m_apply(apply)
-    , m_pages(pages)
     , m_window(std::move(window))
 {
     m_server = new OwnerChannel::Server(
@@ -67,7 +65,6 @@ int WindowCommandServer::run(const QStringList &arguments, QString *out, QString
     // What the user sees, unapplied values of the pages included.
     outcome->parsed = parsed;
     outcome->seen = m_settings.editing();
-    m_pages.gather(outcome->seen);
     outcome->profileBefore = m_settings.editing().profileIndex();
 
     // What the mouse holds goes through the sent-tables file, which the
@@ -90,7 +87,7 @@ int WindowCommandServer::run(const QStringList &arguments, QString *out, QString
 
 void WindowCommandServer::takeOutcome(const Outcome &outcome)
 {
-    const bool edits = m_settings.differsFromStored(outcome.seen);
+    const bool edits = outcome.seen != m_settings.stored();
     MouseConfig editing = outcome.stored;
     bool dropped = false;
     if (edits && CliSetters::isSetter(outcome.parsed.command)) {

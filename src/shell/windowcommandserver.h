@@ -8,7 +8,6 @@
 #include <functional>
 
 class ApplyController;
-class PageHost;
 class SettingsOwner;
 namespace OwnerChannel {
 class Server;
@@ -37,7 +36,7 @@ public:
         std::function<void(int slot)> editsDropped;
     };
 
-    WindowCommandServer(SettingsOwner &settings, ApplyController &apply, PageHost &pages, Window window,
+    WindowCommandServer(SettingsOwner &settings, ApplyController &apply, Window window,
                         QObject *parent = nullptr);
     ~WindowCommandServer() override;
 
@@ -50,7 +49,7 @@ private:
     struct Outcome {
         bool ran = false;
         CliCommands::Parsed parsed;
-        MouseConfig seen;     // the window's record with its pages' values, before
+        MouseConfig seen;     // the window's edited record, before
         MouseConfig stored;   // what the command stored
         int profileBefore = 0;
     };
@@ -61,7 +60,6 @@ private:
 
     SettingsOwner &m_settings;
     ApplyController &m_apply;
-    PageHost &m_pages;
     Window m_window;
     OwnerChannel::Server *m_server = nullptr;
 };

@@ -54,6 +54,7 @@ private:
         TestEnvironment env;
         PageEvents events;
         ProfileData profile;
+        MouseConfig config;
         std::unique_ptr<ButtonPage> page;
         QSignalSpy warnings{&events, &PageEvents::oneClickWarning};
         QSignalSpy macroTab{&events, &PageEvents::showMacroTab};
@@ -69,7 +70,7 @@ private:
             PageContext described;
             described.product = ProductFacts::fromDescriptor();
             page = std::make_unique<ButtonPage>(events, described);
-            page->show(profile, PageContext{});
+            page->show(profile, config, PageContext{});
             return *page;
         }
         void apply(int group, int index, int code)
@@ -291,7 +292,7 @@ private slots:
         // The mouse's own profile button changes the profile while the dialog
         // is open: the dialog's key belongs to the profile it was opened for.
         whenShown<SingleKeyDialog>([&](SingleKeyDialog &d) {
-            page.show(other, PageContext{});
+            page.show(other, f.config, PageContext{});
             sendNativeKey(d.keyField(), QEvent::KeyPress, 30, 10);
             d.accept();
         });

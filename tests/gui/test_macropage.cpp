@@ -383,9 +383,7 @@ void TestMacroPage::deleteMacroAsksAndNamesItsButtons()
     config.profiles[3].buttons[kWheelDownEntry].macroname = QStringLiteral("name_2");
     config.profiles[4].buttons[5].Fun = 200;
     config.profiles[4].buttons[5].macroname = QStringLiteral("name_1");
-    PageContext context;
-    context.config = &config;
-    f.page.show(config.profiles[0], context);
+    f.page.show(config.profiles[0], config, PageContext{});
     f.selectMacro(QStringLiteral("name_2"));
 
     // "No" keeps the file and the list.

@@ -511,7 +511,7 @@ struct RecordingPage : QWidget, EditorPage {
         return list;
     }
     QWidget *widget() override { return this; }
-    void show(ProfileData &, const PageContext &) override {}
+    void show(ProfileData &, MouseConfig &, const PageContext &) override {}
     void selectButton(int index, int group) override { chosen().append({index, group}); }
 };
 

@@ -351,9 +351,7 @@ void TestOneOwner::switchFromOutsideDropsEdits()
         QCOMPARE(AppConfig::slotName(0), QStringLiteral("Gaming"));
         return;
     }
-    MouseConfig seen = f.editing();
-    WindowInside::pages(w).gather(seen);
-    const ProfileData &leftBehind = seen.profiles[size_t(left)];
+    const ProfileData &leftBehind = f.editing().profiles[size_t(left)];
     if (edit && !dropped) {
         QCOMPARE(ratePage->rateButton()->text(), reportRateText(rate));
         QCOMPARE(int(leftBehind.pollrate), rate);

@@ -39,7 +39,7 @@ public:
     }
 
     QWidget *widget() override { return this; }
-    void show(ProfileData &profile, const PageContext &context) override
+    void show(ProfileData &profile, MouseConfig &, const PageContext &context) override
     {
         m_profile = &profile;
         shown.push_back(&profile);
@@ -47,12 +47,10 @@ public:
         const QSignalBlocker block(m_slider);
         m_slider->setValue(profile.scrollspeed);
     }
-    void gather(ProfileData &profile, MouseConfig &) const override { profile.acee = pending; }
 
     QSlider *slider() const { return m_slider; }
     std::vector<ProfileData *> shown;
     QString model;
-    uint8_t pending = 0;
 
 private:
     QSlider *m_slider;
@@ -102,7 +100,6 @@ class TestPageHost : public QObject {
     Q_OBJECT
 private slots:
     void pagesAreHandedTheirProfileOnEveryShow();
-    void gatherFillsTheBlocksThePagesEdit();
     void fillingClampsButNeverWrites();
     void windowPagesKeepOutOfRangeValues_data();
     void windowPagesKeepOutOfRangeValues();
@@ -148,25 +145,6 @@ void TestPageHost::pagesAreHandedTheirProfileOnEveryShow()
     host.refresh(config, contextFor(QStringLiteral("QORV Nimbus 6")));
     QCOMPARE(lighting->shown.back(), &config.profiles[4]);
     QCOMPARE(RateProbe::built, 1);
-}
-
-void TestPageHost::gatherFillsTheBlocksThePagesEdit()
-{
-    QWidget window;
-    PageHost host(&window);
-    host.add<LightingProbe>();
-    host.add<RateProbe>();
-    host.build(contextFor(QString()), PageTab::Lighting);
-    MouseConfig config;
-    config.ProfileID = 3;
-    host.refresh(config, contextFor(QStringLiteral("KV52")));
-    host.page<LightingProbe>()->pending = 11;
-    host.page<RateProbe>()->pending = 22;
-    host.gather(config);
-    QCOMPARE(int(config.profiles[0].acee), 11);
-    QCOMPARE(int(config.profiles[3].acee), 22);
-    for (int p : {1, 2, 4})
-        QCOMPARE(int(config.profiles[size_t(p)].acee), 0);
 }
 
 void TestPageHost::fillingClampsButNeverWrites()

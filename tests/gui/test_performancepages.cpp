@@ -118,13 +118,15 @@ void TestPerformancePages::exclusivePairs()
     QVERIFY(off->isChecked());
     QVERIFY(!on->isChecked());
     click(p.pointer->onBox(PointerOptionsPage::Angle));
-    // Only Apply takes the pairs.
-    QCOMPARE(int(f.editing().Jitter), 1);
+    // The clicks edit the record; Apply stores them.
+    QCOMPARE(int(f.editing().Jitter), 0);
+    QCOMPARE(int(f.editing().AngleValue), 1);
+    QCOMPARE(int(f.stored().Jitter), 1);
     QVERIFY(off->isChecked());
     BoxWatcher boxes;
     QCOMPARE(w.apply(), 0);
-    QCOMPARE(int(f.editing().Jitter), 0);
-    QCOMPARE(int(f.editing().AngleValue), 1);
+    QCOMPARE(int(f.stored().Jitter), 0);
+    QCOMPARE(int(f.stored().AngleValue), 1);
 }
 
 void TestPerformancePages::rateMenu()
@@ -185,9 +187,10 @@ void TestPerformancePages::outOfRangeValuesKept()
     QCOMPARE(int(f.editing().LiftHigh), 0);
     QCOMPARE(int(currentProfile(f.editing()).scrollspeed), 0);
 
-    // A move of the slider is the user's: Apply takes it.
+    // A move of the slider is the user's: it writes, and Apply sends it.
     p.pointer->responseSlider()->setValue(40);
-    QCOMPARE(int(f.editing().Debounce), 0);
+    QCOMPARE(int(f.editing().Debounce), 40);
+    QCOMPARE(int(f.stored().Debounce), 0);
     QCOMPARE(w.apply(), 0);
     QCOMPARE(int(f.editing().Debounce), 40);
     QCOMPARE(int(f.mouse->memory().system.at(9)), 40);
