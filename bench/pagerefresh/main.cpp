@@ -14,6 +14,7 @@
 #include "device/hidbackend.h"
 #include "shell/mainwindow.h"
 #include "shell/pagehost.h"
+#include "shell/profilecontrols.h"
 #include "sim/virtualmouse.h"
 
 #include <QApplication>
@@ -69,6 +70,7 @@ int main(int argc, char **argv)
         // The refresh: the slot changes, the controls and every built page
         // show it. The whole switch adds the write of Config/ProfileID,
         // which is disk time, not time the window is frozen for drawing.
+        auto *profiles = window.findChild<ProfileControls *>();
         std::vector<double> refresh;
         std::vector<double> whole;
         QElapsedTimer clock;
@@ -80,7 +82,7 @@ int main(int argc, char **argv)
             refresh.push_back(double(clock.nsecsElapsed()) / 1e6);
             app.processEvents();
             clock.start();
-            window.makeProfileCurrent((slot + 1) % kProfileCount, false);
+            profiles->makeProfileCurrent((slot + 1) % kProfileCount, false);
             whole.push_back(double(clock.nsecsElapsed()) / 1e6);
             app.processEvents();
         }

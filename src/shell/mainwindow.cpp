@@ -98,6 +98,8 @@ MainWindow::MainWindow(QObject *plugSource, QWidget *parent)
     m_product.version = ProductDescriptor::version();
 
     // Controls, then the mouse list, the devices present and the model menu.
+    // The profile controls upload through the Apply controller.
+    m_apply = std::make_unique<ApplyController>(this, m_settings, m_connection->poller());
     buildControls();
     m_connection->discover();
 
@@ -118,7 +120,6 @@ MainWindow::MainWindow(QObject *plugSource, QWidget *parent)
     connectPageEvents();
     // The button page is as tall as the buttons it shows need.
     m_pages->build(pageContext(), m_product.facts.lighting ? PageTab::Lighting : PageTab::Customize);
-    m_apply = std::make_unique<ApplyController>(this, m_settings, m_connection->poller());
     serveCommands();
 
     showModelStart(false);
@@ -271,7 +272,7 @@ void MainWindow::startAppProfiles()
     hooks.whenIdle = [this](std::function<void()> action) { m_apply->whenIdle(std::move(action)); };
     hooks.mouseAvailable = [this] { return mouseReady() && !m_settings.mouse().mouseOff(); };
     hooks.switchTo = [this](int slot) {
-        dropUnappliedEdits();
+        m_profiles->dropUnappliedEdits();
         switchProfileTo(slot);
     };
     m_appProfiles = new AppProfileService(this, std::move(hooks), QStringLiteral("/proc"), this);
@@ -295,7 +296,13 @@ void MainWindow::buildControls()
     connect(m_languages, &LanguageController::languageChosen, this, &MainWindow::switchLanguage);
     if (!m_languages->offersChoice())
         m_controls.language->hide();
-    m_profiles = new ProfileControls(*this, m_settings, m_controls, this);
+    m_profiles = new ProfileControls(m_settings, m_controls, *m_apply, m_connection->poller(), this, this);
+    connect(m_profiles, &ProfileControls::recordChanged, this, &MainWindow::refreshPages);
+    connect(m_profiles, &ProfileControls::editsDiscarded, this, &MainWindow::sayEditsDiscarded);
+    connect(m_profiles, &ProfileControls::configurationLoaded, this, [this] {
+        selectTab(PageTab::Lighting);
+        m_controls.setArrowPictures(currentModel());
+    });
     connectControls();
 }
 
@@ -494,22 +501,6 @@ void MainWindow::loadSettings()
         m_settings.changeBoth([speed](MouseConfig &config) { currentProfile(config).mousespeed = uint8_t(speed); });
 }
 
-void MainWindow::makeProfileCurrent(int slot, bool reload)
-{
-    if (slot < 0 || slot >= kProfileCount)
-        return;
-    // The active slot is written below at once: no edit waiting for Apply.
-    m_settings.changeBoth([slot](MouseConfig &config) { config.ProfileID = uint8_t(slot); });
-    ProfileData &profile = m_settings.editing().profiles[size_t(slot)];
-    if (reload)
-        ProfileLibraryEditor::loadOrFactory(profile, m_settings.editing().names[size_t(slot)]);
-    m_profiles->showCurrent();
-    refreshPages();
-    DesktopPointerSpeed::applyFrom(profile);
-    if (!AppConfig::saveActiveProfileIndex(slot))
-        qCWarning(lcUi, "the active profile could not be stored");
-}
-
 void MainWindow::serveCommands()
 {
     WindowCommandServer::Window window;
@@ -578,17 +569,6 @@ void MainWindow::hideWindow()
 }
 
 
-bool MainWindow::dropUnappliedEdits()
-{
-    if (!m_settings.hasUnappliedEdits())
-        return false;
-    const int left = m_settings.editing().profileIndex();
-    m_settings.dropEdits();
-    refreshPages();
-    sayEditsDiscarded(left);
-    return true;
-}
-
 void MainWindow::sayEditsDiscarded(int slot)
 {
     qCDebug(lcUi, "unapplied edits of profile %d dropped by a switch from outside the window", slot + 1);
@@ -608,18 +588,12 @@ void MainWindow::discardEdits()
     // speed, which reading a file again would lose).
     m_settings.dropEdits();
     m_pages->discardUnsavedEdits();
-    makeProfileCurrent(m_settings.editing().profileIndex(), false);
+    m_profiles->makeProfileCurrent(m_settings.editing().profileIndex(), false);
 }
-
-void MainWindow::stopPoller() { m_connection->stopStatusThread(); }
-
-void MainWindow::startPoller() { m_connection->startStatusThread(); }
 
 int MainWindow::apply() { return m_apply->apply(); }
 
 int MainWindow::upload(bool full) { return m_apply->upload(full); }
-
-int MainWindow::switchProfile(int slot) { return m_apply->switchProfile(slot); }
 
 void MainWindow::switchLanguage(int id)
 {

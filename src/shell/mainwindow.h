@@ -4,7 +4,6 @@
 
 #include "firstpaintprobe.h"
 #include "mousepicturepanel.h"
-#include "profilewindow.h"
 #include "desktopintegration.h"
 #include "device/settingsowner.h"
 #include "windowcontrols.h"
@@ -49,7 +48,7 @@ class WindowScale;
 // (what the mouse changed), LanguageController, DesktopIntegration (tray,
 // autostart, on-screen texts, battery notices) and WindowDrag.
 // (label: MousecfgWidget)
-class MainWindow : public QWidget, public ProfileWindow {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     // `plugSource`: an object whose devicePlugged(QString) and
@@ -60,7 +59,7 @@ public:
 
     // Number of supported mouse models present on the machine.
     int presentModelCount() const;
-    QString currentModel() const override;
+    QString currentModel() const;
     bool mouseReady() const;
     int lastBatteryLevel() const;
 
@@ -79,16 +78,13 @@ public:
     void showAsStarted();
 
     // Operations of the window that its helpers and the pages run.
-    void selectTab(PageTab tab) override;
-    void refreshPages() override;
+    void selectTab(PageTab tab);
+    void refreshPages();
     void layoutWindow();
-    void retranslate() override;
+    void retranslate();
     // Fills the window for the current model after a switch or an arrival:
     // pictures, settings from disk, profile controls, tab, pages.
     void enterCurrentModel(bool selectFirstSpot);
-    // Makes slot `slot` the active profile; with `reload` its file is read
-    // again first, dropping unsent edits.
-    void makeProfileCurrent(int slot, bool reload) override;
     // The one way a profile is chosen from outside the profile menu: the
     // indicators, the tray menu and the application rules.
     void switchProfileTo(int slot);
@@ -105,9 +101,7 @@ public:
     void showOsd(const QString &text);
     // "Apply" and the uploads of the profile operations.
     int apply();
-    int upload(bool full = false) override;
-    // Tells the mouse to switch to `slot` from a worker behind the busy dialog.
-    int switchProfile(int slot) override;
+    int upload(bool full = false);
     // A status report of the mouse (profile, DPI stage, rate, sensor mode).
     // What it changes in the record waits while an upload reads the record.
     void takeStatusReport(quint8 profile, quint8 stage, quint8 rate, quint8 mode);
@@ -115,12 +109,6 @@ public:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
     // The battery display was clicked: the battery history panel.
     void showBatteryHistory();
-
-    // The rest of what the profile controls ask of the window.
-    QWidget *dialogParent() override { return this; }
-    bool dropUnappliedEdits() override;
-    void stopPoller() override;
-    void startPoller() override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

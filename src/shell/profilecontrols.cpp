@@ -1,7 +1,6 @@
 #include "profilecontrols.h"
 
 #include "applycontroller.h"
-#include "profilewindow.h"
 #include "windowcontrols.h"
 
 #include "config/appconfig.h"
@@ -9,9 +8,11 @@
 #include "config/profileexchange.h"
 #include "config/profilelibrary.h"
 #include "config/profilelibraryeditor.h"
+#include "device/pollercontrol.h"
 #include "device/profileswitch.h"
 #include "device/settingsowner.h"
 #include "device/transport.h"
+#include "platform/desktoppointerspeed.h"
 #include "widgets/filedialoglook.h"
 #include "widgets/uilog.h"
 #include "widgets/uitheme.h"
@@ -36,12 +37,14 @@ QString escapedForMenu(QString name) { return name.replace(QLatin1Char('&'), QSt
 
 } // namespace
 
-ProfileControls::ProfileControls(ProfileWindow &window, SettingsOwner &settings, WindowControls &controls,
-                                 QObject *parent)
+ProfileControls::ProfileControls(SettingsOwner &settings, WindowControls &controls, ApplyController &apply,
+                                 PollerControl *poller, QWidget *dialogParent, QObject *parent)
     : QObject(parent)
-    , m_window(&window)
     , m_settings(settings)
     , m_controls(controls)
+    , m_apply(apply)
+    , m_poller(poller)
+    , m_dialogParent(dialogParent)
 {
     m_slotMenu = new QMenu(m_controls.profileMenu);
     m_controls.profileMenu->setMenu(m_slotMenu);
@@ -51,7 +54,7 @@ ProfileControls::ProfileControls(ProfileWindow &window, SettingsOwner &settings,
     connect(m_libraryMenu, &QMenu::triggered, this,
             [this](QAction *action) { takeLibraryProfile(action->data().toString()); });
 
-    m_chooseFile = [this](FileDialog dialog) { return runFileDialog(m_window->dialogParent(), dialog); };
+    m_chooseFile = [this](FileDialog dialog) { return runFileDialog(m_dialogParent, dialog); };
     connectButtons();
     retranslate();
 }
@@ -80,7 +83,7 @@ void ProfileControls::connectButtons()
                 switchSlot(slot);
                 return;
             }
-            m_window->refreshPages();
+            emit recordChanged();
         });
     }
     connect(c.nameField, &QLineEdit::returnPressed, this, &ProfileControls::renameFromField);
@@ -134,18 +137,18 @@ void ProfileControls::showProfileChange()
 {
     showCurrent();
     rebuildLibraryMenu();
-    m_window->refreshPages();
+    emit recordChanged();
 }
 
 void ProfileControls::warn(const QString &text)
 {
-    SkinMessageBox box(SkinMessageBox::Warning, windowText("Warning"), text, m_window->dialogParent());
+    SkinMessageBox box(SkinMessageBox::Warning, windowText("Warning"), text, m_dialogParent);
     box.exec();
 }
 
 bool ProfileControls::ask(const QString &text)
 {
-    SkinMessageBox box(SkinMessageBox::Question, windowText("Warning"), text, m_window->dialogParent());
+    SkinMessageBox box(SkinMessageBox::Question, windowText("Warning"), text, m_dialogParent);
     return box.exec() == QDialog::Accepted;
 }
 
@@ -191,13 +194,15 @@ void ProfileControls::switchSlot(int slot)
     // does not answer cannot hold up the window; with the poller stopped, so
     // that it does not read meanwhile.
     steps.send = [this](int profile) {
-        m_window->stopPoller();
-        const int result = m_window->switchProfile(profile);
-        m_window->startPoller();
+        if (m_poller)
+            m_poller->stopPoller();
+        const int result = m_apply.switchProfile(profile);
+        if (m_poller)
+            m_poller->startPoller();
         return result;
     };
     steps.makeCurrent = [this](int profile) {
-        m_window->makeProfileCurrent(profile, false);
+        makeProfileCurrent(profile, false);
         rebuildLibraryMenu();
     };
     bool tablesSent = false;
@@ -210,7 +215,7 @@ void ProfileControls::switchSlot(int slot)
     // is said here, as the upload would have said it.
     if (!tablesSent && result != kTransferOk) {
         qCDebug(lcUi, "the mouse did not take the profile switch");
-        ApplyController::showFailure(m_window->dialogParent(), result);
+        ApplyController::showFailure(m_dialogParent, result);
     }
 }
 
@@ -218,9 +223,36 @@ void ProfileControls::mouseSwitched(int slot)
 {
     // Nobody chose in the window to leave the edits: they would otherwise
     // be saved by the upload that follows, or sent to the wrong profile.
-    m_window->dropUnappliedEdits();
-    m_window->makeProfileCurrent(slot, false);
+    dropUnappliedEdits();
+    makeProfileCurrent(slot, false);
     rebuildLibraryMenu();
+}
+
+void ProfileControls::makeProfileCurrent(int slot, bool reload)
+{
+    if (slot < 0 || slot >= kProfileCount)
+        return;
+    // The active slot is written below at once: no edit waiting for Apply.
+    m_settings.changeBoth([slot](MouseConfig &config) { config.ProfileID = uint8_t(slot); });
+    ProfileData &profile = m_settings.editing().profiles[size_t(slot)];
+    if (reload)
+        ProfileLibraryEditor::loadOrFactory(profile, m_settings.editing().names[size_t(slot)]);
+    showCurrent();
+    emit recordChanged();
+    DesktopPointerSpeed::applyFrom(profile);
+    if (!AppConfig::saveActiveProfileIndex(slot))
+        qCWarning(lcUi, "the active profile could not be stored");
+}
+
+bool ProfileControls::dropUnappliedEdits()
+{
+    if (!m_settings.hasUnappliedEdits())
+        return false;
+    const int left = m_settings.editing().profileIndex();
+    m_settings.dropEdits();
+    emit recordChanged();
+    emit editsDiscarded(left);
+    return true;
 }
 
 int ProfileControls::sendProfileTables()
@@ -228,7 +260,7 @@ int ProfileControls::sendProfileTables()
     // The mouse holds the tables of one profile: those of the profile now
     // active follow, or it would run one profile's report rate with another
     // profile's buttons and stages.
-    return m_window->upload(false);
+    return m_apply.upload(false);
 }
 
 void ProfileControls::takeLibraryProfile(const QString &name)
@@ -352,10 +384,9 @@ void ProfileControls::resetProfile()
     ProfileData &profile = currentProfile(m_settings.editing());
     makeDefaultProfile(profile);
     profile.ProfileName = m_settings.editing().names[size_t(slot)];
-    m_window->retranslate();
-    m_window->refreshPages();
+    emit recordChanged();
     showCurrent();
-    m_window->upload(false);
+    m_apply.upload(false);
 }
 
 void ProfileControls::resetAll()
@@ -366,7 +397,7 @@ void ProfileControls::resetAll()
     if (!AppConfig::saveActiveProfileIndex(m_settings.editing().profileIndex()))
         qCDebug(lcUi, "the active profile could not be stored");
     showProfileChange();
-    m_window->upload(true);
+    m_apply.upload(true);
 }
 
 void ProfileControls::exportProfile()
@@ -403,7 +434,7 @@ void ProfileControls::importProfile()
         return;
     }
     showProfileChange();
-    m_window->upload(false);
+    m_apply.upload(false);
 }
 
 void ProfileControls::saveConfiguration()
@@ -434,8 +465,7 @@ void ProfileControls::loadConfiguration()
     }
     for (const QString &refused : result.refusedNames)
         qCDebug(lcUi) << "slot name kept out of the loaded configuration:" << refused;
-    m_window->selectTab(PageTab::Lighting);
-    m_controls.setArrowPictures(m_window->currentModel());
+    emit configurationLoaded();
     showProfileChange();
-    m_window->upload(false);
+    m_apply.upload(false);
 }

@@ -6,7 +6,8 @@
 
 #include <functional>
 
-class ProfileWindow;
+class ApplyController;
+class PollerControl;
 class SettingsOwner;
 class QMenu;
 class QWidget;
@@ -18,7 +19,9 @@ class WindowControls;
 // DELETE, COPY, RESET, "Reset All", export, import, SAVE and LOAD1, with
 // their questions and messages and the uploads that some of them start.
 // What the operations do to the files lives in ProfileLibraryEditor and
-// ProfileExchange; this class is their user interface.
+// ProfileExchange; this class is their user interface. It uploads through
+// the window's ApplyController and tells the window by signals when the
+// pages must show the record again.
 class ProfileControls : public QObject {
     Q_OBJECT
 public:
@@ -30,8 +33,10 @@ public:
     enum class FileDialog { ExportProfile, ImportProfile, SaveConfig, LoadConfig };
     using FileChooser = std::function<QString(FileDialog dialog)>;
 
-    ProfileControls(ProfileWindow &window, SettingsOwner &settings, WindowControls &controls,
-                    QObject *parent = nullptr);
+    // Dialogs and message boxes open over `dialogParent`; `poller` is
+    // stopped while the mouse is told of a profile switch.
+    ProfileControls(SettingsOwner &settings, WindowControls &controls, ApplyController &apply,
+                    PollerControl *poller, QWidget *dialogParent, QObject *parent = nullptr);
 
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
 
@@ -65,6 +70,23 @@ public:
     // The settings changed under the controls: the name, the slot menu, the
     // library menu and the pages show them again.
     void showProfileChange();
+    // Makes slot `slot` the active profile; with `reload` its file is read
+    // again first. The desktop's pointer speed follows the profile.
+    void makeProfileCurrent(int slot, bool reload);
+    // A profile switch the user did not ask for in the window is under way:
+    // the unapplied edits are dropped (editsDiscarded). False when there
+    // were none.
+    bool dropUnappliedEdits();
+
+signals:
+    // The edited record changed beyond these controls: the pages show it
+    // again.
+    void recordChanged();
+    // Unapplied edits made while slot `slot` was active were dropped.
+    void editsDiscarded(int slot);
+    // A whole configuration was loaded: the window starts over on its
+    // first tab.
+    void configurationLoaded();
 
 private:
     static QString runFileDialog(QWidget *parent, FileDialog dialog);
@@ -75,9 +97,11 @@ private:
     bool ask(const QString &text);
     QString chooseFile(FileDialog dialog);
 
-    ProfileWindow *m_window;
     SettingsOwner &m_settings;
     WindowControls &m_controls;
+    ApplyController &m_apply;
+    PollerControl *m_poller;
+    QWidget *m_dialogParent;
     QMenu *m_slotMenu = nullptr;
     QMenu *m_libraryMenu = nullptr;
     QStringList m_library;

@@ -399,7 +399,7 @@ void TestMainWindow::indicatorsNeverChangeTheProfile()
     QSettings(Paths::configFile(), QSettings::IniFormat).setValue(QStringLiteral("Config/ProfileControls"), 0);
     f.mouse->plug(SimLink::Receiver);
     MainWindow &w = f.open();
-    w.makeProfileCurrent(2, false);
+    WindowInside::profiles(w).makeProfileCurrent(2, false);
     QCOMPARE(int(f.editing().ProfileID), 2);
 
     for (SkinButton *indicator : WindowInside::controls(w).indicators) {

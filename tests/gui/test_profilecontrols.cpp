@@ -458,7 +458,7 @@ void TestProfileControls::cancelReloadsAMissingFileAsFactory()
     QFile::remove(Paths::profileFile(f.editing().names[0]));
     // What "Cancel" does besides hiding the window (which, without a tray,
     // would end the test program).
-    w.makeProfileCurrent(0, true);
+    WindowInside::profiles(w).makeProfileCurrent(0, true);
     ProfileData factory;
     makeDefaultProfile(factory);
     QVERIFY(currentProfile(f.editing()).dpiLevels == factory.dpiLevels);
