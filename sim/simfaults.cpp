@@ -15,24 +15,24 @@ const SimFault kAll[] = {SimFault::DropReply, SimFault::WrongHeader, SimFault::W
 
 void SimFaults::add(SimFault fault, int count, int after)
 {
-    int &slot = m_counts[index(fault)];
+    int &left = m_counts[index(fault)];
     if (count <= 0)
         return;
-    slot = count > INT_MAX - slot ? INT_MAX : slot + count;
+    left = count > INT_MAX - left ? INT_MAX : left + count;
     m_delays[index(fault)] = std::max(0, after);
 }
 
 bool SimFaults::take(SimFault fault)
 {
-    int &slot = m_counts[index(fault)];
-    if (slot <= 0)
+    int &left = m_counts[index(fault)];
+    if (left <= 0)
         return false;
     int &delay = m_delays[index(fault)];
     if (delay > 0) {
         --delay;
         return false;
     }
-    --slot;
+    --left;
     return true;
 }
 

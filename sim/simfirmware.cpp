@@ -109,7 +109,7 @@ SimFirmware::SimFirmware()
                        0,               // active profile
                        0, 1, 20, 1,     // light on move, light sleep time, debounce, 1
                        1, 1, 1, 1, 1,   // report rate of profiles 0..4 (1000 Hz)
-                       0x1F, 1, 6};     // DPI stage 1, lighting slot of mode 9 plus 1
+                       0x1F, 1, 6};     // DPI stage 1, lighting block of mode 9 plus 1
     m_memory.dpi.assign(SimMemory::kDpiSize, 0);
     m_memory.dpi[0] = 6;
     const int codes[6] = {8, 12, 16, 24, 50, 75};
@@ -247,7 +247,7 @@ bool SimFirmware::writeBlock(Block block, const Report &report)
         return false;
     }
     // A first chunk starts the block over from what is committed; a further
-    // chunk without one (a macro upload whose slot 0 is empty) does the same
+    // chunk without one (a macro upload whose bank 0 is empty) does the same
     // once. Bytes that no chunk covers keep their committed contents.
     if (tag == kTagFirst || !m_staged[block]) {
         m_staging[block] = committed(block);

@@ -15,8 +15,8 @@ struct SimMemory {
     static constexpr int kSystemSize = 19;
     static constexpr int kDpiSize = 1 + 8 * 5;         // stage count, then 8 stages of 5 bytes
     static constexpr int kButtonSize = 98 + 4;         // button block plus its FF FF FF FF tail
-    static constexpr int kLightingSize = 10 * 8;       // ten 8-byte lighting slots
-    static constexpr int kMacroSize = 20 * 200;        // 20 macro slots of 200 bytes
+    static constexpr int kLightingSize = 10 * 8;       // ten 8-byte lighting blocks
+    static constexpr int kMacroSize = 20 * 200;        // 20 macro banks of 200 bytes
 
     // Committed blocks (commands 0x01..0x05).
     std::vector<uint8_t> system, dpi, buttons, lighting, macro;

@@ -63,14 +63,14 @@ double processCpuSeconds()
     return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec + usage.ru_stime.tv_usec / 1e6;
 }
 
-// A product with 16 buttons, each on its own key slot, so that twelve
+// A product with 16 buttons, each on its own key entry, so that twelve
 // buttons can carry twelve different macros.
 DeviceContext benchContext()
 {
     DeviceContext context = loadDeviceContext();
     context.buttonCount = 16;
     for (int i = 0; i < 16; ++i)
-        context.keySlots[i] = uint8_t(i);
+        context.keyEntries[i] = uint8_t(i);
     return context;
 }
 

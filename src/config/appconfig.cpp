@@ -21,7 +21,7 @@ using SettingsFile::readInt;
 constexpr int kColourThemes = 7;
 constexpr int kLargestFontSize = 256;
 
-ProductDescriptor::Matrix g_keySlotTable{};
+ProductDescriptor::Matrix g_keyEntryTable{};
 
 std::unique_ptr<QSettings> reader()
 {
@@ -175,7 +175,7 @@ bool loadAll(MouseConfig &config, bool activeOnly)
         }
     }
 
-    ProductDescriptor::keySlotMatrix(g_keySlotTable);
+    ProductDescriptor::keySlotMatrix(g_keyEntryTable);
     return allRead;
 }
 
@@ -215,9 +215,9 @@ bool saveActiveProfileIndex(int index)
     return writeKey(keys().ProfileID, index);
 }
 
-const ProductDescriptor::Matrix &keySlotTable()
+const ProductDescriptor::Matrix &keyEntryTable()
 {
-    return g_keySlotTable;
+    return g_keyEntryTable;
 }
 
 QString currentProductName() { return textKey(QStringLiteral("Config/CurrentProductName")); }
@@ -279,8 +279,8 @@ void loadLanguageTable(LanguageTable &out)
 {
     const auto settings = reader();
     out.storedCount = readInt(*settings, QStringLiteral("FONT_LIST/LANGNUM"));
-    out.count = std::clamp(out.storedCount, 0, kLanguageSlots);
-    for (int i = 0; i < kLanguageSlots; ++i) {
+    out.count = std::clamp(out.storedCount, 0, kLanguageEntries);
+    for (int i = 0; i < kLanguageEntries; ++i) {
         out.names[i] = settings->value(QStringLiteral("FONT_LIST/LangName_%1").arg(i)).toString();
         out.files[i] = settings->value(QStringLiteral("FONT_LIST/LangFile_%1").arg(i)).toString();
     }

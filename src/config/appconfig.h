@@ -16,13 +16,13 @@ class QSettings;
 // changes).
 namespace AppConfig {
 
-constexpr int kLanguageSlots = 10;
+constexpr int kLanguageEntries = 10;
 
 // --- The record and the slot files -------------------------------------
 
 // Config.ini's global options and slot names into `config`, then the five
 // slot profile files (Configs/Profile/<name>.prof), then the descriptor's
-// key-slot matrix into keySlotTable(). A ProfileID outside 0..4 loads as 0.
+// key-slot matrix into keyEntryTable(). A ProfileID outside 0..4 loads as 0.
 // A slot whose name is empty or could not be a file name gets the name
 // "Profile <k+1>" and that file, so that it can be saved again. A slot
 // whose file does not exist or lacks keys gets the factory profile
@@ -48,10 +48,10 @@ bool saveSlotTable(const MouseConfig &config);
 // Config/ProfileID alone; indices outside 0..4 are refused.
 bool saveActiveProfileIndex(int index);
 
-// Device key slot of each of the descriptor's 16 buttons, as loadAll last
+// Device key entry of each of the descriptor's 16 buttons, as loadAll last
 // read it (all zero before, and left as it was when the descriptor is
 // absent). The key upload indexes it by button number.
-const ProductDescriptor::Matrix &keySlotTable();
+const ProductDescriptor::Matrix &keyEntryTable();
 
 // --- Single keys of Config.ini -----------------------------------------
 
@@ -94,8 +94,8 @@ QString mouseListEntry();                        // Mouse_List/0
 struct LanguageTable {
     int storedCount = 0;   // FONT_LIST/LANGNUM as stored
     int count = 0;         // the same, bounded to 0..10: safe as a loop bound
-    std::array<QString, kLanguageSlots> names;   // LangName_<i>
-    std::array<QString, kLanguageSlots> files;   // LangFile_<i>
+    std::array<QString, kLanguageEntries> names;   // LangName_<i>
+    std::array<QString, kLanguageEntries> files;   // LangFile_<i>
 };
 
 // All ten name/file pairs, whatever the count.

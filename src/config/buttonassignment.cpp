@@ -19,7 +19,7 @@ void setSingleKey(ButtonInfo &button, int keyCode)
     button.Fun = Fun::SingleKey;
 }
 
-void setCombo(ButtonInfo &button, const std::array<int, kComboSlotCount> &keyCodes)
+void setCombo(ButtonInfo &button, const std::array<int, kComboEntryCount> &keyCodes)
 {
     writeCombo(button, keyCodes);
     button.Fun = Fun::ComboKey;

@@ -33,9 +33,9 @@ int fireKeyUsage(int keyCode);
 
 // SINGLE KEY: the key code itself; the upload converts it to a usage.
 void setSingleKey(ButtonInfo &button, int keyCode);
-// COMBO KEY: the key codes of the slots Shift, Ctrl, Win, Alt, other key
-// (0 = slot unused).
-void setCombo(ButtonInfo &button, const std::array<int, kComboSlotCount> &keyCodes);
+// COMBO KEY: the key codes of the entries Shift, Ctrl, Win, Alt, other key
+// (0 = entry unused).
+void setCombo(ButtonInfo &button, const std::array<int, kComboEntryCount> &keyCodes);
 // FIRE KEY: `res1` a click (kFireLeft ...) or a key's usage, fired `times`
 // times with `delay` between.
 void setFireKey(ButtonInfo &button, int res1, int times, int delay);

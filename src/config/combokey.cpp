@@ -23,7 +23,7 @@ void insertComboKey(ButtonInfo &button, int n, int keyCode)
     events[size_t(n + 1)] = {uint8_t(usage), kComboDataL, kRelease};
 }
 
-void writeCombo(ButtonInfo &button, const std::array<int, kComboSlotCount> &keyCodes)
+void writeCombo(ButtonInfo &button, const std::array<int, kComboEntryCount> &keyCodes)
 {
     button.KeyInfo.fill(KeyInfo{});
     int n = 0;
@@ -33,14 +33,14 @@ void writeCombo(ButtonInfo &button, const std::array<int, kComboSlotCount> &keyC
     }
 }
 
-ComboSlot comboSlotOf(int keyCode, int *hand)
+ComboEntry comboEntryOf(int keyCode, int *hand)
 {
-    for (int slot = 0; slot < int(kComboModifierCodes.size()); ++slot) {
+    for (int entry = 0; entry < int(kComboModifierCodes.size()); ++entry) {
         for (int side = 0; side < 2; ++side) {
-            if (kComboModifierCodes[size_t(slot)][size_t(side)] == keyCode) {
+            if (kComboModifierCodes[size_t(entry)][size_t(side)] == keyCode) {
                 if (hand)
                     *hand = side + 1;
-                return ComboSlot(slot);
+                return ComboEntry(entry);
             }
         }
     }

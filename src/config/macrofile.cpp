@@ -26,9 +26,9 @@ QString eventKey(const char *field, int index)
     return QStringLiteral("Setting/%1_%2").arg(QLatin1String(field)).arg(index);
 }
 
-QString listKey(int slot)
+QString listKey(int entry)
 {
-    return QStringLiteral("MACRO_LIST/%1").arg(slot);
+    return QStringLiteral("MACRO_LIST/%1").arg(entry);
 }
 
 // Path of an existing macro file, or empty (unsafe name or no file).
@@ -56,17 +56,17 @@ std::array<QString, kMacroListSize> readList()
     return table;
 }
 
-bool writeSlot(int slot, const QString &name)
+bool writeListEntry(int entry, const QString &name)
 {
     const auto config = SettingsFile::openForWriting(Paths::configFile());
-    config->setValue(listKey(slot), name);
+    config->setValue(listKey(entry), name);
     if (SettingsFile::commit(*config))
         return true;
-    qCWarning(lcConfig) << "the macro list could not be written; slot" << slot << "keeps its old name";
+    qCWarning(lcConfig) << "the macro list could not be written; entry" << entry << "keeps its old name";
     return false;
 }
 
-int findSlot(const std::array<QString, kMacroListSize> &table, const QString &name)
+int findListEntry(const std::array<QString, kMacroListSize> &table, const QString &name)
 {
     const auto it = std::find(table.begin(), table.end(), name);
     return it == table.end() ? -1 : static_cast<int>(it - table.begin());
@@ -209,7 +209,7 @@ int readMacroEvents(const QString &name, std::array<KeyInfo, kEventsPerButton> &
     const int stored = readInt(*s, kCountKey);
     if (storedCount)
         *storedCount = stored;
-    // KeyInfo and a macro slot of the mouse hold 63 events; the rest of a
+    // KeyInfo and a macro bank of the mouse hold 63 events; the rest of a
     // longer file is never sent.
     const int count = std::clamp(stored, 0, kEventsPerButton);
     for (int i = 0; i < count; ++i)
@@ -222,28 +222,28 @@ bool addMacroName(const QString &name)
     if (!Paths::isSafeFileName(name))
         return false;
     const auto table = readList();
-    if (findSlot(table, name) >= 0)
+    if (findListEntry(table, name) >= 0)
         return true;
-    const int slot = findSlot(table, QString());
-    return slot >= 0 && writeSlot(slot, name);
+    const int entry = findListEntry(table, QString());
+    return entry >= 0 && writeListEntry(entry, name);
 }
 
 bool removeMacroName(const QString &name)
 {
     if (name.isEmpty())
         return true;
-    const int slot = findSlot(readList(), name);
-    return slot < 0 || writeSlot(slot, QString());
+    const int entry = findListEntry(readList(), name);
+    return entry < 0 || writeListEntry(entry, QString());
 }
 
 bool renameMacroName(const QString &oldName, const QString &newName)
 {
-    // An empty old name would match a free slot; an unsafe new one could
+    // An empty old name would match a free entry; an unsafe new one could
     // never name a file.
     if (oldName.isEmpty() || !Paths::isSafeFileName(newName))
         return false;
-    const int slot = findSlot(readList(), oldName);
-    return slot < 0 || writeSlot(slot, newName);
+    const int entry = findListEntry(readList(), oldName);
+    return entry < 0 || writeListEntry(entry, newName);
 }
 
 QStringList listMacros()
@@ -352,7 +352,7 @@ bool deleteMacro(const QString &name)
     const QString path = Paths::macroFile(name);
     if (path.isEmpty())
         return false;
-    return (!QFileInfo::exists(path) || QFile::remove(path)) && findSlot(readList(), name) < 0;
+    return (!QFileInfo::exists(path) || QFile::remove(path)) && findListEntry(readList(), name) < 0;
 }
 
 bool isMacroFile(const QString &path)

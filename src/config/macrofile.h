@@ -67,18 +67,18 @@ int keepEditableEvents(std::vector<KeyInfo> &events);
 // returns the number of events placed (0..63). Entries beyond them are zeroed.
 int readMacroEvents(const QString &name, std::array<KeyInfo, kEventsPerButton> &events, int *storedCount = nullptr);
 
-// The macro list MACRO_LIST/0..49 of Config.ini: 50 slots, not a packed list.
-// addMacroName writes the first empty slot; false when the list is full, the
+// The macro list MACRO_LIST/0..49 of Config.ini: 50 entries, not a packed list.
+// addMacroName writes the first empty entry; false when the list is full, the
 // name is empty or unsafe, or Config.ini could not be written. A name
 // already listed is not listed twice. Remove and rename give false only
 // when the list could not be written (or the new name is unsafe).
 bool addMacroName(const QString &name);
-bool removeMacroName(const QString &name);         // first equal slot becomes empty
-bool renameMacroName(const QString &oldName, const QString &newName);   // first equal slot
-QStringList listMacros();                          // non-empty slots in slot order
-int countMacros();                                 // number of non-empty slots
+bool removeMacroName(const QString &name);         // first equal entry becomes empty
+bool renameMacroName(const QString &oldName, const QString &newName);   // first equal entry
+QStringList listMacros();                          // non-empty entries in entry order
+int countMacros();                                 // number of non-empty entries
 
-// A new macro is refused ("TOO MANY MACROS TO BE CREATE!") once every slot is
+// A new macro is refused ("TOO MANY MACROS TO BE CREATE!") once every entry is
 // taken.
 bool macroListFull();
 
@@ -93,7 +93,7 @@ QString newMacroName(const QString &base = QStringLiteral("name"));
 QString freeMacroName(const QString &wanted, int firstNumber = 1);
 
 // Renames a macro: its file to the free name made from `wanted` (see
-// freeMacroName) and its list slot. Renaming to its own name changes nothing.
+// freeMacroName) and its list entry. Renaming to its own name changes nothing.
 // False (nothing changed) when a name is unsafe or the file cannot be moved.
 bool renameMacro(const QString &oldName, const QString &wanted, QString *newName = nullptr);
 

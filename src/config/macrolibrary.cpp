@@ -107,7 +107,7 @@ MacroLibrary::ImportReport MacroLibrary::importFiles(const QStringList &paths)
         }
         // The library takes what the editor can show and the mouse can
         // play: a file that is no macro file is refused, rows the editor
-        // cannot show are left out, and no more than a macro slot holds.
+        // cannot show are left out, and no more than a macro bank holds.
         MacroOptions options;
         std::vector<KeyInfo> events;
         if (!readForeignMacroFile(path, options, events)) {

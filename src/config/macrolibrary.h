@@ -9,7 +9,7 @@
 #include <vector>
 
 // The operations of the macro library on disk: the files in Configs/MacroDB
-// and the 50 slots of MACRO_LIST, over the macro file layer. No widgets: the
+// and the 50 entries of MACRO_LIST, over the macro file layer. No widgets: the
 // page asks, shows the messages and reloads.
 class MacroLibrary {
     Q_DECLARE_TR_FUNCTIONS(MacroLibrary)
@@ -43,11 +43,11 @@ public:
         QStringList failed;     // files that could not be copied
         QStringList notMacro;   // file names of files that are not macro files
         QStringList shortened;  // library names of files cut to the 63 events of a macro slot
-        bool listFull = false;  // the 50 slots filled up: later files were left
+        bool listFull = false;  // the 50 entries filled up: later files were left
     };
     // Takes each macro file into the library under its import name and
     // lists it: its events as the editor keeps them (keepEditableEvents), at
-    // most the 63 a macro slot holds.
+    // most the 63 a macro bank holds.
     static ImportReport importFiles(const QStringList &paths);
 
     // `path` with the macro suffix when it has none (in any letter case).

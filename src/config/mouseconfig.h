@@ -9,6 +9,13 @@
 // The settings record: every setting the mouse keeps on board plus the few
 // options that only the desktop applies. Value types throughout, so that the
 // upload can copy the whole record and compare it field by field.
+//
+// Words used throughout: a *slot* is one of the five profiles (Profile 1..5,
+// with its name and its file); a *button entry* is one of a profile's 42
+// button assignments. On the mouse, a *key entry* is one button's four bytes
+// of the button table, a macro *bank* one 200-byte part of the macro memory,
+// and a lighting *block* one effect's eight bytes of the lighting table. In
+// the macro list (MACRO_LIST) and a key combination, the places are entries.
 
 constexpr int kProfileCount = 5;
 constexpr int kDpiStageCount = 8;

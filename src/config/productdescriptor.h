@@ -34,7 +34,7 @@ int dpiStageCount();                // ButtonCount ^ MouseDpi ^ DPICount
 int boundedButtonCount();           // 0..16
 int boundedDpiStageCount();         // 1..8
 
-// Device key slot of button i. Returns 0, or -1 when the file is absent (the
+// Device key entry of button i. Returns 0, or -1 when the file is absent (the
 // table is then left as it was).
 int keySlotMatrix(Matrix &table);
 // Button-page entry of button i (255: not shown). Returns the button count.

@@ -15,10 +15,10 @@ namespace {
 
 struct FunctionBytes {
     int code;
-    KeySlotBytes bytes;
+    KeyEntryBytes bytes;
 };
 
-// Slot bytes of the functions that carry no parameters of their own. Single
+// Entry bytes of the functions that carry no parameters of their own. Single
 // key, combination, fire key, sniper and macros are built from their fields;
 // their rows only complete the table.
 constexpr FunctionBytes kFunctionTable[kDeviceFunctionCount] = {
@@ -112,7 +112,7 @@ int modifierWeightOfUsage(uint8_t usage)
     return usageToKeyCode(usage, keyCode) ? modifierWeight(keyCode) : 0;
 }
 
-KeySlotBytes macroSlotBytes(const ButtonInfo &button, int number)
+KeyEntryBytes macroEntryBytes(const ButtonInfo &button, int number)
 {
     const uint8_t head = button.Fun == Fun::GunFile ? 0x9D : 0x91;
     const uint8_t n = uint8_t(number);
@@ -150,7 +150,7 @@ uint8_t comboKey(const ButtonInfo &button)
     return key;
 }
 
-KeySlotBytes buttonSlotBytes(const ButtonInfo &button, const DeviceContext &context, int macroNumber)
+KeyEntryBytes buttonEntryBytes(const ButtonInfo &button, const DeviceContext &context, int macroNumber)
 {
     switch (button.Fun) {
     case Fun::SingleKey: {
@@ -171,7 +171,7 @@ KeySlotBytes buttonSlotBytes(const ButtonInfo &button, const DeviceContext &cont
     }
     case Fun::Macro:
     case Fun::GunFile:
-        return macroSlotBytes(button, macroNumber);
+        return macroEntryBytes(button, macroNumber);
     default:
         break;
     }
@@ -190,10 +190,10 @@ ButtonTable buildButtonBlock(const ProfileData &profile, const DeviceContext &co
     table.macroNumbers.fill(-1);
 
     // Entries are written in this order; macros are numbered in the same
-    // order, and where two entries share a slot the later one stays.
-    const auto place = [&](int entry, int slot) {
-        if (slot < 0 || slot >= kKeySlotCount) {
-            qCDebug(lcDevice, "Button %d has key slot %d, outside the button table", entry, slot);
+    // order, and where two entries share a key entry the later one stays.
+    const auto place = [&](int entry, int keyEntry) {
+        if (keyEntry < 0 || keyEntry >= kKeyEntryCount) {
+            qCDebug(lcDevice, "Button %d has key entry %d, outside the button table", entry, keyEntry);
             return;
         }
         const ButtonInfo &button = profile.buttons[entry];
@@ -201,16 +201,16 @@ ButtonTable buildButtonBlock(const ProfileData &profile, const DeviceContext &co
         if (isMacroFunction(button.Fun))
             number = table.macros.assign(button.macroname);
         table.macroNumbers[entry] = number;
-        const KeySlotBytes bytes = buttonSlotBytes(button, context, number);
-        std::copy(bytes.begin(), bytes.end(), table.bytes.begin() + 2 + kKeySlotSize * slot);
+        const KeyEntryBytes bytes = buttonEntryBytes(button, context, number);
+        std::copy(bytes.begin(), bytes.end(), table.bytes.begin() + 2 + kKeyEntrySize * keyEntry);
     };
 
     const int count = std::clamp(context.buttonCount, 0, kDescriptorButtonCount);
     for (int b = 0; b < count; ++b)
-        place(b, context.keySlots[b]);
+        place(b, context.keyEntries[b]);
     const bool swapped = context.scrollRev == 1;
-    place(kWheelUpEntry, swapped ? kWheelDownSlot : kWheelUpSlot);
-    place(kWheelDownEntry, swapped ? kWheelUpSlot : kWheelDownSlot);
+    place(kWheelUpEntry, swapped ? kWheelDownKeyEntry : kWheelUpKeyEntry);
+    place(kWheelDownEntry, swapped ? kWheelUpKeyEntry : kWheelDownKeyEntry);
     return table;
 }
 

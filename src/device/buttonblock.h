@@ -10,15 +10,15 @@
 #include <cstdint>
 
 // The button table (command 0x03): a 98-byte block, two header bytes and 24
-// key slots of four bytes. Each physical button has a key slot (the
-// descriptor's key-slot matrix); the wheel entries use slots 22 and 23.
+// key entries of four bytes. Each physical button has a key entry (the
+// descriptor's key-entry matrix); the wheel entries use entries 22 and 23.
 constexpr int kButtonBlockSize = 98;
-constexpr int kKeySlotCount = 24;
-constexpr int kKeySlotSize = 4;
-constexpr int kWheelUpSlot = 22;
-constexpr int kWheelDownSlot = 23;
+constexpr int kKeyEntryCount = 24;
+constexpr int kKeyEntrySize = 4;
+constexpr int kWheelUpKeyEntry = 22;
+constexpr int kWheelDownKeyEntry = 23;
 
-using KeySlotBytes = std::array<uint8_t, kKeySlotSize>;
+using KeyEntryBytes = std::array<uint8_t, kKeyEntrySize>;
 
 struct ButtonTable {
     std::array<uint8_t, kButtonBlockSize> bytes{};
@@ -34,8 +34,8 @@ struct ButtonTable {
 uint8_t comboModifierMask(const ButtonInfo &button);
 uint8_t comboKey(const ButtonInfo &button);
 
-// The four slot bytes of one button. `macroNumber` is used by macro functions.
-KeySlotBytes buttonSlotBytes(const ButtonInfo &button, const DeviceContext &context, int macroNumber = 0);
+// The four entry bytes of one button. `macroNumber` is used by macro functions.
+KeyEntryBytes buttonEntryBytes(const ButtonInfo &button, const DeviceContext &context, int macroNumber = 0);
 
 // The block of one profile's buttons, with the macro numbers it hands out.
 ButtonTable buildButtonBlock(const ProfileData &profile, const DeviceContext &context);

@@ -9,7 +9,7 @@ DeviceContext loadDeviceContext(uint8_t sensorMode)
     DeviceContext context;
     context.dpiStageCount = ProductDescriptor::dpiStageCount();
     context.buttonCount = ProductDescriptor::buttonCount();
-    ProductDescriptor::keySlotMatrix(context.keySlots);
+    ProductDescriptor::keySlotMatrix(context.keyEntries);
     context.scrollRev = ProductDescriptor::scrollRev();
     context.syncMode = ProductDescriptor::syncMode();
     context.sensorMode = sensorMode;

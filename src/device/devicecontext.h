@@ -15,8 +15,8 @@ struct DeviceContext {
     int ledType = 0;             // MouseLEDMode/<product>
     int dpiStageCount = 0;       // descriptor value as stored; the DPI table bounds it itself
     int buttonCount = 0;         // descriptor value as stored; the button table bounds it itself
-    ProductDescriptor::Matrix keySlots{};   // device key slot of descriptor button i
-    int scrollRev = 0;           // 1: wheel up and down swap their device slots
+    ProductDescriptor::Matrix keyEntries{};   // device key entry of descriptor button i
+    int scrollRev = 0;           // 1: wheel up and down swap their device key entries
     int syncMode = 0;            // PROFILE/Sync: how the sensor option byte is built
     uint8_t sensorMode = 0;      // byte 10 of the mouse's last status answer
     QString productName;         // Config/CurrentProductName

@@ -8,12 +8,12 @@
 
 namespace {
 
-// The effect each slot carries.
-constexpr int kSlotMode[kLightingSlotCount] = {0, 1, 2, 3, 4, 9, 11, 10, 12, 13};
+// The effect each block carries.
+constexpr int kBlockMode[kLightingBlockCount] = {0, 1, 2, 3, 4, 9, 11, 10, 12, 13};
 
-// The slots' fixed bytes: effect number (byte 4) and byte 6; byte 5 is the
+// The blocks' fixed bytes: effect number (byte 4) and byte 6; byte 5 is the
 // speed and byte 7 the brightness unless fixed here (-1: taken from the effect).
-struct SlotForm {
+struct BlockForm {
     bool colour;   // bytes 1..3 carry the effect colour
     int effect;
     int byte5;     // -1: speed
@@ -21,7 +21,7 @@ struct SlotForm {
     int byte7;     // -1: brightness
 };
 
-constexpr SlotForm kForms[kLightingSlotCount] = {
+constexpr BlockForm kForms[kLightingBlockCount] = {
     {false, 0, 0, 0, 0},      // off
     {true, 1, 0, 2, -1},
     {true, 1, -1, 4, 3},
@@ -36,19 +36,19 @@ constexpr SlotForm kForms[kLightingSlotCount] = {
 
 } // namespace
 
-int lightingSlotForMode(int ledMode)
+int lightingBlockForMode(int ledMode)
 {
-    static constexpr int kModeSlot[kLedModeCount] = {0, 1, 2, 3, 4, 5, 5, 5, 5, 5, 7, 6, 8, 9};
-    return (ledMode >= 0 && ledMode < kLedModeCount) ? kModeSlot[ledMode] : 5;
+    static constexpr int kModeBlock[kLedModeCount] = {0, 1, 2, 3, 4, 5, 5, 5, 5, 5, 7, 6, 8, 9};
+    return (ledMode >= 0 && ledMode < kLedModeCount) ? kModeBlock[ledMode] : 5;
 }
 
-LightingSlots buildLightingSlots(const ProfileData &profile)
+LightingBlocks buildLightingBlocks(const ProfileData &profile)
 {
-    LightingSlots table{};
-    for (int slot = 0; slot < kLightingSlotCount; ++slot) {
-        const LedModeInfo &led = profile.ledModes[kSlotMode[slot]];
-        const SlotForm &form = kForms[slot];
-        uint8_t *b = table.data() + slot * kLightingSlotSize;
+    LightingBlocks table{};
+    for (int block = 0; block < kLightingBlockCount; ++block) {
+        const LedModeInfo &led = profile.ledModes[kBlockMode[block]];
+        const BlockForm &form = kForms[block];
+        uint8_t *b = table.data() + block * kLightingBlockSize;
         b[0] = 0x80;
         if (form.colour) {
             const QColor rgb = ledColorSent(led.RGB);
@@ -66,8 +66,8 @@ LightingSlots buildLightingSlots(const ProfileData &profile)
 
 ReportList buildLightingTable(const MouseConfig &config, const DeviceContext &context)
 {
-    const LightingSlots table = buildLightingSlots(config.profiles[lightingProfileIndex(config, context)]);
-    // Three slots per chunk, the tenth alone.
+    const LightingBlocks table = buildLightingBlocks(config.profiles[lightingProfileIndex(config, context)]);
+    // Three blocks per chunk, the tenth alone.
     ReportList reports;
     for (int offset = 0; offset < int(table.size()); offset += 24) {
         const int length = std::min(24, int(table.size()) - offset);

@@ -14,8 +14,8 @@ namespace {
 constexpr uint8_t kDelayEvent = 0x06;
 constexpr uint8_t kUnitDelay[3] = {kDelayEvent, 0x01, 0x00};
 
-// A slot is written when any of its first five bytes is non-zero.
-constexpr int kSlotInUseBytes = 5;
+// A bank is written when any of its first five bytes is non-zero.
+constexpr int kBankInUseBytes = 5;
 
 void append(std::vector<uint8_t> &bytes, const KeyInfo &event)
 {
@@ -27,7 +27,7 @@ void append(std::vector<uint8_t> &bytes, const KeyInfo &event)
 std::vector<uint8_t> encodeWhole(const KeyInfo *events, int count)
 {
     std::vector<uint8_t> bytes;
-    bytes.reserve(kMacroSlotSize + 3 * 2);
+    bytes.reserve(kMacroBankSize + 3 * 2);
 
     const bool ownDelays = std::any_of(events, events + count, [](const KeyInfo &e) { return e.map == kDelayEvent; });
     if (ownDelays) {
@@ -48,26 +48,26 @@ std::vector<uint8_t> encodeWhole(const KeyInfo *events, int count)
 
 } // namespace
 
-bool macroFitsSlot(const KeyInfo *events, int count)
+bool macroFitsBank(const KeyInfo *events, int count)
 {
-    return count >= 0 && count <= kEventsPerButton && int(encodeWhole(events, count).size()) <= kMacroSlotSize;
+    return count >= 0 && count <= kEventsPerButton && int(encodeWhole(events, count).size()) <= kMacroBankSize;
 }
 
 std::vector<uint8_t> encodeMacroBytes(const KeyInfo *events, int count)
 {
     std::vector<uint8_t> bytes = encodeWhole(events, std::clamp(count, 0, kEventsPerButton));
-    if (int(bytes.size()) > kMacroSlotSize)
-        bytes.resize(kMacroSlotSize);
+    if (int(bytes.size()) > kMacroBankSize)
+        bytes.resize(kMacroBankSize);
     return bytes;
 }
 
-void EncodeMacro(const KeyInfo *events, int count, int slot, MacroImage &image)
+void EncodeMacro(const KeyInfo *events, int count, int bank, MacroImage &image)
 {
-    if (slot < 0 || slot >= kMacroSlotCount)
+    if (bank < 0 || bank >= kMacroBankCount)
         return;
     const std::vector<uint8_t> bytes = encodeMacroBytes(events, count);
-    const auto start = image.begin() + kMacroSlotSize * slot;
-    std::fill(start, start + kMacroSlotSize, 0);
+    const auto start = image.begin() + kMacroBankSize * bank;
+    std::fill(start, start + kMacroBankSize, 0);
     std::copy(bytes.begin(), bytes.end(), start);
 }
 
@@ -76,7 +76,7 @@ MacroImage buildMacroImage(const MacroNumbering &macros, const MacroEventSource 
     MacroImage image{};
     for (int number = 0; number < macros.size(); ++number) {
         if (number > kMaxMacroNumber) {
-            // The button still refers to the number; the mouse has no slot for it.
+            // The button still refers to the number; the mouse has no bank for it.
             qCDebug(lcDevice, "iIndex>=MAX_MACRO_NUMBER_560");
             continue;
         }
@@ -87,31 +87,31 @@ MacroImage buildMacroImage(const MacroNumbering &macros, const MacroEventSource 
     return image;
 }
 
-bool macroSlotInUse(const MacroImage &image, int slot)
+bool macroBankInUse(const MacroImage &image, int bank)
 {
-    if (slot < 0 || slot >= kMacroSlotCount)
+    if (bank < 0 || bank >= kMacroBankCount)
         return false;
-    const uint8_t *start = image.data() + kMacroSlotSize * slot;
-    return std::any_of(start, start + kSlotInUseBytes, [](uint8_t b) { return b != 0; });
+    const uint8_t *start = image.data() + kMacroBankSize * bank;
+    return std::any_of(start, start + kBankInUseBytes, [](uint8_t b) { return b != 0; });
 }
 
 ReportList macroImageReports(const MacroImage &image)
 {
-    std::bitset<kMacroSlotCount> inUse;
-    for (int slot = 0; slot < kMacroSlotCount; ++slot)
-        inUse[size_t(slot)] = macroSlotInUse(image, slot);
-    return macroSlotReports(image, inUse);
+    std::bitset<kMacroBankCount> inUse;
+    for (int bank = 0; bank < kMacroBankCount; ++bank)
+        inUse[size_t(bank)] = macroBankInUse(image, bank);
+    return macroBankReports(image, inUse);
 }
 
-ReportList macroSlotReports(const MacroImage &image, const std::bitset<kMacroSlotCount> &chosen)
+ReportList macroBankReports(const MacroImage &image, const std::bitset<kMacroBankCount> &chosen)
 {
     ReportList reports;
-    for (int slot = 0; slot < kMacroSlotCount; ++slot) {
-        if (!chosen[size_t(slot)])
+    for (int bank = 0; bank < kMacroBankCount; ++bank) {
+        if (!chosen[size_t(bank)])
             continue;
-        const uint8_t *start = image.data() + kMacroSlotSize * slot;
-        for (int offset = 0; offset < kMacroSlotSize; offset += kMacroChunkSize) {
-            const int addr = kMacroSlotSize * slot + offset;
+        const uint8_t *start = image.data() + kMacroBankSize * bank;
+        for (int offset = 0; offset < kMacroBankSize; offset += kMacroChunkSize) {
+            const int addr = kMacroBankSize * bank + offset;
             // Only the chunk at the very start of the memory opens the write.
             const uint8_t tag = addr == 0 ? kTagFirstChunk : kTagNextChunk;
             reports.push_back(chunkReport(Command::MacroData, addr, start + offset, kMacroChunkSize, tag));

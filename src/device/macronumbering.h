@@ -5,7 +5,7 @@
 
 // The macro numbers of one button upload: a button whose function is a macro
 // names its macro by number, and the macro upload writes each numbered macro
-// into the memory slot of that number. Numbers are handed out in the order the
+// into the memory bank of that number. Numbers are handed out in the order the
 // buttons are written, one per distinct name, from 0.
 class MacroNumbering {
 public:

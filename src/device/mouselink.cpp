@@ -68,9 +68,9 @@ void MouseLink::close()
 
 void MouseLink::useCommandHandle(HidHandle handle, bool cable)
 {
-    HidHandle &slot = cable ? m_cableCommand : m_receiverCommand;
-    closeHandle(slot);
-    slot = handle;
+    HidHandle &held = cable ? m_cableCommand : m_receiverCommand;
+    closeHandle(held);
+    held = handle;
     if (handle)
         m_borrowed.push_back(handle);
 }

@@ -40,7 +40,7 @@ void SentTables::load(const QString &path, const QString &product)
     QFile file(path);
     if (product.isEmpty() || !file.open(QIODevice::ReadOnly))
         return;
-    // The whole file is at most 20 macro slots and four small tables.
+    // The whole file is at most 20 macro banks and four small tables.
     const QList<QByteArray> lines = file.read(64 * 1024).split('\n');
     if (lines.isEmpty() || lines.first() != kHeader + product.toUtf8().toHex())
         return;

@@ -7,7 +7,7 @@
 
 // What the mouse holds, as far as this program knows: for each table an
 // upload writes (system block, button table, DPI table, lighting table and
-// each of the 20 macro memory slots) the exact bytes last sent to it
+// each of the 20 macro memory banks) the exact bytes last sent to it
 // successfully. Empty bytes mean "not known": the next upload sends that
 // table whatever it holds.
 //
@@ -16,11 +16,11 @@
 // (save/load) and each upload starts from what is stored there.
 class SentTables {
 public:
-    enum Table { System, Buttons, Dpi, Lighting, FirstMacroSlot };
-    static constexpr int kMacroSlots = 20;
-    static constexpr int kCount = FirstMacroSlot + kMacroSlots;
+    enum Table { System, Buttons, Dpi, Lighting, FirstMacroBank };
+    static constexpr int kMacroBanks = 20;
+    static constexpr int kCount = FirstMacroBank + kMacroBanks;
 
-    static constexpr int macroSlot(int slot) { return FirstMacroSlot + slot; }
+    static constexpr int macroBank(int bank) { return FirstMacroBank + bank; }
 
     const QByteArray &bytes(int table) const { return m_bytes[size_t(table)]; }
     bool knows(int table) const { return !bytes(table).isEmpty(); }

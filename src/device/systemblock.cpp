@@ -38,7 +38,7 @@ SystemBlock buildSystemBlockBytes(const MouseConfig &config, const DeviceContext
     b[10] = 1;
     b[16] = 0x1F;
     b[17] = uint8_t(config.profiles[active].dpiStageIndex());
-    b[18] = uint8_t(lightingSlotForMode(lighting.LedMode) + 1);
+    b[18] = uint8_t(lightingBlockForMode(lighting.LedMode) + 1);
     return b;
 }
 

@@ -13,7 +13,7 @@ int sendSelected(const MouseLink &link, const EncodedUpload &upload, const Uploa
         return result;
 
     // The order of a whole upload; the macros come after the apply reports,
-    // and only the slots the sent (or already held) button table numbers.
+    // and only the banks the sent (or already held) button table numbers.
     for (int group : UploadGroup::kOrder) {
         if (!(selection.groups & group))
             continue;
@@ -26,7 +26,7 @@ int sendSelected(const MouseLink &link, const EncodedUpload &upload, const Uploa
     if (result != kTransferOk)
         return result;
 
-    result = sendReports(link, macroSlotReports(upload.macros, selection.macroSlots));
+    result = sendReports(link, macroBankReports(upload.macros, selection.macroBanks));
     if (result != kTransferOk)
         return result;
 

@@ -12,7 +12,7 @@ class PollerControl;
 // Sends the tables of `selection` of an encoded upload:
 //   upload mark 0, the system block, the button table, the DPI table, the
 //   lighting table (each when selected), the five apply reports, the chosen
-//   macro slots, upload mark 1.
+//   macro banks, upload mark 1.
 // The poller is stopped first and a new one started at the end, whatever
 // the result. Stops at the first failed report and returns its result; 0 on
 // success. An empty selection sends nothing and returns 0.

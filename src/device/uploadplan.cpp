@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-static_assert(SentTables::kMacroSlots == kMacroSlotCount, "one SentTables table per macro memory slot");
+static_assert(SentTables::kMacroBanks == kMacroBankCount, "one SentTables table per macro memory bank");
 
 namespace {
 
@@ -51,10 +51,10 @@ QByteArray EncodedUpload::tableBytes(int table) const
         if (table == groupTable)
             return reportBytes(groupReports(group));
     }
-    const int slot = table - SentTables::FirstMacroSlot;
-    if (slot < 0 || slot >= kMacroSlotCount)
+    const int bank = table - SentTables::FirstMacroBank;
+    if (bank < 0 || bank >= kMacroBankCount)
         return QByteArray();
-    return QByteArray(reinterpret_cast<const char *>(macros.data()) + kMacroSlotSize * slot, kMacroSlotSize);
+    return QByteArray(reinterpret_cast<const char *>(macros.data()) + kMacroBankSize * bank, kMacroBankSize);
 }
 
 EncodedUpload encodeUpload(const MouseConfig &config, const DeviceContext &context, const MacroEventSource &source)
@@ -66,7 +66,7 @@ EncodedUpload encodeUpload(const MouseConfig &config, const DeviceContext &conte
     upload.dpi = buildDpiTable(config, context);
     upload.lighting = buildLightingTable(config, context);
     upload.macros = buildMacroImage(table.macros, source);
-    upload.numberedSlots = std::min(table.macros.size(), kMaxMacroNumber + 1);
+    upload.numberedBanks = std::min(table.macros.size(), kMaxMacroNumber + 1);
     return upload;
 }
 
@@ -76,8 +76,8 @@ UploadSelection groupSelection(const EncodedUpload &upload, int mask)
     selection.groups = mask & UploadGroup::All;
     selection.whole = selection.groups == UploadGroup::All;
     if (mask & UploadGroup::Buttons) {
-        for (int slot = 0; slot < upload.numberedSlots; ++slot)
-            selection.macroSlots[size_t(slot)] = macroSlotInUse(upload.macros, slot);
+        for (int bank = 0; bank < upload.numberedBanks; ++bank)
+            selection.macroBanks[size_t(bank)] = macroBankInUse(upload.macros, bank);
     }
     return selection;
 }
@@ -91,9 +91,9 @@ UploadSelection changedTables(const EncodedUpload &upload, const SentTables &sen
         if (upload.tableBytes(table) != sent.bytes(table))
             selection.groups |= group;
     }
-    for (int slot = 0; slot < upload.numberedSlots; ++slot) {
-        const int table = SentTables::macroSlot(slot);
-        selection.macroSlots[size_t(slot)] = upload.tableBytes(table) != sent.bytes(table);
+    for (int bank = 0; bank < upload.numberedBanks; ++bank) {
+        const int table = SentTables::macroBank(bank);
+        selection.macroBanks[size_t(bank)] = upload.tableBytes(table) != sent.bytes(table);
     }
     return selection;
 }
@@ -107,21 +107,21 @@ int reportCount(const EncodedUpload &upload, const UploadSelection &selection)
         if (selection.groups & group)
             count += int(upload.groupReports(group).size());
     }
-    return count + int(macroSlotReports(upload.macros, selection.macroSlots).size());
+    return count + int(macroBankReports(upload.macros, selection.macroBanks).size());
 }
 
 void noteSent(SentTables &sent, const EncodedUpload &upload, const UploadSelection &selection)
 {
     // After a whole upload the mouse holds what it was sent and, in the
-    // slots no button numbered, whatever it held before.
+    // banks no button numbered, whatever it held before.
     if (selection.whole)
         sent.clear();
     for (const auto &[group, table] : kGroupTables) {
         if (selection.groups & group)
             sent.set(table, upload.tableBytes(table));
     }
-    for (int slot = 0; slot < kMacroSlotCount; ++slot) {
-        if (selection.macroSlots[size_t(slot)])
-            sent.set(SentTables::macroSlot(slot), upload.tableBytes(SentTables::macroSlot(slot)));
+    for (int bank = 0; bank < kMacroBankCount; ++bank) {
+        if (selection.macroBanks[size_t(bank)])
+            sent.set(SentTables::macroBank(bank), upload.tableBytes(SentTables::macroBank(bank)));
     }
 }

@@ -33,12 +33,12 @@ constexpr int kOrder[] = {System, Buttons, Dpi, Lighting};
 // Everything an upload of one record would send, table by table.
 struct EncodedUpload {
     ReportList system, buttons, dpi, lighting;
-    // The macros in the slots the button table numbers; the other slots are
+    // The macros in the banks the button table numbers; the other banks are
     // zero.
     MacroImage macros{};
-    // How many macro slots the button table refers to (0..12): only these
+    // How many macro banks the button table refers to (0..12): only these
     // are ever written.
-    int numberedSlots = 0;
+    int numberedBanks = 0;
 
     // The reports of one group (an UploadGroup bit).
     const ReportList &groupReports(int group) const;
@@ -52,21 +52,21 @@ EncodedUpload encodeUpload(const MouseConfig &config, const DeviceContext &conte
 // The tables one upload sends.
 struct UploadSelection {
     int groups = 0;   // UploadGroup bits
-    std::bitset<kMacroSlotCount> macroSlots;
+    std::bitset<kMacroBankCount> macroBanks;
     // Everything, as the first upload to a mouse: afterwards only the tables
     // written are known.
     bool whole = false;
 
-    bool isEmpty() const { return groups == 0 && macroSlots.none(); }
+    bool isEmpty() const { return groups == 0 && macroBanks.none(); }
 };
 
 // The tables of `mask` and, with the button table, every numbered macro
-// slot in use (the macro memory follows the button table that numbers it).
+// bank in use (the macro memory follows the button table that numbers it).
 // With UploadGroup::All this is the whole upload.
 UploadSelection groupSelection(const EncodedUpload &upload, int mask);
 
 // The tables whose bytes differ from what `sent` says the mouse holds; the
-// whole upload when it knows nothing. A numbered macro slot goes out when
+// whole upload when it knows nothing. A numbered macro bank goes out when
 // its bytes differ, even when they are empty (a macro deleted on disk that
 // a button still names).
 UploadSelection changedTables(const EncodedUpload &upload, const SentTables &sent);

@@ -14,7 +14,7 @@ public:
     void preset(const std::array<KeyInfo, kEventsPerButton> &events);
     const ComboKeyState &state() const { return m_state; }
     // Key codes of the committed slots in slot order (0: slot unused).
-    std::array<int, kComboSlotCount> keyCodes() const { return m_state.committedCodes(); }
+    std::array<int, kComboEntryCount> keyCodes() const { return m_state.committedCodes(); }
 
 protected:
     void keyCaptured(int code, int flags) override;

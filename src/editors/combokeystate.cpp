@@ -20,11 +20,11 @@ bool ComboKeyState::feed(int code, int flags)
     }
     if (flags & kReleaseFlag) {
         int hand = 1;
-        const ComboSlot slot = comboSlotOf(code, &hand);
-        if (slot == ComboOther)
+        const ComboEntry entry = comboEntryOf(code, &hand);
+        if (entry == ComboOther)
             m_live[ComboOther] = 0;
         else
-            m_live[slot] &= ~hand;
+            m_live[entry] &= ~hand;
         return true;
     }
     hold(code);
@@ -35,13 +35,13 @@ bool ComboKeyState::feed(int code, int flags)
 void ComboKeyState::hold(int code)
 {
     int hand = 1;
-    const ComboSlot slot = comboSlotOf(code, &hand);
-    if (slot == ComboOther) {
+    const ComboEntry entry = comboEntryOf(code, &hand);
+    if (entry == ComboOther) {
         m_live[ComboOther] = 1;
         m_otherCode = code;
     } else {
-        // Both hands of one modifier held give 3; the slot still counts once.
-        m_live[slot] = qMin(3, m_live[slot] | hand);
+        // Both hands of one modifier held give 3; the entry still counts once.
+        m_live[entry] = qMin(3, m_live[entry] | hand);
     }
 }
 
@@ -49,7 +49,7 @@ void ComboKeyState::preset(const std::array<KeyInfo, kEventsPerButton> &events)
 {
     m_live.fill(0);
     m_otherCode = 0;
-    for (int i = 0; i < kComboSlotCount; ++i) {
+    for (int i = 0; i < kComboEntryCount; ++i) {
         if (events[size_t(i)].map == 0)
             continue;
         int code = 0;
@@ -67,11 +67,11 @@ void ComboKeyState::commit()
     m_committedOther = m_otherCode;
 }
 
-std::array<int, kComboSlotCount> ComboKeyState::committedCodes() const
+std::array<int, kComboEntryCount> ComboKeyState::committedCodes() const
 {
-    std::array<int, kComboSlotCount> codes{};
-    for (int slot = 0; slot < ComboOther; ++slot)
-        codes[size_t(slot)] = m_committed[size_t(slot)] ? kComboModifierCodes[size_t(slot)][0] : 0;
+    std::array<int, kComboEntryCount> codes{};
+    for (int entry = 0; entry < ComboOther; ++entry)
+        codes[size_t(entry)] = m_committed[size_t(entry)] ? kComboModifierCodes[size_t(entry)][0] : 0;
     codes[ComboOther] = m_committed[ComboOther] ? m_committedOther : 0;
     return codes;
 }

@@ -9,13 +9,13 @@
 #include <array>
 
 // What the combination dialog makes of the keys it captures: the keys held
-// at the latest press, in the slots Shift, Ctrl, Win, Alt and other key.
-// A slot holds 0 (not used), 1 (left-hand modifier, or the other key) or
+// at the latest press, in the entries Shift, Ctrl, Win, Alt and other key.
+// An entry holds 0 (not used), 1 (left-hand modifier, or the other key) or
 // 2 (right-hand modifier); releasing keys never changes the result, and the
 // first key after opening clears a preset.
 class ComboKeyState {
 public:
-    using Slots = std::array<int, kComboSlotCount>;
+    using Entries = std::array<int, kComboEntryCount>;
 
     // One captured key (code renumbered, flags with kReleaseFlag). Returns
     // false when it repeats the last event and was ignored.
@@ -25,22 +25,22 @@ public:
     // the next key still starts a new combination.
     void preset(const std::array<KeyInfo, kEventsPerButton> &events);
 
-    const Slots &committed() const { return m_committed; }
-    // The key code stored for each committed slot: the left-hand modifier
+    const Entries &committed() const { return m_committed; }
+    // The key code stored for each committed entry: the left-hand modifier
     // (a right-hand one is stored as its twin) or the other key; 0 unused.
-    std::array<int, kComboSlotCount> committedCodes() const;
+    std::array<int, kComboEntryCount> committedCodes() const;
     bool isEmpty() const;
 
     // The names of the committed keys joined by " + ".
     QString text(bool french) const;
 
 private:
-    // Marks the key `code` as held in its slot.
+    // Marks the key `code` as held in its entry.
     void hold(int code);
     void commit();
 
-    Slots m_live{};
-    Slots m_committed{};
+    Entries m_live{};
+    Entries m_committed{};
     int m_otherCode = 0;
     int m_committedOther = 0;
     bool m_fresh = true;

@@ -32,7 +32,7 @@ bool MacroTableModel::canInsert(int at, const std::vector<KeyInfo> &rows) const
         return false;
     std::vector<KeyInfo> after = m_rows;
     after.insert(after.begin() + at, rows.begin(), rows.end());
-    return macroFitsSlot(after.data(), int(after.size()));
+    return macroFitsBank(after.data(), int(after.size()));
 }
 
 bool MacroTableModel::insertEvents(int at, const std::vector<KeyInfo> &rows)

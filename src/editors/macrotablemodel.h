@@ -30,7 +30,7 @@ public:
     int count() const { return int(m_rows.size()); }
 
     // Whether `rows` inserted at `at` leave a macro the mouse can play whole
-    // (see macroFitsSlot).
+    // (see macroFitsBank).
     bool canInsert(int at, const std::vector<KeyInfo> &rows) const;
     // Inserts all of `rows` at `at`, or nothing when they would not fit.
     bool insertEvents(int at, const std::vector<KeyInfo> &rows);

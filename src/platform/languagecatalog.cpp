@@ -18,11 +18,11 @@ LanguageCatalog::LanguageCatalog()
 
 void LanguageCatalog::reload()
 {
-    static_assert(AppConfig::kLanguageSlots == kSlots, "one language table size");
+    static_assert(AppConfig::kLanguageEntries == kEntryCount, "one language table size");
     AppConfig::LanguageTable table;
     AppConfig::loadLanguageTable(table);
     m_count = table.count;
-    for (int i = 0; i < kSlots; ++i) {
+    for (int i = 0; i < kEntryCount; ++i) {
         m_names[i] = table.names[size_t(i)];
         m_files[i] = table.files[size_t(i)];
         m_fonts[i] = AppConfig::fontFamily(i);

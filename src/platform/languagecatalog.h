@@ -17,7 +17,7 @@ class QTranslator;
 // installation still speaks the three shipped languages.
 class LanguageCatalog {
 public:
-    static constexpr int kSlots = 10;
+    static constexpr int kEntryCount = 10;
 
     // Reads the list from Config.ini.
     LanguageCatalog();
@@ -60,11 +60,11 @@ public:
     bool switchTo(int id, QTranslator *translator);
 
 private:
-    bool validId(int id) const { return id >= 0 && id < kSlots; }
+    bool validId(int id) const { return id >= 0 && id < kEntryCount; }
 
     int m_count = 0;
-    QString m_names[kSlots];
-    QString m_files[kSlots];
-    QString m_fonts[kSlots];
-    int m_fontSizes[kSlots] = {};
+    QString m_names[kEntryCount];
+    QString m_files[kEntryCount];
+    QString m_fonts[kEntryCount];
+    int m_fontSizes[kEntryCount] = {};
 };

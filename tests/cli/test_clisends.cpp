@@ -38,7 +38,7 @@ private:
         m_mouse->resetCounters();
         return runCommandLine(QStringList{"mousecfg-cli"} + arguments, [](bool) {});
     }
-    // The bytes of the button block's key slot of button `index` (1-based).
+    // The bytes of the button block's key entry of button `index` (1-based).
     QByteArray keySlot(int index) const;
 
     std::unique_ptr<TestEnvironment> m_env;
@@ -63,7 +63,7 @@ void TestCliSends::cleanup()
 
 QByteArray TestCliSends::keySlot(int index) const
 {
-    const int slot = loadDeviceContext().keySlots[size_t(index - 1)];
+    const int slot = loadDeviceContext().keyEntries[size_t(index - 1)];
     const std::vector<uint8_t> &b = m_mouse->memory().buttons;
     return QByteArray(reinterpret_cast<const char *>(b.data()) + 2 + 4 * slot, 4).toHex(' ');
 }

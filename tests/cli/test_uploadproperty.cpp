@@ -178,11 +178,11 @@ void TestUploadProperty::randomEditsSendExactlyWhatDiffers()
             }
         }
         int slotsSent = 0;
-        for (int slot = 0; slot < encoded.numberedSlots; ++slot) {
-            const int from = kMacroSlotSize * slot;
-            QVERIFY2(region(after.macro, from, kMacroSlotSize) == region(reference.macro, from, kMacroSlotSize),
-                     qPrintable(where + QStringLiteral(", macro slot %1").arg(slot)));
-            if (region(before.macro, from, kMacroSlotSize) != region(reference.macro, from, kMacroSlotSize))
+        for (int slot = 0; slot < encoded.numberedBanks; ++slot) {
+            const int from = kMacroBankSize * slot;
+            QVERIFY2(region(after.macro, from, kMacroBankSize) == region(reference.macro, from, kMacroBankSize),
+                     qPrintable(where + QStringLiteral(", macro bank %1").arg(slot)));
+            if (region(before.macro, from, kMacroBankSize) != region(reference.macro, from, kMacroBankSize))
                 ++slotsSent;
         }
         QCOMPARE(after.activeProfile, reference.activeProfile);

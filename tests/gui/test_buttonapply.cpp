@@ -57,7 +57,7 @@ private slots:
         auto *page = WindowInside::pages(w).page<ButtonPage>();
         QVERIFY(page);
 
-        // Descriptor buttons 1..3 sit in key slots 1..3.
+        // Descriptor buttons 1..3 sit in key entries 1..3.
         whenShown<SingleKeyDialog>([](SingleKeyDialog &d) {
             sendNativeKey(d.keyField(), QEvent::KeyPress, 71, 10);   // keypad 7: usage 0x5f
             d.accept();

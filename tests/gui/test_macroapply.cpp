@@ -20,14 +20,14 @@ namespace {
 QByteArray slotBytes(const VirtualMouse &mouse, int slot)
 {
     const SimMemory m = mouse.memory();
-    return QByteArray(reinterpret_cast<const char *>(m.macro.data()) + kMacroSlotSize * slot, kMacroSlotSize).toHex(' ');
+    return QByteArray(reinterpret_cast<const char *>(m.macro.data()) + kMacroBankSize * slot, kMacroBankSize).toHex(' ');
 }
 
 QByteArray expectedSlot(const std::vector<KeyInfo> &rows)
 {
     std::vector<uint8_t> bytes = encodeMacroBytes(rows.data(), int(rows.size()));
-    bytes.resize(kMacroSlotSize, 0);
-    return QByteArray(reinterpret_cast<const char *>(bytes.data()), kMacroSlotSize).toHex(' ');
+    bytes.resize(kMacroBankSize, 0);
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), kMacroBankSize).toHex(' ');
 }
 
 // The window on a mouse behind its receiver, and its macro page.

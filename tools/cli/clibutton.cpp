@@ -106,7 +106,7 @@ bool splitKeys(const QString &text, bool french, QStringList *words)
     return true;
 }
 
-Outcome combo(const QStringList &args, bool french, std::array<int, kComboSlotCount> *keys)
+Outcome combo(const QStringList &args, bool french, std::array<int, kComboEntryCount> *keys)
 {
     QStringList words;
     for (const QString &arg : args) {
@@ -119,7 +119,7 @@ Outcome combo(const QStringList &args, bool french, std::array<int, kComboSlotCo
         const Outcome bad = checkSendable(word, code, french);
         if (bad.exitCode != 0)
             return bad;
-        const ComboSlot slot = comboSlotOf(code);
+        const ComboEntry slot = comboEntryOf(code);
         // A right-hand modifier is stored as its left-hand twin, as the
         // combination dialog stores it.
         const int stored = slot == ComboOther ? code : kComboModifierCodes[size_t(slot)][0];
@@ -131,7 +131,7 @@ Outcome combo(const QStringList &args, bool french, std::array<int, kComboSlotCo
     return {};
 }
 
-QString comboText(const std::array<int, kComboSlotCount> &keys, bool french)
+QString comboText(const std::array<int, kComboEntryCount> &keys, bool french)
 {
     QStringList names;
     for (int code : keys) {
@@ -202,7 +202,7 @@ Outcome assignCombo(Assigning &a)
 {
     if (a.rest.isEmpty())
         return malformed(QStringLiteral("combo takes KEY[+KEY...]"));
-    std::array<int, kComboSlotCount> keys{};
+    std::array<int, kComboEntryCount> keys{};
     const Outcome bad = combo(a.rest, a.french, &keys);
     if (bad.exitCode != 0)
         return bad;

@@ -98,7 +98,7 @@ void TestAppConfig::loadThenSaveKeepsBytes()
     for (const QString &file : slotFiles(c))
         after << readWholeFile(file);
     QCOMPARE(after, before);
-    QCOMPARE(AppConfig::keySlotTable(), (ProductDescriptor::Matrix{0, 1, 2, 3, 4, 5}));
+    QCOMPARE(AppConfig::keyEntryTable(), (ProductDescriptor::Matrix{0, 1, 2, 3, 4, 5}));
 }
 
 void TestAppConfig::saveThenLoad()

@@ -75,8 +75,8 @@ private slots:
         ButtonInfo button;
         button.KeyInfo.fill(KeyInfo{9, 9, 9});   // old events are cleared
         button.KeyNumber = 17;
-        std::array<int, kComboSlotCount> keyCodes{};
-        for (int i = 0; i < kComboSlotCount; ++i)
+        std::array<int, kComboEntryCount> keyCodes{};
+        for (int i = 0; i < kComboEntryCount; ++i)
             keyCodes[size_t(i)] = codes[i];
         writeCombo(button, keyCodes);
         QCOMPARE(events(button, expected.count(QLatin1Char(' ')) + 1), expected);

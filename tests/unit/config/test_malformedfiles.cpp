@@ -144,7 +144,7 @@ void readEverything(const QString &confPath)
     QVERIFY(AppConfig::colourThemeIndex() < 7);
     AppConfig::LanguageTable table;
     AppConfig::loadLanguageTable(table);
-    QVERIFY(table.count >= 0 && table.count <= AppConfig::kLanguageSlots);
+    QVERIFY(table.count >= 0 && table.count <= AppConfig::kLanguageEntries);
     for (int i = 0; i < table.count; ++i) {
         AppConfig::fontFamily(i);
         AppConfig::fontSize(i);
@@ -443,7 +443,7 @@ void TestMalformedFiles::mutatedFilesThroughTheirReaders()
         AppConfig::activeProfileIndex();
         AppConfig::LanguageTable table;
         AppConfig::loadLanguageTable(table);
-        QVERIFY(table.count >= 0 && table.count <= AppConfig::kLanguageSlots);
+        QVERIFY(table.count >= 0 && table.count <= AppConfig::kLanguageEntries);
         QVERIFY(ProfileLibrary::load().size() <= ProfileLibrary::kMaxEntries);
         AppConfig::ledType();
         if (QTest::currentTestFailed())

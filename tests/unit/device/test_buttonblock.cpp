@@ -38,20 +38,20 @@ ButtonInfo combo(std::initializer_list<int> usages)
     return b;
 }
 
-DeviceContext layout(int count, std::initializer_list<int> keySlots, int sensor = 0)
+DeviceContext layout(int count, std::initializer_list<int> keyEntries, int sensor = 0)
 {
     DeviceContext ctx;
     ctx.buttonCount = count;
     ctx.sensorType = sensor;
     int i = 0;
-    for (int slot : keySlots)
-        ctx.keySlots[i++] = uint8_t(slot);
+    for (int slot : keyEntries)
+        ctx.keyEntries[i++] = uint8_t(slot);
     return ctx;
 }
 
 QByteArray slotHex(const ButtonInfo &b, const DeviceContext &ctx = DeviceContext{}, int number = 0)
 {
-    const KeySlotBytes bytes = buttonSlotBytes(b, ctx, number);
+    const KeyEntryBytes bytes = buttonEntryBytes(b, ctx, number);
     return bytesHex(bytes.begin(), bytes.end());
 }
 
@@ -74,7 +74,7 @@ private slots:
     void slotBytes();
     void reportsAndWheelSlots();
     void wheelSwap();
-    void slotsOutsideTheTable();
+    void keyEntriesOutsideTheTable();
     void macroNumbering();
     void activeProfileSent();
 };
@@ -212,15 +212,15 @@ void TestButtonBlock::wheelSwap()
     QCOMPARE(blockSlotHex(table, 23), QByteArray("8c 00 00 00"));
 }
 
-void TestButtonBlock::slotsOutsideTheTable()
+void TestButtonBlock::keyEntriesOutsideTheTable()
 {
     ProfileData p;
     p.buttons[0] = function(1);
     p.buttons[1] = macro("far");
     for (int b = 2; b < kDescriptorButtonCount; ++b)
         p.buttons[b] = function(2);
-    QTest::ignoreMessage(QtDebugMsg, "Button 0 has key slot 24, outside the button table");
-    QTest::ignoreMessage(QtDebugMsg, "Button 1 has key slot 200, outside the button table");
+    QTest::ignoreMessage(QtDebugMsg, "Button 0 has key entry 24, outside the button table");
+    QTest::ignoreMessage(QtDebugMsg, "Button 1 has key entry 200, outside the button table");
     // A button count beyond the 16 the key-slot matrix holds is cut there.
     const ButtonTable table = buildButtonBlock(p, layout(40, {24, 200}));
     QVERIFY(table.macros.isEmpty());

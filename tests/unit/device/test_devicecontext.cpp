@@ -53,7 +53,7 @@ void TestDeviceContext::sampleInstallation()
     QCOMPARE(ctx.productName, QStringLiteral("QORV Nimbus 6"));
     QCOMPARE(ctx.buttonCount, 6);
     QCOMPARE(ctx.dpiStageCount, 6);
-    QCOMPARE(ctx.keySlots, (ProductDescriptor::Matrix{0, 1, 2, 3, 4, 5}));
+    QCOMPARE(ctx.keyEntries, (ProductDescriptor::Matrix{0, 1, 2, 3, 4, 5}));
     QCOMPARE(ctx.scrollRev, 0);
     QCOMPARE(ctx.syncMode, 1);
     QCOMPARE(int(ctx.sensorMode), 8);
@@ -71,7 +71,7 @@ void TestDeviceContext::otherProduct()
     QCOMPARE(ctx.ledType, 3);
     QCOMPARE(ctx.buttonCount, 4);
     QCOMPARE(ctx.dpiStageCount, 7);
-    QCOMPARE(ctx.keySlots, (ProductDescriptor::Matrix{7, 0, 0, 30}));
+    QCOMPARE(ctx.keyEntries, (ProductDescriptor::Matrix{7, 0, 0, 30}));
     QCOMPARE(ctx.scrollRev, 1);
     QCOMPARE(ctx.syncMode, 2);
     QCOMPARE(int(ctx.sensorMode), 0);
@@ -85,7 +85,7 @@ void TestDeviceContext::noDescriptor()
     const DeviceContext ctx = loadDeviceContext();
     QCOMPARE(ctx.buttonCount, 0);
     QCOMPARE(ctx.dpiStageCount, 0);
-    QCOMPARE(ctx.keySlots, ProductDescriptor::Matrix{});
+    QCOMPARE(ctx.keyEntries, ProductDescriptor::Matrix{});
     QCOMPARE(ctx.syncMode, 0);
     QCOMPARE(ctx.ledType, 0);
 }

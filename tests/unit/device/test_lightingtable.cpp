@@ -76,7 +76,7 @@ void TestLightingTable::invalidColour()
     // A colour missing from the file reads as invalid and is sent as black.
     ProfileData p = distinctEffects();
     p.ledModes[2].RGB = QColor();
-    const LightingSlots effectSlots = buildLightingSlots(p);
+    const LightingBlocks effectSlots = buildLightingBlocks(p);
     QCOMPARE(bytesHex(effectSlots.begin() + 16, effectSlots.begin() + 24), QByteArray("80 00 00 00 01 22 04 03"));
 }
 
@@ -84,9 +84,9 @@ void TestLightingTable::modeSlots()
 {
     const int expected[kLedModeCount] = {0, 1, 2, 3, 4, 5, 5, 5, 5, 5, 7, 6, 8, 9};
     for (int mode = 0; mode < kLedModeCount; ++mode)
-        QCOMPARE(lightingSlotForMode(mode), expected[mode]);
-    QCOMPARE(lightingSlotForMode(14), 5);
-    QCOMPARE(lightingSlotForMode(-1), 5);
+        QCOMPARE(lightingBlockForMode(mode), expected[mode]);
+    QCOMPARE(lightingBlockForMode(14), 5);
+    QCOMPARE(lightingBlockForMode(-1), 5);
 }
 
 QTEST_GUILESS_MAIN(TestLightingTable)

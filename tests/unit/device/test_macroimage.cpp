@@ -107,7 +107,7 @@ void TestMacroImage::cutAtOneSlot()
     // 63 events with 16 inserted delays would take 237 bytes.
     const std::vector<KeyInfo> many(63, KeyInfo{0x84, 0x04, 0x00});
     const std::vector<uint8_t> bytes = encodeMacroBytes(many.data(), 63);
-    QCOMPARE(int(bytes.size()), kMacroSlotSize);
+    QCOMPARE(int(bytes.size()), kMacroBankSize);
     QCOMPARE(bytesHex(bytes.begin() + 180, bytes.end()),
              QByteArray("84 04 00 84 04 00 84 04 00 84 04 00 06 01 00 84 04 00 84 04"));
 
@@ -142,9 +142,9 @@ void TestMacroImage::laterSlotOnly()
 
     // A slot counts as used by its first five bytes alone.
     MacroImage late{};
-    late[2 * kMacroSlotSize + 5] = 0x84;
+    late[2 * kMacroBankSize + 5] = 0x84;
     QVERIFY(macroImageReports(late).empty());
-    late[2 * kMacroSlotSize + 4] = 0x01;
+    late[2 * kMacroBankSize + 4] = 0x01;
     QCOMPARE(int(macroImageReports(late).size()), 11);
 }
 
@@ -172,7 +172,7 @@ void TestMacroImage::eachMacroReadOnce()
     const MacroImage image = buildMacroImage(n, fake.source());
     QCOMPARE(fake.reads[QStringLiteral("a")], 1);
     QCOMPARE(fake.reads[QStringLiteral("b")], 1);
-    QCOMPARE(bytesHex(image.begin() + kMacroSlotSize, image.begin() + kMacroSlotSize + 7),
+    QCOMPARE(bytesHex(image.begin() + kMacroBankSize, image.begin() + kMacroBankSize + 7),
              QByteArray("81 02 00 06 01 00 00"));
     // A macro without a file uploads as a single one-unit delay.
     const MacroImage missing = buildMacroImage(numbering({"missing"}), fake.source());
@@ -202,7 +202,7 @@ void TestMacroImage::badCounts()
 
     // A slot the image does not have is left alone.
     MacroImage untouched{};
-    EncodeMacro(kFive.data(), 5, kMacroSlotCount, untouched);
+    EncodeMacro(kFive.data(), 5, kMacroBankCount, untouched);
     EncodeMacro(kFive.data(), 5, -1, untouched);
     QVERIFY(std::all_of(untouched.begin(), untouched.end(), [](uint8_t b) { return b == 0; }));
 }

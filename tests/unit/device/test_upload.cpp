@@ -175,7 +175,7 @@ void TestUpload::changeDetection_data()
     QTest::addColumn<int>("active");
     QTest::addColumn<Edit>("edit");
     QTest::addColumn<int>("expected");
-    QTest::addColumn<int>("slotBits");   // macro slots, one bit each
+    QTest::addColumn<int>("bankBits");   // macro banks, one bit each
 
     const QString nimbus = QStringLiteral("QORV Nimbus 6");
     const QString kv52 = QStringLiteral("KV52");
@@ -256,7 +256,7 @@ void TestUpload::changeDetection()
     QFETCH(int, active);
     QFETCH(Edit, edit);
     QFETCH(int, expected);
-    QFETCH(int, slotBits);
+    QFETCH(int, bankBits);
 
     MouseConfig sent = defaultRecord();
     sent.ProfileID = uint8_t(active);
@@ -280,7 +280,7 @@ void TestUpload::changeDetection()
     noteSent(held, before, groupSelection(before, UploadGroup::All));
     const UploadSelection selection = changedTables(encodeUpload(live, context, files), held);
     QCOMPARE(selection.groups, expected);
-    QCOMPARE(int(selection.macroSlots.to_ulong()), slotBits);
+    QCOMPARE(int(selection.macroBanks.to_ulong()), bankBits);
     QVERIFY(!selection.whole);
 }
 
@@ -371,7 +371,7 @@ void TestUpload::editedMacroFileReachesTheMouse()
     // fourth and after the last.
     QCOMPARE(hexOf(m.macro, 0, 24),
              QByteArray("84 10 00 04 10 00 84 11 00 04 11 00 06 01 00 84 12 00 06 01 00 00 00 00"));
-    const int slot = loadDeviceContext().keySlots[1];
+    const int slot = loadDeviceContext().keyEntries[1];
     QCOMPARE(hexOf(m.buttons, 2 + 4 * slot, 4), QByteArray("91 00 01 00"));
 
     // Sent once: the next uploads have nothing to send.
@@ -425,9 +425,9 @@ void TestUpload::activeProfileTablesReachTheMouse()
     QCOMPARE(int(m.system[18]), 2);   // effect 1 is slot 1
     QCOMPARE(hexOf(m.dpi, 1, 5), QByteArray("01 4d 00 4e 00"));
     QCOMPARE(hexOf(m.lighting, 8, 8), QByteArray("80 0a 14 1e 01 00 02 03"));
-    // Macro numbers follow profile 3's buttons, and so do the macro slots.
-    QCOMPARE(hexOf(m.buttons, 2 + 4 * context.keySlots[0], 4), QByteArray("91 00 01 00"));
-    QCOMPARE(hexOf(m.buttons, 2 + 4 * context.keySlots[1], 4), QByteArray("91 01 01 00"));
+    // Macro numbers follow profile 3's buttons, and so do the macro banks.
+    QCOMPARE(hexOf(m.buttons, 2 + 4 * context.keyEntries[0], 4), QByteArray("91 00 01 00"));
+    QCOMPARE(hexOf(m.buttons, 2 + 4 * context.keyEntries[1], 4), QByteArray("91 01 01 00"));
     QCOMPARE(hexOf(m.macro, 0, 9), QByteArray("84 30 00 04 30 00 06 01 00"));
     QCOMPARE(hexOf(m.macro, 200, 9), QByteArray("84 40 00 04 40 00 06 01 00"));
     QCOMPARE(hexOf(m.macro, 400, 3), QByteArray("00 00 00"));

@@ -117,7 +117,7 @@ private slots:
 
     void macroSlotsWithoutFirstChunkKeepTheRest()
     {
-        // Only macro slot 1 in use: its chunks all carry 0xD2 and slot 0
+        // Only macro bank 1 in use: its chunks all carry 0xD2 and slot 0
         // keeps what an earlier upload left there.
         std::vector<uint8_t> image(400, 0);
         std::fill(image.begin(), image.begin() + 200, 0x11);
