@@ -39,8 +39,7 @@ private:
 void TestApplyFaults::failedApplyThenFullUploadAndPollerBack()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QVERIFY(AppConfig::setDiff(0));
     f.editing().profiles[f.editing().profileIndex()].dpiLevels[1].x += 3;
 
@@ -67,8 +66,7 @@ void TestApplyFaults::failedApplyThenFullUploadAndPollerBack()
 void TestApplyFaults::failedProfileSwitchMakesNextUploadFull()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QVERIFY(AppConfig::setDiff(0));
 
     // The poller stopped first, so that the fault meets the switch.
@@ -98,8 +96,7 @@ void TestApplyFaults::failedProfileSwitchMakesNextUploadFull()
 void TestApplyFaults::unsavedSettingsAreSaid()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     const QString blocked = Paths::profileFile(f.editing().names[3]);
     QFile::remove(blocked);
     QVERIFY(QDir().mkpath(blocked));
@@ -112,8 +109,7 @@ void TestApplyFaults::unsavedSettingsAreSaid()
 void TestApplyFaults::secondUploadWaitsItsTurn()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     f.mouse->setReplyLatency(5);
     const int before = uploadsBegun(*f.mouse);
 
@@ -129,8 +125,7 @@ void TestApplyFaults::secondUploadWaitsItsTurn()
 void TestApplyFaults::reportsDuringAnUploadWaitForIt()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     f.mouse->setReplyLatency(5);
     QCOMPARE(int(f.editing().ProfileID), AppConfig::activeProfileIndex());
     const int active = f.editing().profileIndex();

@@ -3,6 +3,7 @@
 // leaves both unticked. And a start with --hidden where there is no tray
 // shows the window.
 
+#include "envscope.h"
 #include "test_mainwindowfixture.h"
 
 #include "platform/autostartentry.h"
@@ -26,27 +27,25 @@ private slots:
 
 private:
     std::unique_ptr<QTemporaryDir> m_configHome;
-    QByteArray m_oldConfigHome;
+    std::unique_ptr<EnvScope> m_env;
 };
 
 void TestAutostart::init()
 {
     m_configHome = std::make_unique<QTemporaryDir>();
-    m_oldConfigHome = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", m_configHome->path().toUtf8());
+    m_env = std::make_unique<EnvScope>("XDG_CONFIG_HOME", QFile::encodeName(m_configHome->path()));
 }
 
 void TestAutostart::cleanup()
 {
-    qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
+    m_env.reset();
     m_configHome.reset();
 }
 
 void TestAutostart::windowAndTrayWriteTheEntry()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     SkinCheckBox *box = WindowInside::controls(w).autostart;
     QAction *action = WindowInside::tray(w)->autostartAction();
     QVERIFY(box->isVisible());
@@ -75,8 +74,7 @@ void TestAutostart::failedWriteStaysUnticked()
     blocker.close();
 
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QTest::mouseClick(WindowInside::controls(w).autostart, Qt::LeftButton);
     QVERIFY(!WindowInside::controls(w).autostart->isChecked());
     WindowInside::tray(w)->autostartAction()->trigger();

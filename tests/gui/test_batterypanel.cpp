@@ -161,8 +161,7 @@ void TestBatteryPanel::panelShowsTheSpanChosen()
 void TestBatteryPanel::clickOnTheBatteryOpensThePanel()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
 
     BatteryBar *bar = w.findChild<BatteryBar *>(QStringLiteral("battery"));
@@ -203,8 +202,7 @@ void TestBatteryPanel::trayToolTipCarriesTheEstimate()
             rows << reading(now - k * 5 * kMinute, 80 + k);
         QVERIFY(history.addAll(rows));
     }
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
     QVERIFY(WindowInside::tray(w));
     // 80 % at 12 %/h: 6 h 40 min.

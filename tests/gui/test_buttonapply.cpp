@@ -100,8 +100,7 @@ private slots:
     void profilePressedOnTheMouseDuringADialog()
     {
         WindowFixture f;
-        f.mouse->plug(SimLink::Receiver);
-        MainWindow &w = f.open();
+        MainWindow &w = f.openWithReceiver();
         QTRY_VERIFY(f.mouse->readCount() > 0);
         auto *page = WindowInside::pages(w).page<ButtonPage>();
         QVERIFY(page);

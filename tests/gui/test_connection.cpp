@@ -62,8 +62,7 @@ private slots:
 void TestConnection::secondModelArrivesAndIsChosen()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     addSecondModel(*f.mouse);
     QVERIFY(WindowInside::controls(w).model->isHidden());
 
@@ -96,8 +95,7 @@ void TestConnection::secondModelArrivesAndIsChosen()
 void TestConnection::removingTheCurrentModelSwitchesToTheOther()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     addSecondModel(*f.mouse);
     f.mouse->plug(SimLink::Cable);
     QTRY_COMPARE(w.presentModelCount(), 2);
@@ -149,8 +147,7 @@ void TestConnection::oneOfTwoConnectionsLeaves()
 void TestConnection::lastMouseLeavesAndComesBack()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
     // The start-up showing has run before the unplug below: the warning's
     // delay is then the unplug's alone.

@@ -49,8 +49,7 @@ void TestDesktopNotices::lowBatteryFromThePoller()
 {
     WindowFixture f;
     f.mouse->setBattery(700, false);   // 2887 mV: the bar's lowest step, 10 %
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
 
     QTRY_COMPARE_WITH_TIMEOUT(m_service->calls.size(), 1, 10000);
     const NotificationRecorder::Call call = m_service->calls.first();
@@ -92,8 +91,7 @@ void TestDesktopNotices::noNoticeForAGoodBattery()
 {
     WindowFixture f;
     f.mouse->setBattery(980, false);   // 4042 mV: 80 %
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     // The bar starts at the placeholder level 10 until the mouse answers.
     QTRY_COMPARE_WITH_TIMEOUT(w.lastBatteryLevel(), 80, 10000);
 

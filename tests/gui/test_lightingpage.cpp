@@ -92,8 +92,7 @@ void setConfigKeys(const TestEnvironment &env, const QVariantMap &keys)
 void TestLightingPage::effectMenuOrder()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     LightingPage *page = lightingPage(w);
     QVERIFY(page);
     QStringList texts;
@@ -131,8 +130,7 @@ void TestLightingPage::effectControls()
     QFETCH(bool, colour);
 
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     LightingPage *page = lightingPage(w);
     ProfileData &profile = currentProfile(f.editing());
     profile.LedMode = uint8_t(code);
@@ -172,8 +170,7 @@ void TestLightingPage::lightingProfileFollowsProduct()
     WindowFixture f;
     setConfigKeys(*f.env, {{"Mouse_List/0", product}, {"Config/CurrentProductName", product},
                            {"Config/ProfileID", 3}});
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QCOMPARE(w.currentModel(), product);
     QCOMPARE(int(f.editing().ProfileID), 3);
     const int other = edited == 0 ? 3 : 0;
@@ -228,8 +225,7 @@ void TestLightingPage::sleepControlsByDescriptor()
 
     WindowFixture f;
     f.env->writeDescriptor(keys);
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     LightingPage *page = lightingPage(w);
     QCOMPARE(page->sleepSlider()->isVisible(), shown);
     QCOMPARE(page->moveOffBox()->isVisible(), shown);
@@ -245,8 +241,7 @@ void TestLightingPage::sleepControlsByDescriptor()
 void TestLightingPage::moveToLightOff()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     LightingPage *page = lightingPage(w);
     ProfileData &profile = currentProfile(f.editing());
     profile.LedMoveOFF = 1;
@@ -266,8 +261,7 @@ void TestLightingPage::moveToLightOff()
 void TestLightingPage::effectFromTheMouse()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     LightingPage *page = lightingPage(w);
     WindowInside::pages(w).showLightMode(11);
     QCOMPARE(int(currentProfile(f.editing()).LedMode), 11);
@@ -283,8 +277,7 @@ void TestLightingPage::effectFromTheMouse()
 void TestLightingPage::colourDialogCancelUndoesEverything()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     LightingPage *page = lightingPage(w);
     ProfileData &profile = currentProfile(f.editing());
     profile.LedMode = 1;
@@ -350,8 +343,7 @@ void TestLightingPage::colourDialogApplyStoresOpaqueColour()
     QFETCH(QColor, shown);
 
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     LightingPage *page = lightingPage(w);
     ProfileData &profile = currentProfile(f.editing());
     profile.LedMode = 2;

@@ -210,8 +210,7 @@ void TestMainWindow::pictureCopyFollowsItsSource()
 void TestMainWindow::startsWithMouse()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
 
     QCOMPARE(w.presentModelCount(), 1);
     QCOMPARE(w.currentModel(), QStringLiteral("QORV Nimbus 6"));
@@ -326,8 +325,7 @@ void TestMainWindow::tabs()
         descriptor.setValue(QStringLiteral("PROFILE/ledDisable"), ledDisable);
         descriptor.setValue(QStringLiteral("PROFILE/DisableMacro"), disableMacro);
     }
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     const WindowControls &c = WindowInside::controls(w);
 
     // The first tab shown, and the tab buttons of missing features.
@@ -387,8 +385,7 @@ void TestMainWindow::buttonPageHeightFollowsShownButtons()
         for (int i = 0; i < buttons; ++i)
             descriptor.setValue(QStringLiteral("PROFILE/BUTTON_INFO_%1_Matrix2").arg(i), i < buttons - hidden ? i : 255);
     }
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QCOMPARE(WindowInside::pages(w).placeOf<ButtonPage>()->height(), UiScale::scaled(height));
 }
 
@@ -397,8 +394,7 @@ void TestMainWindow::indicatorsNeverChangeTheProfile()
     WindowFixture f;
     // The compact layout: the indicators only show the active profile.
     QSettings(Paths::configFile(), QSettings::IniFormat).setValue(QStringLiteral("Config/ProfileControls"), 0);
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     WindowInside::profiles(w).makeProfileCurrent(2, false);
     QCOMPARE(int(f.editing().ProfileID), 2);
 
@@ -414,8 +410,7 @@ void TestMainWindow::indicatorsNeverChangeTheProfile()
 void TestMainWindow::applyReachesTheMouse()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
 
     DpiLevel &stage = currentProfile(f.editing()).dpiLevels[1];
@@ -440,8 +435,7 @@ void TestMainWindow::applyReachesTheMouse()
 void TestMainWindow::profileMenuTellsTheMouseOffTheWindowsThread()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     f.mouse->resetCounters();
 
@@ -520,8 +514,7 @@ struct RecordingPage : QWidget, EditorPage {
 void TestMainWindow::hotSpots()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     // Adding a page is its class and one line.
     RecordingPage::chosen().clear();
     WindowInside::pages(w).add<RecordingPage>();
@@ -578,8 +571,7 @@ void TestMainWindow::hotSpots()
 void TestMainWindow::trayClicks()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QVERIFY(w.isVisible());
     w.iconActivated(QSystemTrayIcon::Context);
     QVERIFY(w.isVisible());
@@ -661,8 +653,7 @@ void TestMainWindow::languageSwitch()
         QSettings lang(Paths::langConfigFile(), QSettings::IniFormat);
         lang.setValue(QStringLiteral("Config/LangID"), id == 0 ? 1 : 0);
     }
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     const QString before = WindowInside::controls(w).apply->text();
     QVERIFY(before != apply);
 
@@ -686,8 +677,7 @@ void TestMainWindow::languageSwitch()
 void TestMainWindow::draggingNeedsMoreThanAJitter()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     w.move(100, 100);
     const QPoint start = w.pos();
     const QPoint grip(40, 300);   // the sidebar, away from every control

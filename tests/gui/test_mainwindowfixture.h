@@ -81,6 +81,12 @@ public:
             window->show();
         return *window;
     }
+    // The usual start: the mouse behind its receiver, then the window.
+    MainWindow &openWithReceiver()
+    {
+        mouse->plug(SimLink::Receiver);
+        return open();
+    }
 
     // The window's settings: what the pages edit, and what the files hold.
     MouseConfig &editing() { return window->settings().editing(); }

@@ -6,6 +6,7 @@
 // so.
 
 #include "test_mainwindowfixture.h"
+#include "envscope.h"
 
 #include "config/appconfig.h"
 #include "config/paths.h"
@@ -114,8 +115,7 @@ private slots:
 void TestOneOwner::commandLineChangesSurviveTheWindow()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
     const int active = f.editing().profileIndex();
     const int other = (active + 1) % kProfileCount;
@@ -158,8 +158,7 @@ void TestOneOwner::commandLineChangesSurviveTheWindow()
 void TestOneOwner::windowKeepsUnappliedEditsBesideACommand()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QTRY_VERIFY_WITH_TIMEOUT(firstAnswerTaken(w), kFirstAnswerTimeoutMs);
     const int active = f.editing().profileIndex();
 
@@ -226,32 +225,26 @@ void TestOneOwner::secondStartShowsTheWindow()
     // The single-instance lock and the socket live in the session's runtime
     // folder: a private one, so that a real running copy is never asked.
     QTemporaryDir runtime;
-    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
-    {
-        WindowFixture f;
-        f.mouse->plug(SimLink::Receiver);
-        MainWindow &w = f.open();
-        w.hide();
-        // The first copy holds the lock, as its start-up took it.
-        SingleInstanceGuard first(SingleInstanceGuard::mutexNameFor(ProductDescriptor::productName()));
-        QVERIFY(first.acquired());
+    EnvScope env("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    WindowFixture f;
+    MainWindow &w = f.openWithReceiver();
+    w.hide();
+    // The first copy holds the lock, as its start-up took it.
+    SingleInstanceGuard first(SingleInstanceGuard::mutexNameFor(ProductDescriptor::productName()));
+    QVERIFY(first.acquired());
 
-        QProcess second;
-        second.start(TestEnvironment::buildBinDir() + QStringLiteral("/mousecfg"), QStringList());
-        QSignalSpy done(&second, qOverload<int, QProcess::ExitStatus>(&QProcess::finished));
-        QVERIFY(done.wait(30000));
-        QCOMPARE(second.exitCode(), 1);
-        QTRY_VERIFY(w.isVisible());
-    }
-    qputenv("XDG_RUNTIME_DIR", oldRuntime);
+    QProcess second;
+    second.start(TestEnvironment::buildBinDir() + QStringLiteral("/mousecfg"), QStringList());
+    QSignalSpy done(&second, qOverload<int, QProcess::ExitStatus>(&QProcess::finished));
+    QVERIFY(done.wait(30000));
+    QCOMPARE(second.exitCode(), 1);
+    QTRY_VERIFY(w.isVisible());
 }
 
 void TestOneOwner::filesChangedBehindTheWindow()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     // Every profile file whole, as after the first Apply.
     QCOMPARE(w.upload(true), 0);
     const int active = f.editing().profileIndex();

@@ -182,8 +182,7 @@ void TestPageHost::windowPagesKeepOutOfRangeValues()
 {
     QFETCH(int, fill);
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     // Every page built, then every page filled from the damaged record.
     for (int tab = 0; tab < kPageTabCount; ++tab)
         WindowInside::pages(w).showForTab(PageTab(tab));

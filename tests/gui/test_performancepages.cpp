@@ -74,8 +74,7 @@ int applyAndReadSystemByte(MainWindow &w, WindowFixture &f, int index)
 void TestPerformancePages::liftIsOneValue()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     Pages p = performancePages(w);
     QVERIFY(p.pointer && p.rate);
 
@@ -100,8 +99,7 @@ void TestPerformancePages::liftIsOneValue()
 void TestPerformancePages::exclusivePairs()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     f.editing().Jitter = 1;
     f.editing().AngleValue = 0;
     w.refreshPages();
@@ -132,8 +130,7 @@ void TestPerformancePages::exclusivePairs()
 void TestPerformancePages::rateMenu()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     ProfileData &profile = currentProfile(f.editing());
     profile.pollrate = 16;
     w.refreshPages();
@@ -165,8 +162,7 @@ void TestPerformancePages::rateMenu()
 void TestPerformancePages::outOfRangeValuesKept()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     f.editing().Debounce = 0;
     f.editing().Sync = 7;
     f.editing().LiftHigh = 0;
@@ -199,8 +195,7 @@ void TestPerformancePages::outOfRangeValuesKept()
 void TestPerformancePages::scrollSpeedAtOnce()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     currentProfile(f.editing()).scrollspeed = 5;
     w.refreshPages();
     Pages p = performancePages(w);
@@ -230,8 +225,7 @@ void TestPerformancePages::rowsFit()
 
     WindowFixture f;
     f.env->writeDescriptor({{"Sync", syncMode}});
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     w.switchLanguage(language);
     UiScale::setLevel(level);
     WindowInside::pages(w).layout();

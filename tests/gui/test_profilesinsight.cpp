@@ -67,8 +67,7 @@ private slots:
 void TestProfilesInSight::controlsStandApart()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     const WindowControls &c = WindowInside::controls(w);
     QVERIFY(AppConfig::profileControlsShown());
 
@@ -96,8 +95,7 @@ void TestProfilesInSight::controlsStandApart()
 void TestProfilesInSight::indicatorSwitchesLikeTheMenu()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     const WindowControls &c = WindowInside::controls(w);
 
@@ -121,8 +119,7 @@ void TestProfilesInSight::compactLayoutTakesNoFocusOrKeys()
 {
     WindowFixture f;
     setProfileControls(0);
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     const WindowControls &c = WindowInside::controls(w);
     QVERIFY(!AppConfig::profileControlsShown());
     for (QWidget *control : profileControls(c)) {
@@ -145,8 +142,7 @@ void TestProfilesInSight::trayListsAndSwitchesWhileHidden()
 {
     WindowFixture f;
     AppConfig::setSlotName(1, QStringLiteral("Work & Play"));
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QTRY_VERIFY(WindowInside::connection(w)->hasStatusThread());
     TrayController *tray = WindowInside::tray(w);
     const QList<QAction *> profiles = tray->profileActions();
@@ -281,8 +277,7 @@ void TestProfilesInSight::malformedRulesFileIsRefusedAndKept()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(broken);
     file.close();
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     AppProfileService &service = *w.appProfiles();
     QVERIFY2(service.statusText().contains(QStringLiteral("hover")), qPrintable(service.statusText()));
     QVERIFY(service.switcher().rules().rules.isEmpty());

@@ -162,8 +162,7 @@ void TestStatus::batteryDisplay()
         else
             config.remove(QStringLiteral("Config/BatteryFull"));
     }
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     // The start-up reading 257 shows and stores level 10.
     QCOMPARE(w.lastBatteryLevel(), 10);
     QCOMPARE(AppConfig::battery(), 10);
@@ -179,8 +178,7 @@ void TestStatus::batteryDisplay()
 void TestStatus::mouseOffLeavesTheLevel()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     WindowInside::statusPanel(w).showBattery(0, 0xe8, 0x03);   // 1000: 90 %
     QCOMPARE(w.lastBatteryLevel(), 90);
 
@@ -276,8 +274,7 @@ void TestStatus::mouseButtons()
     QFETCH(SimButton, button);
 
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     FakeOsd osd;
     WindowInside::osdClient(w)->setServerName(osd.name());
     // Into both records: what the mouse runs is no unapplied edit.
@@ -353,8 +350,7 @@ void TestStatus::valuesOutOfRangeAreIgnored()
     QFETCH(int, rate);
 
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     FakeOsd osd;
     WindowInside::osdClient(w)->setServerName(osd.name());
     f.editing().ProfileID = 0;

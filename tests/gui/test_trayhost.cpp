@@ -122,8 +122,7 @@ void TestTrayHost::trayMenuShowsTheWindow()
     QVERIFY(panel.serve());
     panel.setHostRegistered(true);
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QTRY_VERIFY(WindowInside::tray(w)->icon());
 
     // "Show window" heads the program's own entries.

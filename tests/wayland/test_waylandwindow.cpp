@@ -98,8 +98,7 @@ void TestWaylandWindow::initTestCase()
 void TestWaylandWindow::windowOnWayland()
 {
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     // The overlay program cannot place itself over a Wayland desktop.
     QVERIFY(!WindowInside::onScreenFeedback(w)->usesOverlay());
@@ -153,8 +152,7 @@ void TestWaylandWindow::cornersShowTheDesktop()
         QSKIP("the compositor takes no screenshots here");
 
     WindowFixture f;
-    f.mouse->plug(SimLink::Receiver);
-    MainWindow &w = f.open();
+    MainWindow &w = f.openWithReceiver();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(w.testAttribute(Qt::WA_TranslucentBackground));
     const QRegion shape = w.mask();

@@ -1,6 +1,7 @@
 // Where the program reads and writes, first-run seeding, and safe file names.
 
 #include "config/paths.h"
+#include "envscope.h"
 #include "testenvironment.h"
 
 #include <QDir>
@@ -13,36 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Sets or clears environment variables for one scope.
-class EnvScope {
-public:
-    void set(const char *name, const QString &value)
-    {
-        remember(name);
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, QFile::encodeName(value));
-    }
-    ~EnvScope()
-    {
-        for (auto it = m_old.begin(); it != m_old.end(); ++it) {
-            if (it.value().isNull())
-                qunsetenv(it.key().constData());
-            else
-                qputenv(it.key().constData(), it.value());
-        }
-    }
-
-private:
-    void remember(const char *name)
-    {
-        if (!m_old.contains(name))
-            m_old.insert(name, qgetenv(name));
-    }
-    QMap<QByteArray, QByteArray> m_old;
-};
 
 void writeText(const QString &path, const QByteArray &text)
 {

@@ -2,6 +2,7 @@
 // entries require), that the desktop's own validator takes it, removal, a
 // folder that cannot be written, and when --hidden keeps the window hidden.
 
+#include "envscope.h"
 #include "platform/autostartentry.h"
 
 #include <QDir>
@@ -26,19 +27,18 @@ private slots:
 
 private:
     std::unique_ptr<QTemporaryDir> m_home;
-    QByteArray m_oldConfigHome;
+    std::unique_ptr<EnvScope> m_env;
 };
 
 void TestAutostartEntry::init()
 {
     m_home = std::make_unique<QTemporaryDir>();
-    m_oldConfigHome = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", m_home->path().toUtf8());
+    m_env = std::make_unique<EnvScope>("XDG_CONFIG_HOME", QFile::encodeName(m_home->path()));
 }
 
 void TestAutostartEntry::cleanup()
 {
-    qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
+    m_env.reset();
     m_home.reset();
 }
 

@@ -1,3 +1,4 @@
+#include "envscope.h"
 #include "platform/osdmessage.h"
 
 #include <QTemporaryDir>
@@ -200,21 +201,16 @@ void TestOsdMessage::serverName()
     QFETCH(QString, title);
     QFETCH(QString, base);
 
-    const QByteArray old = qgetenv("XDG_RUNTIME_DIR");
     QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    EnvScope env("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     QCOMPARE(OsdMessage::serverNameFor(title), runtime.path() + QLatin1Char('/') + base + QStringLiteral(".socket"));
 
     // Without a runtime directory: a plain name that QLocalServer puts in
     // the temporary directory; no path separator may sneak in.
-    qunsetenv("XDG_RUNTIME_DIR");
+    env.set("XDG_RUNTIME_DIR", QByteArray());
     const QString plain = OsdMessage::serverNameFor(title);
     QVERIFY(plain.startsWith(base + QLatin1Char('-')));
     QVERIFY(!plain.contains(QLatin1Char('/')));
-    if (old.isNull())
-        qunsetenv("XDG_RUNTIME_DIR");
-    else
-        qputenv("XDG_RUNTIME_DIR", old);
 }
 
 QTEST_GUILESS_MAIN(TestOsdMessage)

@@ -1,6 +1,7 @@
 // The single-instance lock, within one process (the two-process behaviour is
 // covered end to end).
 
+#include "envscope.h"
 #include "platform/singleinstance.h"
 
 #include <QDir>
@@ -10,33 +11,6 @@
 #include <QtTest>
 
 #include <unistd.h>
-
-namespace {
-
-// Points XDG_RUNTIME_DIR somewhere for one scope.
-class RuntimeDir {
-public:
-    explicit RuntimeDir(const QByteArray &value)
-        : m_old(qgetenv("XDG_RUNTIME_DIR"))
-    {
-        if (value.isNull())
-            qunsetenv("XDG_RUNTIME_DIR");
-        else
-            qputenv("XDG_RUNTIME_DIR", value);
-    }
-    ~RuntimeDir()
-    {
-        if (m_old.isNull())
-            qunsetenv("XDG_RUNTIME_DIR");
-        else
-            qputenv("XDG_RUNTIME_DIR", m_old);
-    }
-
-private:
-    QByteArray m_old;
-};
-
-} // namespace
 
 class TestSingleInstance : public QObject {
     Q_OBJECT
@@ -81,7 +55,7 @@ void TestSingleInstance::lockFilePlace()
     const QByteArray value = runtime == 0 ? QFile::encodeName(dir.path())
         : runtime == 1                    ? QByteArray()
                                           : QFile::encodeName(dir.path() + QStringLiteral("/gone"));
-    RuntimeDir scope(value);
+    EnvScope scope("XDG_RUNTIME_DIR", value);
 
     const QString mutex = SingleInstanceGuard::mutexNameFor(QStringLiteral("Odd/Name \u00e9 ../x"));
     const QString path = SingleInstanceGuard::lockFileFor(mutex);
@@ -100,7 +74,7 @@ void TestSingleInstance::lockFilePlace()
 void TestSingleInstance::secondGuardIsRefusedUntilFirstEnds()
 {
     QTemporaryDir dir;
-    RuntimeDir scope(QFile::encodeName(dir.path()));
+    EnvScope scope("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
     const QString mutex = SingleInstanceGuard::mutexNameFor(QStringLiteral("QORV Nimbus 6"));
 
     auto first = std::make_unique<SingleInstanceGuard>(mutex);
@@ -119,7 +93,7 @@ void TestSingleInstance::secondGuardIsRefusedUntilFirstEnds()
 void TestSingleInstance::productsDoNotBlockEachOther()
 {
     QTemporaryDir dir;
-    RuntimeDir scope(QFile::encodeName(dir.path()));
+    EnvScope scope("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
     SingleInstanceGuard a(SingleInstanceGuard::mutexNameFor(QStringLiteral("QORV Nimbus 6")));
     SingleInstanceGuard b(SingleInstanceGuard::mutexNameFor(QStringLiteral("QORV Nimbus 8")));
     SingleInstanceGuard none(SingleInstanceGuard::mutexNameFor(QString()));
@@ -131,7 +105,7 @@ void TestSingleInstance::productsDoNotBlockEachOther()
 void TestSingleInstance::plantedSymlinkIsNotFollowed()
 {
     QTemporaryDir dir;
-    RuntimeDir scope(QFile::encodeName(dir.path()));
+    EnvScope scope("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
     const QString mutex = SingleInstanceGuard::mutexNameFor(QStringLiteral("QORV Nimbus 6"));
     const QString victim = dir.path() + QStringLiteral("/victim");
     QVERIFY(QFile::link(victim, SingleInstanceGuard::lockFileFor(mutex)));
