@@ -14,6 +14,7 @@
 // and a running rule has /proc scanned every two seconds, nothing else
 // running; target at most 0.1 % of one core.
 
+#include "benchsupport.h"
 #include "config/appprofilerules.h"
 #include "config/paths.h"
 #include "device/commandset.h"
@@ -28,7 +29,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -53,11 +53,6 @@ double processCpuSeconds()
     return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec + usage.ru_stime.tv_usec / 1e6;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Plays the window manager: two windows of different classes, and the
 // root's _NET_ACTIVE_WINDOW.
@@ -182,16 +177,16 @@ void switchBench(Display &x, int switches)
         stop = true;
         watch.join();
         if (!whole.empty()) {
-            std::printf("focus change -> select at the mouse: median %.1f ms, worst %.1f ms\n", median(atMouse),
+            std::printf("focus change -> select at the mouse: median %.1f ms, worst %.1f ms\n", Bench::median(atMouse),
                         *std::max_element(atMouse.begin(), atMouse.end()));
             std::printf("focus change -> select and apply-all at the mouse: median %.1f ms, worst %.1f ms; floor %d ms "
                         "(wait) + %d reports x %d ms = %d ms, target <= %.0f ms\n",
-                        median(applied), *std::max_element(applied.begin(), applied.end()),
+                        Bench::median(applied), *std::max_element(applied.begin(), applied.end()),
                         AppProfileSwitcher::kSettleMs, switchReports, kReportPauseMs,
                         AppProfileSwitcher::kSettleMs + switchReports * kReportPauseMs, target);
             std::printf("focus change -> switch path ended (the new tables too, %d reports with the poller's): "
                         "median %.1f ms, worst %.1f ms; floor %d ms\n",
-                        reports, median(whole), *std::max_element(whole.begin(), whole.end()),
+                        reports, Bench::median(whole), *std::max_element(whole.begin(), whole.end()),
                         AppProfileSwitcher::kSettleMs + reports * kReportPauseMs);
         }
     }
@@ -234,14 +229,10 @@ void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
 int main(int argc, char **argv)
 {
     qInstallMessageHandler(quiet);
-    QTemporaryDir home;
-    qputenv("MOUSECFG_DATA", MOUSECFG_INSTALLATION_DIR);
-    qputenv("MOUSECFG_HOME", home.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::InProcessHome home(MOUSECFG_INSTALLATION_DIR);
     QApplication app(argc, argv);
-    const int switches = argc > 1 ? std::max(1, atoi(argv[1])) : 10;
-    const int idleSeconds = argc > 2 ? std::max(1, atoi(argv[2])) : 30;
+    const int switches = Bench::countArgument(argc, argv, 1, 10);
+    const int idleSeconds = Bench::countArgument(argc, argv, 2, 30);
     Display x;
     if (!x.ok()) {
         std::printf("no X display: run under xvfb-run -a\n");

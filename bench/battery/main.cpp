@@ -10,6 +10,7 @@
 // the history panel open and painted within 50 ms with that year stored (24
 // hours, as it opens, and 30 days).
 
+#include "benchsupport.h"
 #include "device/batteryhistory.h"
 #include "device/batteryrecorder.h"
 #include "shell/batteryhistorydialog.h"
@@ -19,7 +20,6 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cmath>
@@ -33,14 +33,6 @@ constexpr double kStoreTargetMs = 1.0;
 constexpr double kSizeTargetBytes = 2.0 * 1024 * 1024;
 constexpr double kOpenTargetMs = 50.0;
 
-double percentile(std::vector<double> values, double p)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t index = std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5));
-    return values[index];
-}
 
 // The level the bar would show, in whole steps of 10, of a battery that
 // charges 35 points an hour and is used at 5 points an hour.
@@ -66,13 +58,9 @@ BatteryReading readingAt(qint64 at, qint64 start, double &charge)
 
 int main(int argc, char **argv)
 {
-    QTemporaryDir home;
-    qputenv("MOUSECFG_DATA", MOUSECFG_INSTALLATION_DIR);
-    qputenv("MOUSECFG_HOME", home.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::InProcessHome home(MOUSECFG_INSTALLATION_DIR);
     QApplication app(argc, argv);
-    const int days = argc > 1 ? std::max(1, atoi(argv[1])) : 365;
+    const int days = Bench::countArgument(argc, argv, 1, 365);
     const QString file = BatteryHistory().file();
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     const qint64 start = now - qint64(days) * 86400;
@@ -96,11 +84,11 @@ int main(int argc, char **argv)
     });
     poller.join();
 
-    const double p99 = percentile(stored, 0.99);
+    const double p99 = Bench::percentile(stored, 0.99);
     const auto slower = [&](double ms) { return std::count_if(stored.begin(), stored.end(), [ms](double v) { return v > ms; }); };
     std::printf("simulated %d days: %d readings taken, %zu stored\n", days, calls, stored.size());
     std::printf("storing a reading on the poller's thread: median %.3f ms, 95th %.3f ms, 99th %.3f ms, max %.2f ms\n",
-                percentile(stored, 0.5), percentile(stored, 0.95), p99, percentile(stored, 1.0));
+                Bench::percentile(stored, 0.5), Bench::percentile(stored, 0.95), p99, Bench::percentile(stored, 1.0));
     // The few slow ones are SQLite's checkpoints (the journal folded into
     // the file, with a sync of the disk) and the thinning passes.
     std::printf("stored readings slower than 1 ms: %ld, than 10 ms: %ld\n", long(slower(1.0)), long(slower(10.0)));
@@ -133,11 +121,11 @@ int main(int argc, char **argv)
         openMonth.push_back(double(clock.nsecsElapsed()) / 1e6);
         app.processEvents();
     }
-    const double worst = std::max(percentile(openDay, 0.5), percentile(openMonth, 0.5));
+    const double worst = std::max(Bench::percentile(openDay, 0.5), Bench::percentile(openMonth, 0.5));
     std::printf("opening the panel (24 hours) with %d days stored: median %.1f ms, max %.1f ms\n", days,
-                percentile(openDay, 0.5), percentile(openDay, 1.0));
-    std::printf("switching it to 30 days: median %.1f ms, max %.1f ms\n", percentile(openMonth, 0.5),
-                percentile(openMonth, 1.0));
+                Bench::percentile(openDay, 0.5), Bench::percentile(openDay, 1.0));
+    std::printf("switching it to 30 days: median %.1f ms, max %.1f ms\n", Bench::percentile(openMonth, 0.5),
+                Bench::percentile(openMonth, 1.0));
     std::printf("target: <= %.0f ms: %s\n", kOpenTargetMs, worst <= kOpenTargetMs ? "met" : "missed");
 
     return p99 <= kStoreTargetMs && size < kSizeTargetBytes && worst <= kOpenTargetMs ? 0 : 1;

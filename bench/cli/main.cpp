@@ -9,11 +9,12 @@
 // the floor is reports × 10 ms (the virtual mouse answers at once); the
 // setter's median should stay within 30 ms of it.
 
+#include "benchsupport.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -58,24 +59,15 @@ Timing runCli(const QStringList &arguments, const QProcessEnvironment &environme
     return t;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 15;
-    QTemporaryDir home;
-    QTemporaryDir runtime;
+    const int runs = Bench::countArgument(argc, argv, 1, 15);
+    const Bench::ProgramHome home;
     const QString trace = home.filePath(QStringLiteral("trace.txt"));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("MOUSECFG_HOME"), home.path());
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    QProcessEnvironment environment = home.environment();
     environment.insert(QStringLiteral("MOUSECFG_SIM_TRACE"), trace);
     environment.insert(QStringLiteral("MOUSECFG_SIM_LINKS"), QStringLiteral("receiver"));
 
@@ -102,10 +94,10 @@ int main(int argc, char *argv[])
         reports = t.reports;
     }
 
-    std::printf("mousecfg-cli status:       median %6.1f ms, best %6.1f ms  (target <= 25 ms)\n", median(status),
+    std::printf("mousecfg-cli status:       median %6.1f ms, best %6.1f ms  (target <= 25 ms)\n", Bench::median(status),
                 *std::min_element(status.begin(), status.end()));
     std::printf("mousecfg-cli rate 500/1000: median %6.1f ms, %d reports, floor %d ms, over the floor %.1f ms "
                 "(target <= 30 ms)\n",
-                median(setter), reports, reports * kReportPauseMs, median(overFloor));
+                Bench::median(setter), reports, reports * kReportPauseMs, Bench::median(overFloor));
     return 0;
 }

@@ -4,6 +4,8 @@
 //
 //   bench_configio [rounds]
 
+#include "benchsupport.h"
+
 #include "config/appconfig.h"
 #include "config/mouseconfig.h"
 #include "config/paths.h"
@@ -67,9 +69,7 @@ Timing measure(int rounds, const std::function<void()> &work)
         clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &after);
         cpu.push_back((after.tv_sec - before.tv_sec) * 1e3 + (after.tv_nsec - before.tv_nsec) / 1e6);
     }
-    std::sort(wall.begin(), wall.end());
-    std::sort(cpu.begin(), cpu.end());
-    return {wall[wall.size() / 2], cpu[cpu.size() / 2]};
+    return {Bench::median(wall), Bench::median(cpu)};
 }
 
 QStringList setFiles()
@@ -85,7 +85,7 @@ QStringList setFiles()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
+    const int rounds = Bench::countArgument(argc, argv, 1, 15);
 
     QTemporaryDir home;
     qputenv("MOUSECFG_HOME", QFile::encodeName(home.path()));

@@ -9,13 +9,14 @@
 // write, so the floor is reports × 10 ms; the target is the median within
 // 30 ms of it. `status` handed over is printed beside it.
 
+#include "benchsupport.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <algorithm>
@@ -25,12 +26,6 @@
 namespace {
 
 constexpr int kReportPauseMs = 10;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
 // Verified reports written to the mouse (the status queries are not echoed
 // and cost no pause).
@@ -62,13 +57,10 @@ double runCli(const QStringList &arguments, const QProcessEnvironment &environme
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 15;
-    QTemporaryDir home;
-    QTemporaryDir runtime;
+    const int runs = Bench::countArgument(argc, argv, 1, 15);
+    const Bench::ProgramHome home;
     const QString trace = home.filePath(QStringLiteral("trace.txt"));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("MOUSECFG_HOME"), home.path());
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    QProcessEnvironment environment = home.environment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.remove(QStringLiteral("MOUSECFG_SIMULATE"));
 
@@ -112,7 +104,7 @@ int main(int argc, char *argv[])
 
     std::printf("handed to the window, rate 500/1000: median %6.1f ms, %d reports, floor %d ms, over the floor "
                 "%.1f ms (target <= 30 ms)\n",
-                median(setter), reports, reports * kReportPauseMs, median(overFloor));
-    std::printf("handed to the window, status:       median %6.1f ms\n", median(status));
+                Bench::median(setter), reports, reports * kReportPauseMs, Bench::median(overFloor));
+    std::printf("handed to the window, status:       median %6.1f ms\n", Bench::median(status));
     return 0;
 }

@@ -8,6 +8,8 @@
 //
 //   bench_macros [rounds]
 
+#include "benchsupport.h"
+
 #include "config/macrofile.h"
 #include "config/paths.h"
 #include "editors/macropage.h"
@@ -31,11 +33,6 @@
 
 namespace {
 
-double percentile(std::vector<double> values, double p)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[std::min(values.size() - 1, size_t(p * double(values.size())))];
-}
 
 // Wall time of one run; the processor time goes to `cpu`. On a busy machine
 // the two tell apart what the code costs and what waiting for the disk to
@@ -57,7 +54,7 @@ double timedMs(const std::function<void()> &work)
 void report(const char *what, const std::vector<double> &samples, const std::vector<double> &cpu, double target)
 {
     std::printf("%-40s median %7.3f ms  p95 %7.3f ms  processor %7.3f ms  (target < %.0f ms)\n", what,
-                percentile(samples, 0.5), percentile(samples, 0.95), percentile(cpu, 0.5), target);
+                Bench::percentile(samples, 0.5), Bench::percentile(samples, 0.95), Bench::percentile(cpu, 0.5), target);
 }
 
 struct Series {
@@ -85,7 +82,7 @@ int main(int argc, char **argv)
     QTemporaryDir home;
     qputenv("MOUSECFG_HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
-    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
+    const int rounds = Bench::countArgument(argc, argv, 1, 200);
     Paths::ensureConfigs();
 
     PageEvents events;

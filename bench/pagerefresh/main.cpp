@@ -9,6 +9,7 @@
 // Target: the median and the 95th percentile within one frame (16 ms), so
 // that a switch from the mouse's own button never stalls the window.
 
+#include "benchsupport.h"
 #include "config/mouseconfig.h"
 #include "config/profilefile.h"
 #include "device/hidbackend.h"
@@ -19,7 +20,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -29,24 +29,13 @@ namespace {
 
 constexpr double kFrameMs = 16.0;
 
-double percentile(std::vector<double> values, double p)
-{
-    std::sort(values.begin(), values.end());
-    const size_t index = std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5));
-    return values[index];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QTemporaryDir home;
-    qputenv("MOUSECFG_DATA", MOUSECFG_INSTALLATION_DIR);
-    qputenv("MOUSECFG_HOME", home.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::InProcessHome home(MOUSECFG_INSTALLATION_DIR);
     QApplication app(argc, argv);
-    const int switches = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
+    const int switches = Bench::countArgument(argc, argv, 1, 200);
 
     VirtualMouse mouse;
     setHidBackend(&mouse);
@@ -86,14 +75,14 @@ int main(int argc, char **argv)
             whole.push_back(double(clock.nsecsElapsed()) / 1e6);
             app.processEvents();
         }
-        const double median = percentile(refresh, 0.5);
-        const double p95 = percentile(refresh, 0.95);
+        const double median = Bench::percentile(refresh, 0.5);
+        const double p95 = Bench::percentile(refresh, 0.95);
         result = std::max(median, p95);
         std::printf("page refresh after a profile switch, %d switches: median %.2f ms, 95th percentile %.2f ms, "
                     "max %.2f ms\n",
-                    switches, median, p95, percentile(refresh, 1.0));
+                    switches, median, p95, Bench::percentile(refresh, 1.0));
         std::printf("whole switch with the write of Config/ProfileID: median %.2f ms, 95th percentile %.2f ms\n",
-                    percentile(whole, 0.5), percentile(whole, 0.95));
+                    Bench::percentile(whole, 0.5), Bench::percentile(whole, 0.95));
         std::printf("target: refresh within one frame (%.0f ms): %s\n", kFrameMs, result <= kFrameMs ? "met" : "missed");
     }
     setHidBackend(nullptr);

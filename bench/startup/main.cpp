@@ -8,13 +8,14 @@
 //
 // Targets: median start-up at most 200 ms, resident memory at most 80 MB.
 
+#include "benchsupport.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -79,14 +80,6 @@ Run runOnce(const QString &program, const QProcessEnvironment &environment)
     return run;
 }
 
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t mid = values.size() / 2;
-    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
-}
 
 } // namespace
 
@@ -108,14 +101,10 @@ int main(int argc, char *argv[])
 
     // A private settings folder and runtime folder: the program's own lock
     // and display socket must not meet a running copy of the tool.
-    QTemporaryDir home;
-    QTemporaryDir runtime;
-    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const Bench::ProgramHome home;
+    QProcessEnvironment environment = home.environment();
     environment.insert(QStringLiteral("MOUSECFG_SIMULATE"), QStringLiteral("1"));
     environment.insert(QStringLiteral("MOUSECFG_QUIT_AFTER_SHOW"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("MOUSECFG_HOME"), home.path());
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     environment.remove(QStringLiteral("MOUSECFG_SIM_CONTROL"));
     environment.remove(QStringLiteral("MOUSECFG_SIM_TRACE"));
 
@@ -140,14 +129,14 @@ int main(int argc, char *argv[])
         cpu.push_back(run.cpuMs);
         hwm = std::max(hwm, run.hwmMb);
     }
-    const double medianMs = median(times);
-    const double medianRss = median(rss);
+    const double medianMs = Bench::median(times);
+    const double medianRss = Bench::median(rss);
     std::printf("start-up until the first paint, %d runs: median %.1f ms (min %.1f, max %.1f); target <= %.0f ms: %s\n",
                 runs, medianMs, *std::min_element(times.begin(), times.end()),
                 *std::max_element(times.begin(), times.end()), kTargetMs, medianMs <= kTargetMs ? "met" : "missed");
     // On a busy machine the wall time says more about the other processes;
     // the processor time the program itself used until then says what it costs.
-    std::printf("processor time until the first paint (all threads): median %.0f ms\n", median(cpu));
+    std::printf("processor time until the first paint (all threads): median %.0f ms\n", Bench::median(cpu));
     std::printf("resident memory at the first paint: VmRSS median %.1f MB, VmHWM max %.1f MB; target <= %.0f MB: %s\n",
                 medianRss, hwm, kTargetMb, hwm <= kTargetMb ? "met" : "missed");
     return 0;

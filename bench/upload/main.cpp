@@ -11,6 +11,8 @@
 // Poller: CPU time of the poller thread and of the whole process while the
 // poller runs against an idle mouse.
 
+#include "benchsupport.h"
+
 #include "config/appconfig.h"
 #include "config/functioncatalogue.h"
 #include "config/macrofile.h"
@@ -228,12 +230,10 @@ int main(int argc, char *argv[])
 {
     qInstallMessageHandler(quiet);
     QCoreApplication app(argc, argv);
-    const int pollerSeconds = argc > 1 ? std::max(1, atoi(argv[1])) : 30;
-    const int rounds = argc > 2 ? std::max(1, atoi(argv[2])) : 3;
+    const int pollerSeconds = Bench::countArgument(argc, argv, 1, 30);
+    const int rounds = Bench::countArgument(argc, argv, 2, 3);
 
-    QTemporaryDir home;
-    qputenv("MOUSECFG_DATA", MOUSECFG_INSTALLATION_DIR);
-    qputenv("MOUSECFG_HOME", home.path().toLocal8Bit());
+    Bench::InProcessHome home(MOUSECFG_INSTALLATION_DIR);
     QString why;
     if (!Paths::ensureConfigs(&why)) {
         std::fprintf(stderr, "settings: %s\n", qPrintable(why));
