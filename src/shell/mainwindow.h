@@ -77,27 +77,22 @@ public:
     // there, else the disconnect warning.
     void showAsStarted();
 
-    // Operations of the window that its helpers and the pages run.
+    // What the user does in the window, and what the tray, the status
+    // reports and the tests ask of it.
     void selectTab(PageTab tab);
     void refreshPages();
-    void layoutWindow();
     void retranslate();
-    // Fills the window for the current model after a switch or an arrival:
-    // pictures, settings from disk, profile controls, tab, pages.
-    void enterCurrentModel(bool selectFirstSpot);
     // The one way a profile is chosen from outside the profile menu: the
     // indicators, the tray menu and the application rules.
     void switchProfileTo(int slot);
     // "Cancel" besides hiding the window: every unapplied edit is dropped,
-    // the pages' and the macro rows not saved included; the window shows
-    // what the files hold.
+    // the macro rows not saved included; the window shows what the files
+    // hold.
     void discardEdits();
     // The status line that says unapplied edits were dropped by a switch
     // the user did not make in the window, while it is shown; else empty.
     QString discardedLine() const;
-    void showFrontView(bool front);
     void switchLanguage(int id);
-    void startFirmwareUpdate();
     void showOsd(const QString &text);
     // "Apply" and the uploads of the profile operations.
     int apply();
@@ -107,8 +102,6 @@ public:
     void takeStatusReport(quint8 profile, quint8 stage, quint8 rate, quint8 mode);
     // A click on the tray icon: shows a hidden window, hides a shown one.
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
-    // The battery display was clicked: the battery history panel.
-    void showBatteryHistory();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -118,6 +111,15 @@ protected:
 private:
     // Tests look inside through their fixture.
     friend struct WindowInside;
+
+    void layoutWindow();
+    // Fills the window for the current model after a switch or an arrival:
+    // pictures, settings from disk, profile controls, tab, pages.
+    void enterCurrentModel(bool selectFirstSpot);
+    void showFrontView(bool front);
+    void startFirmwareUpdate();
+    // The battery display was clicked: the battery history panel.
+    void showBatteryHistory();
 
     QStringList modelNames() const;
     bool warningShown() const;
