@@ -457,7 +457,8 @@ void MainWindow::connectPageEvents()
     connect(&events, &PageEvents::showMacroTab, this, [this] { selectTab(PageTab::Macro); });
     connect(&events, &PageEvents::oneClickWarning, this, &MainWindow::showOneClickWarning);
     connect(&events, &PageEvents::enableWindowButtons, this, &MainWindow::enableButtons);
-    new PageEditController(m_settings, *m_pages, [this] { refreshPages(); }, this);
+    auto *edits = new PageEditController(m_settings, m_pages->events(), this);
+    connect(edits, &PageEditController::recordChanged, this, &MainWindow::refreshPages);
 }
 
 void MainWindow::enterCurrentModel(bool selectFirstSpot)

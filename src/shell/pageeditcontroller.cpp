@@ -1,6 +1,6 @@
 #include "pageeditcontroller.h"
 
-#include "pagehost.h"
+#include "editors/pageevents.h"
 
 #include "config/appconfig.h"
 #include "config/macroassignments.h"
@@ -9,14 +9,10 @@
 
 #include <QDebug>
 
-PageEditController::PageEditController(SettingsOwner &settings, PageHost &pages, std::function<void()> reshowPages,
-                                       QObject *parent)
+PageEditController::PageEditController(SettingsOwner &settings, PageEvents &events, QObject *parent)
     : QObject(parent)
     , m_settings(settings)
-    , m_pages(pages)
-    , m_reshowPages(std::move(reshowPages))
 {
-    PageEvents &events = m_pages.events();
     connect(&events, &PageEvents::macroRenamed, this, &PageEditController::followMacroRename);
 }
 
@@ -26,6 +22,5 @@ void PageEditController::followMacroRename(const QString &oldName, const QString
     m_settings.changeBoth([&](MouseConfig &config) { renamed = renameMacroAssignments(config, oldName, newName); });
     if (renamed > 0 && !AppConfig::saveAll(m_settings.stored()))
         qCDebug(lcUi, "profile files could not be written after a macro rename");
-    if (m_reshowPages)
-        m_reshowPages();
+    emit recordChanged();
 }

@@ -2,9 +2,7 @@
 
 #include <QObject>
 
-#include <functional>
-
-class PageHost;
+class PageEvents;
 class SettingsOwner;
 
 // Answers what the pages ask of the settings beyond the record they edit,
@@ -15,14 +13,14 @@ class SettingsOwner;
 class PageEditController : public QObject {
     Q_OBJECT
 public:
-    // `reshowPages` fills the pages again from the edited record.
-    PageEditController(SettingsOwner &settings, PageHost &pages, std::function<void()> reshowPages,
-                       QObject *parent = nullptr);
+    PageEditController(SettingsOwner &settings, PageEvents &events, QObject *parent = nullptr);
+
+signals:
+    // The edited record changed beyond the pages: they show it again.
+    void recordChanged();
 
 private:
     void followMacroRename(const QString &oldName, const QString &newName);
 
     SettingsOwner &m_settings;
-    PageHost &m_pages;
-    std::function<void()> m_reshowPages;
 };
