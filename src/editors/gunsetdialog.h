@@ -13,7 +13,7 @@ class QSpinBox;
 class QToolButton;
 class SkinButton;
 
-// The recoil file editor ("GUN SET", VeskGunsetDialog): a name and up to five
+// The recoil file editor ("GUN SET"; label: VeskGunsetDialog): a name and up to five
 // bullets, each with its delay and the pointer's pull (Y, X), 619 x 400
 // design units in the program's dialog look. "Yes" accepts only
 // with a name that can become a file name; the macro page builds and writes

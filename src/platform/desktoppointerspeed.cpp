@@ -166,7 +166,7 @@ bool DesktopPointerSpeed::apply(int speed)
         if (!told) {
             told = true;
             qCDebug(lcPlatform, "the pointer speed is kept in the profile only: the desktop is neither GNOME "
-                    "(with org.gnome.desktop.peripherals.mouse speed) nor KDE Plasma\n");
+                    "(with org.gnome.desktop.peripherals.mouse speed) nor KDE Plasma");
         }
         return false;
     }
