@@ -160,12 +160,12 @@ void TestMacroFile::malformedValues()
 
     std::array<KeyInfo, kEventsPerButton> events;
     QCOMPARE(readMacroEvents(QStringLiteral("m"), events), 1);
-    QCOMPARE(events[0], ev(byte, byte, byte));
+    QCOMPARE(events[0], ev(uint8_t(byte), uint8_t(byte), uint8_t(byte)));
     MacroOptions options;
     std::vector<KeyInfo> all;
     QVERIFY(readMacroFile(QStringLiteral("m"), options, all));
     QCOMPARE(int(all.size()), 1);
-    QCOMPARE(all[0], ev(byte, byte, byte));
+    QCOMPARE(all[0], ev(uint8_t(byte), uint8_t(byte), uint8_t(byte)));
 }
 
 void TestMacroFile::garbageFile()

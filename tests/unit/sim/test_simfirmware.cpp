@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(m.rejectedReports, 0);
 
         const int end = command == 0x05 ? 0x0FFF : 0x007F;
-        send(*m_mouse, m_handle, framed(uint8_t(command), end & 0xFF, end >> 8, {0x1A}, 0xD3));
+        send(*m_mouse, m_handle, framed(uint8_t(command), uint8_t(end & 0xFF), uint8_t(end >> 8), {0x1A}, 0xD3));
         m = m_mouse->memory();
         QVERIFY(blockOf(m) == block);
         QCOMPARE(m.commits[size_t(command - 1)], 1);
@@ -124,7 +124,8 @@ private slots:
         writeBlock(*m_mouse, m_handle, 0x05, image);
         for (int k = 0; k < 10; ++k) {
             const int addr = 200 + 20 * k;
-            send(*m_mouse, m_handle, framed(0x05, addr & 0xFF, addr >> 8, std::vector<uint8_t>(20, 0x22), 0xD2));
+            send(*m_mouse, m_handle,
+                 framed(0x05, uint8_t(addr & 0xFF), uint8_t(addr >> 8), std::vector<uint8_t>(20, 0x22), 0xD2));
             QCOMPARE(readOne(*m_mouse, m_handle).size(), kReportLength);
         }
         send(*m_mouse, m_handle, framed(0x05, 0xFF, 0x0F, {0x1A}, 0xD3));
