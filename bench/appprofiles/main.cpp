@@ -53,7 +53,6 @@ double processCpuSeconds()
     return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec + usage.ru_stime.tv_usec / 1e6;
 }
 
-
 // Plays the window manager: two windows of different classes, and the
 // root's _NET_ACTIVE_WINDOW.
 struct Display {

@@ -33,7 +33,6 @@ constexpr double kStoreTargetMs = 1.0;
 constexpr double kSizeTargetBytes = 2.0 * 1024 * 1024;
 constexpr double kOpenTargetMs = 50.0;
 
-
 // The level the bar would show, in whole steps of 10, of a battery that
 // charges 35 points an hour and is used at 5 points an hour.
 BatteryReading readingAt(qint64 at, qint64 start, double &charge)

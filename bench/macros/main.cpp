@@ -33,7 +33,6 @@
 
 namespace {
 
-
 // Wall time of one run; the processor time goes to `cpu`. On a busy machine
 // the two tell apart what the code costs and what waiting for the disk to
 // sync the written file costs.

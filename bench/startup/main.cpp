@@ -80,7 +80,6 @@ Run runOnce(const QString &program, const QProcessEnvironment &environment)
     return run;
 }
 
-
 } // namespace
 
 int main(int argc, char *argv[])

@@ -33,7 +33,6 @@ const int kSpinWidth = 80;
 const int kBoxWidth = 95;
 const int kSecondBoxX = kLeft + 105;
 
-
 } // namespace
 
 PagePlace PointerOptionsPage::placement()

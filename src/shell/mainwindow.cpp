@@ -569,7 +569,6 @@ void MainWindow::hideWindow()
     hide();
 }
 
-
 void MainWindow::sayEditsDiscarded(int slot)
 {
     qCDebug(lcUi, "unapplied edits of profile %d dropped by a switch from outside the window", slot + 1);
