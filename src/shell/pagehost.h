@@ -74,7 +74,6 @@ public:
     // it.
     void showDpiStage(int stage);
     void showRate(int rateCode);
-    void showLift(int liftHigh);
     void showLightMode(int mode);
     void selectButton(int index, int group);
     void showView(bool frontView);
@@ -106,6 +105,8 @@ private:
     };
 
     void add(const PagePlace &place, std::type_index type, Factory factory);
+    // A lift-off click on one page: the others show it.
+    void showLift(int liftHigh);
     int indexOf(std::type_index type) const;
     EditorPage *ensureBuilt(int index);
     void put(Entry &entry, QWidget *widget);

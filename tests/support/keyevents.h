@@ -22,10 +22,3 @@ inline bool sendNativeKey(QObject *target, QEvent::Type type, int evdev, ulong t
     event.ignore();
     return QCoreApplication::sendEvent(target, &event);
 }
-
-// Press and release with distinct timestamps.
-inline void tapNativeKey(QObject *target, int evdev, ulong timestampMs)
-{
-    sendNativeKey(target, QEvent::KeyPress, evdev, timestampMs);
-    sendNativeKey(target, QEvent::KeyRelease, evdev, timestampMs + 40);
-}

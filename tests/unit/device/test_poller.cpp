@@ -50,6 +50,18 @@ public:
     }
 };
 
+// A poller on `link`, started, whose signals `log` keeps.
+struct LoggedPoller {
+    explicit LoggedPoller(MouseLink &link)
+        : poller(link)
+    {
+        log.attach(&poller);
+        poller.start();
+    }
+    SignalLog log;
+    StatusPollerThread poller;
+};
+
 } // namespace
 
 class TestPoller : public QObject {
@@ -117,24 +129,21 @@ void TestPoller::firstCycleQueriesTheBattery()
     m_device->link.setSensorMode(3);
     m_device->link.setMouseOff(awake);   // the opposite of what the answer will say
 
-    SignalLog log;
-    StatusPollerThread poller(m_device->link);
-    log.attach(&poller);
-    poller.start();
-    QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
-    QCOMPARE(log.first("battery"), battery);
+    LoggedPoller logged(m_device->link);
+    QTRY_COMPARE_WITH_TIMEOUT(logged.log.count("battery"), 1, 2000);
+    QCOMPARE(logged.log.first("battery"), battery);
     // The write status follows the battery within the same answer: once the
     // poller has stopped, everything it emitted has been delivered.
-    poller.stop();
+    logged.poller.stop();
     QCoreApplication::processEvents();
-    QCOMPARE(log.count("write"), writeStatusSignals);
+    QCOMPARE(logged.log.count("write"), writeStatusSignals);
     if (writeStatusSignals)
-        QCOMPARE(log.first("write"), QVector<int>{1});
+        QCOMPARE(logged.log.first("write"), QVector<int>{1});
     // A reading from the receiver alone leaves the sensor mode as it was,
     // and says that the mouse is off: the upload then sends nothing.
     QCOMPARE(int(m_device->link.sensorMode()), awake ? 8 : 3);
     QCOMPARE(m_device->link.mouseOff(), !awake);
-    poller.stop();
+    logged.poller.stop();
     m_device->mouse.setTraceFile(QString());
 
     // The query is written as it is, checksum included.
@@ -144,19 +153,16 @@ void TestPoller::firstCycleQueriesTheBattery()
 
 void TestPoller::statusReportIsPassedOnInOrder()
 {
-    SignalLog log;
-    StatusPollerThread poller(m_device->link);
-    log.attach(&poller);
-    poller.start();
-    QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
+    LoggedPoller logged(m_device->link);
+    QTRY_COMPARE_WITH_TIMEOUT(logged.log.count("battery"), 1, 2000);
 
     // The mouse's DPI button: profile, stage, rate and lighting mode follow.
     m_device->mouse.press(SimButton::Dpi);
-    QTRY_COMPARE_WITH_TIMEOUT(log.count("status"), 1, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(logged.log.count("status"), 1, 2000);
     const SimMemory m = m_device->mouse.memory();
     const int p = m.activeProfile;
     const QVector<int> expected{p, m.dpiStage[p], m.pollrate[p], m.lightingMode};
-    QCOMPARE(log.first("status"), expected);
+    QCOMPARE(logged.log.first("status"), expected);
     // The values are distinct, so that an order mix-up would show.
     QCOMPARE(QSet<int>(expected.begin(), expected.end()).size(), 4);
 }
@@ -165,17 +171,14 @@ void TestPoller::motionReportsAreSkipped()
 {
     // The node delivers mouse motion between the replies.
     m_device->mouse.setMotionRate(1000);
-    SignalLog log;
-    StatusPollerThread poller(m_device->link);
-    log.attach(&poller);
-    poller.start();
-    QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
-    QCOMPARE(log.first("battery"), (QVector<int>{0, 0xD4, 0x03}));
+    LoggedPoller logged(m_device->link);
+    QTRY_COMPARE_WITH_TIMEOUT(logged.log.count("battery"), 1, 2000);
+    QCOMPARE(logged.log.first("battery"), (QVector<int>{0, 0xD4, 0x03}));
     m_device->mouse.press(SimButton::Rate);
-    QTRY_COMPARE_WITH_TIMEOUT(log.count("status"), 1, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(logged.log.count("status"), 1, 2000);
     const SimMemory m = m_device->mouse.memory();
-    QCOMPARE(log.first("status").value(2), m.pollrate[m.activeProfile]);
-    poller.stop();
+    QCOMPARE(logged.log.first("status").value(2), m.pollrate[m.activeProfile]);
+    logged.poller.stop();
     m_device->mouse.setMotionRate(0);
 }
 
@@ -183,14 +186,11 @@ void TestPoller::readErrorReadsAsMouseOff()
 {
     // A node that went away: writes and reads fail on its handle.
     m_device->mouse.unplug(SimLink::Receiver);
-    SignalLog log;
-    StatusPollerThread poller(m_device->link);
-    log.attach(&poller);
-    poller.start();
-    QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
-    QCOMPARE(log.first("battery"), (QVector<int>{0, 0, 0}));
-    QCOMPARE(log.count("write"), 0);
-    QVERIFY(poller.isRunning());   // the cycle goes on until it is stopped
+    LoggedPoller logged(m_device->link);
+    QTRY_COMPARE_WITH_TIMEOUT(logged.log.count("battery"), 1, 2000);
+    QCOMPARE(logged.log.first("battery"), (QVector<int>{0, 0, 0}));
+    QCOMPARE(logged.log.count("write"), 0);
+    QVERIFY(logged.poller.isRunning());   // the cycle goes on until it is stopped
 }
 
 void TestPoller::noHandleEndsBeforeWriting()
@@ -206,21 +206,18 @@ void TestPoller::noHandleEndsBeforeWriting()
 
 void TestPoller::stopJoinsPromptly()
 {
-    SignalLog log;
-    StatusPollerThread poller(m_device->link);
-    log.attach(&poller);
-    poller.start();
-    QTRY_COMPARE_WITH_TIMEOUT(log.count("battery"), 1, 2000);
+    LoggedPoller logged(m_device->link);
+    QTRY_COMPARE_WITH_TIMEOUT(logged.log.count("battery"), 1, 2000);
     // The cycle that asked and the next one, a listening cycle: the query is
     // not repeated within them.
-    QTRY_VERIFY_WITH_TIMEOUT(poller.completedCycles() >= 2, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(logged.poller.completedCycles() >= 2, 5000);
     QCOMPARE(m_device->mouse.writeCount(), 1);
 
     QElapsedTimer timer;
     timer.start();
-    poller.stop();
+    logged.poller.stop();
     QVERIFY2(timer.elapsed() < 200, qPrintable(QString::number(timer.elapsed())));
-    QVERIFY(poller.isFinished());
+    QVERIFY(logged.poller.isFinished());
     const int reads = m_device->mouse.readCount();
     // Its thread has finished: nothing reads the report of a press.
     m_device->mouse.press(SimButton::Profile);
