@@ -56,7 +56,13 @@ QString childLsanOptions(const QString &dir)
     QByteArray suppressions = "leak:libqoffscreen.so\n";
     for (int i = options.size() - 1; i >= 0; --i) {
         if (options[i].startsWith(QLatin1String("suppressions="))) {
-            suppressions += readWholeFile(options[i].mid(int(strlen("suppressions="))));
+            // The value may be quoted for the sanitizers' parser (a path
+            // with a blank).
+            QString path = options[i].mid(int(strlen("suppressions=")));
+            if (path.size() >= 2 && (path.front() == QLatin1Char('\'') || path.front() == QLatin1Char('"'))
+                && path.back() == path.front())
+                path = path.mid(1, path.size() - 2);
+            suppressions += readWholeFile(path);
             options.removeAt(i);
         }
     }
@@ -64,7 +70,7 @@ QString childLsanOptions(const QString &dir)
     QFile out(file);
     if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         out.write(suppressions);
-    options << QStringLiteral("suppressions=") + file;
+    options << QStringLiteral("suppressions='") + file + QLatin1Char('\'');
     return options.join(QLatin1Char(':'));
 }
 
