@@ -115,7 +115,8 @@ int ApplyController::uploadOnce(bool full)
     return result;
 }
 
-int ApplyController::runExclusive(const std::function<int()> &job, bool showDialog)
+void ApplyController::runExclusive(const std::function<int()> &job, bool showDialog,
+                                   const std::function<void(int)> &finish)
 {
     m_busy = true;
     if (m_poller)
@@ -137,6 +138,7 @@ int ApplyController::runExclusive(const std::function<int()> &job, bool showDial
     worker->wait();
     if (m_poller)
         m_poller->startPoller();
+    finish(result);
     runDeferred();
     m_busy = false;
     // An Apply or upload asked for meanwhile; inside an upload's deferred
@@ -146,7 +148,6 @@ int ApplyController::runExclusive(const std::function<int()> &job, bool showDial
         m_queued = m_queuedFull = false;
         upload(full);
     }
-    return result;
 }
 
 int ApplyController::switchProfile(int slot)

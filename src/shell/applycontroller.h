@@ -46,9 +46,11 @@ public:
     // else touching the settings or the mouse meanwhile (uploads and the
     // mouse's reports wait, as during an upload); behind the busy dialog
     // when `showDialog`, else without anything on screen. The window stays
-    // responsive either way. Returns what the job returned. Call it when no
-    // upload runs (through whenIdle).
-    int runExclusive(const std::function<int()> &job, bool showDialog);
+    // responsive either way. `finish` gets what the job returned, on the
+    // window's thread, before anything that waited meanwhile runs: what the
+    // job changed is taken in before the next command or mouse report sees
+    // the settings. Call it when no upload runs (through whenIdle).
+    void runExclusive(const std::function<int()> &job, bool showDialog, const std::function<void(int)> &finish);
 
     // Tells the user that something sent to the mouse did not arrive;
     // nothing for 0.

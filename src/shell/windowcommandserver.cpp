@@ -30,16 +30,7 @@ WindowCommandServer::WindowCommandServer(SettingsOwner &settings, ApplyControlle
             }
             // Queued behind a running upload, like the mouse's own reports.
             const QStringList arguments = request.arguments;
-            m_apply.whenIdle([this, arguments, reply] {
-                OwnerChannel::Answer answer;
-                answer.reached = true;
-                Outcome outcome;
-                answer.exitCode = run(arguments, &answer.out, &answer.err, &outcome);
-                // The command line waits for the answer, not for the pages.
-                reply(answer);
-                if (outcome.ran)
-                    takeOutcome(outcome);
-            });
+            m_apply.whenIdle([this, arguments, reply] { run(arguments, reply); });
         },
         this);
 }
@@ -51,38 +42,49 @@ bool WindowCommandServer::listen()
     return m_server->listen();
 }
 
-int WindowCommandServer::run(const QStringList &arguments, QString *out, QString *err, Outcome *outcome)
+void WindowCommandServer::run(const QStringList &arguments, const OwnerChannel::Server::Reply &reply)
 {
+    OwnerChannel::Answer answer;
+    answer.reached = true;
     const CliCommands::Parsed parsed = CliCommands::parse(QStringList{QStringLiteral("mousecfg-cli")} + arguments);
     if (!parsed.error.isEmpty() || parsed.help) {
         // The command line answers these itself; a request that still has
         // one is not from it.
-        *err = parsed.error.isEmpty() ? QStringLiteral("help is not handed to the window\n") : parsed.error + '\n';
-        return 64;
+        answer.err = parsed.error.isEmpty() ? QStringLiteral("help is not handed to the window\n") : parsed.error + '\n';
+        answer.exitCode = 64;
+        reply(answer);
+        return;
     }
     qCDebug(lcUi) << "command from the command line:" << arguments;
 
-    // What the user sees, unapplied values of the pages included.
-    outcome->parsed = parsed;
-    outcome->seen = m_settings.editing();
-    outcome->profileBefore = m_settings.editing().profileIndex();
+    // What the user sees, unapplied edits included.
+    Outcome outcome;
+    outcome.parsed = parsed;
+    outcome.seen = m_settings.editing();
+    outcome.profileBefore = m_settings.editing().profileIndex();
 
     // What the mouse holds goes through the sent-tables file, which the
-    // session's upload reads and writes as the window's does.
-    const int exitCode = m_apply.runExclusive(
+    // session's upload reads and writes as the window's does. The outcome
+    // is taken in before a command or mouse report that waited meanwhile
+    // runs, so that it starts from this one's settings.
+    m_apply.runExclusive(
         [&] {
             CliOutput::Capture capture;
             CliSession session(m_settings.mouse());
             const int code = runParsedCommand(parsed, session);
             // What the session stored: the files hold it now.
-            outcome->stored = session.record();
-            *out = capture.out;
-            *err = capture.err;
+            outcome.stored = session.record();
+            answer.out = capture.out;
+            answer.err = capture.err;
             return code;
         },
-        m_window.isVisible());
-    outcome->ran = true;
-    return exitCode;
+        m_window.isVisible(),
+        [&](int exitCode) {
+            answer.exitCode = exitCode;
+            // The command line waits for the answer, not for the pages.
+            reply(answer);
+            takeOutcome(outcome);
+        });
 }
 
 void WindowCommandServer::takeOutcome(const Outcome &outcome)

@@ -2,6 +2,7 @@
 
 #include "clicommands.h"
 #include "config/mouseconfig.h"
+#include "device/ownerchannel.h"
 
 #include <QObject>
 
@@ -9,9 +10,6 @@
 
 class ApplyController;
 class SettingsOwner;
-namespace OwnerChannel {
-class Server;
-}
 
 // The running window's side of the settings socket: it carries out the
 // commands that mousecfg-cli hands it, through the same command code as the
@@ -47,15 +45,15 @@ public:
 private:
     // What a command left, for the window to take in after answering.
     struct Outcome {
-        bool ran = false;
         CliCommands::Parsed parsed;
         MouseConfig seen;     // the window's edited record, before
         MouseConfig stored;   // what the command stored
         int profileBefore = 0;
     };
 
-    // Returns the exit code, with what the command printed in `out`/`err`.
-    int run(const QStringList &arguments, QString *out, QString *err, Outcome *outcome);
+    // Runs a command and answers it through `reply`, with its exit code and
+    // what it printed; then the window takes in what it stored.
+    void run(const QStringList &arguments, const OwnerChannel::Server::Reply &reply);
     void takeOutcome(const Outcome &outcome);
 
     SettingsOwner &m_settings;

@@ -175,6 +175,24 @@ void TestOneOwner::windowKeepsUnappliedEditsBesideACommand()
     QCOMPARE(refused.exitCode, 65);
     QVERIFY(!refused.err.isEmpty());
     QCOMPARE(int(filesNow().Debounce), 33);
+
+    // Two setters at once: the second waits for the first, and both join the
+    // edit, in the window and in the files; the window holds what the files
+    // hold, so nothing asks whether they were changed behind it.
+    BoxWatcher boxes;
+    for (int round = 0; round < 3; ++round) {
+        const int dpi = 1200 + 100 * round;
+        const int rate = round % 2 ? 500 : 250;
+        QProcess *a = startCli(*f.env, {"dpi", "1", QString::number(dpi)}, this);
+        QProcess *b = startCli(*f.env, {"rate", QString::number(rate)}, this);
+        QCOMPARE(finish(a).exitCode, 0);
+        QCOMPARE(finish(b).exitCode, 0);
+        QTRY_COMPARE(dpiOf(f.editing(), active, 0), dpi);
+        QTRY_COMPARE(reportRateHz(f.editing().profiles[size_t(active)].pollrate), rate);
+        QCOMPARE(int(f.editing().profiles[size_t(active)].scrollspeed), 7);
+        QVERIFY(f.stored() == filesNow());
+    }
+    QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join(QLatin1Char('\n'))));
 }
 
 void TestOneOwner::parallelCommandsTakeTurns()
