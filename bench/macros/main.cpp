@@ -23,7 +23,6 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -77,9 +76,7 @@ void sendKey(QWidget *target, QEvent::Type type, int evdev, ulong timestamp)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("MOUSECFG_HOME", home.path().toLocal8Bit());
+    Bench::InProcessHome home(MOUSECFG_INSTALLATION_DIR);
     QApplication app(argc, argv);
     const int rounds = Bench::countArgument(argc, argv, 1, 200);
     Paths::ensureConfigs();

@@ -21,7 +21,6 @@ using SettingsFile::readInt;
 constexpr int kColourThemes = 7;
 constexpr int kLargestFontSize = 256;
 
-ProductDescriptor::Matrix g_keyEntryTable{};
 
 std::unique_ptr<QSettings> reader()
 {
@@ -175,7 +174,6 @@ bool loadAll(MouseConfig &config, bool activeOnly)
         }
     }
 
-    ProductDescriptor::keySlotMatrix(g_keyEntryTable);
     return allRead;
 }
 
@@ -213,11 +211,6 @@ bool saveActiveProfileIndex(int index)
     if (index < 0 || index >= kProfileCount)
         return false;
     return writeKey(keys().ProfileID, index);
-}
-
-const ProductDescriptor::Matrix &keyEntryTable()
-{
-    return g_keyEntryTable;
 }
 
 QString currentProductName() { return textKey(QStringLiteral("Config/CurrentProductName")); }

@@ -21,8 +21,8 @@ constexpr int kLanguageEntries = 10;
 // --- The record and the slot files -------------------------------------
 
 // Config.ini's global options and slot names into `config`, then the five
-// slot profile files (Configs/Profile/<name>.prof), then the descriptor's
-// key-slot matrix into keyEntryTable(). A ProfileID outside 0..4 loads as 0.
+// slot profile files (Configs/Profile/<name>.prof). A ProfileID outside 0..4
+// loads as 0.
 // A slot whose name is empty or could not be a file name gets the name
 // "Profile <k+1>" and that file, so that it can be saved again. A slot
 // whose file does not exist or lacks keys gets the factory profile
@@ -47,11 +47,6 @@ bool saveSlotTable(const MouseConfig &config);
 
 // Config/ProfileID alone; indices outside 0..4 are refused.
 bool saveActiveProfileIndex(int index);
-
-// Device key entry of each of the descriptor's 16 buttons, as loadAll last
-// read it (all zero before, and left as it was when the descriptor is
-// absent). The key upload indexes it by button number.
-const ProductDescriptor::Matrix &keyEntryTable();
 
 // --- Single keys of Config.ini -----------------------------------------
 

@@ -29,7 +29,7 @@ public:
     // refused.
     static Result createRecoil(const QString &wanted, const std::vector<KeyInfo> &events, QString *name,
                                QString *why = nullptr);
-    // Renames file and list slot ("_2", "_3" ... when `wanted` is taken).
+    // Renames file and list entry ("_2", "_3" ... when `wanted` is taken).
     static Result rename(const QString &oldName, const QString &wanted, QString *newName, QString *why = nullptr);
 
     // The library name of a file to import: its file name without the macro
@@ -42,7 +42,7 @@ public:
         QStringList refused;    // file names that cannot be library names
         QStringList failed;     // files that could not be copied
         QStringList notMacro;   // file names of files that are not macro files
-        QStringList shortened;  // library names of files cut to the 63 events of a macro slot
+        QStringList shortened;  // library names of files cut to the 63 events of a macro bank
         bool listFull = false;  // the 50 entries filled up: later files were left
     };
     // Takes each macro file into the library under its import name and

@@ -126,7 +126,7 @@ void LightingPage::buildEffectMenu()
 void LightingPage::show(ProfileData &profile, MouseConfig &, const PageContext &context)
 {
     m_profile = &profile;
-    const LightingEffects::SleepRange sleep = LightingEffects::sleepRange();
+    const LightingEffects::SleepRange sleep = context.product.sleepRange;
     {
         // A new range can move the handle; that is no edit of the new profile.
         const QSignalBlocker blocker(m_sleep);

@@ -14,6 +14,7 @@ ProductFacts ProductFacts::fromDescriptor()
     facts.dpiStageCount = ProductDescriptor::boundedDpiStageCount();
     facts.shortDpiRange3325 = ProductDescriptor::shortDpiRange3325();
     facts.showSleep = ProductDescriptor::showSleep();
+    facts.sleepRange = LightingEffects::sleepRange();
     facts.syncMode = ProductDescriptor::syncMode();
     facts.macroDelayUnit = ProductDescriptor::macroDelayUnit();
     return facts;

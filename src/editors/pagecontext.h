@@ -1,8 +1,8 @@
 #pragma once
 
+#include "config/lightingeffects.h"
 #include "config/productdescriptor.h"
 
-#include <QFont>
 #include <QString>
 
 // What the product's descriptor says that pages lay themselves out by. The
@@ -18,6 +18,7 @@ struct ProductFacts {
     int dpiStageCount = 0;
     bool shortDpiRange3325 = false;
     bool showSleep = false;                 // the lighting page shows the sleep time
+    LightingEffects::SleepRange sleepRange{0, 0};   // its steps
     int syncMode = 0;
     int macroDelayUnit = 10;                // ms a macro delay counts in
 
@@ -26,13 +27,9 @@ struct ProductFacts {
 };
 
 // What a page reads besides the records it edits: the product and its
-// sensor, the scale factor and the language. Handed to every show() call and
-// valid for that call only.
+// sensor. Handed to every show() call and valid for that call only.
 struct PageContext {
     QString modelName;          // the current product, as the model menu names it
     int sensorType = 0;         // MouseSenSor/1
-    double scale = 1.0;         // the window's scale factor
-    int languageId = 0;         // index into the language table
-    QFont languageFont;         // the language's font at the window's scale
     ProductFacts product;
 };

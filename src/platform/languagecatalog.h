@@ -25,7 +25,7 @@ public:
 
     // How many languages the menu offers: LANGNUM, bounded to 0..10.
     int count() const { return m_count; }
-    // Names and files are read for all ten slots whatever LANGNUM says; an id
+    // Names and files are read for all ten entries whatever LANGNUM says; an id
     // outside 0..9 gives an empty text and size 0.
     QString name(int id) const;
     QString file(int id) const;

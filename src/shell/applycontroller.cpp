@@ -157,6 +157,8 @@ int ApplyController::switchProfile(int slot)
         return kTransferOk;
     }
     m_busy = true;
+    if (m_poller)
+        m_poller->stopPoller();
     BusyDialog dialog(m_window);
     int result = kTransferOk;
     const std::unique_ptr<QThread> worker(QThread::create([this, &result, slot] { result = SendProfileSwitch(m_settings.mouse(), slot); }));
@@ -165,6 +167,8 @@ int ApplyController::switchProfile(int slot)
     worker->start(QThread::InheritPriority);
     dialog.exec();
     worker->wait();
+    if (m_poller)
+        m_poller->startPoller();
     m_busy = false;
     return result;
 }

@@ -38,8 +38,8 @@ public:
     // Tells the mouse to use profile `slot` (select and apply, as the
     // profile menu does) on a worker behind the busy dialog, so that a mouse
     // that does not answer cannot hold up the window; returns the first
-    // non-zero transfer result, or 0. The caller stops the poller first and
-    // records the outcome (switchProfileThenSendTables does both).
+    // non-zero transfer result, or 0. The poller is stopped meanwhile, so
+    // that it does not read the replies; the caller records the outcome.
     int switchProfile(int slot);
 
     // Runs `job` on a worker thread with the poller stopped and nothing

@@ -104,7 +104,7 @@ MainWindow::MainWindow(QObject *plugSource, QWidget *parent)
     m_connection->discover();
 
     // Battery settings, device and poller; what the poller reports lands in
-    // the status panel and the mouse-event handler.
+    // the status panel and the status report handler.
     m_status = std::make_unique<DeviceStatusPanel>(m_controls, this);
     m_status->loadSettings();
     m_events = std::make_unique<StatusReportHandler>(m_settings);
@@ -296,7 +296,7 @@ void MainWindow::buildControls()
     connect(m_languages, &LanguageController::languageChosen, this, &MainWindow::switchLanguage);
     if (!m_languages->offersChoice())
         m_controls.language->hide();
-    m_profiles = new ProfileControls(m_settings, m_controls, *m_apply, m_connection->poller(), this, this);
+    m_profiles = new ProfileControls(m_settings, m_controls, *m_apply, this, this);
     connect(m_profiles, &ProfileControls::recordChanged, this, &MainWindow::refreshPages);
     connect(m_profiles, &ProfileControls::editsDiscarded, this, &MainWindow::sayEditsDiscarded);
     connect(m_profiles, &ProfileControls::configurationLoaded, this, [this] {
@@ -438,9 +438,6 @@ PageContext MainWindow::pageContext() const
     PageContext context;
     context.modelName = currentModel();
     context.sensorType = AppConfig::sensorType();
-    context.scale = WindowScale::factorForLevel(m_scaleState.level);
-    context.languageId = LangConfig::currentLangID();
-    context.languageFont = LanguageFont::current();
     context.product = m_product.facts;
     return context;
 }

@@ -82,8 +82,8 @@ public:
     void selectTab(PageTab tab);
     void refreshPages();
     void retranslate();
-    // The one way a profile is chosen from outside the profile menu: the
-    // indicators, the tray menu and the application rules.
+    // A profile chosen outside the profile menu: the tray menu and the
+    // application rules (which drop unapplied edits first).
     void switchProfileTo(int slot);
     // "Cancel" besides hiding the window: every unapplied edit is dropped,
     // the macro rows not saved included; the window shows what the files
@@ -129,7 +129,6 @@ private:
 
     // What the pages are built and shown with.
     PageContext pageContext() const;
-    // Reads the settings files into the owner.
     // The current model's settings and profile library, from disk: at start
     // and whenever another model is entered.
     void loadModelFiles();
@@ -159,8 +158,8 @@ private:
     // so the program ends instead.
     void hideWindow();
     void startAppProfiles();
-    // Shows the pages again without replacing the record: what they hold
-    // outside it goes into it first.
+    // The status line: unapplied edits made while slot `slot` was active
+    // were dropped by a switch the user did not make in the window.
     void sayEditsDiscarded(int slot);
 
     WindowControls m_controls;

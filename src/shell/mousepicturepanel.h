@@ -4,8 +4,6 @@
 
 #include "scaledpicturecache.h"
 
-#include "editors/pagetab.h"
-
 #include <QString>
 
 class SkinButton;

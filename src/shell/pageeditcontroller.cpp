@@ -20,7 +20,9 @@ void PageEditController::followMacroRename(const QString &oldName, const QString
 {
     int renamed = 0;
     m_settings.changeBoth([&](MouseConfig &config) { renamed = renameMacroAssignments(config, oldName, newName); });
-    if (renamed > 0 && !AppConfig::saveAll(m_settings.stored()))
+    if (renamed == 0)
+        return;
+    if (!AppConfig::saveAll(m_settings.stored()))
         qCDebug(lcUi, "profile files could not be written after a macro rename");
     emit recordChanged();
 }

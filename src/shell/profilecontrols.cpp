@@ -8,7 +8,6 @@
 #include "config/profileexchange.h"
 #include "config/profilelibrary.h"
 #include "config/profilelibraryeditor.h"
-#include "device/pollercontrol.h"
 #include "device/profileswitch.h"
 #include "device/settingsowner.h"
 #include "device/transport.h"
@@ -38,12 +37,11 @@ QString escapedForMenu(QString name) { return name.replace(QLatin1Char('&'), QSt
 } // namespace
 
 ProfileControls::ProfileControls(SettingsOwner &settings, WindowControls &controls, ApplyController &apply,
-                                 PollerControl *poller, QWidget *dialogParent, QObject *parent)
+                                 QWidget *dialogParent, QObject *parent)
     : QObject(parent)
     , m_settings(settings)
     , m_controls(controls)
     , m_apply(apply)
-    , m_poller(poller)
     , m_dialogParent(dialogParent)
 {
     m_slotMenu = new QMenu(m_controls.profileMenu);
@@ -191,16 +189,8 @@ void ProfileControls::switchSlot(int slot)
     ProfileSwitchSteps steps;
     // The mouse is told first, so that the window's refresh does not delay
     // the switch; from a worker behind the busy dialog, so that a mouse that
-    // does not answer cannot hold up the window; with the poller stopped, so
-    // that it does not read meanwhile.
-    steps.send = [this](int profile) {
-        if (m_poller)
-            m_poller->stopPoller();
-        const int result = m_apply.switchProfile(profile);
-        if (m_poller)
-            m_poller->startPoller();
-        return result;
-    };
+    // does not answer cannot hold up the window.
+    steps.send = [this](int profile) { return m_apply.switchProfile(profile); };
     steps.makeCurrent = [this](int profile) {
         makeProfileCurrent(profile, false);
         rebuildLibraryMenu();
@@ -250,7 +240,6 @@ bool ProfileControls::dropUnappliedEdits()
         return false;
     const int left = m_settings.editing().profileIndex();
     m_settings.dropEdits();
-    emit recordChanged();
     emit editsDiscarded(left);
     return true;
 }

@@ -7,7 +7,6 @@
 #include <functional>
 
 class ApplyController;
-class PollerControl;
 class SettingsOwner;
 class QMenu;
 class QWidget;
@@ -33,10 +32,9 @@ public:
     enum class FileDialog { ExportProfile, ImportProfile, SaveConfig, LoadConfig };
     using FileChooser = std::function<QString(FileDialog dialog)>;
 
-    // Dialogs and message boxes open over `dialogParent`; `poller` is
-    // stopped while the mouse is told of a profile switch.
+    // Dialogs and message boxes open over `dialogParent`.
     ProfileControls(SettingsOwner &settings, WindowControls &controls, ApplyController &apply,
-                    PollerControl *poller, QWidget *dialogParent, QObject *parent = nullptr);
+                    QWidget *dialogParent, QObject *parent = nullptr);
 
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
 
@@ -74,8 +72,8 @@ public:
     // again first. The desktop's pointer speed follows the profile.
     void makeProfileCurrent(int slot, bool reload);
     // A profile switch the user did not ask for in the window is under way:
-    // the unapplied edits are dropped (editsDiscarded). False when there
-    // were none.
+    // the unapplied edits are dropped (editsDiscarded); the switch that
+    // follows shows the pages again. False when there were none.
     bool dropUnappliedEdits();
 
 signals:
@@ -100,7 +98,6 @@ private:
     SettingsOwner &m_settings;
     WindowControls &m_controls;
     ApplyController &m_apply;
-    PollerControl *m_poller;
     QWidget *m_dialogParent;
     QMenu *m_slotMenu = nullptr;
     QMenu *m_libraryMenu = nullptr;

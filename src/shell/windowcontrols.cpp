@@ -391,24 +391,6 @@ bool WindowControls::findSpot(const SkinButton *button, int *group, int *index) 
     return false;
 }
 
-int WindowControls::tabIndex(const SkinButton *button) const
-{
-    for (int i = 0; i < kPageTabCount; ++i) {
-        if (tabs[size_t(i)] == button)
-            return i;
-    }
-    return -1;
-}
-
-int WindowControls::indicatorIndex(const SkinButton *button) const
-{
-    for (int i = 0; i < kProfileSlots; ++i) {
-        if (indicators[size_t(i)] == button)
-            return i;
-    }
-    return -1;
-}
-
 QList<SkinButton *> WindowControls::buttons() const
 {
     QList<SkinButton *> list = {close,   minimise, model,   language, firmware,      profileMenu,

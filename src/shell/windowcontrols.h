@@ -56,10 +56,8 @@ public:
     SkinButton *spot(int group, int index) const;
     // Where a hot spot sits, or -1/-1 for a button that is none.
     bool findSpot(const SkinButton *button, int *group, int *index) const;
-    int tabIndex(const SkinButton *button) const;
-    int indicatorIndex(const SkinButton *button) const;
 
-    // Every push button, for the one click dispatcher.
+    // Every push button (their fonts follow the language).
     QList<SkinButton *> buttons() const;
     // The buttons an upload or the macro editor's recording locks.
     QList<SkinButton *> lockableButtons() const;

@@ -119,12 +119,12 @@ Outcome combo(const QStringList &args, bool french, std::array<int, kComboEntryC
         const Outcome bad = checkSendable(word, code, french);
         if (bad.exitCode != 0)
             return bad;
-        const ComboEntry slot = comboEntryOf(code);
+        const ComboEntry entry = comboEntryOf(code);
         // A right-hand modifier is stored as its left-hand twin, as the
         // combination dialog stores it.
-        const int stored = slot == ComboOther ? code : kComboModifierCodes[size_t(slot)][0];
-        int &held = (*keys)[size_t(slot)];
-        if (slot == ComboOther && held != 0 && held != stored)
+        const int stored = entry == ComboOther ? code : kComboModifierCodes[size_t(entry)][0];
+        int &held = (*keys)[size_t(entry)];
+        if (entry == ComboOther && held != 0 && held != stored)
             return refused(QStringLiteral("a combination holds one key besides Shift, Ctrl, Win and Alt"));
         held = stored;
     }

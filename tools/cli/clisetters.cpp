@@ -194,7 +194,7 @@ Outcome apply(const CliCommands::Parsed &parsed, MouseConfig &config, int profil
         if (!number(args.at(0), &value))
             return malformed(QStringLiteral("rate takes 125, 250, 500 or 1000"));
         for (int code : kReportRateCodes) {
-            if (1000 / code == value) {
+            if (reportRateHz(code) == value) {
                 profile.pollrate = uint8_t(code);
                 return done(QStringLiteral("report rate: %1 Hz").arg(value));
             }
